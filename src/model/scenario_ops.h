@@ -1,0 +1,58 @@
+// Operations over the one in-memory scenario: clearing, account ids and settings slots,
+// event ordering and activation, the RMD listing entries and the capacity checks.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/records.h"
+
+namespace tarvel::model {
+
+// Resets the scenario to its cleared state. The event count, the use-birthday flag and the
+// birth month and day are left as they are.
+void ClearScenario(Scenario& scenario);
+// What New adds on top of ClearScenario: per-account flags, the group block, RMD tables
+// starting at 70 named "IRA 1".."IRA 3", the allocation category defaults.
+void ApplyNewScenarioDefaults(Scenario& scenario);
+// Fills in the allocation category names and data files when categories 0..4 are unnamed.
+void FillAllocationCategoryDefaults(Scenario& scenario);
+void ClearEvent(Scenario& scenario, int slot);
+
+// Position of the account with this id among the first count records, or -1.
+int FindAccount(const Scenario& scenario, std::uint16_t account_id);
+void RecomputeInitialTotals(Scenario& scenario);
+// Gives the account at position count its id and counts it.
+void AssignAccountId(Scenario& scenario);
+void RenumberEvents(Scenario& scenario);
+void RepairSettingsSlots(Scenario& scenario);
+// Resets slot, penalty age and rate and the allocation flag of all 50 records.
+void ApplyPerAccountDefaults(Scenario& scenario);
+void ApplyDividendDefaults(Scenario& scenario);
+
+void OrderEventsByAge(Scenario& scenario);
+void OrderEventsByKind(Scenario& scenario);
+// Swaps two event slots together with their income and expense lists.
+void SwapEvents(Scenario& scenario, int first, int second);
+void RemoveEvent(Scenario& scenario, int slot);
+
+void AddRmdLine(Scenario& scenario, int table);
+void PurgeListingEntries(Scenario& scenario);
+
+bool IsInactive(const FinancialEvent& event);
+// The start age with the inactive offset taken off.
+float RealStartAge(const FinancialEvent& event);
+void SetEventActive(Scenario& scenario, int slot, bool active);
+
+// Capacity checks. Each returns an empty text when there is room, else the message to show.
+struct CapacityProblem {
+  std::string text;
+  std::string caption;
+  bool ok() const { return text.empty(); }
+};
+CapacityProblem CheckRoomForEvent(const Scenario& scenario);
+CapacityProblem CheckRoomForAccount(const Scenario& scenario);
+CapacityProblem CheckRoomForBudgetItem(const Budget& budget);
+CapacityProblem CheckRoomForListItem(const IncomeExpenseList& list);
+
+}  // namespace tarvel::model
