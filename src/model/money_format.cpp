@@ -1,0 +1,109 @@
+// Display texts for money, rates and typed numbers: digit grouping, the currency symbol in
+// front, and the printf-style formats every amount and rate passes through.
+#include "model/money_format.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace tarvel::model {
+namespace {
+
+std::string WithoutBlanks(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ') result.push_back(c);
+  }
+  return result;
+}
+
+// Symbol, then a leading minus sign, then the characters of `whole` with a "," before every
+// third one counted leftwards from its end, then `tail` unchanged.
+std::string GroupWithSymbol(std::string_view whole, std::string_view tail,
+                            const Currency& currency) {
+  std::string result(1, currency.symbol);
+  if (!whole.empty() && whole.front() == '-') {
+    result.push_back('-');
+    whole.remove_prefix(1);
+  }
+  for (std::size_t i = 0; i < whole.size(); ++i) {
+    const std::size_t remaining = whole.size() - i;
+    if (i > 0 && remaining % 3 == 0) result.push_back(',');
+    result.push_back(whole[i]);
+  }
+  result.append(tail);
+  return result;
+}
+
+// True when the text holds at least one digit and all of its digits are zero.
+bool IsZeroAmount(std::string_view text) {
+  bool any_digit = false;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      if (c != '0') return false;
+      any_digit = true;
+    }
+  }
+  return any_digit;
+}
+
+}  // namespace
+
+Currency Currency::Dollars() { return Currency{'$', "Dollars"}; }
+Currency Currency::Pounds() { return Currency{static_cast<char>(163), "Pounds"}; }
+Currency Currency::Euros() { return Currency{static_cast<char>(128), "Euros"}; }
+Currency Currency::Yen() { return Currency{static_cast<char>(165), "Yen"}; }
+
+std::string FormatMoney(std::string_view number_text, const Currency& currency) {
+  const std::string compact = WithoutBlanks(number_text);
+  const std::size_t point = compact.find('.');
+  if (point == std::string::npos) return std::string(1, currency.symbol) + compact;
+  const std::string_view text(compact);
+  return GroupWithSymbol(text.substr(0, point), text.substr(point), currency);
+}
+
+std::string FormatMoneyLabel(std::string_view number_text, const Currency& currency) {
+  if (IsZeroAmount(number_text)) return "0";
+  return FormatMoney(number_text, currency);
+}
+
+std::string FormatMoneyWhole(std::string_view number_text, const Currency& currency) {
+  const std::string compact = WithoutBlanks(number_text);
+  if (compact.find('.') != std::string::npos) return FormatMoney(compact, currency);
+  return GroupWithSymbol(compact, {}, currency);
+}
+
+std::string Money(double amount, const Currency& currency) {
+  return FormatMoney(Format("%-13.2f", amount), currency);
+}
+
+std::string CompactNumber(std::string_view text, const Currency& currency) {
+  std::string result;
+  for (char c : text) {
+    if (c == ' ') continue;
+    const bool kept = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == currency.symbol;
+    if (!kept) break;
+    result.push_back(c);
+  }
+  return result;
+}
+
+std::string RateText(double rate) { return WithoutBlanks(Format("%-7.3f", rate)) + "%"; }
+
+std::string Format(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list measure;
+  va_copy(measure, args);
+  const int length = std::vsnprintf(nullptr, 0, format, measure);
+  va_end(measure);
+  std::string result;
+  if (length > 0) {
+    result.resize(static_cast<std::size_t>(length));
+    std::vsnprintf(result.data(), result.size() + 1, format, args);
+  }
+  va_end(args);
+  return result;
+}
+
+}  // namespace tarvel::model
