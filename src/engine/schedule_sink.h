@@ -22,8 +22,8 @@ inline constexpr int kMappedAges = 121;
 // What the results folder shows after a run in mode 0.
 struct ResultsList {
   std::vector<std::string> lines;
-  std::vector<std::int32_t> line_event;         // first 6000 lines: event index or tag
-  std::array<std::int32_t, kMappedAges> age_line{};  // summary row of each whole age
+  std::vector<std::int32_t> line_event;              // first 6000 lines: event index or tag
+  std::array<std::int32_t, kMappedAges> age_line{};  // summary row of each whole age (0: none)
 
   void Clear();
 };
@@ -34,7 +34,8 @@ class ScheduleSink {
   void Begin(OutputMode mode, std::FILE* file, float first_shown_age);
   // EmitScheduleLine: sends one line on, or drops it by the sink's rules.
   void Emit(std::string_view text, int event_index);
-  // Writes a line to the file regardless of age (the event listing before the schedule).
+  // Writes a line to the file regardless of age (the event listing before the schedule);
+  // a "??" line gets two empty lines before it. The print-file pass writes it too.
   void WriteListingLine(std::string_view text);
 
   void set_current_age(float age) { current_age_ = age; }
@@ -55,6 +56,7 @@ class ScheduleSink {
   float first_shown_age_ = 0;
   bool suppress_detail_ = false;
   bool saving_ = false;
+  bool list_started_ = false;  // the first row of a run clears the list
   ResultsList results_;
 };
 

@@ -1,0 +1,31 @@
+// The "Initial Rates:" block of detailed results, written once as a run begins.
+#include "engine/initial_rates.h"
+
+#include <algorithm>
+#include <string>
+
+#include "model/money_format.h"
+
+namespace tarvel::engine {
+
+void WriteInitialRatesBlock(const model::Scenario& scenario, Run& run) {
+  if (!run.options.detailed) return;
+  ScheduleSink& sink = run.sink;
+  sink.Emit("Initial Rates:", kInitialRatesTag);
+  const int count = std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
+  for (int i = 0; i < count; ++i) {
+    const model::Account& account = scenario.accounts.records[i];
+    sink.Emit(model::Format("  %s Rate = ", account.name.str().c_str()) +
+                  model::RateText(account.yearly_rate),
+              kInitialRatesTag);
+  }
+  const model::InitialValues& initial = scenario.initial;
+  sink.Emit("  Tax Rate = " + model::RateText(initial.tax_rate), kInitialRatesTag);
+  sink.Emit("  Dividend Tax Rate = " + model::RateText(initial.dividend_tax_rate),
+            kInitialRatesTag);
+  sink.Emit("  Inflation Rate = " + model::RateText(initial.inflation_rate), kInitialRatesTag);
+  sink.Emit("  Appreciation Rate = " + model::RateText(initial.equity_appreciation_rate),
+            kInitialRatesTag);
+}
+
+}  // namespace tarvel::engine
