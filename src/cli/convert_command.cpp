@@ -1,0 +1,108 @@
+// `tarvel convert`: scenario files and their JSON form, in either direction; the output file
+// is replaced only once it is complete.
+#include "cli/convert_command.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "exchange/scenario_json.h"
+#include "model/atomic_file.h"
+#include "model/records.h"
+#include "model/scenario_codec.h"
+
+namespace tarvel::cli {
+namespace {
+
+enum class FileForm { kScenario, kJson };
+
+// Larger than any scenario file; a bigger input is cut here and its extra bytes ignored.
+constexpr std::size_t kMaxInputBytes = 64u << 20;
+
+std::optional<FileForm> FormOf(const std::string& path) {
+  const auto dot = path.find_last_of('.');
+  if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::nullopt;
+  std::string extension = path.substr(dot + 1);
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == "ret") return FileForm::kScenario;
+  if (extension == "json") return FileForm::kJson;
+  return std::nullopt;
+}
+
+// The message of a JSON parse error without the library's "[json.exception...] " prefix.
+std::string ParseProblem(const nlohmann::ordered_json::parse_error& error) {
+  std::string text = error.what();
+  const auto end = text.find("] ");
+  return end == std::string::npos ? text : text.substr(end + 2);
+}
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return 1;
+}
+
+// Reads the input into scenario; on failure prints the message and returns false.
+bool ReadInput(const std::string& path, FileForm form, model::Scenario& scenario) {
+  std::vector<std::uint8_t> bytes;
+  if (!model::ReadFileBytes(path, kMaxInputBytes, bytes)) {
+    Fail("Cannot open " + path + ".");
+    return false;
+  }
+  if (form == FileForm::kScenario) {
+    if (!model::DecodeScenario(bytes, scenario).valid) {
+      Fail(path + " doesn't seem to be a valid Tarvel Financial Planner file.");
+      return false;
+    }
+    return true;
+  }
+  nlohmann::ordered_json json;
+  try {
+    json = nlohmann::ordered_json::parse(bytes.begin(), bytes.end());
+  } catch (const nlohmann::ordered_json::parse_error& error) {
+    Fail(path + ": not valid JSON: " + ParseProblem(error));
+    return false;
+  }
+  const exchange::JsonLoad load = exchange::ScenarioFromJson(json, scenario);
+  if (!load.ok) Fail(path + ": " + load.error);
+  return load.ok;
+}
+
+bool WriteOutput(const std::string& path, FileForm form, const model::Scenario& scenario) {
+  if (form == FileForm::kScenario) {
+    return model::WriteFileAtomically(path, model::EncodeScenario(scenario));
+  }
+  return model::WriteFileAtomically(path, exchange::ScenarioToJson(scenario).dump(2) + "\n");
+}
+
+}  // namespace
+
+int RunConvert(const ConvertOptions& options) {
+  const auto input_form = FormOf(options.input);
+  const auto output_form = FormOf(options.output);
+  if (!input_form || !output_form) {
+    std::fprintf(stderr, "tarvel convert: file names must end in .ret or .json\n");
+    return 2;
+  }
+  // The colours a file without a colours block keeps are the program's default colours.
+  auto scenario = std::make_unique<model::Scenario>();
+  if (!ReadInput(options.input, *input_form, *scenario)) return 1;
+  if (!WriteOutput(options.output, *output_form, *scenario)) {
+    return Fail("Cannot write " + options.output + ".");
+  }
+  return 0;
+}
+
+void AddConvertCommand(CLI::App& app, int& status) {
+  auto options = std::make_shared<ConvertOptions>();
+  CLI::App* command = app.add_subcommand(
+      "convert", "Convert a scenario between its file (.ret) and JSON (.json) forms");
+  command->add_option("IN", options->input, "Scenario to read (.ret or .json)")->required();
+  command->add_option("OUT", options->output, "File to write (.ret or .json)")->required();
+  command->callback([options, &status] { status = RunConvert(*options); });
+}
+
+}  // namespace tarvel::cli

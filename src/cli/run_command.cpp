@@ -1,0 +1,134 @@
+// `tarvel run FILE.ret`: reads the scenario, runs it once as the planner does on opening it,
+// then once more in the form of a Save, and writes the results file, period CSV and run files.
+#include "cli/run_command.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "cli/cli_clock.h"
+#include "engine/run.h"
+#include "engine/run_scenario.h"
+#include "model/atomic_file.h"
+#include "model/records.h"
+#include "model/scenario_codec.h"
+#include "model/scenario_ops.h"
+
+namespace tarvel::cli {
+namespace {
+
+constexpr std::size_t kMaxInputBytes = 64u << 20;
+constexpr char kPeriodsHeader[] =
+    "index,age,investment,taxfree,retirement,assets,equity,networth,incoming,deposits,"
+    "taxable_income,nontaxable_income,outgoing,withdrawals,taxes,interest_paid,penalties,"
+    "loans,income_equity,income_assets,other_outgoing,purchasing_power\n";
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return 1;
+}
+
+bool ReadScenario(const std::string& path, model::Scenario& scenario) {
+  std::vector<std::uint8_t> bytes;
+  if (!model::ReadFileBytes(path, kMaxInputBytes, bytes)) {
+    Fail("Cannot open " + path + ".");
+    return false;
+  }
+  if (!model::DecodeScenario(bytes, scenario).valid) {
+    Fail(path + " doesn't seem to be a valid Tarvel Financial Planner file.");
+    return false;
+  }
+  return true;
+}
+
+std::string PeriodsText(const engine::Run& run) {
+  std::string text = kPeriodsHeader;
+  for (std::size_t i = 0; i < run.periods.size(); ++i) {
+    text += model::Format("%zu", i);
+    for (float value : run.periods[i]) text += model::Format(",%.6f", value);
+    const float power = i < run.purchasing_power.size() ? run.purchasing_power[i] : 0.0f;
+    text += model::Format(",%.6f\n", power);
+  }
+  return text;
+}
+
+void SetCommonOptions(const RunCommandOptions& options, const platform::Clock& clock,
+                      engine::Run& run) {
+  run.clock = &clock;
+  run.options.detailed = options.detailed;
+  run.options.show_accounts = options.accounts;
+  run.options.add_summary = !options.no_summary;
+  run.options.workdir =
+      options.workdir.empty() ? std::filesystem::path(".") : std::filesystem::path(options.workdir);
+  run.options.scenario_file_name = std::filesystem::path(options.input).filename().string();
+}
+
+// Problems a finished run reports (a run file that could not be created) are warnings.
+void ShowWarnings(const engine::Run& run) {
+  for (const std::string& message : run.messages) std::fprintf(stderr, "%s\n", message.c_str());
+}
+
+}  // namespace
+
+int RunRunCommand(const RunCommandOptions& options) {
+  std::unique_ptr<platform::Clock> clock;
+  if (options.today.empty()) {
+    clock = std::make_unique<SystemClock>();
+  } else if (const auto date = ParseDate(options.today)) {
+    clock = std::make_unique<FixedClock>(*date);
+  } else {
+    std::fprintf(stderr, "--today needs a date as YYYY-MM-DD, not \"%s\".\n",
+                 options.today.c_str());
+    return 2;
+  }
+  auto scenario = std::make_unique<model::Scenario>();
+  if (!ReadScenario(options.input, *scenario)) return 1;
+  model::RecomputeInitialTotals(*scenario);
+  if (!options.workdir.empty()) {
+    std::error_code error;
+    std::filesystem::create_directories(options.workdir, error);
+    if (error) return Fail("Cannot create the working directory " + options.workdir + ".");
+  }
+  // The run made when the file is opened: it orders the events and accounts and sets the
+  // start age in the scenario; its schedule is not kept.
+  {
+    auto opening = std::make_unique<engine::Run>();
+    SetCommonOptions(options, *clock, *opening);
+    opening->options.write_run_files = false;
+    engine::RunScenario(*scenario, *opening);
+  }
+  auto run = std::make_unique<engine::Run>();
+  SetCommonOptions(options, *clock, *run);
+  if (!options.schedule.empty()) {
+    run->options.mode = engine::OutputMode::ResultsFile;
+    run->options.saving = true;
+    run->options.output_file = options.schedule;
+  }
+  if (!engine::RunScenario(*scenario, *run)) {
+    return Fail(run->messages.empty() ? std::string("The run was abandoned.")
+                                      : run->messages.front());
+  }
+  ShowWarnings(*run);
+  if (!options.periods.empty() && !model::WriteFileAtomically(options.periods, PeriodsText(*run))) {
+    return Fail("Cannot write " + options.periods + ".");
+  }
+  return 0;
+}
+
+void AddRunCommand(CLI::App& app, int& status) {
+  auto options = std::make_shared<RunCommandOptions>();
+  CLI::App* command = app.add_subcommand("run", "Run a scenario and write its results");
+  command->add_option("file", options->input, "Scenario file (.ret)")->required();
+  command->add_option("--workdir", options->workdir, "Folder for the run files");
+  command->add_option("--schedule", options->schedule, "Write the results file (.sch)");
+  command->add_option("--periods", options->periods, "Write the period results as CSV");
+  command->add_flag("--detailed", options->detailed, "Show detailed results");
+  command->add_flag("--accounts", options->accounts, "Show the accounts each year");
+  command->add_flag("--no-summary", options->no_summary, "Leave out the yearly summary");
+  command->add_option("--today", options->today, "Today's date, YYYY-MM-DD");
+  command->callback([options, &status] { status = RunRunCommand(*options); });
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,28 @@
+// `tarvel run FILE.ret`: one run of a scenario, as the planner runs it when the file is
+// opened and its results are saved; writes the results file, the period CSV and run files.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+namespace tarvel::cli {
+
+struct RunCommandOptions {
+  std::string input;
+  std::string workdir;   // run files; the current directory when empty
+  std::string schedule;  // results file (.sch)
+  std::string periods;   // period results as CSV
+  bool detailed = false;
+  bool accounts = false;
+  bool no_summary = false;
+  std::string today;  // YYYY-MM-DD; the system date when empty
+};
+
+// Returns the exit status: 0 success, 1 bad input with a one-line message on stderr,
+// 2 a malformed option.
+int RunRunCommand(const RunCommandOptions& options);
+
+// Registers the run subcommand; its callback sets status.
+void AddRunCommand(CLI::App& app, int& status);
+
+}  // namespace tarvel::cli

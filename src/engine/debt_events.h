@@ -1,0 +1,15 @@
+// Loans, credit-card debts, equity loans and mortgages: their start action and their yearly
+// action, called by the event step.
+#pragma once
+
+#include "engine/run.h"
+#include "model/records.h"
+
+namespace tarvel::engine {
+
+// The start action of a loan, credit card or mortgage, in the year the event starts.
+void StartDebtEvent(model::Scenario& scenario, Run& run, int slot);
+// The yearly action of a loan, credit card or mortgage, every year while it runs.
+void DebtEventYear(model::Scenario& scenario, Run& run, int slot);
+
+}  // namespace tarvel::engine

@@ -1,0 +1,57 @@
+// Deposit events: the year's amount (before or after taxes) goes into the deposit account
+// and counts among the year's deposits.
+#include <string>
+
+#include "engine/cash_flow_events.h"
+#include "engine/funding.h"
+#include "model/money_format.h"
+#include "model/scenario_ops.h"
+
+namespace tarvel::engine {
+
+void DepositYear(model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = scenario.events[slot];
+  if (!ActsThisYear(event, run)) return;
+  const std::string name = event.description.str();
+  run.files.EventRecord(run.current_age, name, static_cast<int>(event.kind),
+                        event.working_amount_28);
+
+  float amount = event.working_amount_28;
+  GrowWorkingAmount(event, run);
+  if (!IsOneTime(event)) amount = static_cast<float>(amount * double{run.year_fraction});
+  const bool before_taxes = event.word_22 != 0;
+  float tax = 0;
+  if (before_taxes) {
+    tax = static_cast<float>(run.tax_rate * 0.01 * amount);
+    run.year.deposit_taxes += tax;
+    run.year.total_taxes += tax;
+    amount = static_cast<float>(amount * (1.0 - run.tax_rate * 0.01));
+  }
+  run.year.deposits += amount;
+
+  const int position = model::FindAccount(scenario, event.account_24);
+  const bool received = position >= 0 && run.current_age >= run.shown_start_age;
+  if (received) {
+    model::Account& account = scenario.accounts.records[position];
+    account.balance = static_cast<float>(account.balance + amount);
+    run.categories.Add(account.type, amount);
+  }
+
+  const std::string money = model::Money(amount, run.options.currency);
+  const std::string account_name(AccountName(scenario, position));
+  if (before_taxes) {
+    const std::string tax_money = model::Money(tax, run.options.currency);
+    run.sink.Emit(
+        model::Format("  %s - Deposit %s to %s. %s tax deducted from deposit.", name.c_str(),
+                      money.c_str(), account_name.c_str(), tax_money.c_str()),
+        slot);
+  } else {
+    run.sink.Emit(
+        model::Format("  %s - Deposit %s to %s", name.c_str(), money.c_str(), account_name.c_str()),
+        slot);
+  }
+  if (received) run.files.Incoming(run.current_age, account_name, amount);
+  FinishAfterAction(event, run);
+}
+
+}  // namespace tarvel::engine

@@ -1,0 +1,13 @@
+// The event step: starts, runs and ends one event in the current year and performs the
+// yearly action of its kind.
+#pragma once
+
+#include "engine/run.h"
+#include "model/records.h"
+
+namespace tarvel::engine {
+
+// Processes the event in this slot for the run's current age.
+void EventStep(model::Scenario& scenario, Run& run, int slot);
+
+}  // namespace tarvel::engine

@@ -1,0 +1,172 @@
+// Funds withdrawals from the chosen account and from savings in access order, charging taxes
+// and early-withdrawal penalties; a shortfall drives the first Investment account below 0.
+#include "engine/funding.h"
+
+#include <string>
+
+#include "engine/allocation_withdrawal.h"
+#include "model/money_format.h"
+
+namespace tarvel::engine {
+namespace {
+
+int WholeAge(float age) { return static_cast<int>(age); }
+
+// Early-withdrawal penalty of the account for an amount taken at the run's age.
+double EarlyWithdrawalPenalty(const model::Scenario& scenario, const model::Account& account,
+                              float age, double x) {
+  if (account.penalty_flag == 0 || account.slot >= model::kMaxAccounts) return 0;
+  if (age >= scenario.settings.penalty_age[account.slot]) return 0;
+  return x * scenario.settings.penalty_rate[account.slot] * 0.01;
+}
+
+void AddTo(float& total, double amount) { total = static_cast<float>(total + amount); }
+
+void ChargeTaxesAndPenalties(model::Scenario& scenario, Run& run, const model::Account& account,
+                             double x, FundingReason reason) {
+  const bool taxable =
+      account.type == model::AccountType::Retirement && reason == FundingReason::Payment;
+  if (taxable) {
+    const double tax = run.tax_rate * 0.01 * x;
+    AddTo(run.year.withdrawal_taxes, tax);
+    AddTo(run.year.total_taxes, tax);
+  }
+  const bool penalised =
+      account.type == model::AccountType::Retirement || account.type == model::AccountType::TaxFree;
+  if (penalised && reason != FundingReason::Penalties) {
+    AddTo(run.year.penalties, EarlyWithdrawalPenalty(scenario, account, run.current_age, x));
+  }
+}
+
+void NoteFirstWithdrawal(model::Scenario& scenario, const Run& run, const model::Account& account) {
+  if (account.type != model::AccountType::Retirement || account.penalty_flag == 0) return;
+  if (account.slot >= model::kMaxAccounts) return;
+  std::uint16_t& first_age = scenario.settings.first_withdrawal_age[account.slot];
+  if (first_age == 0) first_age = static_cast<std::uint16_t>(WholeAge(run.current_age));
+}
+
+// Whatever the savings could not cover: the first Investment account goes below 0, or,
+// without one, only the Investment category total falls.
+void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
+  const auto& accounts = scenario.accounts;
+  int first_investment = -1;
+  for (int i = 0; i < accounts.count; ++i) {
+    if (accounts.records[i].type == model::AccountType::Investment) {
+      first_investment = i;
+      break;
+    }
+  }
+  const std::string money = model::Money(x, run.options.currency);
+  run.categories.Add(model::AccountType::Investment, -x);
+  run.red_flags.liquid_depleted.Raise(WholeAge(run.current_age));
+  if (first_investment < 0) {
+    if (run.options.detailed) {
+      run.sink.Emit(model::Format("          All investment accounts depleted. %s withdrawn "
+                                  "from investment savings category.",
+                                  money.c_str()),
+                    tag);
+    }
+    return;
+  }
+  model::Account& account = scenario.accounts.records[first_investment];
+  account.balance = static_cast<float>(account.balance - x);
+  const std::string name = account.name.str();
+  if (run.options.detailed) {
+    run.sink.Emit(model::Format("          Savings depleted -- %s withdrawn from %s.",
+                                money.c_str(), name.c_str()),
+                  tag);
+  }
+  run.files.Outgoing(run.current_age, name, x);
+}
+
+}  // namespace
+
+bool IsSavingsAccount(model::AccountType type) {
+  return type == model::AccountType::Investment || type == model::AccountType::Retirement ||
+         type == model::AccountType::TaxFree;
+}
+
+std::string_view AccountName(const model::Scenario& scenario, int position) {
+  if (position < 0 || position >= scenario.accounts.count) return {};
+  return scenario.accounts.records[position].name.view();
+}
+
+void TakeFromSavingsAccount(model::Scenario& scenario, Run& run, int position, double x,
+                            FundingReason reason, int tag, TakeLine line) {
+  model::Account& account = scenario.accounts.records[position];
+  ChargeTaxesAndPenalties(scenario, run, account, x, reason);
+  NoteFirstWithdrawal(scenario, run, account);
+  account.balance = static_cast<float>(account.balance - x);
+  run.categories.Add(account.type, -x);
+  if (account.type == model::AccountType::Investment) AddTo(run.taken_from_investment, x);
+  if (account.type == model::AccountType::TaxFree) AddTo(run.taken_from_tax_free, x);
+  const std::string name = account.name.str();
+  if (run.options.detailed) {
+    const std::string money = model::Money(x, run.options.currency);
+    const std::string text =
+        line == TakeLine::Allocation
+            ? model::Format("      %s from %s", money.c_str(), name.c_str())
+            : model::Format("          %s from %s", money.c_str(), name.c_str());
+    run.sink.Emit(text, tag);
+  }
+  run.files.Outgoing(run.current_age, name, x);
+}
+
+float WithdrawFromAccount(model::Scenario& scenario, Run& run, double amount, int tag,
+                          FundingReason reason, int position) {
+  if (run.current_age < run.shown_start_age) return 0;
+  if (position < 0 || position >= scenario.accounts.count) return static_cast<float>(amount);
+  model::Account& account = scenario.accounts.records[position];
+  double rest = amount;
+  if (IsSavingsAccount(account.type) && account.balance > 0) {
+    const double balance = account.balance;
+    if (balance - amount > 0) {
+      TakeFromSavingsAccount(scenario, run, position, amount, reason, tag);
+      return 0;
+    }
+    TakeFromSavingsAccount(scenario, run, position, balance, reason, tag);
+    account.balance = 0;
+    rest = amount - balance;
+  }
+  if (rest > 0) {
+    const std::string name = account.name.str();
+    const std::string money = model::Money(rest, run.options.currency);
+    run.sink.Emit(model::Format("          Withdrawal account %s depleted %s withdrawn from "
+                                "other accounts!",
+                                name.c_str(), money.c_str()),
+                  tag);
+    if (WholeAge(run.current_age) > WholeAge(run.shown_start_age)) {
+      run.red_flags.withdrawal_account_depleted.Raise(WholeAge(run.current_age));
+    }
+  }
+  return static_cast<float>(rest);
+}
+
+void FundFromSavings(model::Scenario& scenario, Run& run, double amount, FundingReason reason,
+                     int tag) {
+  if (run.current_age < run.shown_start_age || amount <= 0) return;
+  double x = amount;
+  const auto& table = scenario.accounts;
+  const bool allocating = (table.allocation_method == 1 || table.allocation_method == 2) &&
+                          run.current_age >= table.allocation_start_age;
+  for (int i = 0; i < table.count; ++i) {
+    const model::Account& account = table.records[i];
+    if (!IsSavingsAccount(account.type) || account.balance <= 0) continue;
+    if (allocating && x >= table.allocation_min_withdrawal && AllocationFlag(scenario, account)) {
+      x = AllocationWithdrawal(scenario, run, x, reason, tag);
+      if (x <= 0) return;
+      if (account.balance <= 0) continue;
+    }
+    const double balance = account.balance;
+    if (balance - x > 0) {
+      TakeFromSavingsAccount(scenario, run, i, x, reason, tag);
+      return;
+    }
+    TakeFromSavingsAccount(scenario, run, i, balance, reason, tag);
+    scenario.accounts.records[i].balance = 0;
+    x -= balance;
+  }
+  if (x > 0) TakeShortfall(scenario, run, x, tag);
+}
+
+}  // namespace tarvel::engine

@@ -1,0 +1,45 @@
+// The working files a run writes for the graphs and report pages: the plot file and the
+// event, outgoing and incoming files, plus the results or print file of modes 1 and 2.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+
+namespace tarvel::engine {
+
+// A C file closed when it is reset or goes out of scope.
+class FileHandle {
+ public:
+  FileHandle() = default;
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() { Close(); }
+
+  bool Open(const std::filesystem::path& path, const char* mode);
+  void Close();
+  std::FILE* get() const { return file_; }
+  explicit operator bool() const { return file_ != nullptr; }
+
+ private:
+  std::FILE* file_ = nullptr;
+};
+
+// Record writers do nothing when their file is not open, so a run goes on without it.
+struct RunFiles {
+  FileHandle plot;
+  FileHandle big;       // "bigfile.tmp": event and category records
+  FileHandle outgoing;  // "outfile.tmp": money leaving accounts
+  FileHandle incoming;  // "infile.tmp": money entering accounts
+  FileHandle output;    // results file (mode 1) or print file (mode 2)
+  FileHandle export_file;
+
+  // "%5.1f\t%s\t%13.2f\n": age, account name, amount.
+  void Incoming(float age, std::string_view account, double amount);
+  void Outgoing(float age, std::string_view account, double amount);
+  // "%5.1f\t%s\t%d\t%13.2f\n": age, name, code (event kind, 2 incoming, 6 outgoing), amount.
+  void EventRecord(float age, std::string_view name, int code, double amount);
+  void CloseAll();
+};
+
+}  // namespace tarvel::engine

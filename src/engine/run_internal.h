@@ -1,0 +1,40 @@
+// Pieces of the run driver shared by its source files; not used outside the driver.
+#pragma once
+
+#include <string>
+
+#include "engine/run.h"
+#include "model/records.h"
+
+namespace tarvel::engine::internal {
+
+inline constexpr int kLoopSeparatorWidth = 184;
+inline constexpr int kSummarySeparatorWidth = 185;
+inline constexpr int kFinalSeparatorWidth = 175;
+
+enum class Preparation { kGoOn, kAbandoned, kFinished };
+
+// Keeps a problem for the caller to show.
+void ReportProblem(Run& run, std::string text, std::string caption);
+int WholeAge(float age);
+int AccountCount(const model::Scenario& scenario);
+bool IsCreditCard(const model::FinancialEvent& event);
+// True when some Mortgage names the account with this id as its equity account.
+bool IsMortgageEquityAccount(const model::Scenario& scenario, std::uint16_t account_id);
+
+// Preparation steps up to the opening of the run files.
+Preparation PrepareRun(model::Scenario& scenario, Run& run);
+
+// The age a row or period line shows: the fractional start age in the first shown year
+// of a birthday scenario, else the current age.
+float ShownAge(const model::Scenario& scenario, const Run& run);
+// The export line, the plot balance lines, the balance row and columns 0 to 6 of the
+// current year index. The final record's plot line carries the equity adjustment.
+void WriteYearStart(const model::Scenario& scenario, Run& run, bool final_record);
+// The summary row of the current age with its category series entry.
+void WriteSummaryRow(const model::Scenario& scenario, Run& run);
+// Net worth in dollars of the start age; stored at the year index, and its row.
+void WritePurchasingPower(const model::Scenario& scenario, Run& run);
+void EmitSeparator(Run& run, int width);
+
+}  // namespace tarvel::engine::internal

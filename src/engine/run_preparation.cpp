@@ -1,0 +1,227 @@
+// Preparing a run: output and plot files, event working fields, event and account order,
+// the first simulated age, the birthday fraction and the run files.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "engine/account_order.h"
+#include "engine/birthday_fraction.h"
+#include "engine/initial_rates.h"
+#include "engine/plot_file.h"
+#include "engine/run_internal.h"
+#include "model/event_listing.h"
+#include "model/scenario_ops.h"
+
+namespace tarvel::engine::internal {
+namespace {
+
+using model::EventKind;
+
+void ResetRunState(const model::Scenario& scenario, Run& run) {
+  run.messages.clear();
+  run.message_captions.clear();
+  run.red_flags = RedFlags{};
+  for (int i = 0; i < 5; ++i) run.trackers[i] = MinMax{1000000.0f, -1000000.0f};
+  run.trackers[5] = MinMax{10000000.0f, -10000000.0f};
+  run.periods.clear();
+  run.balance_rows.clear();
+  run.purchasing_power.clear();
+  run.category_series = CategorySeries{};
+  run.random.seed(run.options.random_seed);
+  run.random_source_used = false;
+  run.tax_rate = scenario.initial.tax_rate;
+  run.dividend_tax_rate = scenario.initial.dividend_tax_rate;
+  run.inflation_rate = scenario.initial.inflation_rate;
+  run.year_fraction = 1.0f;
+}
+
+// Opens the results or print file of modes 1 and 2 and writes the event listing into it.
+bool OpenOutput(const model::Scenario& scenario, Run& run) {
+  const OutputMode mode = run.options.mode;
+  if (mode != OutputMode::ResultsList) {
+    std::filesystem::path path = run.options.output_file;
+    if (mode == OutputMode::PrintFile && path.empty()) path = run.options.workdir / "ptmpsch.dat";
+    if (!run.files.output.Open(path, "w")) {
+      if (mode == OutputMode::ResultsFile) {
+        ReportProblem(run, model::Format("Cannot open %s", path.string().c_str()), "FILE ERROR");
+      } else {
+        ReportProblem(run, "Cannot open temporary print file", "FILE ERROR");
+      }
+      return false;
+    }
+  }
+  run.sink.Begin(mode, run.files.output.get(), run.shown_start_age);
+  run.sink.set_saving(run.options.saving);
+  run.sink.set_suppress_detail(run.options.suppress_detail);
+  run.sink.set_current_age(run.shown_start_age);
+  if (mode != OutputMode::ResultsList) {
+    for (const auto& line : model::DescribeEvents(scenario, run.options.currency)) {
+      run.sink.WriteListingLine(line.text);
+    }
+  }
+  return true;
+}
+
+bool OpenPlotFile(const model::Scenario& scenario, Run& run) {
+  if (!run.files.plot.Open(run.options.workdir / run.options.plot_file_name, "w")) {
+    ReportProblem(run, "Cannot open plot file.", "FILE ERROR");
+    return false;
+  }
+  const platform::Date date = run.clock ? run.clock->Today() : platform::Date{};
+  const platform::TimeOfDay time = run.clock ? run.clock->Now() : platform::TimeOfDay{};
+  WritePlotHeader(run.files.plot.get(), scenario, run.options.scenario_file_name, date, time);
+  return true;
+}
+
+void ResetEventWorkingFields(model::Scenario& scenario) {
+  const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+  for (int i = 0; i < count; ++i) {
+    auto& event = scenario.events[i];
+    event.working_amount_28 = 0;
+    event.working_amount_46 = 0;
+    event.status = 0;
+    if (event.kind != EventKind::Transfer) event.flag_66 = 0;
+    if (event.kind != EventKind::Fundamentals) {
+      event.accumulator_50 = 0;
+      event.accumulator_54 = 0;
+    }
+  }
+}
+
+// The loop begins at the whole start age, or earlier at the earliest event.
+void SetAgeRange(const model::Scenario& scenario, Run& run) {
+  float first = run.shown_start_age;
+  const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+  for (int i = 0; i < count; ++i) {
+    const auto& event = scenario.events[i];
+    if (event.kind == EventKind::Empty || event.kind == EventKind::Unset) continue;
+    const float whole = std::floor(event.start_age);
+    if (whole >= 0 && whole < first) first = whole;
+  }
+  run.first_simulated_age = first;
+  run.end_age = scenario.initial.end_age;
+}
+
+void PrepareDebtEvents(model::Scenario& scenario) {
+  const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+  for (int i = 0; i < count; ++i) {
+    auto& event = scenario.events[i];
+    if (event.kind == EventKind::Loan || event.kind == EventKind::Mortgage) event.flag_14 = 0;
+    if (IsCreditCard(event)) event.working_amount_28 = event.amount;
+  }
+}
+
+// Equity loans follow the mortgage they are taken on: its equity account, and a life
+// within the mortgage's (a sell age of 0 means the property is never sold).
+void AlignEquityLoans(model::Scenario& scenario) {
+  const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+  for (int m = 0; m < count; ++m) {
+    const auto& mortgage = scenario.events[m];
+    if (mortgage.kind != EventKind::Mortgage || model::IsInactive(mortgage)) continue;
+    const float sell_age = mortgage.value_10;
+    for (int l = 0; l < count; ++l) {
+      auto& loan = scenario.events[l];
+      if (loan.kind != EventKind::Loan || loan.word_26 != model::kEquityLoanMarker ||
+          loan.mortgage_link != mortgage.number || model::IsInactive(loan)) {
+        continue;
+      }
+      loan.equity_account = mortgage.equity_account;
+      if (sell_age > 0 && loan.end_age > sell_age) loan.end_age = sell_age;
+      if (loan.start_age < mortgage.start_age || (sell_age > 0 && loan.start_age > sell_age)) {
+        loan.start_age = mortgage.start_age;
+      }
+    }
+  }
+}
+
+void ResetTotals(model::Scenario& scenario, Run& run) {
+  scenario.allocation.working = scenario.allocation.percent;
+  run.year = YearTotals{};
+  run.categories = CategoryTotals{};
+  run.liabilities = 0;
+  run.asset_adjustment = 0;
+  run.equity_adjustment = 0;
+  run.net_worth = 0;
+}
+
+void SetStartAge(model::Scenario& scenario, Run& run) {
+  auto& initial = scenario.initial;
+  float start = std::floor(initial.start_age);
+  if (initial.use_birthday != 0) {
+    const platform::Date today = run.clock ? run.clock->Today() : platform::Date{};
+    start += BirthdayFraction(today, initial.birth_month, initial.birth_day);
+  }
+  initial.start_age = start;
+  run.start_age = start;
+  run.year_index = -1;
+  run.group_statistics.fill(GroupRateStatistics{});
+  run.inflation_by_age.fill(0.0f);
+}
+
+void OpenRunFile(Run& run, FileHandle& file, const char* name, const char* shown_name) {
+  if (!file.Open(run.options.workdir / name, "w")) {
+    ReportProblem(run, model::Format("Cannot open temporary print file -- %s", shown_name),
+                  "FILE ERROR");
+  }
+}
+
+void OpenRunFiles(const model::Scenario& scenario, Run& run) {
+  OpenRunFile(run, run.files.big, "bigfile.tmp", "bigfile.tmp");
+  OpenRunFile(run, run.files.outgoing, "outfile.tmp", "iofile.tmp");
+  OpenRunFile(run, run.files.incoming, "infile.tmp", "infile.tmp");
+  if (run.files.incoming) {
+    const int count = AccountCount(scenario);
+    std::fprintf(run.files.incoming.get(), "%d\n", count);
+    for (int i = 0; i < count; ++i) {
+      std::fprintf(run.files.incoming.get(), "%s\n",
+                   scenario.accounts.records[i].name.str().c_str());
+    }
+  }
+}
+
+void OpenExportFile(Run& run) {
+  if (run.options.export_separator == 0 || run.options.export_file.empty()) return;
+  if (!run.files.export_file.Open(run.options.export_file, "w")) {
+    ReportProblem(run, model::Format("Cannot open %s", run.options.export_file.string().c_str()),
+                  "FILE ERROR");
+  }
+}
+
+float PlotYears(const model::Scenario& scenario, const Run& run) {
+  const AgeRange& range = run.options.graph_range;
+  if (range.set) return range.last - range.first + 1.0f;
+  return scenario.initial.end_age - scenario.initial.start_age + 1.0f;
+}
+
+}  // namespace
+
+Preparation PrepareRun(model::Scenario& scenario, Run& run) {
+  ResetRunState(scenario, run);
+  run.shown_start_age = std::floor(scenario.initial.start_age);
+  if (!OpenOutput(scenario, run)) return Preparation::kAbandoned;
+  const bool plot = !run.options.listing_only && run.options.write_run_files;
+  if (plot && !OpenPlotFile(scenario, run)) {
+    run.files.CloseAll();
+    return Preparation::kAbandoned;
+  }
+  ResetEventWorkingFields(scenario);
+  if (run.options.detailed) WriteInitialRatesBlock(scenario, run);
+  for (int pass = 0; pass < 3; ++pass) model::OrderEventsByKind(scenario);
+  SetAgeRange(scenario, run);
+  PrepareDebtEvents(scenario);
+  if (run.files.plot) WritePlotAccounts(run.files.plot.get(), scenario, PlotYears(scenario, run));
+  ResetTotals(scenario, run);
+  AlignEquityLoans(scenario);
+  OrderAccountsByAccessOrder(scenario);
+  if (!run.sink.saving()) run.sink.Emit("??", -1);
+  if (run.options.listing_only || run.options.scenario_print) {
+    run.files.CloseAll();
+    return run.options.listing_only ? Preparation::kAbandoned : Preparation::kFinished;
+  }
+  SetStartAge(scenario, run);
+  if (run.options.write_run_files) OpenRunFiles(scenario, run);
+  OpenExportFile(run);
+  return Preparation::kGoOn;
+}
+
+}  // namespace tarvel::engine::internal

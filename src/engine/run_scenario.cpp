@@ -1,0 +1,287 @@
+// The run driver: prepares the run, simulates every year from the first simulated age to
+// the end age, writes the final record, the rate statistics and the red flags.
+#include "engine/run_scenario.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/account_step.h"
+#include "engine/event_step.h"
+#include "engine/plot_file.h"
+#include "engine/rule72t.h"
+#include "engine/run_internal.h"
+#include "model/scenario_ops.h"
+
+namespace tarvel::engine {
+namespace internal {
+
+void ReportProblem(Run& run, std::string text, std::string caption) {
+  run.messages.push_back(std::move(text));
+  run.message_captions.push_back(std::move(caption));
+}
+
+int WholeAge(float age) {
+  if (!(age > -1.0e6f && age < 1.0e6f)) return -1;
+  return static_cast<int>(std::floor(age));
+}
+
+int AccountCount(const model::Scenario& scenario) {
+  return std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
+}
+
+bool IsCreditCard(const model::FinancialEvent& event) {
+  return event.kind == model::EventKind::Loan && event.word_26 == model::kCreditCardMarker;
+}
+
+bool IsMortgageEquityAccount(const model::Scenario& scenario, std::uint16_t account_id) {
+  const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+  for (int i = 0; i < count; ++i) {
+    const auto& event = scenario.events[i];
+    if (event.kind == model::EventKind::Mortgage && event.equity_account == account_id) {
+      return true;
+    }
+  }
+  return false;
+}
+
+namespace {
+
+// Ages index arrays of 120 entries, so no run goes beyond age 120.
+constexpr float kLastAge = static_cast<float>(kAgeSlots);
+
+int EventCount(const model::Scenario& scenario) {
+  return std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+}
+
+// A mortgaged property's value comes from its mortgage, not from the account entered.
+void SetMortgageEquityAccounts(model::Scenario& scenario) {
+  auto& accounts = scenario.accounts.records;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int i = 0; i < EventCount(scenario); ++i) {
+      const auto& event = scenario.events[i];
+      if (event.kind != model::EventKind::Mortgage) continue;
+      const int position = model::FindAccount(scenario, event.equity_account);
+      if (position < 0) continue;
+      auto& account = accounts[position];
+      if (pass == 0) {
+        account.balance = 0;
+        account.initial_amount = 0;
+      } else {
+        account.balance += event.working_amount_46;
+        account.initial_amount += event.working_amount_46;
+      }
+    }
+  }
+}
+
+void ResetYearTotals(Run& run) {
+  YearTotals& y = run.year;
+  // The account step clears these five itself at the end of the year.
+  const YearTotals kept = y;
+  y = YearTotals{};
+  y.withdrawal_taxes = kept.withdrawal_taxes;
+  y.savings_interest_tax = kept.savings_interest_tax;
+  y.property_taxes = kept.property_taxes;
+  y.closing_costs = kept.closing_costs;
+  y.total_taxes = kept.total_taxes;
+  run.taken_from_investment = 0;
+  run.taken_from_tax_free = 0;
+}
+
+void SetInitialBalances(model::Scenario& scenario, Run& run) {
+  const auto& initial = scenario.initial;
+  CategoryTotals& c = run.categories;
+  c.investment = initial.initial_investment;
+  c.tax_free = initial.initial_tax_free;
+  c.retirement = initial.initial_retirement;
+  for (int i = 0; i < AccountCount(scenario); ++i) {
+    const auto& account = scenario.accounts.records[i];
+    if (account.type == model::AccountType::Equity &&
+        !IsMortgageEquityAccount(scenario, account.id)) {
+      c.equity += account.initial_amount;
+    }
+  }
+  c.asset += initial.initial_assets;
+  for (int i = 0; i < AccountCount(scenario); ++i) {
+    auto& account = scenario.accounts.records[i];
+    account.balance = account.initial_amount;
+    account.rate = account.yearly_rate;
+    if (account.slot < model::kMaxAccounts) {
+      scenario.settings.first_withdrawal_age[account.slot] = 0;
+    }
+  }
+}
+
+void AddCreditCardDebts(const model::Scenario& scenario, Run& run) {
+  const int age = WholeAge(run.current_age);
+  for (int i = 0; i < EventCount(scenario); ++i) {
+    const auto& event = scenario.events[i];
+    if (IsCreditCard(event) && WholeAge(event.start_age) == age) {
+      run.liabilities += event.working_amount_28;
+    }
+  }
+}
+
+void WriteYearHeading(Run& run) {
+  char line[64];
+  const int age = WholeAge(run.current_age);
+  const float inflation = (age >= 0 && age < kAgeSlots) ? run.inflation_by_age[age] : 0.0f;
+  run.sink.Emit("Financial Events:", -1);
+  std::snprintf(line, sizeof line, "  Inflation Rate = %-7.3f", inflation * run.year_fraction);
+  run.sink.Emit(line, -1);
+  std::snprintf(line, sizeof line, "  Tax Rate = %-7.3f", run.tax_rate);
+  run.sink.Emit(line, -1);
+  std::snprintf(line, sizeof line, "  Dividend Tax Rate = %-7.3f", run.dividend_tax_rate);
+  run.sink.Emit(line, -1);
+}
+
+void RunEvents(model::Scenario& scenario, Run& run) {
+  for (int slot = 0; slot < EventCount(scenario); ++slot) {
+    EventStep(scenario, run, slot);
+    auto& event = scenario.events[slot];
+    const bool debt =
+        event.kind == model::EventKind::Loan || event.kind == model::EventKind::Mortgage;
+    if (event.status == 1 && event.end_age < run.current_age && !debt) event.status = 2;
+  }
+}
+
+void SimulateYear(model::Scenario& scenario, Run& run) {
+  const float a = run.current_age;
+  run.year_fraction = 1.0f;
+  if (a == run.shown_start_age) {
+    SetMortgageEquityAccounts(scenario);
+    run.year_fraction = 1.0f - (run.start_age - run.shown_start_age);
+  }
+  const int age = WholeAge(a);
+  if (age >= 0 && age < kAgeSlots) {
+    run.inflation_by_age[age] = run.inflation_rate * run.year_fraction;
+  }
+  ResetYearTotals(run);
+  if (a == run.shown_start_age) SetInitialBalances(scenario, run);
+  if (a >= run.shown_start_age) {
+    ComputeRule72TAmounts(scenario, run);
+    AddCreditCardDebts(scenario, run);
+    ++run.year_index;
+    WriteYearStart(scenario, run, false);
+  }
+  EmitSeparator(run, kLoopSeparatorWidth);
+  WriteSummaryRow(scenario, run);
+  WritePurchasingPower(scenario, run);
+  EmitSeparator(run, kSummarySeparatorWidth);
+  if (run.net_worth < 0) run.red_flags.net_worth_negative.Raise(age);
+  WriteYearHeading(run);
+  RunEvents(scenario, run);
+  YearlyAccountStep(scenario, run);
+  if (run.liabilities < 1.0f) run.liabilities = 0;
+}
+
+void WriteFinalRecord(model::Scenario& scenario, Run& run) {
+  ++run.year_index;
+  const bool shown = run.current_age >= run.shown_start_age;
+  if (shown) {
+    WriteYearStart(scenario, run, true);
+    WriteYearResult(scenario, run);
+  }
+  EmitSeparator(run, kFinalSeparatorWidth);
+  WriteSummaryRow(scenario, run);
+  WritePurchasingPower(scenario, run);
+  if (shown && run.files.plot) {
+    WritePlotTrailer(run.files.plot.get(), scenario, run.purchasing_power);
+    run.files.plot.Close();
+  }
+  run.year = YearTotals{};
+}
+
+void WriteRateStatistics(const model::Scenario& scenario, Run& run) {
+  if (!run.options.detailed || !run.random_source_used) return;
+  run.sink.Emit("Rate Statistics:", kAccountRatesTag);
+  char line[256];
+  if (run.options.random_accounts) {
+    for (int i = 0; i < AccountCount(scenario); ++i) {
+      const auto& account = scenario.accounts.records[i];
+      if (account.slot >= model::kMaxAccounts) continue;
+      const float count = scenario.settings.drawn_rate_count[account.slot];
+      if (!(count > 0)) continue;
+      std::snprintf(line, sizeof line,
+                    "Average %s Rate = %-6.2f Number = %-6.2f Min = %-6.2f Max = %-6.2f",
+                    account.name.str().c_str(), account.drawn_rate_sum / count, count,
+                    account.smallest_drawn_rate, account.largest_drawn_rate);
+      run.sink.Emit(line, kAccountRatesTag);
+    }
+  }
+  if (run.options.random_groups) {
+    for (int g = 0; g < model::kMaxGroups; ++g) {
+      const GroupRateStatistics& stats = run.group_statistics[g];
+      if (stats.count <= 0) continue;
+      std::snprintf(line, sizeof line,
+                    "Average %s Rate    = %-6.2f Number = %-3d Min = %-6.2f Max = %-6.2f",
+                    scenario.groups.names[g].str().c_str(), stats.sum / stats.count, stats.count,
+                    stats.min, stats.max);
+      run.sink.Emit(line, kAccountRatesTag);
+    }
+  }
+}
+
+void EmitRedFlag(Run& run, const RedFlag& flag, const char* text) {
+  if (!flag.set) return;
+  char line[160];
+  std::snprintf(line, sizeof line, " %-5.1f  %s", static_cast<float>(flag.age), text);
+  run.sink.Emit(line, -1);
+}
+
+void WriteRedFlags(Run& run) {
+  const RedFlags& flags = run.red_flags;
+  if (!flags.any()) return;
+  run.sink.Emit("Red flags at age(s):", -1);
+  EmitRedFlag(run, flags.penalty_paid, "A penalty was paid starting at this age.");
+  EmitRedFlag(run, flags.liquid_depleted, "Liquid accounts were depleted.");
+  EmitRedFlag(run, flags.withdrawal_account_depleted, "A withdrawal account was depleted.");
+  EmitRedFlag(run, flags.rmd_depleted, "RMD accounts were depleted.");
+  if (flags.transfers_not_completed.set) {
+    const std::string text = model::Format(
+        "There were %d transfer(s) not completed due to insufficient funds starting at this "
+        "age.",
+        flags.transfers_not_completed_count);
+    EmitRedFlag(run, flags.transfers_not_completed, text.c_str());
+  }
+  EmitRedFlag(run, flags.net_worth_negative, "Your net worth went negative.");
+}
+
+void CloseRun(Run& run) {
+  for (FileHandle* file : {&run.files.big, &run.files.incoming, &run.files.outgoing}) {
+    if (*file) std::fputs("Dooone\n", file->get());
+  }
+  run.files.CloseAll();
+}
+
+}  // namespace
+}  // namespace internal
+
+bool RunScenario(model::Scenario& scenario, Run& run) {
+  using namespace internal;
+  if (run.options.no_run) return true;
+  switch (PrepareRun(scenario, run)) {
+    case Preparation::kAbandoned:
+      return false;
+    case Preparation::kFinished:
+      return true;
+    case Preparation::kGoOn:
+      break;
+  }
+  const float end_age = std::min(run.end_age, kLastAge);
+  float a = run.first_simulated_age;
+  for (; a < end_age; a += 1.0f) {
+    run.current_age = a;
+    run.sink.set_current_age(a);
+    SimulateYear(scenario, run);
+  }
+  run.current_age = a;
+  run.sink.set_current_age(a);
+  WriteFinalRecord(scenario, run);
+  WriteRateStatistics(scenario, run);
+  WriteRedFlags(run);
+  CloseRun(run);
+  return true;
+}
+
+}  // namespace tarvel::engine

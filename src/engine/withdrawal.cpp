@@ -1,0 +1,82 @@
+// Withdrawal events, plain or following a budget: the year's amount is paid from the chosen
+// account and, for what that cannot cover, from savings.
+#include <cstdint>
+#include <string>
+
+#include "engine/cash_flow_events.h"
+#include "engine/funding.h"
+#include "model/money_format.h"
+#include "model/scenario_ops.h"
+
+namespace tarvel::engine {
+namespace {
+
+float BudgetTotal(const model::Budget& budget) {
+  double sum = 0;
+  for (int i = 0; i < ItemCount(budget); ++i) sum += budget.working_amount[i];
+  return static_cast<float>(sum);
+}
+
+// "Tracking budget item(s):" with each tracked item's amount of this year.
+void WriteTrackingLines(const model::Budget& budget, Run& run, int slot, float fraction) {
+  bool any = false;
+  for (int i = 0; i < ItemCount(budget); ++i) any = any || budget.track[i] != 0;
+  if (!any) return;
+  run.sink.Emit("           Tracking budget item(s):", slot);
+  for (int i = 0; i < ItemCount(budget); ++i) {
+    if (budget.track[i] == 0) continue;
+    const std::string item = budget.item_names[i].str();
+    const float amount = static_cast<float>(budget.working_amount[i] * double{fraction});
+    const std::string money = model::Money(amount, run.options.currency);
+    run.sink.Emit(model::Format("                %s - %s", item.c_str(), money.c_str()), slot);
+  }
+}
+
+void GrowBudgetItems(model::Budget& budget, const Run& run) {
+  for (int i = 0; i < ItemCount(budget); ++i) {
+    double rate = budget.apply_rate[i];
+    if (budget.apply_inflation[i] != 0) rate += run.inflation_rate;
+    budget.working_amount[i] = static_cast<float>(budget.working_amount[i] * (1.0 + rate * 0.01));
+  }
+}
+
+// The chosen account's position, or -1 when none is chosen or its id names no account.
+int ChosenAccount(const model::Scenario& scenario, const model::FinancialEvent& event) {
+  if (static_cast<std::int16_t>(event.account_24) < 0) return -1;
+  if (event.word_44 != model::kChosenAccountMarker) return -1;
+  return model::FindAccount(scenario, event.account_24);
+}
+
+}  // namespace
+
+void WithdrawalYear(model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = scenario.events[slot];
+  if (!ActsThisYear(event, run)) return;
+  model::Budget* budget = BudgetOf(scenario, event);
+  if (budget != nullptr) event.working_amount_28 = BudgetTotal(*budget);
+  const std::string name = event.description.str();
+  run.files.EventRecord(run.current_age, name, static_cast<int>(event.kind),
+                        event.working_amount_28);
+
+  const float fraction = IsOneTime(event) ? 1.0f : run.year_fraction;
+  const float amount = static_cast<float>(event.working_amount_28 * double{fraction});
+  run.year.withdrawals += amount;
+  const std::string money = model::Money(amount, run.options.currency);
+  run.sink.Emit(model::Format("  %s - Withdraw %s", name.c_str(), money.c_str()), slot);
+  if (budget != nullptr) {
+    WriteTrackingLines(*budget, run, slot, fraction);
+    GrowBudgetItems(*budget, run);
+  } else {
+    GrowWorkingAmount(event, run);
+  }
+
+  float rest = amount;
+  const int position = ChosenAccount(scenario, event);
+  if (position >= 0) {
+    rest = WithdrawFromAccount(scenario, run, amount, slot, FundingReason::Payment, position);
+  }
+  if (rest > 0) FundFromSavings(scenario, run, rest, FundingReason::Payment, slot);
+  FinishAfterAction(event, run);
+}
+
+}  // namespace tarvel::engine

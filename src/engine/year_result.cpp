@@ -1,0 +1,182 @@
+// The yearly results of a run: the start-of-year period values and balance rows, the
+// summary row, the purchasing power and the year's flow values (WriteYearResult).
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "engine/run_internal.h"
+#include "engine/run_scenario.h"
+
+namespace tarvel::engine {
+namespace internal {
+namespace {
+
+bool InGraphRange(const Run& run) {
+  const AgeRange& range = run.options.graph_range;
+  return !range.set || (run.current_age >= range.first && run.current_age <= range.last);
+}
+
+template <typename Row>
+Row& RowAt(std::vector<Row>& rows, int index) {
+  if (static_cast<int>(rows.size()) <= index) rows.resize(index + 1, Row{});
+  return rows[index];
+}
+
+void WriteExportLine(const model::Scenario& scenario, Run& run) {
+  std::FILE* file = run.files.export_file.get();
+  if (file == nullptr) return;
+  const char separator = run.options.export_separator;
+  std::fprintf(file, "%.2f%c", run.current_age, separator);
+  double sum = 0;
+  for (int i = 0; i < AccountCount(scenario); ++i) {
+    const float balance = scenario.accounts.records[i].balance;
+    std::fprintf(file, "%.2f%c", balance, separator);
+    sum += balance;
+  }
+  std::fprintf(file, "%.2f%c", run.categories.equity, separator);
+  std::fprintf(file, "%.2f\n", sum + run.categories.equity);
+}
+
+void ZeroIfSmall(float& value) {
+  if (value > -1.0f && value < 1.0f) value = 0.0f;
+}
+
+}  // namespace
+
+float ShownAge(const model::Scenario& scenario, const Run& run) {
+  if (scenario.initial.use_birthday != 0 && run.current_age == run.shown_start_age) {
+    return run.start_age;
+  }
+  return run.current_age;
+}
+
+void EmitSeparator(Run& run, int width) { run.sink.Emit(std::string(width, '-'), -1); }
+
+void WriteYearStart(const model::Scenario& scenario, Run& run, bool final_record) {
+  WriteExportLine(scenario, run);
+  std::FILE* plot = InGraphRange(run) ? run.files.plot.get() : nullptr;
+  BalanceRow& row = RowAt(run.balance_rows, run.year_index);
+  double assets = 0;
+  for (int i = 0; i < AccountCount(scenario); ++i) {
+    const auto& account = scenario.accounts.records[i];
+    if (plot != nullptr) std::fprintf(plot, "%.2f\n", account.balance);
+    row[i] = account.balance;
+    if (account.type == model::AccountType::Asset) assets += account.balance;
+  }
+  const CategoryTotals& c = run.categories;
+  const double net_worth = static_cast<double>(c.investment) + c.tax_free + c.retirement +
+                           c.equity + c.asset + run.asset_adjustment - run.liabilities;
+  const double plot_equity = final_record ? c.equity + run.equity_adjustment : c.equity;
+  const double plot_net = final_record ? net_worth + run.equity_adjustment : net_worth;
+  if (plot != nullptr) {
+    std::fprintf(plot, "%.1f %.2f %.2f %.2f %.2f %.2f %.2f ", ShownAge(scenario, run), c.investment,
+                 c.tax_free, c.retirement, assets, plot_equity, plot_net);
+  }
+  PeriodResult& period = RowAt(run.periods, run.year_index);
+  period[0] = run.current_age;
+  period[1] = c.investment;
+  period[2] = c.tax_free;
+  period[3] = c.retirement;
+  period[4] = static_cast<float>(assets);
+  period[5] = c.equity;
+  period[6] = static_cast<float>(net_worth);
+}
+
+void WriteSummaryRow(const model::Scenario& scenario, Run& run) {
+  CategoryTotals& c = run.categories;
+  for (float* value : {&c.investment, &c.tax_free, &c.retirement, &c.equity, &c.asset,
+                       &run.asset_adjustment, &run.equity_adjustment, &run.liabilities}) {
+    ZeroIfSmall(*value);
+  }
+  const float asset = c.asset + run.asset_adjustment;
+  const float equity = c.equity + run.equity_adjustment;
+  run.net_worth = static_cast<float>(static_cast<double>(c.investment) + c.tax_free + c.retirement +
+                                     asset + equity - run.liabilities);
+  const int age = WholeAge(run.current_age);
+  if (age >= 0 && age < kAgeSlots) {
+    CategorySeries& series = run.category_series;
+    series.investment[age] = c.investment;
+    series.tax_free[age] = c.tax_free;
+    series.retirement[age] = c.retirement;
+    series.asset[age] = asset;
+    series.equity[age] = equity;
+    series.liabilities[age] = run.liabilities;
+  }
+  const model::Currency& currency = run.options.currency;
+  char line[512];
+  std::snprintf(line, sizeof line, "%-5.1f\t%15s\t%15s\t%15s\t%15s\t%15s\t%15s\t%15s",
+                ShownAge(scenario, run), model::Money(c.investment, currency).c_str(),
+                model::Money(c.tax_free, currency).c_str(),
+                model::Money(c.retirement, currency).c_str(), model::Money(asset, currency).c_str(),
+                model::Money(equity, currency).c_str(),
+                model::Money(run.liabilities, currency).c_str(),
+                model::Money(run.net_worth, currency).c_str());
+  run.sink.Emit(line, -1);
+}
+
+void WritePurchasingPower(const model::Scenario& scenario, Run& run) {
+  float power = run.net_worth;
+  const int first = std::max(WholeAge(run.shown_start_age), 0);
+  for (int k = std::min(WholeAge(run.current_age) - 1, kAgeSlots - 1); k >= first; --k) {
+    power = static_cast<float>(power - static_cast<double>(power) * run.inflation_by_age[k] * 0.01);
+  }
+  if (run.year_index >= 0) RowAt(run.purchasing_power, run.year_index) = power;
+  if (scenario.initial.purchasing_power != 0) {
+    char line[256];
+    std::snprintf(line, sizeof line, "\t\t\t\t\t\t\t\tNet Worth in Age %5.2f Purchasing Power %15s",
+                  scenario.initial.start_age, model::Money(power, run.options.currency).c_str());
+    run.sink.Emit(line, -1);
+  }
+}
+
+}  // namespace internal
+
+void WriteYearResult(const model::Scenario& scenario, Run& run) {
+  (void)scenario;
+  YearTotals& y = run.year;
+  const float saved_total_taxes = y.total_taxes;
+  y.total_taxes = static_cast<float>(static_cast<double>(y.withdrawal_taxes) +
+                                     y.savings_interest_tax + y.property_taxes + y.dividend_taxes);
+  const double depreciation = std::fabs(y.depreciation);
+  const double other_outgoing = depreciation + y.closing_costs;
+  const std::array<double, 13> flows = {
+      y.total_incoming,
+      y.deposits,
+      y.taxable_income,
+      y.nontaxable_income,
+      static_cast<double>(y.withdrawals) + y.total_taxes + y.interest_paid + y.penalties +
+          other_outgoing,
+      y.withdrawals,
+      y.total_taxes,
+      y.interest_paid,
+      y.penalties,
+      y.loans,
+      static_cast<double>(y.sale_of_property) + y.equity_appreciation,
+      static_cast<double>(y.sale_of_assets) + y.asset_appreciation,
+      other_outgoing};
+  const AgeRange& range = run.options.graph_range;
+  const bool shown = run.current_age >= run.shown_start_age && run.year_index >= 0;
+  const bool in_range =
+      shown && (!range.set || (run.current_age >= range.first && run.current_age <= range.last));
+  if (in_range && run.files.plot) {
+    std::FILE* plot = run.files.plot.get();
+    for (int i = 0; i < 13; ++i) std::fprintf(plot, i < 12 ? "%.2f " : "%.2f\n", flows[i]);
+  }
+  if (!range.set && shown) {
+    PeriodResult& period = internal::RowAt(run.periods, run.year_index);
+    for (int i = 0; i < 13; ++i) period[7 + i] = static_cast<float>(flows[i]);
+    const float age = run.current_age;
+    run.files.EventRecord(age, "Interest/Dividends Earned", 2,
+                          static_cast<double>(y.taxable_income) + y.nontaxable_income);
+    run.files.EventRecord(age, "Equity", 2, flows[10]);
+    run.files.EventRecord(age, "Appreciation", 2, flows[11]);
+    run.files.EventRecord(age, "Depreciation", 6, depreciation);
+    run.files.EventRecord(age, "Closing", 6, y.closing_costs);
+    run.files.EventRecord(age, "Taxes", 6, y.total_taxes);
+    run.files.EventRecord(age, "Interest Paid", 6, y.interest_paid);
+    run.files.EventRecord(age, "Penalties", 6, y.penalties);
+  }
+  y.total_taxes = saved_total_taxes;
+}
+
+}  // namespace tarvel::engine

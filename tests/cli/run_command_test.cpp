@@ -1,0 +1,108 @@
+// `tarvel run`: the results file, the period CSV and the run files of a sample scenario,
+// and the exit statuses for a bad file and a malformed date.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status = -1;
+  std::string errors;
+};
+
+fs::path Workdir(const std::string& name) {
+  const fs::path path =
+      fs::temp_directory_path() / ("tarvel_run_cli_" + name + "_" + std::to_string(::getpid()));
+  fs::remove_all(path);
+  fs::create_directories(path);
+  return path;
+}
+
+Outcome RunCli(const std::string& arguments, const fs::path& workdir) {
+  const fs::path errors = workdir / "stderr.txt";
+  const std::string command =
+      std::string(TARVEL_CLI_PATH) + " run " + arguments + " 2>" + errors.string();
+  const int raw = std::system(command.c_str());
+  Outcome outcome;
+  outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  std::ifstream in(errors);
+  std::stringstream text;
+  text << in.rdbuf();
+  outcome.errors = text.str();
+  return outcome;
+}
+
+std::vector<std::string> ReadLines(const fs::path& path) {
+  std::ifstream in(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+const fs::path kSample = fs::path(TARVEL_EXAMPLES_BUILD_DIR) / "single-drawdown.ret";
+
+TEST(RunCommand, WritesTheResultsFilePeriodsAndRunFiles) {
+  const fs::path dir = Workdir("sample");
+  const Outcome outcome = RunCli(kSample.string() + " --workdir " + dir.string() + " --schedule " +
+                                     (dir / "out.sch").string() + " --periods " +
+                                     (dir / "p.csv").string() + " --today 2024-03-05",
+                                 dir);
+  ASSERT_EQ(outcome.status, 0) << outcome.errors;
+  const auto periods = ReadLines(dir / "p.csv");
+  ASSERT_GT(periods.size(), 2u);
+  EXPECT_EQ(periods[0],
+            "index,age,investment,taxfree,retirement,assets,equity,networth,incoming,deposits,"
+            "taxable_income,nontaxable_income,outgoing,withdrawals,taxes,interest_paid,"
+            "penalties,loans,income_equity,income_assets,other_outgoing,purchasing_power");
+  EXPECT_EQ(periods[1].rfind("0,", 0), 0u);
+  EXPECT_EQ(std::count(periods[1].begin(), periods[1].end(), ','), 21);
+  const auto schedule = ReadLines(dir / "out.sch");
+  EXPECT_NE(std::find(schedule.begin(), schedule.end(), "Financial Events:"), schedule.end());
+  EXPECT_EQ(std::find(schedule.begin(), schedule.end(), "??"), schedule.end());
+  EXPECT_EQ(ReadLines(dir / "plotinf01.tmp").back(), "Done");
+  EXPECT_EQ(ReadLines(dir / "plotinf01.tmp")[1], "File: single-drawdown.ret");
+  EXPECT_EQ(ReadLines(dir / "plotinf01.tmp")[2], "Date: March 5, 2024");
+  EXPECT_EQ(ReadLines(dir / "bigfile.tmp").back(), "Dooone");
+  fs::remove_all(dir);
+}
+
+TEST(RunCommand, TheSameDayGivesTheSameFiles) {
+  const fs::path dir = Workdir("repeat");
+  const std::string arguments = kSample.string() + " --workdir " + dir.string() +
+                                " --detailed --accounts --today 2024-03-05 --schedule ";
+  ASSERT_EQ(RunCli(arguments + (dir / "a.sch").string(), dir).status, 0);
+  ASSERT_EQ(RunCli(arguments + (dir / "b.sch").string(), dir).status, 0);
+  EXPECT_EQ(ReadLines(dir / "a.sch"), ReadLines(dir / "b.sch"));
+  const auto lines = ReadLines(dir / "a.sch");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "End Of Year Account Summary:"), lines.end());
+  fs::remove_all(dir);
+}
+
+TEST(RunCommand, ABadFileEndsWithStatusOneAndOneLine) {
+  const fs::path dir = Workdir("bad");
+  std::ofstream(dir / "bad.ret") << "not a scenario";
+  const Outcome outcome = RunCli((dir / "bad.ret").string(), dir);
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(std::count(outcome.errors.begin(), outcome.errors.end(), '\n'), 1);
+  EXPECT_EQ(RunCli((dir / "missing.ret").string(), dir).status, 1);
+  fs::remove_all(dir);
+}
+
+TEST(RunCommand, AMalformedDateIsAUsageError) {
+  const fs::path dir = Workdir("date");
+  EXPECT_EQ(RunCli(kSample.string() + " --today 2024-02-30", dir).status, 2);
+  fs::remove_all(dir);
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+// The files a run writes: the plot file's header, yearly blocks and trailer, the event,
+// incoming and outgoing files with their end markers, and the results file of mode 1.
+#include <gtest/gtest.h>
+
+#include "engine/run_scenario.h"
+#include "engine_test_support.h"
+
+namespace tarvel::engine_test {
+namespace {
+
+using model::AccountType;
+
+struct RunFilesTest : ::testing::Test {
+  std::unique_ptr<model::Scenario> scenario = MakeScenario(30, 33);
+  TestClock clock{{2024, 3, 5}, {14, 7, 9}};
+  std::unique_ptr<engine::Run> run = MakeRun(clock);
+  std::filesystem::path workdir =
+      MakeWorkdir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+
+  void SetUp() override {
+    AddAccount(*scenario, AccountType::Investment, 1000, 10, "Savings");
+    AddAccount(*scenario, AccountType::Asset, 500, 0, "Car");
+    scenario->groups.names[0].assign("Cash");
+    model::RecomputeInitialTotals(*scenario);
+    run->options.write_run_files = true;
+    run->options.workdir = workdir;
+    run->options.scenario_file_name = "plan.ret";
+  }
+  void TearDown() override { std::filesystem::remove_all(workdir); }
+};
+
+TEST_F(RunFilesTest, PlotFileHasHeaderBlocksAndTrailer) {
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  const auto lines = ReadLines(workdir / "plotinf01.tmp");
+  const std::vector<std::string> header = {"1 Groups",
+                                           "File: plan.ret",
+                                           "Date: March 5, 2024",
+                                           "Time: 2:07:09 PM ",
+                                           "4.00",
+                                           "2",
+                                           "Savings",
+                                           "Car",
+                                           "1000.00",
+                                           "500.00"};
+  ASSERT_GT(lines.size(), header.size());
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 10), header);
+  EXPECT_EQ(lines[10],
+            "30.0 1000.00 0.00 0.00 500.00 0.00 1500.00 100.00 0.00 100.00 0.00 0.00 0.00 "
+            "0.00 0.00 0.00 0.00 0.00 0.00 0.00");
+  // Four blocks of three lines (ages 30, 31, 32 and the final record at 33), then the
+  // trailer: 10 group names, 2 group indexes, 4 purchasing-power values, 16 colours, "Done".
+  ASSERT_EQ(lines.size(), 8u + 4 * 3 + 10 + 2 + 4 + 16 + 1);
+  EXPECT_EQ(lines[17], "1331.00");  // the final record's block
+  EXPECT_EQ(lines[20], "Cash");
+  EXPECT_EQ(lines[30], "0");
+  EXPECT_EQ(lines[35], "1831.000000");
+  EXPECT_EQ(lines[36], "8e1c52");
+  EXPECT_EQ(lines.back(), "Done");
+}
+
+TEST_F(RunFilesTest, PlotHeaderUsesTheGroupFolderAndPrintedHeaderLines) {
+  scenario->groups.folder_name.assign("Family");
+  scenario->report_headers.lines[1].assign("Prepared for J.");
+  scenario->report_headers.print[1] = 1;
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  const auto lines = ReadLines(workdir / "plotinf01.tmp");
+  EXPECT_EQ(lines[0], "1 Family");
+  EXPECT_EQ(lines[2], "Date: Prepared for J.");
+}
+
+TEST_F(RunFilesTest, EventAndAmountFilesEndWithTheirMarker) {
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  const auto incoming = ReadLines(workdir / "infile.tmp");
+  ASSERT_GE(incoming.size(), 4u);
+  EXPECT_EQ(incoming[0], "2");
+  EXPECT_EQ(incoming[1], "Savings");
+  EXPECT_EQ(incoming[3], " 30.0\tSavings\t       100.00");
+  EXPECT_EQ(incoming.back(), "Dooone");
+  EXPECT_EQ(ReadLines(workdir / "outfile.tmp").back(), "Dooone");
+  const auto big = ReadLines(workdir / "bigfile.tmp");
+  EXPECT_EQ(big[0], " 30.0\tInterest/Dividends Earned\t2\t       100.00");
+  EXPECT_EQ(big[7], " 30.0\tPenalties\t6\t         0.00");
+  EXPECT_EQ(big.back(), "Dooone");
+}
+
+TEST_F(RunFilesTest, RunFilesCanBeSwitchedOff) {
+  run->options.write_run_files = false;
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  EXPECT_FALSE(std::filesystem::exists(workdir / "plotinf01.tmp"));
+  EXPECT_FALSE(std::filesystem::exists(workdir / "bigfile.tmp"));
+  EXPECT_EQ(run->periods.size(), 4u);
+}
+
+TEST_F(RunFilesTest, ResultsFileStartsWithTheListingAndKeepsSeparators) {
+  run->options.mode = engine::OutputMode::ResultsFile;
+  run->options.saving = true;
+  run->options.output_file = workdir / "plan.sch";
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  const auto lines = ReadLines(workdir / "plan.sch");
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(lines[0].find("Initial Rates"), std::string::npos) << lines[0];
+  EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(184, '-')), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(175, '-')), lines.end());
+  EXPECT_EQ(std::find(lines.begin(), lines.end(), "??"), lines.end());  // saving: no heading
+}
+
+TEST_F(RunFilesTest, AnUnopenableResultsFileAbandonsTheRun) {
+  run->options.mode = engine::OutputMode::ResultsFile;
+  run->options.output_file = workdir / "missing" / "plan.sch";
+  EXPECT_FALSE(engine::RunScenario(*scenario, *run));
+  ASSERT_EQ(run->messages.size(), 1u);
+  EXPECT_EQ(run->messages[0], "Cannot open " + (workdir / "missing" / "plan.sch").string());
+  EXPECT_FALSE(std::filesystem::exists(workdir / "plotinf01.tmp"));
+}
+
+TEST_F(RunFilesTest, AnUnopenableRunFileIsReportedAndTheRunGoesOn) {
+  std::filesystem::create_directory(workdir / "bigfile.tmp");  // a folder cannot be written
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  EXPECT_EQ(run->messages,
+            std::vector<std::string>{"Cannot open temporary print file -- bigfile.tmp"});
+  EXPECT_EQ(run->message_captions, std::vector<std::string>{"FILE ERROR"});
+  EXPECT_EQ(ReadLines(workdir / "plotinf01.tmp").back(), "Done");
+}
+
+TEST_F(RunFilesTest, ListingOnlyStopsAfterPreparation) {
+  run->options.listing_only = true;
+  EXPECT_FALSE(engine::RunScenario(*scenario, *run));
+  EXPECT_TRUE(run->messages.empty());
+  EXPECT_TRUE(run->periods.empty());
+  run = MakeRun(clock);
+  run->options.scenario_print = true;
+  EXPECT_TRUE(engine::RunScenario(*scenario, *run));
+  EXPECT_TRUE(run->periods.empty());
+}
+
+}  // namespace
+}  // namespace tarvel::engine_test
