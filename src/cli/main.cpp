@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "cli/convert_command.h"
+#include "cli/rule72t_command.h"
 #include "cli/run_command.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   int status = 0;
   tarvel::cli::AddConvertCommand(app, status);
   tarvel::cli::AddRunCommand(app, status);
+  tarvel::cli::AddRule72TCommand(app, status);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

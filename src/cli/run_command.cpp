@@ -2,6 +2,7 @@
 // then once more in the form of a Save, and writes the results file, period CSV and run files.
 #include "cli/run_command.h"
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -9,6 +10,8 @@
 #include <vector>
 
 #include "cli/cli_clock.h"
+#include "cli/data_folders.h"
+#include "engine/random_rates.h"
 #include "engine/run.h"
 #include "engine/run_scenario.h"
 #include "model/atomic_file.h"
@@ -63,6 +66,21 @@ void SetCommonOptions(const RunCommandOptions& options, const platform::Clock& c
   run.options.workdir =
       options.workdir.empty() ? std::filesystem::path(".") : std::filesystem::path(options.workdir);
   run.options.scenario_file_name = std::filesystem::path(options.input).filename().string();
+  run.options.data_folders = CliDataFolders(run.options.workdir);  // life tables for Rule 72T
+}
+
+// The random-rate run asked for: its source, its seed (fixed, or from the clock) and the
+// account statistics started afresh, as before every random run.
+void SetRandomOptions(const RunCommandOptions& options, model::Scenario& scenario,
+                      engine::Run& run) {
+  if (!options.random_accounts && !options.random_groups) return;
+  run.options.random_accounts = options.random_accounts;
+  run.options.random_groups = options.random_groups;
+  run.options.random_seed =
+      options.seed_given
+          ? options.seed
+          : static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+  engine::ResetAccountRateStatistics(scenario);
 }
 
 // Problems a finished run reports (a run file that could not be created) are warnings.
@@ -73,6 +91,14 @@ void ShowWarnings(const engine::Run& run) {
 }  // namespace
 
 int RunRunCommand(const RunCommandOptions& options) {
+  if (options.random_accounts && options.random_groups) {
+    std::fprintf(stderr, "--random-accounts and --random-groups cannot be used together.\n");
+    return 2;
+  }
+  if (options.seed_given && !options.random_accounts && !options.random_groups) {
+    std::fprintf(stderr, "--seed needs --random-accounts or --random-groups.\n");
+    return 2;
+  }
   std::unique_ptr<platform::Clock> clock;
   if (options.today.empty()) {
     clock = std::make_unique<SystemClock>();
@@ -106,6 +132,7 @@ int RunRunCommand(const RunCommandOptions& options) {
     run->options.saving = true;
     run->options.output_file = options.schedule;
   }
+  SetRandomOptions(options, *scenario, *run);
   if (!engine::RunScenario(*scenario, *run)) {
     return Fail(run->messages.empty() ? std::string("The run was abandoned.")
                                       : run->messages.front());
@@ -128,7 +155,18 @@ void AddRunCommand(CLI::App& app, int& status) {
   command->add_flag("--accounts", options->accounts, "Show the accounts each year");
   command->add_flag("--no-summary", options->no_summary, "Leave out the yearly summary");
   command->add_option("--today", options->today, "Today's date, YYYY-MM-DD");
-  command->callback([options, &status] { status = RunRunCommand(*options); });
+  CLI::Option* accounts = command->add_flag("--random-accounts", options->random_accounts,
+                                            "Run with random account rates");
+  CLI::Option* groups =
+      command->add_flag("--random-groups", options->random_groups, "Run with random group rates");
+  accounts->excludes(groups);
+  CLI::Option* seed =
+      command->add_option("--seed", options->seed, "Seed of the random rates, for a repeatable run")
+          ->check(CLI::NonNegativeNumber);
+  command->callback([options, seed, &status] {
+    options->seed_given = seed->count() > 0;
+    status = RunRunCommand(*options);
+  });
 }
 
 }  // namespace tarvel::cli

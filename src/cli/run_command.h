@@ -3,6 +3,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <cstdint>
 #include <string>
 
 namespace tarvel::cli {
@@ -15,7 +16,11 @@ struct RunCommandOptions {
   bool detailed = false;
   bool accounts = false;
   bool no_summary = false;
-  std::string today;  // YYYY-MM-DD; the system date when empty
+  std::string today;             // YYYY-MM-DD; the system date when empty
+  bool random_accounts = false;  // each account draws its own rate every year
+  bool random_groups = false;    // each group draws one rate a year for its accounts
+  bool seed_given = false;       // --seed: a repeatable random run
+  std::uint64_t seed = 0;
 };
 
 // Returns the exit status: 0 success, 1 bad input with a one-line message on stderr,

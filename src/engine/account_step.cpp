@@ -67,7 +67,6 @@ void GrowSavings(model::Scenario& scenario, Run& run, int position, float rate) 
 void GrowProperty(model::Scenario& scenario, Run& run, int position, float rate) {
   auto& account = scenario.accounts.records[position];
   const bool equity = account.type == AccountType::Equity;
-  if (equity && internal::IsMortgageEquityAccount(scenario, account.id)) return;
   const double factor = static_cast<double>(rate) * 0.01 * run.year_fraction;
   const float growth = static_cast<float>(account.balance * factor);
   YearTotals& y = run.year;
@@ -91,6 +90,11 @@ void GrowAccounts(model::Scenario& scenario, Run& run) {
     const float rate = AccountRateForYear(scenario, run, i);
     const auto& account = scenario.accounts.records[i];
     if (!(account.balance > 0)) continue;
+    // A mortgaged property's value comes from its mortgage: it neither grows nor shows a rate.
+    if (account.type == AccountType::Equity &&
+        internal::IsMortgageEquityAccount(scenario, account.id)) {
+      continue;
+    }
     if (random && run.options.detailed) ShowRandomRate(scenario, run, i, rate);
     switch (account.type) {
       case AccountType::Investment:

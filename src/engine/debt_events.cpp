@@ -1,12 +1,137 @@
-// Loans, credit-card debts, equity loans and mortgages.
+// Loans, credit-card debts, equity loans and mortgages: the order of their yearly work and
+// the helpers their actions share (accounts, amounts owed, lines and payments).
 #include "engine/debt_events.h"
 
+#include <cstdint>
+
+#include "engine/debt_events_internal.h"
+#include "engine/funding.h"
+#include "engine/run_internal.h"
+#include "model/money_format.h"
+#include "model/scenario_ops.h"
+
 namespace tarvel::engine {
+namespace debt {
+namespace {
 
-// Debt and property events are not simulated yet: their start leaves the run unchanged.
-void StartDebtEvent(model::Scenario&, Run&, int) {}
+int PositionOf(const model::Scenario& scenario, std::uint16_t id) {
+  if (static_cast<std::int16_t>(id) < 0) return -1;
+  return model::FindAccount(scenario, id);
+}
 
-// Debt and property events are not simulated yet: their years leave the run unchanged.
-void DebtEventYear(model::Scenario&, Run&, int) {}
+}  // namespace
+
+int PaymentAccount(const model::Scenario& scenario, const model::FinancialEvent& event) {
+  // A credit card keeps its payment account where other loans keep the deposit account.
+  if (internal::IsCreditCard(event)) {
+    if (event.word_44 != model::kChosenAccountMarker) return -1;
+    return PositionOf(scenario, event.account_24);
+  }
+  if (event.payment_marker != model::kChosenAccountMarker) return -1;
+  return PositionOf(scenario, event.word_158);
+}
+
+int DepositAccount(const model::Scenario& scenario, const model::FinancialEvent& event) {
+  return PositionOf(scenario, event.account_24);
+}
+
+int EquityAccount(const model::Scenario& scenario, const model::FinancialEvent& event) {
+  return PositionOf(scenario, event.equity_account);
+}
+
+bool IsEquityLoan(const model::FinancialEvent& event) {
+  return event.kind == model::EventKind::Loan && event.word_26 == model::kEquityLoanMarker;
+}
+
+bool IsEquityLoanWithoutAccount(const model::Scenario& scenario,
+                                const model::FinancialEvent& event) {
+  return IsEquityLoan(event) && EquityAccount(scenario, event) < 0;
+}
+
+bool DepositsTo(const model::Scenario& scenario, const model::FinancialEvent& event,
+                model::AccountType type) {
+  const int position = DepositAccount(scenario, event);
+  return position >= 0 && scenario.accounts.records[position].type == type;
+}
+
+double Borrowed(const model::FinancialEvent& event) {
+  return static_cast<double>(event.amount) - event.value_32;
+}
+
+double Outstanding(const model::FinancialEvent& event) {
+  return Borrowed(event) - event.accumulator_50;
+}
+
+void AddTo(float& total, double amount) { total = static_cast<float>(total + amount); }
+
+std::string MoneyText(const Run& run, double amount) {
+  return model::Money(amount, run.options.currency);
+}
+
+void Line(Run& run, int slot, const std::string& text) { run.sink.Emit(text, slot); }
+
+void IncomingLine(const model::Scenario& scenario, Run& run, int position, double amount) {
+  if (position < 0 || run.current_age < run.shown_start_age) return;
+  run.files.Incoming(run.current_age, scenario.accounts.records[position].name.view(), amount);
+}
+
+void TotalsLine(Run& run, int slot, const model::FinancialEvent& event) {
+  Line(run, slot,
+       model::Format("    Total Principal=%s Total Interest=%s",
+                     MoneyText(run, event.accumulator_50).c_str(),
+                     MoneyText(run, event.accumulator_54).c_str()));
+}
+
+void Pay(model::Scenario& scenario, Run& run, int slot, double amount) {
+  if (!(amount > 0)) return;
+  double rest = amount;
+  const int position = PaymentAccount(scenario, scenario.events[slot]);
+  if (position >= 0) {
+    rest = WithdrawFromAccount(scenario, run, amount, slot, FundingReason::Payment, position);
+  }
+  if (rest > 0) FundFromSavings(scenario, run, rest, FundingReason::Payment, slot);
+}
+
+}  // namespace debt
+
+void StartDebtEvent(model::Scenario& scenario, Run& run, int slot) {
+  if (slot < 0 || slot >= model::kEventSlots) return;
+  const model::FinancialEvent& event = scenario.events[slot];
+  // A credit card's debt is its amount, already its working amount.
+  if (internal::IsCreditCard(event)) return;
+  if (event.kind == model::EventKind::Mortgage) {
+    debt::StartMortgage(scenario, run, slot);
+  } else if (event.kind == model::EventKind::Loan) {
+    debt::StartLoan(scenario, run, slot);
+  }
+}
+
+void DebtEventYear(model::Scenario& scenario, Run& run, int slot) {
+  if (slot < 0 || slot >= model::kEventSlots) return;
+  model::FinancialEvent& event = scenario.events[slot];
+  if (internal::IsCreditCard(event)) {
+    debt::CreditCardYear(scenario, run, slot);
+    return;
+  }
+  const bool mortgage = event.kind == model::EventKind::Mortgage;
+  if (!mortgage && event.kind != model::EventKind::Loan) return;
+  const float age = run.current_age;
+  // A loan of no years has no schedule: it is repaid at its payoff age.
+  if (event.word_44 > 0 && event.start_age + event.word_44 <= age) event.flag_14 = 1;
+  const bool selling_year = debt::SaleDue(scenario, event, run) && age == event.value_10;
+  if (!selling_year && age < event.end_age && event.flag_14 == 0) {
+    debt::PayLoanOrMortgageYear(scenario, run, slot);
+  }
+  if (mortgage && event.step_flag == 0) debt::PropertyTaxes(scenario, run, slot);
+  if (age >= event.end_age && event.flag_14 == 0) {
+    event.flag_14 = 1;
+    if (mortgage) {
+      debt::PayOffMortgage(scenario, run, slot);
+    } else {
+      debt::PayOffLoan(scenario, run, slot);
+    }
+  }
+  if (debt::SaleDue(scenario, event, run)) debt::Sell(scenario, run, slot);
+}
 
 }  // namespace tarvel::engine

@@ -1,9 +1,109 @@
-// Property held through loans and mortgages: its yearly revaluation.
+// Property held through loans and mortgages: its yearly growth by the account's rate or the
+// property's appreciation, and the balances of the accounts that hold mortgage equity.
 #include "engine/property.h"
 
-namespace tarvel::engine {
+#include <algorithm>
 
-// Property revaluation arrives with the debt events; until then no property changes value.
-void RevalueProperty(model::Scenario&, Run&) {}
+#include "engine/debt_events_internal.h"
+#include "engine/run_internal.h"
+
+namespace tarvel::engine {
+namespace {
+
+using model::AccountType;
+using model::EventKind;
+
+int EventCount(const model::Scenario& scenario) {
+  return std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+}
+
+bool Started(const model::FinancialEvent& event, const Run& run) {
+  return event.status != 0 && event.start_age <= run.current_age;
+}
+
+// What a loan bought grows by its account's rate for a whole year. Before the shown start
+// age the accounts carry no run rate yet, so their entered yearly rate applies.
+void RevalueLoanPurchase(model::Scenario& scenario, const Run& run, model::FinancialEvent& event) {
+  const int position = debt::DepositAccount(scenario, event);
+  if (position < 0) return;
+  const model::Account& account = scenario.accounts.records[position];
+  if (account.type != AccountType::Asset && account.type != AccountType::Equity) return;
+  const double rate = run.current_age < run.shown_start_age ? account.yearly_rate : account.rate;
+  event.working_amount_28 = static_cast<float>(event.working_amount_28 * (1.0 + rate * 0.01));
+}
+
+// The property appreciates by its percent for the part of the year simulated; its equity is
+// the value less what is still owed, or the whole value once paid off.
+void RevalueMortgagedProperty(model::Scenario& scenario, Run& run, model::FinancialEvent& event) {
+  const double percent = event.value_60;
+  const double growth = percent * 0.01 * event.working_amount_28 * run.year_fraction;
+  debt::IncomingLine(scenario, run, debt::EquityAccount(scenario, event), growth);
+  debt::AddTo(run.categories.equity, growth);
+  if (percent < 0) debt::AddTo(run.year.depreciation, growth);
+  if (percent > 0) debt::AddTo(run.year.equity_appreciation, growth);
+  debt::AddTo(event.working_amount_28, growth);
+  if (event.word_22 != 0) {
+    event.working_amount_46 = event.working_amount_28;
+  } else {
+    event.working_amount_46 =
+        static_cast<float>(static_cast<double>(event.working_amount_28) - event.amount +
+                           event.value_32 + event.accumulator_50);
+  }
+}
+
+bool HoldsMortgageEquity(const model::Scenario& scenario, int position) {
+  for (int i = 0; i < EventCount(scenario); ++i) {
+    const model::FinancialEvent& event = scenario.events[i];
+    if (event.kind == EventKind::Mortgage && debt::EquityAccount(scenario, event) == position) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Each mortgage equity account holds the equity of its mortgages.
+void SetEquityAccounts(model::Scenario& scenario) {
+  for (int position = 0; position < internal::AccountCount(scenario); ++position) {
+    if (!HoldsMortgageEquity(scenario, position)) continue;
+    double equity = 0;
+    for (int i = 0; i < EventCount(scenario); ++i) {
+      const model::FinancialEvent& event = scenario.events[i];
+      if (event.kind == EventKind::Mortgage && debt::EquityAccount(scenario, event) == position) {
+        equity += event.working_amount_46;
+      }
+    }
+    scenario.accounts.records[position].balance = static_cast<float>(equity);
+  }
+}
+
+// An equity loan not yet repaid lowers the equity shown in its mortgage's equity account.
+// The loan itself is among the liabilities, so the net worth is not changed here.
+void SubtractEquityLoans(model::Scenario& scenario, const Run& run) {
+  for (int i = 0; i < EventCount(scenario); ++i) {
+    const model::FinancialEvent& loan = scenario.events[i];
+    if (!debt::IsEquityLoan(loan) || !Started(loan, run) || loan.flag_14 != 0) continue;
+    const int position = debt::EquityAccount(scenario, loan);
+    // Only accounts set afresh this year: any other would lose the amount again each year.
+    if (position < 0 || !HoldsMortgageEquity(scenario, position)) continue;
+    model::Account& account = scenario.accounts.records[position];
+    account.balance = static_cast<float>(account.balance - debt::Outstanding(loan));
+  }
+}
+
+}  // namespace
+
+void RevalueProperty(model::Scenario& scenario, Run& run) {
+  for (int i = 0; i < EventCount(scenario); ++i) {
+    model::FinancialEvent& event = scenario.events[i];
+    if (!Started(event, run)) continue;
+    if (event.kind == EventKind::Loan && !internal::IsCreditCard(event)) {
+      RevalueLoanPurchase(scenario, run, event);
+    } else if (event.kind == EventKind::Mortgage && event.step_flag == 0) {
+      RevalueMortgagedProperty(scenario, run, event);
+    }
+  }
+  SetEquityAccounts(scenario);
+  SubtractEquityLoans(scenario, run);
+}
 
 }  // namespace tarvel::engine

@@ -6,8 +6,10 @@
 
 namespace tarvel::engine {
 
-// Revalues the property of every loan and mortgage for the year (appreciation,
-// depreciation and the asset and equity adjustments). Runs in every simulated year.
+// Revalues, once a year, what every started loan bought into an Asset or Equity account and
+// every unsold mortgaged property (appreciation, depreciation, equity values), then sets
+// each mortgage equity account to its mortgages' equity less what equity loans on it still
+// owe. Runs in every simulated year, also before the shown start age.
 void RevalueProperty(model::Scenario& scenario, Run& run);
 
 }  // namespace tarvel::engine

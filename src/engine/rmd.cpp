@@ -1,9 +1,244 @@
-// Required minimum distributions out of the accounts assigned to a life-expectancy table.
+// Required minimum distributions out of the accounts assigned to a life-expectancy table:
+// R = (sum of their balances above 0) / divisor of the age, shared out proportionally,
+// equally or in account order, taxed as a withdrawal and never penalised.
 #include "engine/rmd.h"
 
-namespace tarvel::engine {
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
 
-// Minimum distributions are not simulated yet: the year leaves the run unchanged.
-void RequiredDistributionStep(model::Scenario&, Run&, int) {}
+#include "engine/cash_flow_events.h"
+#include "engine/funding.h"
+#include "model/money_format.h"
+#include "model/scenario_ops.h"
+
+namespace tarvel::engine {
+namespace {
+
+constexpr std::uint16_t kProportional = 1;
+constexpr std::uint16_t kEqual = 2;
+
+int AccountCount(const model::Scenario& scenario) {
+  return std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
+}
+
+int EventCount(const model::Scenario& scenario) {
+  return std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+}
+
+bool IsRetirement(const model::Account& account) {
+  return account.type == model::AccountType::Retirement;
+}
+
+// Where one year's distribution goes and whose schedule lines it writes.
+struct Distribution {
+  model::Scenario& scenario;
+  Run& run;
+  int slot;  // the RMD entry, for the schedule lines
+  int age;   // whole current age
+  int to;    // position of the transfer-to account, -1 none
+};
+
+// Moves x from the assigned account at this position to the transfer-to account, charging
+// the withdrawal tax. The amount leaves the category of the account it comes from.
+void Take(Distribution& d, int position, double x) {
+  model::Account& account = d.scenario.accounts.records[position];
+  account.balance = static_cast<float>(account.balance - x);
+  d.run.categories.Add(account.type, -x);
+  if (d.to >= 0) {
+    model::Account& receiver = d.scenario.accounts.records[d.to];
+    receiver.balance = static_cast<float>(receiver.balance + x);
+    d.run.categories.Add(receiver.type, x);
+  }
+  const double tax = d.run.tax_rate * 0.01 * x;
+  d.run.year.withdrawal_taxes = static_cast<float>(d.run.year.withdrawal_taxes + tax);
+  d.run.year.total_taxes = static_cast<float>(d.run.year.total_taxes + tax);
+  const std::string name = account.name.str();
+  if (d.run.options.detailed) {
+    const std::string money = model::Money(x, d.run.options.currency);
+    d.run.sink.Emit(model::Format("      %s from %s", money.c_str(), name.c_str()), d.slot);
+  }
+  d.run.files.Outgoing(static_cast<float>(d.age), name, x);
+}
+
+// Option 3: the table's accounts in table order, each giving at most its balance; a rest
+// that they cannot cover is not distributed.
+void TakeInAccountOrder(Distribution& d, int table, double rest) {
+  for (int p = 0; p < AccountCount(d.scenario) && rest > 0; ++p) {
+    const model::Account& account = d.scenario.accounts.records[p];
+    if (!IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
+    const double x = std::min<double>(rest, account.balance);
+    Take(d, p, x);
+    rest -= x;
+  }
+}
+
+// Options 1 and 2: each account gives its share; what an account cannot give is carried to
+// the next one, and a carry left after the last is taken in a second pass from the table's
+// Retirement accounts in table order.
+void TakeShares(Distribution& d, int table, double r, const RmdShares& shares) {
+  double carry = 0;
+  for (int p = 0; p < AccountCount(d.scenario); ++p) {
+    const model::Account& account = d.scenario.accounts.records[p];
+    if (!IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
+    double want = r * shares.share[p] + carry;
+    if (account.balance < want) {
+      carry = want - account.balance;
+      want = account.balance;
+    } else {
+      carry = 0;
+    }
+    if (want > 0 && shares.share[p] > 0 && IsRetirement(account)) Take(d, p, want);
+  }
+  for (int p = 0; p < AccountCount(d.scenario) && carry > 0; ++p) {
+    const model::Account& account = d.scenario.accounts.records[p];
+    if (!IsAssignedToRmdTable(d.scenario, p, table) || !IsRetirement(account) ||
+        !(account.balance > 0)) {
+      continue;
+    }
+    const double x = std::min<double>(carry, account.balance);
+    Take(d, p, x);
+    carry -= x;
+  }
+}
+
+void WriteDivisorProblem(Run& run, int slot, int table, int index, float divisor) {
+  const char* kText =
+      "  Required Minimum Distribution - Detected a possible problem with the Life Expectancy "
+      "Values in Table";
+  std::string line;
+  if (table == 2) {
+    line = model::Format("%s 2.-%d,%f", kText, index, divisor);
+  } else {
+    line = model::Format("%s %d.", kText, table);
+  }
+  run.sink.Emit(line, slot);
+}
+
+// The divisor index of the age, or -1 when the age is before the table's start. An age
+// beyond the 30 divisors uses the last one; both cases write their problem line.
+int DivisorIndex(Run& run, int slot, int age, std::int32_t start_age) {
+  const long long index = static_cast<long long>(age) - start_age;
+  if (index < 0) {
+    run.sink.Emit(model::Format("  Required Minimum Distribution - Detected a possible problem "
+                                "with the start age of the distributions %d %d %d.",
+                                age, start_age, 0),
+                  slot);
+    return -1;
+  }
+  if (index >= model::kRmdTableLength) {
+    run.sink.Emit(model::Format("  Required Minimum Distribution - Detected a possible problem "
+                                "with the end age of the distributions %d %d %d.",
+                                age, start_age, model::kRmdTableLength - 1),
+                  slot);
+    return model::kRmdTableLength - 1;
+  }
+  return static_cast<int>(index);
+}
+
+void WriteDistributionLines(Distribution& d, int table, float r) {
+  const std::string name = d.scenario.settings.rmd_table_name[table - 1].str();
+  const std::string to_name(AccountName(d.scenario, d.to));
+  const std::string money = model::Money(r, d.run.options.currency);
+  d.run.sink.Emit(model::Format("  %s (using RMD Table %d) -  %s Transferred to the %s account.",
+                                name.c_str(), table, money.c_str(), to_name.c_str()),
+                  d.slot);
+  if (d.to >= 0 && d.run.files.incoming) {
+    std::fprintf(d.run.files.incoming.get(), "%5.1f\t%s\t%-11.2f\n", static_cast<double>(d.age),
+                 to_name.c_str(), static_cast<double>(r));
+  }
+}
+
+}  // namespace
+
+bool IsAssignedToRmdTable(const model::Scenario& scenario, int position, int table) {
+  if (position < 0 || position >= AccountCount(scenario)) return false;
+  const std::uint16_t slot = scenario.accounts.records[position].slot;
+  if (slot >= model::kMaxAccounts) return false;
+  return scenario.settings.rmd_table[slot] / 10 == table;
+}
+
+RmdShares RmdBase(const model::Scenario& scenario, int table) {
+  RmdShares shares;
+  double sum = 0;
+  for (int p = 0; p < AccountCount(scenario); ++p) {
+    const float balance = scenario.accounts.records[p].balance;
+    if (!IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
+    sum += balance;
+    ++shares.count;
+  }
+  if (!(sum > 0)) return shares;
+  shares.sum = static_cast<float>(sum);
+  const std::uint16_t option = scenario.accounts.rmd_method;
+  if (option != kProportional && option != kEqual) return shares;
+  for (int p = 0; p < AccountCount(scenario); ++p) {
+    const float balance = scenario.accounts.records[p].balance;
+    if (!IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
+    shares.share[p] =
+        static_cast<float>(option == kProportional ? balance / sum : 1.0 / shares.count);
+  }
+  return shares;
+}
+
+void RequiredDistributionStep(model::Scenario& scenario, Run& run, int slot) {
+  if (slot < 0 || slot >= model::kEventSlots) return;
+  const int table = scenario.events[slot].word_22;
+  if (table < 1 || table > model::kRmdTables) return;
+  const int age = WholeAge(run.current_age);
+  const model::AccountSettings& settings = scenario.settings;
+  const int index = DivisorIndex(run, slot, age, settings.rmd_start_age[table - 1]);
+  if (index < 0) return;
+  const float divisor = settings.rmd_life_expectancy[table - 1][index];
+  // No amount is defined without a divisor: the year distributes nothing.
+  if (!(divisor > 0)) {
+    WriteDivisorProblem(run, slot, table, index, divisor);
+    return;
+  }
+  const RmdShares shares = RmdBase(scenario, table);
+  const float r = static_cast<float>(double{shares.sum} / divisor);
+  Distribution d{
+      scenario, run, slot, age,
+      model::FindAccount(scenario, static_cast<std::uint16_t>(settings.rmd_transfer_account))};
+  if (!(r > 0)) {
+    run.sink.Emit(model::Format("  %s (using RMD Table %d) - selected RMD accounts were depleted.",
+                                settings.rmd_table_name[table - 1].str().c_str(), table),
+                  slot);
+    run.red_flags.rmd_depleted.Raise(age);
+    return;
+  }
+  WriteDistributionLines(d, table, r);
+  const std::uint16_t option = scenario.accounts.rmd_method;
+  if (option == kProportional || option == kEqual) {
+    TakeShares(d, table, r, shares);
+  } else {
+    TakeInAccountOrder(d, table, r);
+  }
+}
+
+void UpdateRmdListingEntries(model::Scenario& scenario) {
+  std::array<bool, model::kRmdTables> inactive{};
+  for (int i = 0; i < EventCount(scenario); ++i) {
+    const model::FinancialEvent& event = scenario.events[i];
+    const int table = event.word_22;
+    if (event.kind == model::EventKind::RmdLine && table >= 1 && table <= model::kRmdTables &&
+        model::IsInactive(event)) {
+      inactive[table - 1] = true;
+    }
+  }
+  model::PurgeListingEntries(scenario);
+  for (int table = 1; table <= model::kRmdTables; ++table) {
+    bool assigned = false;
+    for (int p = 0; p < AccountCount(scenario) && !assigned; ++p) {
+      assigned = IsAssignedToRmdTable(scenario, p, table);
+    }
+    if (!assigned) continue;
+    const int before = EventCount(scenario);
+    model::AddRmdLine(scenario, table);
+    if (EventCount(scenario) > before && inactive[table - 1]) {
+      model::SetEventActive(scenario, before, false);
+    }
+  }
+}
 
 }  // namespace tarvel::engine

@@ -1,10 +1,163 @@
-// Rule 72T distributions: the yearly amount of each Rule 72T transfer.
+// Rule 72T distributions: annuitization, amortization and minimum distribution from the
+// life-expectancy tables, and the yearly amount the run stores in each Rule 72T transfer.
 #include "engine/rule72t.h"
 
-namespace tarvel::engine {
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
-// The distribution methods arrive with the minimum-distribution work; until then a Rule 72T
-// transfer moves the amount stored in its event.
-void ComputeRule72TAmounts(model::Scenario&, Run&) {}
+#include "model/scenario_ops.h"
+
+namespace tarvel::engine {
+namespace {
+
+int Whole(float age) {
+  if (!(age > -1.0e6f && age < 1.0e6f)) return -1;
+  return static_cast<int>(std::floor(age));
+}
+
+std::uint16_t StoredAge(long long age) {
+  return static_cast<std::uint16_t>(std::clamp<long long>(age, 0, 65535));
+}
+
+// B * i / (1 - (1 + i)^-L); B / L without interest.
+double Amortization(double balance, double rate, double life_expectancy) {
+  if (!(life_expectancy > 0)) return 0;
+  const double i = rate * 0.01;
+  if (i == 0) return balance / life_expectancy;
+  if (!(1 + i > 0)) return 0;
+  const double denominator = 1 - std::pow(1 + i, -life_expectancy);
+  if (denominator == 0 || !std::isfinite(denominator)) return 0;
+  return balance * i / denominator;
+}
+
+bool IsRule72T(const model::FinancialEvent& event) {
+  return event.kind == model::EventKind::Transfer && event.marker == model::kRule72TMarker &&
+         !model::IsInactive(event);
+}
+
+int EventCount(const model::Scenario& scenario) {
+  return std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+}
+
+float SourceBalance(const model::Scenario& scenario, const model::FinancialEvent& event) {
+  const int position = model::FindAccount(scenario, event.word_22);
+  return position >= 0 ? scenario.accounts.records[position].balance : 0.0f;
+}
+
+// The Rule 72T calculator asks for the balance of one account at one whole age.
+void CaptureCalculatorBalance(const model::Scenario& scenario, Run& run, int age) {
+  const RunOptions& options = run.options;
+  if (options.rule72t_capture_account < 0 || age != options.rule72t_capture_age) return;
+  const int position =
+      model::FindAccount(scenario, static_cast<std::uint16_t>(options.rule72t_capture_account));
+  if (position >= 0) run.rule72t_captured_balance = scenario.accounts.records[position].balance;
+}
+
+// The tables are read once per run, and only when a series needs them; problems are kept
+// for the caller to show.
+void ReadRunLifeTables(Run& run) {
+  std::vector<std::filesystem::path> folders = run.options.data_folders;
+  if (folders.empty()) folders.push_back(run.options.workdir);
+  LifeTablesRead read = ReadLifeTables(folders);
+  run.life_tables = std::move(read.tables);
+  for (LifeTableProblem& problem : read.problems) {
+    run.messages.push_back(std::move(problem.text));
+    run.message_captions.push_back(std::move(problem.caption));
+  }
+}
+
+// One transfer's year: the start year records the balance and the beneficiary's age; the
+// minimum method is recomputed every year, the others keep their start year's amount.
+void UpdateTransfer(model::Scenario& scenario, Run& run, model::FinancialEvent& event, int age) {
+  const int start = Whole(event.start_age);
+  const float balance = SourceBalance(scenario, event);
+  if (start == age) {
+    event.value_146 = balance;
+    event.word_158 = StoredAge(Whole(event.value_10));
+  } else if (start < age && static_cast<float>(age) == run.shown_start_age) {
+    // A series that began before the first shown year counts the age from its start.
+    event.word_158 = StoredAge(static_cast<long long>(Whole(event.value_10)) + (age - start));
+  }
+  if (start > age || static_cast<float>(age) > event.end_age) return;
+  const auto method = static_cast<Rule72TMethod>(event.word_26);
+  if (method == Rule72TMethod::Minimum) {
+    event.amount = Rule72TDistribution(run.life_tables, run.current_age, event.word_158, balance,
+                                       event.rate_40, event.flag_14, event.word_26);
+  } else if (start == age) {
+    event.amount = Rule72TDistribution(run.life_tables, event.start_age, event.word_158, balance,
+                                       event.rate_40, event.flag_14, event.word_26);
+  }
+  event.word_158 = StoredAge(static_cast<long long>(event.word_158) + 1);
+}
+
+}  // namespace
+
+double AnnuityFactor(const LifeTables& tables, int age, double rate) {
+  if (!(1 + rate * 0.01 > 0)) return 0;
+  const double v = 1 / (1 + rate * 0.01);
+  double discount = 1;
+  double survival = 1;
+  double factor = 0;
+  for (int k = std::max(age, -1) + 1; k <= kLastMortalityAge; ++k) {
+    discount *= v;
+    survival *= 1 - tables.Mortality(k - 1);
+    factor += discount * survival;
+  }
+  return factor;
+}
+
+double LifeExpectancy(const LifeTables& tables, int age, int beneficiary_age,
+                      LifeExpectancySource source) {
+  switch (source) {
+    case LifeExpectancySource::SingleLife:
+      return tables.SingleLife(age);
+    case LifeExpectancySource::UniformLifetime:
+      return tables.UniformLifetime(age);
+    case LifeExpectancySource::JointLife:
+      return tables.JointLife(age, beneficiary_age);
+  }
+  return 0;
+}
+
+Rule72TAmounts Rule72TResults(const LifeTables& tables, float age, float beneficiary_age,
+                              float balance, float rate, LifeExpectancySource source) {
+  const int whole_age = Whole(age);
+  const double factor = AnnuityFactor(tables, whole_age, rate);
+  const double life = LifeExpectancy(tables, whole_age, Whole(beneficiary_age), source);
+  Rule72TAmounts amounts;
+  amounts.annuitization = factor > 0 ? static_cast<float>(balance / factor) : 0.0f;
+  amounts.amortization = static_cast<float>(Amortization(balance, rate, life));
+  amounts.minimum = life > 0 ? static_cast<float>(balance / life) : 0.0f;
+  return amounts;
+}
+
+float Rule72TDistribution(const LifeTables& tables, float age, float beneficiary_age, float balance,
+                          float rate, std::uint16_t source, std::uint16_t method) {
+  const Rule72TAmounts amounts = Rule72TResults(tables, age, beneficiary_age, balance, rate,
+                                                static_cast<LifeExpectancySource>(source));
+  switch (static_cast<Rule72TMethod>(method)) {
+    case Rule72TMethod::Annuitization:
+      return amounts.annuitization;
+    case Rule72TMethod::Amortization:
+      return amounts.amortization;
+    case Rule72TMethod::Minimum:
+      return amounts.minimum;
+  }
+  return 0;
+}
+
+void ComputeRule72TAmounts(model::Scenario& scenario, Run& run) {
+  const int age = Whole(run.current_age);
+  CaptureCalculatorBalance(scenario, run, age);
+  const int count = EventCount(scenario);
+  const bool any = std::any_of(scenario.events.begin(), scenario.events.begin() + count,
+                               [](const model::FinancialEvent& e) { return IsRule72T(e); });
+  if (!any) return;
+  if (run.current_age == run.shown_start_age) ReadRunLifeTables(run);
+  for (int i = 0; i < count; ++i) {
+    if (IsRule72T(scenario.events[i])) UpdateTransfer(scenario, run, scenario.events[i], age);
+  }
+}
 
 }  // namespace tarvel::engine

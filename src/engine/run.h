@@ -7,10 +7,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "engine/random_source.h"
+#include "engine/life_tables.h"
 #include "engine/run_files.h"
 #include "engine/schedule_sink.h"
 #include "model/money_format.h"
@@ -56,6 +57,11 @@ struct RunOptions {
   std::string plot_file_name = "plotinf01.tmp";
   model::Currency currency;
   std::uint64_t random_seed = 1;
+  // Rule 72T: folders searched for mort.dat and jointtab.dat (the working directory when empty)
+  std::vector<std::filesystem::path> data_folders;
+  // Rule 72T calculator: the account id and whole age whose balance the run captures (-1 none)
+  int rule72t_capture_account = -1;
+  int rule72t_capture_age = -1;
 };
 
 // The running value of each account category, for the net-worth results.
@@ -116,6 +122,10 @@ struct YearTotals {
   float total_dividends = 0;
   float total_taxes = 0;  // cleared by the account step
   float total_incoming = 0;
+  // Debt events: down payments, costs, payments and payoffs; principal repaid by kind.
+  float other_payments = 0;
+  float mortgage_principal = 0;
+  float loan_principal = 0;
 };
 
 // A red flag: set once per run with the whole age at which it first happened.
@@ -210,11 +220,19 @@ struct Run {
   float taken_from_tax_free = 0;
 
   // --- account step ---
-  std::mt19937_64 random{1};  // seeded from options.random_seed by RunScenario
   bool random_source_used = false;
   std::array<float, model::kMaxGroups> group_drawn_rate{};
+  // Random rates: the source is seeded once, at its first draw, from options.random_seed.
+  RandomSource random_source;
+  NormalCache range_normal;      // standard normals of the Gaussian-range draws
+  NormalCache deviation_normal;  // standard normals of the Gaussian-deviation draws
+  std::array<bool, model::kMaxGroups> group_rate_shown{};  // group rate line written this year
 
   // --- cash-flow events and funding ---
+
+  // --- RMD and Rule 72T ---
+  LifeTables life_tables;              // read in the first shown year when a series runs
+  float rule72t_captured_balance = 0;  // the calculator's balance at its chosen age
 };
 
 }  // namespace tarvel::engine

@@ -8,6 +8,7 @@
 #include "engine/birthday_fraction.h"
 #include "engine/initial_rates.h"
 #include "engine/plot_file.h"
+#include "engine/rmd.h"
 #include "engine/run_internal.h"
 #include "model/event_listing.h"
 #include "model/scenario_ops.h"
@@ -27,7 +28,6 @@ void ResetRunState(const model::Scenario& scenario, Run& run) {
   run.balance_rows.clear();
   run.purchasing_power.clear();
   run.category_series = CategorySeries{};
-  run.random.seed(run.options.random_seed);
   run.random_source_used = false;
   run.tax_rate = scenario.initial.tax_rate;
   run.dividend_tax_rate = scenario.initial.dividend_tax_rate;
@@ -111,14 +111,16 @@ void PrepareDebtEvents(model::Scenario& scenario) {
   }
 }
 
-// Equity loans follow the mortgage they are taken on: its equity account, and a life
-// within the mortgage's (a sell age of 0 means the property is never sold).
+// Equity loans on a property that will be sold follow their mortgage: its equity account,
+// and a life within the mortgage's. A sell age of 0 means never sold: the loans stay as
+// entered.
 void AlignEquityLoans(model::Scenario& scenario) {
   const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
   for (int m = 0; m < count; ++m) {
     const auto& mortgage = scenario.events[m];
     if (mortgage.kind != EventKind::Mortgage || model::IsInactive(mortgage)) continue;
     const float sell_age = mortgage.value_10;
+    if (!(sell_age > 0)) continue;
     for (int l = 0; l < count; ++l) {
       auto& loan = scenario.events[l];
       if (loan.kind != EventKind::Loan || loan.word_26 != model::kEquityLoanMarker ||
@@ -126,8 +128,8 @@ void AlignEquityLoans(model::Scenario& scenario) {
         continue;
       }
       loan.equity_account = mortgage.equity_account;
-      if (sell_age > 0 && loan.end_age > sell_age) loan.end_age = sell_age;
-      if (loan.start_age < mortgage.start_age || (sell_age > 0 && loan.start_age > sell_age)) {
+      if (loan.end_age > sell_age) loan.end_age = sell_age;
+      if (loan.start_age < mortgage.start_age || loan.start_age > sell_age) {
         loan.start_age = mortgage.start_age;
       }
     }
@@ -197,6 +199,7 @@ float PlotYears(const model::Scenario& scenario, const Run& run) {
 
 Preparation PrepareRun(model::Scenario& scenario, Run& run) {
   ResetRunState(scenario, run);
+  UpdateRmdListingEntries(scenario);  // the RMD entries follow the accounts' table choices
   run.shown_start_age = std::floor(scenario.initial.start_age);
   if (!OpenOutput(scenario, run)) return Preparation::kAbandoned;
   const bool plot = !run.options.listing_only && run.options.write_run_files;

@@ -86,6 +86,9 @@ TEST_F(AccountStepTest, AMortgagedPropertyAndEmptyAccountsDoNotGrow) {
   SetDividend(empty, 5, 100, -1);
   auto& mortgage = test_support::AddEvent(*scenario, model::EventKind::Mortgage, 30, 60);
   mortgage.equity_account = Account(house).id;
+  // A running mortgage whose equity is the whole (unchanging) price holds the house's value.
+  mortgage.status = 1;
+  mortgage.amount = mortgage.value_32 = mortgage.working_amount_28 = 100000;
   StartYear();
   engine::YearlyAccountStep(*scenario, *run);
   EXPECT_FLOAT_EQ(Account(house).balance, 100000);

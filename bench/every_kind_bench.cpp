@@ -1,0 +1,146 @@
+// A run of a scenario that uses every event kind (read from its JSON form), and series of
+// 100 random-rate runs of it and of each sample scenario, as a random-rate study runs them.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "engine/random_rates.h"
+#include "engine/run.h"
+#include "engine/run_scenario.h"
+#include "exchange/scenario_json.h"
+#include "model/records.h"
+#include "model/scenario_codec.h"
+#include "model/scenario_ops.h"
+
+namespace {
+
+using tarvel::engine::Run;
+using tarvel::model::Scenario;
+
+constexpr int kSeriesRuns = 100;
+
+enum class Source { Accounts, Groups };
+
+class BenchClock : public tarvel::platform::Clock {
+ public:
+  tarvel::platform::Date Today() const override { return {2024, 3, 5}; }
+  tarvel::platform::TimeOfDay Now() const override { return {}; }
+};
+
+std::filesystem::path EveryKindPath() {
+  return std::filesystem::path(__FILE__).parent_path() / "data" / "every-kind.json";
+}
+
+std::unique_ptr<Scenario> LoadJson(const std::filesystem::path& path) {
+  std::ifstream in(path);
+  if (!in) return nullptr;
+  const auto json = nlohmann::ordered_json::parse(in, nullptr, false);
+  if (json.is_discarded()) return nullptr;
+  auto scenario = std::make_unique<Scenario>();
+  if (!tarvel::exchange::ScenarioFromJson(json, *scenario).ok) return nullptr;
+  tarvel::model::RecomputeInitialTotals(*scenario);
+  return scenario;
+}
+
+std::unique_ptr<Scenario> LoadRet(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                        std::istreambuf_iterator<char>());
+  auto scenario = std::make_unique<Scenario>();
+  if (!tarvel::model::DecodeScenario(bytes, *scenario).valid) return nullptr;
+  tarvel::model::RecomputeInitialTotals(*scenario);
+  return scenario;
+}
+
+std::unique_ptr<Run> MakeRun(const BenchClock& clock, const std::filesystem::path& workdir,
+                             bool with_files) {
+  auto run = std::make_unique<Run>();
+  run->clock = &clock;
+  run->options.write_run_files = with_files;
+  run->options.workdir = workdir;
+  return run;
+}
+
+void RunEveryKind(benchmark::State& state, bool with_files) {
+  const auto stored = LoadJson(EveryKindPath());
+  if (!stored) {
+    state.SkipWithError("every-kind.json cannot be read");
+    return;
+  }
+  const BenchClock clock;
+  const auto workdir = std::filesystem::temp_directory_path() / "tarvel_every_kind_bench";
+  std::filesystem::create_directories(workdir);
+  auto scenario = std::make_unique<Scenario>();
+  for (auto _ : state) {
+    *scenario = *stored;  // every run starts again from the stored scenario
+    auto run = MakeRun(clock, workdir, with_files);
+    run->options.detailed = true;
+    benchmark::DoNotOptimize(tarvel::engine::RunScenario(*scenario, *run));
+  }
+  std::filesystem::remove_all(workdir);
+}
+
+// One iteration is a series of 100 detailed random-rate runs in memory, seeds 1 to 100.
+void RunRandomSeries(benchmark::State& state, const Scenario* stored, Source source) {
+  if (!stored) {
+    state.SkipWithError("the scenario cannot be read");
+    return;
+  }
+  const BenchClock clock;
+  auto scenario = std::make_unique<Scenario>();
+  for (auto _ : state) {
+    for (int i = 1; i <= kSeriesRuns; ++i) {
+      *scenario = *stored;
+      tarvel::engine::ResetAccountRateStatistics(*scenario);
+      auto run = MakeRun(clock, ".", false);
+      run->options.detailed = true;
+      run->options.random_accounts = source == Source::Accounts;
+      run->options.random_groups = source == Source::Groups;
+      run->options.random_seed = static_cast<std::uint64_t>(i);
+      benchmark::DoNotOptimize(tarvel::engine::RunScenario(*scenario, *run));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * kSeriesRuns);
+}
+
+void RegisterSeries(const std::string& name, std::shared_ptr<const Scenario> stored) {
+  benchmark::RegisterBenchmark(
+      ("RandomSeries100/" + name + "/accounts").c_str(),
+      [stored](benchmark::State& state) { RunRandomSeries(state, stored.get(), Source::Accounts); })
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark(
+      ("RandomSeries100/" + name + "/groups").c_str(),
+      [stored](benchmark::State& state) { RunRandomSeries(state, stored.get(), Source::Groups); })
+      ->Unit(benchmark::kMillisecond);
+}
+
+void RegisterBenchmarks() {
+  benchmark::RegisterBenchmark("EveryKind/RunInMemory",
+                               [](benchmark::State& state) { RunEveryKind(state, false); });
+  benchmark::RegisterBenchmark("EveryKind/RunWithFiles",
+                               [](benchmark::State& state) { RunEveryKind(state, true); });
+  RegisterSeries("every-kind", LoadJson(EveryKindPath()));
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(TARVEL_EXAMPLES_BUILD_DIR, error)) {
+    if (entry.path().extension() != ".ret") continue;
+    RegisterSeries(entry.path().stem().string(), LoadRet(entry.path()));
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  RegisterBenchmarks();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,148 @@
+// The sale of what a loan or mortgage bought: the price (less selling expenses for a
+// property) is deposited, the bought value leaves its totals and what is owed is repaid.
+#include <string>
+
+#include "engine/debt_events_internal.h"
+#include "model/money_format.h"
+
+namespace tarvel::engine::debt {
+namespace {
+
+using model::AccountType;
+
+// The account that receives sale proceeds: the payment account, else the first Investment
+// account in table order, else none (-1).
+int ProceedsAccount(const model::Scenario& scenario, const model::FinancialEvent& event) {
+  const int chosen = PaymentAccount(scenario, event);
+  if (chosen >= 0) return chosen;
+  for (int i = 0; i < scenario.accounts.count && i < model::kMaxAccounts; ++i) {
+    if (scenario.accounts.records[i].type == AccountType::Investment) return i;
+  }
+  return -1;
+}
+
+void DepositProceeds(model::Scenario& scenario, Run& run, int slot, double proceeds) {
+  const int position = ProceedsAccount(scenario, scenario.events[slot]);
+  const std::string money = MoneyText(run, proceeds);
+  if (position < 0) {
+    Line(run, slot, model::Format("      Deposited %s to Investment Savings", money.c_str()));
+    run.categories.Add(AccountType::Investment, proceeds);
+    return;
+  }
+  model::Account& account = scenario.accounts.records[position];
+  Line(run, slot,
+       model::Format("      Deposited %s to %s", money.c_str(), account.name.str().c_str()));
+  account.balance = static_cast<float>(account.balance + proceeds);
+  run.categories.Add(account.type, proceeds);
+  IncomingLine(scenario, run, position, proceeds);
+}
+
+// What a loan still owes leaves the liabilities (or, for an equity loan without an equity
+// account, returns to the Equity total).
+void SettleLoanPrincipal(const model::Scenario& scenario, Run& run,
+                         const model::FinancialEvent& event) {
+  const double rest = Outstanding(event);
+  if (IsEquityLoanWithoutAccount(scenario, event)) {
+    AddTo(run.categories.equity, rest);
+  } else {
+    AddTo(run.liabilities, -rest);
+  }
+}
+
+void SellLoanPurchase(model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = scenario.events[slot];
+  const int position = DepositAccount(scenario, event);
+  model::Account& account = scenario.accounts.records[position];
+  const double price = event.working_amount_28;
+  const std::string name = event.description.str();
+  const std::string money = MoneyText(run, price);
+  if (account.type == AccountType::Equity) {
+    Line(run, slot, model::Format("  %s - Sold equity for %s", name.c_str(), money.c_str()));
+    AddTo(run.categories.equity, -price);
+    if (event.flag_14 == 0) SettleLoanPrincipal(scenario, run, event);
+    AddTo(run.year.sale_of_property, price);
+  } else {
+    Line(run, slot, model::Format("  %s - Sold asset for %s", name.c_str(), money.c_str()));
+    AddTo(run.categories.asset, -price);
+    SettleLoanPrincipal(scenario, run, event);
+    AddTo(run.year.sale_of_assets, price);
+  }
+  DepositProceeds(scenario, run, slot, price);
+  account.balance = static_cast<float>(account.balance - price);
+  event.working_amount_28 = 0;
+}
+
+void SellProperty(model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = scenario.events[slot];
+  const double price = event.working_amount_28;
+  const double expenses = event.selling_percent * 0.01 * price;
+  event.step_flag = 1;  // sold
+  if (event.word_22 != 0) {
+    // Paid off: the equity is the whole value and nothing is owed any more.
+    AddTo(run.categories.equity, -price);
+  } else {
+    const double rest = Outstanding(event);
+    AddTo(run.categories.equity, -(static_cast<double>(event.accumulator_50) + event.value_32));
+    AddTo(run.categories.equity, -(price - event.amount));
+    AddTo(run.categories.asset, -rest);
+    AddTo(run.liabilities, -rest);
+  }
+  const std::string name = event.description.str();
+  Line(run, slot,
+       model::Format("  %s - Sold property for %s", name.c_str(), MoneyText(run, price).c_str()));
+  Line(run, slot, model::Format("     Selling expenses = %s", MoneyText(run, expenses).c_str()));
+  AddTo(run.year.sale_of_property, price - expenses);
+  DepositProceeds(scenario, run, slot, price - expenses);
+  event.working_amount_28 = 0;
+}
+
+// A sale ends the debt: what is still owed is repaid from the payment account and savings.
+void RepayAfterSale(model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = scenario.events[slot];
+  if (event.flag_14 != 0) return;
+  event.flag_14 = 1;
+  const double rest = Outstanding(event);
+  const char* what = event.kind == model::EventKind::Mortgage ? "mortgage" : "loan";
+  Line(run, slot, model::Format("   Paid off %s with %s", what, MoneyText(run, rest).c_str()));
+  AddTo(run.year.other_payments, rest);
+  Pay(scenario, run, slot, rest);
+  if (Borrowed(event) > event.accumulator_50) {
+    TotalsLine(run, slot, event);
+  }
+}
+
+// Loans sell only what they bought into an Asset or Equity account.
+bool HasSomethingToSell(const model::Scenario& scenario, const model::FinancialEvent& event) {
+  if (event.kind == model::EventKind::Mortgage) return true;
+  if (event.kind != model::EventKind::Loan || event.word_26 == model::kCreditCardMarker) {
+    return false;
+  }
+  return DepositsTo(scenario, event, AccountType::Asset) ||
+         DepositsTo(scenario, event, AccountType::Equity);
+}
+
+}  // namespace
+
+bool SaleDue(const model::Scenario& scenario, const model::FinancialEvent& event, const Run& run) {
+  const float sell_age = event.value_10;
+  return sell_age > 0 && run.current_age >= sell_age && sell_age >= event.start_age &&
+         HasSomethingToSell(scenario, event);
+}
+
+void Sell(model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = scenario.events[slot];
+  event.status = 2;
+  event.working_amount_46 = 0;
+  if (event.kind == model::EventKind::Mortgage) {
+    SellProperty(scenario, run, slot);
+  } else {
+    SellLoanPurchase(scenario, run, slot);
+  }
+  RepayAfterSale(scenario, run, slot);
+  event.flag_14 = 1;
+  if (event.kind == model::EventKind::Loan && DepositsTo(scenario, event, AccountType::Asset)) {
+    event.accumulator_50 = static_cast<float>(Borrowed(event));
+  }
+}
+
+}  // namespace tarvel::engine::debt

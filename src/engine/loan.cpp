@@ -1,0 +1,101 @@
+// Loans and equity loans: the loan amount deposited at the start with its down payment and
+// costs, and the payoff of what is still owed at the payoff age.
+#include <string>
+
+#include "engine/amortization.h"
+#include "engine/debt_events_internal.h"
+#include "model/money_format.h"
+
+namespace tarvel::engine::debt {
+namespace {
+
+using model::AccountType;
+
+// Buying into an Asset or Equity account is a transfer; savings receive a deposit.
+const char* DepositVerb(AccountType type) {
+  return (type == AccountType::Asset || type == AccountType::Equity) ? "Transfer" : "Deposit";
+}
+
+void ReceiveLoanAmount(model::Scenario& scenario, Run& run, int slot) {
+  const model::FinancialEvent& event = scenario.events[slot];
+  const std::string name = event.description.str();
+  const std::string money = MoneyText(run, event.amount);
+  const int position = DepositAccount(scenario, event);
+  if (position >= 0) {
+    model::Account& account = scenario.accounts.records[position];
+    account.balance = static_cast<float>(account.balance + static_cast<double>(event.amount));
+    run.categories.Add(account.type, event.amount);
+    Line(run, slot,
+         model::Format("  %s - %s %s to %s from loan", name.c_str(), DepositVerb(account.type),
+                       money.c_str(), account.name.str().c_str()));
+  } else {
+    // Without its account the amount still counts among the savings.
+    run.categories.Add(AccountType::Investment, event.amount);
+    Line(run, slot,
+         model::Format("  %s - Deposit %s to Investment Savings from loan", name.c_str(),
+                       money.c_str()));
+  }
+}
+
+}  // namespace
+
+void StartLoan(model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = scenario.events[slot];
+  event.monthly_payment =
+      MonthlyPayment(Borrowed(event), event.rate_40 * 0.01 / 12.0, event.word_44 * 12);
+  const bool lowers_equity = IsEquityLoanWithoutAccount(scenario, event);
+  ReceiveLoanAmount(scenario, run, slot);
+  AddTo(run.year.loans, event.amount);
+  if (lowers_equity) {
+    AddTo(run.categories.equity, -static_cast<double>(event.amount));
+  } else {
+    AddTo(run.liabilities, event.amount);
+  }
+
+  const std::string name = event.description.str();
+  const float down_payment = event.value_32;
+  if (down_payment > 0) {
+    Line(run, slot,
+         model::Format("  %s - Withdraw %s for down payment", name.c_str(),
+                       MoneyText(run, down_payment).c_str()));
+    if (lowers_equity) {
+      AddTo(run.categories.equity, down_payment);
+    } else {
+      AddTo(run.liabilities, -static_cast<double>(down_payment));
+    }
+    AddTo(run.year.loans, -static_cast<double>(down_payment));
+    AddTo(run.year.other_payments, down_payment);
+    Pay(scenario, run, slot, down_payment);
+  }
+  const float costs = event.value_138;
+  if (IsEquityLoan(event) && costs > 0) {
+    Line(run, slot,
+         model::Format("  %s - Withdraw %s for loan costs", name.c_str(),
+                       MoneyText(run, costs).c_str()));
+    AddTo(run.year.closing_costs, costs);
+    AddTo(run.year.other_payments, costs);
+    Pay(scenario, run, slot, costs);
+  }
+}
+
+void PayOffLoan(model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = scenario.events[slot];
+  const double rest = Outstanding(event);
+  const bool asset = DepositsTo(scenario, event, AccountType::Asset);
+  Line(run, slot,
+       model::Format("   %s - Paid off loan with %s", event.description.str().c_str(),
+                     MoneyText(run, rest).c_str()));
+  if (asset) event.working_amount_46 = event.working_amount_28;
+  if (IsEquityLoanWithoutAccount(scenario, event)) {
+    AddTo(run.categories.equity, rest);
+  } else {
+    AddTo(run.liabilities, -rest);
+  }
+  AddTo(run.year.other_payments, rest);
+  Pay(scenario, run, slot, rest);
+  TotalsLine(run, slot, event);
+  // The asset is now owned outright: a later sale owes nothing.
+  if (asset) event.accumulator_50 = static_cast<float>(Borrowed(event));
+}
+
+}  // namespace tarvel::engine::debt

@@ -1,0 +1,113 @@
+// Mortgages: the purchase with its down payment and closing costs, the yearly property
+// taxes and the payoff of the remaining principal.
+#include <cstdio>
+#include <string>
+
+#include "engine/amortization.h"
+#include "engine/debt_events_internal.h"
+#include "engine/run_internal.h"
+#include "model/money_format.h"
+
+namespace tarvel::engine::debt {
+namespace {
+
+// The down payment enters the equity account as "%-11.2f".
+void DownPaymentIncomingLine(const model::Scenario& scenario, Run& run, int position,
+                             double amount) {
+  if (position < 0 || !run.files.incoming || run.current_age < run.shown_start_age) return;
+  std::fprintf(run.files.incoming.get(), "%5.1f\t%s\t%-11.2f\n", run.current_age,
+               scenario.accounts.records[position].name.str().c_str(), amount);
+}
+
+void TakeDownPayment(model::Scenario& scenario, Run& run, int slot) {
+  const model::FinancialEvent& event = scenario.events[slot];
+  const float down_payment = event.value_32;
+  if (!(down_payment > 0)) return;
+  const std::string name = event.description.str();
+  const std::string money = MoneyText(run, down_payment);
+  // "Do not withdraw down payment": the buyer's equity is already held elsewhere.
+  const bool from_equity = event.account_24 != 0;
+  if (from_equity) {
+    Line(run, slot, model::Format("  %s - %s to equity.", name.c_str(), money.c_str()));
+  } else {
+    Line(run, slot,
+         model::Format("  %s - Withdraw %s for down payment", name.c_str(), money.c_str()));
+  }
+  DownPaymentIncomingLine(scenario, run, EquityAccount(scenario, event), down_payment);
+  AddTo(run.categories.equity, down_payment);
+  if (!from_equity) {
+    AddTo(run.year.other_payments, down_payment);
+    Pay(scenario, run, slot, down_payment);
+  }
+}
+
+// Yearly property taxes grown by the run's inflation for every year since the purchase.
+double TaxesThisYear(const model::FinancialEvent& event, const Run& run) {
+  double taxes = static_cast<double>(event.value_134) * run.year_fraction;
+  if (event.word_26 == 0) return taxes;
+  const int last = internal::WholeAge(run.current_age) - 1;
+  for (int age = internal::WholeAge(event.start_age); age <= last; ++age) {
+    taxes *= 1.0 + run.inflation_rate * 0.01;
+  }
+  return taxes;
+}
+
+}  // namespace
+
+void StartMortgage(model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = scenario.events[slot];
+  event.monthly_payment =
+      MonthlyPayment(Borrowed(event), event.rate_40 * 0.01 / 12.0, event.word_44 * 12);
+  AddTo(run.liabilities, Borrowed(event));
+  AddTo(run.categories.asset, Borrowed(event));
+  event.word_22 = 0;
+  TakeDownPayment(scenario, run, slot);
+  const float costs = event.value_138;
+  if (costs > 0) {
+    Line(run, slot,
+         model::Format("  %s - Withdraw %s for closing costs", event.description.str().c_str(),
+                       MoneyText(run, costs).c_str()));
+    AddTo(run.year.closing_costs, costs);
+    AddTo(run.year.other_payments, costs);
+    Pay(scenario, run, slot, costs);
+  }
+}
+
+void PropertyTaxes(model::Scenario& scenario, Run& run, int slot) {
+  const model::FinancialEvent& event = scenario.events[slot];
+  const float age = run.current_age;
+  const float sell_age = event.value_10;
+  // Once the payments have ended nothing else names the property in the year's lines.
+  if (age >= event.end_age && (!(sell_age > 0) || age < sell_age)) {
+    Line(run, slot, model::Format("  %s:", event.description.str().c_str()));
+  }
+  if (!(static_cast<double>(event.value_134) * run.year_fraction >= 1.0)) return;
+  const double taxes = TaxesThisYear(event, run);
+  Line(run, slot, model::Format("  Withdraw %s for property taxes", MoneyText(run, taxes).c_str()));
+  AddTo(run.year.property_taxes, taxes);
+  AddTo(run.year.total_taxes, taxes);
+  Pay(scenario, run, slot, taxes);
+}
+
+void PayOffMortgage(model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = scenario.events[slot];
+  const double rest = Outstanding(event);
+  Line(run, slot,
+       model::Format("   %s - Paid off mortgage with %s", event.description.str().c_str(),
+                     MoneyText(run, rest).c_str()));
+  const int equity_position = EquityAccount(scenario, event);
+  if (equity_position >= 0) {
+    const double initial = scenario.accounts.records[equity_position].initial_amount;
+    IncomingLine(scenario, run, equity_position, event.working_amount_28 - initial);
+  }
+  event.working_amount_46 = event.working_amount_28;
+  AddTo(run.liabilities, -rest);
+  AddTo(run.categories.asset, -rest);
+  AddTo(run.categories.equity, rest);
+  event.word_22 = 1;  // the equity is now the whole value
+  AddTo(run.year.other_payments, rest);
+  Pay(scenario, run, slot, rest);
+  TotalsLine(run, slot, event);
+}
+
+}  // namespace tarvel::engine::debt
