@@ -1,6 +1,7 @@
 // Value and age label texts and their thinning.
 #include "graphs/axis_labels.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 

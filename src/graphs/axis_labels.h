@@ -26,8 +26,7 @@ float GridValue(const ValueScale& scale, int line);
 // Width of the value-label column: the widest label shown (each measured without its last
 // character), or 15 when no label has width.
 int ValueLabelColumnWidth(const platform::Canvas& canvas, const platform::Font& font,
-                          const ValueScale& scale, const model::Currency& currency,
-                          int label_step);
+                          const ValueScale& scale, const model::Currency& currency, int label_step);
 
 // Every step-th period gets an age label: step 1, 3, 5 ... while 3 x c x C exceeds the plot
 // width, with c starting at the period count and halving.

@@ -12,12 +12,12 @@ enum class ChartStyle { Line = 0, Bar = 1, Bar3D = 2 };
 
 // The periods shown and how they are shown; shared with the graph pages.
 struct ChartView {
-  int first_period = 0;      // index of the first period shown (0 unless zoomed)
-  float period_count = 0;    // n, periods shown
-  bool zoomed = false;       // a range of ages instead of the whole run
+  int first_period = 0;    // index of the first period shown (0 unless zoomed)
+  float period_count = 0;  // n, periods shown
+  bool zoomed = false;     // a range of ages instead of the whole run
   ChartStyle style = ChartStyle::Line;
-  bool printing = false;     // printer or print preview
-  int thumbnail = 0;         // 0 full chart; 1, 2, 3 net worth, incoming, outgoing quadrants
+  bool printing = false;  // printer or print preview
+  int thumbnail = 0;      // 0 full chart; 1, 2, 3 net worth, incoming, outgoing quadrants
 
   bool IsThumbnail() const { return thumbnail != 0; }
   // Whole periods shown, never negative.

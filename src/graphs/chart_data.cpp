@@ -14,9 +14,7 @@ const T* At(std::span<const T> values, int index) {
   return &values[static_cast<std::size_t>(index)];
 }
 
-float Finite(double value) {
-  return std::isfinite(value) ? static_cast<float>(value) : 0.0f;
-}
+float Finite(double value) { return std::isfinite(value) ? static_cast<float>(value) : 0.0f; }
 
 int AccountCount(const ChartData& data) {
   const std::size_t count = std::min<std::size_t>(data.account_groups.size(), kBalanceColumns);

@@ -27,12 +27,12 @@ inline constexpr int kNetWorthColumn = 6;
 // Read-only views of one run's results; spans may be shorter than the periods shown, and
 // missing values read as 0.
 struct ChartData {
-  std::span<const PeriodRecord> periods;
-  std::span<const BalanceRecord> balances;
-  std::span<const float> purchasing_power;
-  std::span<const std::uint16_t> account_groups;  // by account position: group index 0..9
-  std::span<const std::uint16_t> account_slots;   // by account position: settings slot
-  std::span<const AllocationRow> allocation;      // by category: percentages by slot
+  std::span<const PeriodRecord> periods{};
+  std::span<const BalanceRecord> balances{};
+  std::span<const float> purchasing_power{};
+  std::span<const std::uint16_t> account_groups{};  // by account position: group index 0..9
+  std::span<const std::uint16_t> account_slots{};   // by account position: settings slot
+  std::span<const AllocationRow> allocation{};      // by category: percentages by slot
 
   // The age of a period (column 0); 0 when the period is not there.
   float Age(int period) const;

@@ -97,10 +97,11 @@ struct Font {
   Font() = default;
   Font(std::string face_name, int pixel_height, int font_weight = kNormalWeight,
        bool is_italic = false)
-      : face(std::move(face_name)), height(pixel_height), weight(font_weight),
-        italic(is_italic) {}
+      : face(std::move(face_name)), height(pixel_height), weight(font_weight), italic(is_italic) {}
   explicit Font(const model::LogFont& record)
-      : face(record.face_name.str()), height(record.height), weight(record.weight),
+      : face(record.face_name.str()),
+        height(record.height),
+        weight(record.weight),
         italic(record.italic != 0) {}
 
   bool operator==(const Font&) const = default;
@@ -108,8 +109,8 @@ struct Font {
 
 // Measurements of a font on this device.
 struct TextMetrics {
-  int height = 0;              // ascent + descent
-  int external_leading = 0;    // extra space the font asks for between lines
+  int height = 0;            // ascent + descent
+  int external_leading = 0;  // extra space the font asks for between lines
   int average_char_width = 0;
 
   int LineHeight() const { return height + external_leading; }
@@ -144,13 +145,12 @@ class Canvas {
   virtual void DrawPolyline(std::span<const Point> points, const Pen& pen) = 0;
   virtual void DrawRectangle(const Rect& rect, const Pen& pen, const Brush& brush) = 0;
   // A closed shape through the points, filled with the brush and outlined with the pen.
-  virtual void DrawPolygon(std::span<const Point> points, const Pen& pen,
-                           const Brush& brush) = 0;
+  virtual void DrawPolygon(std::span<const Point> points, const Pen& pen, const Brush& brush) = 0;
   virtual void DrawEllipse(const Rect& bounds, const Pen& pen, const Brush& brush) = 0;
   // The slice of the ellipse in bounds from start to end angle, in radians from the
   // positive x axis, growing clockwise on the screen (towards +y).
-  virtual void DrawPie(const Rect& bounds, double start_radians, double end_radians,
-                       const Pen& pen, const Brush& brush) = 0;
+  virtual void DrawPie(const Rect& bounds, double start_radians, double end_radians, const Pen& pen,
+                       const Brush& brush) = 0;
   virtual void DrawText(Point anchor, std::string_view text, const Font& font,
                         const TextStyle& style) = 0;
 

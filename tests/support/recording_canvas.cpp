@@ -27,29 +27,40 @@ std::string PointsText(std::span<const platform::Point> points) {
 
 const char* StyleName(platform::PenStyle style) {
   switch (style) {
-    case platform::PenStyle::Solid: return "solid";
-    case platform::PenStyle::Dash: return "dash";
-    case platform::PenStyle::Dot: return "dot";
-    case platform::PenStyle::DashDot: return "dashdot";
-    case platform::PenStyle::None: return "none";
+    case platform::PenStyle::Solid:
+      return "solid";
+    case platform::PenStyle::Dash:
+      return "dash";
+    case platform::PenStyle::Dot:
+      return "dot";
+    case platform::PenStyle::DashDot:
+      return "dashdot";
+    case platform::PenStyle::None:
+      return "none";
   }
   return "?";
 }
 
 const char* AlignName(platform::HorizontalAlign align) {
   switch (align) {
-    case platform::HorizontalAlign::Left: return "left";
-    case platform::HorizontalAlign::Centre: return "centre";
-    case platform::HorizontalAlign::Right: return "right";
+    case platform::HorizontalAlign::Left:
+      return "left";
+    case platform::HorizontalAlign::Centre:
+      return "centre";
+    case platform::HorizontalAlign::Right:
+      return "right";
   }
   return "?";
 }
 
 const char* AlignName(platform::VerticalAlign align) {
   switch (align) {
-    case platform::VerticalAlign::Top: return "top";
-    case platform::VerticalAlign::Baseline: return "baseline";
-    case platform::VerticalAlign::Bottom: return "bottom";
+    case platform::VerticalAlign::Top:
+      return "top";
+    case platform::VerticalAlign::Baseline:
+      return "baseline";
+    case platform::VerticalAlign::Bottom:
+      return "bottom";
   }
   return "?";
 }
@@ -80,8 +91,7 @@ int RecordingCanvas::TextWidth(const platform::Font&, std::string_view text) con
   return static_cast<int>(text.size()) * kCharWidth;
 }
 
-void RecordingCanvas::DrawLine(platform::Point from, platform::Point to,
-                               const platform::Pen& pen) {
+void RecordingCanvas::DrawLine(platform::Point from, platform::Point to, const platform::Pen& pen) {
   Log("line " + PointText(from) + " " + PointText(to) + " " + DescribePen(pen));
 }
 
@@ -95,8 +105,8 @@ void RecordingCanvas::DrawRectangle(const platform::Rect& rect, const platform::
   Log("rect " + RectText(rect) + " " + DescribePen(pen) + " " + DescribeBrush(brush));
 }
 
-void RecordingCanvas::DrawPolygon(std::span<const platform::Point> points,
-                                  const platform::Pen& pen, const platform::Brush& brush) {
+void RecordingCanvas::DrawPolygon(std::span<const platform::Point> points, const platform::Pen& pen,
+                                  const platform::Brush& brush) {
   Log("polygon " + PointsText(points) + DescribePen(pen) + " " + DescribeBrush(brush));
 }
 

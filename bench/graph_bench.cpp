@@ -1,0 +1,89 @@
+// Time to draw one full chart of 60 periods in each style into a canvas that discards every
+// call, so only the engine's own work is measured.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "graphs/draw_chart.h"
+
+namespace {
+
+using namespace tarvel;
+
+class DiscardingCanvas : public platform::Canvas {
+ public:
+  platform::Size DeviceSize() const override { return {1200, 800}; }
+  platform::Resolution PixelsPerInch() const override { return {}; }
+  platform::TextMetrics Measure(const platform::Font&) const override { return {14, 2, 7}; }
+  int TextWidth(const platform::Font&, std::string_view text) const override {
+    return static_cast<int>(text.size()) * 7;
+  }
+  void DrawLine(platform::Point, platform::Point, const platform::Pen&) override { ++calls; }
+  void DrawPolyline(std::span<const platform::Point>, const platform::Pen&) override { ++calls; }
+  void DrawRectangle(const platform::Rect&, const platform::Pen&, const platform::Brush&) override {
+    ++calls;
+  }
+  void DrawPolygon(std::span<const platform::Point>, const platform::Pen&,
+                   const platform::Brush&) override {
+    ++calls;
+  }
+  void DrawEllipse(const platform::Rect&, const platform::Pen&, const platform::Brush&) override {
+    ++calls;
+  }
+  void DrawPie(const platform::Rect&, double, double, const platform::Pen&,
+               const platform::Brush&) override {
+    ++calls;
+  }
+  void DrawText(platform::Point, std::string_view, const platform::Font&,
+                const platform::TextStyle&) override {
+    ++calls;
+  }
+  void SetClip(const platform::Rect&) override {}
+  void ClearClip() override {}
+
+  long calls = 0;
+};
+
+constexpr int kPeriods = 60;
+
+// Sixty years of growing balances with a dip into negative net worth near the end.
+std::vector<graphs::PeriodRecord> SamplePeriods() {
+  std::vector<graphs::PeriodRecord> periods(kPeriods + 1);
+  for (int i = 0; i <= kPeriods; ++i) {
+    graphs::PeriodRecord& record = periods[static_cast<std::size_t>(i)];
+    record[0] = 40.0f + i;
+    for (int column = 1; column <= 5; ++column) record[column] = 1000.0f * i * column;
+    record[6] = i < 55 ? 15000.0f * i : -20000.0f;
+  }
+  return periods;
+}
+
+void BM_DrawNetWorthChart(benchmark::State& state) {
+  const std::vector<graphs::PeriodRecord> periods = SamplePeriods();
+  graphs::ChartData data;
+  data.periods = periods;
+  graphs::ChartContext context;
+  context.area = {0, 0, 1200, 800};
+  context.view.period_count = kPeriods;
+  context.view.style = static_cast<graphs::ChartStyle>(state.range(0));
+  graphs::ChartRequest request;
+  request.title = "NET WORTH";
+  request.names = {"Net Worth",           "Investment Accounts", "Tax-free Accounts",
+                   "Retirement Accounts", "Asset Accounts",      "Equity"};
+  request.series = {
+      {graphs::SeriesSource::PeriodColumn, 6}, {graphs::SeriesSource::PeriodColumn, 1},
+      {graphs::SeriesSource::PeriodColumn, 2}, {graphs::SeriesSource::PeriodColumn, 3},
+      {graphs::SeriesSource::PeriodColumn, 4}, {graphs::SeriesSource::PeriodColumn, 5}};
+  DiscardingCanvas canvas;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(graphs::DrawChart(canvas, context, data, request));
+  }
+  state.counters["calls_per_chart"] =
+      static_cast<double>(canvas.calls) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_DrawNetWorthChart)->ArgName("style")->Arg(0)->Arg(1)->Arg(2);
+
+}  // namespace
+
+BENCHMARK_MAIN();

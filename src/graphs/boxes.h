@@ -1,0 +1,39 @@
+// Bevelled boxes that frame legends and lists, and the callout boxes of pointer read-outs.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "graphs/palette.h"
+#include "platform/canvas.h"
+
+namespace tarvel::graphs {
+
+// A framed box with a white highlight above and left, inner shading in entry 13 and, with
+// shadow, a 4-pixel shadow along the right and bottom edges.
+void DrawBevelBox(platform::Canvas& canvas, const Palette& palette, int x, int y, int width,
+                  int height, bool shadow);
+
+enum class CalloutAlign {
+  LeftEdge,       // the box starts at the anchor
+  RightToAnchor,  // the box ends at the anchor
+};
+
+// A boxed read-out: one line, or two lines padded to equal length (always right-aligned).
+struct Callout {
+  platform::Point anchor;  // the top of the text, left or right edge by align
+  int height = 16;         // the callout font is this height less 4
+  std::string first_line;
+  std::string second_line;  // empty for a one-line callout
+  CalloutAlign align = CalloutAlign::LeftEdge;
+};
+
+// The bold "Tms Rmn" font of callouts for a requested callout height.
+platform::Font CalloutFont(int height);
+
+// Draws the text, preceded by a space, on the background colour in black, then the box.
+// Returns the rectangle covered, shadow included, so a page can restore it later.
+platform::Rect DrawCallout(platform::Canvas& canvas, const Palette& palette,
+                           platform::Colour background, const Callout& callout);
+
+}  // namespace tarvel::graphs

@@ -1,0 +1,79 @@
+// Legend rows are blanked on the window background before the swatch and the name are drawn,
+// so a legend in front of the series stays readable.
+#include "graphs/legend.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "graphs/boxes.h"
+
+namespace tarvel::graphs {
+namespace {
+
+struct Row {
+  std::string text;
+  int position = 0;  // series position, for the colour
+};
+
+std::vector<Row> LegendRows(std::span<const std::string> names,
+                            const std::optional<PurchasingPowerRow>& purchasing_power,
+                            const model::Currency& currency) {
+  std::vector<Row> rows;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    rows.push_back({names[i], static_cast<int>(i)});
+    if (i == 0 && purchasing_power) {
+      rows.push_back({PurchasingPowerLegendText(purchasing_power->start_age, currency),
+                      static_cast<int>(names.size())});
+    }
+  }
+  return rows;
+}
+
+}  // namespace
+
+std::string PurchasingPowerLegendText(float start_age, const model::Currency& currency) {
+  return model::Format(" Age %-5.2f %s", start_age, currency.word.c_str());
+}
+
+int LegendWidth(const platform::Canvas& canvas, const platform::Font& font,
+                std::span<const std::string> names) {
+  const int c = canvas.Measure(font).average_char_width;
+  int widest = 0;
+  for (const std::string& name : names) widest = std::max(widest, canvas.TextWidth(font, name));
+  return widest + c + c / 2;
+}
+
+platform::Rect DrawLegend(platform::Canvas& canvas, const ChartContext& context,
+                          const ChartGeometry& geometry, std::span<const std::string> names,
+                          std::optional<PurchasingPowerRow> purchasing_power) {
+  if (context.view.IsThumbnail() || names.empty()) return {};
+  const std::vector<Row> rows = LegendRows(names, purchasing_power, context.currency);
+  std::vector<std::string> texts;
+  for (const Row& row : rows) texts.push_back(row.text);
+
+  const int l = geometry.line_height;
+  const int c = geometry.char_width;
+  const int width = LegendWidth(canvas, context.font, texts);
+  const int left = context.area.right - width - 14;
+  int top = context.area.top + l;
+  if (context.view.style == ChartStyle::Bar3D && context.view.printing) {
+    top = static_cast<int>(geometry.y0 - geometry.height - geometry.depth);
+  }
+
+  const platform::Pen outline = platform::Pen::Solid(platform::kBlack, 1);
+  const int swatch_width = c + c / 2 - 1;
+  int y = top;
+  for (const Row& row : rows) {
+    canvas.DrawRectangle({left, y, left + width + c / 2, y + l}, platform::Pen::None(),
+                         platform::Brush::Solid(context.background));
+    canvas.DrawRectangle({left, y, left + swatch_width, y + l}, outline,
+                         platform::Brush::Solid(context.palette.Series(row.position)));
+    canvas.DrawText({left + 2 * c, y}, row.text, context.font, {});
+    y += l;
+  }
+  const platform::Rect box{left - 2, top - 2, left + width + c / 2 + 2, y + 2};
+  DrawBevelBox(canvas, context.palette, box.left, box.top, box.Width(), box.Height(), true);
+  return box;
+}
+
+}  // namespace tarvel::graphs

@@ -1,0 +1,104 @@
+// A whole chart in calling order: legend behind or in front, styles, zoom, and bad input.
+#include "graphs/draw_chart.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "graphs/graph_test_data.h"
+#include "support/recording_canvas.h"
+
+namespace tarvel::graphs {
+namespace {
+
+using test_support::RecordingCanvas;
+
+ChartRequest NetWorthRequest() {
+  ChartRequest request;
+  request.title = "NET WORTH";
+  request.names = {"Net Worth", "Investment Accounts"};
+  request.series = {{SeriesSource::PeriodColumn, 6}, {SeriesSource::PeriodColumn, 1}};
+  return request;
+}
+
+std::size_t IndexOf(const std::vector<std::string>& lines, const std::string& prefix) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].starts_with(prefix)) return i;
+  }
+  return lines.size();
+}
+
+TEST(DrawChart, DrawsTheLegendBehindOrInFrontOfTheSeries) {
+  std::vector<PeriodRecord> periods = testing::AgedPeriods(5);
+  for (auto& period : periods) period[6] = 1000;
+  ChartData data;
+  data.periods = periods;
+  for (bool in_front : {false, true}) {
+    RecordingCanvas canvas;
+    ChartRequest request = NetWorthRequest();
+    request.legend_in_front = in_front;
+    DrawChart(canvas, testing::ScreenContext({0, 0, 800, 600}, 5), data, request);
+    const std::size_t legend = IndexOf(canvas.lines(), "text 657,16");
+    const std::size_t series = IndexOf(canvas.lines(), "polyline");
+    ASSERT_LT(legend, canvas.lines().size()) << canvas.Dump();
+    EXPECT_EQ(legend > series, in_front);
+  }
+}
+
+TEST(DrawChart, ZoomedChartsUseTheZoomMaximum) {
+  std::vector<PeriodRecord> periods = testing::AgedPeriods(20);
+  ChartData data;
+  data.periods = periods;
+  RecordingCanvas canvas;
+  ChartContext context = testing::ScreenContext({0, 0, 800, 600}, 5);
+  context.view.zoomed = true;
+  context.view.first_period = 10;
+  ChartRequest request = NetWorthRequest();
+  request.zoom_maximum = 2500;
+  const ChartGeometry g = DrawChart(canvas, context, data, request);
+  EXPECT_FLOAT_EQ(g.scale.range, 2500);
+  EXPECT_EQ(g.first_period, 10);
+}
+
+TEST(DrawChart, BadInputNeverBreaksAnyStyle) {
+  std::vector<PeriodRecord> periods = testing::AgedPeriods(3);
+  periods[1][6] = std::nanf("");
+  periods[2][1] = -INFINITY;
+  ChartData data;
+  data.periods = periods;
+  for (ChartStyle style : {ChartStyle::Line, ChartStyle::Bar, ChartStyle::Bar3D}) {
+    for (const platform::Rect area : {platform::Rect{}, platform::Rect{0, 0, 800, 600}}) {
+      for (float count : {0.0f, 3.0f, 60.0f, -4.0f}) {
+        RecordingCanvas canvas;
+        ChartContext context = testing::ScreenContext(area, 0);
+        context.view.period_count = count;
+        context.view.style = style;
+        ChartRequest request = NetWorthRequest();
+        request.purchasing_power = PurchasingPowerRow{60};
+        const ChartGeometry g = DrawChart(canvas, context, data, request);
+        EXPECT_GE(g.width, 0);
+        EXPECT_TRUE(std::isfinite(g.scale.range));
+      }
+    }
+  }
+}
+
+TEST(FindExtremes, StartsFromZeroAndCoversTheShownPeriodsOnly) {
+  std::vector<PeriodRecord> periods = testing::AgedPeriods(4);
+  periods[0][6] = -900;
+  periods[1][6] = 300;
+  periods[2][1] = -50;
+  periods[3][1] = 5000;
+  ChartData data;
+  data.periods = periods;
+  const std::vector<SeriesRef> series = NetWorthRequest().series;
+  const Extremes shown = FindExtremes(data, series, 1, 2);
+  EXPECT_FLOAT_EQ(shown.minimum, -50);
+  EXPECT_FLOAT_EQ(shown.maximum, 300);
+}
+
+}  // namespace
+}  // namespace tarvel::graphs
