@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <type_traits>
 
 #include "model/records.h"
 #include "model/text_field.h"
@@ -141,6 +142,118 @@ class ByteWriter {
 
   std::span<std::uint8_t> bytes_;
   bool overflow_ = false;
+};
+
+// An enumeration stored as its u16 value.
+template <class E>
+concept U16Enum = std::is_enum_v<E> && std::is_same_v<std::underlying_type_t<E>, std::uint16_t>;
+
+// Arrays of fields, element after element with no padding, for the adapters below; Io is the
+// adapter and A a const or non-const std::array of the element type the name gives.
+template <class Io>
+class FieldArrays {
+ public:
+  template <class A>
+  void U8s(std::size_t offset, A& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) io().U8(offset + i, values[i]);
+  }
+  template <class A>
+  void U16s(std::size_t offset, A& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) io().U16(offset + 2 * i, values[i]);
+  }
+  template <class A>
+  void I16s(std::size_t offset, A& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) io().I16(offset + 2 * i, values[i]);
+  }
+  template <class A>
+  void U32s(std::size_t offset, A& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) io().U32(offset + 4 * i, values[i]);
+  }
+  template <class A>
+  void I32s(std::size_t offset, A& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) io().I32(offset + 4 * i, values[i]);
+  }
+  template <class A>
+  void F32s(std::size_t offset, A& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) io().F32(offset + 4 * i, values[i]);
+  }
+  // Each text takes its field's full length.
+  template <class A>
+  void Texts(std::size_t offset, A& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      io().Text(offset + values[i].bytes.size() * i, values[i]);
+    }
+  }
+
+ private:
+  Io& io() { return static_cast<Io&>(*this); }
+};
+
+// FieldWriter and FieldReader give writing and reading one shape, so that one function
+// template can list a record's fields once for both: io.F32(offset, v.member) stores the
+// member through a FieldWriter and loads it through a FieldReader. The reader takes every
+// member by non-const reference of its exact type, so a field listed with the wrong width
+// does not compile.
+class FieldWriter : public FieldArrays<FieldWriter> {
+ public:
+  explicit FieldWriter(std::span<std::uint8_t> bytes) : w_(bytes) {}
+
+  void U8(std::size_t offset, std::uint8_t value) { w_.U8(offset, value); }
+  void U16(std::size_t offset, std::uint16_t value) { w_.U16(offset, value); }
+  template <U16Enum E>
+  void U16(std::size_t offset, E value) {
+    w_.U16(offset, static_cast<std::uint16_t>(value));
+  }
+  void I16(std::size_t offset, std::int16_t value) { w_.I16(offset, value); }
+  void U32(std::size_t offset, std::uint32_t value) { w_.U32(offset, value); }
+  void I32(std::size_t offset, std::int32_t value) { w_.I32(offset, value); }
+  void F32(std::size_t offset, float value) { w_.F32(offset, value); }
+  template <std::size_t N>
+  void Raw(std::size_t offset, const Bytes<N>& value) {
+    w_.Raw(offset, value);
+  }
+  template <std::size_t N>
+  void Text(std::size_t offset, const TextField<N>& value) {
+    w_.Text(offset, value);
+  }
+  // Writes a nested block of count bytes at offset; nothing when it does not fit.
+  FieldWriter Sub(std::size_t offset, std::size_t count) {
+    return FieldWriter(w_.Sub(offset, count));
+  }
+
+ private:
+  ByteWriter w_;
+};
+
+class FieldReader : public FieldArrays<FieldReader> {
+ public:
+  explicit FieldReader(std::span<const std::uint8_t> bytes) : r_(bytes) {}
+
+  void U8(std::size_t offset, std::uint8_t& value) { value = r_.U8(offset); }
+  void U16(std::size_t offset, std::uint16_t& value) { value = r_.U16(offset); }
+  template <U16Enum E>
+  void U16(std::size_t offset, E& value) {
+    value = static_cast<E>(r_.U16(offset));
+  }
+  void I16(std::size_t offset, std::int16_t& value) { value = r_.I16(offset); }
+  void U32(std::size_t offset, std::uint32_t& value) { value = r_.U32(offset); }
+  void I32(std::size_t offset, std::int32_t& value) { value = r_.I32(offset); }
+  void F32(std::size_t offset, float& value) { value = r_.F32(offset); }
+  template <std::size_t N>
+  void Raw(std::size_t offset, Bytes<N>& value) {
+    r_.Raw(offset, value);
+  }
+  template <std::size_t N>
+  void Text(std::size_t offset, TextField<N>& value) {
+    r_.Text(offset, value);
+  }
+  // Reads a nested block of count bytes at offset, cut at the end of the block.
+  FieldReader Sub(std::size_t offset, std::size_t count) {
+    return FieldReader(r_.Sub(offset, count));
+  }
+
+ private:
+  ByteReader r_;
 };
 
 }  // namespace tarvel::model
