@@ -1,0 +1,145 @@
+// Simple pages of the folders.
+#include "app/folder_pages.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/text_1252.h"
+#include "model/event_listing.h"
+#include "results/line_class.h"
+
+namespace tarvel::app {
+namespace {
+
+constexpr const char* kAccountTypes[] = {"Asset", "Equity", "Investment Savings",
+                                         "Retirement Savings", "Tax Free Savings"};
+
+QVBoxLayout* PageLayout(QWidget* page) {
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  return layout;
+}
+
+QLabel* Heading(const QString& text, int point_delta, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  QFont font = label->font();
+  font.setPointSize(font.pointSize() + point_delta);
+  font.setBold(true);
+  label->setFont(font);
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+}  // namespace
+
+StartPage::StartPage(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->addStretch(2);
+  layout->addWidget(Heading(tr("Tarvel Software"), 12, this));
+  layout->addWidget(Heading(tr("Tarvel Financial Planner"), 4, this));
+  auto* version = new QLabel(tr("Version %1").arg(TARVEL_VERSION), this);
+  version->setAlignment(Qt::AlignCenter);
+  layout->addWidget(version);
+  layout->addStretch(3);
+}
+
+GraphPlaceholderPage::GraphPlaceholderPage(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->addStretch(1);
+  title_ = Heading({}, 6, this);
+  note_ = new QLabel(this);
+  note_->setAlignment(Qt::AlignCenter);
+  note_->setWordWrap(true);
+  layout->addWidget(title_);
+  layout->addWidget(note_);
+  layout->addStretch(2);
+}
+
+void GraphPlaceholderPage::Show(const QString& title, const engine::Run* run,
+                                const model::Currency& currency) {
+  title_->setText(title);
+  QString note = tr("The graphs of this folder are not available yet.");
+  if (run != nullptr && !run->periods.empty()) {
+    note += "\n" + tr("Net worth at the end of the plan: %1")
+                       .arg(FromWindows1252(model::Money(run->net_worth, currency)));
+  }
+  note_->setText(note);
+}
+
+AccountListPage::AccountListPage(QWidget* parent) : QWidget(parent) {
+  list_ = new QTreeWidget(this);
+  list_->setObjectName("account_list");
+  list_->setRootIsDecorated(false);
+  list_->setAlternatingRowColors(true);
+  list_->setHeaderLabels({tr("Account"), tr("Type"), tr("Initial Amount"), tr("Rate")});
+  list_->header()->setStretchLastSection(false);
+  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  PageLayout(this)->addWidget(list_);
+}
+
+void AccountListPage::Fill(const model::Scenario& scenario, const model::Currency& currency) {
+  list_->clear();
+  const int count = std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
+  for (int i = 0; i < count; ++i) {
+    const model::Account& account = scenario.accounts.records[i];
+    const int type = std::clamp(static_cast<int>(account.type), 0, 4);
+    auto* item = new QTreeWidgetItem(
+        {FromWindows1252(account.name.view()), tr(kAccountTypes[type]),
+         FromWindows1252(model::Money(account.initial_amount, currency)),
+         QString::fromStdString(model::RateText(account.yearly_rate))});
+    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+    list_->addTopLevelItem(item);
+  }
+}
+
+EventListPage::EventListPage(QWidget* parent) : QWidget(parent) {
+  list_ = new QListWidget(this);
+  list_->setObjectName("event_list");
+  list_->setAlternatingRowColors(true);
+  PageLayout(this)->addWidget(list_);
+}
+
+void EventListPage::Fill(const model::Scenario& scenario, const model::Currency& currency) {
+  list_->clear();
+  for (const model::ListingLine& line : model::DescribeEvents(scenario, currency)) {
+    auto* item = new QListWidgetItem(FromWindows1252(line.text).replace('\t', "    "));
+    if (line.is_description) {
+      QFont font = item->font();
+      font.setBold(true);
+      item->setFont(font);
+    }
+    list_->addItem(item);
+  }
+}
+
+ResultsListPage::ResultsListPage(QWidget* parent) : QWidget(parent) {
+  list_ = new QListWidget(this);
+  list_->setObjectName("results_list");
+  list_->setUniformItemSizes(true);
+  list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  PageLayout(this)->addWidget(list_);
+}
+
+void ResultsListPage::Fill(const engine::Run& run, const model::Currency& currency) {
+  list_->clear();
+  for (const std::string& line : run.sink.results().lines) {
+    const auto line_class = results::ClassifyLine(line, currency.symbol);
+    if (line_class == results::LineClass::HeadingMarker ||
+        line_class == results::LineClass::Separator) {
+      continue;
+    }
+    auto* item = new QListWidgetItem(FromWindows1252(line).replace('\t', "  "));
+    if (results::UsesRedFlagColour(line, currency.symbol)) item->setForeground(Qt::red);
+    list_->addItem(item);
+  }
+  list_->scrollToBottom();
+}
+
+}  // namespace tarvel::app

@@ -1,0 +1,98 @@
+// tarvel-planner: the desktop retirement planner. Enters the working directory, reads the
+// command-line keywords, and runs the main window until it is closed.
+#include <QApplication>
+
+#include <clocale>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "app/data_paths.h"
+#include "app/main_window.h"
+#include "app/planner_session.h"
+#include "ui/keywords.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: tarvel-planner [--workdir DIR] [KEYWORD...]\n"
+    "\n"
+    "The desktop retirement planner.\n"
+    "\n"
+    "  --workdir DIR  keep the planner's files in DIR (default: $TARVEL_HOME, else\n"
+    "                 $XDG_DATA_HOME/tarvel-planner, usually ~/.local/share/tarvel-planner)\n"
+    "  --help         show this text\n"
+    "  --version      show the version\n"
+    "\n"
+    "Keywords, anywhere on the command line: NORET (no runs), Pound, Euro, Yen (currency),\n"
+    "VOSK, LIGHTER, SUMMARY, DARKYELLOW, RPREVIEW.\n";
+
+struct Arguments {
+  std::string workdir;
+  std::string command_line;  // every argument, for the keywords
+  bool help = false;
+  bool version = false;
+  std::string problem;
+};
+
+Arguments ParseArguments(int argc, char** argv) {
+  Arguments arguments;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
+      arguments.help = true;
+    } else if (argument == "--version") {
+      arguments.version = true;
+    } else if (argument == "--workdir") {
+      if (i + 1 >= argc) arguments.problem = "--workdir needs a folder.";
+      else arguments.workdir = argv[++i];
+    } else if (argument.rfind("--workdir=", 0) == 0) {
+      arguments.workdir = argument.substr(10);
+    } else {
+      arguments.command_line += argument + " ";
+    }
+  }
+  return arguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Arguments arguments = ParseArguments(argc, argv);
+  if (arguments.help) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (arguments.version) {
+    std::printf("tarvel-planner %s\n", TARVEL_VERSION);
+    return 0;
+  }
+  if (!arguments.problem.empty()) {
+    std::fprintf(stderr, "%s\n%s", arguments.problem.c_str(), kUsage);
+    return 2;
+  }
+  QApplication application(argc, argv);
+  // Qt takes the numeric locale from the environment; schedule texts are always printed with
+  // a decimal point.
+  std::setlocale(LC_NUMERIC, "C");
+  QApplication::setApplicationName("tarvel-planner");
+  QApplication::setApplicationDisplayName("Tarvel Financial Planner");
+  QApplication::setApplicationVersion(TARVEL_VERSION);
+  QApplication::setDesktopFileName("tarvel-planner");
+
+  const std::string workdir = tarvel::app::ChooseWorkingDirectory(arguments.workdir);
+  std::string problem;
+  if (!tarvel::app::PrepareWorkingDirectory(workdir, problem)) {
+    QMessageBox::critical(nullptr, "Tarvel Financial Planner", QString::fromStdString(problem));
+    return 1;
+  }
+  tarvel::app::PlannerSession session(std::filesystem::current_path().string(),
+                                      tarvel::ui::ParseKeywords(arguments.command_line));
+  session.ReadPreferences();
+  tarvel::app::MainWindow window(session, {});
+  window.StartUp();
+  window.show();
+  return application.exec();
+}

@@ -1,0 +1,328 @@
+// The main window: start-up of the window, folder switching, the shell view for the command
+// handlers, the results folder's host, and closing.
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/data_paths.h"
+#include "app/folder_area.h"
+#include "app/folder_pages.h"
+#include "app/menu_builder.h"
+#include "app/results_folder_page.h"
+#include "app/text_1252.h"
+#include "engine/random_rates.h"
+#include "model/scenario_file.h"
+#include "model/scenario_ops.h"
+#include "model/startup_file.h"
+#include "ui/budget_menu.h"
+#include "ui/folders.h"
+
+namespace tarvel::app {
+namespace {
+
+constexpr char kProgramTitle[] = "Tarvel Financial Planner";
+constexpr int kStartPageMilliseconds = 2000;
+constexpr int kMinimumWidth = 600;
+constexpr int kMinimumHeight = 300;
+// A first start opens wide enough for the whole toolbar.
+constexpr int kFirstStartWidth = 1000;
+constexpr int kFirstStartHeight = 680;
+constexpr int kStatusMilliseconds = 5000;
+
+}  // namespace
+
+ui::LinkAddresses PlannerAddresses() {
+  QString manual = QStringLiteral(TARVEL_SOURCE_DATA_DIR "/../README.md");
+  if (!QFileInfo::exists(manual)) manual = FindDataFile("help/contents.html");
+  return {"mailto:tarvel-planner@example.org",
+          QUrl::fromLocalFile(QFileInfo(manual).absoluteFilePath()).toString().toStdString()};
+}
+
+MainWindow::MainWindow(PlannerSession& session, Options options)
+    : session_(session),
+      options_(options),
+      context_{session.program(), session.scenario(), session.state(), *this, session.editors(),
+               session.prompter()},
+      dispatcher_(context_),
+      file_commands_(context_, session.dialogs(), session.help()),
+      help_commands_(*this, session.help()),
+      link_commands_(context_, session.launcher(), PlannerAddresses()),
+      keyword_commands_(context_),
+      results_folder_(*this, session.prompter()) {
+  setObjectName("main_window");
+  setWindowTitle(kProgramTitle);
+  setWindowIcon(QIcon::fromTheme("office-calendar", style()->standardIcon(QStyle::SP_ComputerIcon)));
+  session_.SetParentWindow(this);
+  dispatcher_.AddHandler(file_commands_);
+  dispatcher_.AddHandler(help_commands_);
+  dispatcher_.AddHandler(link_commands_);
+  dispatcher_.AddHandler(keyword_commands_);
+  menus_ = new MenuBuilder(*this, [this](int id) { DispatchCommand(id); });
+  folders_ = new FolderArea(this);
+  setCentralWidget(folders_);
+  BuildFolderPages();
+  connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
+  statusBar()->showMessage(tr("Ready"), kStatusMilliseconds);
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
+}
+
+MainWindow::~MainWindow() { results_folder_.Attach(nullptr); }
+
+void MainWindow::BuildFolderPages() {
+  start_page_ = new StartPage(folders_);
+  graph_page_ = new GraphPlaceholderPage(folders_);
+  accounts_page_ = new AccountListPage(folders_);
+  events_page_ = new EventListPage(folders_);
+  results_page_ = new ResultsFolderPage(results_folder_, folders_);
+  for (QWidget* page : std::initializer_list<QWidget*>{start_page_, graph_page_, accounts_page_,
+                                                       events_page_, results_page_}) {
+    folders_->AddPage(page);
+  }
+}
+
+void MainWindow::PlaceWindow() {
+  const model::WindowGeometry& saved = session_.program().window;
+  const int width = saved.width >= kMinimumWidth ? saved.width : kFirstStartWidth;
+  const int height = saved.height >= kMinimumHeight ? saved.height : kFirstStartHeight;
+  resize(width, height);
+  move(saved.left, saved.top);
+}
+
+void MainWindow::StartUp() {
+  PlaceWindow();
+  ui::ShellState& state = session_.state();
+  if (session_.ReadStartupFile()) {
+    RebuildRecentMenu();
+    if (session_.ReadLastScenario()) {
+      state.scenario_loaded = true;
+      SetTitle(model::WindowTitle(session_.program().open_name));
+      RunScenario();
+    }
+  } else {
+    // A first start has no current file yet.
+    SetTitle(model::WindowTitle(""));
+  }
+  EnableScenarioCommands(state.scenario_loaded);
+  RebuildBudgetMenu();
+  RefreshFolders();
+  SwitchFolder(ui::kSummaryFolder);
+}
+
+ui::DispatchResult MainWindow::DispatchCommand(int id) {
+  const ui::DispatchResult result = dispatcher_.DispatchCommand(id);
+  // A budget item's check mark follows the budget, not the click.
+  if (id >= ui::kFirstBudgetCommand && id < ui::kFirstBudgetCommand + ui::kBudgetCommandCount) {
+    RebuildBudgetMenu();
+  }
+  return result;
+}
+
+QTabBar* MainWindow::tab_bar() const { return folders_->tab_bar(); }
+
+QWidget* MainWindow::current_page() const { return folders_->current_page(); }
+
+int MainWindow::AccountCount() const {
+  return std::clamp<int>(session_.scenario().accounts.count, 0, model::kMaxAccounts);
+}
+
+std::string MainWindow::GroupFolderName() const {
+  return session_.scenario().groups.folder_name.str();
+}
+
+void MainWindow::SwitchFolder(int index) {
+  ui::ShellState& state = session_.state();
+  ui::FolderSwitchState switch_state;
+  switch_state.current_folder = state.current_folder;
+  switch_state.editor_open = session_.editors().EditorIsOpen(state.printing);
+  switch_state.results_stale = state.results_stale;
+  switch_state.results_folder_built = !session_.last_run().periods.empty();
+  const ui::FolderSwitch decision = ui::DecideFolderSwitch(switch_state, index);
+  if (decision.refused) {
+    folders_->SelectTabQuietly(state.current_folder);
+    return;
+  }
+  if (decision.recompute_and_run && state.scenario_loaded) {
+    model::RecomputeInitialTotals(session_.scenario());
+    RunScenario();
+  }
+  if (decision.leave_results_folder) state.results_folder_open = false;
+  menus_->Action(403)->setEnabled(decision.print_graph_enabled && state.scenario_loaded);
+  menus_->Action(404)->setEnabled(decision.print_graph_enabled && state.scenario_loaded);
+  state.current_folder = index;
+  if (index == ui::kSummaryFolder && state.start_page_pending) {
+    const bool show = options_.show_start_page && session_.program().hide_maker_page == 0;
+    if (show && !start_page_showing_) {
+      start_page_showing_ = true;
+      folders_->ShowPage(start_page_);
+      RefreshFolders();
+      QTimer::singleShot(kStartPageMilliseconds, this, &MainWindow::FinishStartPage);
+      return;
+    }
+    if (!show) state.start_page_pending = false;
+  }
+  RefreshFolders();
+  ShowFolderPage(index);
+}
+
+void MainWindow::FinishStartPage() {
+  start_page_showing_ = false;
+  session_.state().start_page_pending = false;
+  RefreshFolders();
+  if (session_.state().current_folder == ui::kSummaryFolder) ShowFolderPage(ui::kSummaryFolder);
+}
+
+void MainWindow::ShowFolderPage(int index) {
+  const model::Currency& currency = session_.program().currency;
+  switch (index) {
+    case ui::kAccountsFolder:
+      accounts_page_->Fill(session_.scenario(), currency);
+      folders_->ShowPage(accounts_page_);
+      return;
+    case ui::kScenarioFolder:
+      events_page_->Fill(session_.scenario(), currency);
+      folders_->ShowPage(events_page_);
+      return;
+    case ui::kResultsFolder:
+      session_.state().results_folder_open = true;
+      results_folder_.ShowLastRun();
+      folders_->ShowPage(results_page_);
+      return;
+    default:
+      break;
+  }
+  const auto graph = ui::GraphFolderOf(index, AccountCount(), GroupFolderName());
+  graph_page_->Show(FromWindows1252(graph ? graph->title : std::string()),
+                    session_.state().scenario_loaded ? &session_.last_run() : nullptr, currency);
+  folders_->ShowPage(graph_page_);
+}
+
+// --- ui::ShellView ---
+
+void MainWindow::SetTitle(const std::string& title) {
+  setWindowTitle(QString::fromStdString(title));
+}
+
+void MainWindow::RunScenario() {
+  session_.Run(results_folder_.ListOptions());
+  if (session_.state().current_folder == ui::kResultsFolder) results_folder_.ShowLastRun();
+}
+
+void MainWindow::SelectFolder(int folder) {
+  const int count = ui::FolderCount(AccountCount());
+  SwitchFolder(folder >= 0 && folder < count ? folder : ui::kSummaryFolder);
+}
+
+void MainWindow::RefreshFolders() {
+  const ui::ShellState& state = session_.state();
+  folders_->RebuildTabs(
+      ui::FolderCaptions(AccountCount(), GroupFolderName(), state.start_page_pending),
+      state.current_folder);
+  menus_->SetGroupFolderName(GroupFolderName());
+}
+
+void MainWindow::CloseFolderWindows() { session_.state().results_folder_open = false; }
+
+void MainWindow::RebuildRecentMenu() {
+  menus_->SetRecentFiles(model::RecentMenuItems(session_.program()));
+}
+
+void MainWindow::RebuildBudgetMenu() {
+  menus_->SetBudgets(ui::UpdateBudgetMenu(session_.scenario()));
+}
+
+void MainWindow::RefreshEventList() {
+  if (session_.state().current_folder == ui::kScenarioFolder) {
+    events_page_->Fill(session_.scenario(), session_.program().currency);
+  }
+}
+
+void MainWindow::RunAgainInResultsFolder() {
+  results_folder_.HandleCommand(static_cast<int>(ui::ResultsCommand::RunAgain));
+}
+
+void MainWindow::Repaint() { update(); }
+
+void MainWindow::EnableScenarioCommands(bool enabled) {
+  menus_->EnableScenarioCommands(enabled);
+}
+
+void MainWindow::ShowStatus(const std::string& text) {
+  statusBar()->showMessage(FromWindows1252(text), kStatusMilliseconds);
+}
+
+void MainWindow::ShowAbout() {
+  QMessageBox::about(
+      this, tr("About Tarvel Financial Planner"),
+      tr("<h3>Tarvel Financial Planner</h3><p>Version %1</p>"
+         "<p>A retirement planner: describe your accounts, budgets and financial events, "
+         "and see your plan simulated year by year over the rest of your life.</p>"
+         "<p>Working directory: <tt>%2</tt></p>")
+          .arg(TARVEL_VERSION,
+               QDir::toNativeSeparators(
+                   QString::fromStdString(session_.program().working_directory))));
+}
+
+void MainWindow::RequestClose() {
+  QTimer::singleShot(0, this, &QWidget::close);
+}
+
+// --- ui::ResultsFolderHost ---
+
+const engine::Run& MainWindow::RunScenario(const engine::RunOptions& options) {
+  return session_.Run(options, /*show_messages=*/false);
+}
+
+const engine::Run& MainWindow::LastRun() const { return session_.last_run(); }
+
+float MainWindow::StartAge() const { return session_.scenario().initial.start_age; }
+
+float MainWindow::EndAge() const { return session_.scenario().initial.end_age; }
+
+std::uint32_t MainWindow::Colour(int index) const {
+  const auto& colours = session_.program().colours;
+  return index >= 0 && index < static_cast<int>(colours.size()) ? colours[index] : 0;
+}
+
+bool MainWindow::ShowsPurchasingPower() const {
+  return session_.scenario().initial.purchasing_power != 0;
+}
+
+void MainWindow::ResetRateStatistics() { engine::ResetAccountRateStatistics(session_.scenario()); }
+
+bool MainWindow::EditorIsOpen() {
+  return session_.editors().EditorIsOpen(session_.state().printing);
+}
+
+bool MainWindow::EditInitialValues() {
+  DispatchCommand(7);
+  return false;
+}
+
+void MainWindow::EditEvent(int /*slot*/) { ShowStatus(ui::kNotAvailableStatus); }
+
+void MainWindow::PrintResults() { DispatchCommand(401); }
+
+void MainWindow::ShowHelp(int context) { session_.help().ShowTopic(context); }
+
+void MainWindow::MarkAge(int age) { marked_age_ = age; }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  const QRect frame = frameGeometry();
+  const model::WindowGeometry window{frame.x(), frame.y(), width(), height()};
+  if (!session_.CloseDown(window)) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace tarvel::app

@@ -1,0 +1,116 @@
+// The planner's main window: menus, toolbar and folders over the session's scenario; the
+// shell view the command handlers work through and the host of the results folder.
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+#include "app/planner_session.h"
+#include "ui/dispatcher.h"
+#include "ui/file_commands.h"
+#include "ui/help_commands.h"
+#include "ui/keyword_commands.h"
+#include "ui/link_commands.h"
+#include "ui/results_folder.h"
+#include "ui/results_folder_host.h"
+
+class QTabBar;
+
+namespace tarvel::app {
+
+class AccountListPage;
+class EventListPage;
+class FolderArea;
+class GraphPlaceholderPage;
+class MenuBuilder;
+class ResultsFolderPage;
+class StartPage;
+
+class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsFolderHost {
+  Q_OBJECT
+
+ public:
+  struct Options {
+    bool show_start_page = true;  // tests start without the maker's page
+  };
+
+  MainWindow(PlannerSession& session, Options options);
+  ~MainWindow() override;
+
+  // Start-up from the placing of the window to the first folder.
+  void StartUp();
+  ui::DispatchResult DispatchCommand(int id);
+  void SwitchFolder(int index);
+
+  MenuBuilder& menus() { return *menus_; }
+  QTabBar* tab_bar() const;
+  QWidget* current_page() const;
+  ui::ResultsFolder& results_folder() { return results_folder_; }
+
+  // ui::ShellView
+  void SetTitle(const std::string& title) override;
+  void RunScenario() override;
+  void SelectFolder(int folder) override;
+  void RefreshFolders() override;
+  void CloseFolderWindows() override;
+  void RebuildRecentMenu() override;
+  void RebuildBudgetMenu() override;
+  void RefreshEventList() override;
+  void RunAgainInResultsFolder() override;
+  void Repaint() override;
+  void EnableScenarioCommands(bool enabled) override;
+  void ShowStatus(const std::string& text) override;
+  void ShowAbout() override;
+  void RequestClose() override;
+
+  // ui::ResultsFolderHost
+  const engine::Run& RunScenario(const engine::RunOptions& options) override;
+  const engine::Run& LastRun() const override;
+  float StartAge() const override;
+  float EndAge() const override;
+  std::uint32_t Colour(int index) const override;
+  bool ShowsPurchasingPower() const override;
+  void ResetRateStatistics() override;
+  bool EditorIsOpen() override;
+  bool EditInitialValues() override;
+  void EditEvent(int slot) override;
+  void PrintResults() override;
+  void ShowHelp(int context) override;
+  void MarkAge(int age) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void PlaceWindow();
+  void BuildFolderPages();
+  void ShowFolderPage(int index);
+  void FinishStartPage();
+  int AccountCount() const;
+  std::string GroupFolderName() const;
+
+  PlannerSession& session_;
+  Options options_;
+  ui::CommandContext context_;
+  ui::Dispatcher dispatcher_;
+  ui::FileCommands file_commands_;
+  ui::HelpCommands help_commands_;
+  ui::LinkCommands link_commands_;
+  ui::KeywordCommands keyword_commands_;
+  ui::ResultsFolder results_folder_;
+  MenuBuilder* menus_ = nullptr;
+  FolderArea* folders_ = nullptr;
+  StartPage* start_page_ = nullptr;
+  GraphPlaceholderPage* graph_page_ = nullptr;
+  AccountListPage* accounts_page_ = nullptr;
+  EventListPage* events_page_ = nullptr;
+  ResultsFolderPage* results_page_ = nullptr;
+  bool start_page_showing_ = false;
+  int marked_age_ = 0;
+};
+
+// Where the contact and manual commands lead.
+ui::LinkAddresses PlannerAddresses();
+
+}  // namespace tarvel::app

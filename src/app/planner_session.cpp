@@ -1,0 +1,87 @@
+// Start-up and exit of the planner around its data files, and the runs of the scenario.
+#include "app/planner_session.h"
+
+#include <filesystem>
+
+#include "engine/run_scenario.h"
+#include "model/preferences_file.h"
+#include "model/scenario_file.h"
+#include "model/scenario_ops.h"
+#include "model/startup_file.h"
+#include "ui/working_file_cleanup.h"
+
+namespace tarvel::app {
+
+PlannerSession::PlannerSession(const std::string& working_directory,
+                               const ui::Keywords& keywords)
+    : scenario_(std::make_unique<model::Scenario>()), run_(std::make_unique<engine::Run>()) {
+  program_.working_directory = working_directory;
+  program_.currency = keywords.currency;
+  state_.keywords = keywords;
+  run_->clock = &clock_;
+}
+
+void PlannerSession::SetParentWindow(QWidget* window) {
+  prompter_.set_parent(window);
+  dialogs_.set_parent(window);
+  help_.set_parent(window);
+}
+
+void PlannerSession::ReadPreferences() {
+  model::ReadPreferences(program_.working_directory, program_, *scenario_);
+}
+
+bool PlannerSession::ReadStartupFile() { return model::ReadStartupFile(program_); }
+
+bool PlannerSession::ReadLastScenario() {
+  if (program_.open_name.empty()) return false;
+  if (!model::ReadScenario(program_, *scenario_, prompter_)) return false;
+  model::OrderEventsByAge(*scenario_);
+  model::RecomputeInitialTotals(*scenario_);
+  return true;
+}
+
+const engine::Run& PlannerSession::Run(const engine::RunOptions& options, bool show_messages) {
+  if (state_.keywords.runs_suppressed) return *run_;
+  auto run = std::make_unique<engine::Run>();
+  run->clock = &clock_;
+  run->options = options;
+  run->options.workdir = program_.working_directory;
+  run->options.currency = program_.currency;
+  run->options.add_summary = options.add_summary && state_.keywords.summary_lines;
+  run->options.scenario_file_name =
+      std::filesystem::path(program_.open_name).filename().string();
+  engine::RunScenario(*scenario_, *run);
+  if (show_messages) ShowRunMessages(*run);
+  // Only a run to the results list replaces what the folders show.
+  if (options.mode == engine::OutputMode::ResultsList) {
+    run_ = std::move(run);
+    state_.results_stale = false;
+    return *run_;
+  }
+  file_run_ = std::move(run);
+  return *file_run_;
+}
+
+void PlannerSession::ShowRunMessages(const engine::Run& run) {
+  for (std::size_t i = 0; i < run.messages.size(); ++i) {
+    platform::Message message;
+    message.text = run.messages[i];
+    message.caption = i < run.message_captions.size() ? run.message_captions[i] : "FILE ERROR";
+    message.icon = platform::Icon::Error;
+    prompter_.Ask(message);
+  }
+}
+
+bool PlannerSession::CloseDown(const model::WindowGeometry& window) {
+  if (model::PromptSaveScenario(program_, *scenario_, prompter_) == platform::Answer::Cancel) {
+    return false;
+  }
+  program_.window = window;
+  model::WritePreferences(program_.working_directory, program_, *scenario_);
+  model::WriteStartupFile(program_);
+  ui::DeleteTempFiles(program_.working_directory, state_.report_page_count);
+  return true;
+}
+
+}  // namespace tarvel::app

@@ -1,0 +1,70 @@
+// Everything the desktop planner owns for one session: the scenario, the program state, the
+// shell state, the last run, and the Qt side of the platform layer; the start-up reading of
+// the data files and the writing of them at exit.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/help_window.h"
+#include "app/qt_dialog_renderer.h"
+#include "app/qt_launcher.h"
+#include "app/qt_prompter.h"
+#include "app/system_clock.h"
+#include "engine/run.h"
+#include "model/program.h"
+#include "model/records.h"
+#include "ui/editor_guard.h"
+#include "ui/shell_view.h"
+
+namespace tarvel::app {
+
+class PlannerSession {
+ public:
+  // The working directory must be current already; keywords come from the command line.
+  PlannerSession(const std::string& working_directory, const ui::Keywords& keywords);
+
+  model::Program& program() { return program_; }
+  model::Scenario& scenario() { return *scenario_; }
+  ui::ShellState& state() { return state_; }
+  ui::EditorGuard& editors() { return editors_; }
+  QtPrompter& prompter() { return prompter_; }
+  QtDialogRenderer& dialogs() { return dialogs_; }
+  QtHelp& help() { return help_; }
+  QtLauncher& launcher() { return launcher_; }
+  // Where the planner's windows put their dialogs.
+  void SetParentWindow(QWidget* window);
+
+  // Start-up: "prefinf.dat" into the program's window geometry and preferences.
+  void ReadPreferences();
+  // Start-up: "finance.dat" and the scenario it names. False on a first start (no file).
+  bool ReadStartupFile();
+  // Reads the scenario named by the open name; true when it was read.
+  bool ReadLastScenario();
+
+  // One run with these options (a mode-0 run keeps its results list); suppressed runs keep
+  // the last run. Problems the run reports are shown when show_messages is set.
+  const engine::Run& Run(const engine::RunOptions& options, bool show_messages = true);
+  const engine::Run& last_run() const { return *run_; }
+
+  // Exit: the save prompt; on Cancel false and nothing else. Otherwise the window geometry,
+  // "prefinf.dat", "finance.dat", and the working files deleted.
+  bool CloseDown(const model::WindowGeometry& window);
+
+ private:
+  void ShowRunMessages(const engine::Run& run);
+
+  model::Program program_;
+  std::unique_ptr<model::Scenario> scenario_;
+  ui::ShellState state_;
+  ui::EditorGuard editors_;
+  std::unique_ptr<engine::Run> run_;       // the last run to the results list
+  std::unique_ptr<engine::Run> file_run_;  // the last run to a results or print file
+  QtPrompter prompter_;
+  QtDialogRenderer dialogs_;
+  QtHelp help_;
+  QtLauncher launcher_;
+  SystemClock clock_;
+};
+
+}  // namespace tarvel::app

@@ -1,0 +1,265 @@
+// Building, filling and reading the widgets of a template dialog.
+#include "app/qt_dialog_renderer.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/text_1252.h"
+
+namespace tarvel::app {
+
+using ui::ControlKind;
+
+TemplateDialog::TemplateDialog(const ui::DialogTemplate& dialog, ui::DialogPresenter& presenter,
+                               QWidget* parent)
+    : QDialog(parent), presenter_(presenter) {
+  setObjectName(QString::fromStdString(dialog.name));
+  setWindowTitle(FromWindows1252(dialog.title));
+  auto* layout = new QVBoxLayout(this);
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(12);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  layout->addLayout(grid);
+  layout->addStretch(1);
+  layout->addLayout(buttons);
+  for (const ui::Control& control : dialog.controls) AddControl(control, grid, buttons);
+  // A label with a mnemonic moves the focus to the control beside it.
+  for (const ui::Control& control : dialog.controls) {
+    if (control.kind != ControlKind::Label) continue;
+    auto* label = static_cast<QLabel*>(widgets_[control.id]);
+    if (QLayoutItem* item = grid->itemAtPosition(control.row, control.column + control.column_span)) {
+      if (item->widget()) label->setBuddy(item->widget());
+    }
+  }
+}
+
+void TemplateDialog::AddControl(const ui::Control& control, QGridLayout* grid,
+                                QHBoxLayout* buttons) {
+  QWidget* widget = MakeWidget(control);
+  widget->setObjectName(QString("control_%1").arg(control.id));
+  widget->setEnabled(control.enabled);
+  widgets_[control.id] = widget;
+  if (control.kind == ControlKind::PushButton || control.kind == ControlKind::DefaultButton) {
+    buttons->addWidget(widget);
+  } else {
+    grid->addWidget(widget, control.row, control.column, control.row_span, control.column_span);
+  }
+  Connect(control, widget);
+}
+
+QWidget* TemplateDialog::MakeWidget(const ui::Control& control) {
+  const QString label = FromWindows1252(control.label);
+  switch (control.kind) {
+    case ControlKind::Label:
+      return new QLabel(label, this);
+    case ControlKind::GroupBox: {
+      auto* heading = new QLabel(label, this);
+      QFont font = heading->font();
+      font.setBold(true);
+      heading->setFont(font);
+      return heading;
+    }
+    case ControlKind::Edit: {
+      auto* edit = new QLineEdit(label, this);
+      if (control.max_chars > 0) edit->setMaxLength(control.max_chars);
+      return edit;
+    }
+    case ControlKind::CheckBox:
+      return new QCheckBox(label, this);
+    case ControlKind::RadioButton: {
+      auto* radio = new QRadioButton(label, this);
+      QButtonGroup*& group = radio_groups_[control.group];
+      if (group == nullptr) group = new QButtonGroup(this);
+      group->addButton(radio, control.id);
+      return radio;
+    }
+    case ControlKind::PushButton:
+    case ControlKind::DefaultButton: {
+      auto* button = new QPushButton(label, this);
+      button->setAutoDefault(false);
+      button->setDefault(control.kind == ControlKind::DefaultButton);
+      return button;
+    }
+    case ControlKind::ComboBox:
+      return new QComboBox(this);
+    case ControlKind::ListBox:
+      return new QListWidget(this);
+    case ControlKind::ListView: {
+      auto* list = new QTreeWidget(this);
+      list->setRootIsDecorated(false);
+      list->setAlternatingRowColors(true);
+      list->setHeaderLabels([&control] {
+        QStringList headers;
+        for (const std::string& column : control.columns) headers << FromWindows1252(column);
+        return headers;
+      }());
+      list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+      return list;
+    }
+    case ControlKind::UpDown: {
+      auto* spin = new QSpinBox(this);
+      spin->setRange(control.minimum, control.maximum);
+      return spin;
+    }
+  }
+  return new QLabel(label, this);
+}
+
+void TemplateDialog::Connect(const ui::Control& control, QWidget* widget) {
+  const int id = control.id;
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    connect(button, &QAbstractButton::clicked, this, [this, id] { Notify(id); });
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    connect(combo, &QComboBox::activated, this, [this, id] { Notify(id); });
+  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    connect(list, &QListWidget::currentRowChanged, this, [this, id] { Notify(id); });
+  } else if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {
+    connect(tree, &QTreeWidget::itemSelectionChanged, this, [this, id] { Notify(id); });
+  } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+    connect(spin, &QSpinBox::valueChanged, this, [this, id] { Notify(id); });
+  }
+}
+
+void TemplateDialog::Notify(int control) {
+  if (!initialising_ && !closed_) presenter_.Command(*this, control);
+}
+
+int TemplateDialog::Run() {
+  initialising_ = true;
+  presenter_.Initialise(*this);
+  initialising_ = false;
+  if (closed_) return result();
+  return exec();
+}
+
+QWidget* TemplateDialog::ControlWidget(int control) const {
+  const auto found = widgets_.find(control);
+  return found == widgets_.end() ? nullptr : found->second;
+}
+
+std::string TemplateDialog::Text(int control) const {
+  QWidget* widget = ControlWidget(control);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return ToWindows1252(edit->text());
+  if (auto* label = qobject_cast<QLabel*>(widget)) return ToWindows1252(label->text());
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) return ToWindows1252(combo->currentText());
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return ToWindows1252(button->text());
+  if (auto* spin = qobject_cast<QSpinBox*>(widget)) return std::to_string(spin->value());
+  return {};
+}
+
+// Changes the presenter makes are not reported back to it as user actions.
+void TemplateDialog::SetText(int control, const std::string& text) {
+  QWidget* widget = ControlWidget(control);
+  const QSignalBlocker blocker(widget);
+  const QString value = FromWindows1252(text);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(value);
+  if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(value);
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->setCurrentText(value);
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(value);
+  if (auto* spin = qobject_cast<QSpinBox*>(widget)) spin->setValue(value.toInt());
+}
+
+bool TemplateDialog::Checked(int control) const {
+  auto* button = qobject_cast<QAbstractButton*>(ControlWidget(control));
+  return button != nullptr && button->isChecked();
+}
+
+void TemplateDialog::SetChecked(int control, bool checked) {
+  auto* button = qobject_cast<QAbstractButton*>(ControlWidget(control));
+  if (button == nullptr) return;
+  const QSignalBlocker blocker(button);
+  button->setCheckable(true);
+  button->setChecked(checked);
+}
+
+void TemplateDialog::SetEnabled(int control, bool enabled) {
+  if (QWidget* widget = ControlWidget(control)) widget->setEnabled(enabled);
+}
+
+void TemplateDialog::SetItems(int control, const std::vector<std::string>& items) {
+  QWidget* widget = ControlWidget(control);
+  const QSignalBlocker blocker(widget);
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    combo->clear();
+    for (const std::string& item : items) combo->addItem(FromWindows1252(item));
+  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    list->clear();
+    for (const std::string& item : items) list->addItem(FromWindows1252(item));
+  } else if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {
+    tree->clear();
+    for (const std::string& item : items) {
+      tree->addTopLevelItem(new QTreeWidgetItem(FromWindows1252(item).split('\t')));
+    }
+  }
+}
+
+int TemplateDialog::Selection(int control) const {
+  QWidget* widget = ControlWidget(control);
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentIndex();
+  if (auto* list = qobject_cast<QListWidget*>(widget)) return list->currentRow();
+  if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {
+    QTreeWidgetItem* item = tree->currentItem();
+    return item == nullptr ? -1 : tree->indexOfTopLevelItem(item);
+  }
+  return -1;
+}
+
+void TemplateDialog::SetSelection(int control, int index) {
+  QWidget* widget = ControlWidget(control);
+  const QSignalBlocker blocker(widget);
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->setCurrentIndex(index);
+  if (auto* list = qobject_cast<QListWidget*>(widget)) list->setCurrentRow(index);
+  if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {
+    if (QTreeWidgetItem* item = tree->topLevelItem(index)) tree->setCurrentItem(item);
+  }
+}
+
+int TemplateDialog::Position(int control) const {
+  auto* spin = qobject_cast<QSpinBox*>(ControlWidget(control));
+  return spin == nullptr ? 0 : spin->value();
+}
+
+void TemplateDialog::SetPosition(int control, int position) {
+  if (auto* spin = qobject_cast<QSpinBox*>(ControlWidget(control))) {
+    const QSignalBlocker blocker(spin);
+    spin->setValue(position);
+  }
+}
+
+void TemplateDialog::SetFocus(int control) {
+  if (QWidget* widget = ControlWidget(control)) widget->setFocus();
+}
+
+void TemplateDialog::Close(int result) {
+  closed_ = true;
+  setResult(result);
+  if (isVisible()) done(result);
+}
+
+void TemplateDialog::reject() {
+  // Escape and the close box are the dialog's Cancel; a presenter that keeps the dialog open
+  // on Cancel is not asked again, so the window can always be closed.
+  if (!closed_) presenter_.Command(*this, ui::kIdCancel);
+  if (!closed_) Close(ui::kIdCancel);
+}
+
+int QtDialogRenderer::RunModal(const ui::DialogTemplate& dialog, ui::DialogPresenter& presenter) {
+  TemplateDialog window(dialog, presenter, parent_);
+  return window.Run();
+}
+
+}  // namespace tarvel::app

@@ -1,0 +1,111 @@
+// Native message boxes and file dialogs.
+#include "app/qt_prompter.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "app/text_1252.h"
+
+namespace tarvel::app {
+namespace {
+
+QMessageBox::Icon IconOf(platform::Icon icon) {
+  switch (icon) {
+    case platform::Icon::Information:
+      return QMessageBox::Information;
+    case platform::Icon::Warning:
+      return QMessageBox::Warning;
+    case platform::Icon::Error:
+      return QMessageBox::Critical;
+    case platform::Icon::Question:
+      return QMessageBox::Question;
+    case platform::Icon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsOf(platform::Buttons buttons) {
+  switch (buttons) {
+    case platform::Buttons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case platform::Buttons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case platform::Buttons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case platform::Buttons::Ok:
+      break;
+  }
+  return QMessageBox::Ok;
+}
+
+platform::Answer AnswerOf(int button, platform::Buttons buttons) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return platform::Answer::Yes;
+    case QMessageBox::No:
+      return platform::Answer::No;
+    case QMessageBox::Ok:
+      return platform::Answer::Ok;
+    default:
+      // Closing a Yes/No box without choosing counts as No; any other box as Cancel.
+      return buttons == platform::Buttons::YesNo ? platform::Answer::No
+                                                 : platform::Answer::Cancel;
+  }
+}
+
+// Paths are the file system's bytes (UTF-8), not record text.
+QString StartPath(const platform::FileDialog& dialog) {
+  QString path = QString::fromStdString(dialog.start_folder);
+  if (!dialog.initial_name.empty()) {
+    const QString name = QString::fromStdString(dialog.initial_name);
+    path = path.isEmpty() ? name : path + "/" + name;
+  }
+  return path;
+}
+
+}  // namespace
+
+QString NameFilters(const platform::FileDialog& dialog) {
+  QStringList filters;
+  for (const platform::FileFilter& filter : dialog.filters) {
+    QString label = FromWindows1252(filter.label);
+    const qsizetype open = label.indexOf('(');
+    if (open > 0) label = label.left(open).trimmed();
+    QString patterns = FromWindows1252(filter.patterns);
+    patterns.replace(';', ' ');
+    filters << QString("%1 (%2)").arg(label, patterns);
+  }
+  filters << QObject::tr("All Files (*)");
+  return filters.join(";;");
+}
+
+platform::Answer QtPrompter::Ask(const platform::Message& message) {
+  QMessageBox box(IconOf(message.icon), FromWindows1252(message.caption),
+                  FromWindows1252(message.text), ButtonsOf(message.buttons), parent_);
+  box.setWindowModality(message.system_modal ? Qt::ApplicationModal : Qt::WindowModal);
+  return AnswerOf(box.exec(), message.buttons);
+}
+
+std::optional<std::string> QtPrompter::ChooseFileToOpen(const platform::FileDialog& dialog) {
+  const QString path = QFileDialog::getOpenFileName(parent_, FromWindows1252(dialog.title),
+                                                    StartPath(dialog), NameFilters(dialog));
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+std::optional<std::string> QtPrompter::ChooseFileToSave(const platform::FileDialog& dialog) {
+  QFileDialog chooser(parent_, FromWindows1252(dialog.title), StartPath(dialog),
+                      NameFilters(dialog));
+  chooser.setAcceptMode(QFileDialog::AcceptSave);
+  chooser.setDefaultSuffix(FromWindows1252(dialog.default_extension));
+  // The planner asks its own overwrite question, with its own words.
+  chooser.setOption(QFileDialog::DontConfirmOverwrite);
+  if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return chooser.selectedFiles().first().toStdString();
+}
+
+}  // namespace tarvel::app

@@ -1,0 +1,151 @@
+// The results folder page: the runs, the check boxes and the navigation above the list, the
+// list with its column header, and help, print and save below it.
+#include "app/results_folder_page.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/results_list_model.h"
+#include "app/results_list_view.h"
+#include "app/results_row_delegate.h"
+#include "app/text_1252.h"
+
+namespace tarvel::app {
+namespace {
+
+constexpr int kGoToLength = 9;
+
+QString ControlName(ui::ResultsCommand command) {
+  return QStringLiteral("control%1").arg(static_cast<int>(command));
+}
+
+}  // namespace
+
+ResultsFolderPage::ResultsFolderPage(ui::ResultsFolder& folder, QWidget* parent)
+    : QWidget(parent),
+      folder_(folder),
+      model_(new ResultsListModel(folder, this)),
+      list_(new ResultsListView(this)) {
+  list_->setModel(model_);
+  list_->setItemDelegate(new ResultsRowDelegate(list_->header(), list_));
+  list_->setAccessibleName(QStringLiteral("Results"));
+  connect(list_, &ResultsListView::rowActivated, this,
+          [this](int row) { folder_.ActivateRow(row); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(RunRow());
+  layout->addLayout(NavigationRow());
+  layout->addWidget(list_, 1);
+  layout->addLayout(ButtonRow());
+  folder_.Attach(this);
+}
+
+ResultsFolderPage::~ResultsFolderPage() { folder_.Attach(nullptr); }
+
+QPushButton* ResultsFolderPage::AddButton(const char* caption, ui::ResultsCommand command) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), this);
+  button->setObjectName(ControlName(command));
+  button->setAutoDefault(false);
+  connect(button, &QPushButton::clicked, this,
+          [this, command] { folder_.HandleCommand(static_cast<int>(command)); });
+  return button;
+}
+
+QCheckBox* ResultsFolderPage::AddCheckBox(const char* caption, ui::ResultsCommand command) {
+  auto* box = new QCheckBox(QString::fromLatin1(caption), this);
+  box->setObjectName(ControlName(command));
+  // The folder keeps the flag and sets the box; only the user's clicks come back.
+  connect(box, &QCheckBox::clicked, this,
+          [this, command] { folder_.HandleCommand(static_cast<int>(command)); });
+  return box;
+}
+
+QLayout* ResultsFolderPage::RunRow() {
+  auto* row = new QHBoxLayout;
+  row->addWidget(AddButton("Run Again", ui::ResultsCommand::RunAgain));
+  row->addWidget(
+      AddButton("Edit inital values and run again", ui::ResultsCommand::EditInitialValues));
+  row->addWidget(
+      AddButton("Run with random account rates", ui::ResultsCommand::RandomAccountRates));
+  row->addWidget(AddButton("Run with random group rates", ui::ResultsCommand::RandomGroupRates));
+  row->addStretch(1);
+  return row;
+}
+
+QLayout* ResultsFolderPage::NavigationRow() {
+  auto* row = new QHBoxLayout;
+  detailed_ = AddCheckBox("Show detailed results", ui::ResultsCommand::ShowDetailed);
+  show_accounts_ = AddCheckBox("Show accounts", ui::ResultsCommand::ShowAccounts);
+  row->addWidget(detailed_);
+  row->addWidget(show_accounts_);
+  row->addStretch(1);
+
+  go_to_ = new QLineEdit(this);
+  go_to_->setObjectName(ControlName(ui::ResultsCommand::GoToEdit));
+  go_to_->setMaxLength(kGoToLength);
+  go_to_->setPlaceholderText(QStringLiteral("Age"));
+  go_to_->setFixedWidth(go_to_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+  connect(go_to_, &QLineEdit::returnPressed, this,
+          [this] { folder_.HandleCommand(static_cast<int>(ui::ResultsCommand::GoTo)); });
+  row->addWidget(go_to_);
+  row->addWidget(AddButton("Go To", ui::ResultsCommand::GoTo));
+  row->addSpacing(12);
+  row->addWidget(AddButton("Top", ui::ResultsCommand::Top));
+  row->addWidget(AddButton("Bottom", ui::ResultsCommand::Bottom));
+  return row;
+}
+
+QLayout* ResultsFolderPage::ButtonRow() {
+  auto* row = new QHBoxLayout;
+  row->addWidget(AddButton("Help", ui::ResultsCommand::Help));
+  row->addStretch(1);
+  row->addWidget(AddButton("Print", ui::ResultsCommand::Print));
+  row->addWidget(AddButton("Save", ui::ResultsCommand::Save));
+  return row;
+}
+
+void ResultsFolderPage::ReloadRows() {
+  pending_scroll_.reset();
+  model_->Reload();
+}
+
+void ResultsFolderPage::ScrollToRow(int row, ui::RowPlacement placement) {
+  // A hidden list has no final size yet: the placement is made again when it is shown.
+  pending_scroll_.reset();
+  if (!isVisible()) pending_scroll_.emplace(row, placement);
+  const QModelIndex index = model_->index(row, 0);
+  if (!index.isValid()) return;
+  list_->scrollTo(index, placement == ui::RowPlacement::AtTop ? QAbstractItemView::PositionAtTop
+                                                              : QAbstractItemView::EnsureVisible);
+}
+
+void ResultsFolderPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!pending_scroll_) return;
+  const auto [row, placement] = *pending_scroll_;
+  ScrollToRow(row, placement);
+}
+
+std::string ResultsFolderPage::GoToText() const { return ToWindows1252(go_to_->text()); }
+
+void ResultsFolderPage::SetGoToText(const std::string& text) {
+  go_to_->setText(FromWindows1252(text));
+}
+
+void ResultsFolderPage::SetDetailedChecked(bool checked) {
+  const QSignalBlocker blocker(detailed_);
+  detailed_->setChecked(checked);
+}
+
+void ResultsFolderPage::SetShowAccountsChecked(bool checked) {
+  const QSignalBlocker blocker(show_accounts_);
+  show_accounts_->setChecked(checked);
+}
+
+}  // namespace tarvel::app

@@ -1,0 +1,169 @@
+// The real main window, offscreen, on the sample scenario in a temporary working directory:
+// title, tabs, menus and accelerators, the guard, and what exit leaves behind.
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/menu_builder.h"
+#include "app/planner_session.h"
+#include "model/startup_file.h"
+#include "support/temp_folder.h"
+#include "ui/keywords.h"
+
+namespace tarvel::app {
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::TempFolder;
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  // Starts the planner as at a normal start; with a sample, finance.dat names it.
+  void Start(bool with_sample = true, const std::string& command_line = "") {
+    if (with_sample) {
+      sample_ = folder_.File("couple-saving.ret");
+      fs::copy_file(TARVEL_EXAMPLES_BUILD_DIR "/couple-saving.ret", sample_);
+      test_support::WriteText(folder_.File("finance.dat"), sample_ + "\n");
+    }
+    session_ = std::make_unique<PlannerSession>(folder_.path(),
+                                                ui::ParseKeywords(command_line));
+    session_->ReadPreferences();
+    window_ = std::make_unique<MainWindow>(*session_, MainWindow::Options{false});
+    window_->StartUp();
+  }
+
+  QStringList TabCaptions() const {
+    QStringList captions;
+    for (int i = 0; i < window_->tab_bar()->count(); ++i) {
+      captions << window_->tab_bar()->tabText(i);
+    }
+    return captions;
+  }
+
+  QAction* Action(int id) { return window_->menus().Action(id); }
+
+  TempFolder folder_;
+  std::string sample_;
+  std::unique_ptr<PlannerSession> session_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(MainWindowTest, OpensTheLastScenarioRunsItAndNamesItInTheTitle) {
+  Start();
+  EXPECT_EQ(window_->windowTitle(), QString::fromStdString("Retirement Planner - " + sample_));
+  EXPECT_FALSE(session_->last_run().periods.empty());
+  EXPECT_TRUE(fs::exists(folder_.File("plotinf01.tmp")));
+  EXPECT_TRUE(Action(3)->isEnabled());
+  EXPECT_EQ(window_->tab_bar()->currentIndex(), 0);
+}
+
+TEST_F(MainWindowTest, ShowsAFolderForEveryTenAccounts) {
+  Start();
+  EXPECT_EQ(TabCaptions(), (QStringList{"Summary", "Accounts", "Scenario", "Results",
+                                        "Net Worth", "Incoming/Outgoing", "Incoming",
+                                        "Outgoing", "Groups", "Accounts 1-6"}));
+  session_->scenario().accounts.count = 11;
+  window_->RefreshFolders();
+  EXPECT_EQ(TabCaptions().mid(9), (QStringList{"Accounts 1-10", "Account 11"}));
+  session_->scenario().accounts.count = 50;
+  window_->RefreshFolders();
+  EXPECT_EQ(TabCaptions().size(), 14);
+  EXPECT_EQ(TabCaptions().last(), "Accounts 41-50");
+  session_->scenario().accounts.count = 0;
+  window_->RefreshFolders();
+  EXPECT_EQ(TabCaptions().size(), 9);
+}
+
+TEST_F(MainWindowTest, FirstStartDisablesTheScenarioCommandsAndWritesFinanceDat) {
+  Start(/*with_sample=*/false);
+  EXPECT_EQ(window_->windowTitle(), "Retirement Planner - ");
+  EXPECT_TRUE(fs::exists(folder_.File("finance.dat")));
+  for (int id : {3, 4, 7, 101, 401, 501, 881, 899}) EXPECT_FALSE(Action(id)->isEnabled()) << id;
+  for (int id : {1, 2, 5, 6, 104, 884}) EXPECT_TRUE(Action(id)->isEnabled()) << id;
+}
+
+TEST_F(MainWindowTest, MenusCarryTheCommandIdsAndAccelerators) {
+  Start();
+  const struct {
+    int id;
+    const char* keys;
+  } expected[] = {{1, "Alt+N"},  {2, "Alt+O"},   {5, "Alt+X"},     {104, "F1"},
+                  {501, "F2"},   {884, "Ctrl+W"}, {895, "Ctrl+F6"}, {902, "Shift+F11"}};
+  for (const auto& row : expected) {
+    ASSERT_NE(Action(row.id), nullptr) << row.id;
+    EXPECT_EQ(Action(row.id)->shortcut(), QKeySequence(row.keys)) << row.id;
+    EXPECT_EQ(Action(row.id)->data().toInt(), row.id);
+  }
+  QStringList titles;
+  for (QAction* menu : window_->menuBar()->actions()) titles << menu->text();
+  EXPECT_EQ(titles, (QStringList{"File", "Edit", "Reports", "Graphs", "Budgets", "Calculators",
+                                 "Help"}));
+  EXPECT_EQ(window_->menus().file_menu()->actions().first()->text(), "&New");
+  EXPECT_EQ(Action(461)->text().toStdString(), session_->scenario().budgets[0].name.str());
+  EXPECT_TRUE(Action(461)->isCheckable());
+  EXPECT_EQ(Action(1)->toolTip(), "Create a New Scenario");
+  EXPECT_EQ(window_->menus().toolbar()->actions().size(), 30);
+}
+
+TEST_F(MainWindowTest, RecentFilesAppearBeforeAboutWithTheirIds) {
+  Start();
+  session_->program().recent_files[0] = "/plans/one.ret";
+  session_->program().recent_files[1] = "/plans/two & more.ret";
+  window_->RebuildRecentMenu();
+  const QList<QAction*> items = window_->menus().file_menu()->actions();
+  const qsizetype about = items.indexOf(Action(6));
+  ASSERT_GE(about, 3);
+  EXPECT_EQ(items[about - 3], Action(602));
+  EXPECT_EQ(Action(602)->text(), "(1) /plans/one.ret");
+  EXPECT_EQ(Action(603)->text(), "(2) /plans/two && more.ret");
+  EXPECT_TRUE(items[about - 1]->isSeparator());
+  session_->program().recent_files[1].clear();
+  window_->RebuildRecentMenu();
+  EXPECT_FALSE(window_->menus().file_menu()->actions().contains(Action(603)));
+}
+
+TEST_F(MainWindowTest, GuardKeepsTheFolderWhileAnEditorIsOpen) {
+  Start();
+  window_->SwitchFolder(2);
+  session_->editors().Open("withdrawal");
+  window_->SwitchFolder(3);
+  EXPECT_EQ(window_->tab_bar()->currentIndex(), 2);
+  EXPECT_EQ(window_->DispatchCommand(106), ui::DispatchResult::Refused);
+  session_->editors().Close("withdrawal");
+  window_->SwitchFolder(3);
+  EXPECT_EQ(window_->tab_bar()->currentIndex(), 3);
+  EXPECT_EQ(window_->results_folder().RowCount() > 0, true);
+}
+
+TEST_F(MainWindowTest, ExitWritesTheDataFilesAndRemovesTheWorkingFiles) {
+  Start();
+  ASSERT_TRUE(fs::exists(folder_.File("plotinf01.tmp")));
+  window_->show();
+  EXPECT_TRUE(window_->close());
+  EXPECT_TRUE(fs::exists(folder_.File("prefinf.dat")));
+  EXPECT_EQ(fs::file_size(folder_.File("prefinf.dat")), 152u);
+  const std::string startup = test_support::ReadText(folder_.File("finance.dat"));
+  EXPECT_EQ(startup.substr(0, startup.find('\n')), sample_);
+  for (const char* name : {"plotinf01.tmp", "bigfile.tmp", "infile.tmp", "outfile.tmp"}) {
+    EXPECT_FALSE(fs::exists(folder_.File(name))) << name;
+  }
+}
+
+TEST_F(MainWindowTest, NoretKeywordSuppressesRuns) {
+  Start(/*with_sample=*/true, "NORET Euro");
+  EXPECT_TRUE(session_->last_run().periods.empty());
+  EXPECT_FALSE(fs::exists(folder_.File("plotinf01.tmp")));
+  EXPECT_EQ(session_->program().currency.word, "Euros");
+}
+
+}  // namespace
+}  // namespace tarvel::app
