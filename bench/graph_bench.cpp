@@ -1,11 +1,12 @@
-// Time to draw one full chart of 60 periods in each style into a canvas that discards every
-// call, so only the engine's own work is measured.
+// Time to draw one full chart of 60 periods, and the summary page, in each style into a canvas
+// that discards every call, so only the graphs' own work is measured.
 #include <benchmark/benchmark.h>
 
 #include <string>
 #include <vector>
 
 #include "graphs/draw_chart.h"
+#include "graphs/paint_graph_page.h"
 
 namespace {
 
@@ -83,6 +84,29 @@ void BM_DrawNetWorthChart(benchmark::State& state) {
       static_cast<double>(canvas.calls) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_DrawNetWorthChart)->ArgName("style")->Arg(0)->Arg(1)->Arg(2);
+
+// The summary page: three thumbnails and the summary panel, in each style.
+void BM_PaintSummaryPage(benchmark::State& state) {
+  const std::vector<graphs::PeriodRecord> periods = SamplePeriods();
+  graphs::ChartSource source;
+  source.periods = periods;
+  source.start_age = 40;
+  source.end_age = 40 + kPeriods;
+  graphs::GraphPageState page;
+  page.SetRunPeriods(source.PeriodCount());
+  page.SetStyle(static_cast<graphs::ChartStyle>(state.range(0)));
+  page.SelectPeriod(20);
+  graphs::PageRequest request;
+  request.layout = graphs::PageLayout::Summary;
+  request.window = {0, 0, 1200, 800};
+  DiscardingCanvas canvas;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(graphs::PaintGraphPage(canvas, source, page, request));
+  }
+  state.counters["calls_per_page"] =
+      static_cast<double>(canvas.calls) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_PaintSummaryPage)->ArgName("style")->Arg(0)->Arg(1)->Arg(2);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "cli/convert_command.h"
+#include "cli/graph_command.h"
 #include "cli/rule72t_command.h"
 #include "cli/run_command.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   tarvel::cli::AddConvertCommand(app, status);
   tarvel::cli::AddRunCommand(app, status);
   tarvel::cli::AddRule72TCommand(app, status);
+  tarvel::cli::AddGraphCommand(app, status);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

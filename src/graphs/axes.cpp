@@ -1,6 +1,7 @@
 // Axes, grids and axis labels of the flat and the 3-D chart layouts.
 #include "graphs/axes.h"
 
+#include <algorithm>
 #include <string>
 
 #include "graphs/axis_labels.h"
@@ -44,13 +45,15 @@ void DrawValueLabels(platform::Canvas& canvas, const ChartContext& context,
   const int l = geometry.line_height;
   const int c = geometry.char_width;
   const int step = ValueLabelStep(l, geometry.height);
+  // Below a dollar a step, labels without cents would all read "$0": they keep them.
+  const std::size_t cut = geometry.scale.step < 1.0f ? 0 : 3;
   for (int line = 0; line <= kGridLines; line += step) {
     const std::string label = ValueLabelText(GridValue(geometry.scale, line), context.currency);
     if (label.size() <= 3) continue;  // the zero line carries no label
-    const int length = static_cast<int>(label.size());
-    const Point at{geometry.x0 - (length - 3) * c - c / 2,
+    const int length = static_cast<int>(label.size() - cut);
+    const Point at{std::max(context.area.left, geometry.x0 - length * c - c / 2),
                    geometry.y0 - l / 2 - line * geometry.grid_y};
-    canvas.DrawText(at, std::string_view(label).substr(0, label.size() - 3), context.font, {});
+    canvas.DrawText(at, std::string_view(label).substr(0, label.size() - cut), context.font, {});
   }
 }
 

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <utility>
 
-#include "model/records.h"
 
 namespace tarvel::platform {
 
@@ -98,11 +97,6 @@ struct Font {
   Font(std::string face_name, int pixel_height, int font_weight = kNormalWeight,
        bool is_italic = false)
       : face(std::move(face_name)), height(pixel_height), weight(font_weight), italic(is_italic) {}
-  explicit Font(const model::LogFont& record)
-      : face(record.face_name.str()),
-        height(record.height),
-        weight(record.weight),
-        italic(record.italic != 0) {}
 
   bool operator==(const Font&) const = default;
 };

@@ -1,0 +1,92 @@
+// A graph folder of the main window: one graph kind (or the summary page) painted into a
+// back buffer, with pointer read-outs, the breakdown pie, style cycling, zooming, the
+// legend keys and the age marked in the results folder.
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QWidget>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/run.h"
+#include "graphs/chart_source.h"
+#include "graphs/graph_page_state.h"
+#include "graphs/paint_graph_page.h"
+#include "model/money_format.h"
+#include "model/records.h"
+
+namespace tarvel::app {
+
+class GraphPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  // A full page of one kind, or the summary page with layout Summary.
+  explicit GraphPage(graphs::GraphKind kind, graphs::PageLayout layout = graphs::PageLayout::Full,
+                     QWidget* parent = nullptr);
+
+  // Shows a new run; the run must stay alive and unchanged until the next SetRun. The style,
+  // legend flags and zoom are kept.
+  void SetRun(const engine::Run& run, const model::Scenario& scenario);
+  // Accounts folders: the account positions shown (at most ten).
+  void SetAccountRange(graphs::AccountRange range);
+  void SetAllocationTitle(const std::string& title);
+  void SetCurrency(const model::Currency& currency);
+  void SetFooterLines(const std::array<std::string, 3>& lines);
+  // The age chosen in the results folder, or none.
+  void SetMarkedAge(std::optional<float> age);
+  // No zoom selection, first period 0, the whole run.
+  void ResetZoom();
+
+  const graphs::GraphPageState& state() const { return state_; }
+  // The ages the plot file should hold while zoomed (the shell re-runs with them).
+  engine::AgeRange ZoomAgeRange() const { return state_.ZoomAgeRange(); }
+  // The callout shown, one or two lines; empty when none.
+  const std::vector<std::string>& callout_lines() const { return callout_lines_; }
+
+ signals:
+  // The view window changed through a zoom; the shell may re-run for the plot file.
+  void ZoomChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  struct PlotHit {
+    const graphs::ChartGeometry* geometry = nullptr;
+    graphs::GraphKind kind = graphs::GraphKind::NetWorth;
+  };
+
+  void Redraw();
+  graphs::PageRequest Request() const;
+  std::optional<PlotHit> PlotAt(QPoint point) const;
+  void ShowCallout(QPoint anchor, std::vector<std::string> lines);
+  void MarkZoom(const PlotHit& hit, QPoint point);
+  void MovePointerToSelection();
+
+  graphs::PageLayout layout_;
+  graphs::GraphPageState state_;
+  graphs::ChartSource source_;
+  bool has_run_ = false;
+  graphs::Palette palette_;
+  model::Currency currency_;
+  graphs::AccountRange accounts_;
+  std::string allocation_title_;
+  std::array<std::string, 3> footer_lines_{};
+  QPixmap buffer_;
+  graphs::PagePaint paint_;
+  QPoint callout_anchor_;
+  std::vector<std::string> callout_lines_;
+  std::vector<QPoint> zoom_marks_;  // pointer positions of the pending selection
+  graphs::ChartGeometry zoom_geometry_;
+};
+
+}  // namespace tarvel::app

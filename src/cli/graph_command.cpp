@@ -1,0 +1,270 @@
+// Reads and runs the scenario as `tarvel run` does, then paints the graph page with the
+// planner's page painter into an image file.
+#include "cli/graph_command.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "cli/cli_clock.h"
+#include "cli/data_folders.h"
+#include "cli/image_writer.h"
+#include "engine/run.h"
+#include "engine/run_scenario.h"
+#include "graphs/chart_source.h"
+#include "graphs/draw_chart.h"
+#include "graphs/graph_page_state.h"
+#include "graphs/paint_graph_page.h"
+#include "model/atomic_file.h"
+#include "model/scenario_codec.h"
+#include "model/scenario_ops.h"
+
+namespace tarvel::cli {
+namespace {
+
+constexpr std::size_t kMaxInputBytes = 64u << 20;
+constexpr int kLargestSide = 10000;
+constexpr char kAllocationTitle[] = "ASSET ALLOCATION";
+
+struct PageChoice {
+  graphs::GraphKind kind = graphs::GraphKind::NetWorth;
+  graphs::PageLayout layout = graphs::PageLayout::Full;
+  graphs::AccountRange accounts;
+};
+
+int Usage(const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return 2;
+}
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return 1;
+}
+
+std::optional<int> WholeNumber(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// "accounts:N" shows the N-th ten accounts (1 for accounts 1 to 10).
+std::optional<PageChoice> ParseKind(const std::string& text) {
+  PageChoice choice;
+  using graphs::GraphKind;
+  if (text == "networth") return choice;
+  const std::pair<const char*, GraphKind> kinds[] = {
+      {"inout", GraphKind::InOut},           {"incoming", GraphKind::Incoming},
+      {"outgoing", GraphKind::Outgoing},     {"groups", GraphKind::Groups},
+      {"allocation", GraphKind::Allocation}, {"accounts", GraphKind::Accounts}};
+  for (const auto& [name, kind] : kinds) {
+    if (text == name) {
+      choice.kind = kind;
+      return choice;
+    }
+  }
+  if (text == "summary") {
+    choice.layout = graphs::PageLayout::Summary;
+    return choice;
+  }
+  if (text.rfind("accounts:", 0) == 0) {
+    const std::optional<int> folder = WholeNumber(std::string_view(text).substr(9));
+    if (!folder || *folder < 1 || *folder > 5) return std::nullopt;
+    choice.kind = GraphKind::Accounts;
+    const int first = (*folder - 1) * graphs::kAccountsPerFolder;
+    choice.accounts = {first, first + graphs::kAccountsPerFolder - 1};
+    return choice;
+  }
+  return std::nullopt;
+}
+
+std::optional<graphs::ChartStyle> ParseStyle(const std::string& text) {
+  if (text == "line") return graphs::ChartStyle::Line;
+  if (text == "bar") return graphs::ChartStyle::Bar;
+  if (text == "3d") return graphs::ChartStyle::Bar3D;
+  return std::nullopt;
+}
+
+std::optional<platform::Size> ParseSize(const std::string& text) {
+  const std::size_t x = text.find('x');
+  if (x == std::string::npos) return std::nullopt;
+  const std::optional<int> width = WholeNumber(std::string_view(text).substr(0, x));
+  const std::optional<int> height = WholeNumber(std::string_view(text).substr(x + 1));
+  if (!width || !height || *width < 100 || *height < 100 || *width > kLargestSide ||
+      *height > kLargestSide) {
+    return std::nullopt;
+  }
+  return platform::Size{*width, *height};
+}
+
+std::optional<std::pair<int, int>> ParseZoom(const std::string& text) {
+  const std::size_t dash = text.find('-');
+  if (dash == std::string::npos) return std::nullopt;
+  const std::optional<int> from = WholeNumber(std::string_view(text).substr(0, dash));
+  const std::optional<int> to = WholeNumber(std::string_view(text).substr(dash + 1));
+  if (!from || !to || *from < 0 || *to < 0 || *from > 119 || *to > 119) return std::nullopt;
+  return std::make_pair(*from, *to);
+}
+
+bool ReadScenario(const std::string& path, model::Scenario& scenario) {
+  std::vector<std::uint8_t> bytes;
+  if (!model::ReadFileBytes(path, kMaxInputBytes, bytes)) {
+    Fail("Cannot open " + path + ".");
+    return false;
+  }
+  if (!model::DecodeScenario(bytes, scenario).valid) {
+    Fail(path + " doesn't seem to be a valid Tarvel Financial Planner file.");
+    return false;
+  }
+  return true;
+}
+
+void SetRunOptions(const GraphCommandOptions& options, const platform::Clock& clock,
+                   engine::Run& run) {
+  run.clock = &clock;
+  run.options.workdir =
+      options.workdir.empty() ? std::filesystem::path(".") : std::filesystem::path(options.workdir);
+  run.options.write_run_files = !options.workdir.empty();
+  run.options.scenario_file_name = std::filesystem::path(options.input).filename().string();
+  run.options.data_folders = CliDataFolders(run.options.workdir);
+}
+
+// The zoom maximum the planner takes from the pointer: here the largest value shown.
+float ZoomMaximum(const graphs::ChartSource& source, const PageChoice& choice, int first,
+                  int count) {
+  const graphs::GraphKind kind =
+      choice.layout == graphs::PageLayout::Summary ? graphs::GraphKind::NetWorth : choice.kind;
+  const graphs::KindSeries series = graphs::SeriesOfKind(kind, source, choice.accounts);
+  return graphs::FindExtremes(source.Data(), series.series, first, count).maximum;
+}
+
+// Applies --zoom as a Shift-click at each age and a Shift-right-click; false when dropped.
+bool ApplyZoom(const std::pair<int, int>& ages, const graphs::ChartSource& source,
+               const PageChoice& choice, graphs::GraphPageState& state) {
+  state.MarkZoom(static_cast<float>(ages.first), 0);
+  state.MarkZoom(static_cast<float>(ages.second), 0);
+  graphs::GraphPageState trial = state;
+  if (trial.ApplyZoom(source) != graphs::ZoomOutcome::Zoomed) return false;
+  const float maximum =
+      ZoomMaximum(source, choice, trial.view().first_period, trial.view().Periods());
+  state.ResetZoom();
+  state.MarkZoom(static_cast<float>(ages.first), maximum);
+  state.MarkZoom(static_cast<float>(ages.second), maximum);
+  return state.ApplyZoom(source) == graphs::ZoomOutcome::Zoomed;
+}
+
+// The breakdown pie of a whole age, as a double-click on its period opens it.
+bool OpenPie(int age, const graphs::ChartSource& source, graphs::GraphPageState& state) {
+  for (int period = 0; period < source.PeriodCount(); ++period) {
+    if (static_cast<int>(source.Age(period)) != age) continue;
+    state.EnterBreakdown(period);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int RunGraphCommand(const GraphCommandOptions& options) {
+  const std::optional<PageChoice> choice = ParseKind(options.kind);
+  if (!choice)
+    return Usage(
+        "--kind must be networth, inout, incoming, outgoing, groups, "
+        "accounts[:1-5], allocation or summary, not \"" +
+        options.kind + "\".");
+  const std::optional<graphs::ChartStyle> style = ParseStyle(options.style);
+  if (!style) return Usage("--style must be line, bar or 3d, not \"" + options.style + "\".");
+  const std::optional<platform::Size> size = ParseSize(options.size);
+  if (!size)
+    return Usage("--size must be WIDTHxHEIGHT in pixels (100 to 10000), not \"" + options.size +
+                 "\".");
+  std::optional<std::pair<int, int>> zoom;
+  if (!options.zoom.empty() && !(zoom = ParseZoom(options.zoom))) {
+    return Usage("--zoom must be two ages FROM-TO, not \"" + options.zoom + "\".");
+  }
+  ImageFormat format;
+  if (!ImageFormatOf(options.out, format)) {
+    return Usage("--out must name a .png, .svg or .pdf file, not \"" + options.out + "\".");
+  }
+  std::unique_ptr<platform::Clock> clock;
+  if (options.today.empty()) {
+    clock = std::make_unique<SystemClock>();
+  } else if (const auto date = ParseDate(options.today)) {
+    clock = std::make_unique<FixedClock>(*date);
+  } else {
+    return Usage("--today needs a date as YYYY-MM-DD, not \"" + options.today + "\".");
+  }
+
+  auto scenario = std::make_unique<model::Scenario>();
+  if (!ReadScenario(options.input, *scenario)) return 1;
+  model::RecomputeInitialTotals(*scenario);
+  if (!options.workdir.empty()) {
+    std::error_code error;
+    std::filesystem::create_directories(options.workdir, error);
+    if (error) return Fail("Cannot create the working directory " + options.workdir + ".");
+  }
+  {
+    auto opening = std::make_unique<engine::Run>();
+    SetRunOptions(options, *clock, *opening);
+    opening->options.write_run_files = false;
+    engine::RunScenario(*scenario, *opening);
+  }
+  auto run = std::make_unique<engine::Run>();
+  SetRunOptions(options, *clock, *run);
+  if (!engine::RunScenario(*scenario, *run)) {
+    return Fail(run->messages.empty() ? std::string("The run was abandoned.")
+                                      : run->messages.front());
+  }
+
+  const graphs::ChartSource source = graphs::MakeChartSource(*run, *scenario);
+  graphs::GraphPageState state(choice->kind);
+  state.SetRunPeriods(source.PeriodCount());
+  state.SetStyle(*style);
+  if (zoom && !ApplyZoom(*zoom, source, *choice, state)) {
+    return Fail("--zoom " + options.zoom +
+                " is not a range of at least 2 years within the "
+                "scenario's ages.");
+  }
+  if (options.pie_age >= 0 && !OpenPie(options.pie_age, source, state)) {
+    return Fail("--pie " + std::to_string(options.pie_age) + " is not an age of the run.");
+  }
+  graphs::PageRequest request;
+  request.layout = choice->layout;
+  request.window = {0, 0, size->width, size->height};
+  request.accounts = choice->accounts;
+  request.allocation_title = kAllocationTitle;
+  request.font = graphs::ScreenChartFont();
+  request.palette = graphs::Palette::FromProgramColours(scenario->colours);
+  request.footer_lines =
+      graphs::DefaultFooterLines(run->options.scenario_file_name, clock->Today(), clock->Now());
+  std::string error;
+  const bool written = WriteImage(
+      options.out, format, *size,
+      [&](platform::Canvas& canvas) { graphs::PaintGraphPage(canvas, source, state, request); },
+      error);
+  return written ? 0 : Fail(error);
+}
+
+void AddGraphCommand(CLI::App& app, int& status) {
+  auto options = std::make_shared<GraphCommandOptions>();
+  CLI::App* command =
+      app.add_subcommand("graph", "Draw a graph of a scenario's run into an image file");
+  command->add_option("file", options->input, "Scenario file (.ret)")->required();
+  command->add_option("--kind", options->kind,
+                      "networth, inout, incoming, outgoing, groups, accounts[:N], allocation "
+                      "or summary");
+  command->add_option("--style", options->style, "line, bar or 3d");
+  command->add_option("--out", options->out, "Image file: .png, .svg or .pdf")->required();
+  command->add_option("--size", options->size, "Image size WIDTHxHEIGHT in pixels");
+  command->add_option("--zoom", options->zoom, "Ages FROM-TO to show");
+  command->add_option("--pie", options->pie_age, "Show the breakdown pie of this age");
+  command->add_option("--workdir", options->workdir, "Folder for the run files");
+  command->add_option("--today", options->today, "Today's date for the footer, YYYY-MM-DD");
+  command->callback([options, &status] { status = RunGraphCommand(*options); });
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,28 @@
+// `tarvel graph FILE.ret`: runs the scenario and draws one graph page, as the planner shows
+// it, into a PNG, SVG or PDF file.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+namespace tarvel::cli {
+
+struct GraphCommandOptions {
+  std::string input;
+  std::string kind = "networth";  // networth|inout|incoming|outgoing|groups|accounts[:N]|
+                                  // allocation|summary
+  std::string style = "line";     // line|bar|3d
+  std::string out;
+  std::string size = "1000x700";  // WxH in pixels
+  std::string zoom;               // FROM-TO ages
+  int pie_age = -1;               // the breakdown pie of this age; none when negative
+  std::string workdir;            // the run files; none are written when empty
+  std::string today;              // YYYY-MM-DD for the footer; the system date when empty
+};
+
+// Exit status: 0 written, 1 bad input or an unwritable file, 2 a malformed option.
+int RunGraphCommand(const GraphCommandOptions& options);
+
+void AddGraphCommand(CLI::App& app, int& status);
+
+}  // namespace tarvel::cli

@@ -1,0 +1,138 @@
+// The rules of the page state: zoom marking and applying, the style cycle, the legend keys,
+// the breakdown pie and the selected period.
+#include "graphs/graph_page_state.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace tarvel::graphs {
+namespace {
+
+constexpr float kShortestZoom = 2.0f;  // years between the first and the last age shown
+constexpr int kFewestStyledPeriods = 3;
+
+}  // namespace
+
+void GraphPageState::ShowKind(GraphKind kind) {
+  if (kind == GraphKind::Breakdown) return;  // a pie is entered from a graph only
+  kind_ = kind;
+}
+
+void GraphPageState::SetStyle(ChartStyle style) {
+  view_.style = view_.Periods() < kFewestStyledPeriods ? ChartStyle::Line : style;
+  if (view_.style == ChartStyle::Bar3D && view_.zoomed) ResetZoom();
+}
+
+void GraphPageState::SetRunPeriods(int periods) {
+  run_periods_ = std::max(0, periods);
+  const bool fits = view_.zoomed && view_.first_period + view_.Periods() <= run_periods_;
+  if (!fits) ShowWholeRun();
+  selected_period_ = std::clamp(selected_period_, 0, std::max(0, run_periods_ - 1));
+}
+
+void GraphPageState::ShowWholeRun() {
+  view_.first_period = 0;
+  view_.period_count = static_cast<float>(run_periods_);
+  view_.zoomed = false;
+}
+
+ZoomMark GraphPageState::MarkZoom(float age, float value) {
+  if (selection_.start_set && selection_.end_set) {
+    selection_ = {};
+    return ZoomMark::Cancelled;
+  }
+  if (!selection_.start_set) {
+    selection_.start_set = true;
+    selection_.start_age = age;
+    selection_.maximum = value;
+    return ZoomMark::Started;
+  }
+  selection_.end_set = true;
+  selection_.end_age = age;
+  selection_.maximum = std::max(selection_.maximum, value);
+  return ZoomMark::Ended;
+}
+
+ZoomOutcome GraphPageState::ApplyZoom(const ChartSource& source) {
+  const ZoomSelection selection = std::exchange(selection_, {});
+  if (view_.zoomed || !selection.start_set) {
+    ResetZoom();
+    return ZoomOutcome::WholeRun;
+  }
+  const float first_age = source.Age(0);
+  float start = selection.start_age;
+  float end = selection.end_set ? selection.end_age : first_age;
+  if (end < start) std::swap(start, end);
+  // A selection that is too short or runs past the scenario's end leaves the view alone.
+  if (end - start < kShortestZoom || end > source.end_age) return ZoomOutcome::Dropped;
+
+  const int first = std::max(0, static_cast<int>(std::lround(start - first_age)));
+  const int count = static_cast<int>(std::lround(end - start)) + 1;
+  if (first + count > run_periods_) return ZoomOutcome::Dropped;
+  view_.first_period = first;
+  view_.period_count = static_cast<float>(count);
+  view_.zoomed = true;
+  zoom_maximum_ = selection.maximum;
+  zoom_first_age_ = start;
+  zoom_last_age_ = end;
+  return ZoomOutcome::Zoomed;
+}
+
+void GraphPageState::ResetZoom() {
+  selection_ = {};
+  zoom_maximum_ = 0;
+  ShowWholeRun();
+}
+
+engine::AgeRange GraphPageState::ZoomAgeRange() const {
+  if (!view_.zoomed) return {};
+  return {true, zoom_first_age_, zoom_last_age_};
+}
+
+bool GraphPageState::CycleStyle() {
+  const ChartStyle before = view_.style;
+  switch (before) {
+    case ChartStyle::Line:
+      SetStyle(ChartStyle::Bar);
+      break;
+    case ChartStyle::Bar:
+      SetStyle(ChartStyle::Bar3D);
+      break;
+    case ChartStyle::Bar3D:
+      SetStyle(ChartStyle::Line);
+      break;
+  }
+  return view_.style != before;
+}
+
+void GraphPageState::ToggleLegend() {
+  if (legend_hidden_) {
+    legend_hidden_ = false;
+    return;
+  }
+  legend_in_front_ = !legend_in_front_;
+}
+
+void GraphPageState::EnterBreakdown(int period) {
+  if (InBreakdown()) return;
+  previous_kind_ = kind_;
+  kind_ = GraphKind::Breakdown;
+  SelectPeriod(period);
+}
+
+void GraphPageState::LeaveBreakdown() {
+  if (InBreakdown()) kind_ = previous_kind_;
+}
+
+void GraphPageState::SelectPeriod(int period) {
+  selected_period_ = std::clamp(period, 0, std::max(0, run_periods_ - 1));
+}
+
+bool GraphPageState::MoveSelectedPeriod(int delta) {
+  const int before = selected_period_;
+  SelectPeriod(selected_period_ + delta);
+  return selected_period_ != before;
+}
+
+}  // namespace tarvel::graphs

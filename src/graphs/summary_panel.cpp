@@ -1,0 +1,155 @@
+// Rows of the summary panel and their placement in its quadrant.
+#include "graphs/summary_panel.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/money_format.h"
+
+namespace tarvel::graphs {
+namespace {
+
+struct Item {
+  const char* label;
+  int column;
+  int series_position;  // position in the full graph of its kind, for the colour
+};
+
+struct Section {
+  const char* heading;
+  int total_column;
+  std::vector<Item> items;
+};
+
+const std::vector<Section>& Sections() {
+  static const std::vector<Section> kSections = {
+      {"Net Worth",
+       6,
+       {{"Investment Accounts", 1, 1},
+        {"Retirement Accounts", 3, 3},
+        {"Assets", 4, 4},
+        {"Equity", 5, 5}}},
+      {"Incoming",
+       7,
+       {{"Deposits", 8, 1},
+        {"Taxable Income", 9, 2},
+        {"Non-Taxable Income", 10, 3},
+        {"Loans", 16, 4},
+        {"Income From Assets", 18, 5},
+        {"Income From Equity", 17, 6},
+        {"Total Incoming", 7, 0}}},
+      {"Outgoing",
+       11,
+       {{"Withdrawals", 12, 1},
+        {"Interest Paid", 14, 2},
+        {"Other", 19, 3},
+        {"Taxes", 13, 4},
+        {"Penalties", 15, 5},
+        {"Total Outgoing", 11, 0}}},
+  };
+  return kSections;
+}
+
+// Rounded half up to whole dollars, grouped by the whole-number money variant.
+std::string WholeMoney(double amount, const model::Currency& currency) {
+  return model::FormatMoneyWhole(model::Format("%.0f", std::floor(amount + 0.5)), currency);
+}
+
+std::string Percentage(double value, double total) {
+  const double percent = value > 0 && total > 0 ? value / total * 100.0 : 0.0;
+  return model::Format("%6.2f%%", percent);
+}
+
+}  // namespace
+
+std::string SummaryLineLabel(const ChartSource& source, int period) {
+  if (source.purchasing_power_shown) {
+    return model::Format("Age %-4.1f Purch. Power", source.start_age);
+  }
+  return model::Format("Age %d Net Worth", static_cast<int>(source.Age(period)));
+}
+
+std::vector<SummaryRow> SummaryRows(const ChartSource& source, int period, bool percentages,
+                                    const model::Currency& currency) {
+  const ChartData data = source.Data();
+  auto value_of = [&](int column) {
+    return static_cast<double>(SeriesValue(data, {SeriesSource::PeriodColumn, column}, period));
+  };
+  std::vector<SummaryRow> rows;
+  const double line_value = source.purchasing_power_shown
+                                ? SeriesValue(data, {SeriesSource::PurchasingPower, 0}, period)
+                                : value_of(6);
+  rows.push_back({SummaryRow::Type::Line, SummaryLineLabel(source, period),
+                  WholeMoney(line_value, currency), 0, line_value < 0});
+  for (const Section& section : Sections()) {
+    rows.push_back({SummaryRow::Type::Heading, section.heading, "", 0, false});
+    const double total = value_of(section.total_column);
+    for (const Item& item : section.items) {
+      const double value = value_of(item.column);
+      rows.push_back({SummaryRow::Type::Item, item.label,
+                      percentages ? Percentage(value, total) : WholeMoney(value, currency),
+                      item.series_position, !percentages && value < 0});
+    }
+  }
+  return rows;
+}
+
+void DrawSummaryPanel(platform::Canvas& canvas, const ChartContext& context,
+                      const std::vector<SummaryRow>& rows) {
+  const platform::TextMetrics metrics = canvas.Measure(context.font);
+  const int l = std::max(1, metrics.LineHeight());
+  const int c = metrics.average_char_width;
+  const platform::Rect& area = context.area;
+  // The net worth line and a gap before each heading.
+  const int needed = static_cast<int>(rows.size()) + 3;
+  const bool two_columns = needed * l > area.Height() - l;
+  const int columns = two_columns ? 2 : 1;
+  const int column_width = (area.Width() - 2 * c) / columns;
+  // The second column starts with the "Outgoing" heading.
+  std::size_t split = rows.size();
+  if (two_columns) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      if (rows[i].type == SummaryRow::Type::Heading && rows[i].label == "Outgoing") split = i;
+    }
+  }
+  const platform::Pen outline = platform::Pen::Solid(platform::kBlack, 1);
+  int left = area.left + c;
+  int y = area.top + l;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const SummaryRow& row = rows[i];
+    if (i == split) {
+      left += column_width;
+      y = area.top + 3 * l;
+    } else if (row.type == SummaryRow::Type::Heading) {
+      y += l / 2;
+    }
+    const int right = left + column_width - 2 * c;
+    platform::TextStyle value_style;
+    value_style.horizontal = platform::HorizontalAlign::Right;
+    value_style.colour = row.negative ? context.palette.RedFlag() : platform::kBlack;
+    switch (row.type) {
+      case SummaryRow::Type::Line:
+        canvas.DrawText({left, y}, row.label, context.font, {});
+        canvas.DrawText({right, y}, row.value, context.font, value_style);
+        y += l / 2;
+        break;
+      case SummaryRow::Type::Heading: {
+        platform::Font bold = context.font;
+        bold.weight = platform::kBoldWeight;
+        canvas.DrawText({left, y}, row.label, bold, {});
+        canvas.DrawLine({left, y + l}, {right, y + l},
+                        platform::Pen::Solid(context.palette.Grid()));
+        break;
+      }
+      case SummaryRow::Type::Item:
+        canvas.DrawRectangle({left, y + 3, left + c + c / 2, y + l - 2}, outline,
+                             platform::Brush::Solid(context.palette.Series(row.series_position)));
+        canvas.DrawText({left + 2 * c, y}, row.label, context.font, {});
+        canvas.DrawText({right, y}, row.value, context.font, value_style);
+        break;
+    }
+    y += l;
+  }
+}
+
+}  // namespace tarvel::graphs
