@@ -22,14 +22,15 @@ std::optional<LifeExpectancySource> SourceOf(const std::string& table) {
   return std::nullopt;
 }
 
-// The calculator's own checks, first problem only; empty when the values can be used.
+// The calculator's own checks in its order, first problem only; empty when the values can
+// be used.
 std::string CheckValues(const Rule72TCommandOptions& o, LifeExpectancySource source) {
-  if (!(o.age > 0) || !(o.beneficiary_age > 0)) return "Ages must be greater than 0.0";
-  if (o.age > 115 || o.beneficiary_age > 115) return "Ages cannot be more than 115.";
   if (source == LifeExpectancySource::UniformLifetime && (o.age < 10 || o.beneficiary_age < 10)) {
     return "Ages cannot be less than 10 when using the Uniform Life Table.";
   }
-  if (!(o.rate >= 0) || o.rate > 100) return "Rates must be between 0.0% and 100.0%";
+  if (o.age > 115 || o.beneficiary_age > 115) return "Ages cannot be more than 115.";
+  if (!(o.rate > 0) || o.rate > 100) return "Rates must be between 0.0% and 100.0%";
+  if (!(o.age > 0) || !(o.beneficiary_age > 0)) return "Ages must be greater than 0.0";
   if (!(o.balance >= 0) || o.balance > 1.0e15f) {
     return "The balance must be an amount of 0 or more.";
   }

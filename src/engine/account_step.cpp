@@ -43,9 +43,13 @@ void GrowSavings(model::Scenario& scenario, Run& run, int position, float rate) 
     y.savings_interest_tax = static_cast<float>(y.savings_interest_tax +
                                                 static_cast<double>(growth) * run.tax_rate * 0.01);
   }
-  run.categories.Add(account.type, growth);
+  // Investment interest enters its category before the dividend is paid, sheltered
+  // interest after it (the four-byte totals round differently by order).
+  const bool investment = account.type == AccountType::Investment;
+  if (investment) run.categories.Add(account.type, growth);
   PayDividend(scenario, run, position, balance_before);
   account.balance += growth;
+  if (!investment) run.categories.Add(account.type, growth);
   switch (account.type) {
     case AccountType::Investment:
       y.taxable_income += growth;

@@ -35,7 +35,7 @@ void PayMonths(model::Scenario& scenario, Run& run, int slot) {
     AddTo(run.year.withdrawals, payment);
   }
   event.working_amount_28 = static_cast<float>(debt);
-  if (months < 1) return;
+  // A first year shorter than a month makes no payment but still says what it paid.
   AddTo(run.year.other_payments, paid);
   Line(run, slot,
        model::Format("  %s - Withdraw %s to pay off credit card.", event.description.str().c_str(),

@@ -6,6 +6,7 @@
 
 #include "engine/debt_events_internal.h"
 #include "engine/run_internal.h"
+#include "model/scenario_ops.h"
 
 namespace tarvel::engine {
 namespace {
@@ -54,7 +55,8 @@ void RevalueMortgagedProperty(model::Scenario& scenario, Run& run, model::Financ
 bool HoldsMortgageEquity(const model::Scenario& scenario, int position) {
   for (int i = 0; i < EventCount(scenario); ++i) {
     const model::FinancialEvent& event = scenario.events[i];
-    if (event.kind == EventKind::Mortgage && debt::EquityAccount(scenario, event) == position) {
+    if (event.kind == EventKind::Mortgage && !model::IsInactive(event) &&
+        debt::EquityAccount(scenario, event) == position) {
       return true;
     }
   }
@@ -68,7 +70,8 @@ void SetEquityAccounts(model::Scenario& scenario) {
     double equity = 0;
     for (int i = 0; i < EventCount(scenario); ++i) {
       const model::FinancialEvent& event = scenario.events[i];
-      if (event.kind == EventKind::Mortgage && debt::EquityAccount(scenario, event) == position) {
+      if (event.kind == EventKind::Mortgage && !model::IsInactive(event) &&
+          debt::EquityAccount(scenario, event) == position) {
         equity += event.working_amount_46;
       }
     }

@@ -212,10 +212,11 @@ Preparation PrepareRun(model::Scenario& scenario, Run& run) {
   for (int pass = 0; pass < 3; ++pass) model::OrderEventsByKind(scenario);
   SetAgeRange(scenario, run);
   PrepareDebtEvents(scenario);
-  if (run.files.plot) WritePlotAccounts(run.files.plot.get(), scenario, PlotYears(scenario, run));
   ResetTotals(scenario, run);
   AlignEquityLoans(scenario);
   OrderAccountsByAccessOrder(scenario);
+  // The names go after the sort, so they stand in the order of every balance line below them.
+  if (run.files.plot) WritePlotAccounts(run.files.plot.get(), scenario, PlotYears(scenario, run));
   if (!run.sink.saving()) run.sink.Emit("??", -1);
   if (run.options.listing_only || run.options.scenario_print) {
     run.files.CloseAll();

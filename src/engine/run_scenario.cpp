@@ -37,7 +37,8 @@ bool IsMortgageEquityAccount(const model::Scenario& scenario, std::uint16_t acco
   const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
   for (int i = 0; i < count; ++i) {
     const auto& event = scenario.events[i];
-    if (event.kind == model::EventKind::Mortgage && event.equity_account == account_id) {
+    if (event.kind == model::EventKind::Mortgage && !model::IsInactive(event) &&
+        event.equity_account == account_id) {
       return true;
     }
   }
@@ -59,7 +60,7 @@ void SetMortgageEquityAccounts(model::Scenario& scenario) {
   for (int pass = 0; pass < 2; ++pass) {
     for (int i = 0; i < EventCount(scenario); ++i) {
       const auto& event = scenario.events[i];
-      if (event.kind != model::EventKind::Mortgage) continue;
+      if (event.kind != model::EventKind::Mortgage || model::IsInactive(event)) continue;
       const int position = model::FindAccount(scenario, event.equity_account);
       if (position < 0) continue;
       auto& account = accounts[position];

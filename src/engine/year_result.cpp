@@ -63,23 +63,26 @@ void WriteYearStart(const model::Scenario& scenario, Run& run, bool final_record
     row[i] = account.balance;
     if (account.type == model::AccountType::Asset) assets += account.balance;
   }
+  // The period line shows the four-byte values of the period record.
   const CategoryTotals& c = run.categories;
-  const double net_worth = static_cast<double>(c.investment) + c.tax_free + c.retirement +
-                           c.equity + c.asset + run.asset_adjustment - run.liabilities;
-  const double plot_equity = final_record ? c.equity + run.equity_adjustment : c.equity;
-  const double plot_net = final_record ? net_worth + run.equity_adjustment : net_worth;
+  const float asset_total = static_cast<float>(assets);
+  const float net_worth =
+      static_cast<float>(static_cast<double>(c.investment) + c.tax_free + c.retirement + c.equity +
+                         c.asset + run.asset_adjustment - run.liabilities);
+  const float plot_equity = final_record ? c.equity + run.equity_adjustment : c.equity;
+  const float plot_net = final_record ? net_worth + run.equity_adjustment : net_worth;
   if (plot != nullptr) {
     std::fprintf(plot, "%.1f %.2f %.2f %.2f %.2f %.2f %.2f ", ShownAge(scenario, run), c.investment,
-                 c.tax_free, c.retirement, assets, plot_equity, plot_net);
+                 c.tax_free, c.retirement, asset_total, plot_equity, plot_net);
   }
   PeriodResult& period = RowAt(run.periods, run.year_index);
   period[0] = run.current_age;
   period[1] = c.investment;
   period[2] = c.tax_free;
   period[3] = c.retirement;
-  period[4] = static_cast<float>(assets);
+  period[4] = asset_total;
   period[5] = c.equity;
-  period[6] = static_cast<float>(net_worth);
+  period[6] = net_worth;
 }
 
 void WriteSummaryRow(const model::Scenario& scenario, Run& run) {
@@ -137,22 +140,23 @@ void WriteYearResult(const model::Scenario& scenario, Run& run) {
   const float saved_total_taxes = y.total_taxes;
   y.total_taxes = static_cast<float>(static_cast<double>(y.withdrawal_taxes) +
                                      y.savings_interest_tax + y.property_taxes + y.dividend_taxes);
-  const double depreciation = std::fabs(y.depreciation);
-  const double other_outgoing = depreciation + y.closing_costs;
-  const std::array<double, 13> flows = {
+  // Columns 7 to 19 as the four-byte values the period record and the plot line share.
+  const float depreciation = std::fabs(y.depreciation);
+  const float other_outgoing = depreciation + y.closing_costs;
+  const std::array<float, 13> flows = {
       y.total_incoming,
       y.deposits,
       y.taxable_income,
       y.nontaxable_income,
-      static_cast<double>(y.withdrawals) + y.total_taxes + y.interest_paid + y.penalties +
-          other_outgoing,
+      static_cast<float>(static_cast<double>(y.withdrawals) + y.total_taxes + y.interest_paid +
+                         y.penalties + depreciation + y.closing_costs),
       y.withdrawals,
       y.total_taxes,
       y.interest_paid,
       y.penalties,
       y.loans,
-      static_cast<double>(y.sale_of_property) + y.equity_appreciation,
-      static_cast<double>(y.sale_of_assets) + y.asset_appreciation,
+      y.sale_of_property + y.equity_appreciation,
+      y.sale_of_assets + y.asset_appreciation,
       other_outgoing};
   const AgeRange& range = run.options.graph_range;
   const bool shown = run.current_age >= run.shown_start_age && run.year_index >= 0;
@@ -164,10 +168,10 @@ void WriteYearResult(const model::Scenario& scenario, Run& run) {
   }
   if (!range.set && shown) {
     PeriodResult& period = internal::RowAt(run.periods, run.year_index);
-    for (int i = 0; i < 13; ++i) period[7 + i] = static_cast<float>(flows[i]);
+    for (int i = 0; i < 13; ++i) period[7 + i] = flows[i];
     const float age = run.current_age;
     run.files.EventRecord(age, "Interest/Dividends Earned", 2,
-                          static_cast<double>(y.taxable_income) + y.nontaxable_income);
+                          static_cast<double>(flows[2]) + flows[3]);
     run.files.EventRecord(age, "Equity", 2, flows[10]);
     run.files.EventRecord(age, "Appreciation", 2, flows[11]);
     run.files.EventRecord(age, "Depreciation", 6, depreciation);

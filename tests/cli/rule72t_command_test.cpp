@@ -81,6 +81,27 @@ TEST_F(Rule72TCommand, RefusesWhatTheCalculatorRefuses) {
   EXPECT_EQ(Run("--beneficiary-age 40 --balance 1000 --rate 4").status, 2);
 }
 
+TEST_F(Rule72TCommand, RefusesARateOfZeroAsTheCalculatorDoes) {
+  const Outcome outcome = Run("--age 50 --beneficiary-age 50 --balance 400000 --rate 0");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.output, "");
+  EXPECT_EQ(outcome.errors, "Rates must be between 0.0% and 100.0%\n");
+}
+
+TEST_F(Rule72TCommand, ReportsTheFirstProblemInTheCalculatorsOrder) {
+  // Uniform table ages, then ages above 115, then the rate, then ages above 0.
+  EXPECT_EQ(Run("--age 0 --beneficiary-age 40 --balance 1000 --rate 4 --table uniform").errors,
+            "Ages cannot be less than 10 when using the Uniform Life Table.\n");
+  EXPECT_EQ(Run("--age 5 --beneficiary-age 120 --balance 1000 --rate 4 --table uniform").errors,
+            "Ages cannot be less than 10 when using the Uniform Life Table.\n");
+  EXPECT_EQ(Run("--age 0 --beneficiary-age 120 --balance 1000 --rate 4").errors,
+            "Ages cannot be more than 115.\n");
+  EXPECT_EQ(Run("--age 0 --beneficiary-age 40 --balance 1000 --rate 101").errors,
+            "Rates must be between 0.0% and 100.0%\n");
+  EXPECT_EQ(Run("--age 0 --beneficiary-age 40 --balance 1000 --rate 4").errors,
+            "Ages must be greater than 0.0\n");
+}
+
 TEST_F(Rule72TCommand, AShortTableInTheWorkingDirectoryIsUsedAndReported) {
   std::ofstream(dir_ / "mort.dat") << "0.01\n0.01\n";
   const Outcome outcome = Run("--age 50 --beneficiary-age 50 --balance 400000 --rate 4");

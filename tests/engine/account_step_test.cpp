@@ -65,6 +65,18 @@ TEST_F(AccountStepTest, ShelteredAccountsGrowUntaxed) {
   EXPECT_FALSE(HasLine(*run, "  Pay $0.00 Tax on Savings Interest"));
 }
 
+TEST_F(AccountStepTest, ShelteredGrowthIsCountedInItsCategoryAfterTheDividend) {
+  // At 2^24 a four-byte total keeps only even values, so the order of the additions shows:
+  // dividend 1.5 first (16777218), then growth 1 (16777219, rounded to even: 16777220).
+  const int roth = AddAccount(*scenario, AccountType::TaxFree, 100, 1, "Roth");
+  SetDividend(roth, 1.5f, 0, -1);
+  run->categories.tax_free = 16777216.0f;
+  StartYear();
+  engine::YearlyAccountStep(*scenario, *run);
+  EXPECT_FLOAT_EQ(Account(roth).balance, 102.5f);
+  EXPECT_EQ(run->categories.tax_free, 16777220.0f);
+}
+
 TEST_F(AccountStepTest, EquityAppreciatesAndAssetsDepreciate) {
   const int house = AddAccount(*scenario, AccountType::Equity, 100000, 3, "House");
   const int car = AddAccount(*scenario, AccountType::Asset, 20000, -10, "Car");

@@ -35,6 +35,18 @@ TEST_F(CreditCard, PartFirstYearMakesOnlyItsMonthsOfPayments) {
   EXPECT_TRUE(HasLine("  Visa - Withdraw $3,000.00 to pay off credit card."));
 }
 
+TEST_F(CreditCard, PartFirstYearShorterThanAMonthPaysNothingButStillWritesItsLine) {
+  StartRun(60.95f);
+  model::FinancialEvent& card = AddCreditCard(10000, 500, 60, 70);
+  AddCardDebtToLiabilities(card);
+
+  DebtYear(60);
+  EXPECT_FLOAT_EQ(run_.year.withdrawals, 0);
+  EXPECT_FLOAT_EQ(card.working_amount_28, 10000);
+  EXPECT_TRUE(HasLine("  Visa - Withdraw $0.00 to pay off credit card."));
+  EXPECT_FLOAT_EQ(Savings(), kSavings);
+}
+
 TEST_F(CreditCard, PurchasesAreDebtUntilThePayoffClearsIt) {
   model::FinancialEvent& card = AddCreditCard(2000, 300, 60, 61);
   card.value_134 = 200;

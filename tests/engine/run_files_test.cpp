@@ -29,6 +29,19 @@ struct RunFilesTest : ::testing::Test {
   void TearDown() override { std::filesystem::remove_all(workdir); }
 };
 
+TEST_F(RunFilesTest, PlotFileNamesTheAccountsInTheOrderOfTheirBalanceLines) {
+  // Table order Savings, Car; access order puts Car first for this run and every later one.
+  scenario->accounts.records[0].access_order.assign("B");
+  scenario->accounts.records[1].access_order.assign("A");
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  const auto lines = ReadLines(workdir / "plotinf01.tmp");
+  ASSERT_GT(lines.size(), 10u);
+  EXPECT_EQ(lines[6], "Car");
+  EXPECT_EQ(lines[7], "Savings");
+  EXPECT_EQ(lines[8], "500.00");
+  EXPECT_EQ(lines[9], "1000.00");
+}
+
 TEST_F(RunFilesTest, PlotFileHasHeaderBlocksAndTrailer) {
   ASSERT_TRUE(engine::RunScenario(*scenario, *run));
   const auto lines = ReadLines(workdir / "plotinf01.tmp");
@@ -56,6 +69,31 @@ TEST_F(RunFilesTest, PlotFileHasHeaderBlocksAndTrailer) {
   EXPECT_EQ(lines[35], "1831.000000");
   EXPECT_EQ(lines[36], "8e1c52");
   EXPECT_EQ(lines.back(), "Done");
+}
+
+TEST_F(RunFilesTest, PeriodLineShowsTheFourByteValuesOfThePeriodRecord) {
+  // Amounts whose sums round differently as four-byte floats than in double precision.
+  scenario = MakeScenario(30, 31);
+  AddAccount(*scenario, AccountType::Investment, 2000000, 0, "Savings");
+  AddAccount(*scenario, AccountType::TaxFree, 0.01f, 0, "Roth");
+  AddAccount(*scenario, AccountType::Asset, 1, -1, "Car");
+  model::RecomputeInitialTotals(*scenario);
+  model::FinancialEvent& spend =
+      test_support::AddEvent(*scenario, model::EventKind::Withdrawal, 30, 30);
+  spend.description.assign("Spend");
+  spend.amount = 1000000.0625f;
+  spend.flag_14 = 1;
+  spend.account_24 = model::kNoAccount;
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  const auto lines = ReadLines(workdir / "plotinf01.tmp");
+  ASSERT_GT(lines.size(), 13u);
+  std::string expected = model::Format("%.1f", run->periods[0][0]);
+  for (int column = 1; column < engine::kPeriodColumns; ++column) {
+    expected += model::Format(" %.2f", run->periods[0][column]);
+  }
+  EXPECT_EQ(lines[12], expected);
+  EXPECT_EQ(model::Format("%.2f", run->periods[0][6]), "2000001.00");
+  EXPECT_EQ(model::Format("%.2f", run->periods[0][11]), "1000000.06");
 }
 
 TEST_F(RunFilesTest, PlotHeaderUsesTheGroupFolderAndPrintedHeaderLines) {

@@ -166,3 +166,28 @@ TEST(RunScenarioThreads, ACopyRunInAnotherThreadGivesTheSameResults) {
 
 }  // namespace
 }  // namespace tarvel::engine_test
+
+namespace tarvel::engine_test {
+namespace {
+
+TEST(InactiveEvents, AnInactiveMortgageLeavesItsEquityAccountToGrowByItself) {
+  auto scenario = MakeScenario(30, 33);
+  const int home = AddAccount(*scenario, model::AccountType::Equity, 100000, 3, "Home");
+  model::FinancialEvent& mortgage =
+      test_support::AddEvent(*scenario, model::EventKind::Mortgage, 1040, 1070);
+  mortgage.amount = 300000;
+  mortgage.value_32 = 60000;
+  mortgage.rate_40 = 6;
+  mortgage.word_44 = 30;
+  mortgage.equity_account = scenario->accounts.records[home].id;
+  model::RecomputeInitialTotals(*scenario);
+  TestClock clock;
+  auto run = MakeRun(clock);
+
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  EXPECT_FLOAT_EQ(run->periods[0][5], 100000);
+  EXPECT_FLOAT_EQ(run->periods[1][5], 103000);
+}
+
+}  // namespace
+}  // namespace tarvel::engine_test
