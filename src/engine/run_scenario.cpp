@@ -113,11 +113,15 @@ void SetInitialBalances(model::Scenario& scenario, Run& run) {
   }
 }
 
+// A card's debt joins the liabilities in its start year; a card that began before the
+// scenario's start age joins them with what is left of it in the first shown year.
 void AddCreditCardDebts(const model::Scenario& scenario, Run& run) {
   const int age = WholeAge(run.current_age);
+  const bool first_shown_year = age == WholeAge(run.shown_start_age);
   for (int i = 0; i < EventCount(scenario); ++i) {
     const auto& event = scenario.events[i];
-    if (IsCreditCard(event) && WholeAge(event.start_age) == age) {
+    const int start = WholeAge(event.start_age);
+    if (IsCreditCard(event) && (start == age || (first_shown_year && start < age))) {
       run.liabilities += event.working_amount_28;
     }
   }

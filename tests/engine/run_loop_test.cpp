@@ -189,5 +189,24 @@ TEST(InactiveEvents, AnInactiveMortgageLeavesItsEquityAccountToGrowByItself) {
   EXPECT_FLOAT_EQ(run->periods[1][5], 103000);
 }
 
+TEST(CreditCardDebts, ACardBegunBeforeTheStartAgeOwesWhatIsLeftOfItInTheFirstShownYear) {
+  auto scenario = MakeScenario(30, 33);
+  AddAccount(*scenario, model::AccountType::Investment, 100000, 0, "Savings");
+  model::FinancialEvent& card = test_support::AddEvent(*scenario, model::EventKind::Loan, 29, 40);
+  card.word_26 = model::kCreditCardMarker;
+  card.amount = 20000;
+  card.monthly_payment = 500;
+  card.rate_40 = 18;
+  model::RecomputeInitialTotals(*scenario);
+  TestClock clock;
+  auto run = MakeRun(clock);
+
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  // The debt left at 30 is a liability at 30, never a negative one.
+  EXPECT_GT(run->category_series.liabilities[30], 10000);
+  EXPECT_LT(run->category_series.liabilities[30], 20000);
+  EXPECT_GE(run->category_series.liabilities[31], 0);
+}
+
 }  // namespace
 }  // namespace tarvel::engine_test
