@@ -2,7 +2,6 @@
 #include "app/folder_pages.h"
 
 #include <QFont>
-#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -11,7 +10,6 @@
 
 #include "app/text_1252.h"
 #include "model/event_listing.h"
-#include "results/line_class.h"
 
 namespace tarvel::app {
 namespace {
@@ -46,29 +44,6 @@ StartPage::StartPage(QWidget* parent) : QWidget(parent) {
   version->setAlignment(Qt::AlignCenter);
   layout->addWidget(version);
   layout->addStretch(3);
-}
-
-GraphPlaceholderPage::GraphPlaceholderPage(QWidget* parent) : QWidget(parent) {
-  auto* layout = new QVBoxLayout(this);
-  layout->addStretch(1);
-  title_ = Heading({}, 6, this);
-  note_ = new QLabel(this);
-  note_->setAlignment(Qt::AlignCenter);
-  note_->setWordWrap(true);
-  layout->addWidget(title_);
-  layout->addWidget(note_);
-  layout->addStretch(2);
-}
-
-void GraphPlaceholderPage::Show(const QString& title, const engine::Run* run,
-                                const model::Currency& currency) {
-  title_->setText(title);
-  QString note = tr("The graphs of this folder are not available yet.");
-  if (run != nullptr && !run->periods.empty()) {
-    note += "\n" + tr("Net worth at the end of the plan: %1")
-                       .arg(FromWindows1252(model::Money(run->net_worth, currency)));
-  }
-  note_->setText(note);
 }
 
 AccountListPage::AccountListPage(QWidget* parent) : QWidget(parent) {
@@ -117,29 +92,6 @@ void EventListPage::Fill(const model::Scenario& scenario, const model::Currency&
     }
     list_->addItem(item);
   }
-}
-
-ResultsListPage::ResultsListPage(QWidget* parent) : QWidget(parent) {
-  list_ = new QListWidget(this);
-  list_->setObjectName("results_list");
-  list_->setUniformItemSizes(true);
-  list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  PageLayout(this)->addWidget(list_);
-}
-
-void ResultsListPage::Fill(const engine::Run& run, const model::Currency& currency) {
-  list_->clear();
-  for (const std::string& line : run.sink.results().lines) {
-    const auto line_class = results::ClassifyLine(line, currency.symbol);
-    if (line_class == results::LineClass::HeadingMarker ||
-        line_class == results::LineClass::Separator) {
-      continue;
-    }
-    auto* item = new QListWidgetItem(FromWindows1252(line).replace('\t', "  "));
-    if (results::UsesRedFlagColour(line, currency.symbol)) item->setForeground(Qt::red);
-    list_->addItem(item);
-  }
-  list_->scrollToBottom();
 }
 
 }  // namespace tarvel::app

@@ -1,5 +1,5 @@
-// Paints the page into its back buffer after every change and copies it to the screen;
-// callouts and zoom marks are drawn over the copy, so the buffer is never altered by them.
+// Paints the page into its back buffer when it is next shown after a change, and copies it
+// to the screen; callouts and zoom marks are drawn over the copy, so the buffer keeps none.
 #include "app/graph_page.h"
 
 #include <QCursor>
@@ -83,6 +83,13 @@ graphs::PageRequest GraphPage::Request() const {
 
 void GraphPage::Redraw() {
   callout_lines_.clear();
+  buffer_stale_ = true;
+  update();
+}
+
+void GraphPage::RenderIfStale() {
+  if (!buffer_stale_) return;
+  buffer_stale_ = false;
   const QSize size = this->size().expandedTo(QSize(1, 1));
   if (buffer_.size() != size) buffer_ = QPixmap(size);
   buffer_.fill(Qt::white);
@@ -93,10 +100,10 @@ void GraphPage::Redraw() {
     QtCanvas canvas(painter);
     paint_ = graphs::PaintGraphPage(canvas, source_, state_, Request());
   }
-  update();
 }
 
 void GraphPage::paintEvent(QPaintEvent*) {
+  RenderIfStale();
   QPainter painter(this);
   painter.drawPixmap(0, 0, buffer_);
   const QColor mark_colour = palette().color(QPalette::Active, QPalette::Highlight);
@@ -166,6 +173,7 @@ void GraphPage::MarkZoom(const PlotHit& hit, QPoint point) {
 }
 
 void GraphPage::mousePressEvent(QMouseEvent* event) {
+  RenderIfStale();
   const QPoint point = event->position().toPoint();
   const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
   if (shift && event->button() == Qt::RightButton) {
@@ -190,6 +198,7 @@ void GraphPage::mousePressEvent(QMouseEvent* event) {
 }
 
 void GraphPage::mouseDoubleClickEvent(QMouseEvent* event) {
+  RenderIfStale();
   const QPoint point = event->position().toPoint();
   if (event->button() == Qt::RightButton) {
     if (state_.CycleStyle()) {
@@ -213,6 +222,7 @@ void GraphPage::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void GraphPage::mouseMoveEvent(QMouseEvent* event) {
+  RenderIfStale();
   if (!paint_.pie || !paint_.breakdown) {
     unsetCursor();
     return;
@@ -234,6 +244,7 @@ void GraphPage::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void GraphPage::MovePointerToSelection() {
+  RenderIfStale();
   const graphs::ChartGeometry& geometry = paint_.thumbnails[0];
   if (geometry.grid_x <= 0) return;
   const int period = state_.selected_period();
@@ -244,6 +255,7 @@ void GraphPage::MovePointerToSelection() {
 }
 
 void GraphPage::keyPressEvent(QKeyEvent* event) {
+  RenderIfStale();
   switch (event->key()) {
     case Qt::Key_L:
       state_.ToggleLegend();

@@ -65,7 +65,10 @@ class GraphPage : public QWidget {
     graphs::GraphKind kind = graphs::GraphKind::NetWorth;
   };
 
+  // Marks the buffer for painting; hidden pages paint only when they are shown or used, so a
+  // run refreshes every folder's page without painting them all.
   void Redraw();
+  void RenderIfStale();
   graphs::PageRequest Request() const;
   std::optional<PlotHit> PlotAt(QPoint point) const;
   void ShowCallout(QPoint anchor, std::vector<std::string> lines);
@@ -82,6 +85,7 @@ class GraphPage : public QWidget {
   std::string allocation_title_;
   std::array<std::string, 3> footer_lines_{};
   QPixmap buffer_;
+  bool buffer_stale_ = true;
   graphs::PagePaint paint_;
   QPoint callout_anchor_;
   std::vector<std::string> callout_lines_;

@@ -16,6 +16,7 @@
 #include "app/data_paths.h"
 #include "app/folder_area.h"
 #include "app/folder_pages.h"
+#include "app/graph_folders.h"
 #include "app/menu_builder.h"
 #include "app/results_folder_page.h"
 #include "app/text_1252.h"
@@ -70,6 +71,9 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
   folders_ = new FolderArea(this);
   setCentralWidget(folders_);
   BuildFolderPages();
+  graph_commands_ =
+      std::make_unique<ui::GraphCommands>(context_, session.launcher(), *graph_folders_);
+  dispatcher_.AddHandler(*graph_commands_);
   connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
   statusBar()->showMessage(tr("Ready"), kStatusMilliseconds);
   setMinimumSize(kMinimumWidth, kMinimumHeight);
@@ -79,14 +83,16 @@ MainWindow::~MainWindow() { results_folder_.Attach(nullptr); }
 
 void MainWindow::BuildFolderPages() {
   start_page_ = new StartPage(folders_);
-  graph_page_ = new GraphPlaceholderPage(folders_);
   accounts_page_ = new AccountListPage(folders_);
   events_page_ = new EventListPage(folders_);
   results_page_ = new ResultsFolderPage(results_folder_, folders_);
-  for (QWidget* page : std::initializer_list<QWidget*>{start_page_, graph_page_, accounts_page_,
-                                                       events_page_, results_page_}) {
+  for (QWidget* page :
+       std::initializer_list<QWidget*>{start_page_, accounts_page_, events_page_, results_page_}) {
     folders_->AddPage(page);
   }
+  // A zoom re-runs so that the plot file holds the zoomed ages.
+  graph_folders_ = std::make_unique<GraphFolders>(*folders_, [this] { RunScenario(); });
+  graph_folders_->SetCurrency(session_.program().currency);
 }
 
 void MainWindow::PlaceWindow() {
@@ -155,9 +161,8 @@ void MainWindow::SwitchFolder(int index) {
     RunScenario();
   }
   if (decision.leave_results_folder) state.results_folder_open = false;
-  menus_->Action(403)->setEnabled(decision.print_graph_enabled && state.scenario_loaded);
-  menus_->Action(404)->setEnabled(decision.print_graph_enabled && state.scenario_loaded);
   state.current_folder = index;
+  EnablePrintCurrentGraph();
   if (index == ui::kSummaryFolder && state.start_page_pending) {
     const bool show = options_.show_start_page && session_.program().hide_maker_page == 0;
     if (show && !start_page_showing_) {
@@ -199,10 +204,27 @@ void MainWindow::ShowFolderPage(int index) {
     default:
       break;
   }
-  const auto graph = ui::GraphFolderOf(index, AccountCount(), GroupFolderName());
-  graph_page_->Show(FromWindows1252(graph ? graph->title : std::string()),
-                    session_.state().scenario_loaded ? &session_.last_run() : nullptr, currency);
-  folders_->ShowPage(graph_page_);
+  GraphPage* page = graph_folders_->Prepare(index, AccountCount());
+  if (page == nullptr) page = graph_folders_->page(ui::kSummaryFolder);
+  folders_->ShowPage(page);
+  page->setFocus();
+}
+
+void MainWindow::EnablePrintCurrentGraph() {
+  const ui::ShellState& state = session_.state();
+  const bool enabled = state.scenario_loaded && ui::IsGraphFolder(state.current_folder);
+  menus_->Action(403)->setEnabled(enabled);
+  menus_->Action(404)->setEnabled(enabled);
+}
+
+const engine::Run& MainWindow::RunWithGraphRange(engine::RunOptions options,
+                                                 bool show_messages) {
+  options.graph_range = graph_folders_->graph_range();
+  const engine::Run& run = session_.Run(options, show_messages);
+  if (options.mode == engine::OutputMode::ResultsList) {
+    graph_folders_->SetRun(session_.last_run(), session_.scenario());
+  }
+  return run;
 }
 
 // --- ui::ShellView ---
@@ -212,7 +234,7 @@ void MainWindow::SetTitle(const std::string& title) {
 }
 
 void MainWindow::RunScenario() {
-  session_.Run(results_folder_.ListOptions());
+  RunWithGraphRange(results_folder_.ListOptions(), /*show_messages=*/true);
   if (session_.state().current_folder == ui::kResultsFolder) results_folder_.ShowLastRun();
 }
 
@@ -229,7 +251,11 @@ void MainWindow::RefreshFolders() {
   menus_->SetGroupFolderName(GroupFolderName());
 }
 
-void MainWindow::CloseFolderWindows() { session_.state().results_folder_open = false; }
+// Another scenario or other accounts: the zoom of the old ones does not apply.
+void MainWindow::CloseFolderWindows() {
+  session_.state().results_folder_open = false;
+  graph_folders_->ResetZoom();
+}
 
 void MainWindow::RebuildRecentMenu() {
   menus_->SetRecentFiles(model::RecentMenuItems(session_.program()));
@@ -253,6 +279,7 @@ void MainWindow::Repaint() { update(); }
 
 void MainWindow::EnableScenarioCommands(bool enabled) {
   menus_->EnableScenarioCommands(enabled);
+  EnablePrintCurrentGraph();
 }
 
 void MainWindow::ShowStatus(const std::string& text) {
@@ -278,7 +305,7 @@ void MainWindow::RequestClose() {
 // --- ui::ResultsFolderHost ---
 
 const engine::Run& MainWindow::RunScenario(const engine::RunOptions& options) {
-  return session_.Run(options, /*show_messages=*/false);
+  return RunWithGraphRange(options, /*show_messages=*/false);
 }
 
 const engine::Run& MainWindow::LastRun() const { return session_.last_run(); }
@@ -313,7 +340,7 @@ void MainWindow::PrintResults() { DispatchCommand(401); }
 
 void MainWindow::ShowHelp(int context) { session_.help().ShowTopic(context); }
 
-void MainWindow::MarkAge(int age) { marked_age_ = age; }
+void MainWindow::MarkAge(int age) { graph_folders_->SetMarkedAge(age); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   const QRect frame = frameGeometry();

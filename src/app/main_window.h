@@ -9,6 +9,7 @@
 #include "app/planner_session.h"
 #include "ui/dispatcher.h"
 #include "ui/file_commands.h"
+#include "ui/graph_commands.h"
 #include "ui/help_commands.h"
 #include "ui/keyword_commands.h"
 #include "ui/link_commands.h"
@@ -22,7 +23,7 @@ namespace tarvel::app {
 class AccountListPage;
 class EventListPage;
 class FolderArea;
-class GraphPlaceholderPage;
+class GraphFolders;
 class MenuBuilder;
 class ResultsFolderPage;
 class StartPage;
@@ -47,6 +48,7 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   QTabBar* tab_bar() const;
   QWidget* current_page() const;
   ui::ResultsFolder& results_folder() { return results_folder_; }
+  GraphFolders& graph_folders() { return *graph_folders_; }
 
   // ui::ShellView
   void SetTitle(const std::string& title) override;
@@ -87,6 +89,11 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   void BuildFolderPages();
   void ShowFolderPage(int index);
   void FinishStartPage();
+  // Every run goes through here: the zoomed ages for the plot file, and a run to the results
+  // list reaches the graph pages.
+  const engine::Run& RunWithGraphRange(engine::RunOptions options, bool show_messages);
+  // Print Current Graph is offered on the graph folders only.
+  void EnablePrintCurrentGraph();
   int AccountCount() const;
   std::string GroupFolderName() const;
 
@@ -99,15 +106,15 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   ui::LinkCommands link_commands_;
   ui::KeywordCommands keyword_commands_;
   ui::ResultsFolder results_folder_;
+  std::unique_ptr<GraphFolders> graph_folders_;
+  std::unique_ptr<ui::GraphCommands> graph_commands_;
   MenuBuilder* menus_ = nullptr;
   FolderArea* folders_ = nullptr;
   StartPage* start_page_ = nullptr;
-  GraphPlaceholderPage* graph_page_ = nullptr;
   AccountListPage* accounts_page_ = nullptr;
   EventListPage* events_page_ = nullptr;
   ResultsFolderPage* results_page_ = nullptr;
   bool start_page_showing_ = false;
-  int marked_age_ = 0;
 };
 
 // Where the contact and manual commands lead.

@@ -35,7 +35,7 @@ bool PlannerSession::ReadStartupFile() { return model::ReadStartupFile(program_)
 
 bool PlannerSession::ReadLastScenario() {
   if (program_.open_name.empty()) return false;
-  if (!model::ReadScenario(program_, *scenario_, prompter_)) return false;
+  if (!model::ReadScenario(program_, *scenario_, prompter())) return false;
   model::OrderEventsByAge(*scenario_);
   model::RecomputeInitialTotals(*scenario_);
   return true;
@@ -69,12 +69,12 @@ void PlannerSession::ShowRunMessages(const engine::Run& run) {
     message.text = run.messages[i];
     message.caption = i < run.message_captions.size() ? run.message_captions[i] : "FILE ERROR";
     message.icon = platform::Icon::Error;
-    prompter_.Ask(message);
+    prompter().Ask(message);
   }
 }
 
 bool PlannerSession::CloseDown(const model::WindowGeometry& window) {
-  if (model::PromptSaveScenario(program_, *scenario_, prompter_) == platform::Answer::Cancel) {
+  if (model::PromptSaveScenario(program_, *scenario_, prompter()) == platform::Answer::Cancel) {
     return false;
   }
   program_.window = window;

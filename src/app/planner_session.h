@@ -28,7 +28,10 @@ class PlannerSession {
   model::Scenario& scenario() { return *scenario_; }
   ui::ShellState& state() { return state_; }
   ui::EditorGuard& editors() { return editors_; }
-  QtPrompter& prompter() { return prompter_; }
+  // Where messages and file dialogs go: the desktop's dialogs unless another prompter is used.
+  platform::Prompter& prompter() { return *prompter_in_use_; }
+  // Tests answer with scripted dialogs; set before the main window is made.
+  void UsePrompter(platform::Prompter& prompter) { prompter_in_use_ = &prompter; }
   QtDialogRenderer& dialogs() { return dialogs_; }
   QtHelp& help() { return help_; }
   QtLauncher& launcher() { return launcher_; }
@@ -61,6 +64,7 @@ class PlannerSession {
   std::unique_ptr<engine::Run> run_;       // the last run to the results list
   std::unique_ptr<engine::Run> file_run_;  // the last run to a results or print file
   QtPrompter prompter_;
+  platform::Prompter* prompter_in_use_ = &prompter_;
   QtDialogRenderer dialogs_;
   QtHelp help_;
   QtLauncher launcher_;

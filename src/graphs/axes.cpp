@@ -50,10 +50,12 @@ void DrawValueLabels(platform::Canvas& canvas, const ChartContext& context,
   for (int line = 0; line <= kGridLines; line += step) {
     const std::string label = ValueLabelText(GridValue(geometry.scale, line), context.currency);
     if (label.size() <= 3) continue;  // the zero line carries no label
-    const int length = static_cast<int>(label.size() - cut);
-    const Point at{std::max(context.area.left, geometry.x0 - length * c - c / 2),
+    const std::string_view shown = std::string_view(label).substr(0, label.size() - cut);
+    // Measured, not counted in average characters: digits of a proportional font are wider.
+    const int width = canvas.TextWidth(context.font, shown);
+    const Point at{std::max(context.area.left, geometry.x0 - width - c / 2),
                    geometry.y0 - l / 2 - line * geometry.grid_y};
-    canvas.DrawText(at, std::string_view(label).substr(0, label.size() - cut), context.font, {});
+    canvas.DrawText(at, shown, context.font, {});
   }
 }
 

@@ -54,7 +54,10 @@ platform::Rect DrawLegend(platform::Canvas& canvas, const ChartContext& context,
   const int l = geometry.line_height;
   const int c = geometry.char_width;
   const int width = LegendWidth(canvas, context.font, texts);
-  const int left = context.area.right - width - 14;
+  // Names start 2 C into the row, so the widest would end on the frame: the rows are half a
+  // character wider, to the left, keeping the frame's right edge where it was.
+  const int left = context.area.right - width - 14 - c / 2;
+  const int row_right = left + width + c;
   int top = context.area.top + l;
   if (context.view.style == ChartStyle::Bar3D && context.view.printing) {
     top = static_cast<int>(geometry.y0 - geometry.height - geometry.depth);
@@ -64,14 +67,14 @@ platform::Rect DrawLegend(platform::Canvas& canvas, const ChartContext& context,
   const int swatch_width = c + c / 2 - 1;
   int y = top;
   for (const Row& row : rows) {
-    canvas.DrawRectangle({left, y, left + width + c / 2, y + l}, platform::Pen::None(),
+    canvas.DrawRectangle({left, y, row_right, y + l}, platform::Pen::None(),
                          platform::Brush::Solid(context.background));
     canvas.DrawRectangle({left, y, left + swatch_width, y + l}, outline,
                          platform::Brush::Solid(context.palette.Series(row.position)));
     canvas.DrawText({left + 2 * c, y}, row.text, context.font, {});
     y += l;
   }
-  const platform::Rect box{left - 2, top - 2, left + width + c / 2 + 2, y + 2};
+  const platform::Rect box{left - 2, top - 2, row_right + 2, y + 2};
   DrawBevelBox(canvas, context.palette, box.left, box.top, box.Width(), box.Height(), true);
   return box;
 }

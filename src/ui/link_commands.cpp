@@ -7,7 +7,6 @@ namespace tarvel::ui {
 namespace {
 
 constexpr int kCompareScenarios = 178;
-constexpr int kGraphWindow = 501;
 constexpr int kDownloadManual = 671;
 constexpr int kCalculator = 884;
 constexpr int kEmail = 887;
@@ -19,7 +18,7 @@ constexpr char kPlotFile[] = "plotinf01.tmp";
 
 bool LinkCommands::Handles(int id) const {
   switch (id) {
-    case kCompareScenarios: case kGraphWindow: case kDownloadManual: case kCalculator:
+    case kCompareScenarios: case kDownloadManual: case kCalculator:
     case kEmail: case kViewer: case kRule72T:
       return true;
     default:
@@ -32,9 +31,6 @@ CommandOutcome LinkCommands::Execute(int id) {
   switch (id) {
     case kCompareScenarios:
       StartSibling(launcher_, ScenarioComparerStart(kPlotFile, word));
-      break;
-    case kGraphWindow:
-      StartSibling(launcher_, GraphViewerStart(kPlotFile, word));
       break;
     case kRule72T:
       StartSibling(launcher_, Rule72TCalculatorStart(word));

@@ -8,10 +8,6 @@
 
 namespace tarvel::ui {
 
-ProgramStart GraphViewerStart(const std::string& plot_file, const std::string& currency_word) {
-  return {"tarvelplot3", {plot_file, currency_word}, true};
-}
-
 ProgramStart ScenarioComparerStart(const std::string& plot_file,
                                    const std::string& currency_word) {
   return {"tarvelcomp", {plot_file, currency_word}, true};

@@ -18,7 +18,6 @@ struct ProgramStart {
   bool shown = true;
 };
 
-ProgramStart GraphViewerStart(const std::string& plot_file, const std::string& currency_word);
 ProgramStart ScenarioComparerStart(const std::string& plot_file,
                                    const std::string& currency_word);
 ProgramStart Rule72TCalculatorStart(const std::string& currency_word);

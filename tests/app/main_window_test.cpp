@@ -11,51 +11,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 
+#include "app/main_window_fixture.h"
 #include "app/menu_builder.h"
-#include "app/planner_session.h"
 #include "model/startup_file.h"
-#include "support/temp_folder.h"
-#include "ui/keywords.h"
 
 namespace tarvel::app {
 namespace {
 
 namespace fs = std::filesystem;
-using test_support::TempFolder;
-
-class MainWindowTest : public ::testing::Test {
- protected:
-  // Starts the planner as at a normal start; with a sample, finance.dat names it.
-  void Start(bool with_sample = true, const std::string& command_line = "") {
-    if (with_sample) {
-      sample_ = folder_.File("couple-saving.ret");
-      fs::copy_file(TARVEL_EXAMPLES_BUILD_DIR "/couple-saving.ret", sample_);
-      test_support::WriteText(folder_.File("finance.dat"), sample_ + "\n");
-    }
-    session_ = std::make_unique<PlannerSession>(folder_.path(),
-                                                ui::ParseKeywords(command_line));
-    session_->ReadPreferences();
-    window_ = std::make_unique<MainWindow>(*session_, MainWindow::Options{false});
-    window_->StartUp();
-  }
-
-  QStringList TabCaptions() const {
-    QStringList captions;
-    for (int i = 0; i < window_->tab_bar()->count(); ++i) {
-      captions << window_->tab_bar()->tabText(i);
-    }
-    return captions;
-  }
-
-  QAction* Action(int id) { return window_->menus().Action(id); }
-
-  TempFolder folder_;
-  std::string sample_;
-  std::unique_ptr<PlannerSession> session_;
-  std::unique_ptr<MainWindow> window_;
-};
+using MainWindowTest = MainWindowFixture;
 
 TEST_F(MainWindowTest, OpensTheLastScenarioRunsItAndNamesItInTheTitle) {
   Start();

@@ -70,12 +70,16 @@ TEST(DrawLegend, ListsSwatchesAndNamesAtTheTopRight) {
   geometry.line_height = 16;
   geometry.char_width = 7;
   DrawLegend(canvas, context, geometry, kNames);
-  const int left = 800 - (19 * 7 + 10) - 14;
+  // Half a character left of the frame formula, so the widest name ends inside the frame.
+  const int left = 800 - (19 * 7 + 10) - 14 - 3;
   EXPECT_THAT(canvas.lines(),
               Contains("rect " + std::to_string(left) + ",32," + std::to_string(left + 9) +
                        ",48 pen=solid/1/000000 brush=solid/0000ff"));
   EXPECT_THAT(canvas.lines(),
               Contains("text " + std::to_string(left + 14) + ",16 left/top 000000 \"Net Worth\""));
+  EXPECT_THAT(canvas.lines(), Contains(::testing::StartsWith(
+                                  "rect " + std::to_string(left) + ",16," +
+                                  std::to_string(left + 14 + 19 * 7 + 3) + ",32 pen=none")));
   EXPECT_THAT(canvas.Texts(), ElementsAre("Net Worth", "Investment Accounts", "Equity"));
 }
 

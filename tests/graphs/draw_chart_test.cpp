@@ -41,7 +41,7 @@ TEST(DrawChart, DrawsTheLegendBehindOrInFrontOfTheSeries) {
     ChartRequest request = NetWorthRequest();
     request.legend_in_front = in_front;
     DrawChart(canvas, testing::ScreenContext({0, 0, 800, 600}, 5), data, request);
-    const std::size_t legend = IndexOf(canvas.lines(), "text 657,16");
+    const std::size_t legend = IndexOf(canvas.lines(), "text 654,16");
     const std::size_t series = IndexOf(canvas.lines(), "polyline");
     ASSERT_LT(legend, canvas.lines().size()) << canvas.Dump();
     EXPECT_EQ(legend > series, in_front);

@@ -1,0 +1,70 @@
+// The graph folders of the main window: the summary page, the four kind pages, the groups
+// page and one page per accounts tab; each gets every run, the marked age and the zoom, and
+// they are printed from here.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "app/graph_page.h"
+#include "engine/run.h"
+#include "graphs/chart_source.h"
+#include "graphs/graph_printing.h"
+#include "model/money_format.h"
+#include "model/records.h"
+#include "ui/graph_commands.h"
+
+class QPrinter;
+
+namespace tarvel::app {
+
+class FolderArea;
+
+class GraphFolders : public ui::GraphPrinter {
+ public:
+  // Adds the pages to the folder area. zoomed is called after a page's zoom changed the ages
+  // the plot file should hold (graph_range()).
+  GraphFolders(FolderArea& area, std::function<void()> zoomed);
+
+  // The page of a graph folder, set up for the scenario's account count; nullptr for the
+  // accounts, scenario and results folders and for tabs the scenario does not have.
+  GraphPage* Prepare(int folder, int account_count);
+  GraphPage* page(int folder) const;
+
+  // After every run to the results list; the run must stay alive until the next one.
+  void SetRun(const engine::Run& run, const model::Scenario& scenario);
+  void SetCurrency(const model::Currency& currency);
+  // The age chosen in the results folder; 0 for none.
+  void SetMarkedAge(int age);
+  // No zoom anywhere, and whole runs in the plot file.
+  void ResetZoom();
+  // The ages the plot file holds: those of the last zoom, unset for the whole run.
+  engine::AgeRange graph_range() const { return graph_range_; }
+
+  // Prints onto a printer that is set up already (a PDF file in tests). False without a run,
+  // for folders without a graph page, or when the printer failed.
+  bool PrintCurrentGraphOn(QPrinter& printer, int folder);
+  bool PrintAllGraphsOn(QPrinter& printer, int folder, graphs::ChartStyle style);
+
+  // ui::GraphPrinter: the print dialog first.
+  bool PrintCurrentGraph(int folder) override;
+  bool PrintAllGraphs(int folder, graphs::ChartStyle style) override;
+
+ private:
+  GraphPage* AddPage(graphs::GraphKind kind, graphs::PageLayout layout);
+  graphs::PrintJob Job() const;
+  bool AskForPrinter(QPrinter& printer, bool several_pages) const;
+
+  FolderArea& area_;
+  std::function<void()> zoomed_;
+  std::vector<GraphPage*> pages_;  // by folder index; nullptr for folders 1 to 3
+  std::array<graphs::AccountRange, model::kMaxAccounts / graphs::kAccountsPerFolder> ranges_{};
+  graphs::ChartSource source_;
+  graphs::Palette palette_;
+  model::Currency currency_;
+  bool has_run_ = false;
+  engine::AgeRange graph_range_;
+};
+
+}  // namespace tarvel::app

@@ -1,0 +1,187 @@
+// The graph folders of the real main window on the sample scenario: a graph page of the
+// folder's kind, refreshed by every run, the marked age, zooming into the plot file, Save
+// Graphs and printing to PDF files.
+#include "app/graph_folders.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/graph_page.h"
+#include "app/main_window_fixture.h"
+#include "support/fake_prompter.h"
+
+namespace tarvel::app {
+namespace {
+
+namespace fs = std::filesystem;
+using graphs::GraphKind;
+
+class GraphFoldersTest : public MainWindowFixture {
+ protected:
+  GraphPage* Page(int folder) { return window_->graph_folders().page(folder); }
+
+  GraphPage* ShownPage() { return qobject_cast<GraphPage*>(window_->current_page()); }
+
+  int RunPeriods() const { return static_cast<int>(session_->last_run().periods.size()); }
+
+  // Line 5 of the plot file: the number of years it holds.
+  std::string PlotFileYears() const {
+    std::ifstream in(folder_.File("plotinf01.tmp"));
+    std::string line;
+    for (int i = 0; i < 5; ++i) std::getline(in, line);
+    return line;
+  }
+
+  int PdfPageCount(const std::string& path) const {
+    const QString text = QString::fromLatin1(test_support::ReadText(path));
+    return static_cast<int>(text.count(QRegularExpression("/Type\\s*/Page[^s]")));
+  }
+};
+
+// Something besides the white background was painted.
+bool Painted(const QImage& image) {
+  for (int y = 0; y < image.height(); y += 4) {
+    for (int x = 0; x < image.width(); x += 4) {
+      if (image.pixelColor(x, y) != QColor(Qt::white)) return true;
+    }
+  }
+  return false;
+}
+
+TEST_F(GraphFoldersTest, EachGraphFolderShowsAPageOfItsKindWithTheLastRun) {
+  Start();
+  window_->resize(1000, 680);
+  const struct {
+    int folder;
+    GraphKind kind;
+  } expected[] = {{0, GraphKind::NetWorth}, {4, GraphKind::NetWorth}, {5, GraphKind::InOut},
+                  {6, GraphKind::Incoming}, {7, GraphKind::Outgoing}, {8, GraphKind::Groups},
+                  {9, GraphKind::Accounts}};
+  for (const auto& row : expected) {
+    window_->SwitchFolder(row.folder);
+    GraphPage* page = ShownPage();
+    ASSERT_NE(page, nullptr) << row.folder;
+    EXPECT_EQ(page, Page(row.folder));
+    EXPECT_EQ(page->state().kind(), row.kind) << row.folder;
+    EXPECT_EQ(page->state().run_periods(), RunPeriods()) << row.folder;
+    EXPECT_TRUE(Painted(page->grab().toImage())) << row.folder;
+  }
+  EXPECT_NE(Page(0), Page(4));
+  EXPECT_EQ(Page(1), nullptr);
+  EXPECT_EQ(Page(3), nullptr);
+  // The sample has six accounts: one accounts tab only.
+  EXPECT_EQ(window_->graph_folders().Prepare(10, 6), nullptr);
+}
+
+TEST_F(GraphFoldersTest, AStaleScenarioRunsAgainAndEveryPageGetsTheNewRun) {
+  Start();
+  window_->SwitchFolder(4);
+  const int before = Page(4)->state().run_periods();
+  session_->scenario().initial.end_age -= 10;
+  session_->state().results_stale = true;
+  window_->SwitchFolder(8);
+  EXPECT_FALSE(session_->state().results_stale);
+  EXPECT_EQ(RunPeriods(), before - 10);
+  for (int folder : {0, 4, 5, 6, 7, 8, 9}) {
+    EXPECT_EQ(Page(folder)->state().run_periods(), before - 10) << folder;
+  }
+  window_->SwitchFolder(4);
+  EXPECT_TRUE(Painted(ShownPage()->grab().toImage()));
+}
+
+TEST_F(GraphFoldersTest, TheAgeMarkedInTheResultsFolderReachesTheGraphPages) {
+  Start();
+  window_->MarkAge(70);
+  for (int folder : {0, 4, 8, 9}) {
+    ASSERT_TRUE(Page(folder)->state().marked_age().has_value()) << folder;
+    EXPECT_EQ(*Page(folder)->state().marked_age(), 70.0f);
+  }
+  window_->MarkAge(0);
+  EXPECT_FALSE(Page(4)->state().marked_age().has_value());
+}
+
+TEST_F(GraphFoldersTest, AZoomRunsAgainSoThePlotFileHoldsTheZoomedAges) {
+  Start();
+  window_->resize(1000, 680);
+  window_->show();
+  window_->SwitchFolder(4);
+  const std::string whole = PlotFileYears();
+  GraphPage* page = ShownPage();
+  ASSERT_NE(page, nullptr);
+  const int width = page->width();
+  const int height = page->height();
+  QTest::mouseClick(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(width * 3 / 10, height / 2));
+  QTest::mouseClick(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(width * 6 / 10, height / 3));
+  QTest::mouseClick(page, Qt::RightButton, Qt::ShiftModifier, QPoint(width / 2, height / 2));
+  ASSERT_TRUE(page->state().view().zoomed);
+  EXPECT_TRUE(window_->graph_folders().graph_range().set);
+  EXPECT_LT(std::stod(PlotFileYears()), std::stod(whole));
+  // The new run keeps the zoom on the page.
+  EXPECT_TRUE(page->state().view().zoomed);
+  QTest::mouseClick(page, Qt::RightButton, Qt::ShiftModifier, QPoint(width / 2, height / 2));
+  EXPECT_FALSE(window_->graph_folders().graph_range().set);
+  EXPECT_EQ(PlotFileYears(), whole);
+}
+
+TEST_F(GraphFoldersTest, SaveGraphsWritesTheChosenGraphFile) {
+  test_support::FakePrompter prompter;
+  const std::string graph_file = folder_.File("mine.tvp");
+  prompter.save_choices = {graph_file};
+  Start(true, "", &prompter);
+  session_->state().results_stale = true;
+  EXPECT_EQ(window_->DispatchCommand(11), ui::DispatchResult::Done);
+  EXPECT_FALSE(session_->state().results_stale);
+  ASSERT_EQ(prompter.save_dialogs.size(), 1u);
+  EXPECT_EQ(prompter.save_dialogs[0].title, "Save Graphs To a File");
+  EXPECT_EQ(prompter.save_dialogs[0].filters[0].label, "Plot Files (*.TVP)");
+  EXPECT_TRUE(prompter.messages.empty());
+  ASSERT_TRUE(fs::exists(graph_file));
+  const std::string saved = test_support::ReadText(graph_file);
+  const std::string plot = test_support::ReadText(folder_.File("plotinf01.tmp"));
+  EXPECT_EQ(saved.substr(0, saved.find('\n')), plot.substr(0, plot.find('\n')));
+  EXPECT_EQ(saved.substr(saved.size() - 5), "Done\n");
+}
+
+TEST_F(GraphFoldersTest, PrintingWritesOnePdfPagePerGraph) {
+  Start();
+  const std::string current = folder_.File("current.pdf");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(current));
+  ASSERT_TRUE(window_->graph_folders().PrintCurrentGraphOn(printer, 4));
+  EXPECT_EQ(test_support::ReadText(current).substr(0, 4), "%PDF");
+  EXPECT_GT(fs::file_size(current), 1000u);
+  EXPECT_EQ(PdfPageCount(current), 1);
+
+  const std::string all = folder_.File("all.pdf");
+  printer.setOutputFileName(QString::fromStdString(all));
+  ASSERT_TRUE(window_->graph_folders().PrintAllGraphsOn(printer, 1, graphs::ChartStyle::Bar));
+  // Five kinds and the one accounts tab of the sample.
+  EXPECT_EQ(PdfPageCount(all), 6);
+  EXPECT_FALSE(window_->graph_folders().PrintCurrentGraphOn(printer, 2));
+}
+
+TEST_F(GraphFoldersTest, PrintCurrentGraphIsOfferedOnGraphFoldersOnly) {
+  Start();
+  for (int folder : {0, 4, 8, 9}) {
+    window_->SwitchFolder(folder);
+    EXPECT_TRUE(Action(403)->isEnabled()) << folder;
+    EXPECT_TRUE(Action(404)->isEnabled()) << folder;
+  }
+  for (int folder : {1, 2, 3}) {
+    window_->SwitchFolder(folder);
+    EXPECT_FALSE(Action(403)->isEnabled()) << folder;
+  }
+  window_->EnableScenarioCommands(true);
+  EXPECT_FALSE(Action(403)->isEnabled());
+}
+
+}  // namespace
+}  // namespace tarvel::app
