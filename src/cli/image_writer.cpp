@@ -11,6 +11,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -22,12 +23,21 @@ namespace {
 
 constexpr int kScreenDpi = 96;
 
+// Qt's notes about its own environment (a missing runtime folder, fonts) mean nothing to
+// someone drawing a graph from a script; only its errors are passed on.
+void KeepOnlyErrors(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    std::fprintf(stderr, "tarvel: %s\n", message.toLocal8Bit().constData());
+  }
+}
+
 // Keeps a QGuiApplication alive while the image is painted, making one when none exists.
 class GuiScope {
  public:
   GuiScope() {
     if (QGuiApplication::instance() != nullptr) return;
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(KeepOnlyErrors);
     app_ = std::make_unique<QGuiApplication>(argc_, argv_);
   }
 
