@@ -9,23 +9,19 @@
 #include <optional>
 #include <vector>
 
-#include "cli/cli_clock.h"
 #include "cli/data_folders.h"
 #include "cli/image_writer.h"
+#include "cli/opened_scenario.h"
 #include "engine/run.h"
 #include "engine/run_scenario.h"
 #include "graphs/chart_source.h"
 #include "graphs/draw_chart.h"
 #include "graphs/graph_page_state.h"
 #include "graphs/paint_graph_page.h"
-#include "model/atomic_file.h"
-#include "model/scenario_codec.h"
-#include "model/scenario_ops.h"
 
 namespace tarvel::cli {
 namespace {
 
-constexpr std::size_t kMaxInputBytes = 64u << 20;
 constexpr int kLargestSide = 10000;
 constexpr char kAllocationTitle[] = "ASSET ALLOCATION";
 
@@ -34,16 +30,6 @@ struct PageChoice {
   graphs::PageLayout layout = graphs::PageLayout::Full;
   graphs::AccountRange accounts;
 };
-
-int Usage(const std::string& message) {
-  std::fprintf(stderr, "%s\n", message.c_str());
-  return 2;
-}
-
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "%s\n", message.c_str());
-  return 1;
-}
 
 std::optional<int> WholeNumber(std::string_view text) {
   int value = 0;
@@ -108,19 +94,6 @@ std::optional<std::pair<int, int>> ParseZoom(const std::string& text) {
   const std::optional<int> to = WholeNumber(std::string_view(text).substr(dash + 1));
   if (!from || !to || *from < 0 || *to < 0 || *from > 119 || *to > 119) return std::nullopt;
   return std::make_pair(*from, *to);
-}
-
-bool ReadScenario(const std::string& path, model::Scenario& scenario) {
-  std::vector<std::uint8_t> bytes;
-  if (!model::ReadFileBytes(path, kMaxInputBytes, bytes)) {
-    Fail("Cannot open " + path + ".");
-    return false;
-  }
-  if (!model::DecodeScenario(bytes, scenario).valid) {
-    Fail(path + " doesn't seem to be a valid Tarvel Financial Planner file.");
-    return false;
-  }
-  return true;
 }
 
 void SetRunOptions(const GraphCommandOptions& options, const platform::Clock& clock,
@@ -190,29 +163,12 @@ int RunGraphCommand(const GraphCommandOptions& options) {
   if (!ImageFormatOf(options.out, format)) {
     return Usage("--out must name a .png, .svg or .pdf file, not \"" + options.out + "\".");
   }
-  std::unique_ptr<platform::Clock> clock;
-  if (options.today.empty()) {
-    clock = std::make_unique<SystemClock>();
-  } else if (const auto date = ParseDate(options.today)) {
-    clock = std::make_unique<FixedClock>(*date);
-  } else {
-    return Usage("--today needs a date as YYYY-MM-DD, not \"" + options.today + "\".");
-  }
-
-  auto scenario = std::make_unique<model::Scenario>();
-  if (!ReadScenario(options.input, *scenario)) return 1;
-  model::RecomputeInitialTotals(*scenario);
-  if (!options.workdir.empty()) {
-    std::error_code error;
-    std::filesystem::create_directories(options.workdir, error);
-    if (error) return Fail("Cannot create the working directory " + options.workdir + ".");
-  }
-  {
-    auto opening = std::make_unique<engine::Run>();
-    SetRunOptions(options, *clock, *opening);
-    opening->options.write_run_files = false;
-    engine::RunScenario(*scenario, *opening);
-  }
+  const auto clock = ClockForToday(options.today);
+  if (!clock) return 2;
+  auto scenario = OpenScenarioFile(options.input);
+  if (!scenario) return 1;
+  if (!MakeWorkingDirectory(options.workdir)) return 1;
+  RunAsOpened(*scenario, [&](engine::Run& run) { SetRunOptions(options, *clock, run); });
   auto run = std::make_unique<engine::Run>();
   SetRunOptions(options, *clock, *run);
   if (!engine::RunScenario(*scenario, *run)) {

@@ -9,42 +9,22 @@
 #include <optional>
 #include <vector>
 
-#include "cli/cli_clock.h"
 #include "cli/data_folders.h"
+#include "cli/opened_scenario.h"
 #include "engine/random_rates.h"
 #include "engine/run.h"
 #include "engine/run_scenario.h"
 #include "model/atomic_file.h"
+#include "model/money_format.h"
 #include "model/records.h"
-#include "model/scenario_codec.h"
-#include "model/scenario_ops.h"
 
 namespace tarvel::cli {
 namespace {
 
-constexpr std::size_t kMaxInputBytes = 64u << 20;
 constexpr char kPeriodsHeader[] =
     "index,age,investment,taxfree,retirement,assets,equity,networth,incoming,deposits,"
     "taxable_income,nontaxable_income,outgoing,withdrawals,taxes,interest_paid,penalties,"
     "loans,income_equity,income_assets,other_outgoing,purchasing_power\n";
-
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "%s\n", message.c_str());
-  return 1;
-}
-
-bool ReadScenario(const std::string& path, model::Scenario& scenario) {
-  std::vector<std::uint8_t> bytes;
-  if (!model::ReadFileBytes(path, kMaxInputBytes, bytes)) {
-    Fail("Cannot open " + path + ".");
-    return false;
-  }
-  if (!model::DecodeScenario(bytes, scenario).valid) {
-    Fail(path + " doesn't seem to be a valid Tarvel Financial Planner file.");
-    return false;
-  }
-  return true;
-}
 
 std::string PeriodsText(const engine::Run& run) {
   std::string text = kPeriodsHeader;
@@ -99,32 +79,12 @@ int RunRunCommand(const RunCommandOptions& options) {
     std::fprintf(stderr, "--seed needs --random-accounts or --random-groups.\n");
     return 2;
   }
-  std::unique_ptr<platform::Clock> clock;
-  if (options.today.empty()) {
-    clock = std::make_unique<SystemClock>();
-  } else if (const auto date = ParseDate(options.today)) {
-    clock = std::make_unique<FixedClock>(*date);
-  } else {
-    std::fprintf(stderr, "--today needs a date as YYYY-MM-DD, not \"%s\".\n",
-                 options.today.c_str());
-    return 2;
-  }
-  auto scenario = std::make_unique<model::Scenario>();
-  if (!ReadScenario(options.input, *scenario)) return 1;
-  model::RecomputeInitialTotals(*scenario);
-  if (!options.workdir.empty()) {
-    std::error_code error;
-    std::filesystem::create_directories(options.workdir, error);
-    if (error) return Fail("Cannot create the working directory " + options.workdir + ".");
-  }
-  // The run made when the file is opened: it orders the events and accounts and sets the
-  // start age in the scenario; its schedule is not kept.
-  {
-    auto opening = std::make_unique<engine::Run>();
-    SetCommonOptions(options, *clock, *opening);
-    opening->options.write_run_files = false;
-    engine::RunScenario(*scenario, *opening);
-  }
+  const auto clock = ClockForToday(options.today);
+  if (!clock) return 2;
+  auto scenario = OpenScenarioFile(options.input);
+  if (!scenario) return 1;
+  if (!MakeWorkingDirectory(options.workdir)) return 1;
+  RunAsOpened(*scenario, [&](engine::Run& run) { SetCommonOptions(options, *clock, run); });
   auto run = std::make_unique<engine::Run>();
   SetCommonOptions(options, *clock, *run);
   if (!options.schedule.empty()) {

@@ -1,0 +1,72 @@
+// Reading and opening a scenario file for the command-line planner.
+#include "cli/opened_scenario.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "cli/cli_clock.h"
+#include "engine/run_scenario.h"
+#include "model/atomic_file.h"
+#include "model/scenario_codec.h"
+#include "model/scenario_ops.h"
+
+namespace tarvel::cli {
+namespace {
+
+constexpr std::size_t kMaxInputBytes = 64u << 20;
+
+}  // namespace
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return 1;
+}
+
+int Usage(const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return 2;
+}
+
+std::unique_ptr<platform::Clock> ClockForToday(const std::string& today) {
+  if (today.empty()) return std::make_unique<SystemClock>();
+  if (const auto date = ParseDate(today)) return std::make_unique<FixedClock>(*date);
+  Usage("--today needs a date as YYYY-MM-DD, not \"" + today + "\".");
+  return nullptr;
+}
+
+std::unique_ptr<model::Scenario> OpenScenarioFile(const std::string& path) {
+  std::vector<std::uint8_t> bytes;
+  if (!model::ReadFileBytes(path, kMaxInputBytes, bytes)) {
+    Fail("Cannot open " + path + ".");
+    return nullptr;
+  }
+  auto scenario = std::make_unique<model::Scenario>();
+  if (!model::DecodeScenario(bytes, *scenario).valid) {
+    Fail(path + " doesn't seem to be a valid Tarvel Financial Planner file.");
+    return nullptr;
+  }
+  model::RecomputeInitialTotals(*scenario);
+  return scenario;
+}
+
+bool MakeWorkingDirectory(const std::string& workdir) {
+  if (workdir.empty()) return true;
+  std::error_code error;
+  std::filesystem::create_directories(workdir, error);
+  if (!error) return true;
+  Fail("Cannot create the working directory " + workdir + ".");
+  return false;
+}
+
+void RunAsOpened(model::Scenario& scenario,
+                 const std::function<void(engine::Run&)>& set_options) {
+  auto opening = std::make_unique<engine::Run>();
+  set_options(*opening);
+  opening->options.write_run_files = false;
+  engine::RunScenario(scenario, *opening);
+}
+
+}  // namespace tarvel::cli
