@@ -45,12 +45,10 @@ void DrawValueLabels(platform::Canvas& canvas, const ChartContext& context,
   const int l = geometry.line_height;
   const int c = geometry.char_width;
   const int step = ValueLabelStep(l, geometry.height);
-  // Below a dollar a step, labels without cents would all read "$0": they keep them.
-  const std::size_t cut = geometry.scale.step < 1.0f ? 0 : 3;
   for (int line = 0; line <= kGridLines; line += step) {
     const std::string label = ValueLabelText(GridValue(geometry.scale, line), context.currency);
     if (label.size() <= 3) continue;  // the zero line carries no label
-    const std::string_view shown = std::string_view(label).substr(0, label.size() - cut);
+    const std::string_view shown = ShownValueLabel(label, geometry.scale);
     // Measured, not counted in average characters: digits of a proportional font are wider.
     const int width = canvas.TextWidth(context.font, shown);
     const Point at{std::max(context.area.left, geometry.x0 - width - c / 2),

@@ -8,6 +8,8 @@
 namespace tarvel::graphs {
 namespace {
 
+constexpr std::size_t kCents = 3;  // ".00", left off the labels beside the axis
+
 int WholeAge(float age) {
   if (!std::isfinite(age) || std::fabs(age) > 1e6f) return 0;
   return static_cast<int>(age);
@@ -34,14 +36,25 @@ float GridValue(const ValueScale& scale, int line) {
   return static_cast<float>(line) * scale.step + scale.minimum;
 }
 
+bool ValueLabelsKeepCents(const ValueScale& scale) { return scale.step < 1.0f; }
+
+std::string_view ShownValueLabel(std::string_view label, const ValueScale& scale) {
+  if (ValueLabelsKeepCents(scale)) return label;
+  return label.substr(0, label.size() < kCents ? 0 : label.size() - kCents);
+}
+
 int ValueLabelColumnWidth(const platform::Canvas& canvas, const platform::Font& font,
                           const ValueScale& scale, const model::Currency& currency,
                           int label_step) {
+  const bool whole = ValueLabelsKeepCents(scale);
+  const int spare = whole ? canvas.Measure(font).average_char_width : 0;
   int widest = 0;
   for (int line = 0; line <= kGridLines; line += label_step) {
     const std::string label = ValueLabelText(GridValue(scale, line), currency);
-    const std::string_view measured(label.data(), label.empty() ? 0 : label.size() - 1);
-    widest = std::max(widest, canvas.TextWidth(font, measured));
+    if (whole && label.size() <= kCents) continue;  // "0" is not written
+    const std::string_view measured(label.data(),
+                                    whole || label.empty() ? label.size() : label.size() - 1);
+    widest = std::max(widest, canvas.TextWidth(font, measured) + spare);
   }
   return widest > 0 ? widest : 15;
 }

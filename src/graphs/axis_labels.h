@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "graphs/value_scale.h"
 #include "model/money_format.h"
@@ -23,8 +24,16 @@ std::string ValueLabelText(float value, const model::Currency& currency);
 // The value on grid line i: i x S + m.
 float GridValue(const ValueScale& scale, int line);
 
+// Below a dollar a grid step, labels without their cents would all read "$0": they keep them.
+bool ValueLabelsKeepCents(const ValueScale& scale);
+
+// The part of a value label written beside the axis: the label without its last three
+// characters (the cents), or the whole label when the scale keeps cents.
+std::string_view ShownValueLabel(std::string_view label, const ValueScale& scale);
+
 // Width of the value-label column: the widest label shown (each measured without its last
-// character), or 15 when no label has width.
+// character), or 15 when no label has width. Labels that keep their cents are measured whole
+// and one character wider, so they end C/2 left of the axis and stay inside the chart.
 int ValueLabelColumnWidth(const platform::Canvas& canvas, const platform::Font& font,
                           const ValueScale& scale, const model::Currency& currency, int label_step);
 

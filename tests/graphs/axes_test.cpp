@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "graphs/axis_labels.h"
 #include "graphs/graph_test_data.h"
 #include "support/recording_canvas.h"
 
@@ -112,6 +114,42 @@ TEST(DrawValueAndAgeLabels, ThinsValueLabelsOnShortCharts) {
   const auto texts = canvas.Texts();
   EXPECT_THAT(std::vector<std::string>(texts.begin(), texts.begin() + 5),
               ElementsAre("$2,000", "$4,000", "$6,000", "$8,000", "$10,000"));
+}
+
+// Left ends of the value labels ("$..." texts) with their lengths, from the log.
+std::vector<std::pair<int, int>> ValueLabelSpans(const RecordingCanvas& canvas) {
+  std::vector<std::pair<int, int>> spans;
+  for (const std::string& line : canvas.LinesStartingWith("text ")) {
+    const std::size_t quote = line.find('"');
+    const std::string text = line.substr(quote + 1, line.size() - quote - 2);
+    if (text.find('$') == std::string::npos) continue;
+    spans.emplace_back(std::stoi(line.substr(5)), static_cast<int>(text.size()));
+  }
+  return spans;
+}
+
+TEST(DrawValueAndAgeLabels, LabelsThatKeepTheirCentsEndHalfACharacterLeftOfTheAxis) {
+  // All values 0: R = 1, so the labels run from "$0.10" to "$1.00" and keep their cents.
+  const ValueScale scale = ChooseValueScale(0, 0);
+  ASSERT_TRUE(ValueLabelsKeepCents(scale));
+  const std::vector<PeriodRecord> periods = AgedPeriods(10, 65);
+  for (const ChartStyle style : {ChartStyle::Line, ChartStyle::Bar3D}) {
+    RecordingCanvas canvas;
+    const ChartContext context = ScreenContext({0, 0, 800, 600}, 10);
+    ChartGeometry g;
+    if (style == ChartStyle::Bar3D) {
+      g = Draw3DAxesAndGrid(canvas, context, scale, 10, DataOf(periods));
+    } else {
+      g = DrawAxesAndGrid(canvas, context, scale, 10);
+      DrawValueAndAgeLabels(canvas, context, g, DataOf(periods));
+    }
+    const auto spans = ValueLabelSpans(canvas);
+    ASSERT_EQ(spans.size(), 10u);
+    for (const auto& [left, length] : spans) {
+      EXPECT_GE(left, 0);
+      EXPECT_LE(left + length * 7, g.x0 - 7 / 2) << canvas.Dump();
+    }
+  }
 }
 
 TEST(DrawValueAndAgeLabels, CentresAgeLabelsOnTheirPeriods) {
