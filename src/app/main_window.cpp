@@ -38,13 +38,16 @@ constexpr int kMinimumHeight = 300;
 constexpr int kFirstStartWidth = 1000;
 constexpr int kFirstStartHeight = 680;
 constexpr int kStatusMilliseconds = 5000;
+// PLACEHOLDER: the project has no mailbox and no issue page yet. "Contact Tarvel Software by
+// Email" opens this address until a real one exists; change it here and nowhere else.
+constexpr char kContactAddress[] = "mailto:tarvel-planner@example.org";
 
 }  // namespace
 
 ui::LinkAddresses PlannerAddresses() {
   QString manual = QStringLiteral(TARVEL_SOURCE_DATA_DIR "/../README.md");
   if (!QFileInfo::exists(manual)) manual = FindDataFile("help/contents.html");
-  return {"mailto:tarvel-planner@example.org",
+  return {kContactAddress,
           QUrl::fromLocalFile(QFileInfo(manual).absoluteFilePath()).toString().toStdString()};
 }
 

@@ -33,7 +33,7 @@ constexpr std::array kCommands = {
             true, R::None},
     Command{13, "&Import Account Data", "Alt+I", "Import Accounts", F::Editor, true, false, true,
             R::None},
-    Command{14, "Re-Index Accounts", "", "", F::Editor, true, false, false, R::None},
+    Command{14, "Re-Index Accounts", "", "", F::Editor, false, false, false, R::None},
     Command{101, "&Withdrawal", "Alt+W", "", F::Editor, true, false, true, R::AfterEditor},
     Command{102, "Gro&up Names", "Alt+U", "", F::Editor, true, false, true, R::None},
     Command{104, "Table Of Contents", "F1", "Help", F::Help, true, false, false, R::None},
@@ -135,11 +135,11 @@ constexpr std::array kCommands = {
     Command{909, "Account Asset Allocation Table", "", "", F::Report, true, false, false,
             R::None},
     Command{911, "", "Alt+F12", "", F::Keyword, false, false, false, R::None},
-    Command{912, "Line Graphs", "", "", F::Graph, true, false, false, R::None},
-    Command{913, "Bar Graphs", "", "", F::Graph, true, false, false, R::None},
-    Command{915, "3-D Bar Graphs", "", "", F::Graph, true, false, false, R::None},
+    Command{912, "Line Graphs", "", "", F::Graph, false, false, false, R::None},
+    Command{913, "Bar Graphs", "", "", F::Graph, false, false, false, R::None},
+    Command{915, "3-D Bar Graphs", "", "", F::Graph, false, false, false, R::None},
     Command{916, "Getting Started", "", "", F::Help, true, false, false, R::None},
-    Command{918, "Print Thumbnails", "", "", F::Graph, true, false, false, R::None},
+    Command{918, "Print Thumbnails", "", "", F::Graph, false, false, false, R::None},
 };
 
 constexpr std::array kToolbar = {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/accounts_file.h"
+#include "model/scenario_ops.h"
 #include "model/startup_file.h"
 #include "ui/folders.h"
 #include "ui/new_accounts_chooser.h"
@@ -88,6 +89,8 @@ bool FileCommands::Apply(const model::FileCommandOutcome& outcome) {
 }
 
 CommandOutcome FileCommands::New() {
+  // The allocation categories get their usual names before any way of making accounts.
+  model::FillAllocationCategoryDefaults(context_.scenario);
   NewAccountsChooser chooser(help_);
   const int choice = dialogs_.RunModal(NewAccountsChooserTemplate(), chooser);
   if (choice == kNewAccountsByHand) return NewByHand();
@@ -110,18 +113,24 @@ CommandOutcome FileCommands::Open() {
   const auto choice =
       context_.prompter.ChooseFileToOpen(ScenarioFileDialog(context_.program, "Open a Scenario"));
   if (!choice) return {};
-  CommandOutcome result;
-  result.replaced_scenario = Apply(
-      model::OpenNamedScenario(context_.program, context_.scenario, context_.prompter, *choice));
-  return result;
+  return OpenNamed(*choice);
 }
 
 CommandOutcome FileCommands::OpenRecent(int index) {
   if (index < 0 || context_.program.recent_files[index].empty()) return {};
-  const std::string name = context_.program.recent_files[index];
+  return OpenNamed(context_.program.recent_files[index]);
+}
+
+CommandOutcome FileCommands::OpenNamed(std::string name) {
+  const auto outcome =
+      model::OpenNamedScenario(context_.program, context_.scenario, context_.prompter, name);
   CommandOutcome result;
-  result.replaced_scenario = Apply(
-      model::OpenNamedScenario(context_.program, context_.scenario, context_.prompter, name));
+  result.replaced_scenario = Apply(outcome);
+  // Reading put the previous file first; the file just opened goes above it.
+  if (outcome.completed) {
+    model::AddRecentFile(context_.program, name);
+    context_.view.RebuildRecentMenu();
+  }
   return result;
 }
 

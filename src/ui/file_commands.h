@@ -1,6 +1,8 @@
 // The File menu: New, Open, Save, Save as, the recent files, Save and Read Accounts, Exit.
 #pragma once
 
+#include <string>
+
 #include "model/scenario_file.h"
 #include "platform/help.h"
 #include "ui/dialog_template.h"
@@ -21,6 +23,9 @@ class FileCommands : public CommandHandler {
   CommandOutcome NewByHand();
   CommandOutcome Open();
   CommandOutcome OpenRecent(int index);
+  // Reads the named scenario in place of the current one; success puts it first in the
+  // recent-file list.
+  CommandOutcome OpenNamed(std::string name);
   CommandOutcome SaveAs();
   CommandOutcome SaveAccounts();
   CommandOutcome ReadAccounts();

@@ -168,10 +168,10 @@ bool ResultsFolder::HandleCommand(int id) {
 void ResultsFolder::ActivateRow(int row) {
   if (row < 0 || row >= RowCount() || host_.EditorIsOpen()) return;
   const std::optional<int> age = RowAge(results_.lines[row]);
-  if (age) {
-    const int start = static_cast<int>(host_.StartAge());
-    const int end = static_cast<int>(host_.EndAge());
-    if (*age < start || *age > end) return;
+  const int start = static_cast<int>(host_.StartAge());
+  const int end = static_cast<int>(host_.EndAge());
+  // A number that is no age of the plan leaves the line to its event.
+  if (age && *age >= start && *age <= end) {
     target_age_ = *age;
     scroll_mode_ = ScrollMode::TargetAge;
     if (view_ != nullptr) view_->SetGoToText(model::Format("%3d", *age));

@@ -72,6 +72,17 @@ TEST(CommandTable, AsksToSaveOnlyBeforeReplacingTheScenario) {
   EXPECT_FALSE(FindCommand(5)->guarded);  // Exit works while an editor is open
 }
 
+TEST(CommandTable, IgnoresTheOpenEditorOnlyForTheUnguardedCommands) {
+  std::set<int> unguarded;
+  for (const Command& command : CommandTable()) {
+    if (!command.guarded) unguarded.insert(command.id);
+  }
+  // Exit, Re-Index Accounts, the current-window and preview prints, e-mail, the keyboard
+  // switches, the Rule 72T program and the graph printing work while an editor is open.
+  EXPECT_EQ(unguarded, (std::set<int>{5, 14, 403, 404, 790, 887, 890, 902, 904, 911, 912, 913,
+                                      915, 918}));
+}
+
 TEST(Toolbar, HasThirtyPlacesWithTooltipsOnEveryButton) {
   const auto buttons = ToolbarButtons();
   ASSERT_EQ(buttons.size(), 30u);

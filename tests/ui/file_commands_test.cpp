@@ -30,18 +30,20 @@ TEST_F(FileCommandsTest, OpenReadsTheChosenFileAndRunsIt) {
   EXPECT_TRUE(view.commands_enabled);
 }
 
-TEST_F(FileCommandsTest, OpeningPutsThePreviousFileFirstInTheRecentListOnce) {
+TEST_F(FileCommandsTest, OpenedFileGoesFirstInTheRecentListAheadOfThePreviousOneOnce) {
   WriteScenarioFile("a.ret");
   WriteScenarioFile("b.ret");
   prompter.open_choices = {"a.ret", "b.ret", "a.ret"};
   dispatcher->DispatchCommand(2);
   dispatcher->DispatchCommand(2);
-  EXPECT_EQ(program.recent_files[0], "a.ret");
-  program.recent_files[1] = "B.RET";  // the same file in other letters
-  dispatcher->DispatchCommand(2);
   EXPECT_EQ(program.recent_files[0], "b.ret");
   EXPECT_EQ(program.recent_files[1], "a.ret");
+  program.recent_files[2] = "A.RET";  // the same file in other letters
+  dispatcher->DispatchCommand(2);
+  EXPECT_EQ(program.recent_files[0], "a.ret");
+  EXPECT_EQ(program.recent_files[1], "b.ret");
   EXPECT_EQ(program.recent_files[2], "");
+  EXPECT_TRUE(view.Called("recent menu"));
 }
 
 TEST_F(FileCommandsTest, RecentFileItemOpensItsEntry) {
@@ -49,6 +51,7 @@ TEST_F(FileCommandsTest, RecentFileItemOpensItsEntry) {
   program.recent_files[1] = "c.ret";
   EXPECT_EQ(dispatcher->DispatchCommand(603), DispatchResult::Done);
   EXPECT_EQ(view.title, "Retirement Planner - c.ret");
+  EXPECT_EQ(program.recent_files[0], "c.ret");  // moved to the top
   // An empty entry does nothing.
   view.calls.clear();
   dispatcher->DispatchCommand(609);
@@ -113,6 +116,20 @@ TEST_F(FileCommandsTest, NewFromAFileIsNotAvailableYetAndChangesNothing) {
   dialogs.presses = {kIdCancel};
   dispatcher->DispatchCommand(1);
   EXPECT_EQ(scenario->accounts.count, 2);
+}
+
+TEST_F(FileCommandsTest, NewNamesTheAllocationCategoriesWhenAllFiveAreEmpty) {
+  dialogs.presses = {kIdCancel};
+  dispatcher->DispatchCommand(1);
+  EXPECT_EQ(scenario->categories.names[0].str(), "Large Cap");
+  EXPECT_EQ(scenario->categories.names[4].str(), "Inter. Term Bond");
+  EXPECT_EQ(scenario->categories.file_names[4].str(), "bond2.dat");
+
+  for (auto& name : scenario->categories.names) name.assign("");
+  scenario->categories.names[2].assign("Gold");
+  dispatcher->DispatchCommand(1);
+  EXPECT_EQ(scenario->categories.names[0].str(), "");  // one name set: all are kept
+  EXPECT_EQ(scenario->categories.names[2].str(), "Gold");
 }
 
 TEST_F(FileCommandsTest, AccountsGoToAFileAndComeBack) {

@@ -221,6 +221,14 @@ TEST_F(ResultsFolderTest, DoubleClickOnAnEventLineOpensThatEventsEditor) {
   EXPECT_EQ(folder_.scroll_mode(), ScrollMode::Bottom);
 }
 
+TEST_F(ResultsFolderTest, DoubleClickOnAnEventLineStartingWithNoAgeOfThePlanOpensItsEditor) {
+  host_.script = {{50, "50.0 $1.00", -1}, {50, "1st payment of $5.00 on the loan", 4}};
+  Press(ResultsCommand::RunAgain);
+  folder_.ActivateRow(1);
+  EXPECT_EQ(host_.calls, std::vector<std::string>{"edit event 4"});
+  EXPECT_EQ(folder_.scroll_mode(), ScrollMode::Bottom);
+}
+
 TEST_F(ResultsFolderTest, DoubleClickDoesNothingOnLinesOfNoEventOrAgesOutOfRange) {
   host_.script = {{50, "  Tax Rate = 15.000", engine::kInitialRatesTag},
                   {50, "  Average Savings Rate = 5.00", engine::kAccountRatesTag},
