@@ -2,37 +2,31 @@
 // 100 random-rate runs of it and of each sample scenario, as a random-rate study runs them.
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
-#include <vector>
 
+#include "bench_support.h"
 #include "engine/random_rates.h"
 #include "engine/run.h"
 #include "engine/run_scenario.h"
 #include "exchange/scenario_json.h"
 #include "model/records.h"
-#include "model/scenario_codec.h"
 #include "model/scenario_ops.h"
 
 namespace {
 
+using tarvel::bench::BenchClock;
+using tarvel::bench::LoadScenarioFile;
+using tarvel::bench::MakeRun;
 using tarvel::engine::Run;
 using tarvel::model::Scenario;
 
 constexpr int kSeriesRuns = 100;
 
 enum class Source { Accounts, Groups };
-
-class BenchClock : public tarvel::platform::Clock {
- public:
-  tarvel::platform::Date Today() const override { return {2024, 3, 5}; }
-  tarvel::platform::TimeOfDay Now() const override { return {}; }
-};
 
 std::filesystem::path EveryKindPath() {
   return std::filesystem::path(__FILE__).parent_path() / "data" / "every-kind.json";
@@ -47,25 +41,6 @@ std::unique_ptr<Scenario> LoadJson(const std::filesystem::path& path) {
   if (!tarvel::exchange::ScenarioFromJson(json, *scenario).ok) return nullptr;
   tarvel::model::RecomputeInitialTotals(*scenario);
   return scenario;
-}
-
-std::unique_ptr<Scenario> LoadRet(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
-  auto scenario = std::make_unique<Scenario>();
-  if (!tarvel::model::DecodeScenario(bytes, *scenario).valid) return nullptr;
-  tarvel::model::RecomputeInitialTotals(*scenario);
-  return scenario;
-}
-
-std::unique_ptr<Run> MakeRun(const BenchClock& clock, const std::filesystem::path& workdir,
-                             bool with_files) {
-  auto run = std::make_unique<Run>();
-  run->clock = &clock;
-  run->options.write_run_files = with_files;
-  run->options.workdir = workdir;
-  return run;
 }
 
 void RunEveryKind(benchmark::State& state, bool with_files) {
@@ -130,7 +105,7 @@ void RegisterBenchmarks() {
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(TARVEL_EXAMPLES_BUILD_DIR, error)) {
     if (entry.path().extension() != ".ret") continue;
-    RegisterSeries(entry.path().stem().string(), LoadRet(entry.path()));
+    RegisterSeries(entry.path().stem().string(), LoadScenarioFile(entry.path()));
   }
 }
 

@@ -3,41 +3,22 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "engine/run.h"
+#include "bench_support.h"
 #include "engine/run_scenario.h"
 #include "model/records.h"
-#include "model/scenario_codec.h"
-#include "model/scenario_ops.h"
 
 namespace {
 
-using tarvel::engine::Run;
+using tarvel::bench::BenchClock;
+using tarvel::bench::LoadScenarioFile;
+using tarvel::bench::MakeRun;
 using tarvel::model::Scenario;
 
-class BenchClock : public tarvel::platform::Clock {
- public:
-  tarvel::platform::Date Today() const override { return {2024, 3, 5}; }
-  tarvel::platform::TimeOfDay Now() const override { return {}; }
-};
-
-std::unique_ptr<Scenario> LoadSample(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
-  auto scenario = std::make_unique<Scenario>();
-  if (!tarvel::model::DecodeScenario(bytes, *scenario).valid) return nullptr;
-  tarvel::model::RecomputeInitialTotals(*scenario);
-  return scenario;
-}
-
 void RunSample(benchmark::State& state, const std::filesystem::path& path, bool with_files) {
-  const auto stored = LoadSample(path);
+  const auto stored = LoadScenarioFile(path);
   if (!stored) {
     state.SkipWithError("the sample scenario cannot be read");
     return;
@@ -48,10 +29,7 @@ void RunSample(benchmark::State& state, const std::filesystem::path& path, bool 
   auto scenario = std::make_unique<Scenario>();
   for (auto _ : state) {
     *scenario = *stored;  // every run starts again from the stored scenario
-    auto run = std::make_unique<Run>();
-    run->clock = &clock;
-    run->options.write_run_files = with_files;
-    run->options.workdir = workdir;
+    auto run = MakeRun(clock, workdir, with_files);
     benchmark::DoNotOptimize(tarvel::engine::RunScenario(*scenario, *run));
   }
   std::filesystem::remove_all(workdir);

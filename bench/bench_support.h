@@ -1,0 +1,47 @@
+// What the engine benchmarks share: a fixed clock, a sample scenario read from its file and
+// a run set up in memory or with its run files.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "engine/run.h"
+#include "model/records.h"
+#include "model/scenario_codec.h"
+#include "model/scenario_ops.h"
+
+namespace tarvel::bench {
+
+class BenchClock : public platform::Clock {
+ public:
+  platform::Date Today() const override { return {2024, 3, 5}; }
+  platform::TimeOfDay Now() const override { return {}; }
+};
+
+// A scenario file with its initial totals refreshed, as the planner opens it; nothing when
+// it cannot be read.
+inline std::unique_ptr<model::Scenario> LoadScenarioFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                        std::istreambuf_iterator<char>());
+  auto scenario = std::make_unique<model::Scenario>();
+  if (!model::DecodeScenario(bytes, *scenario).valid) return nullptr;
+  model::RecomputeInitialTotals(*scenario);
+  return scenario;
+}
+
+inline std::unique_ptr<engine::Run> MakeRun(const BenchClock& clock,
+                                            const std::filesystem::path& workdir,
+                                            bool with_files) {
+  auto run = std::make_unique<engine::Run>();
+  run->clock = &clock;
+  run->options.write_run_files = with_files;
+  run->options.workdir = workdir;
+  return run;
+}
+
+}  // namespace tarvel::bench
