@@ -23,10 +23,6 @@ int AccountCount(const model::Scenario& scenario) {
   return std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
 }
 
-int EventCount(const model::Scenario& scenario) {
-  return std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
-}
-
 bool IsRetirement(const model::Account& account) {
   return account.type == model::AccountType::Retirement;
 }
@@ -67,7 +63,7 @@ void Take(Distribution& d, int position, double x) {
 void TakeInAccountOrder(Distribution& d, int table, double rest) {
   for (int p = 0; p < AccountCount(d.scenario) && rest > 0; ++p) {
     const model::Account& account = d.scenario.accounts.records[p];
-    if (!IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
+    if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
     const double x = std::min<double>(rest, account.balance);
     Take(d, p, x);
     rest -= x;
@@ -81,7 +77,7 @@ void TakeShares(Distribution& d, int table, double r, const RmdShares& shares) {
   double carry = 0;
   for (int p = 0; p < AccountCount(d.scenario); ++p) {
     const model::Account& account = d.scenario.accounts.records[p];
-    if (!IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
+    if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
     double want = r * shares.share[p] + carry;
     if (account.balance < want) {
       carry = want - account.balance;
@@ -93,7 +89,7 @@ void TakeShares(Distribution& d, int table, double r, const RmdShares& shares) {
   }
   for (int p = 0; p < AccountCount(d.scenario) && carry > 0; ++p) {
     const model::Account& account = d.scenario.accounts.records[p];
-    if (!IsAssignedToRmdTable(d.scenario, p, table) || !IsRetirement(account) ||
+    if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !IsRetirement(account) ||
         !(account.balance > 0)) {
       continue;
     }
@@ -152,19 +148,12 @@ void WriteDistributionLines(Distribution& d, int table, float r) {
 
 }  // namespace
 
-bool IsAssignedToRmdTable(const model::Scenario& scenario, int position, int table) {
-  if (position < 0 || position >= AccountCount(scenario)) return false;
-  const std::uint16_t slot = scenario.accounts.records[position].slot;
-  if (slot >= model::kMaxAccounts) return false;
-  return scenario.settings.rmd_table[slot] / 10 == table;
-}
-
 RmdShares RmdBase(const model::Scenario& scenario, int table) {
   RmdShares shares;
   double sum = 0;
   for (int p = 0; p < AccountCount(scenario); ++p) {
     const float balance = scenario.accounts.records[p].balance;
-    if (!IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
+    if (!model::IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
     sum += balance;
     ++shares.count;
   }
@@ -174,7 +163,7 @@ RmdShares RmdBase(const model::Scenario& scenario, int table) {
   if (option != kProportional && option != kEqual) return shares;
   for (int p = 0; p < AccountCount(scenario); ++p) {
     const float balance = scenario.accounts.records[p].balance;
-    if (!IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
+    if (!model::IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
     shares.share[p] =
         static_cast<float>(option == kProportional ? balance / sum : 1.0 / shares.count);
   }
@@ -213,31 +202,6 @@ void RequiredDistributionStep(model::Scenario& scenario, Run& run, int slot) {
     TakeShares(d, table, r, shares);
   } else {
     TakeInAccountOrder(d, table, r);
-  }
-}
-
-void UpdateRmdListingEntries(model::Scenario& scenario) {
-  std::array<bool, model::kRmdTables> inactive{};
-  for (int i = 0; i < EventCount(scenario); ++i) {
-    const model::FinancialEvent& event = scenario.events[i];
-    const int table = event.word_22;
-    if (event.kind == model::EventKind::RmdLine && table >= 1 && table <= model::kRmdTables &&
-        model::IsInactive(event)) {
-      inactive[table - 1] = true;
-    }
-  }
-  model::PurgeListingEntries(scenario);
-  for (int table = 1; table <= model::kRmdTables; ++table) {
-    bool assigned = false;
-    for (int p = 0; p < AccountCount(scenario) && !assigned; ++p) {
-      assigned = IsAssignedToRmdTable(scenario, p, table);
-    }
-    if (!assigned) continue;
-    const int before = EventCount(scenario);
-    model::AddRmdLine(scenario, table);
-    if (EventCount(scenario) > before && inactive[table - 1]) {
-      model::SetEventActive(scenario, before, false);
-    }
   }
 }
 

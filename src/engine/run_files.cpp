@@ -20,19 +20,19 @@ void FileHandle::Close() {
 }
 
 void RunFiles::Incoming(float age, std::string_view account, double amount) {
-  if (!incoming) return;
+  if (!incoming || age < first_shown_age) return;
   const std::string name(account);
   std::fprintf(incoming.get(), "%5.1f\t%s\t%13.2f\n", age, name.c_str(), amount);
 }
 
 void RunFiles::Outgoing(float age, std::string_view account, double amount) {
-  if (!outgoing) return;
+  if (!outgoing || age < first_shown_age) return;
   const std::string name(account);
   std::fprintf(outgoing.get(), "%5.1f\t%s\t%13.2f\n", age, name.c_str(), amount);
 }
 
 void RunFiles::EventRecord(float age, std::string_view name, int code, double amount) {
-  if (!big) return;
+  if (!big || age < first_shown_age) return;
   const std::string text(name);
   std::fprintf(big.get(), "%5.1f\t%s\t%d\t%13.2f\n", age, text.c_str(), code, amount);
 }

@@ -8,7 +8,6 @@
 #include "engine/birthday_fraction.h"
 #include "engine/initial_rates.h"
 #include "engine/plot_file.h"
-#include "engine/rmd.h"
 #include "engine/run_internal.h"
 #include "model/event_listing.h"
 #include "model/scenario_ops.h"
@@ -168,6 +167,7 @@ void OpenRunFile(Run& run, FileHandle& file, const char* name, const char* shown
 }
 
 void OpenRunFiles(const model::Scenario& scenario, Run& run) {
+  run.files.first_shown_age = run.shown_start_age;
   OpenRunFile(run, run.files.big, "bigfile.tmp", "bigfile.tmp");
   OpenRunFile(run, run.files.outgoing, "outfile.tmp", "iofile.tmp");
   OpenRunFile(run, run.files.incoming, "infile.tmp", "infile.tmp");
@@ -199,7 +199,10 @@ float PlotYears(const model::Scenario& scenario, const Run& run) {
 
 Preparation PrepareRun(model::Scenario& scenario, Run& run) {
   ResetRunState(scenario, run);
-  UpdateRmdListingEntries(scenario);  // the RMD entries follow the accounts' table choices
+  // The RMD entries follow the accounts' table choices; the events are ordered before any
+  // listing is written, so the listing shows them in the order the run works through them.
+  model::MatchRmdListingEntries(scenario);
+  for (int pass = 0; pass < 3; ++pass) model::OrderEventsByKind(scenario);
   run.shown_start_age = std::floor(scenario.initial.start_age);
   if (!OpenOutput(scenario, run)) return Preparation::kAbandoned;
   const bool plot = !run.options.listing_only && run.options.write_run_files;
@@ -209,7 +212,6 @@ Preparation PrepareRun(model::Scenario& scenario, Run& run) {
   }
   ResetEventWorkingFields(scenario);
   if (run.options.detailed) WriteInitialRatesBlock(scenario, run);
-  for (int pass = 0; pass < 3; ++pass) model::OrderEventsByKind(scenario);
   SetAgeRange(scenario, run);
   PrepareDebtEvents(scenario);
   ResetTotals(scenario, run);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 #include <utility>
 
 #include "model/money_format.h"
@@ -106,6 +107,17 @@ void BubbleSortEvents(Scenario& scenario, Before before) {
 bool IsListingEntry(const Scenario& scenario, const FinancialEvent& event) {
   if (event.kind == EventKind::RmdLine || event.kind == EventKind::Unset) return true;
   return event.kind == EventKind::AllocationOption && scenario.accounts.allocation_method == 0;
+}
+
+std::string RmdEntryDescription(const AccountSettings& settings, int table) {
+  return Format("%s-RMD using Table %d.", settings.rmd_table_name[table - 1].str().c_str(), table);
+}
+
+bool RmdTableIsAssigned(const Scenario& scenario, int table) {
+  for (int position = 0; position < scenario.accounts.count; ++position) {
+    if (IsAssignedToRmdTable(scenario, position, table)) return true;
+  }
+  return false;
 }
 
 // One pass of the settings-slot repair: the first record holding a slot keeps it, later
@@ -347,10 +359,8 @@ void AddRmdLine(Scenario& scenario, int table) {
   event.word_22 = static_cast<std::uint16_t>(table);
   const bool known_table = table >= 1 && table <= kRmdTables;
   if (known_table) {
-    const AccountSettings& settings = scenario.settings;
-    event.start_age = static_cast<float>(settings.rmd_start_age[table - 1]);
-    event.description.assign(
-        Format("%s-RMD using Table %d.", settings.rmd_table_name[table - 1].str().c_str(), table));
+    event.start_age = static_cast<float>(scenario.settings.rmd_start_age[table - 1]);
+    event.description.assign(RmdEntryDescription(scenario.settings, table));
   } else {
     event.start_age = kDefaultRmdStartAge;
   }
@@ -368,6 +378,40 @@ void PurgeListingEntries(Scenario& scenario) {
     } else {
       ++slot;
     }
+  }
+}
+
+bool IsAssignedToRmdTable(const Scenario& scenario, int position, int table) {
+  if (position < 0 || position >= std::clamp<int>(scenario.accounts.count, 0, kMaxAccounts)) {
+    return false;
+  }
+  const std::uint16_t slot = scenario.accounts.records[position].slot;
+  if (slot >= kMaxAccounts) return false;
+  return scenario.settings.rmd_table[slot] / 10 == table;
+}
+
+void MatchRmdListingEntries(Scenario& scenario) {
+  std::array<bool, kRmdTables> listed{};
+  int slot = 0;
+  while (slot < EventCount(scenario)) {
+    FinancialEvent& event = scenario.events[slot];
+    const int table = event.word_22;
+    const bool rmd = event.kind == EventKind::RmdLine;
+    if (rmd && table >= 1 && table <= kRmdTables && !listed[table - 1] &&
+        RmdTableIsAssigned(scenario, table)) {
+      listed[table - 1] = true;
+      const float start = static_cast<float>(scenario.settings.rmd_start_age[table - 1]);
+      event.start_age = IsInactive(event) ? start + kInactiveOffset : start;
+      event.description.assign(RmdEntryDescription(scenario.settings, table));
+      ++slot;
+    } else if (rmd || IsListingEntry(scenario, event)) {
+      RemoveEvent(scenario, slot);
+    } else {
+      ++slot;
+    }
+  }
+  for (int table = 1; table <= kRmdTables; ++table) {
+    if (!listed[table - 1] && RmdTableIsAssigned(scenario, table)) AddRmdLine(scenario, table);
   }
 }
 

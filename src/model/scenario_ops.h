@@ -38,6 +38,13 @@ void RemoveEvent(Scenario& scenario, int slot);
 
 void AddRmdLine(Scenario& scenario, int table);
 void PurgeListingEntries(Scenario& scenario);
+// Whether the account at this position is assigned to RMD table 1..3.
+bool IsAssignedToRmdTable(const Scenario& scenario, int position, int table);
+// Makes the RMD listing entries match the accounts' table choices without moving any other
+// event: each table an account is assigned to keeps one entry where it stands (start age and
+// name from the table, inactive if it was), a missing one is added with AddRmdLine, and the
+// entries of other tables, repeated entries and the other stale listing entries go.
+void MatchRmdListingEntries(Scenario& scenario);
 
 bool IsInactive(const FinancialEvent& event);
 // The start age with the inactive offset taken off.

@@ -191,30 +191,6 @@ TEST_F(Rmd, EmptyAccountsRaiseTheRedFlagAtTheirFirstYearOnly) {
   EXPECT_EQ(run_.red_flags.rmd_depleted.age, 71);
 }
 
-TEST(UpdateRmdListingEntries, GivesEveryAssignedTableOneEntryAndDropsTheRest) {
-  auto scenario = test_support::MakeClearedScenario();
-  model::ApplyNewScenarioDefaults(*scenario);
-  scenario->settings.rmd_start_age[2] = 73;
-  test_support::AddAccount(*scenario, AccountType::Retirement, 1000, 0, "IRA");
-  test_support::AddAccount(*scenario, AccountType::Retirement, 1000, 0, "403b");
-  scenario->settings.rmd_table[0] = 30;
-  scenario->settings.rmd_table[1] = 10;
-  test_support::AddEvent(*scenario, EventKind::Deposit, 60, 60);
-  test_support::AddEvent(*scenario, EventKind::RmdLine, 70, 120).word_22 = 2;    // stale
-  test_support::AddEvent(*scenario, EventKind::RmdLine, 1070, 120).word_22 = 3;  // inactive
-
-  engine::UpdateRmdListingEntries(*scenario);
-  engine::UpdateRmdListingEntries(*scenario);
-
-  ASSERT_EQ(scenario->initial.event_count, 3);
-  EXPECT_EQ(scenario->events[0].kind, EventKind::Deposit);
-  EXPECT_EQ(scenario->events[1].word_22, 1);
-  EXPECT_EQ(scenario->events[1].description.str(), "IRA 1-RMD using Table 1.");
-  EXPECT_FLOAT_EQ(scenario->events[1].start_age, 70);
-  EXPECT_EQ(scenario->events[2].word_22, 3);
-  EXPECT_FLOAT_EQ(scenario->events[2].start_age, 1073);  // still inactive, at the table's age
-}
-
 TEST(RequiredDistributions, BeginAtTheTableStartAgeOfARun) {
   engine_test::TestClock clock;
   auto scenario = engine_test::MakeScenario(68, 73);

@@ -121,6 +121,49 @@ TEST_F(RunFilesTest, EventAndAmountFilesEndWithTheirMarker) {
   EXPECT_EQ(big.back(), "Dooone");
 }
 
+TEST_F(RunFilesTest, EventsBegunEarlierWriteNoLineBeforeTheStartAge) {
+  // Savings id 0, Car id 1, Home id 2; every event starts before the start age of 30.
+  AddAccount(*scenario, AccountType::Equity, 0, 0, "Home");
+  model::RecomputeInitialTotals(*scenario);
+  auto add = [&](model::EventKind kind, float amount,
+                 std::uint16_t account) -> model::FinancialEvent& {
+    model::FinancialEvent& event = test_support::AddEvent(*scenario, kind, 27, 32);
+    event.description.assign("Early");
+    event.amount = amount;
+    event.account_24 = account;
+    event.word_44 = model::kChosenAccountMarker;
+    return event;
+  };
+  add(model::EventKind::Deposit, 100, 0);
+  add(model::EventKind::Withdrawal, 50, 0);
+  model::FinancialEvent& car = add(model::EventKind::Loan, 400, 1);
+  car.rate_40 = 6;
+  car.word_44 = 5;
+  model::FinancialEvent& card = add(model::EventKind::Loan, 300, 0);
+  card.word_26 = model::kCreditCardMarker;
+  card.monthly_payment = 20;
+  card.rate_40 = 12;
+  model::FinancialEvent& house = add(model::EventKind::Mortgage, 1000, 0);
+  house.value_32 = 200;
+  house.rate_40 = 6;
+  house.word_44 = 30;
+  house.value_60 = 3;
+  house.equity_account = 2;
+  house.end_age = 80;
+  add(model::EventKind::Transfer, 10, 1).word_22 = 0;
+
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  for (const char* name : {"bigfile.tmp", "infile.tmp", "outfile.tmp"}) {
+    int shown = 0;
+    for (const std::string& line : ReadLines(workdir / name)) {
+      if (line.find('\t') == std::string::npos) continue;
+      EXPECT_GE(std::stof(line), 30.0f) << name << ": " << line;
+      ++shown;
+    }
+    EXPECT_GT(shown, 0) << name;
+  }
+}
+
 TEST_F(RunFilesTest, RunFilesCanBeSwitchedOff) {
   run->options.write_run_files = false;
   ASSERT_TRUE(engine::RunScenario(*scenario, *run));

@@ -469,6 +469,34 @@ TEST(PurgeListingEntries, KeepsTheAllocationOptionWhileItsMethodIsOn) {
   EXPECT_EQ(scenario->events[0].kind, EventKind::AllocationOption);
 }
 
+TEST(MatchRmdListingEntries, GivesEveryAssignedTableOneEntryWhereItStands) {
+  auto scenario = MakeClearedScenario();
+  ApplyNewScenarioDefaults(*scenario);
+  scenario->settings.rmd_start_age[2] = 73;
+  AddAccount(*scenario, AccountType::Retirement, 1000, 0, "IRA");
+  AddAccount(*scenario, AccountType::Retirement, 1000, 0, "403b");
+  scenario->settings.rmd_table[0] = 30;
+  scenario->settings.rmd_table[1] = 10;
+  AddEvent(*scenario, EventKind::RmdLine, 70, 120).word_22 = 2;  // no account: stale
+  AddEvent(*scenario, EventKind::Deposit, 60, 60);
+  AddEvent(*scenario, EventKind::RmdLine, 1070, 120).word_22 = 3;  // inactive
+  AddEvent(*scenario, EventKind::RmdLine, 70, 120).word_22 = 3;    // repeated
+  AddEvent(*scenario, EventKind::Withdrawal, 62, 62);
+
+  MatchRmdListingEntries(*scenario);
+  MatchRmdListingEntries(*scenario);
+
+  ASSERT_EQ(scenario->initial.event_count, 4);
+  EXPECT_EQ(scenario->events[0].kind, EventKind::Deposit);
+  EXPECT_EQ(scenario->events[1].word_22, 3);
+  EXPECT_EQ(scenario->events[1].description.str(), "IRA 3-RMD using Table 3.");
+  EXPECT_FLOAT_EQ(scenario->events[1].start_age, 1073);  // still inactive, at the table's age
+  EXPECT_EQ(scenario->events[2].kind, EventKind::Withdrawal);
+  EXPECT_EQ(scenario->events[3].word_22, 1);  // the missing entry comes last
+  EXPECT_EQ(scenario->events[3].description.str(), "IRA 1-RMD using Table 1.");
+  EXPECT_FLOAT_EQ(scenario->events[3].start_age, 70);
+}
+
 TEST(SetEventActive, AddsAndRemovesTheInactiveOffsetOnce) {
   auto scenario = MakeClearedScenario();
   FinancialEvent& event = AddEvent(*scenario, EventKind::Deposit, 65);
