@@ -35,7 +35,7 @@ GraphFolders::GraphFolders(FolderArea& area, std::function<void()> zoomed)
 }
 
 GraphPage* GraphFolders::AddPage(GraphKind kind, PageLayout layout) {
-  auto* page = new GraphPage(kind, layout);
+  auto* page = new GraphPage(kind, layout, state_);
   page->setObjectName(QStringLiteral("graph_page_%1").arg(pages_.size()));
   area_.AddPage(page);
   QObject::connect(page, &GraphPage::ZoomChanged, page, [this, page] {
@@ -109,32 +109,45 @@ graphs::PrintJob GraphFolders::Job() const {
   job.source = &source_;
   job.palette = palette_;
   job.currency = currency_;
+  if (margins_ != nullptr) {
+    job.margins =
+        graphs::PrintMargins{margins_->left, margins_->top, margins_->right, margins_->bottom};
+  }
   return job;
 }
 
-bool GraphFolders::PrintCurrentGraphOn(QPrinter& printer, int folder) {
+bool GraphFolders::PrintCurrentGraphTo(graphs::PageSink& sink, int folder) {
   const GraphPage* shown = page(folder);
   if (shown == nullptr || !has_run_) return false;
+  if (folder == ui::kSummaryFolder) return graphs::PrintSummaryPage(sink, Job(), shown->state());
+  const graphs::AccountRange range =
+      folder >= ui::kFirstAccountGraphFolder
+          ? ranges_[static_cast<std::size_t>(folder - ui::kFirstAccountGraphFolder)]
+          : graphs::AccountRange{};
+  return graphs::PrintCurrentGraph(sink, Job(), shown->state(), range);
+}
+
+bool GraphFolders::PrintAllGraphsTo(graphs::PageSink& sink, int folder, graphs::ChartStyle style) {
+  if (!has_run_) return false;
+  const GraphPage* like = page(folder);
+  if (like == nullptr) like = page(ui::kNetWorthFolder);
+  return graphs::PrintAllGraphs(sink, Job(), like->state(), style);
+}
+
+bool GraphFolders::PrintCurrentGraphOn(QPrinter& printer, int folder) {
+  if (page(folder) == nullptr || !has_run_) return false;
+  // Page-setup margins take the place of the printer's own.
+  if (margins_ != nullptr) printer.setFullPage(true);
   PrinterPageSink sink(printer);
-  bool printed = false;
-  if (folder == ui::kSummaryFolder) {
-    printed = graphs::PrintSummaryPage(sink, Job(), shown->state());
-  } else {
-    const graphs::AccountRange range =
-        folder >= ui::kFirstAccountGraphFolder
-            ? ranges_[static_cast<std::size_t>(folder - ui::kFirstAccountGraphFolder)]
-            : graphs::AccountRange{};
-    printed = graphs::PrintCurrentGraph(sink, Job(), shown->state(), range);
-  }
+  const bool printed = PrintCurrentGraphTo(sink, folder);
   return sink.Finish() && printed;
 }
 
 bool GraphFolders::PrintAllGraphsOn(QPrinter& printer, int folder, graphs::ChartStyle style) {
   if (!has_run_) return false;
-  const GraphPage* like = page(folder);
-  if (like == nullptr) like = page(ui::kNetWorthFolder);
+  if (margins_ != nullptr) printer.setFullPage(true);
   PrinterPageSink sink(printer);
-  const bool printed = graphs::PrintAllGraphs(sink, Job(), like->state(), style);
+  const bool printed = PrintAllGraphsTo(sink, folder, style);
   return sink.Finish() && printed;
 }
 

@@ -1,10 +1,11 @@
 // The graph folders of the main window: the summary page, the four kind pages, the groups
-// page and one page per accounts tab; each gets every run, the marked age and the zoom, and
-// they are printed from here.
+// page and one page per accounts tab, on one shared page state (style, zoom, legend); each
+// gets every run and the marked age, and they are printed from here.
 #pragma once
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/graph_page.h"
@@ -12,6 +13,7 @@
 #include "graphs/chart_source.h"
 #include "graphs/graph_printing.h"
 #include "model/money_format.h"
+#include "model/program.h"
 #include "model/records.h"
 #include "ui/graph_commands.h"
 
@@ -35,6 +37,8 @@ class GraphFolders : public ui::GraphPrinter {
   // After every run to the results list; the run must stay alive until the next one.
   void SetRun(const engine::Run& run, const model::Scenario& scenario);
   void SetCurrency(const model::Currency& currency);
+  // The page-setup margins printed graphs keep; they must outlive the folders.
+  void UsePageMargins(const model::PageMargins& margins) { margins_ = &margins; }
   // The age chosen in the results folder; 0 for none.
   void SetMarkedAge(int age);
   // No zoom anywhere, and whole runs in the plot file.
@@ -43,9 +47,13 @@ class GraphFolders : public ui::GraphPrinter {
   engine::AgeRange graph_range() const { return graph_range_; }
 
   // Prints onto a printer that is set up already (a PDF file in tests). False without a run,
-  // for folders without a graph page, or when the printer failed.
+  // for folders without a graph page, or when the printer failed. With page-setup margins
+  // the page is measured from the paper's edge.
   bool PrintCurrentGraphOn(QPrinter& printer, int folder);
   bool PrintAllGraphsOn(QPrinter& printer, int folder, graphs::ChartStyle style);
+  // The same pages onto any page sink.
+  bool PrintCurrentGraphTo(graphs::PageSink& sink, int folder);
+  bool PrintAllGraphsTo(graphs::PageSink& sink, int folder, graphs::ChartStyle style);
 
   // ui::GraphPrinter: the print dialog first.
   bool PrintCurrentGraph(int folder) override;
@@ -58,6 +66,7 @@ class GraphFolders : public ui::GraphPrinter {
 
   FolderArea& area_;
   std::function<void()> zoomed_;
+  std::shared_ptr<graphs::GraphPageState> state_ = std::make_shared<graphs::GraphPageState>();
   std::vector<GraphPage*> pages_;  // by folder index; nullptr for folders 1 to 3
   std::array<graphs::AccountRange, model::kMaxAccounts / graphs::kAccountsPerFolder> ranges_{};
   graphs::ChartSource source_;
@@ -65,6 +74,7 @@ class GraphFolders : public ui::GraphPrinter {
   model::Currency currency_;
   bool has_run_ = false;
   engine::AgeRange graph_range_;
+  const model::PageMargins* margins_ = nullptr;
 };
 
 }  // namespace tarvel::app

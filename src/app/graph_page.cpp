@@ -20,19 +20,48 @@ platform::Point PointOf(QPoint point) { return {point.x(), point.y()}; }
 
 }  // namespace
 
-GraphPage::GraphPage(graphs::GraphKind kind, graphs::PageLayout layout, QWidget* parent)
-    : QWidget(parent), layout_(layout), state_(kind) {
+GraphPage::GraphPage(graphs::GraphKind kind, graphs::PageLayout layout,
+                     std::shared_ptr<graphs::GraphPageState> shared, QWidget* parent)
+    : QWidget(parent),
+      kind_(kind),
+      layout_(layout),
+      state_(shared ? std::move(shared) : std::make_shared<graphs::GraphPageState>(kind)) {
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 150);
 }
 
+bool GraphPage::ShowsKind(graphs::GraphKind kind) const {
+  if (layout_ == graphs::PageLayout::Full) return kind == kind_;
+  for (int thumbnail = 1; thumbnail <= graphs::kThumbnailCount; ++thumbnail) {
+    if (kind == graphs::ThumbnailKind(thumbnail)) return true;
+  }
+  return false;
+}
+
+graphs::GraphPageState GraphPage::state() const {
+  graphs::GraphPageState shown = *state_;
+  const bool own_pie = shown.InBreakdown() && ShowsKind(shown.previous_kind());
+  if (!own_pie && shown.kind() != kind_) shown.ShowKind(kind_);
+  return shown;
+}
+
+void GraphPage::TakeOverState() { *state_ = state(); }
+
+void GraphPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Another page may have changed the style, zoom or legend meanwhile.
+  TakeOverState();
+  if (!state_->selection().start_set) zoom_marks_.clear();
+  Redraw();
+}
+
 void GraphPage::SetRun(const engine::Run& run, const model::Scenario& scenario) {
   source_ = graphs::MakeChartSource(run, scenario);
   palette_ = graphs::Palette::FromProgramColours(scenario.colours);
   has_run_ = true;
-  state_.SetRunPeriods(source_.PeriodCount());
+  state_->SetRunPeriods(source_.PeriodCount());
   Redraw();
 }
 
@@ -57,12 +86,12 @@ void GraphPage::SetFooterLines(const std::array<std::string, 3>& lines) {
 }
 
 void GraphPage::SetMarkedAge(std::optional<float> age) {
-  state_.SetMarkedAge(age);
+  state_->SetMarkedAge(age);
   Redraw();
 }
 
 void GraphPage::ResetZoom() {
-  state_.ResetZoom();
+  state_->ResetZoom();
   zoom_marks_.clear();
   Redraw();
 }
@@ -98,7 +127,7 @@ void GraphPage::RenderIfStale() {
     QPainter painter(&buffer_);
     painter.setRenderHint(QPainter::Antialiasing, true);
     QtCanvas canvas(painter);
-    paint_ = graphs::PaintGraphPage(canvas, source_, state_, Request());
+    paint_ = graphs::PaintGraphPage(canvas, source_, state(), Request());
   }
 }
 
@@ -143,7 +172,7 @@ std::optional<GraphPage::PlotHit> GraphPage::PlotAt(QPoint point) const {
   const platform::Point at = PointOf(point);
   if (layout_ == graphs::PageLayout::Full) {
     if (!graphs::InPlot(paint_.chart, at)) return std::nullopt;
-    return PlotHit{&paint_.chart, state_.kind()};
+    return PlotHit{&paint_.chart, kind_};
   }
   for (int i = 0; i < graphs::kThumbnailCount; ++i) {
     if (i == paint_.pie_quadrant) continue;
@@ -162,7 +191,8 @@ void GraphPage::ShowCallout(QPoint anchor, std::vector<std::string> lines) {
 void GraphPage::MarkZoom(const PlotHit& hit, QPoint point) {
   const int period = graphs::PeriodUnderPointer(*hit.geometry, point.x());
   const double value = hit.geometry->ValueAt(point.y());
-  const graphs::ZoomMark mark = state_.MarkZoom(source_.Age(period), static_cast<float>(value));
+  const graphs::ZoomMark mark =
+      state_->MarkZoom(source_.Age(period), static_cast<float>(value), hit.kind);
   if (mark == graphs::ZoomMark::Cancelled) {
     zoom_marks_.clear();
   } else {
@@ -173,11 +203,12 @@ void GraphPage::MarkZoom(const PlotHit& hit, QPoint point) {
 }
 
 void GraphPage::mousePressEvent(QMouseEvent* event) {
+  TakeOverState();
   RenderIfStale();
   const QPoint point = event->position().toPoint();
   const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
   if (shift && event->button() == Qt::RightButton) {
-    state_.ApplyZoom(source_);
+    state_->ApplyZoom(source_);
     zoom_marks_.clear();
     Redraw();
     emit ZoomChanged();
@@ -190,33 +221,34 @@ void GraphPage::mousePressEvent(QMouseEvent* event) {
     MarkZoom(*hit, point);
     return;
   }
-  if (state_.style() == graphs::ChartStyle::Bar3D) return;  // line and bar graphs only
-  state_.SelectPeriod(graphs::ClickedPeriod(*hit->geometry, point.x()));
+  if (state_->style() == graphs::ChartStyle::Bar3D) return;  // line and bar graphs only
+  state_->SelectPeriod(graphs::ClickedPeriod(*hit->geometry, point.x()));
   const double value = hit->geometry->ValueAt(point.y());
   ShowCallout(point, {graphs::ValueReadoutText(value, currency_)});
   if (layout_ == graphs::PageLayout::Summary) Redraw();
 }
 
 void GraphPage::mouseDoubleClickEvent(QMouseEvent* event) {
+  TakeOverState();
   RenderIfStale();
   const QPoint point = event->position().toPoint();
   if (event->button() == Qt::RightButton) {
-    if (state_.CycleStyle()) {
+    if (state_->CycleStyle()) {
       zoom_marks_.clear();
       Redraw();
     }
     return;
   }
   if (event->button() != Qt::LeftButton) return;
-  if (state_.InBreakdown()) {
-    state_.LeaveBreakdown();
+  if (state_->InBreakdown()) {
+    state_->LeaveBreakdown();
     Redraw();
     return;
   }
   const std::optional<PlotHit> hit = PlotAt(point);
   if (!hit) return;
-  if (layout_ == graphs::PageLayout::Summary) state_.ShowKind(hit->kind);
-  state_.EnterBreakdown(graphs::PeriodUnderPointer(*hit->geometry, point.x()));
+  if (layout_ == graphs::PageLayout::Summary) state_->ShowKind(hit->kind);
+  state_->EnterBreakdown(graphs::PeriodUnderPointer(*hit->geometry, point.x()));
   zoom_marks_.clear();
   Redraw();
 }
@@ -247,7 +279,7 @@ void GraphPage::MovePointerToSelection() {
   RenderIfStale();
   const graphs::ChartGeometry& geometry = paint_.thumbnails[0];
   if (geometry.grid_x <= 0) return;
-  const int period = state_.selected_period();
+  const int period = state_->selected_period();
   if (period < geometry.first_period || period >= geometry.first_period + geometry.periods) return;
   const QPoint local(geometry.PeriodX(period) + geometry.grid_x / 2,
                      geometry.y0 - geometry.height / 2);
@@ -255,20 +287,21 @@ void GraphPage::MovePointerToSelection() {
 }
 
 void GraphPage::keyPressEvent(QKeyEvent* event) {
+  TakeOverState();
   RenderIfStale();
   switch (event->key()) {
     case Qt::Key_L:
-      state_.ToggleLegend();
+      state_->ToggleLegend();
       Redraw();
       return;
     case Qt::Key_N:
-      state_.HideLegend();
+      state_->HideLegend();
       Redraw();
       return;
     case Qt::Key_Left:
     case Qt::Key_Right:
       if (layout_ == graphs::PageLayout::Summary &&
-          state_.MoveSelectedPeriod(event->key() == Qt::Key_Left ? -1 : 1)) {
+          state_->MoveSelectedPeriod(event->key() == Qt::Key_Left ? -1 : 1)) {
         Redraw();
         MovePointerToSelection();
       }

@@ -1,12 +1,14 @@
 // A graph folder of the main window: one graph kind (or the summary page) painted into a
 // back buffer, with pointer read-outs, the breakdown pie, style cycling, zooming, the
-// legend keys and the age marked in the results folder.
+// legend keys and the age marked in the results folder. The folders share one page state,
+// so a style, zoom or legend chosen on one page is there on the others.
 #pragma once
 
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,8 +26,10 @@ class GraphPage : public QWidget {
   Q_OBJECT
 
  public:
-  // A full page of one kind, or the summary page with layout Summary.
+  // A full page of one kind, or the summary page with layout Summary, on the page state
+  // shared with the other graph folders (a state of its own when none is given).
   explicit GraphPage(graphs::GraphKind kind, graphs::PageLayout layout = graphs::PageLayout::Full,
+                     std::shared_ptr<graphs::GraphPageState> shared = nullptr,
                      QWidget* parent = nullptr);
 
   // Shows a new run; the run must stay alive and unchanged until the next SetRun. The style,
@@ -41,9 +45,12 @@ class GraphPage : public QWidget {
   // No zoom selection, first period 0, the whole run.
   void ResetZoom();
 
-  const graphs::GraphPageState& state() const { return state_; }
+  // The shared state as this page shows it: its own kind, unless its breakdown pie is up.
+  graphs::GraphPageState state() const;
   // The ages the plot file should hold while zoomed (the shell re-runs with them).
-  engine::AgeRange ZoomAgeRange() const { return state_.ZoomAgeRange(); }
+  engine::AgeRange ZoomAgeRange() const { return state_->ZoomAgeRange(); }
+  // Where the last paint put the chart, the pie and the thumbnails.
+  const graphs::PagePaint& painted() const { return paint_; }
   // The callout shown, one or two lines; empty when none.
   const std::vector<std::string>& callout_lines() const { return callout_lines_; }
 
@@ -58,6 +65,7 @@ class GraphPage : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   struct PlotHit {
@@ -68,6 +76,10 @@ class GraphPage : public QWidget {
   // Marks the buffer for painting; hidden pages paint only when they are shown or used, so a
   // run refreshes every folder's page without painting them all.
   void Redraw();
+  // True when the shared state's graph is this page's (or one of the summary's thumbnails).
+  bool ShowsKind(graphs::GraphKind kind) const;
+  // A page shown, or used, after another page: the shared state takes this page's kind.
+  void TakeOverState();
   void RenderIfStale();
   graphs::PageRequest Request() const;
   std::optional<PlotHit> PlotAt(QPoint point) const;
@@ -75,8 +87,9 @@ class GraphPage : public QWidget {
   void MarkZoom(const PlotHit& hit, QPoint point);
   void MovePointerToSelection();
 
+  graphs::GraphKind kind_;
   graphs::PageLayout layout_;
-  graphs::GraphPageState state_;
+  std::shared_ptr<graphs::GraphPageState> state_;
   graphs::ChartSource source_;
   bool has_run_ = false;
   graphs::Palette palette_;

@@ -96,6 +96,7 @@ void MainWindow::BuildFolderPages() {
   // A zoom re-runs so that the plot file holds the zoomed ages.
   graph_folders_ = std::make_unique<GraphFolders>(*folders_, [this] { RunScenario(); });
   graph_folders_->SetCurrency(session_.program().currency);
+  graph_folders_->UsePageMargins(session_.program().margins);
 }
 
 void MainWindow::PlaceWindow() {

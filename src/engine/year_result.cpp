@@ -166,7 +166,8 @@ void WriteYearResult(const model::Scenario& scenario, Run& run) {
     std::FILE* plot = run.files.plot.get();
     for (int i = 0; i < 13; ++i) std::fprintf(plot, i < 12 ? "%.2f " : "%.2f\n", flows[i]);
   }
-  if (!range.set && shown) {
+  // The zoom limits the plot file only: every page reads the whole run's period results.
+  if (shown) {
     PeriodResult& period = internal::RowAt(run.periods, run.year_index);
     for (int i = 0; i < 13; ++i) period[7 + i] = flows[i];
     const float age = run.current_age;

@@ -63,8 +63,8 @@ PieBreakdown MakeBreakdown(GraphKind kind, const ChartSource& source, AccountRan
     slice.start_sum = breakdown.total;
     breakdown.total += value;
     slice.end_sum = breakdown.total;
-    // Colours follow the component, so a slice matches its series on the graph.
-    slice.colour_entry = SliceColourEntry(kind, static_cast<int>(k));
+    // Colours follow the slices, so a skipped component leaves no gap in the colours.
+    slice.colour_entry = SliceColourEntry(kind, static_cast<int>(breakdown.slices.size()));
     breakdown.slices.push_back(slice);
   }
   return breakdown;

@@ -21,7 +21,7 @@ struct PieSlice {
   double value = 0;
   double start_sum = 0;  // running sum before this slice
   double end_sum = 0;    // running sum with this slice
-  int colour_entry = 1;  // palette entry of the slice and its swatch, by component position
+  int colour_entry = 1;  // palette entry of the slice and its swatch, by slice position
 };
 
 struct PieBreakdown {

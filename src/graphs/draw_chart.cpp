@@ -29,6 +29,17 @@ void DrawSeries(platform::Canvas& canvas, const ChartContext& context,
   }
 }
 
+// The chart's context with its right edge moved left of the legend, so that no series runs
+// under the legend. A legend wider than half the chart keeps the whole width for the plot.
+ChartContext PlotBesideLegend(const platform::Canvas& canvas, const ChartContext& context,
+                              const ChartRequest& request) {
+  if (context.view.IsThumbnail() || request.names.empty()) return context;
+  ChartContext plot = context;
+  const int left = LegendLeft(canvas, context, request.names, request.purchasing_power);
+  if (left > context.area.left + context.area.Width() / 2) plot.area.right = left;
+  return plot;
+}
+
 }  // namespace
 
 Extremes FindExtremes(const ChartData& data, std::span<const SeriesRef> series, int first_period,
@@ -57,16 +68,18 @@ ChartGeometry DrawChart(platform::Canvas& canvas, const ChartContext& context,
   const Extremes extremes = FindExtremes(data, series, view.first_period, periods);
   if (request.purchasing_power) series.push_back({SeriesSource::PurchasingPower, 0});
 
-  const ValueScale scale = view.zoomed ? ChooseZoomScale(request.zoom_maximum)
-                                       : ChooseValueScale(extremes.minimum, extremes.maximum);
+  const ValueScale scale = view.zoomed && request.zoom_maximum
+                               ? ChooseZoomScale(*request.zoom_maximum)
+                               : ChooseValueScale(extremes.minimum, extremes.maximum, view.zoomed);
+  const bool legend = !request.legend_hidden;
+  const ChartContext plot = legend ? PlotBesideLegend(canvas, context, request) : context;
   ChartGeometry geometry;
   if (view.style == ChartStyle::Bar3D) {
-    geometry = Draw3DAxesAndGrid(canvas, context, scale, periods, data);
+    geometry = Draw3DAxesAndGrid(canvas, plot, scale, periods, data);
   } else {
-    geometry = DrawAxesAndGrid(canvas, context, scale, periods, request.grid_off);
-    DrawValueAndAgeLabels(canvas, context, geometry, data);
+    geometry = DrawAxesAndGrid(canvas, plot, scale, periods, request.grid_off);
+    DrawValueAndAgeLabels(canvas, plot, geometry, data);
   }
-  const bool legend = !request.legend_hidden;
   if (legend && !request.legend_in_front) {
     DrawLegend(canvas, context, geometry, request.names, request.purchasing_power);
   }

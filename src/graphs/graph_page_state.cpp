@@ -37,7 +37,7 @@ void GraphPageState::ShowWholeRun() {
   view_.zoomed = false;
 }
 
-ZoomMark GraphPageState::MarkZoom(float age, float value) {
+ZoomMark GraphPageState::MarkZoom(float age, float value, GraphKind kind) {
   if (selection_.start_set && selection_.end_set) {
     selection_ = {};
     return ZoomMark::Cancelled;
@@ -46,11 +46,13 @@ ZoomMark GraphPageState::MarkZoom(float age, float value) {
     selection_.start_set = true;
     selection_.start_age = age;
     selection_.maximum = value;
+    selection_.kind = kind;
     return ZoomMark::Started;
   }
   selection_.end_set = true;
   selection_.end_age = age;
-  selection_.maximum = std::max(selection_.maximum, value);
+  selection_.maximum = value;
+  selection_.kind = kind;
   return ZoomMark::Ended;
 }
 
@@ -74,6 +76,7 @@ ZoomOutcome GraphPageState::ApplyZoom(const ChartSource& source) {
   view_.period_count = static_cast<float>(count);
   view_.zoomed = true;
   zoom_maximum_ = selection.maximum;
+  zoom_kind_ = selection.kind;
   zoom_first_age_ = start;
   zoom_last_age_ = end;
   return ZoomOutcome::Zoomed;
@@ -83,6 +86,11 @@ void GraphPageState::ResetZoom() {
   selection_ = {};
   zoom_maximum_ = 0;
   ShowWholeRun();
+}
+
+std::optional<float> GraphPageState::ZoomMaximumFor(GraphKind kind) const {
+  if (!view_.zoomed || kind != zoom_kind_) return std::nullopt;
+  return zoom_maximum_;
 }
 
 engine::AgeRange GraphPageState::ZoomAgeRange() const {

@@ -1,6 +1,7 @@
 // What a graph page remembers between paints: the kind and the kind a breakdown pie returns
 // to, the style, the view window and its zoom selection, the selected period, the legend
-// flags and the age marked in the results folder. Each page owns one.
+// flags and the age marked in the results folder. The graph pages share one, so a style,
+// zoom or legend chosen on one page carries to the others.
 #pragma once
 
 #include <optional>
@@ -18,7 +19,8 @@ struct ZoomSelection {
   bool end_set = false;
   float start_age = 0;
   float end_age = 0;
-  float maximum = 0;  // the value at the highest marked pointer height
+  float maximum = 0;                     // the value at the pointer's height of the latest mark
+  GraphKind kind = GraphKind::NetWorth;  // the graph the maximum was read from
 };
 
 enum class ZoomMark { Started, Ended, Cancelled };
@@ -46,8 +48,12 @@ class GraphPageState {
 
   const ZoomSelection& selection() const { return selection_; }
   float zoom_maximum() const { return zoom_maximum_; }
-  // Shift with the left button at a period's age and the value at the pointer's height.
-  ZoomMark MarkZoom(float age, float value);
+  // The top of a zoomed chart of this kind: the zoom maximum on the graph it was marked on;
+  // none for other graphs (they scale to their own values) and when not zoomed.
+  std::optional<float> ZoomMaximumFor(GraphKind kind) const;
+  // Shift with the left button at a period's age and the value at the pointer's height on
+  // a graph of the given kind.
+  ZoomMark MarkZoom(float age, float value, GraphKind kind = GraphKind::NetWorth);
   // Shift with the right button: applies the selection, or returns to the whole run.
   ZoomOutcome ApplyZoom(const ChartSource& source);
   // No selection, first period 0, the whole run.
@@ -90,6 +96,7 @@ class GraphPageState {
   int run_periods_ = 0;
   ZoomSelection selection_;
   float zoom_maximum_ = 0;
+  GraphKind zoom_kind_ = GraphKind::NetWorth;
   float zoom_first_age_ = 0;
   float zoom_last_age_ = 0;
   int selected_period_ = 0;

@@ -43,20 +43,44 @@ int LegendWidth(const platform::Canvas& canvas, const platform::Font& font,
   return widest + c + c / 2;
 }
 
+namespace {
+
+std::vector<std::string> RowTexts(const std::vector<Row>& rows) {
+  std::vector<std::string> texts;
+  for (const Row& row : rows) texts.push_back(row.text);
+  return texts;
+}
+
+// Names start 2 C into the row, so the widest would end on the frame: the rows are half a
+// character wider, to the left, keeping the frame's right edge where it was.
+int RowsLeft(const platform::Canvas& canvas, const ChartContext& context,
+             const std::vector<std::string>& texts) {
+  const int c = canvas.Measure(context.font).average_char_width;
+  return context.area.right - LegendWidth(canvas, context.font, texts) - 14 - c / 2;
+}
+
+constexpr int kFrameGap = 2;  // pixels between the rows and the bevelled frame
+
+}  // namespace
+
+int LegendLeft(const platform::Canvas& canvas, const ChartContext& context,
+               std::span<const std::string> names,
+               std::optional<PurchasingPowerRow> purchasing_power) {
+  const std::vector<Row> rows = LegendRows(names, purchasing_power, context.currency);
+  return RowsLeft(canvas, context, RowTexts(rows)) - kFrameGap;
+}
+
 platform::Rect DrawLegend(platform::Canvas& canvas, const ChartContext& context,
                           const ChartGeometry& geometry, std::span<const std::string> names,
                           std::optional<PurchasingPowerRow> purchasing_power) {
   if (context.view.IsThumbnail() || names.empty()) return {};
   const std::vector<Row> rows = LegendRows(names, purchasing_power, context.currency);
-  std::vector<std::string> texts;
-  for (const Row& row : rows) texts.push_back(row.text);
+  const std::vector<std::string> texts = RowTexts(rows);
 
   const int l = geometry.line_height;
   const int c = geometry.char_width;
   const int width = LegendWidth(canvas, context.font, texts);
-  // Names start 2 C into the row, so the widest would end on the frame: the rows are half a
-  // character wider, to the left, keeping the frame's right edge where it was.
-  const int left = context.area.right - width - 14 - c / 2;
+  const int left = RowsLeft(canvas, context, texts);
   const int row_right = left + width + c;
   int top = context.area.top + l;
   if (context.view.style == ChartStyle::Bar3D && context.view.printing) {
@@ -74,7 +98,7 @@ platform::Rect DrawLegend(platform::Canvas& canvas, const ChartContext& context,
     canvas.DrawText({left + 2 * c, y}, row.text, context.font, {});
     y += l;
   }
-  const platform::Rect box{left - 2, top - 2, row_right + 2, y + 2};
+  const platform::Rect box{left - kFrameGap, top - kFrameGap, row_right + kFrameGap, y + kFrameGap};
   DrawBevelBox(canvas, context.palette, box.left, box.top, box.Width(), box.Height(), true);
   return box;
 }

@@ -25,6 +25,11 @@ std::string PurchasingPowerLegendText(float start_age, const model::Currency& cu
 int LegendWidth(const platform::Canvas& canvas, const platform::Font& font,
                 std::span<const std::string> names);
 
+// The left edge of the legend's frame on a full chart; plots end left of it.
+int LegendLeft(const platform::Canvas& canvas, const ChartContext& context,
+               std::span<const std::string> names,
+               std::optional<PurchasingPowerRow> purchasing_power = std::nullopt);
+
 // Draws the legend of a full chart (thumbnails have none); name k gets series colour k.
 // Returns the rectangle of the framed box (without its shadow), empty when nothing is drawn.
 platform::Rect DrawLegend(platform::Canvas& canvas, const ChartContext& context,

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -31,6 +32,16 @@ bool NamedLikePlotFile(const std::filesystem::path& file) {
   for (std::size_t i = 0; i + 1 < sizeof kPlotPrefix; ++i) {
     if (std::tolower(static_cast<unsigned char>(name[i])) != kPlotPrefix[i]) return false;
   }
+  return true;
+}
+
+// Whether the file opens for writing; an existing one is left unchanged, a new one removed.
+bool OpensForWriting(const std::filesystem::path& file, bool exists) {
+  std::FILE* probe = std::fopen(file.c_str(), "ab");
+  if (probe == nullptr) return false;
+  std::fclose(probe);
+  std::error_code error;
+  if (!exists) std::filesystem::remove(file, error);
   return true;
 }
 
@@ -114,6 +125,11 @@ bool SaveGraphsTo(platform::Prompter& prompter, const std::filesystem::path& plo
                       platform::Icon::Question});
     if (answer != platform::Answer::Yes) return false;
   }
+  if (!OpensForWriting(graph_file, exists)) {
+    Tell(prompter, exists ? "Cannot open " + name + "!" : std::string("Cannot open file!"),
+         kFileError);
+    return false;
+  }
   const std::optional<std::vector<std::string>> plot = ReadLines(plot_file);
   if (!plot) {
     Tell(prompter, "Cannot open plotinf for reading!", kFileError);
@@ -125,8 +141,7 @@ bool SaveGraphsTo(platform::Prompter& prompter, const std::filesystem::path& plo
     return false;
   }
   if (!model::WriteFileAtomically(name, *text)) {
-    Tell(prompter, exists ? "Cannot open " + name + "!" : std::string("Cannot open file!"),
-         kFileError);
+    Tell(prompter, "Cannot open " + name + " for writing!", kFileError);
     return false;
   }
   return true;

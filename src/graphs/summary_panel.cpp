@@ -9,9 +9,12 @@
 namespace tarvel::graphs {
 namespace {
 
+constexpr int kRestOfTotal = -1;  // an item holding what the others leave of the total
+constexpr int kNoSwatch = -1;
+
 struct Item {
   const char* label;
-  int column;
+  int column;           // a period-result column, or kRestOfTotal
   int series_position;  // position in the full graph of its kind, for the colour
 };
 
@@ -26,9 +29,12 @@ const std::vector<Section>& Sections() {
       {"Net Worth",
        6,
        {{"Investment Accounts", 1, 1},
+        {"Tax-Free Accounts", 2, 2},
         {"Retirement Accounts", 3, 3},
         {"Assets", 4, 4},
-        {"Equity", 5, 5}}},
+        {"Equity", 5, 5},
+        // Debts and the value of property held through them, so the items add up.
+        {"Liabilities", kRestOfTotal, kNoSwatch}}},
       {"Incoming",
        7,
        {{"Deposits", 8, 1},
@@ -50,9 +56,11 @@ const std::vector<Section>& Sections() {
   return kSections;
 }
 
+double RoundHalfUp(double amount) { return std::floor(amount + 0.5); }
+
 // Rounded half up to whole dollars, grouped by the whole-number money variant.
 std::string WholeMoney(double amount, const model::Currency& currency) {
-  return model::FormatMoneyWhole(model::Format("%.0f", std::floor(amount + 0.5)), currency);
+  return model::FormatMoneyWhole(model::Format("%.0f", RoundHalfUp(amount)), currency);
 }
 
 std::string Percentage(double value, double total) {
@@ -84,8 +92,15 @@ std::vector<SummaryRow> SummaryRows(const ChartSource& source, int period, bool 
   for (const Section& section : Sections()) {
     rows.push_back({SummaryRow::Type::Heading, section.heading, "", 0, false});
     const double total = value_of(section.total_column);
+    // The rest is taken from the amounts as shown, so the shown items add up exactly.
+    double rest = percentages ? total : RoundHalfUp(total);
     for (const Item& item : section.items) {
+      if (item.column == kRestOfTotal) continue;
       const double value = value_of(item.column);
+      rest -= percentages ? value : RoundHalfUp(value);
+    }
+    for (const Item& item : section.items) {
+      const double value = item.column == kRestOfTotal ? rest : value_of(item.column);
       rows.push_back({SummaryRow::Type::Item, item.label,
                       percentages ? Percentage(value, total) : WholeMoney(value, currency),
                       item.series_position, !percentages && value < 0});
@@ -142,8 +157,10 @@ void DrawSummaryPanel(platform::Canvas& canvas, const ChartContext& context,
         break;
       }
       case SummaryRow::Type::Item:
-        canvas.DrawRectangle({left, y + 3, left + c + c / 2, y + l - 2}, outline,
-                             platform::Brush::Solid(context.palette.Series(row.series_position)));
+        if (row.series_position != kNoSwatch) {
+          canvas.DrawRectangle({left, y + 3, left + c + c / 2, y + l - 2}, outline,
+                               platform::Brush::Solid(context.palette.Series(row.series_position)));
+        }
         canvas.DrawText({left + 2 * c, y}, row.label, context.font, {});
         canvas.DrawText({right, y}, row.value, context.font, value_style);
         break;

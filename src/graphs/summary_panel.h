@@ -16,12 +16,13 @@ struct SummaryRow {
   Type type = Type::Item;
   std::string label;
   std::string value;        // empty for headings
-  int series_position = 0;  // the swatch's series colour (items)
+  int series_position = 0;  // the swatch's series colour (items); -1 for no swatch
   bool negative = false;    // drawn in the red-flag colour
 };
 
-// The rows for a period: the net worth line, then the three headings with their items.
-// With percentages each item shows "%6.2f%" of its total (0 when it is not positive).
+// The rows for a period: the net worth line, then the three headings with their items; the
+// net worth items (the account types and the liabilities) add up to the net worth. With
+// percentages each item shows "%6.2f%" of its total (0 when it is not positive).
 std::vector<SummaryRow> SummaryRows(const ChartSource& source, int period, bool percentages,
                                     const model::Currency& currency);
 

@@ -11,11 +11,16 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/graph_page.h"
 #include "app/main_window_fixture.h"
+#include "graphs/draw_chart.h"
+#include "graphs/graph_kinds.h"
 #include "support/fake_prompter.h"
+#include "support/recording_canvas.h"
 
 namespace tarvel::app {
 namespace {
@@ -37,6 +42,23 @@ class GraphFoldersTest : public MainWindowFixture {
     std::string line;
     for (int i = 0; i < 5; ++i) std::getline(in, line);
     return line;
+  }
+
+  // Shift-clicks a range from 30 % to 60 % of the page's width and applies it.
+  void Zoom(GraphPage* page) {
+    const int width = page->width();
+    const int height = page->height();
+    QTest::mouseClick(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(width * 3 / 10, height / 2));
+    QTest::mouseClick(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(width * 6 / 10, height / 3));
+    QTest::mouseClick(page, Qt::RightButton, Qt::ShiftModifier, QPoint(width / 2, height / 2));
+  }
+
+  // The smallest and largest value of a kind's series over the periods a page shows.
+  graphs::Extremes OwnValues(GraphKind kind, const graphs::ChartView& view) {
+    const graphs::ChartSource source =
+        graphs::MakeChartSource(session_->last_run(), session_->scenario());
+    const graphs::KindSeries series = graphs::SeriesOfKind(kind, source, {});
+    return graphs::FindExtremes(source.Data(), series.series, view.first_period, view.Periods());
   }
 
   int PdfPageCount(const std::string& path) const {
@@ -128,6 +150,95 @@ TEST_F(GraphFoldersTest, AZoomRunsAgainSoThePlotFileHoldsTheZoomedAges) {
   QTest::mouseClick(page, Qt::RightButton, Qt::ShiftModifier, QPoint(width / 2, height / 2));
   EXPECT_FALSE(window_->graph_folders().graph_range().set);
   EXPECT_EQ(PlotFileYears(), whole);
+}
+
+TEST_F(GraphFoldersTest, AStyleZoomAndLegendChosenOnOnePageCarryToTheOthers) {
+  Start();
+  window_->resize(1000, 680);
+  window_->show();
+  window_->SwitchFolder(4);
+  GraphPage* page = ShownPage();
+  ASSERT_NE(page, nullptr);
+  QTest::keyClick(page, Qt::Key_N);
+  QTest::mouseDClick(page, Qt::RightButton, Qt::NoModifier, QPoint(page->width() / 2, 300));
+  Zoom(page);
+  ASSERT_TRUE(page->state().view().zoomed);
+  for (int folder : {5, 6, 7, 8, 9, 0, 4}) {
+    window_->SwitchFolder(folder);
+    const graphs::GraphPageState state = ShownPage()->state();
+    EXPECT_TRUE(state.legend_hidden()) << folder;
+    EXPECT_EQ(state.style(), graphs::ChartStyle::Bar) << folder;
+    EXPECT_TRUE(state.view().zoomed) << folder;
+    EXPECT_EQ(state.view().first_period, page->state().view().first_period) << folder;
+  }
+}
+
+// Each printed page, on a canvas of its own: letter paper at 300 dots per inch.
+struct RecordingSink : graphs::PageSink {
+  std::vector<std::unique_ptr<test_support::RecordingCanvas>> pages;
+  platform::Canvas* BeginPage() override {
+    pages.push_back(std::make_unique<test_support::RecordingCanvas>(
+        platform::Size{2550, 3300}, platform::Resolution{300, 300}));
+    return pages.back().get();
+  }
+  void EndPage() override {}
+};
+
+// The largest value label of a page ("$170,000" gives 170000); 0 when there is none.
+double TopLabel(const test_support::RecordingCanvas& canvas) {
+  double top = 0;
+  for (std::string text : canvas.Texts()) {
+    if (!text.starts_with("$")) continue;
+    std::erase(text, '$');
+    std::erase(text, ',');
+    top = std::max(top, std::stod(text));
+  }
+  return top;
+}
+
+TEST_F(GraphFoldersTest, AfterAZoomEveryPageDrawsItsOwnValuesOnScreenAndInPrint) {
+  Start();
+  window_->resize(1000, 680);
+  window_->show();
+  window_->SwitchFolder(4);
+  Zoom(ShownPage());
+  ASSERT_TRUE(ShownPage()->state().view().zoomed);
+  const struct {
+    int folder;
+    GraphKind kind;
+    std::size_t printed_page;
+  } pages[] = {{5, GraphKind::InOut, 1}, {6, GraphKind::Incoming, 2}, {7, GraphKind::Outgoing, 3}};
+  RecordingSink sink;
+  ASSERT_TRUE(window_->graph_folders().PrintAllGraphsTo(sink, 4, graphs::ChartStyle::Line));
+  for (const auto& row : pages) {
+    window_->SwitchFolder(row.folder);
+    GraphPage* page = ShownPage();
+    page->grab();
+    const graphs::Extremes own = OwnValues(row.kind, page->state().view());
+    ASSERT_GT(own.maximum, 1000) << row.folder;  // the zoomed ages have values of this kind
+    // The scale holds the page's own values and is not stretched to another graph's.
+    const graphs::ValueScale& scale = page->painted().chart.scale;
+    EXPECT_LE(scale.minimum, own.minimum) << row.folder;
+    EXPECT_GE(scale.Top(), own.maximum) << row.folder;
+    EXPECT_LT(scale.range, 2 * (own.maximum - own.minimum)) << row.folder;
+    const double printed_top = TopLabel(*sink.pages[row.printed_page]);
+    EXPECT_GE(printed_top, own.maximum - 1) << row.folder;
+    EXPECT_LT(printed_top, 2 * own.maximum) << row.folder;
+  }
+}
+
+TEST_F(GraphFoldersTest, PrintedGraphsKeepThePageSetupMargins) {
+  Start();
+  session_->program().margins = {2000, 1500, 1000, 500};
+  RecordingSink sink;
+  ASSERT_TRUE(window_->graph_folders().PrintCurrentGraphTo(sink, 4));
+  ASSERT_EQ(sink.pages.size(), 1u);
+  // At 300 dots per inch the chart spans x 600 to 2250 from y 450: the title is centred on it.
+  bool title = false;
+  for (const std::string& line : sink.pages[0]->LinesStartingWith("text ")) {
+    if (line.ends_with("\"NET WORTH\"")) title = line.starts_with("text 1425,450 ");
+  }
+  EXPECT_TRUE(title) << sink.pages[0]->Dump();
 }
 
 TEST_F(GraphFoldersTest, SaveGraphsWritesTheChosenGraphFile) {

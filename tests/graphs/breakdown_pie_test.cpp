@@ -36,10 +36,10 @@ TEST(BreakdownSlices, OnlyPositiveComponentsGetSlicesWithRunningSums) {
   EXPECT_DOUBLE_EQ(pie.slices[1].end_sum, 400);
   EXPECT_DOUBLE_EQ(pie.StartAngle(pie.slices[1]), kFullTurn * 0.6);
   EXPECT_DOUBLE_EQ(pie.EndAngle(pie.slices[2]), kFullTurn);
-  // Colours follow the components (entry k + 2), so skipped ones leave gaps.
+  // Colours follow the slices (entry k + 2): skipped components leave no gaps.
   EXPECT_EQ(pie.slices[0].colour_entry, 2);
-  EXPECT_EQ(pie.slices[1].colour_entry, 5);
-  EXPECT_EQ(pie.slices[2].colour_entry, 6);
+  EXPECT_EQ(pie.slices[1].colour_entry, 3);
+  EXPECT_EQ(pie.slices[2].colour_entry, 4);
   EXPECT_FLOAT_EQ(pie.age, 61);
 }
 

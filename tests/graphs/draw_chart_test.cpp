@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,61 @@ TEST(DrawChart, DrawsTheLegendBehindOrInFrontOfTheSeries) {
     const std::size_t series = IndexOf(canvas.lines(), "polyline");
     ASSERT_LT(legend, canvas.lines().size()) << canvas.Dump();
     EXPECT_EQ(legend > series, in_front);
+  }
+}
+
+// Where the canvas wrote a left-aligned text, with the swatch 2 C left of it; none when the
+// text was not drawn.
+std::optional<platform::Rect> LegendRowOf(const RecordingCanvas& canvas, const std::string& name) {
+  for (const std::string& line : canvas.LinesStartingWith("text ")) {
+    if (!line.ends_with("\"" + name + "\"")) continue;
+    int x = 0;
+    int y = 0;
+    if (std::sscanf(line.c_str(), "text %d,%d", &x, &y) != 2) continue;
+    const int width = static_cast<int>(name.size()) * RecordingCanvas::kCharWidth;
+    return platform::Rect{x - 2 * RecordingCanvas::kCharWidth, y, x + width,
+                          y + RecordingCanvas::kLineHeight};
+  }
+  return std::nullopt;
+}
+
+bool Overlap(const platform::Rect& a, const platform::Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+TEST(DrawChart, TheLegendStaysClearOfThePlotArea) {
+  std::vector<PeriodRecord> periods = testing::AgedPeriods(30);
+  for (std::size_t i = 0; i < periods.size(); ++i) {
+    periods[i][6] = 250000.0f * static_cast<float>(i);
+    periods[i][1] = 90000.0f * static_cast<float>(i);
+  }
+  std::vector<float> power(periods.size(), 1000.0f);
+  ChartData data;
+  data.periods = periods;
+  data.purchasing_power = power;
+  for (ChartStyle style : {ChartStyle::Line, ChartStyle::Bar, ChartStyle::Bar3D}) {
+    for (bool printing : {false, true}) {
+      for (bool purchasing_power : {false, true}) {
+        SCOPED_TRACE(::testing::Message() << "style " << static_cast<int>(style) << " printing "
+                                          << printing << " power " << purchasing_power);
+        RecordingCanvas canvas;
+        ChartContext context = testing::ScreenContext({0, 0, 800, 600}, 30);
+        context.view.style = style;
+        context.view.printing = printing;
+        ChartRequest request = NetWorthRequest();
+        request.legend_in_front = true;
+        if (purchasing_power) request.purchasing_power = PurchasingPowerRow{60};
+        const ChartGeometry g = DrawChart(canvas, context, data, request);
+        const int depth = static_cast<int>(g.depth);
+        const platform::Rect plot{g.x0, g.y0 - g.height - depth, g.x0 + g.width + depth, g.y0};
+        for (const std::string& name : request.names) {
+          const std::optional<platform::Rect> row = LegendRowOf(canvas, name);
+          ASSERT_TRUE(row.has_value()) << name << canvas.Dump();
+          EXPECT_FALSE(Overlap(*row, plot)) << name;
+        }
+        EXPECT_GT(g.width, 400);  // the plot keeps most of the chart
+      }
+    }
   }
 }
 

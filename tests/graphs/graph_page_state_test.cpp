@@ -32,6 +32,20 @@ TEST_F(GraphPageZoom, AppliesAMarkedRangeInEitherOrder) {
   EXPECT_FLOAT_EQ(range.last, 75);
 }
 
+TEST_F(GraphPageZoom, TheEndMarkSetsTheTopOfTheGraphItWasMarkedOn) {
+  state.MarkZoom(65, 9000, GraphKind::Incoming);
+  state.MarkZoom(75, 5000, GraphKind::Incoming);
+  EXPECT_FLOAT_EQ(state.selection().maximum, 5000);
+  EXPECT_FALSE(state.ZoomMaximumFor(GraphKind::Incoming).has_value());  // not applied yet
+  state.ApplyZoom(run.source);
+  EXPECT_FLOAT_EQ(state.zoom_maximum(), 5000);
+  EXPECT_EQ(state.ZoomMaximumFor(GraphKind::Incoming), 5000.0f);
+  // The other graphs show the zoomed ages on their own values.
+  for (GraphKind other : {GraphKind::NetWorth, GraphKind::InOut, GraphKind::Outgoing}) {
+    EXPECT_FALSE(state.ZoomMaximumFor(other).has_value()) << static_cast<int>(other);
+  }
+}
+
 TEST_F(GraphPageZoom, DropsARangeShorterThanTwoYears) {
   state.MarkZoom(60, 100);
   state.MarkZoom(61, 100);

@@ -109,11 +109,30 @@ TEST_F(SaveGraphsChecks, AsksBeforeOverwritingAndNoKeepsTheFile) {
   EXPECT_NE(ReadText(graph), "keep");
 }
 
-TEST_F(SaveGraphsChecks, AFileThatCannotBeCreatedIsReported) {
+TEST_F(SaveGraphsChecks, AGraphFileThatCannotBeWrittenIsReported) {
   WriteText(plot, PlotFile(2));
-  EXPECT_FALSE(SaveGraphsTo(prompter, plot, folder.File("no-such-folder/mine.tvp")));
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "Cannot open file!");
+  const std::string taken_by_folder = folder.File("folder.tvp");
+  std::filesystem::create_directory(taken_by_folder);
+  // Opens, but leaves no room in its name for the file written before it takes its place.
+  const std::string longest_name = folder.File(std::string(251, 'g') + ".tvp");
+  const struct {
+    std::string file;
+    std::string message;
+  } cases[] = {
+      {folder.File("no-such-folder/mine.tvp"), "Cannot open file!"},
+      {taken_by_folder, "Cannot open " + taken_by_folder + "!"},
+      {longest_name, "Cannot open " + longest_name + " for writing!"},
+  };
+  for (const auto& one : cases) {
+    prompter.messages.clear();
+    prompter.answers = {platform::Answer::Yes};
+    EXPECT_FALSE(SaveGraphsTo(prompter, plot, one.file));
+    ASSERT_FALSE(prompter.messages.empty()) << one.file;
+    EXPECT_EQ(prompter.messages.back().text, one.message);
+    EXPECT_EQ(prompter.messages.back().caption, "FILE ERROR");
+  }
+  EXPECT_FALSE(std::filesystem::exists(longest_name));
+  EXPECT_TRUE(std::filesystem::is_directory(taken_by_folder));
 }
 
 TEST_F(SaveGraphsChecks, TheDialogAsksForAPlotFileAndCancelSavesNothing) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <string>
 
 #include "graphs/graph_printing.h"
 #include "graphs/graph_program.h"
@@ -92,6 +94,41 @@ TEST(SummaryPage, APieInAThumbnailTurnsThePanelIntoPercentages) {
   EXPECT_TRUE(HasText(canvas, " 75.00%"));        // deposits of incoming
   EXPECT_TRUE(HasText(canvas, "100.00%"));        // total outgoing of itself
   EXPECT_TRUE(HasText(canvas, "  0.00%"));        // negative equity
+}
+
+// "$-1,234" as -1234.
+long WholeDollars(std::string text) {
+  std::erase(text, '$');
+  std::erase(text, ',');
+  return std::stol(text);
+}
+
+TEST(SummaryPanel, TheNetWorthItemsAddUpToTheNetWorth) {
+  // Investment, tax-free, retirement, assets, equity and the net worth after debts.
+  const std::vector<std::array<float, 6>> cases = {
+      {125000, 65000, 310000, 0, 0, 493500},  // 6,500 owed
+      {140798.95f, 84530.5f, 364335.5f, 1200.5f, 109773.8f, 696667.1f},
+      {1000, 0, 0, 0, -499.5f, 500.5f},
+      {0, 2500.4f, 0, 0, 0, 2500.4f}};
+  OwnedSource run(static_cast<int>(cases.size()));
+  for (std::size_t period = 0; period < cases.size(); ++period) {
+    for (int column = 1; column <= 6; ++column) {
+      run.periods[period][column] = cases[period][static_cast<std::size_t>(column - 1)];
+    }
+  }
+  run.Refresh();
+  for (std::size_t period = 0; period < cases.size(); ++period) {
+    const std::vector<SummaryRow> rows =
+        SummaryRows(run.source, static_cast<int>(period), false, {});
+    long items = 0;
+    std::vector<std::string> labels;
+    for (std::size_t i = 2; rows[i].type == SummaryRow::Type::Item; ++i) {
+      items += WholeDollars(rows[i].value);
+      labels.push_back(rows[i].label);
+    }
+    EXPECT_EQ(items, WholeDollars(rows[0].value)) << period;
+    EXPECT_EQ(labels[1], "Tax-Free Accounts");
+  }
 }
 
 TEST(SummaryPanel, PurchasingPowerReplacesTheNetWorthLine) {
