@@ -2,6 +2,9 @@
 // receiving every action and closing with its result.
 #include "app/qt_dialog_renderer.h"
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -13,7 +16,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <gtest/gtest.h>
+#include "app/qt_prompter.h"
 
 namespace tarvel::app {
 namespace {
@@ -100,14 +103,45 @@ TEST(TemplateDialog, PassesActionsToThePresenterByControlId) {
   EXPECT_EQ(presenter.commands, (std::vector<int>{250, 201}));
 }
 
+TEST(TemplateDialog, IsFixedInSizeWithoutMinimiseOrMaximiseAndFitsItsTitle) {
+  RecordingPresenter presenter;
+  ui::DialogTemplate dialog_template{
+      "narrow", "Life Expectancy Values From The Tables Of Required Minimum Distributions", {}};
+  dialog_template.controls = {MakeControl(ui::kIdOk, ControlKind::DefaultButton, "OK")};
+  TemplateDialog dialog(dialog_template, presenter);
+  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+  EXPECT_GT(dialog.width(), dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()));
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST(QtPrompter, AMessageBoxTakesTheKeyboardFocus) {
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  QtPrompter prompter;
+  bool focused = false;
+  QTimer::singleShot(50, [&focused] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    focused = QApplication::activeWindow() == box && box->isAncestorOf(QApplication::focusWidget());
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  platform::Message message;
+  message.text = "Cannot open plan.ret";
+  message.caption = "FILE ERROR";
+  prompter.Ask(message);
+  EXPECT_TRUE(focused);
+}
+
 TEST(QtDialogRenderer, ReturnsTheResultThePresenterClosesWith) {
   RecordingPresenter presenter;
   QtDialogRenderer renderer;
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<TemplateDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
-    QTest::mouseClick(qobject_cast<QPushButton*>(dialog->ControlWidget(ui::kIdOk)),
-                      Qt::LeftButton);
+    QTest::mouseClick(qobject_cast<QPushButton*>(dialog->ControlWidget(ui::kIdOk)), Qt::LeftButton);
   });
   EXPECT_EQ(renderer.RunModal(SampleTemplate(), presenter), 104);
 }
