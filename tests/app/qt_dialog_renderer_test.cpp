@@ -16,8 +16,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/qt_prompter.h"
-
 namespace tarvel::app {
 namespace {
 
@@ -114,25 +112,6 @@ TEST(TemplateDialog, IsFixedInSizeWithoutMinimiseOrMaximiseAndFitsItsTitle) {
   EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
-}
-
-TEST(QtPrompter, AMessageBoxTakesTheKeyboardFocus) {
-  QWidget other;
-  other.show();
-  other.activateWindow();
-  QtPrompter prompter;
-  bool focused = false;
-  QTimer::singleShot(50, [&focused] {
-    QWidget* box = QApplication::activeModalWidget();
-    ASSERT_NE(box, nullptr);
-    focused = QApplication::activeWindow() == box && box->isAncestorOf(QApplication::focusWidget());
-    QTest::keyClick(box, Qt::Key_Return);
-  });
-  platform::Message message;
-  message.text = "Cannot open plan.ret";
-  message.caption = "FILE ERROR";
-  prompter.Ask(message);
-  EXPECT_TRUE(focused);
 }
 
 TEST(QtDialogRenderer, ReturnsTheResultThePresenterClosesWith) {
