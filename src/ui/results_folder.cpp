@@ -199,8 +199,7 @@ int ResultsFolder::LastAge() const { return static_cast<int>(host_.EndAge()); }
 ResultsRow ResultsFolder::Row(int row) const {
   const std::string& text = results_.lines[row];
   ResultsRow shown;
-  shown.background =
-      row % 2 == 0 ? kWhite : BandingColour(host_.Colour(kBandColourIndex), keywords_);
+  shown.background = row % 2 == 0 ? kWhite : BandColour();
   shown.text_colour = results::UsesRedFlagColour(text, currency_symbol_)
                           ? host_.Colour(kRedFlagColourIndex)
                           : kBlack;
@@ -350,6 +349,13 @@ void ResultsFolder::ToggleShowAccounts() {
 void ResultsFolder::SetScrollMode(ScrollMode mode) {
   scroll_mode_ = mode;
   Reposition();
+}
+
+// The banding colour of the odd rows. A band colour of 0 is the stored default that start-up
+// replaces by the scroll-bar colour; a scenario that kept it never chose a band colour.
+std::uint32_t ResultsFolder::BandColour() const {
+  const std::uint32_t stored = host_.Colour(kBandColourIndex);
+  return BandingColour(stored == 0 ? model::kScrollBarColour : stored, keywords_);
 }
 
 void ResultsFolder::Close() {

@@ -96,6 +96,7 @@ class ResultsFolder {
   void ToggleDetailed();
   void ToggleShowAccounts();
   void SetScrollMode(ScrollMode mode);
+  std::uint32_t BandColour() const;
   void Close();
   void StartGraphWindow();
   void EditAccounts();

@@ -474,9 +474,11 @@ TEST_F(ResultsRowTest, TheBandIsTheBandingColourOfTheStartKeywords) {
     std::uint32_t band;
   } cases[] = {
       {"", 0x404060, 0x757595u},  // red 96 leaves the least headroom, 160: each channel + 53
-      {"DARKYELLOW", 0x404060, 0x404060u}, {"LIGHTER DARKYELLOW", 0x404060, 0x757595u},
-      {"LIGHTER", 0x000000, 0x555555u},  // headroom 256: + 85
-      {"DARKYELLOW", 0x000000, 0x000000u},
+      {"DARKYELLOW", 0x404060, 0x404060u},
+      {"LIGHTER DARKYELLOW", 0x404060, 0x757595u},
+      // 0 is the stored default, never a chosen colour: the scroll-bar colour stands in.
+      {"LIGHTER", 0x000000, 0xDADADAu},
+      {"DARKYELLOW", 0x000000, 0xC8C8C8u},
   };
   Show({{50, "a", -1}, {50, "b", -1}});
   for (const auto& c : cases) {
