@@ -1,11 +1,13 @@
 // Locating the working directory and the shipped data files.
 #include "app/data_paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-
 #include <cstdlib>
 #include <filesystem>
+
+#include "engine/life_tables.h"
 
 namespace tarvel::app {
 namespace {
@@ -40,17 +42,18 @@ bool PrepareWorkingDirectory(const std::string& folder, std::string& problem) {
   return true;
 }
 
-QStringList DataFolders() {
-  return {QDir::currentPath(), QStringLiteral(TARVEL_INSTALL_DATA_DIR),
-          QStringLiteral(TARVEL_SOURCE_DATA_DIR)};
+std::vector<std::filesystem::path> DataFolders(const std::filesystem::path& working_directory) {
+  // Before the application object exists there is no program path to start from.
+  const QString program =
+      QCoreApplication::instance() != nullptr ? QCoreApplication::applicationFilePath() : QString();
+  return engine::DataFolders(working_directory, program.toStdString(), TARVEL_SOURCE_DATA_DIR);
 }
 
 QString FindDataFile(const QString& relative_path) {
-  for (const QString& folder : DataFolders()) {
-    const QFileInfo file(QDir(folder).filePath(relative_path));
-    if (file.isFile()) return file.absoluteFilePath();
-  }
-  return {};
+  const std::filesystem::path found = engine::FindDataFile(
+      DataFolders(QDir::currentPath().toStdString()), relative_path.toStdString());
+  if (found.empty()) return {};
+  return QFileInfo(QString::fromStdString(found.string())).absoluteFilePath();
 }
 
 }  // namespace tarvel::app

@@ -11,9 +11,16 @@
 #include <QVBoxLayout>
 
 #include "app/data_paths.h"
+#include "app/window_placement.h"
 
 namespace tarvel::app {
 namespace {
+
+// Where the help window opens, inside the screen's available area.
+constexpr int kHelpLeft = 40;
+constexpr int kHelpTop = 40;
+constexpr int kHelpWidth = 640;
+constexpr int kHelpHeight = 560;
 
 QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback, QWidget* widget) {
   return QIcon::fromTheme(name, widget->style()->standardIcon(fallback));
@@ -30,14 +37,14 @@ QString HelpPageName(int context) {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(tr("Tarvel Financial Planner Help"));
   setObjectName("help_window");
-  resize(640, 560);
+  PlaceInsideScreen(*this, QRect(kHelpLeft, kHelpTop, kHelpWidth, kHelpHeight));
   browser_ = new QTextBrowser(this);
   browser_->setOpenExternalLinks(true);
   auto* tools = new QToolBar(this);
   tools->setIconSize(QSize(16, 16));
   tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  QAction* back = tools->addAction(ThemeIcon("go-previous", QStyle::SP_ArrowBack, this),
-                                   tr("Back"), browser_, &QTextBrowser::backward);
+  QAction* back = tools->addAction(ThemeIcon("go-previous", QStyle::SP_ArrowBack, this), tr("Back"),
+                                   browser_, &QTextBrowser::backward);
   QAction* forward = tools->addAction(ThemeIcon("go-next", QStyle::SP_ArrowForward, this),
                                       tr("Forward"), browser_, &QTextBrowser::forward);
   tools->addAction(ThemeIcon("go-home", QStyle::SP_DirHomeIcon, this), tr("Contents"), this,
@@ -59,8 +66,9 @@ void HelpWindow::ShowPage(int context) {
   QString path = FindDataFile("help/" + HelpPageName(context));
   if (path.isEmpty()) path = FindDataFile("help/" + HelpPageName(platform::kHelpContents));
   if (path.isEmpty()) {
-    browser_->setHtml(tr("<h2>Help</h2><p>The help pages are not installed. They belong in "
-                         "the folder <tt>help</tt> of the planner's data folder.</p>"));
+    browser_->setHtml(
+        tr("<h2>Help</h2><p>The help pages are not installed. They belong in "
+           "the folder <tt>help</tt> of the planner's data folder.</p>"));
     return;
   }
   browser_->setSearchPaths({QFileInfo(path).absolutePath()});

@@ -20,6 +20,7 @@
 #include "app/menu_builder.h"
 #include "app/results_folder_page.h"
 #include "app/text_1252.h"
+#include "app/window_placement.h"
 #include "engine/random_rates.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
@@ -34,13 +35,24 @@ constexpr char kProgramTitle[] = "Tarvel Financial Planner";
 constexpr int kStartPageMilliseconds = 2000;
 constexpr int kMinimumWidth = 600;
 constexpr int kMinimumHeight = 300;
-// A first start opens wide enough for the whole toolbar.
+// A saved width below the minimum opens this wide.
+constexpr int kNarrowSavedWidth = 640;
+// With no saved window at all (a first start) the window opens wide enough for the toolbar.
 constexpr int kFirstStartWidth = 1000;
 constexpr int kFirstStartHeight = 680;
 constexpr int kStatusMilliseconds = 5000;
 // PLACEHOLDER: the project has no mailbox and no issue page yet. "Contact Tarvel Software by
 // Email" opens this address until a real one exists; change it here and nowhere else.
 constexpr char kContactAddress[] = "mailto:tarvel-planner@example.org";
+
+// The saved window: a width below the minimum opens 640 wide and the saved height is kept.
+QRect SavedWindowRect(const model::WindowGeometry& saved) {
+  if (saved.width == 0 && saved.height == 0) {
+    return QRect(saved.left, saved.top, kFirstStartWidth, kFirstStartHeight);
+  }
+  const int width = saved.width < kMinimumWidth ? kNarrowSavedWidth : saved.width;
+  return QRect(saved.left, saved.top, width, std::max(saved.height, kMinimumHeight));
+}
 
 }  // namespace
 
@@ -54,17 +66,18 @@ ui::LinkAddresses PlannerAddresses() {
 MainWindow::MainWindow(PlannerSession& session, Options options)
     : session_(session),
       options_(options),
-      context_{session.program(), session.scenario(), session.state(), *this, session.editors(),
-               session.prompter()},
+      context_{session.program(), session.scenario(), session.state(), *this,
+               session.editors(), session.prompter()},
       dispatcher_(context_),
       file_commands_(context_, session.dialogs(), session.help()),
       help_commands_(*this, session.help()),
       link_commands_(context_, session.launcher(), PlannerAddresses()),
       keyword_commands_(context_),
-      results_folder_(*this, session.prompter()) {
+      results_folder_(*this, session.prompter(), session.launcher(), session.state().keywords) {
   setObjectName("main_window");
   setWindowTitle(kProgramTitle);
-  setWindowIcon(QIcon::fromTheme("office-calendar", style()->standardIcon(QStyle::SP_ComputerIcon)));
+  setWindowIcon(
+      QIcon::fromTheme("office-calendar", style()->standardIcon(QStyle::SP_ComputerIcon)));
   session_.SetParentWindow(this);
   dispatcher_.AddHandler(file_commands_);
   dispatcher_.AddHandler(help_commands_);
@@ -79,7 +92,6 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
   dispatcher_.AddHandler(*graph_commands_);
   connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
   statusBar()->showMessage(tr("Ready"), kStatusMilliseconds);
-  setMinimumSize(kMinimumWidth, kMinimumHeight);
 }
 
 MainWindow::~MainWindow() { results_folder_.Attach(nullptr); }
@@ -100,20 +112,19 @@ void MainWindow::BuildFolderPages() {
 }
 
 void MainWindow::PlaceWindow() {
-  const model::WindowGeometry& saved = session_.program().window;
-  const int width = saved.width >= kMinimumWidth ? saved.width : kFirstStartWidth;
-  const int height = saved.height >= kMinimumHeight ? saved.height : kFirstStartHeight;
-  resize(width, height);
-  move(saved.left, saved.top);
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  PlaceInsideScreen(*this, SavedWindowRect(session_.program().window));
 }
 
 void MainWindow::StartUp() {
   PlaceWindow();
   ui::ShellState& state = session_.state();
   if (session_.ReadStartupFile()) {
+    // Only a first start greys the scenario commands: a last scenario that cannot be read
+    // leaves an empty scenario to work on.
+    state.scenario_loaded = true;
     RebuildRecentMenu();
     if (session_.ReadLastScenario()) {
-      state.scenario_loaded = true;
       SetTitle(model::WindowTitle(session_.program().open_name));
       RunScenario();
     }
@@ -221,8 +232,7 @@ void MainWindow::EnablePrintCurrentGraph() {
   menus_->Action(404)->setEnabled(enabled);
 }
 
-const engine::Run& MainWindow::RunWithGraphRange(engine::RunOptions options,
-                                                 bool show_messages) {
+const engine::Run& MainWindow::RunWithGraphRange(engine::RunOptions options, bool show_messages) {
   options.graph_range = graph_folders_->graph_range();
   const engine::Run& run = session_.Run(options, show_messages);
   if (options.mode == engine::OutputMode::ResultsList) {
@@ -297,14 +307,11 @@ void MainWindow::ShowAbout() {
          "<p>A retirement planner: describe your accounts, budgets and financial events, "
          "and see your plan simulated year by year over the rest of your life.</p>"
          "<p>Working directory: <tt>%2</tt></p>")
-          .arg(TARVEL_VERSION,
-               QDir::toNativeSeparators(
-                   QString::fromStdString(session_.program().working_directory))));
+          .arg(TARVEL_VERSION, QDir::toNativeSeparators(
+                                   QString::fromStdString(session_.program().working_directory))));
 }
 
-void MainWindow::RequestClose() {
-  QTimer::singleShot(0, this, &QWidget::close);
-}
+void MainWindow::RequestClose() { QTimer::singleShot(0, this, &QWidget::close); }
 
 // --- ui::ResultsFolderHost ---
 
@@ -345,6 +352,13 @@ void MainWindow::PrintResults() { DispatchCommand(401); }
 void MainWindow::ShowHelp(int context) { session_.help().ShowTopic(context); }
 
 void MainWindow::MarkAge(int age) { graph_folders_->SetMarkedAge(age); }
+
+void MainWindow::CloseResultsFolder() {
+  session_.state().results_folder_open = false;
+  if (session_.state().current_folder == ui::kResultsFolder) SwitchFolder(ui::kSummaryFolder);
+}
+
+void MainWindow::EditAccounts() { ShowStatus(ui::kNotAvailableStatus); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   const QRect frame = frameGeometry();

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <memory>
 
 #include "app/planner_session.h"
@@ -80,6 +79,8 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   void PrintResults() override;
   void ShowHelp(int context) override;
   void MarkAge(int age) override;
+  void CloseResultsFolder() override;
+  void EditAccounts() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,8 +1,10 @@
 // Start-up and exit of the planner around its data files, and the runs of the scenario.
 #include "app/planner_session.h"
 
+#include <chrono>
 #include <filesystem>
 
+#include "app/data_paths.h"
 #include "engine/run_scenario.h"
 #include "model/preferences_file.h"
 #include "model/scenario_file.h"
@@ -12,13 +14,14 @@
 
 namespace tarvel::app {
 
-PlannerSession::PlannerSession(const std::string& working_directory,
-                               const ui::Keywords& keywords)
+PlannerSession::PlannerSession(const std::string& working_directory, const ui::Keywords& keywords)
     : scenario_(std::make_unique<model::Scenario>()), run_(std::make_unique<engine::Run>()) {
   program_.working_directory = working_directory;
   program_.currency = keywords.currency;
   state_.keywords = keywords;
   run_->clock = &clock_;
+  random_source_.Seed(
+      static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
 void PlannerSession::SetParentWindow(QWidget* window) {
@@ -49,9 +52,16 @@ const engine::Run& PlannerSession::Run(const engine::RunOptions& options, bool s
   run->options.workdir = program_.working_directory;
   run->options.currency = program_.currency;
   run->options.add_summary = options.add_summary && state_.keywords.summary_lines;
-  run->options.scenario_file_name =
-      std::filesystem::path(program_.open_name).filename().string();
+  run->options.scenario_file_name = std::filesystem::path(program_.open_name).filename().string();
+  run->options.data_folders = DataFolders(program_.working_directory);
+  // The generator goes on where the last run left it, so no two random runs repeat.
+  run->random_source = random_source_;
+  run->range_normal = range_normal_;
+  run->deviation_normal = deviation_normal_;
   engine::RunScenario(*scenario_, *run);
+  random_source_ = run->random_source;
+  range_normal_ = run->range_normal;
+  deviation_normal_ = run->deviation_normal;
   if (show_messages) ShowRunMessages(*run);
   // Only a run to the results list replaces what the folders show.
   if (options.mode == engine::OutputMode::ResultsList) {

@@ -11,6 +11,7 @@
 #include "app/qt_launcher.h"
 #include "app/qt_prompter.h"
 #include "app/system_clock.h"
+#include "engine/random_source.h"
 #include "engine/run.h"
 #include "model/program.h"
 #include "model/records.h"
@@ -46,7 +47,9 @@ class PlannerSession {
   bool ReadLastScenario();
 
   // One run with these options (a mode-0 run keeps its results list); suppressed runs keep
-  // the last run. Problems the run reports are shown when show_messages is set.
+  // the last run. Problems the run reports are shown when show_messages is set. Random rates
+  // come from the session's one random source, seeded from the clock when the session
+  // starts and carried on from run to run.
   const engine::Run& Run(const engine::RunOptions& options, bool show_messages = true);
   const engine::Run& last_run() const { return *run_; }
 
@@ -69,6 +72,9 @@ class PlannerSession {
   QtHelp help_;
   QtLauncher launcher_;
   SystemClock clock_;
+  engine::RandomSource random_source_;
+  engine::NormalCache range_normal_;
+  engine::NormalCache deviation_normal_;
 };
 
 }  // namespace tarvel::app

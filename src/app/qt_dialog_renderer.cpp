@@ -14,8 +14,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/text_1252.h"
 
@@ -41,10 +43,27 @@ TemplateDialog::TemplateDialog(const ui::DialogTemplate& dialog, ui::DialogPrese
   for (const ui::Control& control : dialog.controls) {
     if (control.kind != ControlKind::Label) continue;
     auto* label = static_cast<QLabel*>(widgets_[control.id]);
-    if (QLayoutItem* item = grid->itemAtPosition(control.row, control.column + control.column_span)) {
+    if (QLayoutItem* item =
+            grid->itemAtPosition(control.row, control.column + control.column_span)) {
       if (item->widget()) label->setBuddy(item->widget());
     }
   }
+  FixSize();
+}
+
+// A dialog keeps its laid-out size, at least wide enough for its whole title, and has no
+// minimise or maximise button.
+void TemplateDialog::FixSize() {
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setSizeGripEnabled(false);
+  // The title bar holds an icon and the close button besides the title.
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  const int title_width = fontMetrics().horizontalAdvance(windowTitle()) + 3 * title_bar;
+  const QSize hint = sizeHint();
+  setFixedSize(std::max(hint.width(), title_width), hint.height());
 }
 
 void TemplateDialog::AddControl(const ui::Control& control, QGridLayout* grid,
@@ -143,6 +162,7 @@ int TemplateDialog::Run() {
   presenter_.Initialise(*this);
   initialising_ = false;
   if (closed_) return result();
+  FixSize();  // the presenter's texts and items may have widened the controls
   return exec();
 }
 

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <map>
 
 #include "platform/dialog_view.h"
@@ -49,6 +48,7 @@ class TemplateDialog : public QDialog, public platform::DialogView {
   QWidget* MakeWidget(const ui::Control& control);
   void Connect(const ui::Control& control, QWidget* widget);
   void Notify(int control);
+  void FixSize();
 
   ui::DialogPresenter& presenter_;
   std::map<int, QWidget*> widgets_;

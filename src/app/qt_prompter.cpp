@@ -1,9 +1,12 @@
 // Native message boxes and file dialogs.
 #include "app/qt_prompter.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include "app/text_1252.h"
 
@@ -50,8 +53,7 @@ platform::Answer AnswerOf(int button, platform::Buttons buttons) {
       return platform::Answer::Ok;
     default:
       // Closing a Yes/No box without choosing counts as No; any other box as Cancel.
-      return buttons == platform::Buttons::YesNo ? platform::Answer::No
-                                                 : platform::Answer::Cancel;
+      return buttons == platform::Buttons::YesNo ? platform::Answer::No : platform::Answer::Cancel;
   }
 }
 
@@ -85,6 +87,12 @@ platform::Answer QtPrompter::Ask(const platform::Message& message) {
   QMessageBox box(IconOf(message.icon), FromWindows1252(message.caption),
                   FromWindows1252(message.text), ButtonsOf(message.buttons), parent_);
   box.setWindowModality(message.system_modal ? Qt::ApplicationModal : Qt::WindowModal);
+  // The box takes the keyboard focus, even when the planner's window is not the active one.
+  QTimer::singleShot(0, &box, [&box] {
+    box.raise();
+    box.activateWindow();
+    if (QAbstractButton* button = box.defaultButton()) button->setFocus();
+  });
   return AnswerOf(box.exec(), message.buttons);
 }
 

@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/results_list_model.h"
 #include "app/results_list_view.h"
@@ -41,7 +43,7 @@ ResultsFolderPage::ResultsFolderPage(ui::ResultsFolder& folder, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(RunRow());
   layout->addLayout(NavigationRow());
-  layout->addWidget(list_, 1);
+  layout->addLayout(ListRow(), 1);
   layout->addLayout(ButtonRow());
   folder_.Attach(this);
 }
@@ -101,6 +103,22 @@ QLayout* ResultsFolderPage::NavigationRow() {
   return row;
 }
 
+QLayout* ResultsFolderPage::ListRow() {
+  auto* row = new QHBoxLayout;
+  row->setSpacing(2);
+  row->addWidget(list_, 1);
+  age_scroll_bar_ = new QScrollBar(Qt::Vertical, this);
+  age_scroll_bar_->setObjectName(QStringLiteral("age_scroll_bar"));
+  age_scroll_bar_->setAccessibleName(QStringLiteral("Age"));
+  age_scroll_bar_->setToolTip(QStringLiteral("Go to an age"));
+  age_scroll_bar_->setPageStep(5);
+  // Only the user's moves choose an age; setting the range moves nothing in the list.
+  connect(age_scroll_bar_, &QScrollBar::actionTriggered, this,
+          [this] { folder_.ScrollToAge(age_scroll_bar_->sliderPosition()); });
+  row->addWidget(age_scroll_bar_);
+  return row;
+}
+
 QLayout* ResultsFolderPage::ButtonRow() {
   auto* row = new QHBoxLayout;
   row->addWidget(AddButton("Help", ui::ResultsCommand::Help));
@@ -113,6 +131,8 @@ QLayout* ResultsFolderPage::ButtonRow() {
 void ResultsFolderPage::ReloadRows() {
   pending_scroll_.reset();
   model_->Reload();
+  const QSignalBlocker blocker(age_scroll_bar_);
+  age_scroll_bar_->setRange(folder_.FirstAge(), std::max(folder_.FirstAge(), folder_.LastAge()));
 }
 
 void ResultsFolderPage::ScrollToRow(int row, ui::RowPlacement placement) {

@@ -12,6 +12,7 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
+class QScrollBar;
 
 namespace tarvel::app {
 
@@ -26,6 +27,8 @@ class ResultsFolderPage : public QWidget, public ui::ResultsFolderView {
 
   ResultsListView& list() { return *list_; }
   ResultsListModel& model() { return *model_; }
+  // The page's own scroll bar beside the list: it moves through the ages of the plan.
+  QScrollBar& age_scroll_bar() { return *age_scroll_bar_; }
 
   // ui::ResultsFolderView
   void ReloadRows() override;
@@ -44,6 +47,7 @@ class ResultsFolderPage : public QWidget, public ui::ResultsFolderView {
   QLayout* RunRow();
   QLayout* NavigationRow();
   QLayout* ButtonRow();
+  QLayout* ListRow();
 
   ui::ResultsFolder& folder_;
   ResultsListModel* model_;
@@ -51,6 +55,7 @@ class ResultsFolderPage : public QWidget, public ui::ResultsFolderView {
   QCheckBox* detailed_ = nullptr;
   QCheckBox* show_accounts_ = nullptr;
   QLineEdit* go_to_ = nullptr;
+  QScrollBar* age_scroll_bar_ = nullptr;
   // The last placement asked for while the page was hidden.
   std::optional<std::pair<int, ui::RowPlacement>> pending_scroll_;
 };

@@ -2,6 +2,7 @@
 #include "ui/file_commands.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "model/accounts_file.h"
 #include "model/scenario_ops.h"
@@ -40,7 +41,14 @@ platform::FileDialog ScenarioFileDialog(const model::Program& program, const cha
 
 bool FileCommands::Handles(int id) const {
   switch (id) {
-    case 1: case 2: case 3: case 4: case 5: case 8: case 9: case kNewAccountsByHand:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 8:
+    case 9:
+    case kNewAccountsByHand:
       return true;
     default:
       return RecentIndexOf(id) >= 0;
@@ -122,8 +130,18 @@ CommandOutcome FileCommands::OpenRecent(int index) {
 }
 
 CommandOutcome FileCommands::OpenNamed(std::string name) {
+  // The file is read beside the open scenario: one that cannot be read (its message says why)
+  // leaves the open scenario, its file names and its unsaved changes as they were.
+  model::Program read_program = context_.program;
+  auto read_scenario = std::make_unique<model::Scenario>();
   const auto outcome =
-      model::OpenNamedScenario(context_.program, context_.scenario, context_.prompter, name);
+      model::OpenNamedScenario(read_program, *read_scenario, context_.prompter, name);
+  if (!outcome.completed) {
+    context_.view.ShowStatus(name + " was not opened; the open scenario is unchanged.");
+    return {};
+  }
+  context_.program = std::move(read_program);
+  context_.scenario = *read_scenario;
   CommandOutcome result;
   result.replaced_scenario = Apply(outcome);
   // Reading put the previous file first; the file just opened goes above it.
@@ -135,8 +153,7 @@ CommandOutcome FileCommands::OpenNamed(std::string name) {
 }
 
 CommandOutcome FileCommands::SaveAs() {
-  const auto outcome = model::SaveAsCommand(context_.program, context_.scenario,
-                                            context_.prompter);
+  const auto outcome = model::SaveAsCommand(context_.program, context_.scenario, context_.prompter);
   Apply(outcome);
   if (outcome.completed) {
     model::AddRecentFile(context_.program, context_.program.open_name);

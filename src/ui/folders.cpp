@@ -89,8 +89,11 @@ FolderSwitch DecideFolderSwitch(const FolderSwitchState& state, int folder) {
     return decision;
   }
   decision.print_graph_enabled = IsGraphFolder(folder);
+  // A graph folder draws the latest run; the results folder is built afresh from a new run
+  // when the inputs changed since its last one.
   decision.recompute_and_run =
-      IsGraphFolder(folder) && (state.results_stale || !state.results_folder_built);
+      (IsGraphFolder(folder) && (state.results_stale || !state.results_folder_built)) ||
+      (folder == kResultsFolder && state.results_stale);
   decision.leave_results_folder =
       state.current_folder == kResultsFolder && folder != kResultsFolder;
   decision.close_event_chooser =

@@ -49,11 +49,12 @@ struct FolderSwitchState {
 };
 
 struct FolderSwitch {
-  bool refused = false;                // the tab strip goes back to the current folder
-  bool recompute_and_run = false;      // graph folders: fresh totals and a run first
-  bool leave_results_folder = false;   // clears the results folder's open flag
+  bool refused = false;               // the tab strip goes back to the current folder
+  bool recompute_and_run = false;     // fresh totals and a run first (graph folders, and
+                                      // the results folder when results are stale)
+  bool leave_results_folder = false;  // clears the results folder's open flag
   bool close_event_chooser = false;
-  bool print_graph_enabled = false;    // 403, 404 and the toolbar button
+  bool print_graph_enabled = false;  // 403, 404 and the toolbar button
 };
 
 FolderSwitch DecideFolderSwitch(const FolderSwitchState& state, int folder);

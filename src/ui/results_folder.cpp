@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include "graphs/graph_program.h"
 #include "model/money_format.h"
 #include "model/records.h"
 
@@ -19,8 +20,6 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr int kRedFlagColourIndex = 14;
 constexpr int kBandColourIndex = 15;
-// Below this brightness (0 to 255) black text on the band would be hard to read.
-constexpr int kMinBandBrightness = 160;
 constexpr std::size_t kGoToLength = 9;
 constexpr std::size_t kAgePrefixLength = 6;
 constexpr double kLowestAge = 1.0;
@@ -62,13 +61,6 @@ std::optional<double> TypedAge(std::string_view text) {
   return value;
 }
 
-int Brightness(std::uint32_t colour) {
-  const int red = colour & 0xFF;
-  const int green = (colour >> 8) & 0xFF;
-  const int blue = (colour >> 16) & 0xFF;
-  return (299 * red + 587 * green + 114 * blue) / 1000;
-}
-
 // The age a row starts with, when its first characters read as one.
 std::optional<int> RowAge(std::string_view text) {
   const std::string_view prefix = text.substr(0, std::min(text.size(), kAgePrefixLength));
@@ -95,8 +87,9 @@ std::array<int, kColumnCount> ColumnWidths(int width) {
   return widths;
 }
 
-ResultsFolder::ResultsFolder(ResultsFolderHost& host, platform::Prompter& prompter)
-    : host_(host), prompter_(prompter) {}
+ResultsFolder::ResultsFolder(ResultsFolderHost& host, platform::Prompter& prompter,
+                             platform::Launcher& launcher, const Keywords& keywords)
+    : host_(host), prompter_(prompter), launcher_(launcher), keywords_(keywords) {}
 
 void ResultsFolder::Attach(ResultsFolderView* view) {
   view_ = view;
@@ -159,6 +152,15 @@ bool ResultsFolder::HandleCommand(int id) {
     case ResultsCommand::RandomGroupRates:
       RunWithRandomRates(false);
       return true;
+    case ResultsCommand::Close:
+      Close();
+      return true;
+    case ResultsCommand::GraphWindow:
+      StartGraphWindow();
+      return true;
+    case ResultsCommand::EditAccounts:
+      EditAccounts();
+      return true;
     case ResultsCommand::GoToEdit:
       break;
   }
@@ -184,6 +186,15 @@ void ResultsFolder::ActivateRow(int row) {
     if (event >= 0 && event < model::kMaxEvents) host_.EditEvent(event);
   }
 }
+
+void ResultsFolder::ScrollToAge(int age) {
+  target_age_ = age;
+  SetScrollMode(ScrollMode::TargetAge);
+}
+
+int ResultsFolder::FirstAge() const { return static_cast<int>(host_.StartAge()); }
+
+int ResultsFolder::LastAge() const { return static_cast<int>(host_.EndAge()); }
 
 ResultsRow ResultsFolder::Row(int row) const {
   const std::string& text = results_.lines[row];
@@ -340,12 +351,28 @@ void ResultsFolder::SetScrollMode(ScrollMode mode) {
   Reposition();
 }
 
+// The banding colour of the odd rows. A band colour of 0 is the stored default that start-up
+// replaces by the scroll-bar colour; a scenario that kept it never chose a band colour.
 std::uint32_t ResultsFolder::BandColour() const {
-  std::uint32_t band = results::LightenBandColour(host_.Colour(kBandColourIndex));
-  if (Brightness(band) < kMinBandBrightness) {
-    band = results::LightenBandColour(model::kScrollBarColour);
-  }
-  return band;
+  const std::uint32_t stored = host_.Colour(kBandColourIndex);
+  return BandingColour(stored == 0 ? model::kScrollBarColour : stored, keywords_);
+}
+
+void ResultsFolder::Close() {
+  host_.RefreshEventList();
+  host_.CloseResultsFolder();
+}
+
+// The graph program reads the plot file the last run wrote.
+void ResultsFolder::StartGraphWindow() {
+  const engine::RunOptions& run = host_.LastRun().options;
+  graphs::StartGraphProgram(launcher_, run.plot_file_name, run.currency.word);
+}
+
+void ResultsFolder::EditAccounts() {
+  host_.EditAccounts();
+  RunList(ListOptions());
+  Reposition();
 }
 
 }  // namespace tarvel::ui

@@ -7,8 +7,10 @@
 
 #include "engine/run.h"
 #include "engine/schedule_sink.h"
+#include "platform/launcher.h"
 #include "platform/prompter.h"
 #include "results/line_class.h"
+#include "ui/keywords.h"
 #include "ui/results_folder_host.h"
 #include "ui/results_folder_view.h"
 
@@ -29,6 +31,10 @@ enum class ResultsCommand : int {
   GoTo = 119,
   GoToEdit = 120,
   RandomGroupRates = 121,
+  // Sent by the shell rather than clicked.
+  Close = 106,
+  GraphWindow = 109,
+  EditAccounts = 113,
 };
 
 // Where the list is placed after every run and every navigation.
@@ -46,7 +52,9 @@ std::array<int, kColumnCount> ColumnWidths(int width);
 
 class ResultsFolder {
  public:
-  ResultsFolder(ResultsFolderHost& host, platform::Prompter& prompter);
+  // The keywords shade the band of the odd rows; the launcher starts the graph program.
+  ResultsFolder(ResultsFolderHost& host, platform::Prompter& prompter, platform::Launcher& launcher,
+                const Keywords& keywords);
 
   // Connects the page (or nothing): sets its check boxes and shows the last run.
   void Attach(ResultsFolderView* view);
@@ -59,6 +67,11 @@ class ResultsFolder {
   bool HandleCommand(int id);
   // A double click (either button) or Enter on a row.
   void ActivateRow(int row);
+  // The page's own scroll bar: its thumb position is the age to show at the top.
+  void ScrollToAge(int age);
+  // The whole start and end ages of the plan, the range of that scroll bar.
+  int FirstAge() const;
+  int LastAge() const;
 
   int RowCount() const { return static_cast<int>(results_.lines.size()); }
   // The row as drawn: its cells by line class and its colours. Row must be in range.
@@ -84,9 +97,14 @@ class ResultsFolder {
   void ToggleShowAccounts();
   void SetScrollMode(ScrollMode mode);
   std::uint32_t BandColour() const;
+  void Close();
+  void StartGraphWindow();
+  void EditAccounts();
 
   ResultsFolderHost& host_;
   platform::Prompter& prompter_;
+  platform::Launcher& launcher_;
+  const Keywords& keywords_;
   ResultsFolderView* view_ = nullptr;
   engine::ResultsList results_;
   char currency_symbol_ = '$';

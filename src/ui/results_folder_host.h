@@ -40,6 +40,12 @@ class ResultsFolderHost {
   virtual void ShowHelp(int context) = 0;
   // The age chosen in the results folder, marked in the graph folders (0: none).
   virtual void MarkAge(int age) = 0;
+  // Fills the event list folder again when it is open.
+  virtual void RefreshEventList() = 0;
+  // Takes the results folder off the screen; it is built again when next selected.
+  virtual void CloseResultsFolder() = 0;
+  // Opens the accounts editor.
+  virtual void EditAccounts() = 0;
 };
 
 }  // namespace tarvel::ui

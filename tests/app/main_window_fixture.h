@@ -24,10 +24,11 @@ class MainWindowFixture : public ::testing::Test {
  protected:
   // Starts the planner as at a normal start; with a sample, finance.dat names it.
   void Start(bool with_sample = true, const std::string& command_line = "",
-             platform::Prompter* prompter = nullptr) {
+             platform::Prompter* prompter = nullptr,
+             const std::string& sample_name = "couple-saving.ret") {
     if (with_sample) {
-      sample_ = folder_.File("couple-saving.ret");
-      std::filesystem::copy_file(TARVEL_EXAMPLES_BUILD_DIR "/couple-saving.ret", sample_);
+      sample_ = folder_.File(sample_name);
+      std::filesystem::copy_file(std::string(TARVEL_EXAMPLES_BUILD_DIR "/") + sample_name, sample_);
       test_support::WriteText(folder_.File("finance.dat"), sample_ + "\n");
     }
     session_ = std::make_unique<PlannerSession>(folder_.path(), ui::ParseKeywords(command_line));

@@ -2,19 +2,26 @@
 // title, tabs, menus and accelerators, the guard, and what exit leaves behind.
 #include "app/main_window.h"
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabBar>
 #include <QToolBar>
-
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "app/main_window_fixture.h"
 #include "app/menu_builder.h"
+#include "model/preferences_file.h"
 #include "model/startup_file.h"
+#include "platform/help.h"
+#include "support/fake_prompter.h"
+#include "ui/folders.h"
+#include "ui/results_folder.h"
 
 namespace tarvel::app {
 namespace {
@@ -33,9 +40,9 @@ TEST_F(MainWindowTest, OpensTheLastScenarioRunsItAndNamesItInTheTitle) {
 
 TEST_F(MainWindowTest, ShowsAFolderForEveryTenAccounts) {
   Start();
-  EXPECT_EQ(TabCaptions(), (QStringList{"Summary", "Accounts", "Scenario", "Results",
-                                        "Net Worth", "Incoming/Outgoing", "Incoming",
-                                        "Outgoing", "Groups", "Accounts 1-6"}));
+  EXPECT_EQ(TabCaptions(),
+            (QStringList{"Summary", "Accounts", "Scenario", "Results", "Net Worth",
+                         "Incoming/Outgoing", "Incoming", "Outgoing", "Groups", "Accounts 1-6"}));
   session_->scenario().accounts.count = 11;
   window_->RefreshFolders();
   EXPECT_EQ(TabCaptions().mid(9), (QStringList{"Accounts 1-10", "Account 11"}));
@@ -56,13 +63,103 @@ TEST_F(MainWindowTest, FirstStartDisablesTheScenarioCommandsAndWritesFinanceDat)
   for (int id : {1, 2, 5, 6, 104, 884}) EXPECT_TRUE(Action(id)->isEnabled()) << id;
 }
 
+TEST_F(MainWindowTest, AStartUpFileWhoseScenarioCannotBeReadLeavesTheCommandsEnabled) {
+  for (const char* contents : {"missing.ret\n", "damaged.ret\n"}) {
+    test_support::TempFolder folder;
+    test_support::WriteText(folder.File("damaged.ret"), "too short");
+    test_support::WriteText(folder.File("finance.dat"), folder.File(contents));
+    test_support::FakePrompter prompter;
+    PlannerSession session(folder.path(), {});
+    session.UsePrompter(prompter);
+    MainWindow window(session, MainWindow::Options{false});
+    window.StartUp();
+    EXPECT_EQ(window.windowTitle(), "Tarvel Financial Planner") << contents;
+    for (int id : {3, 4, 7, 101, 401, 501, 881, 899}) {
+      EXPECT_TRUE(window.menus().Action(id)->isEnabled()) << contents << id;
+    }
+  }
+}
+
+TEST_F(MainWindowTest, TheEarlyRetireeSampleFindsItsLifeTablesInAFreshWorkingDirectory) {
+  test_support::FakePrompter prompter;
+  Start(/*with_sample=*/true, "", &prompter, "early-retiree-72t.ret");
+  for (const auto& message : prompter.messages)
+    ADD_FAILURE() << message.caption << ": " << message.text;
+  // Amortised over the single-life expectancy at 52 at 5 %: a payment in whole dollars.
+  const std::vector<std::string>& lines = session_->last_run().sink.results().lines;
+  const auto payment = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+    return line.find("Rule 72T Transfer") != std::string::npos;
+  });
+  ASSERT_NE(payment, lines.end());
+  EXPECT_EQ(payment->find("$0.00"), std::string::npos) << *payment;
+  EXPECT_EQ(payment->find("nan"), std::string::npos) << *payment;
+  EXPECT_EQ(payment->find("inf"), std::string::npos) << *payment;
+}
+
+TEST_F(MainWindowTest, TwoRandomRunsInOneSessionDrawDifferentRates) {
+  Start();
+  std::vector<std::vector<engine::PeriodResult>> runs;
+  for (int run = 0; run < 2; ++run) {
+    window_->results_folder().HandleCommand(
+        static_cast<int>(ui::ResultsCommand::RandomAccountRates));
+    runs.push_back(session_->last_run().periods);
+  }
+  ASSERT_FALSE(runs[0].empty());
+  EXPECT_NE(runs[0], runs[1]);
+}
+
+TEST_F(MainWindowTest, StaleResultsAreRunAgainWhenTheResultsFolderIsShown) {
+  Start();
+  window_->SwitchFolder(ui::kResultsFolder);
+  const int with_summaries = window_->results_folder().RowCount();
+  window_->DispatchCommand(902);  // Shift+F11: the summary lines are left out from now on
+  window_->SwitchFolder(ui::kAccountsFolder);
+  window_->SwitchFolder(ui::kResultsFolder);
+  EXPECT_LT(window_->results_folder().RowCount(), with_summaries);
+  EXPECT_FALSE(session_->state().results_stale);
+}
+
+TEST_F(MainWindowTest, WindowsOpenInsideTheScreensAvailableArea) {
+  const struct {
+    model::WindowGeometry saved;
+    int width;  // expected; 0: only inside the screen
+    int height;
+  } cases[] = {
+      {{10, 20, 500, 400}, 640, 400},  // narrow: 640 wide, the saved height kept
+      {{10, 20, 700, 250}, 700, 300},  // the minimum height
+      {{290, 290, 9000, 7000}, 0, 0},
+  };
+  for (const auto& c : cases) {
+    test_support::TempFolder folder;
+    model::Program program;
+    program.window = c.saved;
+    auto scenario = std::make_unique<model::Scenario>();
+    ASSERT_TRUE(model::WritePreferences(folder.path(), program, *scenario));
+    PlannerSession session(folder.path(), {});
+    session.ReadPreferences();
+    MainWindow window(session, MainWindow::Options{false});
+    window.StartUp();
+    const QRect area = window.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window.geometry())) << c.saved.width;
+    if (c.width != 0) {
+      EXPECT_EQ(window.width(), c.width);
+      EXPECT_EQ(window.height(), c.height);
+    }
+  }
+  Start();
+  session_->help().ShowTopic(platform::kHelpContents);
+  QWidget* help = window_->findChild<QWidget*>("help_window");
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->screen()->availableGeometry().contains(help->frameGeometry()));
+}
+
 TEST_F(MainWindowTest, MenusCarryTheCommandIdsAndAccelerators) {
   Start();
   const struct {
     int id;
     const char* keys;
-  } expected[] = {{1, "Alt+N"},  {2, "Alt+O"},   {5, "Alt+X"},     {104, "F1"},
-                  {501, "F2"},   {884, "Ctrl+W"}, {895, "Ctrl+F6"}, {902, "Shift+F11"}};
+  } expected[] = {{1, "Alt+N"}, {2, "Alt+O"},    {5, "Alt+X"},     {104, "F1"},
+                  {501, "F2"},  {884, "Ctrl+W"}, {895, "Ctrl+F6"}, {902, "Shift+F11"}};
   for (const auto& row : expected) {
     ASSERT_NE(Action(row.id), nullptr) << row.id;
     EXPECT_EQ(Action(row.id)->shortcut(), QKeySequence(row.keys)) << row.id;
@@ -70,8 +167,8 @@ TEST_F(MainWindowTest, MenusCarryTheCommandIdsAndAccelerators) {
   }
   QStringList titles;
   for (QAction* menu : window_->menuBar()->actions()) titles << menu->text();
-  EXPECT_EQ(titles, (QStringList{"File", "Edit", "Reports", "Graphs", "Budgets", "Calculators",
-                                 "Help"}));
+  EXPECT_EQ(titles,
+            (QStringList{"File", "Edit", "Reports", "Graphs", "Budgets", "Calculators", "Help"}));
   EXPECT_EQ(window_->menus().file_menu()->actions().first()->text(), "&New");
   EXPECT_EQ(Action(461)->text().toStdString(), session_->scenario().budgets[0].name.str());
   EXPECT_TRUE(Action(461)->isCheckable());

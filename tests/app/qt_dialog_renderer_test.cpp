@@ -2,6 +2,9 @@
 // receiving every action and closing with its result.
 #include "app/qt_dialog_renderer.h"
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -12,8 +15,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-
-#include <gtest/gtest.h>
 
 namespace tarvel::app {
 namespace {
@@ -100,14 +101,26 @@ TEST(TemplateDialog, PassesActionsToThePresenterByControlId) {
   EXPECT_EQ(presenter.commands, (std::vector<int>{250, 201}));
 }
 
+TEST(TemplateDialog, IsFixedInSizeWithoutMinimiseOrMaximiseAndFitsItsTitle) {
+  RecordingPresenter presenter;
+  ui::DialogTemplate dialog_template{
+      "narrow", "Life Expectancy Values From The Tables Of Required Minimum Distributions", {}};
+  dialog_template.controls = {MakeControl(ui::kIdOk, ControlKind::DefaultButton, "OK")};
+  TemplateDialog dialog(dialog_template, presenter);
+  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+  EXPECT_GT(dialog.width(), dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()));
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
 TEST(QtDialogRenderer, ReturnsTheResultThePresenterClosesWith) {
   RecordingPresenter presenter;
   QtDialogRenderer renderer;
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<TemplateDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
-    QTest::mouseClick(qobject_cast<QPushButton*>(dialog->ControlWidget(ui::kIdOk)),
-                      Qt::LeftButton);
+    QTest::mouseClick(qobject_cast<QPushButton*>(dialog->ControlWidget(ui::kIdOk)), Qt::LeftButton);
   });
   EXPECT_EQ(renderer.RunModal(SampleTemplate(), presenter), 104);
 }

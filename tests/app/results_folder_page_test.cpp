@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -19,6 +20,7 @@
 #include "app/results_list_view.h"
 #include "engine/run_scenario.h"
 #include "model/scenario_ops.h"
+#include "support/fake_launcher.h"
 #include "support/fake_prompter.h"
 #include "support/scenario_builder.h"
 #include "support/temp_folder.h"
@@ -70,6 +72,9 @@ class EngineHost : public ui::ResultsFolderHost {
   void PrintResults() override {}
   void ShowHelp(int) override {}
   void MarkAge(int age) override { marked_ages.push_back(age); }
+  void RefreshEventList() override {}
+  void CloseResultsFolder() override {}
+  void EditAccounts() override {}
 
   const test_support::TempFolder& folder() const { return folder_; }
 
@@ -109,7 +114,9 @@ class ResultsFolderPageTest : public ::testing::Test {
 
   EngineHost host_;
   test_support::FakePrompter prompter_;
-  ui::ResultsFolder folder_{host_, prompter_};
+  test_support::FakeLauncher launcher_;
+  ui::Keywords keywords_;
+  ui::ResultsFolder folder_{host_, prompter_, launcher_, keywords_};
   ResultsFolderPage page_{folder_};
 };
 
@@ -158,6 +165,18 @@ TEST_F(ResultsFolderPageTest, TheRedFlagLineIsPaintedInItsColour) {
     }
   }
   EXPECT_GT(red_pixels, 10);
+}
+
+TEST_F(ResultsFolderPageTest, ThePagesOwnScrollBarPutsTheAgeAtItsThumbAtTheTop) {
+  QScrollBar& ages = page_.age_scroll_bar();
+  EXPECT_EQ(ages.minimum(), 50);
+  EXPECT_EQ(ages.maximum(), 60);
+  ages.setSliderPosition(53);
+  ages.triggerAction(QAbstractSlider::SliderMove);
+  EXPECT_EQ(folder_.target_age(), 53);
+  EXPECT_EQ(TopRow(), SummaryRow(53));
+  ages.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(TopRow(), SummaryRow(54));
 }
 
 TEST_F(ResultsFolderPageTest, GoToChecksTheAgeAndPutsItsRowAtTheTop) {

@@ -58,17 +58,46 @@ TEST_F(FileCommandsTest, RecentFileItemOpensItsEntry) {
   EXPECT_TRUE(view.calls.empty());
 }
 
-TEST_F(FileCommandsTest, DamagedFileIsReportedAndLeavesAnEmptyScenario) {
+TEST_F(FileCommandsTest, ARefusedFileIsReportedAndKeepsTheOpenScenarioAsItWas) {
   test_support::WriteText(folder.File("bad.ret"), "too short");
+  const struct {
+    const char* chosen;
+    const char* caption;
+    const char* message;
+  } cases[] = {
+      {"bad.ret", "FILE WARNING",
+       "bad.ret doesn't seem to be a valid Tarvel Financial Planner file."},
+      {"missing.ret", "FILE ERROR", "Cannot open missing.ret"},
+  };
+  program.open_name = "mine.ret";
+  program.save_name = "mine.ret";
   scenario->accounts.count = 3;
-  prompter.open_choices = {"bad.ret"};
-  dispatcher->DispatchCommand(2);
-  ASSERT_FALSE(prompter.messages.empty());
-  EXPECT_EQ(prompter.messages.back().caption, "FILE WARNING");
-  EXPECT_EQ(view.title, "Retirement Planner - tmp01.ret");
-  EXPECT_EQ(view.folders.back(), 0);
-  EXPECT_EQ(scenario->accounts.count, 0);
-  EXPECT_FALSE(view.commands_enabled);
+  scenario->modified = true;
+  state.scenario_loaded = true;
+  view.commands_enabled = true;
+  for (const auto& c : cases) {
+    prompter.messages.clear();
+    view.statuses.clear();
+    view.folders.clear();
+    prompter.open_choices = {c.chosen};
+    prompter.answers = {platform::Answer::No};
+    dispatcher->DispatchCommand(2);
+    // The unsaved changes are asked about first (and kept), then the file is refused.
+    ASSERT_EQ(prompter.messages.size(), 2u) << c.chosen;
+    EXPECT_EQ(prompter.messages[1].caption, c.caption);
+    EXPECT_EQ(prompter.messages[1].text, c.message);
+    ASSERT_EQ(view.statuses.size(), 1u);
+    EXPECT_EQ(view.statuses[0],
+              std::string(c.chosen) + " was not opened; the open scenario is unchanged.");
+    EXPECT_EQ(scenario->accounts.count, 3);
+    EXPECT_TRUE(scenario->modified);
+    EXPECT_EQ(program.open_name, "mine.ret");
+    EXPECT_EQ(program.save_name, "mine.ret");
+    EXPECT_EQ(view.title, "");
+    EXPECT_TRUE(view.folders.empty());
+    EXPECT_TRUE(view.commands_enabled);
+    EXPECT_FALSE(view.Called("run"));
+  }
 }
 
 TEST_F(FileCommandsTest, SaveAsWritesTheNewFileAndAddsItToTheRecentList) {
@@ -96,8 +125,8 @@ TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAsksFirst) {
 }
 
 TEST_F(FileCommandsTest, NewByHandMakesAWorkingFileAndShowsTheAccounts) {
-  dialogs.radio_choices = {{kByHandChoice, {kFromTabFileChoice, kFromCommaFileChoice,
-                                            kByHandChoice}}};
+  dialogs.radio_choices = {
+      {kByHandChoice, {kFromTabFileChoice, kFromCommaFileChoice, kByHandChoice}}};
   dialogs.presses = {kIdOk};
   EXPECT_EQ(dispatcher->DispatchCommand(1), DispatchResult::Done);
   EXPECT_EQ(dialogs.titles, std::vector<std::string>{"Create New Accounts"});

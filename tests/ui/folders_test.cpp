@@ -14,11 +14,10 @@ TEST(AccountTabCaptions, FollowTheAccountCount) {
   EXPECT_EQ(AccountTabCaptions(6), Captions{"Accounts 1-6"});
   EXPECT_EQ(AccountTabCaptions(10), Captions{"Accounts 1-10"});
   EXPECT_EQ(AccountTabCaptions(11), (Captions{"Accounts 1-10", "Account 11"}));
-  EXPECT_EQ(AccountTabCaptions(23), (Captions{"Accounts 1-10", "Accounts 11-20",
-                                              "Accounts 21-23"}));
-  EXPECT_EQ(AccountTabCaptions(50),
-            (Captions{"Accounts 1-10", "Accounts 11-20", "Accounts 21-30", "Accounts 31-40",
-                      "Accounts 41-50"}));
+  EXPECT_EQ(AccountTabCaptions(23),
+            (Captions{"Accounts 1-10", "Accounts 11-20", "Accounts 21-23"}));
+  EXPECT_EQ(AccountTabCaptions(50), (Captions{"Accounts 1-10", "Accounts 11-20", "Accounts 21-30",
+                                              "Accounts 31-40", "Accounts 41-50"}));
 }
 
 TEST(FolderCaptions, ShowTheMakerUntilTheStartPageAndTheGroupFolderName) {
@@ -68,6 +67,15 @@ TEST(DecideFolderSwitch, RunsStaleGraphFoldersAndLeavesFoldersCleanly) {
   EXPECT_FALSE(DecideFolderSwitch(state, kAccountsFolder).print_graph_enabled);
   state.current_folder = kScenarioFolder;
   EXPECT_TRUE(DecideFolderSwitch(state, kAccountsFolder).close_event_chooser);
+}
+
+TEST(DecideFolderSwitch, BuildsTheResultsFolderAfreshOnlyFromStaleResults) {
+  FolderSwitchState state;
+  state.current_folder = kAccountsFolder;
+  state.results_folder_built = true;
+  EXPECT_FALSE(DecideFolderSwitch(state, kResultsFolder).recompute_and_run);
+  state.results_stale = true;
+  EXPECT_TRUE(DecideFolderSwitch(state, kResultsFolder).recompute_and_run);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/fake_launcher.h"
 #include "support/fake_prompter.h"
 
 namespace tarvel::ui {
@@ -49,6 +50,9 @@ class FakeHost : public ResultsFolderHost {
   void PrintResults() override { calls.push_back("print"); }
   void ShowHelp(int context) override { calls.push_back("help " + std::to_string(context)); }
   void MarkAge(int age) override { calls.push_back("mark " + std::to_string(age)); }
+  void RefreshEventList() override { calls.push_back("event list"); }
+  void CloseResultsFolder() override { calls.push_back("close"); }
+  void EditAccounts() override { calls.push_back("edit accounts"); }
 
   // Sends the script through a real sink, so the age and event maps are the engine's.
   void Fill() {
@@ -126,8 +130,10 @@ class ResultsFolderTest : public ::testing::Test {
 
   FakeHost host_;
   test_support::FakePrompter prompter_;
+  test_support::FakeLauncher launcher_;
+  Keywords keywords_;
   FakeView view_;
-  ResultsFolder folder_{host_, prompter_};
+  ResultsFolder folder_{host_, prompter_, launcher_, keywords_};
 };
 
 using Scroll = std::pair<int, RowPlacement>;
@@ -347,6 +353,42 @@ TEST_F(ResultsFolderTest, RandomRatesAreSetForExactlyOneRunAfterAStatisticsReset
   EXPECT_FALSE(folder_.ListOptions().random_accounts || folder_.ListOptions().random_groups);
 }
 
+TEST_F(ResultsFolderTest, AnswersTheShellsCloseGraphWindowAndAccountsCommands) {
+  const struct {
+    int command;
+    std::vector<std::string> calls;  // of the host, a run shown as "run"
+    bool graph_program;
+  } cases[] = {
+      {106, {"event list", "close"}, false},
+      {109, {}, true},
+      {113, {"edit accounts", "run"}, false},
+  };
+  host_.on_run = [this](engine::Run&) { host_.calls.push_back("run"); };
+  for (const auto& c : cases) {
+    host_.calls.clear();
+    launcher_.programs.clear();
+    EXPECT_TRUE(folder_.HandleCommand(c.command)) << c.command;
+    EXPECT_EQ(host_.calls, c.calls) << c.command;
+    ASSERT_EQ(launcher_.programs.size(), c.graph_program ? 1u : 0u) << c.command;
+    if (c.graph_program) {
+      EXPECT_EQ(launcher_.programs[0].name, "tarvelplot3");
+      EXPECT_EQ(launcher_.programs[0].arguments,
+                (std::vector<std::string>{"plotinf01.tmp", "Dollars"}));
+      EXPECT_TRUE(launcher_.programs[0].shown);
+    }
+  }
+}
+
+TEST_F(ResultsFolderTest, TheAgeScrollBarPutsTheAgeAtTheTop) {
+  folder_.ScrollToAge(70);
+  EXPECT_EQ(folder_.scroll_mode(), ScrollMode::TargetAge);
+  EXPECT_EQ(folder_.target_age(), 70);
+  EXPECT_EQ(view_.scrolls,
+            (Scrolls{{Last(), RowPlacement::Visible}, {RowOfAge(70), RowPlacement::AtTop}}));
+  EXPECT_EQ(folder_.FirstAge(), 50);
+  EXPECT_EQ(folder_.LastAge(), 90);
+}
+
 TEST_F(ResultsFolderTest, CheckBoxesToggleReRunAndStayForLaterRuns) {
   host_.runs.clear();
   Press(ResultsCommand::ShowDetailed);
@@ -425,10 +467,26 @@ TEST_F(ResultsRowTest, EvenRowsAreWhiteAndOddRowsTheLightenedBand) {
   EXPECT_EQ(folder_.Row(2).background, 0xFFFFFFu);
 }
 
-TEST_F(ResultsRowTest, ABandTooDarkForBlackTextFallsBackToTheScrollBarBand) {
-  host_.colours[15] = 0x000000;  // the stored default before start-up replaces it
+TEST_F(ResultsRowTest, TheBandIsTheBandingColourOfTheStartKeywords) {
+  const struct {
+    const char* command_line;
+    std::uint32_t colour;
+    std::uint32_t band;
+  } cases[] = {
+      {"", 0x404060, 0x757595u},  // red 96 leaves the least headroom, 160: each channel + 53
+      {"DARKYELLOW", 0x404060, 0x404060u},
+      {"LIGHTER DARKYELLOW", 0x404060, 0x757595u},
+      // 0 is the stored default, never a chosen colour: the scroll-bar colour stands in.
+      {"LIGHTER", 0x000000, 0xDADADAu},
+      {"DARKYELLOW", 0x000000, 0xC8C8C8u},
+  };
   Show({{50, "a", -1}, {50, "b", -1}});
-  EXPECT_EQ(folder_.Row(1).background, results::LightenBandColour(model::kScrollBarColour));
+  for (const auto& c : cases) {
+    keywords_ = ParseKeywords(c.command_line);
+    host_.colours[15] = c.colour;
+    EXPECT_EQ(folder_.Row(0).background, 0xFFFFFFu) << c.command_line;
+    EXPECT_EQ(folder_.Row(1).background, c.band) << c.command_line << " " << c.colour;
+  }
 }
 
 TEST_F(ResultsRowTest, PurchasingPowerRowHasTwoCellsOnlyWhenTheOptionIsOn) {
