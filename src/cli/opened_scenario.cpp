@@ -1,16 +1,11 @@
 // Reading and opening a scenario file for the command-line planner.
 #include "cli/opened_scenario.h"
 
-#include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
-#include <vector>
 
 #include "cli/cli_clock.h"
 #include "cli/input_file.h"
 #include "engine/run_scenario.h"
-#include "model/atomic_file.h"
 #include "model/scenario_codec.h"
 #include "model/scenario_ops.h"
 
