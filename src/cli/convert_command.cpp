@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "cli/input_file.h"
 #include "exchange/scenario_json.h"
 #include "model/atomic_file.h"
 #include "model/records.h"
@@ -18,9 +19,6 @@ namespace tarvel::cli {
 namespace {
 
 enum class FileForm { kScenario, kJson };
-
-// Larger than any scenario file; a bigger input is cut here and its extra bytes ignored.
-constexpr std::size_t kMaxInputBytes = 64u << 20;
 
 std::optional<FileForm> FormOf(const std::string& path) {
   const auto dot = path.find_last_of('.');
@@ -47,11 +45,9 @@ int Fail(const std::string& message) {
 
 // Reads the input into scenario; on failure prints the message and returns false.
 bool ReadInput(const std::string& path, FileForm form, model::Scenario& scenario) {
-  std::vector<std::uint8_t> bytes;
-  if (!model::ReadFileBytes(path, kMaxInputBytes, bytes)) {
-    Fail("Cannot open " + path + ".");
-    return false;
-  }
+  const std::optional<std::vector<std::uint8_t>> read = ReadInputFile(path);
+  if (!read) return false;
+  const std::vector<std::uint8_t>& bytes = *read;
   if (form == FileForm::kScenario) {
     if (!model::DecodeScenario(bytes, scenario).valid) {
       Fail(path + " doesn't seem to be a valid Tarvel Financial Planner file.");

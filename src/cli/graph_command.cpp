@@ -9,9 +9,10 @@
 #include <optional>
 #include <vector>
 
-#include "cli/data_folders.h"
 #include "cli/image_writer.h"
 #include "cli/opened_scenario.h"
+#include "cli/private_folder.h"
+#include "engine/data_folders.h"
 #include "engine/run.h"
 #include "engine/run_scenario.h"
 #include "graphs/chart_source.h"
@@ -96,14 +97,15 @@ std::optional<std::pair<int, int>> ParseZoom(const std::string& text) {
   return std::make_pair(*from, *to);
 }
 
+// As for `tarvel run`, the life tables of a run in a private folder are looked for in the
+// current directory.
 void SetRunOptions(const GraphCommandOptions& options, const platform::Clock& clock,
-                   engine::Run& run) {
+                   const std::filesystem::path& workdir, engine::Run& run) {
   run.clock = &clock;
-  run.options.workdir =
-      options.workdir.empty() ? std::filesystem::path(".") : std::filesystem::path(options.workdir);
-  run.options.write_run_files = !options.workdir.empty();
+  run.options.workdir = workdir;
   run.options.scenario_file_name = std::filesystem::path(options.input).filename().string();
-  run.options.data_folders = CliDataFolders(run.options.workdir);
+  run.options.data_folders =
+      engine::ProgramDataFolders(options.workdir.empty() ? "." : options.workdir);
 }
 
 // The zoom maximum the planner takes from the pointer: here the largest value shown.
@@ -167,10 +169,12 @@ int RunGraphCommand(const GraphCommandOptions& options) {
   if (!clock) return 2;
   auto scenario = OpenScenarioFile(options.input);
   if (!scenario) return 1;
-  if (!MakeWorkingDirectory(options.workdir)) return 1;
-  RunAsOpened(*scenario, [&](engine::Run& run) { SetRunOptions(options, *clock, run); });
+  PrivateFolder scratch;  // removed, with the run files in it, on every way out
+  const std::filesystem::path workdir = WorkingDirectoryFor(options.workdir, scratch);
+  if (workdir.empty()) return 1;
+  RunAsOpened(*scenario, [&](engine::Run& run) { SetRunOptions(options, *clock, workdir, run); });
   auto run = std::make_unique<engine::Run>();
-  SetRunOptions(options, *clock, *run);
+  SetRunOptions(options, *clock, workdir, *run);
   if (!engine::RunScenario(*scenario, *run)) {
     return Fail(run->messages.empty() ? std::string("The run was abandoned.")
                                       : run->messages.front());

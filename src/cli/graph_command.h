@@ -16,7 +16,7 @@ struct GraphCommandOptions {
   std::string size = "1000x700";  // WxH in pixels
   std::string zoom;               // FROM-TO ages
   int pie_age = -1;               // the breakdown pie of this age; none when negative
-  std::string workdir;            // the run files; none are written when empty
+  std::string workdir;            // the run files; a private temporary folder when empty
   std::string today;              // YYYY-MM-DD for the footer; the system date when empty
 };
 

@@ -1,15 +1,44 @@
 // The command-line planner: registers each subcommand and turns failures into exit statuses
 // (0 success, 1 bad input with a one-line message on stderr, 2 usage).
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <cstdio>
 #include <exception>
+#include <string_view>
 
 #include "cli/convert_command.h"
 #include "cli/graph_command.h"
 #include "cli/rule72t_command.h"
 #include "cli/run_command.h"
 
+namespace {
+
+// The first word that is not an option names the command; true when it names none of them,
+// after saying so and listing the commands.
+bool RefuseUnknownCommand(const CLI::App& app, int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view word = argv[i];
+    if (word.empty() || word.front() == '-') continue;
+    const auto commands = app.get_subcommands([](const CLI::App*) { return true; });
+    for (const CLI::App* command : commands) {
+      if (command->check_name(std::string(word))) return false;
+    }
+    std::fprintf(stderr, "unknown command: %s\ncommands:\n", argv[i]);
+    for (const CLI::App* command : commands) {
+      std::fprintf(stderr, "  %-9s %s\n", command->get_name().c_str(),
+                   command->get_description().c_str());
+    }
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // A closed pipe on standard output is reported as a write failure, so that a command still
+  // ends normally and removes its temporary folder.
+  std::signal(SIGPIPE, SIG_IGN);
   CLI::App app{"Tarvel Financial Planner command line"};
   app.set_version_flag("--version", "tarvel " TARVEL_VERSION);
   app.require_subcommand(1);
@@ -19,6 +48,7 @@ int main(int argc, char** argv) {
   tarvel::cli::AddRunCommand(app, status);
   tarvel::cli::AddRule72TCommand(app, status);
   tarvel::cli::AddGraphCommand(app, status);
+  if (RefuseUnknownCommand(app, argc, argv)) return 2;
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

@@ -1,24 +1,15 @@
 // Reading and opening a scenario file for the command-line planner.
 #include "cli/opened_scenario.h"
 
-#include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
-#include <vector>
 
 #include "cli/cli_clock.h"
+#include "cli/input_file.h"
 #include "engine/run_scenario.h"
-#include "model/atomic_file.h"
 #include "model/scenario_codec.h"
 #include "model/scenario_ops.h"
 
 namespace tarvel::cli {
-namespace {
-
-constexpr std::size_t kMaxInputBytes = 64u << 20;
-
-}  // namespace
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "%s\n", message.c_str());
@@ -38,13 +29,10 @@ std::unique_ptr<platform::Clock> ClockForToday(const std::string& today) {
 }
 
 std::unique_ptr<model::Scenario> OpenScenarioFile(const std::string& path) {
-  std::vector<std::uint8_t> bytes;
-  if (!model::ReadFileBytes(path, kMaxInputBytes, bytes)) {
-    Fail("Cannot open " + path + ".");
-    return nullptr;
-  }
+  const auto bytes = ReadInputFile(path);
+  if (!bytes) return nullptr;
   auto scenario = std::make_unique<model::Scenario>();
-  if (!model::DecodeScenario(bytes, *scenario).valid) {
+  if (!model::DecodeScenario(*bytes, *scenario).valid) {
     Fail(path + " doesn't seem to be a valid Tarvel Financial Planner file.");
     return nullptr;
   }
@@ -52,17 +40,7 @@ std::unique_ptr<model::Scenario> OpenScenarioFile(const std::string& path) {
   return scenario;
 }
 
-bool MakeWorkingDirectory(const std::string& workdir) {
-  if (workdir.empty()) return true;
-  std::error_code error;
-  std::filesystem::create_directories(workdir, error);
-  if (!error) return true;
-  Fail("Cannot create the working directory " + workdir + ".");
-  return false;
-}
-
-void RunAsOpened(model::Scenario& scenario,
-                 const std::function<void(engine::Run&)>& set_options) {
+void RunAsOpened(model::Scenario& scenario, const std::function<void(engine::Run&)>& set_options) {
   auto opening = std::make_unique<engine::Run>();
   set_options(*opening);
   opening->options.write_run_files = false;

@@ -1,5 +1,5 @@
 // What the planner does with a scenario file it opens, for the commands that run one: the
-// clock of --today, reading the file, its working directory and the opening run.
+// clock of --today, reading the file and the opening run.
 #pragma once
 
 #include <functional>
@@ -24,9 +24,6 @@ std::unique_ptr<platform::Clock> ClockForToday(const std::string& today);
 // Reads a scenario file and refreshes its initial totals, as opening it in the planner does;
 // nothing after printing the problem (a missing or invalid file).
 std::unique_ptr<model::Scenario> OpenScenarioFile(const std::string& path);
-
-// Creates the working directory when one is named; false after printing the problem.
-bool MakeWorkingDirectory(const std::string& workdir);
 
 // The run made when a file is opened: it orders the events and the accounts and sets the
 // start age in the scenario; its schedule and files are not kept.

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "cli/data_folders.h"
+#include "engine/data_folders.h"
 #include "engine/life_tables.h"
 #include "engine/rule72t.h"
 
@@ -60,7 +60,7 @@ int RunRule72TCommand(const Rule72TCommandOptions& options) {
     std::fprintf(stderr, "%s\n", problem.c_str());
     return 1;
   }
-  const engine::LifeTablesRead read = engine::ReadLifeTables(CliDataFolders("."));
+  const engine::LifeTablesRead read = engine::ReadLifeTables(engine::ProgramDataFolders("."));
   if (!ReportTableProblems(read, *source)) return 1;
   const engine::Rule72TAmounts amounts = engine::Rule72TResults(
       read.tables, options.age, options.beneficiary_age, options.balance, options.rate, *source);

@@ -1,19 +1,24 @@
 // `tarvel run FILE.ret`: reads the scenario, runs it once as the planner does on opening it,
-// then once more in the form of a Save, and writes the results file, period CSV and run files.
+// then once more in the form of a Save, and writes the results file (or prints its text), the
+// period CSV and the run files.
 #include "cli/run_command.h"
 
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include "cli/data_folders.h"
 #include "cli/opened_scenario.h"
+#include "cli/private_folder.h"
+#include "engine/data_folders.h"
 #include "engine/random_rates.h"
 #include "engine/run.h"
 #include "engine/run_scenario.h"
+#include "exchange/windows_1252.h"
 #include "model/atomic_file.h"
 #include "model/money_format.h"
 #include "model/records.h"
@@ -37,16 +42,18 @@ std::string PeriodsText(const engine::Run& run) {
   return text;
 }
 
+// A private working directory is empty, so the user's own life tables are looked for in the
+// current directory instead.
 void SetCommonOptions(const RunCommandOptions& options, const platform::Clock& clock,
-                      engine::Run& run) {
+                      const std::filesystem::path& workdir, engine::Run& run) {
   run.clock = &clock;
   run.options.detailed = options.detailed;
   run.options.show_accounts = options.accounts;
   run.options.add_summary = !options.no_summary;
-  run.options.workdir =
-      options.workdir.empty() ? std::filesystem::path(".") : std::filesystem::path(options.workdir);
+  run.options.workdir = workdir;
   run.options.scenario_file_name = std::filesystem::path(options.input).filename().string();
-  run.options.data_folders = CliDataFolders(run.options.workdir);  // life tables for Rule 72T
+  run.options.data_folders =
+      engine::ProgramDataFolders(options.workdir.empty() ? "." : options.workdir);
 }
 
 // The random-rate run asked for: its source, its seed (fixed, or from the clock) and the
@@ -68,29 +75,53 @@ void ShowWarnings(const engine::Run& run) {
   for (const std::string& message : run.messages) std::fprintf(stderr, "%s\n", message.c_str());
 }
 
+// The text of a results file, converted for the terminal, on standard output.
+bool PrintResults(const std::filesystem::path& results) {
+  std::ifstream in(results, std::ios::binary);
+  const std::string text = exchange::Utf8From1252(
+      std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  if (!in.good() && !in.eof()) return false;
+  return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+         std::fflush(stdout) == 0;
+}
+
+// Options that cannot go together; empty when the command can go on.
+std::string ConflictingOptions(const RunCommandOptions& options) {
+  if (options.random_accounts && options.random_groups) {
+    return "--random-accounts and --random-groups cannot be used together.";
+  }
+  if (options.seed_given && !options.random_accounts && !options.random_groups) {
+    return "--seed needs --random-accounts or --random-groups.";
+  }
+  return {};
+}
+
 }  // namespace
 
 int RunRunCommand(const RunCommandOptions& options) {
-  if (options.random_accounts && options.random_groups) {
-    std::fprintf(stderr, "--random-accounts and --random-groups cannot be used together.\n");
-    return 2;
-  }
-  if (options.seed_given && !options.random_accounts && !options.random_groups) {
-    std::fprintf(stderr, "--seed needs --random-accounts or --random-groups.\n");
-    return 2;
+  if (const std::string conflict = ConflictingOptions(options); !conflict.empty()) {
+    return Usage(conflict);
   }
   const auto clock = ClockForToday(options.today);
   if (!clock) return 2;
   auto scenario = OpenScenarioFile(options.input);
   if (!scenario) return 1;
-  if (!MakeWorkingDirectory(options.workdir)) return 1;
-  RunAsOpened(*scenario, [&](engine::Run& run) { SetCommonOptions(options, *clock, run); });
+  PrivateFolder scratch;  // removed, with the run files in it, on every way out
+  const std::filesystem::path workdir = WorkingDirectoryFor(options.workdir, scratch);
+  const bool print = options.schedule.empty() && options.periods.empty() && !options.quiet;
+  if (workdir.empty() || (print && !scratch.Make())) return 1;
+  const auto set_options = [&](engine::Run& run) {
+    SetCommonOptions(options, *clock, workdir, run);
+  };
+  RunAsOpened(*scenario, set_options);
   auto run = std::make_unique<engine::Run>();
-  SetCommonOptions(options, *clock, *run);
-  if (!options.schedule.empty()) {
+  set_options(*run);
+  const std::filesystem::path results =
+      print ? scratch.path() / "results.sch" : std::filesystem::path(options.schedule);
+  if (!results.empty()) {
     run->options.mode = engine::OutputMode::ResultsFile;
     run->options.saving = true;
-    run->options.output_file = options.schedule;
+    run->options.output_file = results;
   }
   SetRandomOptions(options, *scenario, *run);
   if (!engine::RunScenario(*scenario, *run)) {
@@ -101,12 +132,13 @@ int RunRunCommand(const RunCommandOptions& options) {
   if (!options.periods.empty() && !model::WriteFileAtomically(options.periods, PeriodsText(*run))) {
     return Fail("Cannot write " + options.periods + ".");
   }
+  if (print && !PrintResults(results)) return Fail("Cannot write the results to standard output.");
   return 0;
 }
 
 void AddRunCommand(CLI::App& app, int& status) {
   auto options = std::make_shared<RunCommandOptions>();
-  CLI::App* command = app.add_subcommand("run", "Run a scenario and write its results");
+  CLI::App* command = app.add_subcommand("run", "Run a scenario and print or write its results");
   command->add_option("file", options->input, "Scenario file (.ret)")->required();
   command->add_option("--workdir", options->workdir, "Folder for the run files");
   command->add_option("--schedule", options->schedule, "Write the results file (.sch)");
@@ -114,6 +146,8 @@ void AddRunCommand(CLI::App& app, int& status) {
   command->add_flag("--detailed", options->detailed, "Show detailed results");
   command->add_flag("--accounts", options->accounts, "Show the accounts each year");
   command->add_flag("--no-summary", options->no_summary, "Leave out the yearly summary");
+  command->add_flag("--quiet", options->quiet,
+                    "Print nothing when neither --schedule nor --periods is given");
   command->add_option("--today", options->today, "Today's date, YYYY-MM-DD");
   CLI::Option* accounts = command->add_flag("--random-accounts", options->random_accounts,
                                             "Run with random account rates");

@@ -1,5 +1,6 @@
 // `tarvel run FILE.ret`: one run of a scenario, as the planner runs it when the file is
-// opened and its results are saved; writes the results file, the period CSV and run files.
+// opened and its results are saved; writes the results file, the period CSV and run files,
+// or prints the results file's text when no output is named.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -10,9 +11,10 @@ namespace tarvel::cli {
 
 struct RunCommandOptions {
   std::string input;
-  std::string workdir;   // run files; the current directory when empty
+  std::string workdir;   // run files; a private temporary folder when empty
   std::string schedule;  // results file (.sch)
   std::string periods;   // period results as CSV
+  bool quiet = false;    // no results text on standard output
   bool detailed = false;
   bool accounts = false;
   bool no_summary = false;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "engine/data_folders.h"
 #include "model/money_format.h"
 
 namespace tarvel::engine {
@@ -150,26 +151,6 @@ LifeTablesRead ReadLifeTables(const std::vector<fs::path>& folders) {
       ReadTableFile(folders, kJointTableFileName, kJointLines, joint, result.problems);
   result.tables = LifeTables(std::move(mortality), std::move(joint));
   return result;
-}
-
-std::vector<fs::path> DataFolders(const fs::path& workdir, const fs::path& executable,
-                                  const fs::path& source_data) {
-  std::vector<fs::path> folders;
-  folders.push_back(workdir.empty() ? fs::path(".") : workdir);
-  if (!executable.empty()) {
-    folders.push_back(executable.parent_path().parent_path() / "share" / "tarvel-planner");
-  }
-  if (!source_data.empty()) folders.push_back(source_data);
-  return folders;
-}
-
-fs::path FindDataFile(const std::vector<fs::path>& folders, std::string_view name) {
-  for (const fs::path& folder : folders) {
-    const fs::path candidate = folder / name;
-    std::error_code error;
-    if (fs::is_regular_file(candidate, error)) return candidate;
-  }
-  return {};
 }
 
 }  // namespace tarvel::engine

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tarvel::engine {
@@ -63,17 +62,5 @@ struct LifeTablesRead {
 
 // Reads both files, each from the first folder that holds it.
 LifeTablesRead ReadLifeTables(const std::vector<std::filesystem::path>& folders);
-
-// The folders the planner's shipped files are looked up in, first to last: the working
-// directory, the installed data folder share/tarvel-planner beside the program's bin folder
-// (left out when the program's path is empty), and a build's source data folder (left out
-// when empty).
-std::vector<std::filesystem::path> DataFolders(const std::filesystem::path& workdir,
-                                               const std::filesystem::path& executable,
-                                               const std::filesystem::path& source_data);
-
-// The path of a shipped file in the first folder that holds it, or an empty path.
-std::filesystem::path FindDataFile(const std::vector<std::filesystem::path>& folders,
-                                   std::string_view name);
 
 }  // namespace tarvel::engine

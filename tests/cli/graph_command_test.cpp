@@ -84,7 +84,8 @@ TEST_F(GraphCommand, MalformedOptionsAreUsageErrors) {
 
 TEST_F(GraphCommand, BadFilesAndRangesAreBadInput) {
   EXPECT_EQ(Run("missing.ret --out a.png"), 1);
-  EXPECT_NE(Errors().find("Cannot open missing.ret."), std::string::npos);
+  EXPECT_NE(Errors().find("Cannot open missing.ret: No such file or directory."),
+            std::string::npos);
   std::ofstream(dir_ / "junk.ret") << "not a scenario";
   EXPECT_EQ(Run("junk.ret --out a.png"), 1);
   EXPECT_EQ(Run(Sample() + " --zoom 60-61 --out a.png"), 1);

@@ -1,5 +1,6 @@
 // `tarvel run`: the results file, the period CSV and the run files of a sample scenario,
-// and the exit statuses for a bad file and a malformed date.
+// the results printed when no output is chosen, and the exit statuses for a bad file and a
+// malformed date.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,6 +12,10 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "cli/cli_runner.h"
+#include "exchange/windows_1252.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -103,6 +108,36 @@ TEST(RunCommand, AMalformedDateIsAUsageError) {
   const fs::path dir = Workdir("date");
   EXPECT_EQ(RunCli(kSample.string() + " --today 2024-02-30", dir).status, 2);
   fs::remove_all(dir);
+}
+
+// Without --schedule, --periods or --quiet the results file's text goes to the terminal in
+// UTF-8; an account name with a Windows-1252 letter shows that it is converted.
+TEST(RunCommand, PrintsTheResultsFileUnlessAnOutputIsChosen) {
+  using tarvel::test_support::RunTarvelIn;
+  tarvel::test_support::TempFolder folder, temp, capture;
+  tarvel::test_support::WriteText(folder.File("cafe.json"),
+                                  R"({"initial": {"start_age": 60, "end_age": 63},
+          "accounts": [{"name": "Caf\u00e9", "type": "Investment", "initial_amount": 1000}],
+          "events": [{"kind": "Deposit", "description": "Savings", "start_age": 60,
+                      "end_age": 62, "amount": 100, "account": "Caf\u00e9"}]})");
+  const auto run = [&](const std::string& arguments) {
+    return RunTarvelIn(folder.path(), temp.path(), capture.path(), arguments);
+  };
+  ASSERT_EQ(run("convert cafe.json cafe.ret").status, 0);
+  const std::string day = " --today 2024-03-05";
+  ASSERT_EQ(run("run cafe.ret --schedule saved.sch" + day).status, 0);
+  const std::string saved = tarvel::test_support::ReadText(folder.File("saved.sch"));
+  ASSERT_NE(saved.find("Caf\xE9"), std::string::npos);
+
+  const auto printed = run("run cafe.ret" + day);
+  EXPECT_EQ(printed.status, 0) << printed.errors;
+  EXPECT_EQ(printed.out, tarvel::exchange::Utf8From1252(saved));
+  EXPECT_NE(printed.out.find("Caf\u00e9"), std::string::npos);
+  for (const char* option : {" --quiet", " --periods p.csv", " --schedule s.sch"}) {
+    const auto quiet = run(std::string("run cafe.ret") + option + day);
+    EXPECT_EQ(quiet.status, 0) << option << quiet.errors;
+    EXPECT_EQ(quiet.out, "") << option;
+  }
 }
 
 }  // namespace

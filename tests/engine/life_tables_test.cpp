@@ -1,4 +1,4 @@
-// The life-expectancy files: the shipped tables, the folder lookup, and missing, short and
+// The life-expectancy files: the shipped tables, and missing, short and
 // damaged files reported once with their missing values read as 0.
 #include "engine/life_tables.h"
 
@@ -11,7 +11,6 @@
 namespace tarvel {
 namespace {
 
-namespace fs = std::filesystem;
 using test_support::TempFolder;
 using test_support::WriteText;
 
@@ -88,25 +87,6 @@ TEST(ReadLifeTables, ADamagedLineCountsAsZeroAndOnlyTheFirstIsReported) {
     EXPECT_NE(problem.text.find("Line 2 of"), std::string::npos) << problem.text;
   }
   EXPECT_EQ(joint_problems, 1);
-}
-
-TEST(DataFolders, LookInTheWorkingDirectoryThenTheInstallThenTheSourceTree) {
-  const auto folders = engine::DataFolders("/work/dir", "/opt/tarvel/bin/tarvel", "/src/data");
-  ASSERT_EQ(folders.size(), 3u);
-  EXPECT_EQ(folders[0], fs::path("/work/dir"));
-  EXPECT_EQ(folders[1], fs::path("/opt/tarvel/share/tarvel-planner"));
-  EXPECT_EQ(folders[2], fs::path("/src/data"));
-  EXPECT_EQ(engine::DataFolders("", "", "").size(), 1u);
-
-  TempFolder first;
-  TempFolder second;
-  WriteText(second.File("mort.dat"), "0.1\n");
-  EXPECT_EQ(engine::FindDataFile({first.path(), second.path()}, "mort.dat"),
-            fs::path(second.File("mort.dat")));
-  WriteText(first.File("mort.dat"), "0.2\n");
-  EXPECT_EQ(engine::FindDataFile({first.path(), second.path()}, "mort.dat"),
-            fs::path(first.File("mort.dat")));
-  EXPECT_TRUE(engine::FindDataFile({first.path()}, "jointtab.dat").empty());
 }
 
 }  // namespace
