@@ -1,13 +1,12 @@
 // Locating the working directory and the shipped data files.
 #include "app/data_paths.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdlib>
 #include <filesystem>
 
-#include "engine/life_tables.h"
+#include "engine/data_folders.h"
 
 namespace tarvel::app {
 namespace {
@@ -42,16 +41,9 @@ bool PrepareWorkingDirectory(const std::string& folder, std::string& problem) {
   return true;
 }
 
-std::vector<std::filesystem::path> DataFolders(const std::filesystem::path& working_directory) {
-  // Before the application object exists there is no program path to start from.
-  const QString program =
-      QCoreApplication::instance() != nullptr ? QCoreApplication::applicationFilePath() : QString();
-  return engine::DataFolders(working_directory, program.toStdString(), TARVEL_SOURCE_DATA_DIR);
-}
-
 QString FindDataFile(const QString& relative_path) {
   const std::filesystem::path found = engine::FindDataFile(
-      DataFolders(QDir::currentPath().toStdString()), relative_path.toStdString());
+      engine::ProgramDataFolders(QDir::currentPath().toStdString()), relative_path.toStdString());
   if (found.empty()) return {};
   return QFileInfo(QString::fromStdString(found.string())).absoluteFilePath();
 }

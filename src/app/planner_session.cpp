@@ -4,7 +4,7 @@
 #include <chrono>
 #include <filesystem>
 
-#include "app/data_paths.h"
+#include "engine/data_folders.h"
 #include "engine/run_scenario.h"
 #include "model/preferences_file.h"
 #include "model/scenario_file.h"
@@ -53,7 +53,7 @@ const engine::Run& PlannerSession::Run(const engine::RunOptions& options, bool s
   run->options.currency = program_.currency;
   run->options.add_summary = options.add_summary && state_.keywords.summary_lines;
   run->options.scenario_file_name = std::filesystem::path(program_.open_name).filename().string();
-  run->options.data_folders = DataFolders(program_.working_directory);
+  run->options.data_folders = engine::ProgramDataFolders(program_.working_directory);
   // The generator goes on where the last run left it, so no two random runs repeat.
   run->random_source = random_source_;
   run->range_normal = range_normal_;
