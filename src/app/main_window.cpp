@@ -22,11 +22,12 @@
 #include "app/text_1252.h"
 #include "app/window_placement.h"
 #include "engine/random_rates.h"
-#include "model/scenario_file.h"
 #include "model/scenario_ops.h"
-#include "model/startup_file.h"
 #include "ui/budget_menu.h"
+#include "ui/command_ids.h"
 #include "ui/folders.h"
+#include "ui/recent_menu.h"
+#include "ui/scenario_file_steps.h"
 
 namespace tarvel::app {
 namespace {
@@ -69,27 +70,20 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
       context_{session.program(), session.scenario(), session.state(), *this,
                session.editors(), session.prompter()},
       dispatcher_(context_),
-      file_commands_(context_, session.dialogs(), session.help()),
-      help_commands_(*this, session.help()),
-      link_commands_(context_, session.launcher(), PlannerAddresses()),
-      keyword_commands_(context_),
       results_folder_(*this, session.prompter(), session.launcher(), session.state().keywords) {
   setObjectName("main_window");
   setWindowTitle(kProgramTitle);
   setWindowIcon(
       QIcon::fromTheme("office-calendar", style()->standardIcon(QStyle::SP_ComputerIcon)));
   session_.SetParentWindow(this);
-  dispatcher_.AddHandler(file_commands_);
-  dispatcher_.AddHandler(help_commands_);
-  dispatcher_.AddHandler(link_commands_);
-  dispatcher_.AddHandler(keyword_commands_);
   menus_ = new MenuBuilder(*this, [this](int id) { DispatchCommand(id); });
   folders_ = new FolderArea(this);
   setCentralWidget(folders_);
   BuildFolderPages();
-  graph_commands_ =
-      std::make_unique<ui::GraphCommands>(context_, session.launcher(), *graph_folders_);
-  dispatcher_.AddHandler(*graph_commands_);
+  handlers_ = std::make_unique<ui::CommandHandlers>(
+      context_, ui::HandlerServices{session.dialogs(), session.help(), session.launcher(),
+                                    *graph_folders_, PlannerAddresses()});
+  handlers_->AddTo(dispatcher_);
   connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
   statusBar()->showMessage(tr("Ready"), kStatusMilliseconds);
 }
@@ -125,12 +119,12 @@ void MainWindow::StartUp() {
     state.scenario_loaded = true;
     RebuildRecentMenu();
     if (session_.ReadLastScenario()) {
-      SetTitle(model::WindowTitle(session_.program().open_name));
+      SetTitle(ui::WindowTitle(session_.program().open_name));
       RunScenario();
     }
   } else {
     // A first start has no current file yet.
-    SetTitle(model::WindowTitle(""));
+    SetTitle(ui::WindowTitle(""));
   }
   EnableScenarioCommands(state.scenario_loaded);
   RebuildBudgetMenu();
@@ -228,8 +222,8 @@ void MainWindow::ShowFolderPage(int index) {
 void MainWindow::EnablePrintCurrentGraph() {
   const ui::ShellState& state = session_.state();
   const bool enabled = state.scenario_loaded && ui::IsGraphFolder(state.current_folder);
-  menus_->Action(403)->setEnabled(enabled);
-  menus_->Action(404)->setEnabled(enabled);
+  menus_->Action(ui::kPrintCurrentGraphCommand)->setEnabled(enabled);
+  menus_->Action(ui::kPrintCurrentGraphKeyCommand)->setEnabled(enabled);
 }
 
 const engine::Run& MainWindow::RunWithGraphRange(engine::RunOptions options, bool show_messages) {
@@ -272,7 +266,7 @@ void MainWindow::CloseFolderWindows() {
 }
 
 void MainWindow::RebuildRecentMenu() {
-  menus_->SetRecentFiles(model::RecentMenuItems(session_.program()));
+  menus_->SetRecentFiles(ui::RecentMenuItems(session_.program()));
 }
 
 void MainWindow::RebuildBudgetMenu() {
@@ -341,13 +335,13 @@ bool MainWindow::EditorIsOpen() {
 }
 
 bool MainWindow::EditInitialValues() {
-  DispatchCommand(7);
+  DispatchCommand(ui::kInitialValuesCommand);
   return false;
 }
 
 void MainWindow::EditEvent(int /*slot*/) { ShowStatus(ui::kNotAvailableStatus); }
 
-void MainWindow::PrintResults() { DispatchCommand(401); }
+void MainWindow::PrintResults() { DispatchCommand(ui::kPrintResultsCommand); }
 
 void MainWindow::ShowHelp(int context) { session_.help().ShowTopic(context); }
 

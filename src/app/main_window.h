@@ -6,11 +6,8 @@
 #include <memory>
 
 #include "app/planner_session.h"
+#include "ui/command_handlers.h"
 #include "ui/dispatcher.h"
-#include "ui/file_commands.h"
-#include "ui/graph_commands.h"
-#include "ui/help_commands.h"
-#include "ui/keyword_commands.h"
 #include "ui/link_commands.h"
 #include "ui/results_folder.h"
 #include "ui/results_folder_host.h"
@@ -102,13 +99,9 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   Options options_;
   ui::CommandContext context_;
   ui::Dispatcher dispatcher_;
-  ui::FileCommands file_commands_;
-  ui::HelpCommands help_commands_;
-  ui::LinkCommands link_commands_;
-  ui::KeywordCommands keyword_commands_;
   ui::ResultsFolder results_folder_;
   std::unique_ptr<GraphFolders> graph_folders_;
-  std::unique_ptr<ui::GraphCommands> graph_commands_;
+  std::unique_ptr<ui::CommandHandlers> handlers_;
   MenuBuilder* menus_ = nullptr;
   FolderArea* folders_ = nullptr;
   StartPage* start_page_ = nullptr;

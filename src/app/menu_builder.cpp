@@ -109,7 +109,7 @@ void MenuBuilder::AddEntries(QMenu* menu, const std::vector<ui::MenuEntry>& entr
     switch (entry.kind) {
       case ui::MenuEntry::Kind::Item:
         menu->addAction(Action(entry.id));
-        if (entry.id == 6 && recent_anchor_ == nullptr) recent_anchor_ = Action(entry.id);
+        if (entry.id == ui::kAboutCommand && recent_anchor_ == nullptr) recent_anchor_ = Action(entry.id);
         break;
       case ui::MenuEntry::Kind::Separator:
         menu->addSeparator();
@@ -155,13 +155,13 @@ QAction* MenuBuilder::Action(int id) const {
   return found == actions_.end() ? nullptr : found->second;
 }
 
-void MenuBuilder::SetRecentFiles(const std::vector<model::RecentMenuItem>& items) {
+void MenuBuilder::SetRecentFiles(const std::vector<ui::RecentMenuItem>& items) {
   for (QAction* action : recent_actions_) {
     file_menu_->removeAction(action);
     if (action->isSeparator()) action->deleteLater();
   }
   recent_actions_.clear();
-  for (const model::RecentMenuItem& item : items) {
+  for (const ui::RecentMenuItem& item : items) {
     QAction* action = nullptr;
     if (item.separator) {
       action = new QAction(this);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "model/startup_file.h"
+#include "ui/recent_menu.h"
 #include "ui/budget_menu.h"
 #include "ui/command_table.h"
 
@@ -36,7 +36,7 @@ class MenuBuilder : public QObject {
   QMenu* budget_menu() const { return budget_menu_; }
 
   // UpdateRecentMenu: the items "(1) name" .. before About, and their separator (607).
-  void SetRecentFiles(const std::vector<model::RecentMenuItem>& items);
+  void SetRecentFiles(const std::vector<ui::RecentMenuItem>& items);
   void SetBudgets(const std::vector<ui::BudgetMenuItem>& items);
   // Renames the group report items after the group folder's name.
   void SetGroupFolderName(const std::string& folder_name);

@@ -7,9 +7,9 @@
 #include "engine/data_folders.h"
 #include "engine/run_scenario.h"
 #include "model/preferences_file.h"
-#include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
+#include "ui/scenario_file_steps.h"
 #include "ui/working_file_cleanup.h"
 
 namespace tarvel::app {
@@ -38,7 +38,7 @@ bool PlannerSession::ReadStartupFile() { return model::ReadStartupFile(program_)
 
 bool PlannerSession::ReadLastScenario() {
   if (program_.open_name.empty()) return false;
-  if (!model::ReadScenario(program_, *scenario_, prompter())) return false;
+  if (!ui::ReadScenarioQuietlyIfMissing(program_, *scenario_, prompter())) return false;
   model::OrderEventsByAge(*scenario_);
   model::RecomputeInitialTotals(*scenario_);
   return true;
@@ -74,17 +74,17 @@ const engine::Run& PlannerSession::Run(const engine::RunOptions& options, bool s
 }
 
 void PlannerSession::ShowRunMessages(const engine::Run& run) {
-  for (std::size_t i = 0; i < run.messages.size(); ++i) {
+  for (const engine::RunMessage& shown : engine::RunProblemMessages(run.problems)) {
     platform::Message message;
-    message.text = run.messages[i];
-    message.caption = i < run.message_captions.size() ? run.message_captions[i] : "FILE ERROR";
+    message.text = shown.text;
+    message.caption = shown.caption;
     message.icon = platform::Icon::Error;
     prompter().Ask(message);
   }
 }
 
 bool PlannerSession::CloseDown(const model::WindowGeometry& window) {
-  if (model::PromptSaveScenario(program_, *scenario_, prompter()) == platform::Answer::Cancel) {
+  if (ui::PromptSaveScenario(program_, *scenario_, prompter()) == platform::Answer::Cancel) {
     return false;
   }
   program_.window = window;

@@ -10,11 +10,11 @@
 #include "app/qt_dialog_renderer.h"
 #include "app/qt_launcher.h"
 #include "app/qt_prompter.h"
-#include "app/system_clock.h"
 #include "engine/random_source.h"
 #include "engine/run.h"
 #include "model/program.h"
 #include "model/records.h"
+#include "model/system_clock.h"
 #include "ui/editor_guard.h"
 #include "ui/shell_view.h"
 
@@ -71,7 +71,7 @@ class PlannerSession {
   QtDialogRenderer dialogs_;
   QtHelp help_;
   QtLauncher launcher_;
-  SystemClock clock_;
+  model::SystemClock clock_;
   engine::RandomSource random_source_;
   engine::NormalCache range_normal_;
   engine::NormalCache deviation_normal_;

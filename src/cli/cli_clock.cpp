@@ -1,31 +1,10 @@
-// Today's date and the time of day for the command-line planner.
+// The day fixed by --today.
 #include "cli/cli_clock.h"
 
 #include <chrono>
-#include <ctime>
 #include <string>
 
 namespace tarvel::cli {
-namespace {
-
-std::tm LocalNow() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local;
-}
-
-}  // namespace
-
-platform::Date SystemClock::Today() const {
-  const std::tm local = LocalNow();
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-}
-
-platform::TimeOfDay SystemClock::Now() const {
-  const std::tm local = LocalNow();
-  return {local.tm_hour, local.tm_min, local.tm_sec};
-}
 
 std::optional<platform::Date> ParseDate(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;

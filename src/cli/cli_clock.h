@@ -1,19 +1,16 @@
 // Today's date and the time of day for the command-line planner: the system's, or a day
-// fixed by --today.
+// fixed by --today, and the reading of that day.
 #pragma once
 
 #include <optional>
 #include <string_view>
 
+#include "model/system_clock.h"
 #include "platform/clock.h"
 
 namespace tarvel::cli {
 
-class SystemClock : public platform::Clock {
- public:
-  platform::Date Today() const override;
-  platform::TimeOfDay Now() const override;
-};
+using SystemClock = model::SystemClock;
 
 // A fixed day at midnight, so that runs on any day give the same files.
 class FixedClock : public platform::Clock {

@@ -176,8 +176,8 @@ int RunGraphCommand(const GraphCommandOptions& options) {
   auto run = std::make_unique<engine::Run>();
   SetRunOptions(options, *clock, workdir, *run);
   if (!engine::RunScenario(*scenario, *run)) {
-    return Fail(run->messages.empty() ? std::string("The run was abandoned.")
-                                      : run->messages.front());
+    return Fail(run->problems.empty() ? std::string("The run was abandoned.")
+                                      : engine::RunProblemMessage(run->problems.front()).text);
   }
 
   const graphs::ChartSource source = graphs::MakeChartSource(*run, *scenario);

@@ -72,7 +72,9 @@ void SetRandomOptions(const RunCommandOptions& options, model::Scenario& scenari
 
 // Problems a finished run reports (a run file that could not be created) are warnings.
 void ShowWarnings(const engine::Run& run) {
-  for (const std::string& message : run.messages) std::fprintf(stderr, "%s\n", message.c_str());
+  for (const engine::RunMessage& message : engine::RunProblemMessages(run.problems)) {
+    std::fprintf(stderr, "%s\n", message.text.c_str());
+  }
 }
 
 // The text of a results file, converted for the terminal, on standard output.
@@ -125,8 +127,8 @@ int RunRunCommand(const RunCommandOptions& options) {
   }
   SetRandomOptions(options, *scenario, *run);
   if (!engine::RunScenario(*scenario, *run)) {
-    return Fail(run->messages.empty() ? std::string("The run was abandoned.")
-                                      : run->messages.front());
+    return Fail(run->problems.empty() ? std::string("The run was abandoned.")
+                                      : engine::RunProblemMessage(run->problems.front()).text);
   }
   ShowWarnings(*run);
   if (!options.periods.empty() && !model::WriteFileAtomically(options.periods, PeriodsText(*run))) {

@@ -101,7 +101,7 @@ bool ReadTableFile(const std::vector<fs::path>& folders, const char* name, int c
                         model::Format("Cannot find the life-expectancy file %s in %s. Rule 72T "
                                       "amounts are computed with its values as 0.",
                                       name, FolderList(folders).c_str()),
-                        "FILE ERROR"});
+                        "FILE ERROR", true});
     return false;
   }
   FileValues read = ReadValues(file, path.string(), count);

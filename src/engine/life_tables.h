@@ -50,6 +50,7 @@ struct LifeTableProblem {
   std::string file;  // kMortalityFileName or kJointTableFileName
   std::string text;
   std::string caption;
+  bool missing = false;  // the file was not found; else it was damaged
 };
 
 // What reading the tables found. Each file gives at most one problem.

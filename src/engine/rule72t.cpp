@@ -62,8 +62,9 @@ void ReadRunLifeTables(Run& run) {
   LifeTablesRead read = ReadLifeTables(folders);
   run.life_tables = std::move(read.tables);
   for (LifeTableProblem& problem : read.problems) {
-    run.messages.push_back(std::move(problem.text));
-    run.message_captions.push_back(std::move(problem.caption));
+    run.problems.push_back(
+        {problem.missing ? RunProblemKind::LifeTableMissing : RunProblemKind::LifeTableDamaged,
+         std::move(problem.file), std::move(problem.text)});
   }
 }
 

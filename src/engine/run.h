@@ -13,9 +13,11 @@
 #include "engine/random_source.h"
 #include "engine/life_tables.h"
 #include "engine/run_files.h"
+#include "engine/run_problems.h"
 #include "engine/schedule_sink.h"
 #include "model/money_format.h"
 #include "model/records.h"
+#include "model/working_file_names.h"
 #include "platform/clock.h"
 
 namespace tarvel::engine {
@@ -54,7 +56,7 @@ struct RunOptions {
   std::filesystem::path workdir = ".";
   std::filesystem::path output_file;  // results file (mode 1) or print file (mode 2)
   std::string scenario_file_name;     // shown in the plot-file header, without folder
-  std::string plot_file_name = "plotinf01.tmp";
+  std::string plot_file_name = model::kPlotFileName;
   model::Currency currency;
   std::uint64_t random_seed = 1;
   // Rule 72T: folders searched for mort.dat and jointtab.dat (the working directory when empty)
@@ -186,9 +188,8 @@ struct Run {
   RunOptions options;
   const platform::Clock* clock = nullptr;
   ScheduleSink sink;
-  // Problems the caller must show (text and caption), e.g. a file that could not be opened.
-  std::vector<std::string> messages;
-  std::vector<std::string> message_captions;
+  // Problems the caller must show, e.g. a file that could not be opened.
+  std::vector<RunProblem> problems;
 
   // --- run driver ---
   RunFiles files;

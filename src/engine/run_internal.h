@@ -15,7 +15,7 @@ inline constexpr int kFinalSeparatorWidth = 175;
 enum class Preparation { kGoOn, kAbandoned, kFinished };
 
 // Keeps a problem for the caller to show.
-void ReportProblem(Run& run, std::string text, std::string caption);
+void ReportProblem(Run& run, RunProblemKind kind, std::string file);
 int WholeAge(float age);
 int AccountCount(const model::Scenario& scenario);
 bool IsCreditCard(const model::FinancialEvent& event);

@@ -18,8 +18,7 @@ namespace {
 using model::EventKind;
 
 void ResetRunState(const model::Scenario& scenario, Run& run) {
-  run.messages.clear();
-  run.message_captions.clear();
+  run.problems.clear();
   run.red_flags = RedFlags{};
   for (int i = 0; i < 5; ++i) run.trackers[i] = MinMax{1000000.0f, -1000000.0f};
   run.trackers[5] = MinMax{10000000.0f, -10000000.0f};
@@ -39,13 +38,12 @@ bool OpenOutput(const model::Scenario& scenario, Run& run) {
   const OutputMode mode = run.options.mode;
   if (mode != OutputMode::ResultsList) {
     std::filesystem::path path = run.options.output_file;
-    if (mode == OutputMode::PrintFile && path.empty()) path = run.options.workdir / "ptmpsch.dat";
+    if (mode == OutputMode::PrintFile && path.empty()) path = run.options.workdir / model::kPrintFileName;
     if (!run.files.output.Open(path, "w")) {
-      if (mode == OutputMode::ResultsFile) {
-        ReportProblem(run, model::Format("Cannot open %s", path.string().c_str()), "FILE ERROR");
-      } else {
-        ReportProblem(run, "Cannot open temporary print file", "FILE ERROR");
-      }
+      ReportProblem(run,
+                    mode == OutputMode::ResultsFile ? RunProblemKind::ResultsFileNotOpened
+                                                    : RunProblemKind::PrintFileNotOpened,
+                    path.string());
       return false;
     }
   }
@@ -63,7 +61,7 @@ bool OpenOutput(const model::Scenario& scenario, Run& run) {
 
 bool OpenPlotFile(const model::Scenario& scenario, Run& run) {
   if (!run.files.plot.Open(run.options.workdir / run.options.plot_file_name, "w")) {
-    ReportProblem(run, "Cannot open plot file.", "FILE ERROR");
+    ReportProblem(run, RunProblemKind::PlotFileNotOpened, run.options.plot_file_name);
     return false;
   }
   const platform::Date date = run.clock ? run.clock->Today() : platform::Date{};
@@ -159,18 +157,17 @@ void SetStartAge(model::Scenario& scenario, Run& run) {
   run.inflation_by_age.fill(0.0f);
 }
 
-void OpenRunFile(Run& run, FileHandle& file, const char* name, const char* shown_name) {
+void OpenRunFile(Run& run, FileHandle& file, const char* name) {
   if (!file.Open(run.options.workdir / name, "w")) {
-    ReportProblem(run, model::Format("Cannot open temporary print file -- %s", shown_name),
-                  "FILE ERROR");
+    ReportProblem(run, RunProblemKind::RunFileNotOpened, name);
   }
 }
 
 void OpenRunFiles(const model::Scenario& scenario, Run& run) {
   run.files.first_shown_age = run.shown_start_age;
-  OpenRunFile(run, run.files.big, "bigfile.tmp", "bigfile.tmp");
-  OpenRunFile(run, run.files.outgoing, "outfile.tmp", "iofile.tmp");
-  OpenRunFile(run, run.files.incoming, "infile.tmp", "infile.tmp");
+  OpenRunFile(run, run.files.big, model::kEventRunFileName);
+  OpenRunFile(run, run.files.outgoing, model::kOutgoingRunFileName);
+  OpenRunFile(run, run.files.incoming, model::kIncomingRunFileName);
   if (run.files.incoming) {
     const int count = AccountCount(scenario);
     std::fprintf(run.files.incoming.get(), "%d\n", count);
@@ -184,8 +181,7 @@ void OpenRunFiles(const model::Scenario& scenario, Run& run) {
 void OpenExportFile(Run& run) {
   if (run.options.export_separator == 0 || run.options.export_file.empty()) return;
   if (!run.files.export_file.Open(run.options.export_file, "w")) {
-    ReportProblem(run, model::Format("Cannot open %s", run.options.export_file.string().c_str()),
-                  "FILE ERROR");
+    ReportProblem(run, RunProblemKind::ExportFileNotOpened, run.options.export_file.string());
   }
 }
 

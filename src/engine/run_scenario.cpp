@@ -15,9 +15,8 @@
 namespace tarvel::engine {
 namespace internal {
 
-void ReportProblem(Run& run, std::string text, std::string caption) {
-  run.messages.push_back(std::move(text));
-  run.message_captions.push_back(std::move(caption));
+void ReportProblem(Run& run, RunProblemKind kind, std::string file) {
+  run.problems.push_back({kind, std::move(file), {}});
 }
 
 int WholeAge(float age) {

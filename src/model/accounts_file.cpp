@@ -6,7 +6,6 @@
 
 #include "model/atomic_file.h"
 #include "model/block_codec.h"
-#include "model/money_format.h"
 #include "model/scenario_ops.h"
 
 namespace tarvel::model {
@@ -25,14 +24,6 @@ std::span<const std::uint8_t> Block(std::span<const std::uint8_t> bytes, std::si
                                     std::size_t size) {
   if (offset >= bytes.size()) return {};
   return bytes.subspan(offset, std::min(size, bytes.size() - offset));
-}
-
-platform::Message ErrorMessage(std::string text, std::string caption) {
-  platform::Message message;
-  message.text = std::move(text);
-  message.caption = std::move(caption);
-  message.icon = platform::Icon::Error;
-  return message;
 }
 
 }  // namespace
@@ -81,33 +72,26 @@ bool DecodeAccountsFile(std::span<const std::uint8_t> bytes, Scenario& scenario)
   return true;
 }
 
-bool WriteAccountsFile(const std::string& path, const Scenario& scenario,
-                       platform::Prompter& prompter) {
+FileResult WriteAccountsFile(const std::string& path, const Scenario& scenario,
+                             Overwrite overwrite) {
   std::error_code error;
-  if (std::filesystem::exists(path, error)) {
-    platform::Message question;
-    question.text = path + " exists - Overwrite anyway?";
-    question.caption = "FILE WARNING";
-    question.buttons = platform::Buttons::YesNo;
-    question.icon = platform::Icon::Question;
-    if (prompter.Ask(question) != platform::Answer::Yes) return false;
+  if (overwrite != Overwrite::Agreed && std::filesystem::exists(path, error)) {
+    return FileResult::Fail(FileProblem::Exists, path);
   }
   if (!WriteFileAtomically(path, EncodeAccountsFile(scenario))) {
-    prompter.Ask(
-        ErrorMessage(Format("Cannot write %s accounts file!", path.c_str()), "Write Error"));
-    return false;
+    return FileResult::Fail(FileProblem::CannotWrite, path);
   }
-  return true;
+  return {};
 }
 
-bool ReadAccountsFile(const std::string& path, Scenario& scenario, platform::Prompter& prompter) {
+FileResult ReadAccountsFile(const std::string& path, Scenario& scenario) {
   std::vector<std::uint8_t> bytes;
-  if (!ReadFileBytes(path, kAccountsFileSize, bytes) || !DecodeAccountsFile(bytes, scenario)) {
-    prompter.Ask(ErrorMessage(Format("Cannot read %s accounts file!", path.c_str()), "Read Error"));
-    return false;
+  if (!ReadFileBytes(path, kAccountsFileSize, bytes)) {
+    return FileResult::Fail(FileProblem::CannotOpen, path);
   }
+  if (!DecodeAccountsFile(bytes, scenario)) return FileResult::Fail(FileProblem::Invalid, path);
   scenario.modified = true;
-  return true;
+  return {};
 }
 
 }  // namespace tarvel::model

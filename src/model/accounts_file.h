@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/file_result.h"
 #include "model/records.h"
-#include "platform/prompter.h"
 
 namespace tarvel::model {
 
@@ -19,10 +19,12 @@ std::vector<std::uint8_t> EncodeAccountsFile(const Scenario& scenario);
 // (scenario untouched) when the account count read lies outside 0..50.
 bool DecodeAccountsFile(std::span<const std::uint8_t> bytes, Scenario& scenario);
 
-// Save Accounts: asks before overwriting an existing file and replaces it whole.
-bool WriteAccountsFile(const std::string& path, const Scenario& scenario,
-                       platform::Prompter& prompter);
+// Save Accounts: replaces the file whole. Exists (nothing written) when the file is there
+// and overwriting was not agreed; CannotWrite when the bytes did not reach the disk.
+FileResult WriteAccountsFile(const std::string& path, const Scenario& scenario,
+                             Overwrite overwrite);
 // Read Accounts: on success the scenario is marked modified; events keep their account ids.
-bool ReadAccountsFile(const std::string& path, Scenario& scenario, platform::Prompter& prompter);
+// CannotOpen or Invalid leave the scenario untouched.
+FileResult ReadAccountsFile(const std::string& path, Scenario& scenario);
 
 }  // namespace tarvel::model

@@ -9,13 +9,13 @@
 
 #include "model/money_format.h"
 #include "model/records.h"
+#include "model/working_file_names.h"
 
 namespace tarvel::model {
 
 inline constexpr int kRecentFileCount = 6;
 // Longest name a recent-file entry or the start-up file's first line holds.
 inline constexpr std::size_t kMaxFileNameLength = 263;
-inline constexpr char kFallbackScenarioName[] = "tmp01.ret";
 
 // Page margins, thousandths of an inch: left, top, right, bottom.
 struct PageMargins {

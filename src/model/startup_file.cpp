@@ -145,15 +145,4 @@ void AddRecentFile(Program& program, std::string_view name) {
   }
 }
 
-std::vector<RecentMenuItem> RecentMenuItems(const Program& program) {
-  std::vector<RecentMenuItem> items;
-  for (int i = 0; i < kRecentFileCount; ++i) {
-    if (program.recent_files[i].empty()) continue;
-    items.push_back(
-        {kRecentMenuIds[i], "(" + std::to_string(i + 1) + ") " + program.recent_files[i]});
-  }
-  if (!items.empty()) items.push_back({kRecentSeparatorId, "", true});
-  return items;
-}
-
 }  // namespace tarvel::model

@@ -1,11 +1,10 @@
 // The start-up file "finance.dat": the scenario open at the last exit, the working-file
-// counter with the values it carries, and the recent-files list with its menu entries.
+// counter with the values it carries, and the recent-files list.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "model/program.h"
 
@@ -34,17 +33,5 @@ bool WriteStartupFile(const Program& program);
 // Puts a name at the top of the recent files; names of 3 characters or fewer are ignored
 // and a name already in the list (in any case) is not kept twice.
 void AddRecentFile(Program& program, std::string_view name);
-
-// The File menu's recent-file items: inserted at menu position 6, one per non-empty entry,
-// followed by a separator when there is at least one.
-inline constexpr int kRecentMenuPosition = 6;
-inline constexpr std::array<int, kRecentFileCount> kRecentMenuIds = {602, 603, 604, 605, 606, 609};
-inline constexpr int kRecentSeparatorId = 607;
-struct RecentMenuItem {
-  int id = 0;
-  std::string text;  // "(1) name"; empty for the separator
-  bool separator = false;
-};
-std::vector<RecentMenuItem> RecentMenuItems(const Program& program);
 
 }  // namespace tarvel::model

@@ -2,17 +2,10 @@
 
 #include "model/working_files.h"
 
-#include <array>
-#include <filesystem>
+#include "model/working_file_names.h"
 
 namespace tarvel::model {
 namespace {
-
-constexpr std::array<const char*, 19> kFixedNames = {
-    "bigfile.tmp", "PLOTIN~1.TMP", "BIGFILE.TMP", "OUTFILE.TMP", "INFILE.TMP",
-    "TMPFILE.TMP", "TABOUT.TMP",   "TRADE.TMP",   "REF.TMP",     "PPBUDOUT.TMP",
-    "BUDOUT.TMP",  "SBUDOUT.TMP",  "HFILES.TMP",  "REFPRT.TMP",  "PBUDOUT.TMP",
-    "PSCHED.TMP",  "ptmpsch.dat",  "apage1",      "apage2"};
 
 // Damaged counts never make the list run away.
 constexpr int kMostReportPages = 10000;
@@ -20,7 +13,7 @@ constexpr int kMostReportPages = 10000;
 }  // namespace
 
 std::vector<std::string> WorkingFileNames(int report_page_count) {
-  std::vector<std::string> names(kFixedNames.begin(), kFixedNames.end());
+  std::vector<std::string> names(kExitWorkingFileNames.begin(), kExitWorkingFileNames.end());
   const int pages = report_page_count < 0                  ? 0
                     : report_page_count > kMostReportPages ? kMostReportPages
                                                            : report_page_count;
@@ -32,15 +25,6 @@ std::vector<std::string> WorkingFileNames(int report_page_count) {
     names.push_back("spage" + std::to_string(page));
   }
   return names;
-}
-
-int DeleteWorkingFiles(const std::string& folder, int report_page_count) {
-  int deleted = 0;
-  for (const std::string& name : WorkingFileNames(report_page_count)) {
-    std::error_code error;
-    if (std::filesystem::remove(std::filesystem::path(folder) / name, error)) ++deleted;
-  }
-  return deleted;
 }
 
 }  // namespace tarvel::model

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/command_ids.h"
+
 namespace tarvel::ui {
 
 // What the dispatcher does after a command whose editor reported a change.
@@ -75,10 +77,5 @@ std::optional<int> HelpContextOf(int command_id);
 std::string GroupReportMenuText(std::string_view folder_name);
 std::string GroupAllocationsMenuText(std::string_view folder_name);
 
-inline constexpr int kGroupReportCommand = 895;
-inline constexpr int kGroupAllocationsCommand = 792;
-inline constexpr int kFirstBudgetCommand = 461;
-inline constexpr int kBudgetCommandCount = 5;
-inline constexpr int kExitCommand = 5;
 
 }  // namespace tarvel::ui

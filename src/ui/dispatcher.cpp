@@ -1,7 +1,7 @@
 // The command dispatcher of the main window.
 #include "ui/dispatcher.h"
 
-#include "model/scenario_file.h"
+#include "ui/scenario_file_steps.h"
 #include "ui/folders.h"
 
 namespace tarvel::ui {
@@ -35,7 +35,7 @@ DispatchResult Dispatcher::DispatchCommand(int id) {
     return DispatchResult::NotAvailable;
   }
   if (command->save_prompt &&
-      model::PromptSaveScenario(context_.program, context_.scenario, context_.prompter) ==
+      PromptSaveScenario(context_.program, context_.scenario, context_.prompter) ==
           platform::Answer::Cancel) {
     return DispatchResult::Cancelled;
   }

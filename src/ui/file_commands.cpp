@@ -1,99 +1,68 @@
 // The File menu's commands over the scenario and accounts files.
 #include "ui/file_commands.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "model/accounts_file.h"
+#include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
+#include "ui/command_ids.h"
 #include "ui/folders.h"
 #include "ui/new_accounts_chooser.h"
+#include "ui/recent_menu.h"
+#include "ui/scenario_file_steps.h"
 
 namespace tarvel::ui {
-namespace {
-
-int RecentIndexOf(int id) {
-  const auto& ids = model::kRecentMenuIds;
-  const auto found = std::find(ids.begin(), ids.end(), id);
-  return found == ids.end() ? -1 : static_cast<int>(found - ids.begin());
-}
-
-platform::FileDialog AccountsDialog(const model::Program& program, const char* title) {
-  platform::FileDialog dialog;
-  dialog.title = title;
-  dialog.filters = {{"Account Files (*.ACC)", "*.acc;*.ACC"}};
-  dialog.default_extension = "acc";
-  dialog.start_folder = program.working_directory;
-  return dialog;
-}
-
-platform::FileDialog ScenarioFileDialog(const model::Program& program, const char* title) {
-  platform::FileDialog dialog;
-  dialog.title = title;
-  dialog.filters = {{"Scenario Files (*.RET)", "*.ret;*.RET"}};
-  dialog.default_extension = "ret";
-  dialog.start_folder = program.working_directory;
-  return dialog;
-}
-
-}  // namespace
 
 bool FileCommands::Handles(int id) const {
   switch (id) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 8:
-    case 9:
+    case kNewCommand:
+    case kOpenCommand:
+    case kSaveCommand:
+    case kSaveAsCommand:
+    case kExitCommand:
+    case kSaveAccountsCommand:
+    case kReadAccountsCommand:
     case kNewAccountsByHand:
       return true;
     default:
-      return RecentIndexOf(id) >= 0;
+      return RecentFileIndexOf(id) >= 0;
   }
 }
 
 CommandOutcome FileCommands::Execute(int id) {
   switch (id) {
-    case 1:
+    case kNewCommand:
       return New();
     case kNewAccountsByHand:
       return NewByHand();
-    case 2:
+    case kOpenCommand:
       return Open();
-    case 3:
-      Apply(model::SaveCommand(context_.program, context_.scenario, context_.prompter));
+    case kSaveCommand:
+      Save();
       return {};
-    case 4:
-      return SaveAs();
-    case 5:
+    case kSaveAsCommand:
+      SaveAs();
+      return {};
+    case kExitCommand:
       context_.view.RequestClose();
       return {};
-    case 8:
-      return SaveAccounts();
-    case 9:
-      return ReadAccounts();
+    case kSaveAccountsCommand:
+      SaveAccounts();
+      return {};
+    case kReadAccountsCommand:
+      ReadAccounts();
+      return {};
     default:
-      return OpenRecent(RecentIndexOf(id));
+      return OpenRecent(RecentFileIndexOf(id));
   }
 }
 
-bool FileCommands::Apply(const model::FileCommandOutcome& outcome) {
-  ShellView& view = context_.view;
-  if (outcome.title) view.SetTitle(*outcome.title);
-  if (outcome.close_folder_windows) view.CloseFolderWindows();
-  if (outcome.rebuild_recent_menu) view.RebuildRecentMenu();
-  if (outcome.rebuild_budget_menu) view.RebuildBudgetMenu();
-  if (outcome.completed && !context_.state.scenario_loaded) {
-    context_.state.scenario_loaded = true;
-    view.EnableScenarioCommands(true);
-  }
-  if (outcome.refresh_folders) view.RefreshFolders();
-  if (outcome.folder) view.SelectFolder(*outcome.folder);
-  // A file that was read, well or badly, replaced the scenario.
-  return outcome.completed || outcome.folder.has_value();
+void FileCommands::MarkScenarioLoaded() {
+  if (context_.state.scenario_loaded) return;
+  context_.state.scenario_loaded = true;
+  context_.view.EnableScenarioCommands(true);
 }
 
 CommandOutcome FileCommands::New() {
@@ -109,11 +78,28 @@ CommandOutcome FileCommands::New() {
 }
 
 CommandOutcome FileCommands::NewByHand() {
-  const auto outcome =
-      model::NewScenarioByHand(context_.program, context_.scenario, context_.prompter);
+  model::Program& program = context_.program;
+  model::Scenario& scenario = context_.scenario;
+  model::FillAllocationCategoryDefaults(scenario);
+  scenario.initial.event_count = 0;
+  scenario.modified = false;
+  model::ClearScenario(scenario);
+  const model::FileResult created = model::CreateWorkingFile(program, scenario);
+  if (!created.ok()) {
+    if (auto message = ScenarioFileMessage(created, ScenarioFileRole::Working)) {
+      context_.prompter.Ask(*message);
+    }
+    context_.view.RebuildBudgetMenu();
+    return {};
+  }
+  model::ApplyNewScenarioDefaults(scenario);
+  context_.view.SetTitle(WindowTitle(program.open_name));
+  context_.view.RebuildBudgetMenu();
+  MarkScenarioLoaded();
+  context_.view.RefreshFolders();
+  context_.view.SelectFolder(kAccountsFolder);
   CommandOutcome result;
-  result.replaced_scenario = Apply(outcome);
-  if (outcome.completed) context_.view.SelectFolder(kAccountsFolder);
+  result.replaced_scenario = true;
   return result;
 }
 
@@ -134,55 +120,84 @@ CommandOutcome FileCommands::OpenNamed(std::string name) {
   // leaves the open scenario, its file names and its unsaved changes as they were.
   model::Program read_program = context_.program;
   auto read_scenario = std::make_unique<model::Scenario>();
-  const auto outcome =
-      model::OpenNamedScenario(read_program, *read_scenario, context_.prompter, name);
-  if (!outcome.completed) {
+  read_program.open_name = name;
+  const model::FileResult read = model::ReadScenario(read_program, *read_scenario);
+  if (!read.ok()) {
+    if (auto message = ScenarioFileMessage(read)) context_.prompter.Ask(*message);
     context_.view.ShowStatus(name + " was not opened; the open scenario is unchanged.");
     return {};
   }
+  const std::string previous = context_.program.open_name;
   context_.program = std::move(read_program);
   context_.scenario = *read_scenario;
+  context_.scenario.modified = false;
+  // The file that was open goes first in the recent files, and the file just opened above it.
+  model::AddRecentFile(context_.program, previous);
+  model::AddRecentFile(context_.program, name);
+  ShellView& view = context_.view;
+  view.SetTitle(WindowTitle(name));
+  view.CloseFolderWindows();
+  view.RebuildRecentMenu();
+  view.RebuildBudgetMenu();
+  MarkScenarioLoaded();
+  view.RefreshFolders();
+  view.SelectFolder(context_.scenario.initial.event_count == 0 ? kSummaryFolder : kScenarioFolder);
   CommandOutcome result;
-  result.replaced_scenario = Apply(outcome);
-  // Reading put the previous file first; the file just opened goes above it.
-  if (outcome.completed) {
-    model::AddRecentFile(context_.program, name);
-    context_.view.RebuildRecentMenu();
-  }
+  result.replaced_scenario = true;
   return result;
 }
 
-CommandOutcome FileCommands::SaveAs() {
-  const auto outcome = model::SaveAsCommand(context_.program, context_.scenario, context_.prompter);
-  Apply(outcome);
-  if (outcome.completed) {
-    model::AddRecentFile(context_.program, context_.program.open_name);
-    context_.view.RebuildRecentMenu();
-    context_.view.RunScenario();
-    context_.view.RefreshEventList();
+void FileCommands::Save() {
+  if (!WriteScenarioOrSay(context_.program, context_.scenario, context_.prompter)) return;
+  context_.view.SetTitle(WindowTitle(context_.program.open_name));
+  MarkScenarioLoaded();
+}
+
+void FileCommands::SaveAs() {
+  model::Program& program = context_.program;
+  const auto choice = context_.prompter.ChooseFileToSave(
+      ScenarioFileDialog(program, "Save Scenario With a New Name"));
+  if (!choice) return;
+  const std::string old_open_name = program.open_name;
+  const std::string old_save_name = program.save_name;
+  program.open_name = *choice;
+  if (!SaveScenarioAsAsking(program, context_.scenario, context_.prompter, *choice)) {
+    // The scenario keeps the names of the file it still belongs to.
+    program.open_name = old_open_name;
+    program.save_name = old_save_name;
+    return;
   }
-  return {};
+  context_.scenario.modified = false;
+  context_.view.SetTitle(WindowTitle(program.open_name));
+  MarkScenarioLoaded();
+  model::AddRecentFile(program, program.open_name);
+  context_.view.RebuildRecentMenu();
+  context_.view.RunScenario();
+  context_.view.RefreshEventList();
 }
 
-CommandOutcome FileCommands::SaveAccounts() {
+void FileCommands::SaveAccounts() {
   const auto choice =
-      context_.prompter.ChooseFileToSave(AccountsDialog(context_.program, "Write Accounts"));
-  if (choice) model::WriteAccountsFile(*choice, context_.scenario, context_.prompter);
-  return {};
+      context_.prompter.ChooseFileToSave(AccountsFileDialog(context_.program, "Write Accounts"));
+  if (choice) WriteAccountsFileAsking(*choice, context_.scenario, context_.prompter);
 }
 
-CommandOutcome FileCommands::ReadAccounts() {
+void FileCommands::ReadAccounts() {
   const auto choice =
-      context_.prompter.ChooseFileToOpen(AccountsDialog(context_.program, "Read Accounts"));
-  if (!choice || !model::ReadAccountsFile(*choice, context_.scenario, context_.prompter)) {
-    return {};
+      context_.prompter.ChooseFileToOpen(AccountsFileDialog(context_.program, "Read Accounts"));
+  if (!choice) return;
+  const model::FileResult read = model::ReadAccountsFile(*choice, context_.scenario);
+  if (!read.ok()) {
+    if (auto message = AccountsFileMessage(read, /*writing=*/false)) {
+      context_.prompter.Ask(*message);
+    }
+    return;
   }
   context_.state.results_stale = true;
   context_.state.results_folder_open = false;
   context_.view.CloseFolderWindows();
   context_.view.RefreshFolders();
   context_.view.SelectFolder(kAccountsFolder);
-  return {};
 }
 
 }  // namespace tarvel::ui

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "model/scenario_file.h"
 #include "platform/help.h"
 #include "ui/dialog_template.h"
 #include "ui/dispatcher.h"
@@ -26,11 +25,12 @@ class FileCommands : public CommandHandler {
   // Reads the named scenario in place of the current one; success puts it first in the
   // recent-file list.
   CommandOutcome OpenNamed(std::string name);
-  CommandOutcome SaveAs();
-  CommandOutcome SaveAccounts();
-  CommandOutcome ReadAccounts();
-  // Tells the window what a model flow changed; true when the scenario was replaced.
-  bool Apply(const model::FileCommandOutcome& outcome);
+  void Save();
+  void SaveAs();
+  void SaveAccounts();
+  void ReadAccounts();
+  // The first scenario made or opened enables the commands that need one.
+  void MarkScenarioLoaded();
 
   CommandContext& context_;
   DialogRunner& dialogs_;

@@ -6,15 +6,12 @@
 #include "graphs/graph_program.h"
 #include "graphs/save_graphs.h"
 #include "model/scenario_ops.h"
+#include "model/working_file_names.h"
+#include "ui/command_ids.h"
 #include "ui/folders.h"
 
 namespace tarvel::ui {
 namespace {
-
-constexpr int kSaveGraphs = 11;
-constexpr int kPrintCurrentGraph = 403;
-constexpr int kPrintCurrentGraphKey = 404;
-constexpr int kGraphWindow = 501;
 
 // The printing flag makes the open-editor guard refuse commands while a job runs.
 class PrintingFlag {
@@ -32,11 +29,11 @@ class PrintingFlag {
 
 std::optional<graphs::ChartStyle> PrintAllGraphsStyle(int id) {
   switch (id) {
-    case 912:
+    case kPrintLineGraphsCommand:
       return graphs::ChartStyle::Line;
-    case 913:
+    case kPrintBarGraphsCommand:
       return graphs::ChartStyle::Bar;
-    case 915:
+    case kPrint3DBarGraphsCommand:
       return graphs::ChartStyle::Bar3D;
     default:
       return std::nullopt;
@@ -44,23 +41,25 @@ std::optional<graphs::ChartStyle> PrintAllGraphsStyle(int id) {
 }
 
 bool GraphCommands::Handles(int id) const {
-  return id == kSaveGraphs || id == kPrintCurrentGraph || id == kPrintCurrentGraphKey ||
-         id == kGraphWindow || PrintAllGraphsStyle(id).has_value();
+  return id == kSaveGraphsCommand || id == kPrintCurrentGraphCommand ||
+         id == kPrintCurrentGraphKeyCommand || id == kGraphWindowCommand ||
+         PrintAllGraphsStyle(id).has_value();
 }
 
 CommandOutcome GraphCommands::Execute(int id) {
   if (!context_.state.scenario_loaded) return {};
   RunIfStale();
   switch (id) {
-    case kSaveGraphs:
+    case kSaveGraphsCommand:
       SaveGraphs();
       break;
-    case kGraphWindow:
+    case kGraphWindowCommand:
       // A graph program that cannot be started passes silently, as the other siblings do.
-      graphs::StartGraphProgram(launcher_, kPlotFileName, context_.state.keywords.currency.word);
+      graphs::StartGraphProgram(launcher_, model::kPlotFileName,
+                                context_.state.keywords.currency.word);
       break;
-    case kPrintCurrentGraph:
-    case kPrintCurrentGraphKey:
+    case kPrintCurrentGraphCommand:
+    case kPrintCurrentGraphKeyCommand:
       PrintCurrentGraph();
       break;
     default:
@@ -79,7 +78,7 @@ void GraphCommands::RunIfStale() {
 
 void GraphCommands::SaveGraphs() {
   const std::filesystem::path folder = context_.program.working_directory;
-  graphs::SaveGraphs(context_.prompter, folder / kPlotFileName, folder.string());
+  graphs::SaveGraphs(context_.prompter, folder / model::kPlotFileName, folder.string());
 }
 
 void GraphCommands::PrintCurrentGraph() {

@@ -10,8 +10,6 @@
 
 namespace tarvel::ui {
 
-inline constexpr char kPlotFileName[] = "plotinf01.tmp";
-
 // What printing asks of the main window's graph folders: the print dialog, then the pages.
 class GraphPrinter {
  public:

@@ -1,27 +1,21 @@
 // Help topics by context number, and About.
 #include "ui/help_commands.h"
 
+#include "ui/command_ids.h"
 #include "ui/command_table.h"
 
 namespace tarvel::ui {
-namespace {
-
-constexpr int kAbout = 6;
-constexpr int kContents = 104;
-constexpr int kHelpOnHelp = 105;
-
-}  // namespace
-
 bool HelpCommands::Handles(int id) const {
-  return id == kAbout || id == kContents || id == kHelpOnHelp || HelpContextOf(id).has_value();
+  return id == kAboutCommand || id == kHelpContentsCommand || id == kHelpOnHelpCommand ||
+         HelpContextOf(id).has_value();
 }
 
 CommandOutcome HelpCommands::Execute(int id) {
-  if (id == kAbout) {
+  if (id == kAboutCommand) {
     view_.ShowAbout();
-  } else if (id == kContents) {
+  } else if (id == kHelpContentsCommand) {
     help_.ShowTopic(platform::kHelpContents);
-  } else if (id == kHelpOnHelp) {
+  } else if (id == kHelpOnHelpCommand) {
     help_.ShowTopic(platform::kHelpOnHelp);
   } else if (const auto context = HelpContextOf(id)) {
     help_.ShowTopic(*context);

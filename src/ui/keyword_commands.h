@@ -2,12 +2,11 @@
 // suppressed (Alt+F12).
 #pragma once
 
+#include "ui/command_ids.h"
 #include "ui/dispatcher.h"
 
 namespace tarvel::ui {
 
-inline constexpr int kToggleSummaryLines = 902;
-inline constexpr int kToggleRunsSuppressed = 911;
 
 class KeywordCommands : public CommandHandler {
  public:

@@ -1,25 +1,19 @@
 // Sibling programs, the calculator, e-mail and the manual.
 #include "ui/link_commands.h"
 
+#include "model/working_file_names.h"
+#include "ui/command_ids.h"
 #include "ui/sibling_programs.h"
 
 namespace tarvel::ui {
-namespace {
-
-constexpr int kCompareScenarios = 178;
-constexpr int kDownloadManual = 671;
-constexpr int kCalculator = 884;
-constexpr int kEmail = 887;
-constexpr int kViewer = 903;
-constexpr int kRule72T = 904;
-constexpr char kPlotFile[] = "plotinf01.tmp";
-
-}  // namespace
-
 bool LinkCommands::Handles(int id) const {
   switch (id) {
-    case kCompareScenarios: case kDownloadManual: case kCalculator:
-    case kEmail: case kViewer: case kRule72T:
+    case kCompareScenariosCommand:
+    case kDownloadManualCommand:
+    case kCalculatorCommand:
+    case kEmailCommand:
+    case kViewerCommand:
+    case kRule72TCalculatorCommand:
       return true;
     default:
       return false;
@@ -29,22 +23,22 @@ bool LinkCommands::Handles(int id) const {
 CommandOutcome LinkCommands::Execute(int id) {
   const std::string& word = context_.state.keywords.currency.word;
   switch (id) {
-    case kCompareScenarios:
-      StartSibling(launcher_, ScenarioComparerStart(kPlotFile, word));
+    case kCompareScenariosCommand:
+      StartSibling(launcher_, ScenarioComparerStart(model::kPlotFileName, word));
       break;
-    case kRule72T:
+    case kRule72TCalculatorCommand:
       StartSibling(launcher_, Rule72TCalculatorStart(word));
       break;
-    case kViewer:
+    case kViewerCommand:
       StartSibling(launcher_, ViewerStart());
       break;
-    case kCalculator:
+    case kCalculatorCommand:
       StartCalculator();
       break;
-    case kEmail:
+    case kEmailCommand:
       ContactByEmail();
       break;
-    case kDownloadManual:
+    case kDownloadManualCommand:
       DownloadManual();
       break;
     default:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/help.h"
+#include "ui/command_ids.h"
 #include "ui/dialog_template.h"
 
 namespace tarvel::ui {
@@ -11,9 +12,6 @@ inline constexpr int kFromTabFileChoice = 10;
 inline constexpr int kFromCommaFileChoice = 11;
 inline constexpr int kByHandChoice = 12;
 inline constexpr int kIdHelp = 9;
-inline constexpr int kNewAccountsFromTabFile = 441;
-inline constexpr int kNewAccountsFromCommaFile = 442;
-inline constexpr int kNewAccountsByHand = 443;
 
 DialogTemplate NewAccountsChooserTemplate();
 

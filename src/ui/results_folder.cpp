@@ -229,20 +229,21 @@ void ResultsFolder::RunList(const engine::RunOptions& options) {
 bool ResultsFolder::RunToFile(const engine::RunOptions& options) {
   const engine::Run& run = host_.RunScenario(options);
   ShowMessages(run);
-  const std::string failure = options.mode == engine::OutputMode::ResultsFile
-                                  ? "Cannot open " + options.output_file.string()
-                                  : std::string("Cannot open temporary print file");
-  for (const std::string& message : run.messages) {
-    if (message == failure) return false;
+  // The run is abandoned when its results or print file cannot be opened.
+  for (const engine::RunProblem& problem : run.problems) {
+    if (problem.kind == engine::RunProblemKind::ResultsFileNotOpened ||
+        problem.kind == engine::RunProblemKind::PrintFileNotOpened) {
+      return false;
+    }
   }
   return true;
 }
 
 void ResultsFolder::ShowMessages(const engine::Run& run) {
-  for (std::size_t i = 0; i < run.messages.size(); ++i) {
+  for (const engine::RunMessage& shown : engine::RunProblemMessages(run.problems)) {
     platform::Message message;
-    message.text = run.messages[i];
-    if (i < run.message_captions.size()) message.caption = run.message_captions[i];
+    message.text = shown.text;
+    message.caption = shown.caption;
     message.icon = platform::Icon::Error;
     prompter_.Ask(message);
   }

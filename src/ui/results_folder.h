@@ -45,7 +45,6 @@ inline constexpr int kColumnCount = results::kSummaryCells;
 inline constexpr std::array<int, kColumnCount> kColumnShares = {30, 72, 72, 72, 70, 70, 72, 72};
 inline constexpr std::array<const char*, kColumnCount> kColumnTitles = {
     "Age", "Investment", "Tax-Free", "Retirement", "Asset", "Equity", "Liabilities", "Net Worth"};
-inline constexpr char kPrintFileName[] = "ptmpsch.dat";
 
 // Column widths in pixels that fill this width in proportion to the column shares.
 std::array<int, kColumnCount> ColumnWidths(int width);

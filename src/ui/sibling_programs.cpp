@@ -5,6 +5,7 @@
 
 #include "model/atomic_file.h"
 #include "model/money_format.h"
+#include "model/working_file_names.h"
 
 namespace tarvel::ui {
 
@@ -18,16 +19,16 @@ ProgramStart Rule72TCalculatorStart(const std::string& currency_word) {
 }
 
 ProgramStart TradeOffPlotterStart(const std::string& currency_word) {
-  return {"tarveltplot", {"trade.tmp", currency_word}, true};
+  return {"tarveltplot", {model::kTradeOffFileName, currency_word}, true};
 }
 
 ProgramStart RefinancePlotterStart(const std::string& currency_word) {
-  return {"tarvelref", {"ref.tmp", currency_word}, true};
+  return {"tarvelref", {model::kRefinanceFileName, currency_word}, true};
 }
 
 ProgramStart ViewerStart() { return {"tarvelviewer", {}, true}; }
 
-ProgramStart SchedulePlotterStart() { return {"plotter", {kPlotterFileName}, false}; }
+ProgramStart SchedulePlotterStart() { return {"plotter", {model::kPlotterFileName}, false}; }
 
 void StartSibling(platform::Launcher& launcher, const ProgramStart& start) {
   launcher.StartProgram(start.program, start.arguments, start.shown);

@@ -30,7 +30,6 @@ ProgramStart SchedulePlotterStart();
 // program passes without a message.
 void StartSibling(platform::Launcher& launcher, const ProgramStart& start);
 
-inline constexpr char kPlotterFileName[] = "plotter.dat";
 
 // What the schedule plotter prints around its table.
 struct PlotterSettings {

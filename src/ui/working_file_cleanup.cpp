@@ -5,6 +5,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "model/working_file_names.h"
 #include "model/working_files.h"
 
 namespace tarvel::ui {
@@ -18,7 +19,7 @@ std::vector<std::string> ExitWorkingFileNames(int report_page_count) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (std::find(names.begin(), names.end(), lower) == names.end()) names.push_back(lower);
   }
-  names.push_back("plotinf01.tmp");
+  names.push_back(model::kPlotFileName);
   return names;
 }
 

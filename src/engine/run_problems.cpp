@@ -1,0 +1,44 @@
+// The message boxes of a run's problems.
+#include "engine/run_problems.h"
+
+#include "model/working_file_names.h"
+
+namespace tarvel::engine {
+namespace {
+
+constexpr char kFileError[] = "FILE ERROR";
+
+// The outgoing run file has always been reported under its older name.
+std::string ShownRunFileName(const std::string& file) {
+  return file == model::kOutgoingRunFileName ? "iofile.tmp" : file;
+}
+
+}  // namespace
+
+RunMessage RunProblemMessage(const RunProblem& problem) {
+  switch (problem.kind) {
+    case RunProblemKind::ResultsFileNotOpened:
+    case RunProblemKind::ExportFileNotOpened:
+      return {"Cannot open " + problem.file, kFileError};
+    case RunProblemKind::PrintFileNotOpened:
+      return {"Cannot open temporary print file", kFileError};
+    case RunProblemKind::PlotFileNotOpened:
+      return {"Cannot open plot file.", kFileError};
+    case RunProblemKind::RunFileNotOpened:
+      return {"Cannot open temporary print file -- " + ShownRunFileName(problem.file), kFileError};
+    case RunProblemKind::LifeTableMissing:
+      return {problem.detail, kFileError};
+    case RunProblemKind::LifeTableDamaged:
+      return {problem.detail, "FILE WARNING"};
+  }
+  return {problem.detail, kFileError};
+}
+
+std::vector<RunMessage> RunProblemMessages(const std::vector<RunProblem>& problems) {
+  std::vector<RunMessage> messages;
+  messages.reserve(problems.size());
+  for (const RunProblem& problem : problems) messages.push_back(RunProblemMessage(problem));
+  return messages;
+}
+
+}  // namespace tarvel::engine
