@@ -132,7 +132,7 @@ TEST_F(Rule72TYears, MinimumIsRecomputedEachYearFromTheBalanceAndAge) {
   SeriesYear(51);
   EXPECT_NEAR(event.amount, left / 35.3, 0.01);
   EXPECT_FLOAT_EQ(event.value_146, 400000);  // the balance at the start stays recorded
-  EXPECT_TRUE(run_.messages.empty());
+  EXPECT_TRUE(run_.problems.empty());
 }
 
 TEST_F(Rule72TYears, AmortizationKeepsItsStartYearAmount) {
@@ -183,11 +183,13 @@ TEST_F(Rule72TYears, MissingTablesAreReportedOncePerRun) {
   auto& event = AddSeries(Rule72TMethod::Minimum, LifeExpectancySource::SingleLife, 50);
   SeriesYear(50);
   SeriesYear(51);
-  ASSERT_EQ(run_.messages.size(), 2u);
-  EXPECT_NE(run_.messages[0].find("Cannot find the life-expectancy file mort.dat"),
-            std::string::npos)
-      << run_.messages[0];
-  EXPECT_EQ(run_.message_captions[0], "FILE ERROR");
+  ASSERT_EQ(run_.problems.size(), 2u);
+  EXPECT_EQ(run_.problems[0].kind, engine::RunProblemKind::LifeTableMissing);
+  EXPECT_EQ(run_.problems[0].file, "mort.dat");
+  const engine::RunMessage shown = engine::RunProblemMessage(run_.problems[0]);
+  EXPECT_NE(shown.text.find("Cannot find the life-expectancy file mort.dat"), std::string::npos)
+      << shown.text;
+  EXPECT_EQ(shown.caption, "FILE ERROR");
   EXPECT_FLOAT_EQ(event.amount, 0);
   EXPECT_FLOAT_EQ(AccountAt(ira_).balance, 400000);
 }

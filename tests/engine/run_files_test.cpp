@@ -189,24 +189,25 @@ TEST_F(RunFilesTest, AnUnopenableResultsFileAbandonsTheRun) {
   run->options.mode = engine::OutputMode::ResultsFile;
   run->options.output_file = workdir / "missing" / "plan.sch";
   EXPECT_FALSE(engine::RunScenario(*scenario, *run));
-  ASSERT_EQ(run->messages.size(), 1u);
-  EXPECT_EQ(run->messages[0], "Cannot open " + (workdir / "missing" / "plan.sch").string());
+  ASSERT_EQ(run->problems.size(), 1u);
+  EXPECT_EQ(run->problems[0].kind, engine::RunProblemKind::ResultsFileNotOpened);
+  EXPECT_EQ(run->problems[0].file, (workdir / "missing" / "plan.sch").string());
   EXPECT_FALSE(std::filesystem::exists(workdir / "plotinf01.tmp"));
 }
 
 TEST_F(RunFilesTest, AnUnopenableRunFileIsReportedAndTheRunGoesOn) {
   std::filesystem::create_directory(workdir / "bigfile.tmp");  // a folder cannot be written
   ASSERT_TRUE(engine::RunScenario(*scenario, *run));
-  EXPECT_EQ(run->messages,
-            std::vector<std::string>{"Cannot open temporary print file -- bigfile.tmp"});
-  EXPECT_EQ(run->message_captions, std::vector<std::string>{"FILE ERROR"});
+  ASSERT_EQ(run->problems.size(), 1u);
+  EXPECT_EQ(run->problems[0].kind, engine::RunProblemKind::RunFileNotOpened);
+  EXPECT_EQ(run->problems[0].file, "bigfile.tmp");
   EXPECT_EQ(ReadLines(workdir / "plotinf01.tmp").back(), "Done");
 }
 
 TEST_F(RunFilesTest, ListingOnlyStopsAfterPreparation) {
   run->options.listing_only = true;
   EXPECT_FALSE(engine::RunScenario(*scenario, *run));
-  EXPECT_TRUE(run->messages.empty());
+  EXPECT_TRUE(run->problems.empty());
   EXPECT_TRUE(run->periods.empty());
   run = MakeRun(clock);
   run->options.scenario_print = true;

@@ -61,13 +61,13 @@ TEST(RunPreparation, ListingIsTheSameAfterEveryOpenAndEveryRun) {
   test_support::WriteAll(folder.File("plan.ret"), model::EncodeScenario(*PlanWithRmdTables()));
   model::Program program;
   program.working_directory = folder.path();
-  test_support::FakePrompter prompter;
   auto opened_scenario = std::make_unique<model::Scenario>();
   model::Scenario& scenario = *opened_scenario;
   TestClock clock;
   // As the shell opens a file: read it, run it, rebuild the event list.
   auto open_and_list = [&] {
-    EXPECT_TRUE(model::OpenNamedScenario(program, scenario, prompter, "plan.ret").completed);
+    program.open_name = "plan.ret";
+    EXPECT_TRUE(model::ReadScenario(program, scenario).ok());
     EXPECT_TRUE(engine::RunScenario(scenario, *MakeRun(clock)));
     return Listing(scenario);
   };

@@ -65,7 +65,7 @@ TEST(Preferences, WrittenBlockHoldsGeometryAndReadsBack) {
   EXPECT_EQ(fresh.window.left, 0);
 }
 
-TEST(WorkingFiles, ListsPageFilesForThePageCountAndDeletesThosePresent) {
+TEST(WorkingFiles, ListsPageFilesForThePageCount) {
   const auto names = WorkingFileNames(3);
   EXPECT_EQ(names.size(), 19u + 5u + 2u * 2u);
   EXPECT_EQ(names.front(), "bigfile.tmp");
@@ -73,14 +73,6 @@ TEST(WorkingFiles, ListsPageFilesForThePageCountAndDeletesThosePresent) {
   EXPECT_EQ(std::count(names.begin(), names.end(), "page6"), 0);
   EXPECT_EQ(std::count(names.begin(), names.end(), "spage2"), 1);
   EXPECT_EQ(std::count(names.begin(), names.end(), "rpage3"), 0);
-
-  test_support::TempFolder folder;
-  test_support::WriteText(folder.File("PLOTIN~1.TMP"), "x");
-  test_support::WriteText(folder.File("rpage1"), "x");
-  test_support::WriteText(folder.File("keep.ret"), "x");
-  EXPECT_EQ(DeleteWorkingFiles(folder.path(), 2), 2);
-  EXPECT_TRUE(std::filesystem::exists(folder.File("keep.ret")));
-  EXPECT_FALSE(std::filesystem::exists(folder.File("rpage1")));
 }
 
 }  // namespace

@@ -93,19 +93,5 @@ TEST(AddRecentFile, KeepsSixMostRecent) {
   EXPECT_EQ(program.recent_files[5], "f3.ret");
 }
 
-TEST(RecentMenuItems, NumbersNonEmptyEntriesAndEndsWithASeparator) {
-  Program program;
-  EXPECT_TRUE(RecentMenuItems(program).empty());
-  program.recent_files = {"a.ret", "", "", "", "", "f.ret"};
-  const auto items = RecentMenuItems(program);
-  ASSERT_EQ(items.size(), 3u);
-  EXPECT_EQ(items[0].id, 602);
-  EXPECT_EQ(items[0].text, "(1) a.ret");
-  EXPECT_EQ(items[1].id, 609);
-  EXPECT_EQ(items[1].text, "(6) f.ret");
-  EXPECT_TRUE(items[2].separator);
-  EXPECT_EQ(items[2].id, 607);
-}
-
 }  // namespace
 }  // namespace tarvel::model

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "model/scenario_codec.h"
 #include "ui/folders.h"
 #include "ui/new_accounts_chooser.h"
 #include "ui/shell_fixture.h"
@@ -114,13 +115,41 @@ TEST_F(FileCommandsTest, SaveAsWritesTheNewFileAndAddsItToTheRecentList) {
   EXPECT_FALSE(scenario->modified);
 }
 
-TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAsksFirst) {
+TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAsksFirstAndNoKeepsTheFile) {
   WriteScenarioFile("old.ret");
+  const auto before = test_support::ReadAll(folder.File("old.ret"));
+  program.open_name = program.save_name = "mine.ret";
+  scenario->modified = true;
   prompter.save_choices = {"old.ret"};
   prompter.answers = {platform::Answer::No};
-  dispatcher->DispatchCommand(4);
+  dispatcher->DispatchCommand(kSaveAsCommand);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text, "old.ret exits - Overwrite anyway?");
+  EXPECT_EQ(prompter.messages[0].caption, "FILE WARNING");
+  EXPECT_EQ(prompter.messages[0].buttons, platform::Buttons::YesNo);
+  EXPECT_EQ(test_support::ReadAll(folder.File("old.ret")), before);
+  EXPECT_EQ(program.open_name, "mine.ret");
+  EXPECT_EQ(program.save_name, "mine.ret");
+  EXPECT_FALSE(view.Called("run"));
+
+  prompter.save_choices = {"old.ret"};
+  prompter.answers = {platform::Answer::Yes};
+  dispatcher->DispatchCommand(kSaveAsCommand);
+  EXPECT_EQ(view.title, "Retirement Planner - old.ret");
+  EXPECT_EQ(program.save_name, "old.ret");
+  EXPECT_FALSE(scenario->modified);
+  EXPECT_EQ(test_support::ReadAll(folder.File("old.ret")), model::EncodeScenario(*scenario));
+}
+
+TEST_F(FileCommandsTest, CancelAtTheSavePromptStopsARecentFileOpen) {
+  WriteScenarioFile("c.ret");
+  program.recent_files[0] = "c.ret";
+  program.open_name = program.save_name = "mine.ret";
+  scenario->modified = true;
+  prompter.answers = {platform::Answer::Cancel};
+  EXPECT_EQ(dispatcher->DispatchCommand(kRecentFileCommands[0]), DispatchResult::Cancelled);
+  EXPECT_EQ(program.open_name, "mine.ret");
+  EXPECT_TRUE(scenario->modified);
   EXPECT_FALSE(view.Called("run"));
 }
 
@@ -128,12 +157,30 @@ TEST_F(FileCommandsTest, NewByHandMakesAWorkingFileAndShowsTheAccounts) {
   dialogs.radio_choices = {
       {kByHandChoice, {kFromTabFileChoice, kFromCommaFileChoice, kByHandChoice}}};
   dialogs.presses = {kIdOk};
-  EXPECT_EQ(dispatcher->DispatchCommand(1), DispatchResult::Done);
+  program.startup.counter = 3;
+  EXPECT_EQ(dispatcher->DispatchCommand(kNewCommand), DispatchResult::Done);
   EXPECT_EQ(dialogs.titles, std::vector<std::string>{"Create New Accounts"});
-  EXPECT_EQ(program.open_name, "./temp01.ret");
-  EXPECT_TRUE(std::filesystem::exists(folder.File("temp01.ret")));
+  EXPECT_EQ(program.open_name, "./temp31.ret");
+  EXPECT_EQ(program.save_name, "./temp31.ret");
+  EXPECT_EQ(view.title, "Retirement Planner - ./temp31.ret");
+  EXPECT_EQ(std::filesystem::file_size(folder.File("temp31.ret")), 80u + 4124u);
+  EXPECT_FALSE(scenario->modified);
+  EXPECT_EQ(scenario->settings.rmd_table_name[0].str(), "IRA 1");
   EXPECT_EQ(view.folders.back(), kAccountsFolder);
   EXPECT_TRUE(view.Called("run"));
+}
+
+TEST_F(FileCommandsTest, AWorkingFileThatCannotBeMadeIsReportedAndNothingRuns) {
+  program.working_directory = folder.File("gone");
+  dialogs.radio_choices = {
+      {kByHandChoice, {kFromTabFileChoice, kFromCommaFileChoice, kByHandChoice}}};
+  dialogs.presses = {kIdOk};
+  dispatcher->DispatchCommand(kNewCommand);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text, "Cannot open temporary file!");
+  EXPECT_EQ(prompter.messages[0].caption, "FILE ERROR");
+  EXPECT_TRUE(view.folders.empty());
+  EXPECT_FALSE(view.Called("run"));
 }
 
 TEST_F(FileCommandsTest, NewFromAFileIsNotAvailableYetAndChangesNothing) {

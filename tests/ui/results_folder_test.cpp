@@ -29,8 +29,7 @@ class FakeHost : public ResultsFolderHost {
   const engine::Run& RunScenario(const engine::RunOptions& options) override {
     runs.push_back(options);
     run_.options = options;
-    run_.messages.clear();
-    run_.message_captions.clear();
+    run_.problems.clear();
     if (options.mode == OutputMode::ResultsList) Fill();
     if (on_run) on_run(run_);
     return run_;
@@ -307,8 +306,8 @@ TEST_F(ResultsFolderTest, AResultsFileThatCannotBeCreatedEndsTheSaveWithTheMessa
   prompter_.save_choices = {"/nowhere/plan.sch"};
   host_.on_run = [](engine::Run& run) {
     if (run.options.mode != OutputMode::ResultsFile) return;
-    run.messages.push_back("Cannot open /nowhere/plan.sch");
-    run.message_captions.push_back("FILE ERROR");
+    run.problems.push_back(
+        {engine::RunProblemKind::ResultsFileNotOpened, "/nowhere/plan.sch", {}});
   };
   host_.runs.clear();
   Press(ResultsCommand::Save);
@@ -324,8 +323,8 @@ TEST_F(ResultsFolderTest, APrintFileThatCannotBeCreatedIsReported) {
   prompter_.save_choices = {"/tmp/plan.sch"};
   host_.on_run = [](engine::Run& run) {
     if (run.options.mode != OutputMode::PrintFile) return;
-    run.messages.push_back("Cannot open temporary print file");
-    run.message_captions.push_back("FILE ERROR");
+    run.problems.push_back(
+        {engine::RunProblemKind::PrintFileNotOpened, "/tmp/ptmpsch.dat", {}});
   };
   host_.runs.clear();
   Press(ResultsCommand::Save);
@@ -420,8 +419,7 @@ TEST_F(ResultsFolderTest, EditInitialValuesReRunsOnlyWhenSomethingChanged) {
 
 TEST_F(ResultsFolderTest, RunMessagesAreShown) {
   host_.on_run = [](engine::Run& run) {
-    run.messages.push_back("Cannot open plot file.");
-    run.message_captions.push_back("FILE ERROR");
+    run.problems.push_back({engine::RunProblemKind::PlotFileNotOpened, "plotinf01.tmp", {}});
   };
   Press(ResultsCommand::RunAgain);
   ASSERT_EQ(prompter_.messages.size(), 1u);

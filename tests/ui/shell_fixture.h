@@ -64,8 +64,7 @@ class ShellFixture : public ::testing::Test {
     written->accounts.count = static_cast<std::int16_t>(accounts);
     model::Program writer;
     writer.working_directory = folder.path();
-    FakePrompter quiet;
-    EXPECT_TRUE(model::SaveScenarioAs(writer, *written, quiet, name));
+    EXPECT_TRUE(model::SaveScenarioAs(writer, *written, name, model::Overwrite::Agreed).ok());
     return name;
   }
 
