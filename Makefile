@@ -26,7 +26,7 @@ test: build
 
 # Rewrites the expected files of the golden runs (tests/golden) after a reviewed change.
 golden-update: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target tarvel
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target golden_case
 	cd $(BUILD_DIR) && TARVEL_GOLDEN_UPDATE=1 ctest -R '^golden\.' --output-on-failure
 
 bench: build
