@@ -109,7 +109,8 @@ void MenuBuilder::AddEntries(QMenu* menu, const std::vector<ui::MenuEntry>& entr
     switch (entry.kind) {
       case ui::MenuEntry::Kind::Item:
         menu->addAction(Action(entry.id));
-        if (entry.id == ui::kAboutCommand && recent_anchor_ == nullptr) recent_anchor_ = Action(entry.id);
+        if (entry.id == ui::kAboutCommand && recent_anchor_ == nullptr)
+          recent_anchor_ = Action(entry.id);
         break;
       case ui::MenuEntry::Kind::Separator:
         menu->addSeparator();

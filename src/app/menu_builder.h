@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/recent_menu.h"
 #include "ui/budget_menu.h"
 #include "ui/command_table.h"
+#include "ui/recent_menu.h"
 
 class QAction;
 class QMainWindow;

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/random_source.h"
 #include "engine/life_tables.h"
+#include "engine/random_source.h"
 #include "engine/run_files.h"
 #include "engine/run_problems.h"
 #include "engine/schedule_sink.h"

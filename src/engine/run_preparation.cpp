@@ -38,7 +38,8 @@ bool OpenOutput(const model::Scenario& scenario, Run& run) {
   const OutputMode mode = run.options.mode;
   if (mode != OutputMode::ResultsList) {
     std::filesystem::path path = run.options.output_file;
-    if (mode == OutputMode::PrintFile && path.empty()) path = run.options.workdir / model::kPrintFileName;
+    if (mode == OutputMode::PrintFile && path.empty())
+      path = run.options.workdir / model::kPrintFileName;
     if (!run.files.output.Open(path, "w")) {
       ReportProblem(run,
                     mode == OutputMode::ResultsFile ? RunProblemKind::ResultsFileNotOpened

@@ -77,5 +77,4 @@ std::optional<int> HelpContextOf(int command_id);
 std::string GroupReportMenuText(std::string_view folder_name);
 std::string GroupAllocationsMenuText(std::string_view folder_name);
 
-
 }  // namespace tarvel::ui

@@ -1,8 +1,8 @@
 // The command dispatcher of the main window.
 #include "ui/dispatcher.h"
 
-#include "ui/scenario_file_steps.h"
 #include "ui/folders.h"
+#include "ui/scenario_file_steps.h"
 
 namespace tarvel::ui {
 
@@ -34,9 +34,8 @@ DispatchResult Dispatcher::DispatchCommand(int id) {
     context_.view.ShowStatus(kNotAvailableStatus);
     return DispatchResult::NotAvailable;
   }
-  if (command->save_prompt &&
-      PromptSaveScenario(context_.program, context_.scenario, context_.prompter) ==
-          platform::Answer::Cancel) {
+  if (command->save_prompt && PromptSaveScenario(context_.program, context_.scenario,
+                                                 context_.prompter) == platform::Answer::Cancel) {
     return DispatchResult::Cancelled;
   }
   const CommandOutcome outcome = handler->Execute(id);

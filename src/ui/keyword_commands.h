@@ -7,7 +7,6 @@
 
 namespace tarvel::ui {
 
-
 class KeywordCommands : public CommandHandler {
  public:
   explicit KeywordCommands(CommandContext& context) : context_(context) {}

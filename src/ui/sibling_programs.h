@@ -30,7 +30,6 @@ ProgramStart SchedulePlotterStart();
 // program passes without a message.
 void StartSibling(platform::Launcher& launcher, const ProgramStart& start);
 
-
 // What the schedule plotter prints around its table.
 struct PlotterSettings {
   bool banner = false;

@@ -306,8 +306,7 @@ TEST_F(ResultsFolderTest, AResultsFileThatCannotBeCreatedEndsTheSaveWithTheMessa
   prompter_.save_choices = {"/nowhere/plan.sch"};
   host_.on_run = [](engine::Run& run) {
     if (run.options.mode != OutputMode::ResultsFile) return;
-    run.problems.push_back(
-        {engine::RunProblemKind::ResultsFileNotOpened, "/nowhere/plan.sch", {}});
+    run.problems.push_back({engine::RunProblemKind::ResultsFileNotOpened, "/nowhere/plan.sch", {}});
   };
   host_.runs.clear();
   Press(ResultsCommand::Save);
@@ -323,8 +322,7 @@ TEST_F(ResultsFolderTest, APrintFileThatCannotBeCreatedIsReported) {
   prompter_.save_choices = {"/tmp/plan.sch"};
   host_.on_run = [](engine::Run& run) {
     if (run.options.mode != OutputMode::PrintFile) return;
-    run.problems.push_back(
-        {engine::RunProblemKind::PrintFileNotOpened, "/tmp/ptmpsch.dat", {}});
+    run.problems.push_back({engine::RunProblemKind::PrintFileNotOpened, "/tmp/ptmpsch.dat", {}});
   };
   host_.runs.clear();
   Press(ResultsCommand::Save);
