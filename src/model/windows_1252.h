@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace tarvel::exchange {
+namespace tarvel::model {
 
 // True for the five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D).
 bool IsUndefinedIn1252(unsigned char byte);
@@ -18,4 +18,4 @@ std::string Utf8From1252(std::string_view text);
 // short explanation ("character U+4E2D has no Windows-1252 byte", "text is not valid UTF-8").
 std::optional<std::string> Utf8To1252(std::string_view text, std::string& problem);
 
-}  // namespace tarvel::exchange
+}  // namespace tarvel::model

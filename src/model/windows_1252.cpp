@@ -1,12 +1,12 @@
 // Windows-1252 <-> UTF-8: bytes 0x80..0x9F map through a table, every other byte is the
 // Unicode character of the same value.
-#include "exchange/windows_1252.h"
+#include "model/windows_1252.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdio>
 
-namespace tarvel::exchange {
+namespace tarvel::model {
 namespace {
 
 // Unicode characters of bytes 0x80..0x9F; 0 marks the undefined ones.
@@ -119,4 +119,4 @@ std::optional<std::string> Utf8To1252(std::string_view text, std::string& proble
   return out;
 }
 
-}  // namespace tarvel::exchange
+}  // namespace tarvel::model
