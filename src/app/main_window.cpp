@@ -19,12 +19,12 @@
 #include "app/graph_folders.h"
 #include "app/menu_builder.h"
 #include "app/results_folder_page.h"
-#include "app/text_1252.h"
 #include "app/window_placement.h"
 #include "engine/random_rates.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
+#include "painting/text_1252.h"
 #include "ui/budget_menu.h"
 #include "ui/folders.h"
 
@@ -297,7 +297,7 @@ void MainWindow::EnableScenarioCommands(bool enabled) {
 }
 
 void MainWindow::ShowStatus(const std::string& text) {
-  statusBar()->showMessage(FromWindows1252(text), kStatusMilliseconds);
+  statusBar()->showMessage(painting::FromWindows1252(text), kStatusMilliseconds);
 }
 
 void MainWindow::ShowAbout() {

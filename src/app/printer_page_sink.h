@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <optional>
 
-#include "app/qt_canvas.h"
 #include "graphs/graph_printing.h"
+#include "painting/qt_canvas.h"
 
 class QPrinter;
 
@@ -30,7 +30,7 @@ class PrinterPageSink : public graphs::PageSink {
  private:
   QPrinter& printer_;
   QPainter painter_;
-  std::optional<QtCanvas> canvas_;
+  std::optional<painting::QtCanvas> canvas_;
   int pages_ = 0;
   bool failed_ = false;
 };

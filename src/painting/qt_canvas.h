@@ -6,7 +6,7 @@
 
 #include "platform/canvas.h"
 
-namespace tarvel::app {
+namespace tarvel::painting {
 
 class QtCanvas : public platform::Canvas {
  public:
@@ -42,4 +42,4 @@ class QtCanvas : public platform::Canvas {
 
 QColor ColourOf(platform::Colour colour);
 
-}  // namespace tarvel::app
+}  // namespace tarvel::painting

@@ -1,16 +1,15 @@
 // Canvas calls as QPainter calls. Colours are 0x00BBGGRR; angles run clockwise on the screen.
-#include "app/qt_canvas.h"
+#include "painting/qt_canvas.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPolygon>
-
 #include <cmath>
 #include <numbers>
 
-#include "app/text_1252.h"
+#include "painting/text_1252.h"
 
-namespace tarvel::app {
+namespace tarvel::painting {
 namespace {
 
 constexpr int kDefaultPixelHeight = 13;
@@ -135,8 +134,8 @@ void QtCanvas::DrawPie(const platform::Rect& bounds, double start_radians, doubl
   painter_.drawPie(RectOf(bounds), SixteenthsOf(start_radians), SixteenthsOf(sweep));
 }
 
-void QtCanvas::DrawText(platform::Point anchor, std::string_view text,
-                        const platform::Font& font, const platform::TextStyle& style) {
+void QtCanvas::DrawText(platform::Point anchor, std::string_view text, const platform::Font& font,
+                        const platform::TextStyle& style) {
   const QFont qt_font = FontOf(font);
   const QFontMetrics metrics(qt_font, painter_.device());
   const QString shown = FromWindows1252(text);
@@ -161,4 +160,4 @@ void QtCanvas::SetClip(const platform::Rect& rect) {
 
 void QtCanvas::ClearClip() { painter_.setClipping(false); }
 
-}  // namespace tarvel::app
+}  // namespace tarvel::painting

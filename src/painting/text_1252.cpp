@@ -1,9 +1,9 @@
 // Qt strings over the one Windows-1252 converter of the model.
-#include "app/text_1252.h"
+#include "painting/text_1252.h"
 
 #include "model/windows_1252.h"
 
-namespace tarvel::app {
+namespace tarvel::painting {
 
 QString FromWindows1252(std::string_view text) {
   return QString::fromStdString(model::Utf8From1252(text));
@@ -21,4 +21,4 @@ std::string ToWindows1252(const QString& text) {
   return result;
 }
 
-}  // namespace tarvel::app
+}  // namespace tarvel::painting

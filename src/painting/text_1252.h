@@ -3,14 +3,13 @@
 #pragma once
 
 #include <QString>
-
 #include <string>
 #include <string_view>
 
-namespace tarvel::app {
+namespace tarvel::painting {
 
 QString FromWindows1252(std::string_view text);
 // Characters without a Windows-1252 byte become "?".
 std::string ToWindows1252(const QString& text);
 
-}  // namespace tarvel::app
+}  // namespace tarvel::painting
