@@ -52,8 +52,8 @@ class GraphFolders : public ui::GraphPrinter {
   bool PrintCurrentGraphOn(QPrinter& printer, int folder);
   bool PrintAllGraphsOn(QPrinter& printer, int folder, graphs::ChartStyle style);
   // The same pages onto any page sink.
-  bool PrintCurrentGraphTo(graphs::PageSink& sink, int folder);
-  bool PrintAllGraphsTo(graphs::PageSink& sink, int folder, graphs::ChartStyle style);
+  bool PrintCurrentGraphTo(platform::PageSink& sink, int folder);
+  bool PrintAllGraphsTo(platform::PageSink& sink, int folder, graphs::ChartStyle style);
 
   // ui::GraphPrinter: the print dialog first.
   bool PrintCurrentGraph(int folder) override;

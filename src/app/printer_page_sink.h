@@ -12,7 +12,7 @@ class QPrinter;
 
 namespace tarvel::app {
 
-class PrinterPageSink : public graphs::PageSink {
+class PrinterPageSink : public platform::PageSink {
  public:
   // The printer must be set up (printer or output file chosen) and outlive the sink.
   explicit PrinterPageSink(QPrinter& printer) : printer_(printer) {}
