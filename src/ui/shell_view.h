@@ -15,7 +15,6 @@ struct ShellState {
   int current_folder = 0;
   bool start_page_pending = true;
   bool results_folder_open = false;
-  int results_scroll_mode = 0;  // 0 bottom, 1 top, 2 the age of Go To
   bool scenario_loaded = false;  // the scenario-dependent commands are enabled
   int report_page_count = 0;     // page files of the last report, deleted at exit
 };
