@@ -8,7 +8,7 @@
 #include "app/folder_area.h"
 #include "app/printer_page_sink.h"
 #include "graphs/chart_frame.h"
-#include "ui/folders.h"
+#include "ui/shell/folders.h"
 
 namespace tarvel::app {
 namespace {

@@ -15,7 +15,7 @@
 #include "model/money_format.h"
 #include "model/program.h"
 #include "model/records.h"
-#include "ui/graph_commands.h"
+#include "ui/commands/graph_commands.h"
 
 class QPrinter;
 

@@ -25,8 +25,8 @@
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
 #include "painting/text_1252.h"
-#include "ui/budget_menu.h"
-#include "ui/folders.h"
+#include "ui/shell/budget_menu.h"
+#include "ui/shell/folders.h"
 
 namespace tarvel::app {
 namespace {

@@ -6,14 +6,14 @@
 #include <memory>
 
 #include "app/planner_session.h"
-#include "ui/dispatcher.h"
-#include "ui/file_commands.h"
-#include "ui/graph_commands.h"
-#include "ui/help_commands.h"
-#include "ui/keyword_commands.h"
-#include "ui/link_commands.h"
-#include "ui/results_folder.h"
-#include "ui/results_folder_host.h"
+#include "ui/commands/file_commands.h"
+#include "ui/commands/graph_commands.h"
+#include "ui/commands/help_commands.h"
+#include "ui/commands/keyword_commands.h"
+#include "ui/commands/link_commands.h"
+#include "ui/shell/dispatcher.h"
+#include "ui/shell/results_folder.h"
+#include "ui/shell/results_folder_host.h"
 
 class QTabBar;
 

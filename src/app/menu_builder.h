@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "model/startup_file.h"
-#include "ui/budget_menu.h"
-#include "ui/command_table.h"
+#include "ui/shell/budget_menu.h"
+#include "ui/shell/command_table.h"
 
 class QAction;
 class QMainWindow;

@@ -10,7 +10,7 @@
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
-#include "ui/working_file_cleanup.h"
+#include "ui/shell/working_file_cleanup.h"
 
 namespace tarvel::app {
 
