@@ -6,7 +6,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "app/text_1252.h"
+#include "painting/text_1252.h"
 
 namespace tarvel::app {
 
@@ -30,7 +30,7 @@ FolderArea::FolderArea(QWidget* parent) : QWidget(parent) {
 void FolderArea::RebuildTabs(const std::vector<std::string>& captions, int selected) {
   quiet_ = true;
   while (tabs_->count() > 0) tabs_->removeTab(tabs_->count() - 1);
-  for (const std::string& caption : captions) tabs_->addTab(FromWindows1252(caption));
+  for (const std::string& caption : captions) tabs_->addTab(painting::FromWindows1252(caption));
   if (selected >= 0 && selected < tabs_->count()) tabs_->setCurrentIndex(selected);
   quiet_ = false;
 }

@@ -8,8 +8,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/text_1252.h"
 #include "model/event_listing.h"
+#include "painting/text_1252.h"
 
 namespace tarvel::app {
 namespace {
@@ -65,8 +65,8 @@ void AccountListPage::Fill(const model::Scenario& scenario, const model::Currenc
     const model::Account& account = scenario.accounts.records[i];
     const int type = std::clamp(static_cast<int>(account.type), 0, 4);
     auto* item = new QTreeWidgetItem(
-        {FromWindows1252(account.name.view()), tr(kAccountTypes[type]),
-         FromWindows1252(model::Money(account.initial_amount, currency)),
+        {painting::FromWindows1252(account.name.view()), tr(kAccountTypes[type]),
+         painting::FromWindows1252(model::Money(account.initial_amount, currency)),
          QString::fromStdString(model::RateText(account.yearly_rate))});
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
@@ -84,7 +84,7 @@ EventListPage::EventListPage(QWidget* parent) : QWidget(parent) {
 void EventListPage::Fill(const model::Scenario& scenario, const model::Currency& currency) {
   list_->clear();
   for (const model::ListingLine& line : model::DescribeEvents(scenario, currency)) {
-    auto* item = new QListWidgetItem(FromWindows1252(line.text).replace('\t', "    "));
+    auto* item = new QListWidgetItem(painting::FromWindows1252(line.text).replace('\t', "    "));
     if (line.is_description) {
       QFont font = item->font();
       font.setBold(true);

@@ -8,7 +8,7 @@
 #include "app/folder_area.h"
 #include "app/printer_page_sink.h"
 #include "graphs/chart_frame.h"
-#include "ui/folders.h"
+#include "ui/shell/folders.h"
 
 namespace tarvel::app {
 namespace {
@@ -116,7 +116,7 @@ graphs::PrintJob GraphFolders::Job() const {
   return job;
 }
 
-bool GraphFolders::PrintCurrentGraphTo(graphs::PageSink& sink, int folder) {
+bool GraphFolders::PrintCurrentGraphTo(platform::PageSink& sink, int folder) {
   const GraphPage* shown = page(folder);
   if (shown == nullptr || !has_run_) return false;
   if (folder == ui::kSummaryFolder) return graphs::PrintSummaryPage(sink, Job(), shown->state());
@@ -127,7 +127,8 @@ bool GraphFolders::PrintCurrentGraphTo(graphs::PageSink& sink, int folder) {
   return graphs::PrintCurrentGraph(sink, Job(), shown->state(), range);
 }
 
-bool GraphFolders::PrintAllGraphsTo(graphs::PageSink& sink, int folder, graphs::ChartStyle style) {
+bool GraphFolders::PrintAllGraphsTo(platform::PageSink& sink, int folder,
+                                    graphs::ChartStyle style) {
   if (!has_run_) return false;
   const GraphPage* like = page(folder);
   if (like == nullptr) like = page(ui::kNetWorthFolder);

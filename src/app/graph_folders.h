@@ -15,7 +15,7 @@
 #include "model/money_format.h"
 #include "model/program.h"
 #include "model/records.h"
-#include "ui/graph_commands.h"
+#include "ui/commands/graph_commands.h"
 
 class QPrinter;
 
@@ -52,8 +52,8 @@ class GraphFolders : public ui::GraphPrinter {
   bool PrintCurrentGraphOn(QPrinter& printer, int folder);
   bool PrintAllGraphsOn(QPrinter& printer, int folder, graphs::ChartStyle style);
   // The same pages onto any page sink.
-  bool PrintCurrentGraphTo(graphs::PageSink& sink, int folder);
-  bool PrintAllGraphsTo(graphs::PageSink& sink, int folder, graphs::ChartStyle style);
+  bool PrintCurrentGraphTo(platform::PageSink& sink, int folder);
+  bool PrintAllGraphsTo(platform::PageSink& sink, int folder, graphs::ChartStyle style);
 
   // ui::GraphPrinter: the print dialog first.
   bool PrintCurrentGraph(int folder) override;

@@ -7,9 +7,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/qt_canvas.h"
 #include "graphs/boxes.h"
 #include "graphs/page_pointer.h"
+#include "painting/qt_canvas.h"
 
 namespace tarvel::app {
 namespace {
@@ -126,7 +126,7 @@ void GraphPage::RenderIfStale() {
   if (has_run_) {
     QPainter painter(&buffer_);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    QtCanvas canvas(painter);
+    painting::QtCanvas canvas(painter);
     paint_ = graphs::PaintGraphPage(canvas, source_, state(), Request());
   }
 }
@@ -151,7 +151,7 @@ void GraphPage::paintEvent(QPaintEvent*) {
               QPoint(std::max(zoom_marks_[0].x(), zoom_marks_[1].x()), zoom_geometry_.y0)));
   }
   if (!callout_lines_.empty()) {
-    QtCanvas canvas(painter);
+    painting::QtCanvas canvas(painter);
     graphs::Callout callout;
     callout.anchor = PointOf(callout_anchor_);
     callout.height = kCalloutHeight;

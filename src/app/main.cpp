@@ -12,7 +12,7 @@
 #include "app/data_paths.h"
 #include "app/main_window.h"
 #include "app/planner_session.h"
-#include "ui/keywords.h"
+#include "ui/shell/keywords.h"
 
 namespace {
 

@@ -19,15 +19,16 @@
 #include "app/graph_folders.h"
 #include "app/menu_builder.h"
 #include "app/results_folder_page.h"
-#include "app/text_1252.h"
 #include "app/window_placement.h"
 #include "engine/random_rates.h"
 #include "model/scenario_ops.h"
-#include "ui/budget_menu.h"
-#include "ui/command_ids.h"
-#include "ui/folders.h"
-#include "ui/recent_menu.h"
-#include "ui/scenario_file_steps.h"
+#include "ui/shell/budget_menu.h"
+#include "ui/shell/command_ids.h"
+#include "ui/shell/folders.h"
+#include "ui/shell/recent_menu.h"
+#include "ui/commands/scenario_file_steps.h"
+#include "model/startup_file.h"
+#include "painting/text_1252.h"
 
 namespace tarvel::app {
 namespace {
@@ -291,7 +292,7 @@ void MainWindow::EnableScenarioCommands(bool enabled) {
 }
 
 void MainWindow::ShowStatus(const std::string& text) {
-  statusBar()->showMessage(FromWindows1252(text), kStatusMilliseconds);
+  statusBar()->showMessage(painting::FromWindows1252(text), kStatusMilliseconds);
 }
 
 void MainWindow::ShowAbout() {

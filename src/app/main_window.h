@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "app/planner_session.h"
-#include "ui/command_handlers.h"
-#include "ui/dispatcher.h"
-#include "ui/link_commands.h"
-#include "ui/results_folder.h"
-#include "ui/results_folder_host.h"
+#include "ui/shell/command_handlers.h"
+#include "ui/shell/dispatcher.h"
+#include "ui/commands/link_commands.h"
+#include "ui/shell/results_folder.h"
+#include "ui/shell/results_folder_host.h"
 
 class QTabBar;
 

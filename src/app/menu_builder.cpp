@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "app/text_1252.h"
+#include "painting/text_1252.h"
 
 namespace tarvel::app {
 namespace {
@@ -69,7 +69,7 @@ QIcon BadgeIcon(const QString& text, const QPalette& palette) {
 
 }  // namespace
 
-QString MenuText(std::string_view text) { return FromWindows1252(text); }
+QString MenuText(std::string_view text) { return painting::FromWindows1252(text); }
 
 MenuBuilder::MenuBuilder(QMainWindow& window, Trigger trigger)
     : QObject(&window), window_(window), trigger_(std::move(trigger)) {

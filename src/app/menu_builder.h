@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/budget_menu.h"
-#include "ui/command_table.h"
-#include "ui/recent_menu.h"
+#include "ui/shell/budget_menu.h"
+#include "ui/shell/command_table.h"
+#include "ui/shell/recent_menu.h"
+#include "model/startup_file.h"
 
 class QAction;
 class QMainWindow;

@@ -9,8 +9,8 @@
 #include "model/preferences_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
-#include "ui/scenario_file_steps.h"
-#include "ui/working_file_cleanup.h"
+#include "ui/commands/scenario_file_steps.h"
+#include "ui/shell/working_file_cleanup.h"
 
 namespace tarvel::app {
 

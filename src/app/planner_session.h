@@ -15,8 +15,8 @@
 #include "model/program.h"
 #include "model/records.h"
 #include "model/system_clock.h"
-#include "ui/editor_guard.h"
-#include "ui/shell_view.h"
+#include "ui/shell/editor_guard.h"
+#include "ui/shell/shell_view.h"
 
 namespace tarvel::app {
 

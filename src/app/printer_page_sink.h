@@ -5,14 +5,14 @@
 #include <QPainter>
 #include <optional>
 
-#include "app/qt_canvas.h"
 #include "graphs/graph_printing.h"
+#include "painting/qt_canvas.h"
 
 class QPrinter;
 
 namespace tarvel::app {
 
-class PrinterPageSink : public graphs::PageSink {
+class PrinterPageSink : public platform::PageSink {
  public:
   // The printer must be set up (printer or output file chosen) and outlive the sink.
   explicit PrinterPageSink(QPrinter& printer) : printer_(printer) {}
@@ -30,7 +30,7 @@ class PrinterPageSink : public graphs::PageSink {
  private:
   QPrinter& printer_;
   QPainter painter_;
-  std::optional<QtCanvas> canvas_;
+  std::optional<painting::QtCanvas> canvas_;
   int pages_ = 0;
   bool failed_ = false;
 };

@@ -19,7 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/text_1252.h"
+#include "painting/text_1252.h"
 
 namespace tarvel::app {
 
@@ -29,7 +29,7 @@ TemplateDialog::TemplateDialog(const ui::DialogTemplate& dialog, ui::DialogPrese
                                QWidget* parent)
     : QDialog(parent), presenter_(presenter) {
   setObjectName(QString::fromStdString(dialog.name));
-  setWindowTitle(FromWindows1252(dialog.title));
+  setWindowTitle(painting::FromWindows1252(dialog.title));
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(12);
@@ -81,7 +81,7 @@ void TemplateDialog::AddControl(const ui::Control& control, QGridLayout* grid,
 }
 
 QWidget* TemplateDialog::MakeWidget(const ui::Control& control) {
-  const QString label = FromWindows1252(control.label);
+  const QString label = painting::FromWindows1252(control.label);
   switch (control.kind) {
     case ControlKind::Label:
       return new QLabel(label, this);
@@ -123,7 +123,8 @@ QWidget* TemplateDialog::MakeWidget(const ui::Control& control) {
       list->setAlternatingRowColors(true);
       list->setHeaderLabels([&control] {
         QStringList headers;
-        for (const std::string& column : control.columns) headers << FromWindows1252(column);
+        for (const std::string& column : control.columns)
+          headers << painting::FromWindows1252(column);
         return headers;
       }());
       list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -173,10 +174,12 @@ QWidget* TemplateDialog::ControlWidget(int control) const {
 
 std::string TemplateDialog::Text(int control) const {
   QWidget* widget = ControlWidget(control);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return ToWindows1252(edit->text());
-  if (auto* label = qobject_cast<QLabel*>(widget)) return ToWindows1252(label->text());
-  if (auto* combo = qobject_cast<QComboBox*>(widget)) return ToWindows1252(combo->currentText());
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return ToWindows1252(button->text());
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return painting::ToWindows1252(edit->text());
+  if (auto* label = qobject_cast<QLabel*>(widget)) return painting::ToWindows1252(label->text());
+  if (auto* combo = qobject_cast<QComboBox*>(widget))
+    return painting::ToWindows1252(combo->currentText());
+  if (auto* button = qobject_cast<QAbstractButton*>(widget))
+    return painting::ToWindows1252(button->text());
   if (auto* spin = qobject_cast<QSpinBox*>(widget)) return std::to_string(spin->value());
   return {};
 }
@@ -185,7 +188,7 @@ std::string TemplateDialog::Text(int control) const {
 void TemplateDialog::SetText(int control, const std::string& text) {
   QWidget* widget = ControlWidget(control);
   const QSignalBlocker blocker(widget);
-  const QString value = FromWindows1252(text);
+  const QString value = painting::FromWindows1252(text);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(value);
   if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(value);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->setCurrentText(value);
@@ -215,14 +218,14 @@ void TemplateDialog::SetItems(int control, const std::vector<std::string>& items
   const QSignalBlocker blocker(widget);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     combo->clear();
-    for (const std::string& item : items) combo->addItem(FromWindows1252(item));
+    for (const std::string& item : items) combo->addItem(painting::FromWindows1252(item));
   } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
     list->clear();
-    for (const std::string& item : items) list->addItem(FromWindows1252(item));
+    for (const std::string& item : items) list->addItem(painting::FromWindows1252(item));
   } else if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {
     tree->clear();
     for (const std::string& item : items) {
-      tree->addTopLevelItem(new QTreeWidgetItem(FromWindows1252(item).split('\t')));
+      tree->addTopLevelItem(new QTreeWidgetItem(painting::FromWindows1252(item).split('\t')));
     }
   }
 }

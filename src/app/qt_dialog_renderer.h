@@ -7,7 +7,7 @@
 #include <map>
 
 #include "platform/dialog_view.h"
-#include "ui/dialog_template.h"
+#include "ui/shell/dialog_template.h"
 
 class QButtonGroup;
 class QGridLayout;

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/text_1252.h"
+#include "painting/text_1252.h"
 
 namespace tarvel::app {
 namespace {
@@ -72,10 +72,10 @@ QString StartPath(const platform::FileDialog& dialog) {
 QString NameFilters(const platform::FileDialog& dialog) {
   QStringList filters;
   for (const platform::FileFilter& filter : dialog.filters) {
-    QString label = FromWindows1252(filter.label);
+    QString label = painting::FromWindows1252(filter.label);
     const qsizetype open = label.indexOf('(');
     if (open > 0) label = label.left(open).trimmed();
-    QString patterns = FromWindows1252(filter.patterns);
+    QString patterns = painting::FromWindows1252(filter.patterns);
     patterns.replace(';', ' ');
     filters << QString("%1 (%2)").arg(label, patterns);
   }
@@ -84,8 +84,8 @@ QString NameFilters(const platform::FileDialog& dialog) {
 }
 
 platform::Answer QtPrompter::Ask(const platform::Message& message) {
-  QMessageBox box(IconOf(message.icon), FromWindows1252(message.caption),
-                  FromWindows1252(message.text), ButtonsOf(message.buttons), parent_);
+  QMessageBox box(IconOf(message.icon), painting::FromWindows1252(message.caption),
+                  painting::FromWindows1252(message.text), ButtonsOf(message.buttons), parent_);
   box.setWindowModality(message.system_modal ? Qt::ApplicationModal : Qt::WindowModal);
   // The box takes the keyboard focus, even when the planner's window is not the active one.
   QTimer::singleShot(0, &box, [&box] {
@@ -97,17 +97,17 @@ platform::Answer QtPrompter::Ask(const platform::Message& message) {
 }
 
 std::optional<std::string> QtPrompter::ChooseFileToOpen(const platform::FileDialog& dialog) {
-  const QString path = QFileDialog::getOpenFileName(parent_, FromWindows1252(dialog.title),
-                                                    StartPath(dialog), NameFilters(dialog));
+  const QString path = QFileDialog::getOpenFileName(
+      parent_, painting::FromWindows1252(dialog.title), StartPath(dialog), NameFilters(dialog));
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
 }
 
 std::optional<std::string> QtPrompter::ChooseFileToSave(const platform::FileDialog& dialog) {
-  QFileDialog chooser(parent_, FromWindows1252(dialog.title), StartPath(dialog),
+  QFileDialog chooser(parent_, painting::FromWindows1252(dialog.title), StartPath(dialog),
                       NameFilters(dialog));
   chooser.setAcceptMode(QFileDialog::AcceptSave);
-  chooser.setDefaultSuffix(FromWindows1252(dialog.default_extension));
+  chooser.setDefaultSuffix(painting::FromWindows1252(dialog.default_extension));
   // The planner asks its own overwrite question, with its own words.
   chooser.setOption(QFileDialog::DontConfirmOverwrite);
   if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {

@@ -16,7 +16,7 @@
 #include "app/results_list_model.h"
 #include "app/results_list_view.h"
 #include "app/results_row_delegate.h"
-#include "app/text_1252.h"
+#include "painting/text_1252.h"
 
 namespace tarvel::app {
 namespace {
@@ -152,10 +152,10 @@ void ResultsFolderPage::showEvent(QShowEvent* event) {
   ScrollToRow(row, placement);
 }
 
-std::string ResultsFolderPage::GoToText() const { return ToWindows1252(go_to_->text()); }
+std::string ResultsFolderPage::GoToText() const { return painting::ToWindows1252(go_to_->text()); }
 
 void ResultsFolderPage::SetGoToText(const std::string& text) {
-  go_to_->setText(FromWindows1252(text));
+  go_to_->setText(painting::FromWindows1252(text));
 }
 
 void ResultsFolderPage::SetDetailedChecked(bool checked) {

@@ -6,8 +6,8 @@
 #include <optional>
 #include <utility>
 
-#include "ui/results_folder.h"
-#include "ui/results_folder_view.h"
+#include "ui/shell/results_folder.h"
+#include "ui/shell/results_folder_view.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -4,17 +4,17 @@
 #include <QColor>
 #include <QStringList>
 
-#include "app/text_1252.h"
+#include "painting/text_1252.h"
 
 namespace tarvel::app {
 namespace {
 
 // The row as one text, for screen readers and copying.
 QString PlainText(const ui::ResultsRow& row) {
-  if (row.kind == ui::RowKind::Text) return FromWindows1252(row.text);
+  if (row.kind == ui::RowKind::Text) return painting::FromWindows1252(row.text);
   QStringList cells;
   for (const std::string& cell : row.cells) {
-    if (!cell.empty()) cells << FromWindows1252(cell);
+    if (!cell.empty()) cells << painting::FromWindows1252(cell);
   }
   return cells.join(QLatin1Char(' '));
 }
@@ -56,7 +56,7 @@ QVariant ResultsListModel::data(const QModelIndex& index, int role) const {
       return static_cast<int>(row.kind);
     case CellsRole: {
       QStringList cells;
-      for (const std::string& cell : row.cells) cells << FromWindows1252(cell);
+      for (const std::string& cell : row.cells) cells << painting::FromWindows1252(cell);
       return cells;
     }
     default:

@@ -4,7 +4,7 @@
 
 #include <QAbstractTableModel>
 
-#include "ui/results_folder.h"
+#include "ui/shell/results_folder.h"
 
 namespace tarvel::app {
 

@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/results_folder.h"
+#include "ui/shell/results_folder.h"
 
 namespace tarvel::app {
 namespace {

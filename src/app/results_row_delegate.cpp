@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "app/results_list_model.h"
-#include "ui/results_folder.h"
+#include "ui/shell/results_folder.h"
 
 namespace tarvel::app {
 namespace {

@@ -16,7 +16,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/qt_canvas.h"
+#include "painting/qt_canvas.h"
 
 namespace tarvel::cli {
 namespace {
@@ -53,7 +53,7 @@ bool Paint(QPaintDevice& device, const std::function<void(platform::Canvas&)>& p
   if (!painter.begin(&device)) return false;
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
-  app::QtCanvas canvas(painter);
+  painting::QtCanvas canvas(painter);
   paint(canvas);
   return painter.end();
 }

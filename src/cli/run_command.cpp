@@ -18,10 +18,10 @@
 #include "engine/random_rates.h"
 #include "engine/run.h"
 #include "engine/run_scenario.h"
-#include "exchange/windows_1252.h"
 #include "model/atomic_file.h"
 #include "model/money_format.h"
 #include "model/records.h"
+#include "model/windows_1252.h"
 
 namespace tarvel::cli {
 namespace {
@@ -80,7 +80,7 @@ void ShowWarnings(const engine::Run& run) {
 // The text of a results file, converted for the terminal, on standard output.
 bool PrintResults(const std::filesystem::path& results) {
   std::ifstream in(results, std::ios::binary);
-  const std::string text = exchange::Utf8From1252(
+  const std::string text = model::Utf8From1252(
       std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
   if (!in.good() && !in.eof()) return false;
   return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <limits>
 
-#include "exchange/windows_1252.h"
+#include "model/windows_1252.h"
 
 namespace tarvel::exchange::json_internal {
 namespace {
@@ -44,7 +44,7 @@ bool NeedsHex(const char* bytes, std::size_t size) {
   const std::size_t length = strnlen(bytes, size);
   if (length == size) return true;
   for (std::size_t i = 0; i < length; ++i) {
-    if (IsUndefinedIn1252(static_cast<unsigned char>(bytes[i]))) return true;
+    if (model::IsUndefinedIn1252(static_cast<unsigned char>(bytes[i]))) return true;
   }
   for (std::size_t i = length; i < size; ++i) {
     if (bytes[i] != '\0') return true;
@@ -134,7 +134,7 @@ void HexInto(const json& value, const std::string& path, std::uint8_t* bytes, st
 
 json TextToJson(const char* bytes, std::size_t size) {
   if (!NeedsHex(bytes, size)) {
-    return Utf8From1252(std::string_view(bytes, strnlen(bytes, size)));
+    return model::Utf8From1252(std::string_view(bytes, strnlen(bytes, size)));
   }
   std::size_t used = size;
   while (used > 0 && bytes[used - 1] == '\0') --used;
@@ -151,7 +151,7 @@ void TextFromJson(const json& value, const std::string& path, char* bytes, std::
   }
   if (!value.is_string()) throw JsonError(path, "expected a text");
   std::string problem;
-  const auto text = Utf8To1252(value.get<std::string>(), problem);
+  const auto text = model::Utf8To1252(value.get<std::string>(), problem);
   if (!text) throw JsonError(path, problem);
   if (text->size() > size - 1) {
     throw JsonError(path, "text longer than " + std::to_string(size - 1) + " bytes");

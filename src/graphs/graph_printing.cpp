@@ -8,8 +8,8 @@ namespace {
 
 constexpr int kPrinterPoints = 10;
 
-bool PrintPage(PageSink& sink, const PrintJob& job, const GraphPageState& state, PageLayout layout,
-               AccountRange accounts) {
+bool PrintPage(platform::PageSink& sink, const PrintJob& job, const GraphPageState& state,
+               PageLayout layout, AccountRange accounts) {
   platform::Canvas* canvas = sink.BeginPage();
   if (canvas == nullptr || job.source == nullptr) return false;
   PageRequest request;
@@ -44,12 +44,12 @@ std::vector<AccountRange> AccountFolders(int account_count) {
   return folders;
 }
 
-bool PrintCurrentGraph(PageSink& sink, const PrintJob& job, const GraphPageState& state,
+bool PrintCurrentGraph(platform::PageSink& sink, const PrintJob& job, const GraphPageState& state,
                        AccountRange accounts) {
   return PrintPage(sink, job, state, PageLayout::Full, accounts);
 }
 
-bool PrintAllGraphs(PageSink& sink, const PrintJob& job, const GraphPageState& state,
+bool PrintAllGraphs(platform::PageSink& sink, const PrintJob& job, const GraphPageState& state,
                     ChartStyle style) {
   if (job.source == nullptr) return false;
   GraphPageState page = state;
@@ -68,7 +68,7 @@ bool PrintAllGraphs(PageSink& sink, const PrintJob& job, const GraphPageState& s
   return true;
 }
 
-bool PrintSummaryPage(PageSink& sink, const PrintJob& job, const GraphPageState& state) {
+bool PrintSummaryPage(platform::PageSink& sink, const PrintJob& job, const GraphPageState& state) {
   return PrintPage(sink, job, state, PageLayout::Summary, {});
 }
 

@@ -8,19 +8,11 @@
 #include "graphs/graph_page_state.h"
 #include "graphs/paint_graph_page.h"
 #include "platform/canvas.h"
+#include "platform/page_sink.h"
 
 namespace tarvel::graphs {
 
 inline constexpr char kPrintDocumentName[] = "Printing Graph";
-
-// Where printed pages go: each page is a fresh canvas covering the printable page.
-class PageSink {
- public:
-  virtual ~PageSink() = default;
-  // The canvas of the next page; nullptr when the job was cancelled or failed.
-  virtual platform::Canvas* BeginPage() = 0;
-  virtual void EndPage() = 0;
-};
 
 // The printer font: "Courier" at weight 400, about 10 points at the device's resolution.
 platform::Font PrinterFont(const platform::Canvas& canvas);
@@ -35,16 +27,16 @@ struct PrintJob {
 };
 
 // The kind, range and style of the page on screen, on one page. False when cancelled.
-bool PrintCurrentGraph(PageSink& sink, const PrintJob& job, const GraphPageState& state,
+bool PrintCurrentGraph(platform::PageSink& sink, const PrintJob& job, const GraphPageState& state,
                        AccountRange accounts);
 
 // Net worth, incoming/outgoing, incoming, outgoing, groups and every accounts folder, one
 // page each, in the given style. False when cancelled.
-bool PrintAllGraphs(PageSink& sink, const PrintJob& job, const GraphPageState& state,
+bool PrintAllGraphs(platform::PageSink& sink, const PrintJob& job, const GraphPageState& state,
                     ChartStyle style);
 
 // The summary page's three graphs and its panel on one page, each with its title.
-bool PrintSummaryPage(PageSink& sink, const PrintJob& job, const GraphPageState& state);
+bool PrintSummaryPage(platform::PageSink& sink, const PrintJob& job, const GraphPageState& state);
 
 // The account ranges of the accounts folders: one per started ten accounts.
 std::vector<AccountRange> AccountFolders(int account_count);

@@ -174,7 +174,7 @@ TEST_F(GraphFoldersTest, AStyleZoomAndLegendChosenOnOnePageCarryToTheOthers) {
 }
 
 // Each printed page, on a canvas of its own: letter paper at 300 dots per inch.
-struct RecordingSink : graphs::PageSink {
+struct RecordingSink : platform::PageSink {
   std::vector<std::unique_ptr<test_support::RecordingCanvas>> pages;
   platform::Canvas* BeginPage() override {
     pages.push_back(std::make_unique<test_support::RecordingCanvas>(

@@ -16,7 +16,7 @@
 #include "app/planner_session.h"
 #include "support/fake_prompter.h"
 #include "support/temp_folder.h"
-#include "ui/keywords.h"
+#include "ui/shell/keywords.h"
 
 namespace tarvel::app {
 

@@ -20,8 +20,8 @@
 #include "model/startup_file.h"
 #include "platform/help.h"
 #include "support/fake_prompter.h"
-#include "ui/folders.h"
-#include "ui/results_folder.h"
+#include "ui/shell/folders.h"
+#include "ui/shell/results_folder.h"
 
 namespace tarvel::app {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "exchange/windows_1252.h"
+#include "model/windows_1252.h"
 #include "support/process_runner.h"
 #include "support/temp_folder.h"
 
@@ -115,7 +115,7 @@ TEST(RunCommand, PrintsTheResultsFileUnlessAnOutputIsChosen) {
 
   const auto printed = run("run cafe.ret" + day);
   EXPECT_EQ(printed.status, 0) << printed.errors;
-  EXPECT_EQ(printed.out, tarvel::exchange::Utf8From1252(saved));
+  EXPECT_EQ(printed.out, tarvel::model::Utf8From1252(saved));
   EXPECT_NE(printed.out.find("Caf\u00e9"), std::string::npos);
   for (const char* option : {" --quiet", " --periods p.csv", " --schedule s.sch"}) {
     const auto quiet = run(std::string("run cafe.ret") + option + day);

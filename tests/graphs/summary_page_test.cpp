@@ -144,7 +144,7 @@ TEST(SummaryPanel, PurchasingPowerReplacesTheNetWorthLine) {
 TEST(PrintAllGraphsPages, OnePagePerGraphAndAccountFolder) {
   OwnedSource run(5);
   for (int i = 0; i < 12; ++i) run.AddAccount("A" + std::to_string(i), 0);
-  struct Sink : PageSink {
+  struct Sink : platform::PageSink {
     RecordingCanvas canvas{{2400, 3000}, {300, 300}};
     int pages = 0;
     platform::Canvas* BeginPage() override { return &canvas; }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/shell_view.h"
+#include "ui/shell/shell_view.h"
 
 namespace tarvel::test_support {
 

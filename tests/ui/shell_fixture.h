@@ -15,11 +15,11 @@
 #include "support/fake_prompter.h"
 #include "support/fake_shell_view.h"
 #include "support/temp_folder.h"
-#include "ui/dispatcher.h"
-#include "ui/file_commands.h"
-#include "ui/help_commands.h"
-#include "ui/keyword_commands.h"
-#include "ui/link_commands.h"
+#include "ui/commands/file_commands.h"
+#include "ui/commands/help_commands.h"
+#include "ui/commands/keyword_commands.h"
+#include "ui/commands/link_commands.h"
+#include "ui/shell/dispatcher.h"
 
 namespace tarvel::test_support {
 

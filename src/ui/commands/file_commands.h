@@ -1,0 +1,40 @@
+// The File menu: New, Open, Save, Save as, the recent files, Save and Read Accounts, Exit.
+#pragma once
+
+#include <string>
+
+#include "platform/help.h"
+#include "ui/shell/dialog_template.h"
+#include "ui/shell/dispatcher.h"
+
+namespace tarvel::ui {
+
+class FileCommands : public CommandHandler {
+ public:
+  FileCommands(CommandContext& context, DialogRunner& dialogs, platform::Help& help)
+      : context_(context), dialogs_(dialogs), help_(help) {}
+
+  bool Handles(int id) const override;
+  CommandOutcome Execute(int id) override;
+
+ private:
+  CommandOutcome New();
+  CommandOutcome NewByHand();
+  CommandOutcome Open();
+  CommandOutcome OpenRecent(int index);
+  // Reads the named scenario in place of the current one; success puts it first in the
+  // recent-file list.
+  CommandOutcome OpenNamed(std::string name);
+  void Save();
+  void SaveAs();
+  void SaveAccounts();
+  void ReadAccounts();
+  // The first scenario made or opened enables the commands that need one.
+  void MarkScenarioLoaded();
+
+  CommandContext& context_;
+  DialogRunner& dialogs_;
+  platform::Help& help_;
+};
+
+}  // namespace tarvel::ui

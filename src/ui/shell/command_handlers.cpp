@@ -1,0 +1,24 @@
+// One handler for each command family of the main window.
+#include "ui/shell/command_handlers.h"
+
+#include "ui/commands/file_commands.h"
+#include "ui/commands/help_commands.h"
+#include "ui/commands/keyword_commands.h"
+
+namespace tarvel::ui {
+
+CommandHandlers::CommandHandlers(CommandContext& context, HandlerServices services) {
+  handlers_.push_back(std::make_unique<FileCommands>(context, services.dialogs, services.help));
+  handlers_.push_back(std::make_unique<HelpCommands>(context.view, services.help));
+  handlers_.push_back(
+      std::make_unique<LinkCommands>(context, services.launcher, std::move(services.addresses)));
+  handlers_.push_back(std::make_unique<KeywordCommands>(context));
+  handlers_.push_back(
+      std::make_unique<GraphCommands>(context, services.launcher, services.graph_printer));
+}
+
+void CommandHandlers::AddTo(Dispatcher& dispatcher) {
+  for (const auto& handler : handlers_) dispatcher.AddHandler(*handler);
+}
+
+}  // namespace tarvel::ui

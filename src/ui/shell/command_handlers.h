@@ -1,0 +1,37 @@
+// The factory of the main window's command handlers: one handler per command family, made
+// here and handed to the dispatcher, so a new family is added in one place and the main
+// window stays as it is.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/help.h"
+#include "platform/launcher.h"
+#include "ui/shell/dialog_template.h"
+#include "ui/shell/dispatcher.h"
+#include "ui/commands/graph_commands.h"
+#include "ui/commands/link_commands.h"
+
+namespace tarvel::ui {
+
+// What the handlers reach besides the command context.
+struct HandlerServices {
+  DialogRunner& dialogs;
+  platform::Help& help;
+  platform::Launcher& launcher;
+  GraphPrinter& graph_printer;
+  LinkAddresses addresses;
+};
+
+class CommandHandlers {
+ public:
+  CommandHandlers(CommandContext& context, HandlerServices services);
+  // Adds every handler to the dispatcher, file commands first.
+  void AddTo(Dispatcher& dispatcher);
+
+ private:
+  std::vector<std::unique_ptr<CommandHandler>> handlers_;
+};
+
+}  // namespace tarvel::ui

@@ -1,0 +1,45 @@
+// The handler factory: a dispatcher given its handlers carries out every family it makes.
+#include "ui/shell/command_handlers.h"
+
+#include "ui/shell_fixture.h"
+
+namespace tarvel::ui {
+namespace {
+
+class NoPrinter : public GraphPrinter {
+ public:
+  bool PrintCurrentGraph(int) override { return false; }
+  bool PrintAllGraphs(int, graphs::ChartStyle) override { return false; }
+};
+
+class CommandHandlersTest : public test_support::ShellFixture {};
+
+TEST_F(CommandHandlersTest, EveryFamilyItMakesIsHandledAndOthersAreNotAvailableYet) {
+  NoPrinter printer;
+  CommandHandlers handlers(
+      *context,
+      HandlerServices{dialogs, help, launcher, printer, {"mailto:a@example.org", "file:///m"}});
+  Dispatcher made(*context);
+  handlers.AddTo(made);
+  const struct {
+    int id;
+    DispatchResult result;
+  } cases[] = {
+      {kSaveAccountsCommand, DispatchResult::Done},      // file
+      {kRecentFileCommands[5], DispatchResult::Done},    // file: a recent file
+      {kNewAccountsByHand, DispatchResult::Done},        // file: posted by the chooser
+      {kHelpContentsCommand, DispatchResult::Done},      // help
+      {kAboutCommand, DispatchResult::Done},             // help
+      {kEmailCommand, DispatchResult::Done},             // links
+      {kCompareScenariosCommand, DispatchResult::Done},  // sibling programs
+      {kToggleRunsSuppressed, DispatchResult::Done},     // keywords
+      {kPrintLineGraphsCommand, DispatchResult::Done},   // graphs
+      {kGraphWindowCommand, DispatchResult::Done},       // graphs
+      {881, DispatchResult::NotAvailable},               // a calculator
+      {kNewAccountsFromTabFile, DispatchResult::NotAvailable},
+  };
+  for (const auto& c : cases) EXPECT_EQ(made.DispatchCommand(c.id), c.result) << c.id;
+}
+
+}  // namespace
+}  // namespace tarvel::ui
