@@ -10,6 +10,7 @@
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
 #include "ui/commands/scenario_file_steps.h"
+#include "ui/shell/run_problem_boxes.h"
 #include "ui/shell/working_file_cleanup.h"
 
 namespace tarvel::app {
@@ -62,7 +63,7 @@ const engine::Run& PlannerSession::Run(const engine::RunOptions& options, bool s
   random_source_ = run->random_source;
   range_normal_ = run->range_normal;
   deviation_normal_ = run->deviation_normal;
-  if (show_messages) ShowRunMessages(*run);
+  if (show_messages) ui::ShowRunProblems(*run, prompter());
   // Only a run to the results list replaces what the folders show.
   if (options.mode == engine::OutputMode::ResultsList) {
     run_ = std::move(run);
@@ -71,16 +72,6 @@ const engine::Run& PlannerSession::Run(const engine::RunOptions& options, bool s
   }
   file_run_ = std::move(run);
   return *file_run_;
-}
-
-void PlannerSession::ShowRunMessages(const engine::Run& run) {
-  for (const engine::RunMessage& shown : engine::RunProblemMessages(run.problems)) {
-    platform::Message message;
-    message.text = shown.text;
-    message.caption = shown.caption;
-    message.icon = platform::Icon::Error;
-    prompter().Ask(message);
-  }
 }
 
 bool PlannerSession::CloseDown(const model::WindowGeometry& window) {

@@ -58,8 +58,6 @@ class PlannerSession {
   bool CloseDown(const model::WindowGeometry& window);
 
  private:
-  void ShowRunMessages(const engine::Run& run);
-
   model::Program program_;
   std::unique_ptr<model::Scenario> scenario_;
   ui::ShellState state_;

@@ -1,6 +1,8 @@
 // Messages and questions around the scenario and accounts files.
 #include "ui/commands/scenario_file_steps.h"
 
+#include <utility>
+
 #include "model/accounts_file.h"
 #include "model/money_format.h"
 #include "model/scenario_file.h"
@@ -39,26 +41,27 @@ void Tell(platform::Prompter& prompter, const std::optional<Message>& message) {
   if (message) prompter.Ask(*message);
 }
 
+// A file dialog of one file type that starts in the working directory.
+platform::FileDialog WorkingFolderDialog(const model::Program& program, const char* title,
+                                         platform::FileFilter filter, const char* extension) {
+  platform::FileDialog dialog;
+  dialog.title = title;
+  dialog.filters = {std::move(filter)};
+  dialog.default_extension = extension;
+  dialog.start_folder = program.working_directory;
+  return dialog;
+}
+
 }  // namespace
 
 std::string WindowTitle(const std::string& name) { return "Retirement Planner - " + name; }
 
 platform::FileDialog ScenarioFileDialog(const model::Program& program, const char* title) {
-  platform::FileDialog dialog;
-  dialog.title = title;
-  dialog.filters = {{"Scenario Files (*.RET)", "*.ret;*.RET"}};
-  dialog.default_extension = "ret";
-  dialog.start_folder = program.working_directory;
-  return dialog;
+  return WorkingFolderDialog(program, title, {"Scenario Files (*.RET)", "*.ret;*.RET"}, "ret");
 }
 
 platform::FileDialog AccountsFileDialog(const model::Program& program, const char* title) {
-  platform::FileDialog dialog;
-  dialog.title = title;
-  dialog.filters = {{"Account Files (*.ACC)", "*.acc;*.ACC"}};
-  dialog.default_extension = "acc";
-  dialog.start_folder = program.working_directory;
-  return dialog;
+  return WorkingFolderDialog(program, title, {"Account Files (*.ACC)", "*.acc;*.ACC"}, "acc");
 }
 
 std::optional<Message> ScenarioFileMessage(const model::FileResult& result, ScenarioFileRole role) {

@@ -12,6 +12,7 @@
 #include "graphs/graph_program.h"
 #include "model/money_format.h"
 #include "model/records.h"
+#include "ui/shell/run_problem_boxes.h"
 
 namespace tarvel::ui {
 namespace {
@@ -222,13 +223,13 @@ ResultsRow ResultsFolder::Row(int row) const {
 
 void ResultsFolder::RunList(const engine::RunOptions& options) {
   const engine::Run& run = host_.RunScenario(options);
-  ShowMessages(run);
+  ShowRunProblems(run, prompter_);
   TakeResults(run);
 }
 
 bool ResultsFolder::RunToFile(const engine::RunOptions& options) {
   const engine::Run& run = host_.RunScenario(options);
-  ShowMessages(run);
+  ShowRunProblems(run, prompter_);
   // The run is abandoned when its results or print file cannot be opened.
   for (const engine::RunProblem& problem : run.problems) {
     if (problem.kind == engine::RunProblemKind::ResultsFileNotOpened ||
@@ -237,16 +238,6 @@ bool ResultsFolder::RunToFile(const engine::RunOptions& options) {
     }
   }
   return true;
-}
-
-void ResultsFolder::ShowMessages(const engine::Run& run) {
-  for (const engine::RunMessage& shown : engine::RunProblemMessages(run.problems)) {
-    platform::Message message;
-    message.text = shown.text;
-    message.caption = shown.caption;
-    message.icon = platform::Icon::Error;
-    prompter_.Ask(message);
-  }
 }
 
 void ResultsFolder::TakeResults(const engine::Run& run) {

@@ -86,7 +86,6 @@ class ResultsFolder {
   void RunList(const engine::RunOptions& options);
   // Runs in mode 1 or 2; false when the output file could not be created.
   bool RunToFile(const engine::RunOptions& options);
-  void ShowMessages(const engine::Run& run);
   void TakeResults(const engine::Run& run);
   void Reposition();
   void GoTo();

@@ -1,0 +1,12 @@
+// Tells the user what went wrong in a run (a run file or a life table that could not be used),
+// one error box a problem, in the order the run met them.
+#pragma once
+
+#include "engine/run.h"
+#include "platform/prompter.h"
+
+namespace tarvel::ui {
+
+void ShowRunProblems(const engine::Run& run, platform::Prompter& prompter);
+
+}  // namespace tarvel::ui
