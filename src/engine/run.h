@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/random_source.h"
 #include "engine/life_tables.h"
+#include "engine/period_column.h"
+#include "engine/random_source.h"
 #include "engine/run_files.h"
 #include "engine/schedule_sink.h"
 #include "model/money_format.h"
@@ -20,7 +21,7 @@
 
 namespace tarvel::engine {
 
-inline constexpr int kPeriodColumns = 20;
+inline constexpr int kPeriodColumns = kPeriodColumnCount;
 inline constexpr int kBalanceColumns = 51;
 inline constexpr int kAgeSlots = 120;  // arrays indexed by whole age 0..119
 

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "model/money_format.h"
+#include "model/record_counts.h"
 
 namespace tarvel::model {
 namespace {
@@ -22,17 +23,6 @@ constexpr std::array<const char*, 5> kCategoryNames = {"Large Cap", "Small Cap",
                                                        "Long Term Bond", "Inter. Term Bond"};
 constexpr std::array<const char*, 5> kCategoryFiles = {"stock1.dat", "stock2.dat", "cash.dat",
                                                        "bond1.dat", "bond2.dat"};
-
-// A stored count as a loop bound: damaged files may hold any value.
-int Clamped(int count, int capacity) { return std::clamp(count, 0, capacity); }
-
-int EventCount(const Scenario& scenario) {
-  return Clamped(scenario.initial.event_count, kMaxEvents);
-}
-
-int AccountCount(const Scenario& scenario) {
-  return Clamped(scenario.accounts.count, kMaxAccounts);
-}
 
 bool IsEventSlot(int slot) { return slot >= 0 && slot < kEventSlots; }
 
@@ -382,7 +372,7 @@ void PurgeListingEntries(Scenario& scenario) {
 }
 
 bool IsAssignedToRmdTable(const Scenario& scenario, int position, int table) {
-  if (position < 0 || position >= std::clamp<int>(scenario.accounts.count, 0, kMaxAccounts)) {
+  if (position < 0 || position >= AccountCount(scenario)) {
     return false;
   }
   const std::uint16_t slot = scenario.accounts.records[position].slot;
