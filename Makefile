@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench golden-update clean
 
 all: build
 
@@ -23,6 +23,11 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Rewrites the expected files of the golden runs (tests/golden) after a reviewed change.
+golden-update: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target golden_case
+	cd $(BUILD_DIR) && TARVEL_GOLDEN_UPDATE=1 ctest -R '^golden\.' --output-on-failure
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b; done

@@ -1,27 +1,20 @@
 // `tarvel convert` run as a program: sample scenarios through both forms, damaged input and
 // usage errors with their exit statuses and messages.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
+
+#include "support/process_runner.h"
+#include "support/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using Outcome = tarvel::test_support::ProcessOutcome;
 
-struct Outcome {
-  int status = -1;
-  std::string error;  // what the program wrote to stderr
-};
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using tarvel::test_support::ReadText;
 
 class ConvertCommand : public ::testing::Test {
  protected:
@@ -35,14 +28,7 @@ class ConvertCommand : public ::testing::Test {
   void TearDown() override { fs::remove_all(folder_); }
 
   Outcome Tarvel(const std::string& arguments) const {
-    const fs::path error_file = folder_ / "stderr.txt";
-    const std::string command = std::string("'") + TARVEL_CLI_PATH + "' " + arguments +
-                                " >/dev/null 2>'" + error_file.string() + "'";
-    const int raw = std::system(command.c_str());
-    Outcome outcome;
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    outcome.error = ReadText(error_file);
-    return outcome;
+    return tarvel::test_support::RunTarvel(arguments);
   }
   std::string At(const std::string& name) const { return "'" + (folder_ / name).string() + "'"; }
 
@@ -79,7 +65,7 @@ TEST_F(ConvertCommand, TruncatedFileIsRefusedAndNothingWritten) {
   const std::string input = (folder_ / "cut.ret").string();
   const Outcome outcome = Tarvel("convert '" + input + "' " + At("out.json"));
   EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.error, input + " doesn't seem to be a valid Tarvel Financial Planner file.\n");
+  EXPECT_EQ(outcome.errors, input + " doesn't seem to be a valid Tarvel Financial Planner file.\n");
   EXPECT_FALSE(fs::exists(folder_ / "out.json"));
 }
 
@@ -87,21 +73,21 @@ TEST_F(ConvertCommand, BadJsonGivesOneLineNamingThePath) {
   std::ofstream(folder_ / "bad.json") << R"({"events": [{"kind": "Depost"}]})";
   const Outcome outcome = Tarvel("convert " + At("bad.json") + " " + At("out.ret"));
   EXPECT_EQ(outcome.status, 1);
-  EXPECT_NE(outcome.error.find("events[0].kind: unknown event kind \"Depost\"\n"),
+  EXPECT_NE(outcome.errors.find("events[0].kind: unknown event kind \"Depost\"\n"),
             std::string::npos)
-      << outcome.error;
+      << outcome.errors;
   EXPECT_FALSE(fs::exists(folder_ / "out.ret"));
 
   std::ofstream(folder_ / "broken.json") << R"({"events": [)";
   const Outcome broken = Tarvel("convert " + At("broken.json") + " " + At("out.ret"));
   EXPECT_EQ(broken.status, 1);
-  EXPECT_NE(broken.error.find("not valid JSON"), std::string::npos) << broken.error;
+  EXPECT_NE(broken.errors.find("not valid JSON"), std::string::npos) << broken.errors;
 }
 
 TEST_F(ConvertCommand, MissingInputIsBadInput) {
   const Outcome outcome = Tarvel("convert " + At("none.ret") + " " + At("out.json"));
   EXPECT_EQ(outcome.status, 1);
-  EXPECT_FALSE(outcome.error.empty());
+  EXPECT_FALSE(outcome.errors.empty());
 }
 
 TEST_F(ConvertCommand, UsageErrorsExitWithTwo) {

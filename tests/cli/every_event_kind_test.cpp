@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -15,6 +14,7 @@
 #include "model/records.h"
 #include "model/scenario_codec.h"
 #include "model/scenario_ops.h"
+#include "support/process_runner.h"
 #include "support/scenario_builder.h"
 #include "support/temp_folder.h"
 
@@ -168,10 +168,10 @@ TEST(EveryEventKind, RunsAlikeWithinTheShownYearsAndMatchesHandFigures) {
                                  tarvel::model::EncodeScenario(*EveryKindScenario()));
   std::vector<std::vector<std::string>> schedules;
   for (const char* name : {"first.sch", "second.sch"}) {
-    const std::string command = std::string(TARVEL_CLI_PATH) + " run " + folder.File("plan.ret") +
-                                " --workdir " + dir.string() + " --schedule " + folder.File(name) +
-                                " --today 2024-03-05 2>/dev/null";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const auto outcome = tarvel::test_support::RunTarvel(
+        "run " + folder.File("plan.ret") + " --workdir " + dir.string() + " --schedule " +
+        folder.File(name) + " --today 2024-03-05");
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
     schedules.push_back(ReadLines(dir / name));
   }
 

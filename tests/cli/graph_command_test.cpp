@@ -1,14 +1,13 @@
 // `tarvel graph`: every image format is written, and bad options and files are refused
 // with the usual exit statuses.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "support/process_runner.h"
 
 namespace {
 
@@ -29,18 +28,12 @@ class GraphCommand : public ::testing::Test {
 
   // The exit status of `tarvel graph ARGUMENTS`, run in the test's folder.
   int Run(const std::string& arguments) {
-    const std::string command = "cd " + dir_.string() + " && QT_QPA_PLATFORM=offscreen " +
-                                TARVEL_CLI_PATH + " graph " + arguments + " >out.txt 2>err.txt";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    last_ = tarvel::test_support::RunTarvel("graph " + arguments, {dir_, {}});
+    return last_.status;
   }
 
-  std::string Errors() const {
-    std::ifstream in(dir_ / "err.txt");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  // What the last run wrote to standard error.
+  const std::string& Errors() const { return last_.errors; }
 
   std::string Head(const std::string& name, std::size_t count) const {
     std::ifstream in(dir_ / name, std::ios::binary);
@@ -50,6 +43,7 @@ class GraphCommand : public ::testing::Test {
   }
 
   fs::path dir_;
+  tarvel::test_support::ProcessOutcome last_;
 };
 
 TEST_F(GraphCommand, WritesPngSvgAndPdf) {

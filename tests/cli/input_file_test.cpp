@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "cli/cli_runner.h"
+#include "support/process_runner.h"
 #include "support/temp_folder.h"
 
 namespace tarvel {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "cli/cli_runner.h"
+#include "support/process_runner.h"
 #include "support/temp_folder.h"
 
 namespace tarvel {

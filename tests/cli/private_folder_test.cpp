@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "cli/cli_runner.h"
+#include "support/process_runner.h"
 #include "support/temp_folder.h"
 
 namespace tarvel {

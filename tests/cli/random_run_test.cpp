@@ -1,15 +1,15 @@
 // `tarvel run --random-accounts | --random-groups [--seed N]`: repeatable random runs from a
 // seed, the rate lines and statistics they write, and the usage errors of the flags.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "support/process_runner.h"
 
 namespace {
 
@@ -43,10 +43,7 @@ class RandomRunCli : public ::testing::Test {
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
   int Tarvel(const std::string& arguments) const {
-    const std::string command =
-        std::string(TARVEL_CLI_PATH) + " " + arguments + " >/dev/null 2>" + Path("stderr.txt");
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return tarvel::test_support::RunTarvel(arguments).status;
   }
   // A detailed run into a results file; returns the exit status.
   int Run(const std::string& flags, const std::string& schedule) const {

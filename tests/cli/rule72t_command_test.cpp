@@ -1,31 +1,18 @@
 // `tarvel rule72t`: the three amounts of the IRS example, the calculator's checks of ages
 // and rates, and the life tables found in the working directory first.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "support/process_runner.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int status = -1;
-  std::string output;
-  std::string errors;
-};
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using Outcome = tarvel::test_support::ProcessOutcome;
 
 class Rule72TCommand : public ::testing::Test {
  protected:
@@ -38,14 +25,7 @@ class Rule72TCommand : public ::testing::Test {
 
   // Runs the command with the test's folder as the working directory.
   Outcome Run(const std::string& arguments) {
-    const std::string command = "cd " + dir_.string() + " && " + TARVEL_CLI_PATH + " rule72t " +
-                                arguments + " >out.txt 2>err.txt";
-    const int raw = std::system(command.c_str());
-    Outcome outcome;
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    outcome.output = Slurp(dir_ / "out.txt");
-    outcome.errors = Slurp(dir_ / "err.txt");
-    return outcome;
+    return tarvel::test_support::RunTarvel("rule72t " + arguments, {dir_, {}});
   }
 
   fs::path dir_;
@@ -54,7 +34,7 @@ class Rule72TCommand : public ::testing::Test {
 TEST_F(Rule72TCommand, PrintsTheThreeMethodsOfTheIrsExample) {
   const Outcome outcome = Run("--age 50 --beneficiary-age 50 --balance 400000 --rate 4");
   EXPECT_EQ(outcome.status, 0) << outcome.errors;
-  EXPECT_EQ(outcome.output, "annuitization: 22030.34\namortization: 21101.63\nminimum: 11049.72\n");
+  EXPECT_EQ(outcome.out, "annuitization: 22030.34\namortization: 21101.63\nminimum: 11049.72\n");
   EXPECT_EQ(outcome.errors, "");
 }
 
@@ -63,8 +43,8 @@ TEST_F(Rule72TCommand, TheJointTableUsesTheBeneficiarysAge) {
       Run("--age 50 --beneficiary-age 45 --balance 400000 --rate 4 --table joint");
   const Outcome single = Run("--age 50 --beneficiary-age 45 --balance 400000 --rate 4");
   EXPECT_EQ(joint.status, 0) << joint.errors;
-  EXPECT_NE(joint.output, single.output);
-  EXPECT_EQ(joint.output.rfind("annuitization: 22030.34\n", 0), 0u) << joint.output;
+  EXPECT_NE(joint.out, single.out);
+  EXPECT_EQ(joint.out.rfind("annuitization: 22030.34\n", 0), 0u) << joint.out;
 }
 
 TEST_F(Rule72TCommand, RefusesWhatTheCalculatorRefuses) {
@@ -84,7 +64,7 @@ TEST_F(Rule72TCommand, RefusesWhatTheCalculatorRefuses) {
 TEST_F(Rule72TCommand, RefusesARateOfZeroAsTheCalculatorDoes) {
   const Outcome outcome = Run("--age 50 --beneficiary-age 50 --balance 400000 --rate 0");
   EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.output, "");
+  EXPECT_EQ(outcome.out, "");
   EXPECT_EQ(outcome.errors, "Rates must be between 0.0% and 100.0%\n");
 }
 
@@ -107,7 +87,7 @@ TEST_F(Rule72TCommand, AShortTableInTheWorkingDirectoryIsUsedAndReported) {
   const Outcome outcome = Run("--age 50 --beneficiary-age 50 --balance 400000 --rate 4");
   EXPECT_EQ(outcome.status, 0);
   EXPECT_NE(outcome.errors.find("holds 2 of its 334 values"), std::string::npos) << outcome.errors;
-  EXPECT_NE(outcome.output.find("minimum: 0.00\n"), std::string::npos) << outcome.output;
+  EXPECT_NE(outcome.out.find("minimum: 0.00\n"), std::string::npos) << outcome.out;
 }
 
 }  // namespace

@@ -2,29 +2,23 @@
 // the results printed when no output is chosen, and the exit statuses for a bad file and a
 // malformed date.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/cli_runner.h"
 #include "exchange/windows_1252.h"
+#include "support/process_runner.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int status = -1;
-  std::string errors;
-};
+using Outcome = tarvel::test_support::ProcessOutcome;
 
 fs::path Workdir(const std::string& name) {
   const fs::path path =
@@ -34,18 +28,9 @@ fs::path Workdir(const std::string& name) {
   return path;
 }
 
-Outcome RunCli(const std::string& arguments, const fs::path& workdir) {
-  const fs::path errors = workdir / "stderr.txt";
-  const std::string command =
-      std::string(TARVEL_CLI_PATH) + " run " + arguments + " 2>" + errors.string();
-  const int raw = std::system(command.c_str());
-  Outcome outcome;
-  outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream in(errors);
-  std::stringstream text;
-  text << in.rdbuf();
-  outcome.errors = text.str();
-  return outcome;
+// `tarvel run ARGUMENTS`.
+Outcome RunCli(const std::string& arguments) {
+  return tarvel::test_support::RunTarvel("run " + arguments);
 }
 
 std::vector<std::string> ReadLines(const fs::path& path) {
@@ -60,9 +45,8 @@ const fs::path kSample = fs::path(TARVEL_EXAMPLES_BUILD_DIR) / "single-drawdown.
 TEST(RunCommand, WritesTheResultsFilePeriodsAndRunFiles) {
   const fs::path dir = Workdir("sample");
   const Outcome outcome = RunCli(kSample.string() + " --workdir " + dir.string() + " --schedule " +
-                                     (dir / "out.sch").string() + " --periods " +
-                                     (dir / "p.csv").string() + " --today 2024-03-05",
-                                 dir);
+                                 (dir / "out.sch").string() + " --periods " +
+                                 (dir / "p.csv").string() + " --today 2024-03-05");
   ASSERT_EQ(outcome.status, 0) << outcome.errors;
   const auto periods = ReadLines(dir / "p.csv");
   ASSERT_GT(periods.size(), 2u);
@@ -86,8 +70,8 @@ TEST(RunCommand, TheSameDayGivesTheSameFiles) {
   const fs::path dir = Workdir("repeat");
   const std::string arguments = kSample.string() + " --workdir " + dir.string() +
                                 " --detailed --accounts --today 2024-03-05 --schedule ";
-  ASSERT_EQ(RunCli(arguments + (dir / "a.sch").string(), dir).status, 0);
-  ASSERT_EQ(RunCli(arguments + (dir / "b.sch").string(), dir).status, 0);
+  ASSERT_EQ(RunCli(arguments + (dir / "a.sch").string()).status, 0);
+  ASSERT_EQ(RunCli(arguments + (dir / "b.sch").string()).status, 0);
   EXPECT_EQ(ReadLines(dir / "a.sch"), ReadLines(dir / "b.sch"));
   const auto lines = ReadLines(dir / "a.sch");
   EXPECT_NE(std::find(lines.begin(), lines.end(), "End Of Year Account Summary:"), lines.end());
@@ -97,16 +81,16 @@ TEST(RunCommand, TheSameDayGivesTheSameFiles) {
 TEST(RunCommand, ABadFileEndsWithStatusOneAndOneLine) {
   const fs::path dir = Workdir("bad");
   std::ofstream(dir / "bad.ret") << "not a scenario";
-  const Outcome outcome = RunCli((dir / "bad.ret").string(), dir);
+  const Outcome outcome = RunCli((dir / "bad.ret").string());
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(std::count(outcome.errors.begin(), outcome.errors.end(), '\n'), 1);
-  EXPECT_EQ(RunCli((dir / "missing.ret").string(), dir).status, 1);
+  EXPECT_EQ(RunCli((dir / "missing.ret").string()).status, 1);
   fs::remove_all(dir);
 }
 
 TEST(RunCommand, AMalformedDateIsAUsageError) {
   const fs::path dir = Workdir("date");
-  EXPECT_EQ(RunCli(kSample.string() + " --today 2024-02-30", dir).status, 2);
+  EXPECT_EQ(RunCli(kSample.string() + " --today 2024-02-30").status, 2);
   fs::remove_all(dir);
 }
 
