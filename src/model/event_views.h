@@ -126,6 +126,7 @@ class BudgetWithdrawalTerms : public EventView<Event> {
 
   auto& account() const { return this->event_->account_24; }
   auto& account_chosen() const { return this->event_->word_44; }
+  auto& one_time_only() const { return this->event_->flag_14; }
   // 1..5.
   auto& budget_number() const { return this->event_->budget_number; }
 };
