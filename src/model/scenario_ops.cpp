@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/record_counts.h"
 
@@ -339,14 +340,14 @@ void AddRmdLine(Scenario& scenario, int table) {
   const int count = EventCount(scenario);
   for (int slot = 0; slot < count; ++slot) {
     const FinancialEvent& event = scenario.events[slot];
-    if (event.kind == EventKind::RmdLine && event.word_22 == table) return;
+    if (event.kind == EventKind::RmdLine && RmdLine(event).table() == table) return;
   }
   if (count >= kMaxEvents) return;
   ClearEvent(scenario, count);
   FinancialEvent& event = scenario.events[count];
   event.kind = EventKind::RmdLine;
   event.end_age = kRmdEndAge;
-  event.word_22 = static_cast<std::uint16_t>(table);
+  RmdLine(event).table() = static_cast<std::uint16_t>(table);
   const bool known_table = table >= 1 && table <= kRmdTables;
   if (known_table) {
     event.start_age = static_cast<float>(scenario.settings.rmd_start_age[table - 1]);
@@ -385,7 +386,7 @@ void MatchRmdListingEntries(Scenario& scenario) {
   int slot = 0;
   while (slot < EventCount(scenario)) {
     FinancialEvent& event = scenario.events[slot];
-    const int table = event.word_22;
+    const int table = RmdLine(event).table();
     const bool rmd = event.kind == EventKind::RmdLine;
     if (rmd && table >= 1 && table <= kRmdTables && !listed[table - 1] &&
         RmdTableIsAssigned(scenario, table)) {
