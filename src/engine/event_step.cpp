@@ -39,8 +39,8 @@ void StartEvent(model::Scenario& scenario, Run& run, int slot) {
 void RmdYear(model::Scenario& scenario, Run& run, int slot) {
   const model::FinancialEvent& event = scenario.events[slot];
   if (run.current_age > event.end_age) return;
-  if (model::WholeAgeTowardZero(run.current_age) < model::WholeAgeTowardZero(run.shown_start_age))
-    return;
+  const int age = model::WholeAgeTowardZero(run.current_age);
+  if (age < model::WholeAgeTowardZero(run.shown_start_age)) return;
   RequiredDistributionStep(scenario, run, slot);
 }
 
