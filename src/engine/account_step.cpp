@@ -11,6 +11,7 @@
 #include "engine/random_rates.h"
 #include "engine/run_internal.h"
 #include "engine/run_scenario.h"
+#include "model/record_counts.h"
 #include "model/scenario_ops.h"
 
 namespace tarvel::engine {
@@ -90,7 +91,7 @@ void GrowProperty(model::Scenario& scenario, Run& run, int position, float rate)
 void GrowAccounts(model::Scenario& scenario, Run& run) {
   const bool random = RandomSourceSet(run);
   if (run.options.detailed && random) AnnounceRandomSource(scenario, run);
-  for (int i = 0; i < internal::AccountCount(scenario); ++i) {
+  for (int i = 0; i < model::AccountCount(scenario); ++i) {
     const float rate = AccountRateForYear(scenario, run, i);
     const auto& account = scenario.accounts.records[i];
     if (!(account.balance > 0)) continue;

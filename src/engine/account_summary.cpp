@@ -7,6 +7,8 @@
 
 #include "engine/funding.h"
 #include "engine/run_internal.h"
+#include "model/record_counts.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine {
 namespace {
@@ -42,7 +44,7 @@ void PayYearTaxes(model::Scenario& scenario, Run& run) {
   }
   if (y.penalties > 0) {
     EmitMoneyLine(run, "  Penalties Paid = %s", y.penalties);
-    run.red_flags.penalty_paid.Raise(internal::WholeAge(run.current_age));
+    run.red_flags.penalty_paid.Raise(model::WholeAge(run.current_age));
     FundFromSavings(scenario, run, y.penalties, FundingReason::Penalties, -1);
   }
   if (y.deposit_taxes > 0) EmitMoneyLine(run, "  Deposit Taxes = %s", y.deposit_taxes);
@@ -83,7 +85,7 @@ void WriteYearSummary(Run& run) {
 
 void WriteAccountList(const model::Scenario& scenario, Run& run) {
   run.sink.Emit("End Of Year Account Summary:", -1);
-  for (int i = 0; i < internal::AccountCount(scenario); ++i) {
+  for (int i = 0; i < model::AccountCount(scenario); ++i) {
     const auto& account = scenario.accounts.records[i];
     const std::string money = model::Money(account.balance, run.options.currency);
     run.sink.Emit(model::Format("  %s=%-20s", account.name.str().c_str(), money.c_str()), -1);

@@ -10,7 +10,6 @@ namespace tarvel::engine {
 
 // Rules of recurring amounts.
 
-int WholeAge(float age);
 bool IsOneTime(const model::FinancialEvent& event);
 // The budget a budget withdrawal follows, or null for any other event (or a budget number
 // outside 1..5).

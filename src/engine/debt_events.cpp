@@ -7,6 +7,7 @@
 #include "engine/debt_events_internal.h"
 #include "engine/funding.h"
 #include "engine/run_internal.h"
+#include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
 
@@ -23,29 +24,28 @@ int PositionOf(const model::Scenario& scenario, std::uint16_t id) {
 
 int PaymentAccount(const model::Scenario& scenario, const model::FinancialEvent& event) {
   // A credit card keeps its payment account where other loans keep the deposit account.
-  if (internal::IsCreditCard(event)) {
-    if (event.word_44 != model::kChosenAccountMarker) return -1;
-    return PositionOf(scenario, event.account_24);
+  if (model::IsCreditCard(event)) {
+    const model::CreditCardTerms card(event);
+    if (card.payment_account_chosen() != model::kChosenAccountMarker) return -1;
+    return PositionOf(scenario, card.payment_account());
   }
-  if (event.payment_marker != model::kChosenAccountMarker) return -1;
-  return PositionOf(scenario, event.word_158);
+  const model::DebtTerms debt(event);
+  if (debt.payment_account_chosen() != model::kChosenAccountMarker) return -1;
+  return PositionOf(scenario, debt.payment_account());
 }
 
 int DepositAccount(const model::Scenario& scenario, const model::FinancialEvent& event) {
-  return PositionOf(scenario, event.account_24);
+  return PositionOf(scenario, model::LoanTerms(event).deposit_account());
 }
 
 int EquityAccount(const model::Scenario& scenario, const model::FinancialEvent& event) {
-  return PositionOf(scenario, event.equity_account);
-}
-
-bool IsEquityLoan(const model::FinancialEvent& event) {
-  return event.kind == model::EventKind::Loan && event.word_26 == model::kEquityLoanMarker;
+  // Mortgages and equity loans keep it in the same place.
+  return PositionOf(scenario, model::MortgageTerms(event).equity_account());
 }
 
 bool IsEquityLoanWithoutAccount(const model::Scenario& scenario,
                                 const model::FinancialEvent& event) {
-  return IsEquityLoan(event) && EquityAccount(scenario, event) < 0;
+  return model::IsEquityLoan(event) && EquityAccount(scenario, event) < 0;
 }
 
 bool DepositsTo(const model::Scenario& scenario, const model::FinancialEvent& event,
@@ -54,12 +54,10 @@ bool DepositsTo(const model::Scenario& scenario, const model::FinancialEvent& ev
   return position >= 0 && scenario.accounts.records[position].type == type;
 }
 
-double Borrowed(const model::FinancialEvent& event) {
-  return static_cast<double>(event.amount) - event.value_32;
-}
+double Borrowed(const model::FinancialEvent& event) { return model::DebtTerms(event).principal(); }
 
 double Outstanding(const model::FinancialEvent& event) {
-  return Borrowed(event) - event.accumulator_50;
+  return Borrowed(event) - model::DebtTerms(event).principal_repaid();
 }
 
 void AddTo(float& total, double amount) { total = static_cast<float>(total + amount); }
@@ -76,10 +74,11 @@ void IncomingLine(const model::Scenario& scenario, Run& run, int position, doubl
 }
 
 void TotalsLine(Run& run, int slot, const model::FinancialEvent& event) {
+  const model::DebtTerms debt(event);
   Line(run, slot,
        model::Format("    Total Principal=%s Total Interest=%s",
-                     MoneyText(run, event.accumulator_50).c_str(),
-                     MoneyText(run, event.accumulator_54).c_str()));
+                     MoneyText(run, debt.principal_repaid()).c_str(),
+                     MoneyText(run, debt.interest_paid()).c_str()));
 }
 
 void Pay(model::Scenario& scenario, Run& run, int slot, double amount) {
@@ -98,7 +97,7 @@ void StartDebtEvent(model::Scenario& scenario, Run& run, int slot) {
   if (slot < 0 || slot >= model::kEventSlots) return;
   const model::FinancialEvent& event = scenario.events[slot];
   // A credit card's debt is its amount, already its working amount.
-  if (internal::IsCreditCard(event)) return;
+  if (model::IsCreditCard(event)) return;
   if (event.kind == model::EventKind::Mortgage) {
     debt::StartMortgage(scenario, run, slot);
   } else if (event.kind == model::EventKind::Loan) {
@@ -109,22 +108,23 @@ void StartDebtEvent(model::Scenario& scenario, Run& run, int slot) {
 void DebtEventYear(model::Scenario& scenario, Run& run, int slot) {
   if (slot < 0 || slot >= model::kEventSlots) return;
   model::FinancialEvent& event = scenario.events[slot];
-  if (internal::IsCreditCard(event)) {
+  if (model::IsCreditCard(event)) {
     debt::CreditCardYear(scenario, run, slot);
     return;
   }
   const bool mortgage = event.kind == model::EventKind::Mortgage;
   if (!mortgage && event.kind != model::EventKind::Loan) return;
+  const model::DebtTerms terms(event);
   const float age = run.current_age;
   // A loan of no years has no schedule: it is repaid at its payoff age.
-  if (event.word_44 > 0 && event.start_age + event.word_44 <= age) event.flag_14 = 1;
-  const bool selling_year = debt::SaleDue(scenario, event, run) && age == event.value_10;
-  if (!selling_year && age < event.end_age && event.flag_14 == 0) {
+  if (terms.term_years() > 0 && event.start_age + terms.term_years() <= age) terms.paid_off() = 1;
+  const bool selling_year = debt::SaleDue(scenario, event, run) && age == terms.sell_age();
+  if (!selling_year && age < event.end_age && terms.paid_off() == 0) {
     debt::PayLoanOrMortgageYear(scenario, run, slot);
   }
-  if (mortgage && event.step_flag == 0) debt::PropertyTaxes(scenario, run, slot);
-  if (age >= event.end_age && event.flag_14 == 0) {
-    event.flag_14 = 1;
+  if (mortgage && model::MortgageTerms(event).sold() == 0) debt::PropertyTaxes(scenario, run, slot);
+  if (age >= event.end_age && terms.paid_off() == 0) {
+    terms.paid_off() = 1;
     if (mortgage) {
       debt::PayOffMortgage(scenario, run, slot);
     } else {

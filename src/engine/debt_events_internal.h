@@ -16,7 +16,6 @@ int DepositAccount(const model::Scenario& scenario, const model::FinancialEvent&
 // The position of the event's equity account, or -1 when it names none.
 int EquityAccount(const model::Scenario& scenario, const model::FinancialEvent& event);
 
-bool IsEquityLoan(const model::FinancialEvent& event);
 // An equity loan whose mortgage holds its equity in no account: the loan lowers the Equity
 // total instead of raising the liabilities.
 bool IsEquityLoanWithoutAccount(const model::Scenario& scenario,

@@ -6,14 +6,12 @@
 #include "engine/amortization.h"
 #include "engine/debt_events_internal.h"
 #include "engine/run_internal.h"
+#include "model/event_views.h"
 #include "model/money_format.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine::debt {
 namespace {
-
-// Mortgage accelerated payment options.
-constexpr std::uint16_t kExtraFromScenarioStart = 2;
-constexpr std::uint16_t kExtraFromFirstPayment = 3;
 
 struct ExtraPrincipal {
   double amount = 0;
@@ -25,12 +23,17 @@ struct ExtraPrincipal {
 ExtraPrincipal ExtraPrincipalOf(const model::FinancialEvent& event, const Run& run) {
   ExtraPrincipal extra;
   if (event.kind != model::EventKind::Mortgage) return extra;
-  const int shown_start = internal::WholeAge(run.shown_start_age);
-  if (event.marker == kExtraFromScenarioStart) {
-    extra.first_month = std::max(0, (shown_start - internal::WholeAge(event.start_age)) * 12);
-    if (internal::WholeAge(run.current_age) >= shown_start) extra.amount = event.value_146;
-  } else if (event.marker == kExtraFromFirstPayment) {
-    extra.amount = event.value_146;
+  using Mortgage = model::MortgageTerms<const model::FinancialEvent>;
+  const Mortgage mortgage(event);
+  const int shown_start = model::WholeAge(run.shown_start_age);
+  if (mortgage.accelerated_option() == Mortgage::kExtraFromScenarioStart) {
+    extra.first_month = std::max(
+        0, (shown_start - model::WholeAge(event.start_age)) * Mortgage::payments_per_year());
+    if (model::WholeAge(run.current_age) >= shown_start) {
+      extra.amount = mortgage.accelerated_amount();
+    }
+  } else if (mortgage.accelerated_option() == Mortgage::kExtraFromFirstPayment) {
+    extra.amount = mortgage.accelerated_amount();
   }
   return extra;
 }
@@ -54,17 +57,20 @@ void BookPrincipal(model::Scenario& scenario, Run& run, int slot, float principa
 
 void PayLoanOrMortgageYear(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
+  const model::DebtTerms terms(event);
+  const int months = terms.payments_per_year();
   const bool mortgage = event.kind == model::EventKind::Mortgage;
   const ExtraPrincipal extra = ExtraPrincipalOf(event, run);
-  const int first = event.flag_66;
-  const AmortizedYear year =
-      AmortizeYear(Borrowed(event), event.rate_40 * 0.01 / 12.0, event.word_44 * 12, first,
-                   first + 11, extra.amount, extra.first_month);
+  const int first = terms.months_paid();
+  const AmortizedYear year = AmortizeYear(
+      terms.principal(), terms.yearly_rate_percent() * 0.01 / months, terms.term_years() * months,
+      first, first + months - 1, extra.amount, extra.first_month);
   const float principal = year.principal;
-  event.flag_66 = static_cast<std::uint16_t>(event.flag_66 + 12);
-  AddTo(event.accumulator_50, principal);
-  if (run.current_age != event.start_age + event.word_44)
-    AddTo(event.accumulator_54, year.interest);
+  terms.months_paid() = static_cast<std::uint16_t>(terms.months_paid() + months);
+  AddTo(terms.principal_repaid(), principal);
+  if (run.current_age != event.start_age + terms.term_years()) {
+    AddTo(terms.interest_paid(), year.interest);
+  }
   const double payment = static_cast<double>(principal) + year.interest;
   AddTo(mortgage ? run.year.mortgage_principal : run.year.loan_principal, principal);
   const double fraction = run.year_fraction;

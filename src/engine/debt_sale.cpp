@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/debt_events_internal.h"
+#include "model/event_views.h"
 #include "model/money_format.h"
 
 namespace tarvel::engine::debt {
@@ -51,15 +52,16 @@ void SettleLoanPrincipal(const model::Scenario& scenario, Run& run,
 
 void SellLoanPurchase(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
+  const model::LoanTerms loan(event);
   const int position = DepositAccount(scenario, event);
   model::Account& account = scenario.accounts.records[position];
-  const double price = event.working_amount_28;
+  const double price = loan.bought_value();
   const std::string name = event.description.str();
   const std::string money = MoneyText(run, price);
   if (account.type == AccountType::Equity) {
     Line(run, slot, model::Format("  %s - Sold equity for %s", name.c_str(), money.c_str()));
     AddTo(run.categories.equity, -price);
-    if (event.flag_14 == 0) SettleLoanPrincipal(scenario, run, event);
+    if (loan.paid_off() == 0) SettleLoanPrincipal(scenario, run, event);
     AddTo(run.year.sale_of_property, price);
   } else {
     Line(run, slot, model::Format("  %s - Sold asset for %s", name.c_str(), money.c_str()));
@@ -69,20 +71,22 @@ void SellLoanPurchase(model::Scenario& scenario, Run& run, int slot) {
   }
   DepositProceeds(scenario, run, slot, price);
   account.balance = static_cast<float>(account.balance - price);
-  event.working_amount_28 = 0;
+  loan.bought_value() = 0;
 }
 
 void SellProperty(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
-  const double price = event.working_amount_28;
-  const double expenses = event.selling_percent * 0.01 * price;
-  event.step_flag = 1;  // sold
-  if (event.word_22 != 0) {
+  const model::MortgageTerms mortgage(event);
+  const double price = mortgage.bought_value();
+  const double expenses = mortgage.selling_percent() * 0.01 * price;
+  mortgage.sold() = 1;
+  if (mortgage.owned_outright() != 0) {
     // Paid off: the equity is the whole value and nothing is owed any more.
     AddTo(run.categories.equity, -price);
   } else {
     const double rest = Outstanding(event);
-    AddTo(run.categories.equity, -(static_cast<double>(event.accumulator_50) + event.value_32));
+    AddTo(run.categories.equity,
+          -(static_cast<double>(mortgage.principal_repaid()) + mortgage.down_payment()));
     AddTo(run.categories.equity, -(price - event.amount));
     AddTo(run.categories.asset, -rest);
     AddTo(run.liabilities, -rest);
@@ -93,20 +97,21 @@ void SellProperty(model::Scenario& scenario, Run& run, int slot) {
   Line(run, slot, model::Format("     Selling expenses = %s", MoneyText(run, expenses).c_str()));
   AddTo(run.year.sale_of_property, price - expenses);
   DepositProceeds(scenario, run, slot, price - expenses);
-  event.working_amount_28 = 0;
+  mortgage.bought_value() = 0;
 }
 
 // A sale ends the debt: what is still owed is repaid from the payment account and savings.
 void RepayAfterSale(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
-  if (event.flag_14 != 0) return;
-  event.flag_14 = 1;
+  const model::DebtTerms debt(event);
+  if (debt.paid_off() != 0) return;
+  debt.paid_off() = 1;
   const double rest = Outstanding(event);
   const char* what = event.kind == model::EventKind::Mortgage ? "mortgage" : "loan";
   Line(run, slot, model::Format("   Paid off %s with %s", what, MoneyText(run, rest).c_str()));
   AddTo(run.year.other_payments, rest);
   Pay(scenario, run, slot, rest);
-  if (Borrowed(event) > event.accumulator_50) {
+  if (Borrowed(event) > debt.principal_repaid()) {
     TotalsLine(run, slot, event);
   }
 }
@@ -114,9 +119,7 @@ void RepayAfterSale(model::Scenario& scenario, Run& run, int slot) {
 // Loans sell only what they bought into an Asset or Equity account.
 bool HasSomethingToSell(const model::Scenario& scenario, const model::FinancialEvent& event) {
   if (event.kind == model::EventKind::Mortgage) return true;
-  if (event.kind != model::EventKind::Loan || event.word_26 == model::kCreditCardMarker) {
-    return false;
-  }
+  if (event.kind != model::EventKind::Loan || model::IsCreditCard(event)) return false;
   return DepositsTo(scenario, event, AccountType::Asset) ||
          DepositsTo(scenario, event, AccountType::Equity);
 }
@@ -124,24 +127,25 @@ bool HasSomethingToSell(const model::Scenario& scenario, const model::FinancialE
 }  // namespace
 
 bool SaleDue(const model::Scenario& scenario, const model::FinancialEvent& event, const Run& run) {
-  const float sell_age = event.value_10;
+  const float sell_age = model::DebtTerms(event).sell_age();
   return sell_age > 0 && run.current_age >= sell_age && sell_age >= event.start_age &&
          HasSomethingToSell(scenario, event);
 }
 
 void Sell(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
-  event.status = 2;
-  event.working_amount_46 = 0;
+  const model::DebtTerms debt(event);
+  model::SetStatus(event, model::EventStatus::Finished);
+  debt.owned_value() = 0;
   if (event.kind == model::EventKind::Mortgage) {
     SellProperty(scenario, run, slot);
   } else {
     SellLoanPurchase(scenario, run, slot);
   }
   RepayAfterSale(scenario, run, slot);
-  event.flag_14 = 1;
+  debt.paid_off() = 1;
   if (event.kind == model::EventKind::Loan && DepositsTo(scenario, event, AccountType::Asset)) {
-    event.accumulator_50 = static_cast<float>(Borrowed(event));
+    debt.principal_repaid() = static_cast<float>(Borrowed(event));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/cash_flow_events.h"
 #include "engine/funding.h"
+#include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
 
@@ -11,15 +12,16 @@ namespace tarvel::engine {
 
 void DepositYear(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
+  const model::CashFlowTerms deposit(event);
   if (!ActsThisYear(event, run)) return;
   const std::string name = event.description.str();
   run.files.EventRecord(run.current_age, name, static_cast<int>(event.kind),
-                        event.working_amount_28);
+                        deposit.working_amount());
 
-  float amount = event.working_amount_28;
+  float amount = deposit.working_amount();
   GrowWorkingAmount(event, run);
   if (!IsOneTime(event)) amount = static_cast<float>(amount * double{run.year_fraction});
-  const bool before_taxes = event.word_22 != 0;
+  const bool before_taxes = deposit.before_taxes() != 0;
   float tax = 0;
   if (before_taxes) {
     tax = static_cast<float>(run.tax_rate * 0.01 * amount);
@@ -29,7 +31,7 @@ void DepositYear(model::Scenario& scenario, Run& run, int slot) {
   }
   run.year.deposits += amount;
 
-  const int position = model::FindAccount(scenario, event.account_24);
+  const int position = model::FindAccount(scenario, deposit.account());
   const bool received = position >= 0 && run.current_age >= run.shown_start_age;
   if (received) {
     model::Account& account = scenario.accounts.records[position];

@@ -7,6 +7,8 @@
 #include "engine/cash_flow_events.h"
 #include "engine/debt_events.h"
 #include "engine/rmd.h"
+#include "model/event_views.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine {
 namespace {
@@ -19,9 +21,10 @@ bool IsDebt(EventKind kind) { return kind == EventKind::Loan || kind == EventKin
 // withdrawal starts every item at its yearly amount.
 void StartEvent(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
-  event.working_amount_28 = event.amount;
-  event.status = 1;
-  event.step_flag = 0;
+  model::EventView(event).working_amount() = event.amount;
+  model::SetStatus(event, model::EventStatus::Running);
+  // The sold flag cleared (only a mortgage uses it).
+  model::MortgageTerms(event).sold() = 0;
   if (model::Budget* budget = BudgetOf(scenario, event)) {
     for (int i = 0; i < ItemCount(*budget); ++i) {
       budget->working_amount[i] = budget->yearly_amount[i];
@@ -36,14 +39,15 @@ void StartEvent(model::Scenario& scenario, Run& run, int slot) {
 void RmdYear(model::Scenario& scenario, Run& run, int slot) {
   const model::FinancialEvent& event = scenario.events[slot];
   if (run.current_age > event.end_age) return;
-  if (WholeAge(run.current_age) < WholeAge(run.shown_start_age)) return;
+  const int age = model::WholeAgeTowardZero(run.current_age);
+  if (age < model::WholeAgeTowardZero(run.shown_start_age)) return;
   RequiredDistributionStep(scenario, run, slot);
 }
 
 bool HasTodaysDollarsStart(const model::FinancialEvent& event) {
   if (event.kind == EventKind::Deposit || event.kind == EventKind::Withdrawal) return true;
-  return event.kind == EventKind::Transfer && event.flag_66 == 0 &&
-         event.marker != model::kRule72TMarker;
+  return model::VarietyOf(event) == model::EventVariety::Transfer &&
+         model::CashFlowTerms(event).all_funds_at_start() == 0;
 }
 
 // Budget entries (-2) and the allocation option have no action of their own: the option
@@ -78,11 +82,18 @@ void YearlyAction(model::Scenario& scenario, Run& run, int slot) {
 void EventStep(model::Scenario& scenario, Run& run, int slot) {
   if (slot < 0 || slot >= model::kEventSlots) return;
   model::FinancialEvent& event = scenario.events[slot];
-  if (event.status == 0 && event.start_age <= run.current_age) StartEvent(scenario, run, slot);
-  if (event.status == 1) YearlyAction(scenario, run, slot);
-  // Debts end by their own rules; every other running event ends after its end age.
-  if (event.status == 1 && event.end_age < run.current_age && !IsDebt(event.kind)) {
-    event.status = 2;
+  using model::EventStatus;
+  if (model::StatusOf(event) == EventStatus::NotStarted && event.start_age <= run.current_age) {
+    StartEvent(scenario, run, slot);
+  }
+  if (model::StatusOf(event) == EventStatus::Running) YearlyAction(scenario, run, slot);
+  FinishPastEndAge(event, run);
+}
+
+void FinishPastEndAge(model::FinancialEvent& event, const Run& run) {
+  if (model::StatusOf(event) == model::EventStatus::Running && event.end_age < run.current_age &&
+      !IsDebt(event.kind)) {
+    model::SetStatus(event, model::EventStatus::Finished);
   }
 }
 

@@ -10,4 +10,8 @@ namespace tarvel::engine {
 // Processes the event in this slot for the run's current age.
 void EventStep(model::Scenario& scenario, Run& run, int slot);
 
+// A running event other than a debt finishes once the current age is past its end age;
+// debts end by their own rules.
+void FinishPastEndAge(model::FinancialEvent& event, const Run& run);
+
 }  // namespace tarvel::engine

@@ -4,41 +4,46 @@
 #include <string>
 
 #include "engine/cash_flow_events.h"
+#include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine {
 
 void StartFundamentals(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
+  const model::FundamentalsTerms rates(event);
   const std::string name = event.description.str();
   run.sink.Emit(model::Format("  %s - Rate Changes: ", name.c_str()), slot);
 
-  const int position = static_cast<std::int16_t>(event.account_24) < 0
+  const int position = static_cast<std::int16_t>(rates.account()) < 0
                            ? -1
-                           : model::FindAccount(scenario, event.account_24);
+                           : model::FindAccount(scenario, rates.account());
   if (position >= 0) {
     model::Account& account = scenario.accounts.records[position];
-    if (account.rate != event.rate_40) {
-      account.rate = event.rate_40;
+    if (account.rate != rates.account_rate_percent()) {
+      account.rate = rates.account_rate_percent();
       const std::string account_name = account.name.str();
-      run.sink.Emit(
-          model::Format("     %s = ", account_name.c_str()) + model::RateText(event.rate_40), slot);
+      run.sink.Emit(model::Format("     %s = ", account_name.c_str()) +
+                        model::RateText(rates.account_rate_percent()),
+                    slot);
     }
   }
-  if (run.tax_rate != event.amount) {
-    run.tax_rate = event.amount;
-    run.sink.Emit("     Tax Rate = " + model::RateText(event.amount), slot);
+  if (run.tax_rate != rates.tax_rate_percent()) {
+    run.tax_rate = rates.tax_rate_percent();
+    run.sink.Emit("     Tax Rate = " + model::RateText(rates.tax_rate_percent()), slot);
   }
-  if (run.inflation_rate != event.value_32) {
-    run.inflation_rate = event.value_32;
-    const int age = WholeAge(run.current_age);
+  const float inflation = rates.inflation_rate_percent();
+  if (run.inflation_rate != inflation) {
+    run.inflation_rate = inflation;
+    const int age = model::WholeAgeTowardZero(run.current_age);
     if (age >= 0 && age < kAgeSlots) {
-      run.inflation_by_age[age] = static_cast<float>(event.value_32 * run.year_fraction);
+      run.inflation_by_age[age] = static_cast<float>(inflation * run.year_fraction);
     }
-    run.sink.Emit("     Inflation Rate = " + model::RateText(event.value_32), slot);
+    run.sink.Emit("     Inflation Rate = " + model::RateText(inflation), slot);
   }
-  event.status = 2;
+  model::SetStatus(event, model::EventStatus::Finished);
 }
 
 }  // namespace tarvel::engine

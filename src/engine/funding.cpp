@@ -6,11 +6,10 @@
 
 #include "engine/allocation_withdrawal.h"
 #include "model/money_format.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine {
 namespace {
-
-int WholeAge(float age) { return static_cast<int>(age); }
 
 // Early-withdrawal penalty of the account for an amount taken at the run's age.
 double EarlyWithdrawalPenalty(const model::Scenario& scenario, const model::Account& account,
@@ -42,7 +41,8 @@ void NoteFirstWithdrawal(model::Scenario& scenario, const Run& run, const model:
   if (account.type != model::AccountType::Retirement || account.penalty_flag == 0) return;
   if (account.slot >= model::kMaxAccounts) return;
   std::uint16_t& first_age = scenario.settings.first_withdrawal_age[account.slot];
-  if (first_age == 0) first_age = static_cast<std::uint16_t>(WholeAge(run.current_age));
+  if (first_age == 0)
+    first_age = static_cast<std::uint16_t>(model::WholeAgeTowardZero(run.current_age));
 }
 
 // Whatever the savings could not cover: the first Investment account goes below 0, or,
@@ -58,7 +58,7 @@ void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
   }
   const std::string money = model::Money(x, run.options.currency);
   run.categories.Add(model::AccountType::Investment, -x);
-  run.red_flags.liquid_depleted.Raise(WholeAge(run.current_age));
+  run.red_flags.liquid_depleted.Raise(model::WholeAgeTowardZero(run.current_age));
   if (first_investment < 0) {
     if (run.options.detailed) {
       run.sink.Emit(model::Format("          All investment accounts depleted. %s withdrawn "
@@ -135,8 +135,9 @@ float WithdrawFromAccount(model::Scenario& scenario, Run& run, double amount, in
                                 "other accounts!",
                                 name.c_str(), money.c_str()),
                   tag);
-    if (WholeAge(run.current_age) > WholeAge(run.shown_start_age)) {
-      run.red_flags.withdrawal_account_depleted.Raise(WholeAge(run.current_age));
+    if (model::WholeAgeTowardZero(run.current_age) >
+        model::WholeAgeTowardZero(run.shown_start_age)) {
+      run.red_flags.withdrawal_account_depleted.Raise(model::WholeAgeTowardZero(run.current_age));
     }
   }
   return static_cast<float>(rest);

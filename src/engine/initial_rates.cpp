@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/money_format.h"
+#include "model/record_counts.h"
 
 namespace tarvel::engine {
 
@@ -12,7 +13,7 @@ void WriteInitialRatesBlock(const model::Scenario& scenario, Run& run) {
   if (!run.options.detailed) return;
   ScheduleSink& sink = run.sink;
   sink.Emit("Initial Rates:", kInitialRatesTag);
-  const int count = std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
+  const int count = model::AccountCount(scenario);
   for (int i = 0; i < count; ++i) {
     const model::Account& account = scenario.accounts.records[i];
     sink.Emit(model::Format("  %s Rate = ", account.name.str().c_str()) +

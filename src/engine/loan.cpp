@@ -4,6 +4,7 @@
 
 #include "engine/amortization.h"
 #include "engine/debt_events_internal.h"
+#include "model/event_views.h"
 #include "model/money_format.h"
 
 namespace tarvel::engine::debt {
@@ -41,8 +42,10 @@ void ReceiveLoanAmount(model::Scenario& scenario, Run& run, int slot) {
 
 void StartLoan(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
-  event.monthly_payment =
-      MonthlyPayment(Borrowed(event), event.rate_40 * 0.01 / 12.0, event.word_44 * 12);
+  const model::EquityLoanTerms loan(event);
+  const int months = loan.payments_per_year();
+  loan.monthly_payment() = MonthlyPayment(
+      loan.principal(), loan.yearly_rate_percent() * 0.01 / months, loan.term_years() * months);
   const bool lowers_equity = IsEquityLoanWithoutAccount(scenario, event);
   ReceiveLoanAmount(scenario, run, slot);
   AddTo(run.year.loans, event.amount);
@@ -53,7 +56,7 @@ void StartLoan(model::Scenario& scenario, Run& run, int slot) {
   }
 
   const std::string name = event.description.str();
-  const float down_payment = event.value_32;
+  const float down_payment = loan.down_payment();
   if (down_payment > 0) {
     Line(run, slot,
          model::Format("  %s - Withdraw %s for down payment", name.c_str(),
@@ -67,8 +70,8 @@ void StartLoan(model::Scenario& scenario, Run& run, int slot) {
     AddTo(run.year.other_payments, down_payment);
     Pay(scenario, run, slot, down_payment);
   }
-  const float costs = event.value_138;
-  if (IsEquityLoan(event) && costs > 0) {
+  const float costs = loan.cost_of_loan();
+  if (model::IsEquityLoan(event) && costs > 0) {
     Line(run, slot,
          model::Format("  %s - Withdraw %s for loan costs", name.c_str(),
                        MoneyText(run, costs).c_str()));
@@ -80,12 +83,13 @@ void StartLoan(model::Scenario& scenario, Run& run, int slot) {
 
 void PayOffLoan(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
+  const model::LoanTerms loan(event);
   const double rest = Outstanding(event);
   const bool asset = DepositsTo(scenario, event, AccountType::Asset);
   Line(run, slot,
        model::Format("   %s - Paid off loan with %s", event.description.str().c_str(),
                      MoneyText(run, rest).c_str()));
-  if (asset) event.working_amount_46 = event.working_amount_28;
+  if (asset) loan.owned_value() = loan.bought_value();
   if (IsEquityLoanWithoutAccount(scenario, event)) {
     AddTo(run.categories.equity, rest);
   } else {
@@ -95,7 +99,7 @@ void PayOffLoan(model::Scenario& scenario, Run& run, int slot) {
   Pay(scenario, run, slot, rest);
   TotalsLine(run, slot, event);
   // The asset is now owned outright: a later sale owes nothing.
-  if (asset) event.accumulator_50 = static_cast<float>(Borrowed(event));
+  if (asset) loan.principal_repaid() = static_cast<float>(loan.principal());
 }
 
 }  // namespace tarvel::engine::debt

@@ -6,7 +6,9 @@
 #include "engine/amortization.h"
 #include "engine/debt_events_internal.h"
 #include "engine/run_internal.h"
+#include "model/event_views.h"
 #include "model/money_format.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine::debt {
 namespace {
@@ -21,12 +23,12 @@ void DownPaymentIncomingLine(const model::Scenario& scenario, Run& run, int posi
 
 void TakeDownPayment(model::Scenario& scenario, Run& run, int slot) {
   const model::FinancialEvent& event = scenario.events[slot];
-  const float down_payment = event.value_32;
+  const model::MortgageTerms mortgage(event);
+  const float down_payment = mortgage.down_payment();
   if (!(down_payment > 0)) return;
   const std::string name = event.description.str();
   const std::string money = MoneyText(run, down_payment);
-  // "Do not withdraw down payment": the buyer's equity is already held elsewhere.
-  const bool from_equity = event.account_24 != 0;
+  const bool from_equity = mortgage.keep_down_payment() != 0;
   if (from_equity) {
     Line(run, slot, model::Format("  %s - %s to equity.", name.c_str(), money.c_str()));
   } else {
@@ -43,10 +45,11 @@ void TakeDownPayment(model::Scenario& scenario, Run& run, int slot) {
 
 // Yearly property taxes grown by the run's inflation for every year since the purchase.
 double TaxesThisYear(const model::FinancialEvent& event, const Run& run) {
-  double taxes = static_cast<double>(event.value_134) * run.year_fraction;
-  if (event.word_26 == 0) return taxes;
-  const int last = internal::WholeAge(run.current_age) - 1;
-  for (int age = internal::WholeAge(event.start_age); age <= last; ++age) {
+  const model::MortgageTerms mortgage(event);
+  double taxes = static_cast<double>(mortgage.property_taxes()) * run.year_fraction;
+  if (mortgage.apply_inflation_to_taxes() == 0) return taxes;
+  const int last = model::WholeAge(run.current_age) - 1;
+  for (int age = model::WholeAge(event.start_age); age <= last; ++age) {
     taxes *= 1.0 + run.inflation_rate * 0.01;
   }
   return taxes;
@@ -56,13 +59,16 @@ double TaxesThisYear(const model::FinancialEvent& event, const Run& run) {
 
 void StartMortgage(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
-  event.monthly_payment =
-      MonthlyPayment(Borrowed(event), event.rate_40 * 0.01 / 12.0, event.word_44 * 12);
-  AddTo(run.liabilities, Borrowed(event));
-  AddTo(run.categories.asset, Borrowed(event));
-  event.word_22 = 0;
+  const model::MortgageTerms mortgage(event);
+  const int months = mortgage.payments_per_year();
+  mortgage.monthly_payment() =
+      MonthlyPayment(mortgage.principal(), mortgage.yearly_rate_percent() * 0.01 / months,
+                     mortgage.term_years() * months);
+  AddTo(run.liabilities, mortgage.principal());
+  AddTo(run.categories.asset, mortgage.principal());
+  mortgage.owned_outright() = 0;
   TakeDownPayment(scenario, run, slot);
-  const float costs = event.value_138;
+  const float costs = mortgage.closing_costs();
   if (costs > 0) {
     Line(run, slot,
          model::Format("  %s - Withdraw %s for closing costs", event.description.str().c_str(),
@@ -75,13 +81,14 @@ void StartMortgage(model::Scenario& scenario, Run& run, int slot) {
 
 void PropertyTaxes(model::Scenario& scenario, Run& run, int slot) {
   const model::FinancialEvent& event = scenario.events[slot];
+  const model::MortgageTerms mortgage(event);
   const float age = run.current_age;
-  const float sell_age = event.value_10;
+  const float sell_age = mortgage.sell_age();
   // Once the payments have ended nothing else names the property in the year's lines.
   if (age >= event.end_age && (!(sell_age > 0) || age < sell_age)) {
     Line(run, slot, model::Format("  %s:", event.description.str().c_str()));
   }
-  if (!(static_cast<double>(event.value_134) * run.year_fraction >= 1.0)) return;
+  if (!(static_cast<double>(mortgage.property_taxes()) * run.year_fraction >= 1.0)) return;
   const double taxes = TaxesThisYear(event, run);
   Line(run, slot, model::Format("  Withdraw %s for property taxes", MoneyText(run, taxes).c_str()));
   AddTo(run.year.property_taxes, taxes);
@@ -91,6 +98,7 @@ void PropertyTaxes(model::Scenario& scenario, Run& run, int slot) {
 
 void PayOffMortgage(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
+  const model::MortgageTerms mortgage(event);
   const double rest = Outstanding(event);
   Line(run, slot,
        model::Format("   %s - Paid off mortgage with %s", event.description.str().c_str(),
@@ -98,13 +106,13 @@ void PayOffMortgage(model::Scenario& scenario, Run& run, int slot) {
   const int equity_position = EquityAccount(scenario, event);
   if (equity_position >= 0) {
     const double initial = scenario.accounts.records[equity_position].initial_amount;
-    IncomingLine(scenario, run, equity_position, event.working_amount_28 - initial);
+    IncomingLine(scenario, run, equity_position, mortgage.bought_value() - initial);
   }
-  event.working_amount_46 = event.working_amount_28;
+  mortgage.owned_value() = mortgage.bought_value();
   AddTo(run.liabilities, -rest);
   AddTo(run.categories.asset, -rest);
   AddTo(run.categories.equity, rest);
-  event.word_22 = 1;  // the equity is now the whole value
+  mortgage.owned_outright() = 1;  // the equity is now the whole value
   AddTo(run.year.other_payments, rest);
   Pay(scenario, run, slot, rest);
   TotalsLine(run, slot, event);

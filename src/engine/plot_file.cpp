@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "model/record_counts.h"
+
 namespace tarvel::engine {
 namespace {
 
@@ -12,10 +14,6 @@ constexpr int kPlotGraphKind = 1;
 constexpr std::array<const char*, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
-
-int AccountCount(const model::Scenario& scenario) {
-  return std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
-}
 
 // The report header line when it is printed, else the given text.
 std::string HeaderOr(const model::Scenario& scenario, int line, std::string text) {
@@ -58,7 +56,7 @@ void WritePlotHeader(std::FILE* file, const model::Scenario& scenario,
 }
 
 void WritePlotAccounts(std::FILE* file, const model::Scenario& scenario, float years) {
-  const int count = AccountCount(scenario);
+  const int count = model::AccountCount(scenario);
   std::fprintf(file, "%.2f\n", years);
   std::fprintf(file, "%d\n", count);
   for (int i = 0; i < count; ++i) {
@@ -69,7 +67,7 @@ void WritePlotAccounts(std::FILE* file, const model::Scenario& scenario, float y
 void WritePlotTrailer(std::FILE* file, const model::Scenario& scenario,
                       const std::vector<float>& purchasing_power) {
   for (const auto& name : scenario.groups.names) std::fprintf(file, "%s\n", name.str().c_str());
-  const int count = AccountCount(scenario);
+  const int count = model::AccountCount(scenario);
   for (int i = 0; i < count; ++i) {
     std::fprintf(file, "%d\n", static_cast<int>(scenario.accounts.records[i].group));
   }

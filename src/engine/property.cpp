@@ -6,6 +6,8 @@
 
 #include "engine/debt_events_internal.h"
 #include "engine/run_internal.h"
+#include "model/event_views.h"
+#include "model/record_counts.h"
 #include "model/scenario_ops.h"
 
 namespace tarvel::engine {
@@ -14,12 +16,9 @@ namespace {
 using model::AccountType;
 using model::EventKind;
 
-int EventCount(const model::Scenario& scenario) {
-  return std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
-}
-
 bool Started(const model::FinancialEvent& event, const Run& run) {
-  return event.status != 0 && event.start_age <= run.current_age;
+  return model::StatusOf(event) != model::EventStatus::NotStarted &&
+         event.start_age <= run.current_age;
 }
 
 // What a loan bought grows by its account's rate for a whole year. Before the shown start
@@ -30,30 +29,32 @@ void RevalueLoanPurchase(model::Scenario& scenario, const Run& run, model::Finan
   const model::Account& account = scenario.accounts.records[position];
   if (account.type != AccountType::Asset && account.type != AccountType::Equity) return;
   const double rate = run.current_age < run.shown_start_age ? account.yearly_rate : account.rate;
-  event.working_amount_28 = static_cast<float>(event.working_amount_28 * (1.0 + rate * 0.01));
+  const model::LoanTerms loan(event);
+  loan.bought_value() = static_cast<float>(loan.bought_value() * (1.0 + rate * 0.01));
 }
 
 // The property appreciates by its percent for the part of the year simulated; its equity is
 // the value less what is still owed, or the whole value once paid off.
 void RevalueMortgagedProperty(model::Scenario& scenario, Run& run, model::FinancialEvent& event) {
-  const double percent = event.value_60;
-  const double growth = percent * 0.01 * event.working_amount_28 * run.year_fraction;
+  const model::MortgageTerms mortgage(event);
+  const double percent = mortgage.appreciation_rate_percent();
+  const double growth = percent * 0.01 * mortgage.bought_value() * run.year_fraction;
   debt::IncomingLine(scenario, run, debt::EquityAccount(scenario, event), growth);
   debt::AddTo(run.categories.equity, growth);
   if (percent < 0) debt::AddTo(run.year.depreciation, growth);
   if (percent > 0) debt::AddTo(run.year.equity_appreciation, growth);
-  debt::AddTo(event.working_amount_28, growth);
-  if (event.word_22 != 0) {
-    event.working_amount_46 = event.working_amount_28;
+  debt::AddTo(mortgage.bought_value(), growth);
+  if (mortgage.owned_outright() != 0) {
+    mortgage.owned_value() = mortgage.bought_value();
   } else {
-    event.working_amount_46 =
-        static_cast<float>(static_cast<double>(event.working_amount_28) - event.amount +
-                           event.value_32 + event.accumulator_50);
+    mortgage.owned_value() = static_cast<float>(
+        static_cast<double>(mortgage.bought_value()) - mortgage.purchase_price() +
+        mortgage.down_payment() + mortgage.principal_repaid());
   }
 }
 
 bool HoldsMortgageEquity(const model::Scenario& scenario, int position) {
-  for (int i = 0; i < EventCount(scenario); ++i) {
+  for (int i = 0; i < model::EventCount(scenario); ++i) {
     const model::FinancialEvent& event = scenario.events[i];
     if (event.kind == EventKind::Mortgage && !model::IsInactive(event) &&
         debt::EquityAccount(scenario, event) == position) {
@@ -65,14 +66,14 @@ bool HoldsMortgageEquity(const model::Scenario& scenario, int position) {
 
 // Each mortgage equity account holds the equity of its mortgages.
 void SetEquityAccounts(model::Scenario& scenario) {
-  for (int position = 0; position < internal::AccountCount(scenario); ++position) {
+  for (int position = 0; position < model::AccountCount(scenario); ++position) {
     if (!HoldsMortgageEquity(scenario, position)) continue;
     double equity = 0;
-    for (int i = 0; i < EventCount(scenario); ++i) {
+    for (int i = 0; i < model::EventCount(scenario); ++i) {
       const model::FinancialEvent& event = scenario.events[i];
       if (event.kind == EventKind::Mortgage && !model::IsInactive(event) &&
           debt::EquityAccount(scenario, event) == position) {
-        equity += event.working_amount_46;
+        equity += model::MortgageTerms(event).owned_value();
       }
     }
     scenario.accounts.records[position].balance = static_cast<float>(equity);
@@ -82,9 +83,12 @@ void SetEquityAccounts(model::Scenario& scenario) {
 // An equity loan not yet repaid lowers the equity shown in its mortgage's equity account.
 // The loan itself is among the liabilities, so the net worth is not changed here.
 void SubtractEquityLoans(model::Scenario& scenario, const Run& run) {
-  for (int i = 0; i < EventCount(scenario); ++i) {
+  for (int i = 0; i < model::EventCount(scenario); ++i) {
     const model::FinancialEvent& loan = scenario.events[i];
-    if (!debt::IsEquityLoan(loan) || !Started(loan, run) || loan.flag_14 != 0) continue;
+    if (!model::IsEquityLoan(loan) || !Started(loan, run) ||
+        model::EquityLoanTerms(loan).paid_off() != 0) {
+      continue;
+    }
     const int position = debt::EquityAccount(scenario, loan);
     // Only accounts set afresh this year: any other would lose the amount again each year.
     if (position < 0 || !HoldsMortgageEquity(scenario, position)) continue;
@@ -96,12 +100,12 @@ void SubtractEquityLoans(model::Scenario& scenario, const Run& run) {
 }  // namespace
 
 void RevalueProperty(model::Scenario& scenario, Run& run) {
-  for (int i = 0; i < EventCount(scenario); ++i) {
+  for (int i = 0; i < model::EventCount(scenario); ++i) {
     model::FinancialEvent& event = scenario.events[i];
     if (!Started(event, run)) continue;
-    if (event.kind == EventKind::Loan && !internal::IsCreditCard(event)) {
+    if (event.kind == EventKind::Loan && !model::IsCreditCard(event)) {
       RevalueLoanPurchase(scenario, run, event);
-    } else if (event.kind == EventKind::Mortgage && event.step_flag == 0) {
+    } else if (event.kind == EventKind::Mortgage && model::MortgageTerms(event).sold() == 0) {
       RevalueMortgagedProperty(scenario, run, event);
     }
   }

@@ -9,6 +9,7 @@
 
 #include "engine/schedule_sink.h"
 #include "model/money_format.h"
+#include "model/record_counts.h"
 
 namespace tarvel::engine {
 namespace {
@@ -98,7 +99,7 @@ float DrawGaussianDeviationRate(RandomSource& source, NormalCache& normal, float
 }
 
 void ResetAccountRateStatistics(model::Scenario& scenario) {
-  const int count = std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
+  const int count = model::AccountCount(scenario);
   for (int i = 0; i < count; ++i) {
     model::Account& account = scenario.accounts.records[i];
     account.drawn_rate_sum = 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "engine/cash_flow_events.h"
+#include "model/event_views.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine {
 namespace {
@@ -10,8 +12,8 @@ namespace {
 // The value grown by (1 + inflation × 0.01) for every whole age from the shown start age up
 // to the year before the current one, stored back as a four-byte float each year.
 float InflatedSinceStart(float value, const Run& run) {
-  const int first = std::max(WholeAge(run.shown_start_age), 0);
-  const int last = std::min(WholeAge(run.current_age) - 1, kAgeSlots - 1);
+  const int first = std::max(model::WholeAgeTowardZero(run.shown_start_age), 0);
+  const int last = std::min(model::WholeAgeTowardZero(run.current_age) - 1, kAgeSlots - 1);
   for (int age = first; age <= last; ++age) {
     value = static_cast<float>(value * (1.0 + run.inflation_by_age[age] * 0.01));
   }
@@ -20,17 +22,15 @@ float InflatedSinceStart(float value, const Run& run) {
 
 }  // namespace
 
-int WholeAge(float age) { return static_cast<int>(age); }
-
-bool IsOneTime(const model::FinancialEvent& event) { return event.flag_14 != 0; }
+bool IsOneTime(const model::FinancialEvent& event) {
+  return model::CashFlowTerms(event).one_time_only() != 0;
+}
 
 model::Budget* BudgetOf(model::Scenario& scenario, const model::FinancialEvent& event) {
-  if (event.kind != model::EventKind::Withdrawal ||
-      event.marker != model::kBudgetWithdrawalMarker) {
-    return nullptr;
-  }
-  if (event.budget_number < 1 || event.budget_number > model::kBudgetCount) return nullptr;
-  return &scenario.budgets[event.budget_number - 1];
+  if (!model::IsBudgetWithdrawal(event)) return nullptr;
+  const int number = model::BudgetWithdrawalTerms(event).budget_number();
+  if (number < 1 || number > model::kBudgetCount) return nullptr;
+  return &scenario.budgets[number - 1];
 }
 
 int ItemCount(const model::Budget& budget) {
@@ -38,29 +38,36 @@ int ItemCount(const model::Budget& budget) {
 }
 
 bool ActsThisYear(const model::FinancialEvent& event, const Run& run) {
-  if (IsOneTime(event) && WholeAge(run.current_age) == WholeAge(event.start_age)) return true;
+  if (IsOneTime(event) &&
+      model::WholeAgeTowardZero(run.current_age) == model::WholeAgeTowardZero(event.start_age))
+    return true;
   return run.current_age <= event.end_age;
 }
 
 void FinishAfterAction(model::FinancialEvent& event, const Run& run) {
-  if (IsOneTime(event) || run.current_age >= event.end_age) event.status = 2;
+  if (IsOneTime(event) || run.current_age >= event.end_age) {
+    model::SetStatus(event, model::EventStatus::Finished);
+  }
 }
 
 void GrowWorkingAmount(model::FinancialEvent& event, const Run& run) {
-  double growth = event.value_10 * 0.01;
-  if (event.word_26 != 0) growth += run.inflation_rate * 0.01;
+  const model::CashFlowTerms terms(event);
+  double growth = terms.apply_rate_percent() * 0.01;
+  if (terms.apply_inflation() != 0) growth += run.inflation_rate * 0.01;
   if (growth != 0) {
-    event.working_amount_28 = static_cast<float>(event.working_amount_28 * (1.0 + growth));
+    terms.working_amount() = static_cast<float>(terms.working_amount() * (1.0 + growth));
   }
 }
 
 void ApplyTodaysDollarsStart(model::Scenario& scenario, const Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
-  if (event.todays_dollars == 0) return;
-  if (WholeAge(run.current_age) != WholeAge(event.start_age)) return;
+  const model::CashFlowTerms terms(event);
+  if (terms.todays_dollars() == 0) return;
+  if (model::WholeAgeTowardZero(run.current_age) != model::WholeAgeTowardZero(event.start_age))
+    return;
   model::Budget* budget = BudgetOf(scenario, event);
   if (budget == nullptr) {
-    event.working_amount_28 = InflatedSinceStart(event.amount, run);
+    terms.working_amount() = InflatedSinceStart(event.amount, run);
     return;
   }
   double sum = 0;
@@ -68,7 +75,7 @@ void ApplyTodaysDollarsStart(model::Scenario& scenario, const Run& run, int slot
     budget->working_amount[i] = InflatedSinceStart(budget->yearly_amount[i], run);
     sum += budget->working_amount[i];
   }
-  event.working_amount_28 = static_cast<float>(sum);
+  terms.working_amount() = static_cast<float>(sum);
 }
 
 }  // namespace tarvel::engine

@@ -10,18 +10,17 @@
 
 #include "engine/cash_flow_events.h"
 #include "engine/funding.h"
+#include "model/event_views.h"
 #include "model/money_format.h"
+#include "model/record_counts.h"
 #include "model/scenario_ops.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine {
 namespace {
 
 constexpr std::uint16_t kProportional = 1;
 constexpr std::uint16_t kEqual = 2;
-
-int AccountCount(const model::Scenario& scenario) {
-  return std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
-}
 
 bool IsRetirement(const model::Account& account) {
   return account.type == model::AccountType::Retirement;
@@ -61,7 +60,7 @@ void Take(Distribution& d, int position, double x) {
 // Option 3: the table's accounts in table order, each giving at most its balance; a rest
 // that they cannot cover is not distributed.
 void TakeInAccountOrder(Distribution& d, int table, double rest) {
-  for (int p = 0; p < AccountCount(d.scenario) && rest > 0; ++p) {
+  for (int p = 0; p < model::AccountCount(d.scenario) && rest > 0; ++p) {
     const model::Account& account = d.scenario.accounts.records[p];
     if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
     const double x = std::min<double>(rest, account.balance);
@@ -75,7 +74,7 @@ void TakeInAccountOrder(Distribution& d, int table, double rest) {
 // Retirement accounts in table order.
 void TakeShares(Distribution& d, int table, double r, const RmdShares& shares) {
   double carry = 0;
-  for (int p = 0; p < AccountCount(d.scenario); ++p) {
+  for (int p = 0; p < model::AccountCount(d.scenario); ++p) {
     const model::Account& account = d.scenario.accounts.records[p];
     if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
     double want = r * shares.share[p] + carry;
@@ -87,7 +86,7 @@ void TakeShares(Distribution& d, int table, double r, const RmdShares& shares) {
     }
     if (want > 0 && shares.share[p] > 0 && IsRetirement(account)) Take(d, p, want);
   }
-  for (int p = 0; p < AccountCount(d.scenario) && carry > 0; ++p) {
+  for (int p = 0; p < model::AccountCount(d.scenario) && carry > 0; ++p) {
     const model::Account& account = d.scenario.accounts.records[p];
     if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !IsRetirement(account) ||
         !(account.balance > 0)) {
@@ -151,7 +150,7 @@ void WriteDistributionLines(Distribution& d, int table, float r) {
 RmdShares RmdBase(const model::Scenario& scenario, int table) {
   RmdShares shares;
   double sum = 0;
-  for (int p = 0; p < AccountCount(scenario); ++p) {
+  for (int p = 0; p < model::AccountCount(scenario); ++p) {
     const float balance = scenario.accounts.records[p].balance;
     if (!model::IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
     sum += balance;
@@ -161,7 +160,7 @@ RmdShares RmdBase(const model::Scenario& scenario, int table) {
   shares.sum = static_cast<float>(sum);
   const std::uint16_t option = scenario.accounts.rmd_method;
   if (option != kProportional && option != kEqual) return shares;
-  for (int p = 0; p < AccountCount(scenario); ++p) {
+  for (int p = 0; p < model::AccountCount(scenario); ++p) {
     const float balance = scenario.accounts.records[p].balance;
     if (!model::IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
     shares.share[p] =
@@ -172,9 +171,9 @@ RmdShares RmdBase(const model::Scenario& scenario, int table) {
 
 void RequiredDistributionStep(model::Scenario& scenario, Run& run, int slot) {
   if (slot < 0 || slot >= model::kEventSlots) return;
-  const int table = scenario.events[slot].word_22;
+  const int table = model::RmdLine(scenario.events[slot]).table();
   if (table < 1 || table > model::kRmdTables) return;
-  const int age = WholeAge(run.current_age);
+  const int age = model::WholeAgeTowardZero(run.current_age);
   const model::AccountSettings& settings = scenario.settings;
   const int index = DivisorIndex(run, slot, age, settings.rmd_start_age[table - 1]);
   if (index < 0) return;

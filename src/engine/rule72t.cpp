@@ -6,15 +6,13 @@
 #include <cmath>
 #include <utility>
 
+#include "model/event_views.h"
+#include "model/record_counts.h"
 #include "model/scenario_ops.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine {
 namespace {
-
-int Whole(float age) {
-  if (!(age > -1.0e6f && age < 1.0e6f)) return -1;
-  return static_cast<int>(std::floor(age));
-}
 
 std::uint16_t StoredAge(long long age) {
   return static_cast<std::uint16_t>(std::clamp<long long>(age, 0, 65535));
@@ -31,17 +29,12 @@ double Amortization(double balance, double rate, double life_expectancy) {
   return balance * i / denominator;
 }
 
-bool IsRule72T(const model::FinancialEvent& event) {
-  return event.kind == model::EventKind::Transfer && event.marker == model::kRule72TMarker &&
-         !model::IsInactive(event);
-}
-
-int EventCount(const model::Scenario& scenario) {
-  return std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+bool IsActiveRule72T(const model::FinancialEvent& event) {
+  return model::IsRule72T(event) && !model::IsInactive(event);
 }
 
 float SourceBalance(const model::Scenario& scenario, const model::FinancialEvent& event) {
-  const int position = model::FindAccount(scenario, event.word_22);
+  const int position = model::FindAccount(scenario, model::Rule72TTerms(event).from_account());
   return position >= 0 ? scenario.accounts.records[position].balance : 0.0f;
 }
 
@@ -71,25 +64,30 @@ void ReadRunLifeTables(Run& run) {
 // One transfer's year: the start year records the balance and the beneficiary's age; the
 // minimum method is recomputed every year, the others keep their start year's amount.
 void UpdateTransfer(model::Scenario& scenario, Run& run, model::FinancialEvent& event, int age) {
-  const int start = Whole(event.start_age);
+  const model::Rule72TTerms terms(event);
+  const int start = model::WholeAge(event.start_age);
   const float balance = SourceBalance(scenario, event);
+  const int beneficiary_start_age = model::WholeAge(terms.beneficiary_age());
   if (start == age) {
-    event.value_146 = balance;
-    event.word_158 = StoredAge(Whole(event.value_10));
+    terms.source_balance() = balance;
+    terms.beneficiary_age_now() = StoredAge(beneficiary_start_age);
   } else if (start < age && static_cast<float>(age) == run.shown_start_age) {
     // A series that began before the first shown year counts the age from its start.
-    event.word_158 = StoredAge(static_cast<long long>(Whole(event.value_10)) + (age - start));
+    terms.beneficiary_age_now() =
+        StoredAge(static_cast<long long>(beneficiary_start_age) + (age - start));
   }
   if (start > age || static_cast<float>(age) > event.end_age) return;
-  const auto method = static_cast<Rule72TMethod>(event.word_26);
+  const auto method = static_cast<Rule72TMethod>(terms.method());
   if (method == Rule72TMethod::Minimum) {
-    event.amount = Rule72TDistribution(run.life_tables, run.current_age, event.word_158, balance,
-                                       event.rate_40, event.flag_14, event.word_26);
+    terms.distribution() =
+        Rule72TDistribution(run.life_tables, run.current_age, terms.beneficiary_age_now(), balance,
+                            terms.yearly_rate_percent(), terms.life_table(), terms.method());
   } else if (start == age) {
-    event.amount = Rule72TDistribution(run.life_tables, event.start_age, event.word_158, balance,
-                                       event.rate_40, event.flag_14, event.word_26);
+    terms.distribution() =
+        Rule72TDistribution(run.life_tables, event.start_age, terms.beneficiary_age_now(), balance,
+                            terms.yearly_rate_percent(), terms.life_table(), terms.method());
   }
-  event.word_158 = StoredAge(static_cast<long long>(event.word_158) + 1);
+  terms.beneficiary_age_now() = StoredAge(static_cast<long long>(terms.beneficiary_age_now()) + 1);
 }
 
 }  // namespace
@@ -123,9 +121,9 @@ double LifeExpectancy(const LifeTables& tables, int age, int beneficiary_age,
 
 Rule72TAmounts Rule72TResults(const LifeTables& tables, float age, float beneficiary_age,
                               float balance, float rate, LifeExpectancySource source) {
-  const int whole_age = Whole(age);
+  const int whole_age = model::WholeAge(age);
   const double factor = AnnuityFactor(tables, whole_age, rate);
-  const double life = LifeExpectancy(tables, whole_age, Whole(beneficiary_age), source);
+  const double life = LifeExpectancy(tables, whole_age, model::WholeAge(beneficiary_age), source);
   Rule72TAmounts amounts;
   amounts.annuitization = factor > 0 ? static_cast<float>(balance / factor) : 0.0f;
   amounts.amortization = static_cast<float>(Amortization(balance, rate, life));
@@ -149,15 +147,15 @@ float Rule72TDistribution(const LifeTables& tables, float age, float beneficiary
 }
 
 void ComputeRule72TAmounts(model::Scenario& scenario, Run& run) {
-  const int age = Whole(run.current_age);
+  const int age = model::WholeAge(run.current_age);
   CaptureCalculatorBalance(scenario, run, age);
-  const int count = EventCount(scenario);
-  const bool any = std::any_of(scenario.events.begin(), scenario.events.begin() + count,
-                               [](const model::FinancialEvent& e) { return IsRule72T(e); });
+  const int count = model::EventCount(scenario);
+  const bool any =
+      std::any_of(scenario.events.begin(), scenario.events.begin() + count, IsActiveRule72T);
   if (!any) return;
   if (run.current_age == run.shown_start_age) ReadRunLifeTables(run);
   for (int i = 0; i < count; ++i) {
-    if (IsRule72T(scenario.events[i])) UpdateTransfer(scenario, run, scenario.events[i], age);
+    if (IsActiveRule72T(scenario.events[i])) UpdateTransfer(scenario, run, scenario.events[i], age);
   }
 }
 

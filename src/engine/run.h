@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/life_tables.h"
+#include "engine/period_column.h"
 #include "engine/random_source.h"
 #include "engine/run_files.h"
 #include "engine/run_problems.h"
@@ -22,7 +23,7 @@
 
 namespace tarvel::engine {
 
-inline constexpr int kPeriodColumns = 20;
+inline constexpr int kPeriodColumns = kPeriodColumnCount;
 inline constexpr int kBalanceColumns = 51;
 inline constexpr int kAgeSlots = 120;  // arrays indexed by whole age 0..119
 

@@ -16,9 +16,6 @@ enum class Preparation { kGoOn, kAbandoned, kFinished };
 
 // Keeps a problem for the caller to show.
 void ReportProblem(Run& run, RunProblemKind kind, std::string file);
-int WholeAge(float age);
-int AccountCount(const model::Scenario& scenario);
-bool IsCreditCard(const model::FinancialEvent& event);
 // True when some Mortgage names the account with this id as its equity account.
 bool IsMortgageEquityAccount(const model::Scenario& scenario, std::uint16_t account_id);
 

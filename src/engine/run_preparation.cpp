@@ -10,6 +10,8 @@
 #include "engine/plot_file.h"
 #include "engine/run_internal.h"
 #include "model/event_listing.h"
+#include "model/event_views.h"
+#include "model/record_counts.h"
 #include "model/scenario_ops.h"
 
 namespace tarvel::engine::internal {
@@ -72,16 +74,19 @@ bool OpenPlotFile(const model::Scenario& scenario, Run& run) {
 }
 
 void ResetEventWorkingFields(model::Scenario& scenario) {
-  const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+  const int count = model::EventCount(scenario);
   for (int i = 0; i < count; ++i) {
     auto& event = scenario.events[i];
-    event.working_amount_28 = 0;
-    event.working_amount_46 = 0;
-    event.status = 0;
-    if (event.kind != EventKind::Transfer) event.flag_66 = 0;
+    // Every kind keeps its run-time state where a debt keeps its schedule.
+    const model::DebtTerms debt(event);
+    debt.working_amount() = 0;
+    debt.owned_value() = 0;
+    model::SetStatus(event, model::EventStatus::NotStarted);
+    // A Transfer keeps its "all funds at start" choice there.
+    if (event.kind != EventKind::Transfer) debt.months_paid() = 0;
     if (event.kind != EventKind::Fundamentals) {
-      event.accumulator_50 = 0;
-      event.accumulator_54 = 0;
+      debt.principal_repaid() = 0;
+      debt.interest_paid() = 0;
     }
   }
 }
@@ -89,7 +94,7 @@ void ResetEventWorkingFields(model::Scenario& scenario) {
 // The loop begins at the whole start age, or earlier at the earliest event.
 void SetAgeRange(const model::Scenario& scenario, Run& run) {
   float first = run.shown_start_age;
-  const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+  const int count = model::EventCount(scenario);
   for (int i = 0; i < count; ++i) {
     const auto& event = scenario.events[i];
     if (event.kind == EventKind::Empty || event.kind == EventKind::Unset) continue;
@@ -101,11 +106,13 @@ void SetAgeRange(const model::Scenario& scenario, Run& run) {
 }
 
 void PrepareDebtEvents(model::Scenario& scenario) {
-  const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+  const int count = model::EventCount(scenario);
   for (int i = 0; i < count; ++i) {
     auto& event = scenario.events[i];
-    if (event.kind == EventKind::Loan || event.kind == EventKind::Mortgage) event.flag_14 = 0;
-    if (IsCreditCard(event)) event.working_amount_28 = event.amount;
+    if (event.kind == EventKind::Loan || event.kind == EventKind::Mortgage) {
+      model::DebtTerms(event).paid_off() = 0;
+    }
+    if (model::IsCreditCard(event)) model::CreditCardTerms(event).debt() = event.amount;
   }
 }
 
@@ -113,19 +120,21 @@ void PrepareDebtEvents(model::Scenario& scenario) {
 // and a life within the mortgage's. A sell age of 0 means never sold: the loans stay as
 // entered.
 void AlignEquityLoans(model::Scenario& scenario) {
-  const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+  const int count = model::EventCount(scenario);
   for (int m = 0; m < count; ++m) {
     const auto& mortgage = scenario.events[m];
     if (mortgage.kind != EventKind::Mortgage || model::IsInactive(mortgage)) continue;
-    const float sell_age = mortgage.value_10;
+    const model::MortgageTerms mortgage_terms(mortgage);
+    const float sell_age = mortgage_terms.sell_age();
     if (!(sell_age > 0)) continue;
     for (int l = 0; l < count; ++l) {
       auto& loan = scenario.events[l];
-      if (loan.kind != EventKind::Loan || loan.word_26 != model::kEquityLoanMarker ||
-          loan.mortgage_link != mortgage.number || model::IsInactive(loan)) {
+      const model::EquityLoanTerms loan_terms(loan);
+      if (!model::IsEquityLoan(loan) || loan_terms.mortgage_number() != mortgage.number ||
+          model::IsInactive(loan)) {
         continue;
       }
-      loan.equity_account = mortgage.equity_account;
+      loan_terms.equity_account() = mortgage_terms.equity_account();
       if (loan.end_age > sell_age) loan.end_age = sell_age;
       if (loan.start_age < mortgage.start_age || loan.start_age > sell_age) {
         loan.start_age = mortgage.start_age;
@@ -170,7 +179,7 @@ void OpenRunFiles(const model::Scenario& scenario, Run& run) {
   OpenRunFile(run, run.files.outgoing, model::kOutgoingRunFileName);
   OpenRunFile(run, run.files.incoming, model::kIncomingRunFileName);
   if (run.files.incoming) {
-    const int count = AccountCount(scenario);
+    const int count = model::AccountCount(scenario);
     std::fprintf(run.files.incoming.get(), "%d\n", count);
     for (int i = 0; i < count; ++i) {
       std::fprintf(run.files.incoming.get(), "%s\n",

@@ -10,7 +10,10 @@
 #include "engine/plot_file.h"
 #include "engine/rule72t.h"
 #include "engine/run_internal.h"
+#include "model/event_views.h"
+#include "model/record_counts.h"
 #include "model/scenario_ops.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine {
 namespace internal {
@@ -19,25 +22,12 @@ void ReportProblem(Run& run, RunProblemKind kind, std::string file) {
   run.problems.push_back({kind, std::move(file), {}});
 }
 
-int WholeAge(float age) {
-  if (!(age > -1.0e6f && age < 1.0e6f)) return -1;
-  return static_cast<int>(std::floor(age));
-}
-
-int AccountCount(const model::Scenario& scenario) {
-  return std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
-}
-
-bool IsCreditCard(const model::FinancialEvent& event) {
-  return event.kind == model::EventKind::Loan && event.word_26 == model::kCreditCardMarker;
-}
-
 bool IsMortgageEquityAccount(const model::Scenario& scenario, std::uint16_t account_id) {
-  const int count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+  const int count = model::EventCount(scenario);
   for (int i = 0; i < count; ++i) {
     const auto& event = scenario.events[i];
     if (event.kind == model::EventKind::Mortgage && !model::IsInactive(event) &&
-        event.equity_account == account_id) {
+        model::MortgageTerms(event).equity_account() == account_id) {
       return true;
     }
   }
@@ -49,26 +39,23 @@ namespace {
 // Ages index arrays of 120 entries, so no run goes beyond age 120.
 constexpr float kLastAge = static_cast<float>(kAgeSlots);
 
-int EventCount(const model::Scenario& scenario) {
-  return std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
-}
-
 // A mortgaged property's value comes from its mortgage, not from the account entered.
 void SetMortgageEquityAccounts(model::Scenario& scenario) {
   auto& accounts = scenario.accounts.records;
   for (int pass = 0; pass < 2; ++pass) {
-    for (int i = 0; i < EventCount(scenario); ++i) {
+    for (int i = 0; i < model::EventCount(scenario); ++i) {
       const auto& event = scenario.events[i];
       if (event.kind != model::EventKind::Mortgage || model::IsInactive(event)) continue;
-      const int position = model::FindAccount(scenario, event.equity_account);
+      const model::MortgageTerms mortgage(event);
+      const int position = model::FindAccount(scenario, mortgage.equity_account());
       if (position < 0) continue;
       auto& account = accounts[position];
       if (pass == 0) {
         account.balance = 0;
         account.initial_amount = 0;
       } else {
-        account.balance += event.working_amount_46;
-        account.initial_amount += event.working_amount_46;
+        account.balance += mortgage.owned_value();
+        account.initial_amount += mortgage.owned_value();
       }
     }
   }
@@ -94,7 +81,7 @@ void SetInitialBalances(model::Scenario& scenario, Run& run) {
   c.investment = initial.initial_investment;
   c.tax_free = initial.initial_tax_free;
   c.retirement = initial.initial_retirement;
-  for (int i = 0; i < AccountCount(scenario); ++i) {
+  for (int i = 0; i < model::AccountCount(scenario); ++i) {
     const auto& account = scenario.accounts.records[i];
     if (account.type == model::AccountType::Equity &&
         !IsMortgageEquityAccount(scenario, account.id)) {
@@ -102,7 +89,7 @@ void SetInitialBalances(model::Scenario& scenario, Run& run) {
     }
   }
   c.asset += initial.initial_assets;
-  for (int i = 0; i < AccountCount(scenario); ++i) {
+  for (int i = 0; i < model::AccountCount(scenario); ++i) {
     auto& account = scenario.accounts.records[i];
     account.balance = account.initial_amount;
     account.rate = account.yearly_rate;
@@ -115,20 +102,20 @@ void SetInitialBalances(model::Scenario& scenario, Run& run) {
 // A card's debt joins the liabilities in its start year; a card that began before the
 // scenario's start age joins them with what is left of it in the first shown year.
 void AddCreditCardDebts(const model::Scenario& scenario, Run& run) {
-  const int age = WholeAge(run.current_age);
-  const bool first_shown_year = age == WholeAge(run.shown_start_age);
-  for (int i = 0; i < EventCount(scenario); ++i) {
+  const int age = model::WholeAge(run.current_age);
+  const bool first_shown_year = age == model::WholeAge(run.shown_start_age);
+  for (int i = 0; i < model::EventCount(scenario); ++i) {
     const auto& event = scenario.events[i];
-    const int start = WholeAge(event.start_age);
-    if (IsCreditCard(event) && (start == age || (first_shown_year && start < age))) {
-      run.liabilities += event.working_amount_28;
+    const int start = model::WholeAge(event.start_age);
+    if (model::IsCreditCard(event) && (start == age || (first_shown_year && start < age))) {
+      run.liabilities += model::CreditCardTerms(event).debt();
     }
   }
 }
 
 void WriteYearHeading(Run& run) {
   char line[64];
-  const int age = WholeAge(run.current_age);
+  const int age = model::WholeAge(run.current_age);
   const float inflation = (age >= 0 && age < kAgeSlots) ? run.inflation_by_age[age] : 0.0f;
   run.sink.Emit("Financial Events:", -1);
   std::snprintf(line, sizeof line, "  Inflation Rate = %-7.3f", inflation * run.year_fraction);
@@ -140,13 +127,7 @@ void WriteYearHeading(Run& run) {
 }
 
 void RunEvents(model::Scenario& scenario, Run& run) {
-  for (int slot = 0; slot < EventCount(scenario); ++slot) {
-    EventStep(scenario, run, slot);
-    auto& event = scenario.events[slot];
-    const bool debt =
-        event.kind == model::EventKind::Loan || event.kind == model::EventKind::Mortgage;
-    if (event.status == 1 && event.end_age < run.current_age && !debt) event.status = 2;
-  }
+  for (int slot = 0; slot < model::EventCount(scenario); ++slot) EventStep(scenario, run, slot);
 }
 
 void SimulateYear(model::Scenario& scenario, Run& run) {
@@ -156,7 +137,7 @@ void SimulateYear(model::Scenario& scenario, Run& run) {
     SetMortgageEquityAccounts(scenario);
     run.year_fraction = 1.0f - (run.start_age - run.shown_start_age);
   }
-  const int age = WholeAge(a);
+  const int age = model::WholeAge(a);
   if (age >= 0 && age < kAgeSlots) {
     run.inflation_by_age[age] = run.inflation_rate * run.year_fraction;
   }
@@ -201,7 +182,7 @@ void WriteRateStatistics(const model::Scenario& scenario, Run& run) {
   run.sink.Emit("Rate Statistics:", kAccountRatesTag);
   char line[256];
   if (run.options.random_accounts) {
-    for (int i = 0; i < AccountCount(scenario); ++i) {
+    for (int i = 0; i < model::AccountCount(scenario); ++i) {
       const auto& account = scenario.accounts.records[i];
       if (account.slot >= model::kMaxAccounts) continue;
       const float count = scenario.settings.drawn_rate_count[account.slot];

@@ -6,15 +6,17 @@
 
 #include "engine/cash_flow_events.h"
 #include "engine/funding.h"
+#include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine {
 namespace {
 
-bool IsRule72T(const model::FinancialEvent& event) { return event.marker == model::kRule72TMarker; }
-
-bool IsAllFunds(const model::FinancialEvent& event) { return event.flag_66 != 0; }
+bool IsAllFunds(const model::FinancialEvent& event) {
+  return model::CashFlowTerms(event).all_funds_at_start() != 0;
+}
 
 bool IsRetirementOrTaxFree(const model::Scenario& scenario, int position) {
   if (position < 0) return false;
@@ -33,7 +35,7 @@ void ChargeTransfer(const model::Scenario& scenario, Run& run, const model::Fina
   }
   const bool penalised =
       source.type == model::AccountType::Retirement || source.type == model::AccountType::TaxFree;
-  if (!penalised || source.penalty_flag == 0 || IsRule72T(event)) return;
+  if (!penalised || source.penalty_flag == 0 || model::IsRule72T(event)) return;
   if (source.slot >= model::kMaxAccounts) return;
   if (scenario.settings.penalty_age[source.slot] > run.current_age) {
     run.year.penalties +=
@@ -47,7 +49,7 @@ void ReportNotTransferred(Run& run, int slot, const std::string& name,
   run.sink.Emit(model::Format("  %s - %s depleted %s not transferred!", name.c_str(),
                               source_name.c_str(), money.c_str()),
                 slot);
-  run.red_flags.transfers_not_completed.Raise(WholeAge(run.current_age));
+  run.red_flags.transfers_not_completed.Raise(model::WholeAgeTowardZero(run.current_age));
   ++run.red_flags.transfers_not_completed_count;
 }
 
@@ -56,9 +58,11 @@ void ReportNotTransferred(Run& run, int slot, const std::string& name,
 void TransferBetweenAccounts(model::Scenario& scenario, Run& run, int slot, double amount) {
   if (run.current_age < run.shown_start_age) return;
   const model::FinancialEvent& event = scenario.events[slot];
-  const int from = model::FindAccount(scenario, event.word_22);
+  // A Rule 72T transfer keeps its accounts where a plain one does.
+  const model::CashFlowTerms transfer(event);
+  const int from = model::FindAccount(scenario, transfer.from_account());
   if (from < 0) return;
-  const int to = model::FindAccount(scenario, event.account_24);
+  const int to = model::FindAccount(scenario, transfer.to_account());
   model::Account& source = scenario.accounts.records[from];
 
   // Never a negative amount: a source at 0 or below gives nothing.
@@ -88,7 +92,7 @@ void TransferBetweenAccounts(model::Scenario& scenario, Run& run, int slot, doub
   }
 
   const std::string name = event.description.str();
-  const char* label = IsRule72T(event) ? " Rule 72T Transfer" : " Transfer";
+  const char* label = model::IsRule72T(event) ? " Rule 72T Transfer" : " Transfer";
   const std::string money = model::Money(moved, run.options.currency);
   run.sink.Emit(model::Format("  %s %s %s from %s to %s ", name.c_str(), label, money.c_str(),
                               source_name.c_str(), destination_name.c_str()),
@@ -98,20 +102,21 @@ void TransferBetweenAccounts(model::Scenario& scenario, Run& run, int slot, doub
 
 void TransferYear(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
-  if (IsRule72T(event)) {
+  if (model::IsRule72T(event)) {
     if (run.current_age <= event.end_age) {
-      TransferBetweenAccounts(scenario, run, slot, event.amount);
+      TransferBetweenAccounts(scenario, run, slot, model::Rule72TTerms(event).distribution());
     }
     return;
   }
   if (IsAllFunds(event)) {
-    if (WholeAge(run.current_age) != WholeAge(event.start_age)) return;
+    if (model::WholeAgeTowardZero(run.current_age) != model::WholeAgeTowardZero(event.start_age))
+      return;
     TransferBetweenAccounts(scenario, run, slot, 0);
-    event.status = 2;
+    model::SetStatus(event, model::EventStatus::Finished);
     return;
   }
   if (!ActsThisYear(event, run)) return;
-  float amount = event.working_amount_28;
+  float amount = model::CashFlowTerms(event).working_amount();
   if (!IsOneTime(event)) amount = static_cast<float>(amount * double{run.year_fraction});
   GrowWorkingAmount(event, run);
   TransferBetweenAccounts(scenario, run, slot, amount);

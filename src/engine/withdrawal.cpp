@@ -5,6 +5,7 @@
 
 #include "engine/cash_flow_events.h"
 #include "engine/funding.h"
+#include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
 
@@ -41,25 +42,28 @@ void GrowBudgetItems(model::Budget& budget, const Run& run) {
 }
 
 // The chosen account's position, or -1 when none is chosen or its id names no account.
+// A budget withdrawal keeps its account where a plain one does.
 int ChosenAccount(const model::Scenario& scenario, const model::FinancialEvent& event) {
-  if (static_cast<std::int16_t>(event.account_24) < 0) return -1;
-  if (event.word_44 != model::kChosenAccountMarker) return -1;
-  return model::FindAccount(scenario, event.account_24);
+  const model::CashFlowTerms withdrawal(event);
+  if (static_cast<std::int16_t>(withdrawal.account()) < 0) return -1;
+  if (withdrawal.account_chosen() != model::kChosenAccountMarker) return -1;
+  return model::FindAccount(scenario, withdrawal.account());
 }
 
 }  // namespace
 
 void WithdrawalYear(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
+  const model::CashFlowTerms withdrawal(event);
   if (!ActsThisYear(event, run)) return;
   model::Budget* budget = BudgetOf(scenario, event);
-  if (budget != nullptr) event.working_amount_28 = BudgetTotal(*budget);
+  if (budget != nullptr) withdrawal.working_amount() = BudgetTotal(*budget);
   const std::string name = event.description.str();
   run.files.EventRecord(run.current_age, name, static_cast<int>(event.kind),
-                        event.working_amount_28);
+                        withdrawal.working_amount());
 
   const float fraction = IsOneTime(event) ? 1.0f : run.year_fraction;
-  const float amount = static_cast<float>(event.working_amount_28 * double{fraction});
+  const float amount = static_cast<float>(withdrawal.working_amount() * double{fraction});
   run.year.withdrawals += amount;
   const std::string money = model::Money(amount, run.options.currency);
   run.sink.Emit(model::Format("  %s - Withdraw %s", name.c_str(), money.c_str()), slot);

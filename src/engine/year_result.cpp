@@ -6,6 +6,8 @@
 
 #include "engine/run_internal.h"
 #include "engine/run_scenario.h"
+#include "model/record_counts.h"
+#include "model/whole_age.h"
 
 namespace tarvel::engine {
 namespace internal {
@@ -28,7 +30,7 @@ void WriteExportLine(const model::Scenario& scenario, Run& run) {
   const char separator = run.options.export_separator;
   std::fprintf(file, "%.2f%c", run.current_age, separator);
   double sum = 0;
-  for (int i = 0; i < AccountCount(scenario); ++i) {
+  for (int i = 0; i < model::AccountCount(scenario); ++i) {
     const float balance = scenario.accounts.records[i].balance;
     std::fprintf(file, "%.2f%c", balance, separator);
     sum += balance;
@@ -57,7 +59,7 @@ void WriteYearStart(const model::Scenario& scenario, Run& run, bool final_record
   std::FILE* plot = InGraphRange(run) ? run.files.plot.get() : nullptr;
   BalanceRow& row = RowAt(run.balance_rows, run.year_index);
   double assets = 0;
-  for (int i = 0; i < AccountCount(scenario); ++i) {
+  for (int i = 0; i < model::AccountCount(scenario); ++i) {
     const auto& account = scenario.accounts.records[i];
     if (plot != nullptr) std::fprintf(plot, "%.2f\n", account.balance);
     row[i] = account.balance;
@@ -76,13 +78,13 @@ void WriteYearStart(const model::Scenario& scenario, Run& run, bool final_record
                  c.tax_free, c.retirement, asset_total, plot_equity, plot_net);
   }
   PeriodResult& period = RowAt(run.periods, run.year_index);
-  period[0] = run.current_age;
-  period[1] = c.investment;
-  period[2] = c.tax_free;
-  period[3] = c.retirement;
-  period[4] = asset_total;
-  period[5] = c.equity;
-  period[6] = net_worth;
+  period[IndexOf(PeriodColumn::Age)] = run.current_age;
+  period[IndexOf(PeriodColumn::Investment)] = c.investment;
+  period[IndexOf(PeriodColumn::TaxFree)] = c.tax_free;
+  period[IndexOf(PeriodColumn::Retirement)] = c.retirement;
+  period[IndexOf(PeriodColumn::Assets)] = asset_total;
+  period[IndexOf(PeriodColumn::Equity)] = c.equity;
+  period[IndexOf(PeriodColumn::NetWorth)] = net_worth;
 }
 
 void WriteSummaryRow(const model::Scenario& scenario, Run& run) {
@@ -95,7 +97,7 @@ void WriteSummaryRow(const model::Scenario& scenario, Run& run) {
   const float equity = c.equity + run.equity_adjustment;
   run.net_worth = static_cast<float>(static_cast<double>(c.investment) + c.tax_free + c.retirement +
                                      asset + equity - run.liabilities);
-  const int age = WholeAge(run.current_age);
+  const int age = model::WholeAge(run.current_age);
   if (age >= 0 && age < kAgeSlots) {
     CategorySeries& series = run.category_series;
     series.investment[age] = c.investment;
@@ -119,8 +121,8 @@ void WriteSummaryRow(const model::Scenario& scenario, Run& run) {
 
 void WritePurchasingPower(const model::Scenario& scenario, Run& run) {
   float power = run.net_worth;
-  const int first = std::max(WholeAge(run.shown_start_age), 0);
-  for (int k = std::min(WholeAge(run.current_age) - 1, kAgeSlots - 1); k >= first; --k) {
+  const int first = std::max(model::WholeAge(run.shown_start_age), 0);
+  for (int k = std::min(model::WholeAge(run.current_age) - 1, kAgeSlots - 1); k >= first; --k) {
     power = static_cast<float>(power - static_cast<double>(power) * run.inflation_by_age[k] * 0.01);
   }
   if (run.year_index >= 0) RowAt(run.purchasing_power, run.year_index) = power;
@@ -134,16 +136,25 @@ void WritePurchasingPower(const model::Scenario& scenario, Run& run) {
 
 }  // namespace internal
 
+namespace {
+
+float Flow(const std::array<float, kFlowColumnCount>& flows, PeriodColumn column) {
+  return flows[IndexOf(column) - IndexOf(kFirstFlowColumn)];
+}
+
+}  // namespace
+
 void WriteYearResult(const model::Scenario& scenario, Run& run) {
   (void)scenario;
   YearTotals& y = run.year;
   const float saved_total_taxes = y.total_taxes;
   y.total_taxes = static_cast<float>(static_cast<double>(y.withdrawal_taxes) +
                                      y.savings_interest_tax + y.property_taxes + y.dividend_taxes);
-  // Columns 7 to 19 as the four-byte values the period record and the plot line share.
+  // The flow columns as the four-byte values the period record and the plot line share, in
+  // column order.
   const float depreciation = std::fabs(y.depreciation);
   const float other_outgoing = depreciation + y.closing_costs;
-  const std::array<float, 13> flows = {
+  const std::array<float, kFlowColumnCount> flows = {
       y.total_incoming,
       y.deposits,
       y.taxable_income,
@@ -164,17 +175,20 @@ void WriteYearResult(const model::Scenario& scenario, Run& run) {
       shown && (!range.set || (run.current_age >= range.first && run.current_age <= range.last));
   if (in_range && run.files.plot) {
     std::FILE* plot = run.files.plot.get();
-    for (int i = 0; i < 13; ++i) std::fprintf(plot, i < 12 ? "%.2f " : "%.2f\n", flows[i]);
+    for (int i = 0; i < kFlowColumnCount; ++i) {
+      std::fprintf(plot, i + 1 < kFlowColumnCount ? "%.2f " : "%.2f\n", flows[i]);
+    }
   }
   // The zoom limits the plot file only: every page reads the whole run's period results.
   if (shown) {
     PeriodResult& period = internal::RowAt(run.periods, run.year_index);
-    for (int i = 0; i < 13; ++i) period[7 + i] = flows[i];
+    for (int i = 0; i < kFlowColumnCount; ++i) period[IndexOf(kFirstFlowColumn) + i] = flows[i];
     const float age = run.current_age;
     run.files.EventRecord(age, "Interest/Dividends Earned", 2,
-                          static_cast<double>(flows[2]) + flows[3]);
-    run.files.EventRecord(age, "Equity", 2, flows[10]);
-    run.files.EventRecord(age, "Appreciation", 2, flows[11]);
+                          static_cast<double>(Flow(flows, PeriodColumn::TaxableIncome)) +
+                              Flow(flows, PeriodColumn::NontaxableIncome));
+    run.files.EventRecord(age, "Equity", 2, Flow(flows, PeriodColumn::IncomeFromEquity));
+    run.files.EventRecord(age, "Appreciation", 2, Flow(flows, PeriodColumn::IncomeFromAssets));
     run.files.EventRecord(age, "Depreciation", 6, depreciation);
     run.files.EventRecord(age, "Closing", 6, y.closing_costs);
     run.files.EventRecord(age, "Taxes", 6, y.total_taxes);

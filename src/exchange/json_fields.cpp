@@ -213,11 +213,8 @@ std::int64_t IntegerFromJson(const json& value, const std::string& path, std::in
 }
 
 std::string FieldWriter::Rename(std::string_view name) const {
-  if (aliases_ != nullptr) {
-    const auto found = aliases_->find(name);
-    if (found != aliases_->end()) return std::string(found->second);
-  }
-  return std::string(name);
+  const std::string_view meaning = model::MeaningOf(aliases_, name);
+  return std::string(meaning.empty() ? name : meaning);
 }
 
 FieldReader::FieldReader(const json& object, std::string path, const AccountNames* names)
@@ -227,14 +224,12 @@ FieldReader::FieldReader(const json& object, std::string path, const AccountName
 
 const json* FieldReader::Find(std::string_view name) {
   const json* found = nullptr;
-  if (aliases_ != nullptr) {
-    const auto alias = aliases_->find(name);
-    if (alias != aliases_->end()) {
-      const auto entry = object_.find(std::string(alias->second));
-      if (entry != object_.end()) {
-        found = &*entry;
-        used_.insert(std::string(alias->second));
-      }
+  const std::string_view meaning = model::MeaningOf(aliases_, name);
+  if (!meaning.empty()) {
+    const auto entry = object_.find(std::string(meaning));
+    if (entry != object_.end()) {
+      found = &*entry;
+      used_.insert(std::string(meaning));
     }
   }
   const auto entry = object_.find(std::string(name));
@@ -253,12 +248,8 @@ std::string FieldReader::Join(std::string_view name) const {
 }
 
 std::string FieldReader::PathOf(std::string_view name) const {
-  if (aliases_ != nullptr) {
-    const auto alias = aliases_->find(name);
-    if (alias != aliases_->end() && object_.contains(std::string(alias->second))) {
-      return Join(alias->second);
-    }
-  }
+  const std::string_view meaning = model::MeaningOf(aliases_, name);
+  if (!meaning.empty() && object_.contains(std::string(meaning))) return Join(meaning);
   return Join(name);
 }
 

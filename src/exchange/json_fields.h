@@ -14,6 +14,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "model/event_views.h"
 #include "model/records.h"
 #include "model/text_field.h"
 
@@ -135,7 +136,7 @@ class FieldWriter {
   template <typename T>
   void Field(std::string_view name, const T& value, const T& base, Show show = Show::kIfChanged) {
     // A listed record shows the fields its kind gives a name to, even at their defaults.
-    const bool named = !only_changes_ && aliases_ != nullptr && aliases_->contains(name);
+    const bool named = !only_changes_ && !model::MeaningOf(aliases_, name).empty();
     if ((show == Show::kIfChanged && !named) || only_changes_) {
       if (SameBits(value, base)) return;
     }
@@ -151,16 +152,14 @@ class FieldWriter {
                  Show show = Show::kIfChanged) {
     Field(name, value, base, show);
   }
-  void set_aliases(const std::map<std::string_view, std::string_view>* aliases) {
-    aliases_ = aliases;
-  }
+  void set_aliases(model::FieldMeanings aliases) { aliases_ = aliases; }
   json& out() { return out_; }
 
  private:
   std::string Rename(std::string_view name) const;
 
   bool only_changes_;
-  const std::map<std::string_view, std::string_view>* aliases_ = nullptr;
+  model::FieldMeanings aliases_{};
   json out_ = json::object();
 };
 
@@ -194,9 +193,7 @@ class FieldReader {
       Field(name, value, base, show);
     }
   }
-  void set_aliases(const std::map<std::string_view, std::string_view>* aliases) {
-    aliases_ = aliases;
-  }
+  void set_aliases(model::FieldMeanings aliases) { aliases_ = aliases; }
   const json* Find(std::string_view name);
   std::string PathOf(std::string_view name) const;
   void Finish() const;
@@ -208,7 +205,7 @@ class FieldReader {
   const json& object_;
   std::string path_;
   const AccountNames* names_;
-  const std::map<std::string_view, std::string_view>* aliases_ = nullptr;
+  model::FieldMeanings aliases_{};
   std::set<std::string> used_;
 };
 

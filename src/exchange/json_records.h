@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "exchange/json_fields.h"
+#include "model/event_fields.h"
 #include "model/records.h"
 
 // Visits field `name` of record r against the same field of baseline b.
@@ -288,41 +289,7 @@ void VisitEvent(V& v, R& r, const B& b) {
   TARVEL_FIELD(description, kAlways);
   TARVEL_FIELD(start_age, kAlways);
   TARVEL_FIELD(end_age, kAlways);
-  TARVEL_FIELD(amount);
-  TARVEL_FIELD(todays_dollars);
-  TARVEL_FIELD(value_10);
-  TARVEL_FIELD(flag_14);
-  TARVEL_REFERENCE(word_22);
-  TARVEL_REFERENCE(account_24);
-  TARVEL_FIELD(word_26);
-  TARVEL_FIELD(value_32);
-  TARVEL_FIELD(monthly_payment);
-  TARVEL_FIELD(rate_40);
-  TARVEL_FIELD(word_44);
-  TARVEL_FIELD(value_60);
-  TARVEL_FIELD(budget_number);
-  TARVEL_FIELD(flag_66);
-  TARVEL_FIELD(payment_marker);
-  TARVEL_REFERENCE(word_158);
-  TARVEL_REFERENCE(equity_account);
-  TARVEL_FIELD(mortgage_link);
-  TARVEL_FIELD(value_134);
-  TARVEL_FIELD(value_138);
-  TARVEL_FIELD(selling_percent);
-  TARVEL_FIELD(value_146);
-  TARVEL_FIELD(marker);
-  TARVEL_FIELD(number);
-  TARVEL_FIELD(list_row);
-  TARVEL_FIELD(working_amount_28);
-  TARVEL_FIELD(working_amount_46);
-  TARVEL_FIELD(accumulator_50);
-  TARVEL_FIELD(accumulator_54);
-  TARVEL_FIELD(status);
-  TARVEL_FIELD(step_flag);
-  TARVEL_FIELD(reserved_120);
-  TARVEL_FIELD(reserved_126);
-  TARVEL_FIELD(reserved_132);
-  TARVEL_FIELD(reserved_152);
+  model::VisitStoredEventFields(v, r, b);
 }
 
 }  // namespace tarvel::exchange::json_internal

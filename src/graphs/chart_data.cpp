@@ -49,7 +49,7 @@ double AllocationTotal(const ChartData& data, int category, const BalanceRecord&
 
 float ChartData::Age(int period) const {
   const PeriodRecord* record = At(periods, period);
-  return record == nullptr ? 0.0f : Finite((*record)[kAgeColumn]);
+  return record == nullptr ? 0.0f : Finite((*record)[engine::IndexOf(PeriodColumn::Age)]);
 }
 
 float SeriesValue(const ChartData& data, SeriesRef series, int period) {

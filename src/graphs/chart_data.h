@@ -6,23 +6,22 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/period_column.h"
 #include "model/records.h"
 
 namespace tarvel::graphs {
 
-inline constexpr int kPeriodColumns = 20;
+using engine::PeriodColumn;
+
+inline constexpr int kPeriodColumns = engine::kPeriodColumnCount;
 inline constexpr int kBalanceColumns = 51;
 
-// 20 values per period: 0 age, 1 investment ... 6 net worth, 7 incoming ... 19 other outgoing.
+// The values of one period, by PeriodColumn.
 using PeriodRecord = std::array<float, kPeriodColumns>;
 // Start-of-year balance of every account, by account position.
 using BalanceRecord = std::array<float, kBalanceColumns>;
 // Allocation percentages of one category by settings slot.
 using AllocationRow = std::array<float, model::kMaxAccounts>;
-
-// Period-result columns the graphs name.
-inline constexpr int kAgeColumn = 0;
-inline constexpr int kNetWorthColumn = 6;
 
 // Read-only views of one run's results; spans may be shorter than the periods shown, and
 // missing values read as 0.
@@ -50,6 +49,11 @@ struct SeriesRef {
   SeriesSource source = SeriesSource::PeriodColumn;
   int index = 0;
 };
+
+// The series of one period-result column.
+constexpr SeriesRef ColumnSeries(PeriodColumn column) {
+  return {SeriesSource::PeriodColumn, static_cast<int>(column)};
+}
 
 // The series' value at a period; 0 for anything missing, out of range or not finite.
 float SeriesValue(const ChartData& data, SeriesRef series, int period);

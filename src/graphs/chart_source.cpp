@@ -42,7 +42,7 @@ ChartData ChartSource::Data() const {
 
 float ChartSource::Age(int period) const {
   if (period < 0 || period >= PeriodCount()) return start_age;
-  return periods[static_cast<std::size_t>(period)][kAgeColumn];
+  return periods[static_cast<std::size_t>(period)][engine::IndexOf(PeriodColumn::Age)];
 }
 
 }  // namespace tarvel::graphs

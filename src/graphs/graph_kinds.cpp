@@ -10,26 +10,35 @@ namespace {
 
 struct Column {
   const char* name;
-  int column;
+  PeriodColumn column;
 };
 
-constexpr Column kNetWorth[] = {{"Net Worth", 6},         {"Investment Accounts", 1},
-                                {"Tax-free Accounts", 2}, {"Retirement Accounts", 3},
-                                {"Asset Accounts", 4},    {"Equity", 5}};
-constexpr Column kInOut[] = {{"Incoming", 7}, {"Outgoing", 11}};
-constexpr Column kIncoming[] = {
-    {"Total Incoming", 7}, {"Deposits", 8}, {"Taxable Income", 9}, {"Non Taxable Income", 10},
-    {"Loans", 16},         {"Assets", 18},  {"Equity", 17}};
-constexpr Column kOutgoing[] = {{"Total Outgoing", 11}, {"Withdrawals", 12},
-                                {"Interest Paid", 14},  {"Other/Loan/Mortgage", 19},
-                                {"Taxes Paid", 13},     {"Penalties Paid", 15}};
+constexpr Column kNetWorth[] = {
+    {"Net Worth", PeriodColumn::NetWorth},        {"Investment Accounts", PeriodColumn::Investment},
+    {"Tax-free Accounts", PeriodColumn::TaxFree}, {"Retirement Accounts", PeriodColumn::Retirement},
+    {"Asset Accounts", PeriodColumn::Assets},     {"Equity", PeriodColumn::Equity}};
+constexpr Column kInOut[] = {{"Incoming", PeriodColumn::Incoming},
+                             {"Outgoing", PeriodColumn::Outgoing}};
+constexpr Column kIncoming[] = {{"Total Incoming", PeriodColumn::Incoming},
+                                {"Deposits", PeriodColumn::Deposits},
+                                {"Taxable Income", PeriodColumn::TaxableIncome},
+                                {"Non Taxable Income", PeriodColumn::NontaxableIncome},
+                                {"Loans", PeriodColumn::Loans},
+                                {"Assets", PeriodColumn::IncomeFromAssets},
+                                {"Equity", PeriodColumn::IncomeFromEquity}};
+constexpr Column kOutgoing[] = {{"Total Outgoing", PeriodColumn::Outgoing},
+                                {"Withdrawals", PeriodColumn::Withdrawals},
+                                {"Interest Paid", PeriodColumn::InterestPaid},
+                                {"Other/Loan/Mortgage", PeriodColumn::OtherOutgoing},
+                                {"Taxes Paid", PeriodColumn::Taxes},
+                                {"Penalties Paid", PeriodColumn::Penalties}};
 
 template <std::size_t N>
 void AddColumns(const Column (&columns)[N], std::size_t from, std::vector<std::string>& names,
                 std::vector<SeriesRef>& series) {
   for (std::size_t i = from; i < N; ++i) {
     names.emplace_back(columns[i].name);
-    series.push_back({SeriesSource::PeriodColumn, columns[i].column});
+    series.push_back(ColumnSeries(columns[i].column));
   }
 }
 

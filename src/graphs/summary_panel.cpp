@@ -3,55 +3,57 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "model/money_format.h"
 
 namespace tarvel::graphs {
 namespace {
 
-constexpr int kRestOfTotal = -1;  // an item holding what the others leave of the total
+// An item holding what the others leave of the total.
+constexpr std::optional<PeriodColumn> kRestOfTotal = std::nullopt;
 constexpr int kNoSwatch = -1;
 
 struct Item {
   const char* label;
-  int column;           // a period-result column, or kRestOfTotal
-  int series_position;  // position in the full graph of its kind, for the colour
+  std::optional<PeriodColumn> column;  // a period-result column, or kRestOfTotal
+  int series_position;                 // position in the full graph of its kind, for the colour
 };
 
 struct Section {
   const char* heading;
-  int total_column;
+  PeriodColumn total_column;
   std::vector<Item> items;
 };
 
 const std::vector<Section>& Sections() {
   static const std::vector<Section> kSections = {
       {"Net Worth",
-       6,
-       {{"Investment Accounts", 1, 1},
-        {"Tax-Free Accounts", 2, 2},
-        {"Retirement Accounts", 3, 3},
-        {"Assets", 4, 4},
-        {"Equity", 5, 5},
+       PeriodColumn::NetWorth,
+       {{"Investment Accounts", PeriodColumn::Investment, 1},
+        {"Tax-Free Accounts", PeriodColumn::TaxFree, 2},
+        {"Retirement Accounts", PeriodColumn::Retirement, 3},
+        {"Assets", PeriodColumn::Assets, 4},
+        {"Equity", PeriodColumn::Equity, 5},
         // Debts and the value of property held through them, so the items add up.
         {"Liabilities", kRestOfTotal, kNoSwatch}}},
       {"Incoming",
-       7,
-       {{"Deposits", 8, 1},
-        {"Taxable Income", 9, 2},
-        {"Non-Taxable Income", 10, 3},
-        {"Loans", 16, 4},
-        {"Income From Assets", 18, 5},
-        {"Income From Equity", 17, 6},
-        {"Total Incoming", 7, 0}}},
+       PeriodColumn::Incoming,
+       {{"Deposits", PeriodColumn::Deposits, 1},
+        {"Taxable Income", PeriodColumn::TaxableIncome, 2},
+        {"Non-Taxable Income", PeriodColumn::NontaxableIncome, 3},
+        {"Loans", PeriodColumn::Loans, 4},
+        {"Income From Assets", PeriodColumn::IncomeFromAssets, 5},
+        {"Income From Equity", PeriodColumn::IncomeFromEquity, 6},
+        {"Total Incoming", PeriodColumn::Incoming, 0}}},
       {"Outgoing",
-       11,
-       {{"Withdrawals", 12, 1},
-        {"Interest Paid", 14, 2},
-        {"Other", 19, 3},
-        {"Taxes", 13, 4},
-        {"Penalties", 15, 5},
-        {"Total Outgoing", 11, 0}}},
+       PeriodColumn::Outgoing,
+       {{"Withdrawals", PeriodColumn::Withdrawals, 1},
+        {"Interest Paid", PeriodColumn::InterestPaid, 2},
+        {"Other", PeriodColumn::OtherOutgoing, 3},
+        {"Taxes", PeriodColumn::Taxes, 4},
+        {"Penalties", PeriodColumn::Penalties, 5},
+        {"Total Outgoing", PeriodColumn::Outgoing, 0}}},
   };
   return kSections;
 }
@@ -80,13 +82,13 @@ std::string SummaryLineLabel(const ChartSource& source, int period) {
 std::vector<SummaryRow> SummaryRows(const ChartSource& source, int period, bool percentages,
                                     const model::Currency& currency) {
   const ChartData data = source.Data();
-  auto value_of = [&](int column) {
-    return static_cast<double>(SeriesValue(data, {SeriesSource::PeriodColumn, column}, period));
+  auto value_of = [&](PeriodColumn column) {
+    return static_cast<double>(SeriesValue(data, ColumnSeries(column), period));
   };
   std::vector<SummaryRow> rows;
   const double line_value = source.purchasing_power_shown
                                 ? SeriesValue(data, {SeriesSource::PurchasingPower, 0}, period)
-                                : value_of(6);
+                                : value_of(PeriodColumn::NetWorth);
   rows.push_back({SummaryRow::Type::Line, SummaryLineLabel(source, period),
                   WholeMoney(line_value, currency), 0, line_value < 0});
   for (const Section& section : Sections()) {
@@ -95,12 +97,12 @@ std::vector<SummaryRow> SummaryRows(const ChartSource& source, int period, bool 
     // The rest is taken from the amounts as shown, so the shown items add up exactly.
     double rest = percentages ? total : RoundHalfUp(total);
     for (const Item& item : section.items) {
-      if (item.column == kRestOfTotal) continue;
-      const double value = value_of(item.column);
+      if (!item.column) continue;
+      const double value = value_of(*item.column);
       rest -= percentages ? value : RoundHalfUp(value);
     }
     for (const Item& item : section.items) {
-      const double value = item.column == kRestOfTotal ? rest : value_of(item.column);
+      const double value = item.column ? value_of(*item.column) : rest;
       rows.push_back({SummaryRow::Type::Item, item.label,
                       percentages ? Percentage(value, total) : WholeMoney(value, currency),
                       item.series_position, !percentages && value < 0});

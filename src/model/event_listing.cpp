@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "model/event_listing_internal.h"
+#include "model/event_views.h"
+#include "model/record_counts.h"
 #include "model/scenario_ops.h"
 
 namespace tarvel::model {
@@ -53,7 +55,8 @@ std::string ListingBuilder::TodaysDollarsLine(const char* noun) const {
 std::string StartAge(const FinancialEvent& event) { return Format("%5.1f", event.start_age); }
 
 bool PaidOffEarly(const FinancialEvent& event) {
-  const double natural_end = static_cast<double>(RealStartAge(event)) + event.word_44;
+  const double natural_end =
+      static_cast<double>(RealStartAge(event)) + DebtTerms(event).term_years();
   return event.end_age > 0 && event.end_age < natural_end;
 }
 
@@ -63,8 +66,9 @@ std::string Description(const FinancialEvent& event) { return event.description.
 
 // The yearly total of the budget a withdrawal follows; 0 when it follows none.
 float BudgetTotal(const Scenario& scenario, const FinancialEvent& event) {
-  if (event.budget_number < 1 || event.budget_number > kBudgetCount) return 0;
-  return scenario.budgets[event.budget_number - 1].total;
+  const int number = BudgetWithdrawalTerms(event).budget_number();
+  if (number < 1 || number > kBudgetCount) return 0;
+  return scenario.budgets[number - 1].total;
 }
 
 void AddFirstLine(ListingBuilder& builder) {
@@ -79,11 +83,12 @@ void AddFirstLine(ListingBuilder& builder) {
 
 // Recurring amounts grow by their apply rate and, when asked, by the inflation rate.
 void AddAdjustmentLines(ListingBuilder& builder, const FinancialEvent& event, const char* noun) {
-  if (event.value_10 != 0) {
+  const CashFlowTerms terms(event);
+  if (terms.apply_rate_percent() != 0) {
     builder.Detail(Format("        This %s will be adjusted each year by ", noun) +
-                   builder.Rate(event.value_10));
+                   builder.Rate(terms.apply_rate_percent()));
   }
-  if (event.word_26 != 0) {
+  if (terms.apply_inflation() != 0) {
     builder.Detail(
         Format("        This %s will be adjusted each year by the current inflation rate.", noun));
   }
@@ -124,15 +129,22 @@ const FinancialEvent* PreviousFundamentals(const Scenario& scenario, int slot) {
 void DescribeFundamentals(ListingBuilder& builder, const FinancialEvent& event, int slot) {
   const Scenario& scenario = builder.scenario();
   const FinancialEvent* previous = PreviousFundamentals(scenario, slot);
-  const float tax_before = previous ? previous->amount : scenario.initial.tax_rate;
-  const float inflation_before = previous ? previous->value_32 : scenario.initial.inflation_rate;
+  const FundamentalsTerms rates(event);
+  const float tax_before =
+      previous ? FundamentalsTerms(*previous).tax_rate_percent() : scenario.initial.tax_rate;
+  const float inflation_before = previous ? FundamentalsTerms(*previous).inflation_rate_percent()
+                                          : scenario.initial.inflation_rate;
   std::string tax;
-  if (event.amount != tax_before) tax = " Tax=" + builder.Rate(event.amount);
+  if (rates.tax_rate_percent() != tax_before)
+    tax = " Tax=" + builder.Rate(rates.tax_rate_percent());
   std::string inflation;
-  if (event.value_32 != inflation_before) inflation = " Inf.=" + builder.Rate(event.value_32) + " ";
+  if (rates.inflation_rate_percent() != inflation_before) {
+    inflation = " Inf.=" + builder.Rate(rates.inflation_rate_percent()) + " ";
+  }
   std::string account;
-  if (builder.HasAccount(event.account_24)) {
-    account = builder.AccountName(event.account_24) + "=" + builder.Rate(event.rate_40);
+  if (builder.HasAccount(rates.account())) {
+    account =
+        builder.AccountName(rates.account()) + "=" + builder.Rate(rates.account_rate_percent());
   }
   builder.Description(Format("%s %s - Rate Change: %s %s %s", StartAge(event).c_str(),
                              Description(event).c_str(), tax.c_str(), inflation.c_str(),
@@ -140,10 +152,11 @@ void DescribeFundamentals(ListingBuilder& builder, const FinancialEvent& event, 
 }
 
 void DescribeDeposit(ListingBuilder& builder, const FinancialEvent& event) {
-  const bool one_time = event.flag_14 != 0;
+  const CashFlowTerms deposit(event);
+  const bool one_time = deposit.one_time_only() != 0;
   std::string target = one_time ? " " : "/yr. ";
-  target += event.word_22 != 0 ? "before taxes to " : "after taxes to ";
-  target += builder.AccountName(event.account_24);
+  target += deposit.before_taxes() != 0 ? "before taxes to " : "after taxes to ";
+  target += builder.AccountName(deposit.account());
   const std::string ending = one_time ? "." : builder.UntilAge(event.end_age) + ".";
   builder.Description(Format("%s %s - Deposit %s%s%s", StartAge(event).c_str(),
                              Description(event).c_str(), builder.Amount(event.amount).c_str(),
@@ -153,21 +166,23 @@ void DescribeDeposit(ListingBuilder& builder, const FinancialEvent& event) {
 }
 
 void DescribeTransfer(ListingBuilder& builder, const FinancialEvent& event) {
-  const std::string from = builder.AccountName(event.word_22);
-  const std::string to = builder.AccountName(event.account_24);
-  if (event.marker == kRule72TMarker) {
+  // A Rule 72T transfer keeps its accounts where a plain one does.
+  const CashFlowTerms transfer(event);
+  const std::string from = builder.AccountName(transfer.from_account());
+  const std::string to = builder.AccountName(transfer.to_account());
+  if (IsRule72T(event)) {
     builder.Description(Format("%s Rule 72T - %s - Transfer distribution from %s to %s%s",
                                StartAge(event).c_str(), Description(event).c_str(), from.c_str(),
                                to.c_str(), (builder.UntilAge(event.end_age) + ".").c_str()));
     return;
   }
-  if (event.flag_66 != 0) {
+  if (transfer.all_funds_at_start() != 0) {
     builder.Description(Format("%s %s - All of the funds from %s will be transferred to %s.",
                                StartAge(event).c_str(), Description(event).c_str(), from.c_str(),
                                to.c_str()));
     return;
   }
-  const bool one_time = event.flag_14 != 0;
+  const bool one_time = transfer.one_time_only() != 0;
   const std::string amount = builder.Amount(event.amount) + (one_time ? "" : "/yr.");
   const std::string ending = one_time ? "" : builder.UntilAge(event.end_age) + ".";
   builder.Description(Format("%s %s - Transfer %s from %s to %s%s", StartAge(event).c_str(),
@@ -178,8 +193,9 @@ void DescribeTransfer(ListingBuilder& builder, const FinancialEvent& event) {
 }
 
 void DescribeBudgetWithdrawal(ListingBuilder& builder, const FinancialEvent& event) {
+  const BudgetWithdrawalTerms withdrawal(event);
   const float total = BudgetTotal(builder.scenario(), event);
-  const bool one_time = event.flag_14 != 0;
+  const bool one_time = withdrawal.one_time_only() != 0;
   const char* per_year = one_time ? "" : "/yr.";
   if (total <= 0) {
     const std::string ending = one_time ? "" : builder.UntilAge(event.end_age) + ".";
@@ -191,7 +207,7 @@ void DescribeBudgetWithdrawal(ListingBuilder& builder, const FinancialEvent& eve
   builder.Description(
       Format("%s Budget - %s", StartAge(event).c_str(), Description(event).c_str()));
   const std::string amount = builder.Amount(total);
-  const std::string account = builder.AccountName(event.account_24);
+  const std::string account = builder.AccountName(withdrawal.account());
   const std::string until = builder.UntilAge(event.end_age);
   builder.Detail(Format("        Deposit %s%s to %s%s", amount.c_str(), per_year, account.c_str(),
                         until.c_str()));
@@ -200,21 +216,23 @@ void DescribeBudgetWithdrawal(ListingBuilder& builder, const FinancialEvent& eve
 }
 
 void DescribeWithdrawal(ListingBuilder& builder, const FinancialEvent& event) {
-  if (event.marker == kBudgetWithdrawalMarker) {
+  if (IsBudgetWithdrawal(event)) {
     DescribeBudgetWithdrawal(builder, event);
     return;
   }
-  const bool one_time = event.flag_14 != 0;
+  const CashFlowTerms withdrawal(event);
+  const bool one_time = withdrawal.one_time_only() != 0;
   const std::string ending = one_time ? "" : builder.UntilAge(event.end_age) + ".";
   builder.Description(Format("%s %s - Withdraw %s%s%s", StartAge(event).c_str(),
                              Description(event).c_str(), builder.Amount(event.amount).c_str(),
                              one_time ? "" : "/yr.", ending.c_str()));
   if (event.todays_dollars != 0) builder.Detail(builder.TodaysDollarsLine("withdrawal"));
   if (!one_time) AddAdjustmentLines(builder, event, "withdrawal");
-  if (builder.ChosenAccount(static_cast<std::uint16_t>(event.word_44), event.account_24) &&
+  if (builder.ChosenAccount(static_cast<std::uint16_t>(withdrawal.account_chosen()),
+                            withdrawal.account()) &&
       BudgetTotal(builder.scenario(), event) == 0) {
     builder.Detail(Format("        The funds will be withdrawn from the %s account.",
-                          builder.AccountName(event.account_24).c_str()));
+                          builder.AccountName(withdrawal.account()).c_str()));
   }
 }
 
@@ -245,7 +263,7 @@ void DescribeEvent(ListingBuilder& builder, const FinancialEvent& event, int slo
       DescribeDeposit(builder, event);
       break;
     case EventKind::Loan:
-      if (event.word_26 == kCreditCardMarker) {
+      if (IsCreditCard(event)) {
         DescribeCreditCard(builder, event);
       } else {
         DescribeLoan(builder, event);
@@ -275,7 +293,7 @@ std::vector<ListingLine> DescribeEvents(const Scenario& scenario, const Currency
   std::vector<ListingLine> lines;
   listing::ListingBuilder builder(scenario, currency, lines);
   listing::AddFirstLine(builder);
-  const int count = std::clamp<int>(scenario.initial.event_count, 0, kMaxEvents);
+  const int count = EventCount(scenario);
   for (int slot = 0; slot < count; ++slot) {
     builder.set_slot(slot);
     listing::DescribeEvent(builder, scenario.events[slot], slot);

@@ -1,12 +1,15 @@
 // Listing lines of the debt kinds: loans and equity loans, credit-card debts and mortgages
 // in both forms.
 #include "model/event_listing_internal.h"
+#include "model/event_views.h"
 #include "model/scenario_ops.h"
 
 namespace tarvel::model::listing {
 namespace {
 
-std::string Years(const FinancialEvent& event) { return Format("%d", event.word_44); }
+std::string Years(const FinancialEvent& event) {
+  return Format("%d", DebtTerms(event).term_years());
+}
 
 bool IsAssetAccount(const Scenario& scenario, std::uint16_t account_id) {
   if (account_id == kNoAccount) return false;
@@ -16,45 +19,51 @@ bool IsAssetAccount(const Scenario& scenario, std::uint16_t account_id) {
 
 // "<age> <description> - <price> <down> down at <rate> for <years> yrs. <payment>/Month."
 std::string PriceDownLine(ListingBuilder& builder, const FinancialEvent& event) {
+  const DebtTerms debt(event);
   return Format("%s %s - %s %s down at %s for %s yrs. %s/Month.", StartAge(event).c_str(),
                 event.description.str().c_str(), builder.Amount(event.amount).c_str(),
-                builder.Amount(event.value_32).c_str(), builder.Rate(event.rate_40).c_str(),
-                Years(event).c_str(), builder.Amount(event.monthly_payment).c_str());
+                builder.Amount(debt.down_payment()).c_str(),
+                builder.Rate(debt.yearly_rate_percent()).c_str(), Years(event).c_str(),
+                builder.Amount(debt.monthly_payment()).c_str());
 }
 
 void AddEquityAssigned(ListingBuilder& builder, const FinancialEvent& event) {
   builder.Detail(Format("        The equity is assigned to the %s account.",
-                        builder.AccountName(event.equity_account).c_str()));
+                        builder.AccountName(MortgageTerms(event).equity_account()).c_str()));
 }
 
 // The lines both mortgage forms share, after their opening lines.
 void AddMortgageDetails(ListingBuilder& builder, const FinancialEvent& event) {
-  if (event.marker == 2) {
+  using Mortgage = MortgageTerms<const FinancialEvent>;
+  const Mortgage mortgage(event);
+  if (mortgage.accelerated_option() == Mortgage::kExtraFromScenarioStart) {
     builder.Detail(Format(
         "        An additional %s/Month will be applied to the principal starting at age %3d.",
-        builder.Amount(event.value_146).c_str(),
+        builder.Amount(mortgage.accelerated_amount()).c_str(),
         static_cast<int>(builder.scenario().initial.start_age)));
-  } else if (event.marker == 3) {
+  } else if (mortgage.accelerated_option() == Mortgage::kExtraFromFirstPayment) {
     builder.Detail(Format("        An Additional %s/Month is applied to the principal.",
-                          builder.Amount(event.value_146).c_str()));
+                          builder.Amount(mortgage.accelerated_amount()).c_str()));
   }
-  builder.Detail("        Appreciation rate = " + builder.Rate(event.value_60));
-  if (event.value_134 > 0)
-    builder.Detail(Format("        Property Taxes = %-11.2f", event.value_134));
-  if (event.value_138 > 0) {
-    builder.Detail("        Closing Costs = " + builder.Amount(event.value_138));
+  builder.Detail("        Appreciation rate = " +
+                 builder.Rate(mortgage.appreciation_rate_percent()));
+  if (mortgage.property_taxes() > 0) {
+    builder.Detail(Format("        Property Taxes = %-11.2f", mortgage.property_taxes()));
+  }
+  if (mortgage.closing_costs() > 0) {
+    builder.Detail("        Closing Costs = " + builder.Amount(mortgage.closing_costs()));
   }
   if (PaidOffEarly(event)) {
     builder.Detail(Format("        Paying off property at age %5.2f.", event.end_age));
   }
-  if (builder.ChosenAccount(event.payment_marker, event.word_158)) {
+  if (builder.ChosenAccount(mortgage.payment_account_chosen(), mortgage.payment_account())) {
     builder.Detail(
         Format("        The payments and expenses will be withdrawn from the %s account.",
-               builder.AccountName(event.word_158).c_str()));
+               builder.AccountName(mortgage.payment_account()).c_str()));
   }
-  if (event.value_10 > 0) {
-    builder.Detail(Format("        Selling property at age %5.2f.", event.value_10));
-    builder.Detail("        Selling expenses will be " + builder.Rate(event.selling_percent) +
+  if (mortgage.sell_age() > 0) {
+    builder.Detail(Format("        Selling property at age %5.2f.", mortgage.sell_age()));
+    builder.Detail("        Selling expenses will be " + builder.Rate(mortgage.selling_percent()) +
                    " of the selling price.");
   }
 }
@@ -62,38 +71,41 @@ void AddMortgageDetails(ListingBuilder& builder, const FinancialEvent& event) {
 }  // namespace
 
 void DescribeLoan(ListingBuilder& builder, const FinancialEvent& event) {
-  const bool equity_loan = event.word_26 == kEquityLoanMarker;
+  const bool equity_loan = IsEquityLoan(event);
+  const EquityLoanTerms loan(event);
   builder.Description(PriceDownLine(builder, event));
-  if (equity_loan && builder.HasAccount(event.equity_account)) AddEquityAssigned(builder, event);
-  builder.Detail("        Loan amount deposited to " + builder.AccountName(event.account_24));
-  if (equity_loan && event.value_138 > 0) {
-    builder.Detail(Format("        Loan Costs = %-11.2f", event.value_138));
+  if (equity_loan && builder.HasAccount(loan.equity_account())) AddEquityAssigned(builder, event);
+  builder.Detail("        Loan amount deposited to " + builder.AccountName(loan.deposit_account()));
+  if (equity_loan && loan.cost_of_loan() > 0) {
+    builder.Detail(Format("        Loan Costs = %-11.2f", loan.cost_of_loan()));
   }
-  if (builder.ChosenAccount(event.payment_marker, event.word_158)) {
+  if (builder.ChosenAccount(loan.payment_account_chosen(), loan.payment_account())) {
     builder.Detail(Format("        The payments will be withdrawn from the %s account.",
-                          builder.AccountName(event.word_158).c_str()));
+                          builder.AccountName(loan.payment_account()).c_str()));
   }
   if (PaidOffEarly(event)) {
     builder.Detail(Format("        Paying loan off at age %5.2f.", event.end_age));
   }
-  if (event.value_10 > 0 && IsAssetAccount(builder.scenario(), event.account_24)) {
-    builder.Detail(Format("        Selling asset at age %5.2f.", event.value_10));
+  if (loan.sell_age() > 0 && IsAssetAccount(builder.scenario(), loan.deposit_account())) {
+    builder.Detail(Format("        Selling asset at age %5.2f.", loan.sell_age()));
   }
 }
 
 void DescribeCreditCard(ListingBuilder& builder, const FinancialEvent& event) {
+  const CreditCardTerms card(event);
   const std::string description = event.description.str();
   builder.Description(Format("%s %s - Paying off %s credit card debt with %s/month.",
                              StartAge(event).c_str(), description.c_str(),
                              builder.Amount(event.amount).c_str(),
-                             builder.Amount(event.monthly_payment).c_str()));
-  if (event.value_134 > 0) {
+                             builder.Amount(card.monthly_payment()).c_str()));
+  if (card.monthly_purchases() > 0) {
     builder.Detail(Format("        Additional purchases of %s/month added to debt.",
-                          builder.Amount(event.value_134).c_str()));
+                          builder.Amount(card.monthly_purchases()).c_str()));
   }
-  if (builder.ChosenAccount(static_cast<std::uint16_t>(event.word_44), event.account_24)) {
+  if (builder.ChosenAccount(static_cast<std::uint16_t>(card.payment_account_chosen()),
+                            card.payment_account())) {
     builder.Detail(Format("        The payments will be withdrawn from the %s account.",
-                          builder.AccountName(event.account_24).c_str()));
+                          builder.AccountName(card.payment_account()).c_str()));
   }
   if (event.end_age > 0) {
     builder.Detail(
@@ -102,8 +114,9 @@ void DescribeCreditCard(ListingBuilder& builder, const FinancialEvent& event) {
 }
 
 void DescribeMortgage(ListingBuilder& builder, const FinancialEvent& event) {
-  const bool keep_down_payment = event.account_24 == 1;  // "Do not withdraw down payment"
-  const bool has_equity = builder.HasAccount(event.equity_account);
+  const MortgageTerms mortgage(event);
+  const bool keep_down_payment = mortgage.keep_down_payment() == 1;
+  const bool has_equity = builder.HasAccount(mortgage.equity_account());
   if (!keep_down_payment) {
     builder.Description(PriceDownLine(builder, event));
     if (has_equity) AddEquityAssigned(builder, event);
@@ -112,15 +125,16 @@ void DescribeMortgage(ListingBuilder& builder, const FinancialEvent& event) {
   }
   builder.Description(Format("%s %s - %s at %s for %s yrs. %s/Month.", StartAge(event).c_str(),
                              event.description.str().c_str(), builder.Amount(event.amount).c_str(),
-                             builder.Rate(event.rate_40).c_str(), Years(event).c_str(),
-                             builder.Amount(event.monthly_payment).c_str()));
-  const std::string down = builder.Amount(event.value_32);
+                             builder.Rate(mortgage.yearly_rate_percent()).c_str(),
+                             Years(event).c_str(),
+                             builder.Amount(mortgage.monthly_payment()).c_str()));
+  const std::string down = builder.Amount(mortgage.down_payment());
   if (!has_equity) {
     builder.Detail(Format("        %s to equity -- no withdrawal.", down.c_str()));
   } else {
     AddEquityAssigned(builder, event);
     builder.Detail(Format("        %s to %s -- no withdrawal.", down.c_str(),
-                          builder.AccountName(event.equity_account).c_str()));
+                          builder.AccountName(mortgage.equity_account()).c_str()));
   }
   AddMortgageDetails(builder, event);
 }

@@ -174,7 +174,8 @@ struct GroupTable {
 };
 
 // 160 bytes. Several fields mean different things by kind; the names give the offset and
-// the comment the meanings:
+// the comment the meanings. Code reads them through the named views of event_views.h; only
+// the codec and the views use these names:
 //   value_10  : apply rate (Withdrawal, Deposit, Transfer); beneficiary age (Rule 72T);
 //               sell age (Loan, Mortgage); months to pay off (credit card); 120 (equity loan)
 //   flag_14   : one time only (Withdrawal, Deposit, Transfer); life table (Rule 72T)

@@ -8,7 +8,9 @@
 #include <string>
 #include <utility>
 
+#include "model/event_views.h"
 #include "model/money_format.h"
+#include "model/record_counts.h"
 
 namespace tarvel::model {
 namespace {
@@ -22,17 +24,6 @@ constexpr std::array<const char*, 5> kCategoryNames = {"Large Cap", "Small Cap",
                                                        "Long Term Bond", "Inter. Term Bond"};
 constexpr std::array<const char*, 5> kCategoryFiles = {"stock1.dat", "stock2.dat", "cash.dat",
                                                        "bond1.dat", "bond2.dat"};
-
-// A stored count as a loop bound: damaged files may hold any value.
-int Clamped(int count, int capacity) { return std::clamp(count, 0, capacity); }
-
-int EventCount(const Scenario& scenario) {
-  return Clamped(scenario.initial.event_count, kMaxEvents);
-}
-
-int AccountCount(const Scenario& scenario) {
-  return Clamped(scenario.accounts.count, kMaxAccounts);
-}
 
 bool IsEventSlot(int slot) { return slot >= 0 && slot < kEventSlots; }
 
@@ -349,14 +340,14 @@ void AddRmdLine(Scenario& scenario, int table) {
   const int count = EventCount(scenario);
   for (int slot = 0; slot < count; ++slot) {
     const FinancialEvent& event = scenario.events[slot];
-    if (event.kind == EventKind::RmdLine && event.word_22 == table) return;
+    if (event.kind == EventKind::RmdLine && RmdLine(event).table() == table) return;
   }
   if (count >= kMaxEvents) return;
   ClearEvent(scenario, count);
   FinancialEvent& event = scenario.events[count];
   event.kind = EventKind::RmdLine;
   event.end_age = kRmdEndAge;
-  event.word_22 = static_cast<std::uint16_t>(table);
+  RmdLine(event).table() = static_cast<std::uint16_t>(table);
   const bool known_table = table >= 1 && table <= kRmdTables;
   if (known_table) {
     event.start_age = static_cast<float>(scenario.settings.rmd_start_age[table - 1]);
@@ -382,7 +373,7 @@ void PurgeListingEntries(Scenario& scenario) {
 }
 
 bool IsAssignedToRmdTable(const Scenario& scenario, int position, int table) {
-  if (position < 0 || position >= std::clamp<int>(scenario.accounts.count, 0, kMaxAccounts)) {
+  if (position < 0 || position >= AccountCount(scenario)) {
     return false;
   }
   const std::uint16_t slot = scenario.accounts.records[position].slot;
@@ -395,7 +386,7 @@ void MatchRmdListingEntries(Scenario& scenario) {
   int slot = 0;
   while (slot < EventCount(scenario)) {
     FinancialEvent& event = scenario.events[slot];
-    const int table = event.word_22;
+    const int table = RmdLine(event).table();
     const bool rmd = event.kind == EventKind::RmdLine;
     if (rmd && table >= 1 && table <= kRmdTables && !listed[table - 1] &&
         RmdTableIsAssigned(scenario, table)) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/event_year_fixture.h"
+#include "model/event_views.h"
 
 namespace tarvel::engine {
 namespace {
@@ -154,6 +155,39 @@ TEST_F(Fundamentals, NewInflationRateIsRecordedForThePartOfTheYearLeft) {
   const std::vector<std::string> expected = {"  Inflation - Rate Changes: ",
                                              "     Inflation Rate = 5.000%"};
   EXPECT_EQ(Lines(), expected);
+}
+
+// One rule ends a running event after its end age; debts end by their own rules, and events
+// that have not started or have finished keep their status.
+TEST(FinishPastEndAge, EndsRunningEventsOtherThanDebtsOnceTheAgeIsPastTheirEnd) {
+  using model::EventStatus;
+  struct Case {
+    EventKind kind;
+    EventStatus status;
+    float end_age;
+    float current_age;
+    EventStatus expected;
+  };
+  const Case cases[] = {
+      {EventKind::Deposit, EventStatus::Running, 70, 71, EventStatus::Finished},
+      {EventKind::Withdrawal, EventStatus::Running, 70, 70.5f, EventStatus::Finished},
+      {EventKind::Deposit, EventStatus::Running, 70, 70, EventStatus::Running},
+      {EventKind::RmdLine, EventStatus::Running, 70, 71, EventStatus::Finished},
+      {EventKind::Loan, EventStatus::Running, 70, 71, EventStatus::Running},
+      {EventKind::Mortgage, EventStatus::Running, 70, 71, EventStatus::Running},
+      {EventKind::Transfer, EventStatus::NotStarted, 70, 71, EventStatus::NotStarted},
+  };
+  for (const Case& c : cases) {
+    model::FinancialEvent event{};
+    event.kind = c.kind;
+    event.end_age = c.end_age;
+    model::SetStatus(event, c.status);
+    engine::Run run;
+    run.current_age = c.current_age;
+    FinishPastEndAge(event, run);
+    EXPECT_EQ(model::StatusOf(event), c.expected)
+        << static_cast<int>(c.kind) << " at " << c.current_age;
+  }
 }
 
 }  // namespace

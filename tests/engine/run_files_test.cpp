@@ -87,13 +87,16 @@ TEST_F(RunFilesTest, PeriodLineShowsTheFourByteValuesOfThePeriodRecord) {
   ASSERT_TRUE(engine::RunScenario(*scenario, *run));
   const auto lines = ReadLines(workdir / "plotinf01.tmp");
   ASSERT_GT(lines.size(), 13u);
-  std::string expected = model::Format("%.1f", run->periods[0][0]);
+  std::string expected =
+      model::Format("%.1f", run->periods[0][engine::IndexOf(engine::PeriodColumn::Age)]);
   for (int column = 1; column < engine::kPeriodColumns; ++column) {
     expected += model::Format(" %.2f", run->periods[0][column]);
   }
   EXPECT_EQ(lines[12], expected);
-  EXPECT_EQ(model::Format("%.2f", run->periods[0][6]), "2000001.00");
-  EXPECT_EQ(model::Format("%.2f", run->periods[0][11]), "1000000.06");
+  EXPECT_EQ(model::Format("%.2f", run->periods[0][engine::IndexOf(engine::PeriodColumn::NetWorth)]),
+            "2000001.00");
+  EXPECT_EQ(model::Format("%.2f", run->periods[0][engine::IndexOf(engine::PeriodColumn::Outgoing)]),
+            "1000000.06");
 }
 
 TEST_F(RunFilesTest, PlotHeaderUsesTheGroupFolderAndPrintedHeaderLines) {

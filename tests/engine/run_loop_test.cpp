@@ -28,7 +28,7 @@ TEST(RunYearLoop, SimulatesFromStartToEndAgeWithAFinalRecord) {
   auto run = RunOnce(*scenario, clock);
   ASSERT_EQ(run->periods.size(), 55u);  // ages 30 to 83 and the final record at 84
   EXPECT_FLOAT_EQ(run->periods.front()[0], 30);
-  EXPECT_FLOAT_EQ(run->periods.back()[0], 84);
+  EXPECT_FLOAT_EQ(run->periods.back()[engine::IndexOf(engine::PeriodColumn::Age)], 84);
   EXPECT_EQ(run->purchasing_power.size(), 55u);
   EXPECT_EQ(run->balance_rows.size(), 55u);
   EXPECT_FLOAT_EQ(run->balance_rows.back()[0], 1000);
@@ -62,7 +62,8 @@ TEST(RunYearLoop, EventsBeforeTheStartAgeBeginTheLoopEarlierButShowNothing) {
   auto run = RunOnce(*scenario, clock);
   EXPECT_FLOAT_EQ(run->first_simulated_age, 25);
   ASSERT_EQ(run->periods.size(), 11u);
-  EXPECT_FLOAT_EQ(run->periods[0][0], 30);  // year index 0 is age 30
+  EXPECT_FLOAT_EQ(run->periods[0][engine::IndexOf(engine::PeriodColumn::Age)],
+                  30);  // year index 0 is age 30
   for (const auto& line : Lines(*run)) {
     EXPECT_NE(line.rfind("25.0", 0), 0u) << line;
     EXPECT_NE(line.rfind("29.0", 0), 0u) << line;
@@ -102,9 +103,12 @@ TEST(RunBirthday, AFractionalStartAgeShortensTheFirstYear) {
   EXPECT_FLOAT_EQ(scenario->initial.start_age, 30 + fraction);
   EXPECT_NEAR(run->inflation_by_age[30], 4 * (1 - fraction), 1e-5);
   EXPECT_FLOAT_EQ(run->inflation_by_age[31], 4);
-  EXPECT_FLOAT_EQ(run->periods[0][0], 30);  // the record holds the whole age
-  EXPECT_NEAR(run->periods[0][9], 1000 * 0.08 * (1 - fraction), 1e-3);  // about a quarter
-  EXPECT_NEAR(run->periods[1][9], run->balance_rows[1][0] * 0.08, 1e-2);
+  EXPECT_FLOAT_EQ(run->periods[0][engine::IndexOf(engine::PeriodColumn::Age)],
+                  30);  // the record holds the whole age
+  EXPECT_NEAR(run->periods[0][engine::IndexOf(engine::PeriodColumn::TaxableIncome)],
+              1000 * 0.08 * (1 - fraction), 1e-3);  // about a quarter
+  EXPECT_NEAR(run->periods[1][engine::IndexOf(engine::PeriodColumn::TaxableIncome)],
+              run->balance_rows[1][0] * 0.08, 1e-2);
   EXPECT_EQ(Lines(*run)[run->sink.results().age_line[30]].substr(0, 5), "30.7 ");
 }
 
@@ -185,8 +189,8 @@ TEST(InactiveEvents, AnInactiveMortgageLeavesItsEquityAccountToGrowByItself) {
   auto run = MakeRun(clock);
 
   ASSERT_TRUE(engine::RunScenario(*scenario, *run));
-  EXPECT_FLOAT_EQ(run->periods[0][5], 100000);
-  EXPECT_FLOAT_EQ(run->periods[1][5], 103000);
+  EXPECT_FLOAT_EQ(run->periods[0][engine::IndexOf(engine::PeriodColumn::Equity)], 100000);
+  EXPECT_FLOAT_EQ(run->periods[1][engine::IndexOf(engine::PeriodColumn::Equity)], 103000);
 }
 
 TEST(CreditCardDebts, ACardBegunBeforeTheStartAgeOwesWhatIsLeftOfItInTheFirstShownYear) {

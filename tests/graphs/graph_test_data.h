@@ -11,7 +11,8 @@ namespace tarvel::graphs::testing {
 // Periods with ages first_age, first_age + 1, ... and all other columns 0.
 inline std::vector<PeriodRecord> AgedPeriods(int count, float first_age = 60) {
   std::vector<PeriodRecord> periods(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) periods[static_cast<std::size_t>(i)][kAgeColumn] = first_age + i;
+  for (int i = 0; i < count; ++i)
+    periods[static_cast<std::size_t>(i)][engine::IndexOf(PeriodColumn::Age)] = first_age + i;
   return periods;
 }
 
