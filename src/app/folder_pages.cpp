@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "model/event_listing.h"
+#include "model/record_counts.h"
 #include "painting/text_1252.h"
 
 namespace tarvel::app {
@@ -60,7 +61,7 @@ AccountListPage::AccountListPage(QWidget* parent) : QWidget(parent) {
 
 void AccountListPage::Fill(const model::Scenario& scenario, const model::Currency& currency) {
   list_->clear();
-  const int count = std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
+  const int count = model::AccountCount(scenario);
   for (int i = 0; i < count; ++i) {
     const model::Account& account = scenario.accounts.records[i];
     const int type = std::clamp(static_cast<int>(account.type), 0, 4);

@@ -28,6 +28,7 @@
 #include "ui/shell/recent_menu.h"
 #include "ui/commands/scenario_file_steps.h"
 #include "model/startup_file.h"
+#include "model/record_counts.h"
 #include "painting/text_1252.h"
 
 namespace tarvel::app {
@@ -147,7 +148,7 @@ QTabBar* MainWindow::tab_bar() const { return folders_->tab_bar(); }
 QWidget* MainWindow::current_page() const { return folders_->current_page(); }
 
 int MainWindow::AccountCount() const {
-  return std::clamp<int>(session_.scenario().accounts.count, 0, model::kMaxAccounts);
+  return model::AccountCount(session_.scenario());
 }
 
 std::string MainWindow::GroupFolderName() const {

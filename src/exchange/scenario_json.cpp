@@ -11,6 +11,7 @@
 #include "exchange/json_fields.h"
 #include "exchange/json_records.h"
 #include "exchange/scenario_baseline.h"
+#include "model/record_counts.h"
 
 namespace tarvel::exchange {
 namespace {
@@ -99,8 +100,8 @@ void PutEvents(json& out, const Scenario& scenario, const Scenario& base, int co
 }  // namespace
 
 json ScenarioToJson(const Scenario& scenario) {
-  const int account_count = std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
-  const int event_count = std::clamp<int>(scenario.initial.event_count, 0, model::kMaxEvents);
+  const int account_count = model::AccountCount(scenario);
+  const int event_count = model::EventCount(scenario);
   const auto base = MakeBaseline(account_count, event_count);
   const bool slots_in_accounts = SlotsAreDistinct(scenario, account_count);
   // The per-slot settings shown with their accounts are left out of the blocks.

@@ -5,15 +5,15 @@
 #include <cmath>
 #include <cstdio>
 
+#include "model/whole_age.h"
+
 namespace tarvel::graphs {
 namespace {
 
 constexpr std::size_t kCents = 3;  // ".00", left off the labels beside the axis
 
-int WholeAge(float age) {
-  if (!std::isfinite(age) || std::fabs(age) > 1e6f) return 0;
-  return static_cast<int>(age);
-}
+// An age label counts whole years toward zero; an age that is no number is labelled 0.
+int LabelAge(float age) { return std::max(0, model::WholeAgeTowardZero(age)); }
 
 }  // namespace
 
@@ -70,7 +70,7 @@ int AgeLabelStep(int periods, int char_width, int plot_width) {
 }
 
 std::string AgeLabelText(float age) {
-  const int whole = WholeAge(age);
+  const int whole = LabelAge(age);
   const char* format = whole < 10 ? "%1d" : whole < 100 ? "%2d" : "%3d";
   char text[16];
   std::snprintf(text, sizeof text, format, whole);
@@ -78,7 +78,7 @@ std::string AgeLabelText(float age) {
 }
 
 int AgeLabelShift(float age, int char_width) {
-  const int whole = WholeAge(age);
+  const int whole = LabelAge(age);
   const int digits = whole < 10 ? 1 : whole < 100 ? 2 : 3;
   return digits * char_width / 2;
 }

@@ -1,6 +1,7 @@
 // Builds the graph pages' view of one run: spans over the run's arrays and copies of the
 // scenario's account links, names and allocation percentages.
 #include "graphs/chart_source.h"
+#include "model/record_counts.h"
 
 #include <algorithm>
 
@@ -8,7 +9,7 @@ namespace tarvel::graphs {
 
 ChartSource MakeChartSource(const engine::Run& run, const model::Scenario& scenario) {
   ChartSource source;
-  const int accounts = std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
+  const int accounts = model::AccountCount(scenario);
   for (int i = 0; i < accounts; ++i) {
     const model::Account& account = scenario.accounts.records[static_cast<std::size_t>(i)];
     source.account_groups.push_back(account.group);

@@ -8,6 +8,7 @@
 
 #include "model/block_codec.h"
 #include "model/scenario_ops.h"
+#include "model/record_counts.h"
 
 namespace tarvel::model {
 namespace {
@@ -201,7 +202,7 @@ std::size_t CompleteScenarioSize(int event_count) {
 }
 
 std::vector<std::uint8_t> EncodeScenario(const Scenario& scenario) {
-  const int event_count = std::clamp<int>(scenario.initial.event_count, 0, kMaxEvents);
+  const int event_count = EventCount(scenario);
   std::vector<std::uint8_t> bytes;
   bytes.reserve(CompleteScenarioSize(event_count));
   BlockSink sink(bytes);

@@ -16,6 +16,7 @@
 #include "model/money_format.h"
 #include "model/scenario_codec.h"
 #include "model/working_file_names.h"
+#include "model/record_counts.h"
 
 namespace tarvel::model {
 namespace {
@@ -154,7 +155,7 @@ FileResult CreateWorkingFile(Program& program, Scenario& scenario) {
   program.save_name = name;
   // Blocks 1 to 3 only; the reader supplies the rest when the file is opened.
   std::vector<std::uint8_t> bytes = EncodeScenario(scenario);
-  const int event_count = std::clamp<int>(scenario.initial.event_count, 0, kMaxEvents);
+  const int event_count = EventCount(scenario);
   bytes.resize(kInitialValuesSize + kEventSize * event_count + kAccountTableSize);
   if (!WriteFileAtomically(path, bytes)) return FileResult::Fail(FileProblem::CannotWrite, name);
   return {};
