@@ -10,7 +10,7 @@ namespace tarvel::engine {
 
 void WriteInitialRatesBlock(const model::Scenario& scenario, Run& run) {
   if (!run.options.detailed) return;
-  ScheduleSink& sink = run.sink;
+  RunSink& sink = run.sink;
   sink.Emit("Initial Rates:", kInitialRatesTag);
   const int count = std::clamp<int>(scenario.accounts.count, 0, model::kMaxAccounts);
   for (int i = 0; i < count; ++i) {
