@@ -12,6 +12,7 @@ class ScheduleRun : public engine::Run {
  public:
   ScheduleRun() { sink.Use(&schedule_); }
   // The run's sink points at this object's own results sink, so it stays where it is made.
+  // Own it as a ScheduleRun: engine::Run has no virtual destructor.
   ScheduleRun(const ScheduleRun&) = delete;
   ScheduleRun& operator=(const ScheduleRun&) = delete;
 
