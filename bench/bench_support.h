@@ -13,6 +13,7 @@
 #include "model/records.h"
 #include "model/scenario_codec.h"
 #include "model/scenario_ops.h"
+#include "results/schedule_run.h"
 
 namespace tarvel::bench {
 
@@ -34,10 +35,10 @@ inline std::unique_ptr<model::Scenario> LoadScenarioFile(const std::filesystem::
   return scenario;
 }
 
-inline std::unique_ptr<engine::Run> MakeRun(const BenchClock& clock,
-                                            const std::filesystem::path& workdir,
-                                            bool with_files) {
-  auto run = std::make_unique<engine::Run>();
+inline std::unique_ptr<results::ScheduleRun> MakeRun(const BenchClock& clock,
+                                                     const std::filesystem::path& workdir,
+                                                     bool with_files) {
+  auto run = std::make_unique<results::ScheduleRun>();
   run->clock = &clock;
   run->options.write_run_files = with_files;
   run->options.workdir = workdir;

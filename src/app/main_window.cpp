@@ -228,9 +228,10 @@ void MainWindow::EnablePrintCurrentGraph() {
   menus_->Action(ui::kPrintCurrentGraphKeyCommand)->setEnabled(enabled);
 }
 
-const engine::Run& MainWindow::RunWithGraphRange(engine::RunOptions options, bool show_messages) {
+const results::ScheduleRun& MainWindow::RunWithGraphRange(engine::RunOptions options,
+                                                          bool show_messages) {
   options.graph_range = graph_folders_->graph_range();
-  const engine::Run& run = session_.Run(options, show_messages);
+  const results::ScheduleRun& run = session_.Run(options, show_messages);
   if (options.mode == engine::OutputMode::ResultsList) {
     graph_folders_->SetRun(session_.last_run(), session_.scenario());
   }
@@ -311,11 +312,11 @@ void MainWindow::RequestClose() { QTimer::singleShot(0, this, &QWidget::close); 
 
 // --- ui::ResultsFolderHost ---
 
-const engine::Run& MainWindow::RunScenario(const engine::RunOptions& options) {
+const results::ScheduleRun& MainWindow::RunScenario(const engine::RunOptions& options) {
   return RunWithGraphRange(options, /*show_messages=*/false);
 }
 
-const engine::Run& MainWindow::LastRun() const { return session_.last_run(); }
+const results::ScheduleRun& MainWindow::LastRun() const { return session_.last_run(); }
 
 float MainWindow::StartAge() const { return session_.scenario().initial.start_age; }
 

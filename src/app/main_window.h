@@ -63,8 +63,8 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   void RequestClose() override;
 
   // ui::ResultsFolderHost
-  const engine::Run& RunScenario(const engine::RunOptions& options) override;
-  const engine::Run& LastRun() const override;
+  const results::ScheduleRun& RunScenario(const engine::RunOptions& options) override;
+  const results::ScheduleRun& LastRun() const override;
   float StartAge() const override;
   float EndAge() const override;
   std::uint32_t Colour(int index) const override;
@@ -89,7 +89,7 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   void FinishStartPage();
   // Every run goes through here: the zoomed ages for the plot file, and a run to the results
   // list reaches the graph pages.
-  const engine::Run& RunWithGraphRange(engine::RunOptions options, bool show_messages);
+  const results::ScheduleRun& RunWithGraphRange(engine::RunOptions options, bool show_messages);
   // Print Current Graph is offered on the graph folders only.
   void EnablePrintCurrentGraph();
   int AccountCount() const;

@@ -16,7 +16,8 @@
 namespace tarvel::app {
 
 PlannerSession::PlannerSession(const std::string& working_directory, const ui::Keywords& keywords)
-    : scenario_(std::make_unique<model::Scenario>()), run_(std::make_unique<engine::Run>()) {
+    : scenario_(std::make_unique<model::Scenario>()),
+      run_(std::make_unique<results::ScheduleRun>()) {
   program_.working_directory = working_directory;
   program_.currency = keywords.currency;
   state_.keywords = keywords;
@@ -45,9 +46,10 @@ bool PlannerSession::ReadLastScenario() {
   return true;
 }
 
-const engine::Run& PlannerSession::Run(const engine::RunOptions& options, bool show_messages) {
+const results::ScheduleRun& PlannerSession::Run(const engine::RunOptions& options,
+                                                bool show_messages) {
   if (state_.keywords.runs_suppressed) return *run_;
-  auto run = std::make_unique<engine::Run>();
+  auto run = std::make_unique<results::ScheduleRun>();
   run->clock = &clock_;
   run->options = options;
   run->options.workdir = program_.working_directory;

@@ -15,6 +15,7 @@
 #include "model/program.h"
 #include "model/records.h"
 #include "model/system_clock.h"
+#include "results/schedule_run.h"
 #include "ui/shell/editor_guard.h"
 #include "ui/shell/shell_view.h"
 
@@ -50,8 +51,8 @@ class PlannerSession {
   // the last run. Problems the run reports are shown when show_messages is set. Random rates
   // come from the session's one random source, seeded from the clock when the session
   // starts and carried on from run to run.
-  const engine::Run& Run(const engine::RunOptions& options, bool show_messages = true);
-  const engine::Run& last_run() const { return *run_; }
+  const results::ScheduleRun& Run(const engine::RunOptions& options, bool show_messages = true);
+  const results::ScheduleRun& last_run() const { return *run_; }
 
   // Exit: the save prompt; on Cancel false and nothing else. Otherwise the window geometry,
   // "prefinf.dat", "finance.dat", and the working files deleted.
@@ -62,8 +63,8 @@ class PlannerSession {
   std::unique_ptr<model::Scenario> scenario_;
   ui::ShellState state_;
   ui::EditorGuard editors_;
-  std::unique_ptr<engine::Run> run_;       // the last run to the results list
-  std::unique_ptr<engine::Run> file_run_;  // the last run to a results or print file
+  std::unique_ptr<results::ScheduleRun> run_;       // the last run to the results list
+  std::unique_ptr<results::ScheduleRun> file_run_;  // the last run to a results or print file
   QtPrompter prompter_;
   platform::Prompter* prompter_in_use_ = &prompter_;
   QtDialogRenderer dialogs_;

@@ -22,6 +22,7 @@
 #include "model/money_format.h"
 #include "model/records.h"
 #include "model/windows_1252.h"
+#include "results/schedule_run.h"
 
 namespace tarvel::cli {
 namespace {
@@ -116,7 +117,7 @@ int RunRunCommand(const RunCommandOptions& options) {
     SetCommonOptions(options, *clock, workdir, run);
   };
   RunAsOpened(*scenario, set_options);
-  auto run = std::make_unique<engine::Run>();
+  auto run = std::make_unique<results::ScheduleRun>();
   set_options(*run);
   const std::filesystem::path results =
       print ? scratch.path() / "results.sch" : std::filesystem::path(options.schedule);

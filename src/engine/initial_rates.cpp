@@ -11,7 +11,7 @@ namespace tarvel::engine {
 
 void WriteInitialRatesBlock(const model::Scenario& scenario, Run& run) {
   if (!run.options.detailed) return;
-  ScheduleSink& sink = run.sink;
+  RunSink& sink = run.sink;
   sink.Emit("Initial Rates:", kInitialRatesTag);
   const int count = model::AccountCount(scenario);
   for (int i = 0; i < count; ++i) {

@@ -188,7 +188,7 @@ struct CategorySeries {
 struct Run {
   RunOptions options;
   const platform::Clock* clock = nullptr;
-  ScheduleSink sink;
+  RunSink sink;  // drops every line until the caller gives it an output
   // Problems the caller must show, e.g. a file that could not be opened.
   std::vector<RunProblem> problems;
 

@@ -1,13 +1,9 @@
-// The one path by which every schedule line leaves a run: to the in-memory results list
-// (mode 0), to a results file (mode 1) or to the print file (mode 2).
+// How a run hands on its schedule lines: the output modes, the tags of lines that belong to
+// no event, the output interface the caller provides, and the run's sink that forwards to it.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <cstdio>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace tarvel::engine {
 
@@ -16,48 +12,52 @@ enum class OutputMode { ResultsList = 0, ResultsFile = 1, PrintFile = 2 };
 // Tags for lines that belong to no event.
 inline constexpr int kInitialRatesTag = 7000;
 inline constexpr int kAccountRatesTag = 8000;
-inline constexpr int kMappedLines = 6000;
-inline constexpr int kMappedAges = 121;
 
-// What the results folder shows after a run in mode 0.
-struct ResultsList {
-  std::vector<std::string> lines;
-  std::vector<std::int32_t> line_event;              // first 6000 lines: event index or tag
-  std::array<std::int32_t, kMappedAges> age_line{};  // summary row of each whole age (0: none)
-
-  void Clear();
+// Where the schedule lines of a run go; it decides which lines it keeps.
+class ScheduleOutput {
+ public:
+  virtual ~ScheduleOutput() = default;
+  // Starts a run: mode, the open file for modes 1 and 2 (may be null), the first shown age.
+  virtual void Begin(OutputMode mode, std::FILE* file, float first_shown_age) = 0;
+  // One schedule line with the event it belongs to (an event index or a tag, -1 none).
+  virtual void Emit(std::string_view text, int event_index) = 0;
+  // A line of the event listing written before the schedule.
+  virtual void WriteListingLine(std::string_view text) = 0;
+  // The age the lines that follow belong to.
+  virtual void set_current_age(float age) = 0;
+  // The print-file pass: schedule lines are dropped, the listing is not.
+  virtual void set_suppress_detail(bool on) = 0;
 };
 
-class ScheduleSink {
+// The run's end of the line path: forwards every call to the output in use, and drops the
+// lines when none is (a run made only for its yearly results).
+class RunSink {
  public:
-  // Starts a run: mode, the open file for modes 1 and 2 (may be null), the first shown age.
-  void Begin(OutputMode mode, std::FILE* file, float first_shown_age);
-  // EmitScheduleLine: sends one line on, or drops it by the sink's rules.
-  void Emit(std::string_view text, int event_index);
-  // Writes a line to the file regardless of age (the event listing before the schedule);
-  // a "??" line gets two empty lines before it. The print-file pass writes it too.
-  void WriteListingLine(std::string_view text);
+  // The output the following runs write to; null drops every line. Not owned.
+  void Use(ScheduleOutput* output) { output_ = output; }
 
-  void set_current_age(float age) { current_age_ = age; }
-  float current_age() const { return current_age_; }
-  void set_suppress_detail(bool on) { suppress_detail_ = on; }
+  void Begin(OutputMode mode, std::FILE* file, float first_shown_age) {
+    if (output_ != nullptr) output_->Begin(mode, file, first_shown_age);
+  }
+  void Emit(std::string_view text, int event_index) {
+    if (output_ != nullptr) output_->Emit(text, event_index);
+  }
+  void WriteListingLine(std::string_view text) {
+    if (output_ != nullptr) output_->WriteListingLine(text);
+  }
+  void set_current_age(float age) {
+    if (output_ != nullptr) output_->set_current_age(age);
+  }
+  void set_suppress_detail(bool on) {
+    if (output_ != nullptr) output_->set_suppress_detail(on);
+  }
+  // Writing a results file: the run starts its schedule without a "??" heading.
   void set_saving(bool on) { saving_ = on; }
   bool saving() const { return saving_; }
-  OutputMode mode() const { return mode_; }
-
-  const ResultsList& results() const { return results_; }
-  ResultsList& results() { return results_; }
-  int line_count() const { return static_cast<int>(results_.lines.size()); }
 
  private:
-  OutputMode mode_ = OutputMode::ResultsList;
-  std::FILE* file_ = nullptr;
-  float current_age_ = 0;
-  float first_shown_age_ = 0;
-  bool suppress_detail_ = false;
+  ScheduleOutput* output_ = nullptr;
   bool saving_ = false;
-  bool list_started_ = false;  // the first row of a run clears the list
-  ResultsList results_;
 };
 
 }  // namespace tarvel::engine

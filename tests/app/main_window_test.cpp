@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, TheEarlyRetireeSampleFindsItsLifeTablesInAFreshWorkingDir
   for (const auto& message : prompter.messages)
     ADD_FAILURE() << message.caption << ": " << message.text;
   // Amortised over the single-life expectancy at 52 at 5 %: a payment in whole dollars.
-  const std::vector<std::string>& lines = session_->last_run().sink.results().lines;
+  const std::vector<std::string>& lines = session_->last_run().results().lines;
   const auto payment = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
     return line.find("Rule 72T Transfer") != std::string::npos;
   });

@@ -51,16 +51,16 @@ class EngineHost : public ui::ResultsFolderHost {
     RunScenario(engine::RunOptions{});
   }
 
-  const engine::Run& RunScenario(const engine::RunOptions& options) override {
+  const results::ScheduleRun& RunScenario(const engine::RunOptions& options) override {
     runs.push_back(options);
-    run_ = std::make_unique<engine::Run>();
+    run_ = std::make_unique<results::ScheduleRun>();
     run_->options = options;
     run_->options.workdir = folder_.path();
     run_->options.write_run_files = false;
     engine::RunScenario(*scenario_, *run_);
     return *run_;
   }
-  const engine::Run& LastRun() const override { return *run_; }
+  const results::ScheduleRun& LastRun() const override { return *run_; }
   float StartAge() const override { return scenario_->initial.start_age; }
   float EndAge() const override { return scenario_->initial.end_age; }
   std::uint32_t Colour(int index) const override { return scenario_->colours.colours[index]; }
@@ -85,7 +85,7 @@ class EngineHost : public ui::ResultsFolderHost {
  private:
   test_support::TempFolder folder_;
   std::unique_ptr<model::Scenario> scenario_;
-  std::unique_ptr<engine::Run> run_;
+  std::unique_ptr<results::ScheduleRun> run_;
 };
 
 class ResultsFolderPageTest : public ::testing::Test {
@@ -96,7 +96,7 @@ class ResultsFolderPageTest : public ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&page_));
   }
 
-  const std::vector<std::string>& Lines() const { return host_.LastRun().sink.results().lines; }
+  const std::vector<std::string>& Lines() const { return host_.LastRun().results().lines; }
   int RowContaining(const std::string& part) const {
     const auto& lines = Lines();
     const auto found = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
@@ -104,7 +104,7 @@ class ResultsFolderPageTest : public ::testing::Test {
     });
     return found == lines.end() ? -1 : static_cast<int>(found - lines.begin());
   }
-  int SummaryRow(int age) const { return host_.LastRun().sink.results().age_line[age]; }
+  int SummaryRow(int age) const { return host_.LastRun().results().age_line[age]; }
   QVariant Data(int row, int role) { return page_.model().data(Index(row), role); }
   QModelIndex Index(int row) { return page_.model().index(row, 0); }
   int TopRow() { return page_.list().indexAt(QPoint(2, 2)).row(); }

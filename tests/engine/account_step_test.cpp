@@ -16,7 +16,7 @@ using model::AccountType;
 struct AccountStepTest : ::testing::Test {
   std::unique_ptr<model::Scenario> scenario = MakeScenario();
   TestClock clock;
-  std::unique_ptr<engine::Run> run = MakeRun(clock);
+  std::unique_ptr<results::ScheduleRun> run = MakeRun(clock);
 
   void StartYear(float age = 30, float fraction = 1.0f) {
     run->shown_start_age = 30;

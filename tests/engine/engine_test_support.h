@@ -16,6 +16,7 @@
 #include "engine/run.h"
 #include "model/records.h"
 #include "model/scenario_ops.h"
+#include "results/schedule_run.h"
 #include "support/scenario_builder.h"
 
 namespace tarvel::engine_test {
@@ -55,24 +56,24 @@ inline int AddAccount(model::Scenario& scenario, model::AccountType type, float 
   return position;
 }
 
-// A run in memory (mode 0, no run files) with a fixed clock.
-inline std::unique_ptr<engine::Run> MakeRun(const platform::Clock& clock) {
-  auto run = std::make_unique<engine::Run>();
+// A run in memory (mode 0, no run files) with a fixed clock, keeping its results list.
+inline std::unique_ptr<results::ScheduleRun> MakeRun(const platform::Clock& clock) {
+  auto run = std::make_unique<results::ScheduleRun>();
   run->clock = &clock;
   run->options.write_run_files = false;
   return run;
 }
 
-inline const std::vector<std::string>& Lines(const engine::Run& run) {
-  return run.sink.results().lines;
+inline const std::vector<std::string>& Lines(const results::ScheduleRun& run) {
+  return run.results().lines;
 }
 
-inline bool HasLine(const engine::Run& run, const std::string& text) {
+inline bool HasLine(const results::ScheduleRun& run, const std::string& text) {
   const auto& lines = Lines(run);
   return std::find(lines.begin(), lines.end(), text) != lines.end();
 }
 
-inline int CountLines(const engine::Run& run, const std::string& text) {
+inline int CountLines(const results::ScheduleRun& run, const std::string& text) {
   const auto& lines = Lines(run);
   return static_cast<int>(std::count(lines.begin(), lines.end(), text));
 }

@@ -138,7 +138,7 @@ TEST_F(Fundamentals, ChangesTheRatesThatDifferAndWritesALineForEach) {
   const std::vector<std::string> expected = {"  Retire - Rate Changes: ", "     Savings = 4.500%",
                                              "     Tax Rate = 20.000%"};
   EXPECT_EQ(Lines(), expected);
-  EXPECT_EQ(run_.sink.results().line_event[0], 0);
+  EXPECT_EQ(run_.results().line_event[0], 0);
 }
 
 TEST_F(Fundamentals, NewInflationRateIsRecordedForThePartOfTheYearLeft) {

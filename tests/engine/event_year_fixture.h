@@ -12,6 +12,7 @@
 #include "engine/event_step.h"
 #include "engine/run.h"
 #include "model/money_format.h"
+#include "results/schedule_run.h"
 #include "support/scenario_builder.h"
 
 namespace tarvel::test_support {
@@ -59,7 +60,7 @@ class EventYearTest : public ::testing::Test {
     scenario_->settings.penalty_rate[account.slot] = rate;
   }
 
-  const std::vector<std::string>& Lines() const { return run_.sink.results().lines; }
+  const std::vector<std::string>& Lines() const { return run_.results().lines; }
   bool HasLine(const std::string& line) const {
     return std::find(Lines().begin(), Lines().end(), line) != Lines().end();
   }
@@ -70,7 +71,7 @@ class EventYearTest : public ::testing::Test {
   }
 
   std::unique_ptr<model::Scenario> scenario_ = MakeClearedScenario();
-  engine::Run run_;
+  results::ScheduleRun run_;
 };
 
 }  // namespace tarvel::test_support

@@ -120,7 +120,7 @@ TEST_F(FundFromSavingsTest, TakesAccountsInAccessOrder) {
   const std::vector<std::string> expected = {"          $1,000.00 from Roth",
                                              "          $1,500.00 from Brokerage"};
   EXPECT_EQ(Lines(), expected);
-  EXPECT_EQ(run_.sink.results().line_event[1], 4);
+  EXPECT_EQ(run_.results().line_event[1], 4);
 }
 
 TEST_F(FundFromSavingsTest, OutflowEqualToABalanceEmptiesThatAccount) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "results/schedule_run.h"
 #include "support/scenario_builder.h"
 
 namespace tarvel::engine {
@@ -29,22 +30,22 @@ class InitialRatesBlock : public ::testing::Test {
   }
 
   std::unique_ptr<model::Scenario> scenario_ = test_support::MakeClearedScenario();
-  std::unique_ptr<engine::Run> run_ = std::make_unique<engine::Run>();
+  std::unique_ptr<results::ScheduleRun> run_ = std::make_unique<results::ScheduleRun>();
 };
 
 TEST_F(InitialRatesBlock, ListsEveryAccountRateThenTheScenarioRates) {
   run_->options.detailed = true;
   WriteInitialRatesBlock(*scenario_, *run_);
-  EXPECT_EQ(run_->sink.results().lines,
+  EXPECT_EQ(run_->results().lines,
             (Lines{"Initial Rates:", "  Savings Rate = 6.125%", "  IRA Rate = -1.500%",
                    "  Tax Rate = 22.500%", "  Dividend Tax Rate = 15.000%",
                    "  Inflation Rate = 3.250%", "  Appreciation Rate = 2.000%"}));
-  for (std::int32_t tag : run_->sink.results().line_event) EXPECT_EQ(tag, kInitialRatesTag);
+  for (std::int32_t tag : run_->results().line_event) EXPECT_EQ(tag, kInitialRatesTag);
 }
 
 TEST_F(InitialRatesBlock, IsWrittenOnlyForDetailedResults) {
   WriteInitialRatesBlock(*scenario_, *run_);
-  EXPECT_EQ(run_->sink.line_count(), 0);
+  EXPECT_TRUE(run_->results().lines.empty());
 }
 
 }  // namespace

@@ -161,8 +161,8 @@ struct RandomRunTest : ::testing::Test {
     account.random_max_rate = max_rate;
     return position;
   }
-  std::unique_ptr<engine::Run> RunWith(bool accounts, bool groups, std::uint64_t seed = 1,
-                                       bool detailed = true) {
+  std::unique_ptr<results::ScheduleRun> RunWith(bool accounts, bool groups, std::uint64_t seed = 1,
+                                                bool detailed = true) {
     model::RecomputeInitialTotals(*scenario);
     if (accounts || groups) engine::ResetAccountRateStatistics(*scenario);
     auto run = MakeRun(clock);
@@ -173,7 +173,7 @@ struct RandomRunTest : ::testing::Test {
     EXPECT_TRUE(engine::RunScenario(*scenario, *run));
     return run;
   }
-  int CountStarting(const engine::Run& run, const std::string& prefix) {
+  int CountStarting(const results::ScheduleRun& run, const std::string& prefix) {
     int count = 0;
     for (const auto& line : Lines(run)) count += line.rfind(prefix, 0) == 0;
     return count;

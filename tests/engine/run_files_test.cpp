@@ -13,7 +13,7 @@ using model::AccountType;
 struct RunFilesTest : ::testing::Test {
   std::unique_ptr<model::Scenario> scenario = MakeScenario(30, 33);
   TestClock clock{{2024, 3, 5}, {14, 7, 9}};
-  std::unique_ptr<engine::Run> run = MakeRun(clock);
+  std::unique_ptr<results::ScheduleRun> run = MakeRun(clock);
   std::filesystem::path workdir =
       MakeWorkdir(::testing::UnitTest::GetInstance()->current_test_info()->name());
 

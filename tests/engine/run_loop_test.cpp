@@ -14,7 +14,8 @@ namespace {
 
 using model::AccountType;
 
-std::unique_ptr<engine::Run> RunOnce(model::Scenario& scenario, const platform::Clock& clock) {
+std::unique_ptr<results::ScheduleRun> RunOnce(model::Scenario& scenario,
+                                              const platform::Clock& clock) {
   model::RecomputeInitialTotals(scenario);
   auto run = MakeRun(clock);
   EXPECT_TRUE(engine::RunScenario(scenario, *run));
@@ -68,7 +69,7 @@ TEST(RunYearLoop, EventsBeforeTheStartAgeBeginTheLoopEarlierButShowNothing) {
     EXPECT_NE(line.rfind("25.0", 0), 0u) << line;
     EXPECT_NE(line.rfind("29.0", 0), 0u) << line;
   }
-  EXPECT_EQ(run->sink.results().age_line[30] >= 0, true);
+  EXPECT_EQ(run->results().age_line[30] >= 0, true);
 }
 
 TEST(RunYearLoop, SummaryRowShowsTheCategoriesAndNetWorth) {
@@ -77,7 +78,7 @@ TEST(RunYearLoop, SummaryRowShowsTheCategoriesAndNetWorth) {
   AddAccount(*scenario, AccountType::Asset, 0.5f, 0, "Trinket");
   TestClock clock;
   auto run = RunOnce(*scenario, clock);
-  EXPECT_EQ(Lines(*run)[run->sink.results().age_line[30]],
+  EXPECT_EQ(Lines(*run)[run->results().age_line[30]],
             "30.0 \t      $1,234.50\t          $0.00\t          $0.00\t          $0.00"
             "\t          $0.00\t          $0.00\t      $1,234.50");
 }
@@ -109,7 +110,7 @@ TEST(RunBirthday, AFractionalStartAgeShortensTheFirstYear) {
               1000 * 0.08 * (1 - fraction), 1e-3);  // about a quarter
   EXPECT_NEAR(run->periods[1][engine::IndexOf(engine::PeriodColumn::TaxableIncome)],
               run->balance_rows[1][0] * 0.08, 1e-2);
-  EXPECT_EQ(Lines(*run)[run->sink.results().age_line[30]].substr(0, 5), "30.7 ");
+  EXPECT_EQ(Lines(*run)[run->results().age_line[30]].substr(0, 5), "30.7 ");
 }
 
 TEST(RunPurchasingPower, DeflatesNetWorthToTheStartAge) {

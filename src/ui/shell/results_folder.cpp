@@ -222,7 +222,7 @@ ResultsRow ResultsFolder::Row(int row) const {
 }
 
 void ResultsFolder::RunList(const engine::RunOptions& options) {
-  const engine::Run& run = host_.RunScenario(options);
+  const results::ScheduleRun& run = host_.RunScenario(options);
   ShowRunProblems(run, prompter_);
   TakeResults(run);
 }
@@ -240,8 +240,8 @@ bool ResultsFolder::RunToFile(const engine::RunOptions& options) {
   return true;
 }
 
-void ResultsFolder::TakeResults(const engine::Run& run) {
-  results_ = run.sink.results();
+void ResultsFolder::TakeResults(const results::ScheduleRun& run) {
+  results_ = run.results();
   currency_symbol_ = run.options.currency.symbol;
   if (view_ != nullptr) view_->ReloadRows();
 }
@@ -258,7 +258,7 @@ void ResultsFolder::Reposition() {
       break;
     case ScrollMode::TargetAge: {
       int row = 0;
-      if (target_age_ >= 0 && target_age_ < engine::kMappedAges) {
+      if (target_age_ >= 0 && target_age_ < results::kMappedAges) {
         row = std::min(results_.age_line[target_age_], last);
       }
       view_->ScrollToRow(last, RowPlacement::Visible);

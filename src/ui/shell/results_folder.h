@@ -10,6 +10,8 @@
 #include "platform/launcher.h"
 #include "platform/prompter.h"
 #include "results/line_class.h"
+#include "results/results_list.h"
+#include "results/schedule_run.h"
 #include "ui/shell/keywords.h"
 #include "ui/shell/results_folder_host.h"
 #include "ui/shell/results_folder_view.h"
@@ -86,7 +88,7 @@ class ResultsFolder {
   void RunList(const engine::RunOptions& options);
   // Runs in mode 1 or 2; false when the output file could not be created.
   bool RunToFile(const engine::RunOptions& options);
-  void TakeResults(const engine::Run& run);
+  void TakeResults(const results::ScheduleRun& run);
   void Reposition();
   void GoTo();
   void Save();
@@ -104,7 +106,7 @@ class ResultsFolder {
   platform::Launcher& launcher_;
   const Keywords& keywords_;
   ResultsFolderView* view_ = nullptr;
-  engine::ResultsList results_;
+  results::ResultsList results_;
   char currency_symbol_ = '$';
   ScrollMode scroll_mode_ = ScrollMode::Bottom;
   int target_age_ = 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/run.h"
+#include "results/schedule_run.h"
 
 namespace tarvel::ui {
 
@@ -18,9 +19,9 @@ class ResultsFolderHost {
   // and random-rate flags, saving, suppress_detail, write_run_files and output_file; the host
   // fills in the program-wide fields (working directory, currency, file names, random seed).
   // The folder shows the run's messages itself.
-  virtual const engine::Run& RunScenario(const engine::RunOptions& options) = 0;
+  virtual const results::ScheduleRun& RunScenario(const engine::RunOptions& options) = 0;
   // The results of the last run, without running again.
-  virtual const engine::Run& LastRun() const = 0;
+  virtual const results::ScheduleRun& LastRun() const = 0;
   virtual float StartAge() const = 0;
   virtual float EndAge() const = 0;
   // A program colour, 0x00BBGGRR, by index 0 to 15 (14: red-flag text, 15: list banding).

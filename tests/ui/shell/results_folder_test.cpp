@@ -26,7 +26,7 @@ struct ScriptedLine {
 
 class FakeHost : public ResultsFolderHost {
  public:
-  const engine::Run& RunScenario(const engine::RunOptions& options) override {
+  const results::ScheduleRun& RunScenario(const engine::RunOptions& options) override {
     runs.push_back(options);
     run_.options = options;
     run_.problems.clear();
@@ -34,7 +34,7 @@ class FakeHost : public ResultsFolderHost {
     if (on_run) on_run(run_);
     return run_;
   }
-  const engine::Run& LastRun() const override { return run_; }
+  const results::ScheduleRun& LastRun() const override { return run_; }
   float StartAge() const override { return start_age; }
   float EndAge() const override { return end_age; }
   std::uint32_t Colour(int index) const override { return colours[index]; }
@@ -53,7 +53,7 @@ class FakeHost : public ResultsFolderHost {
   void CloseResultsFolder() override { calls.push_back("close"); }
   void EditAccounts() override { calls.push_back("edit accounts"); }
 
-  // Sends the script through a real sink, so the age and event maps are the engine's.
+  // Sends the script through a real sink, so the age and event maps are the results sink's.
   void Fill() {
     run_.sink.Begin(OutputMode::ResultsList, nullptr, start_age);
     for (const ScriptedLine& line : script) {
@@ -63,7 +63,7 @@ class FakeHost : public ResultsFolderHost {
   }
 
   std::vector<ScriptedLine> script;
-  std::function<void(engine::Run&)> on_run;
+  std::function<void(results::ScheduleRun&)> on_run;
   std::vector<engine::RunOptions> runs;
   std::vector<std::string> calls;
   std::array<std::uint32_t, model::kColourCount> colours = model::kDefaultColours;
@@ -74,7 +74,7 @@ class FakeHost : public ResultsFolderHost {
   bool initial_values_changed = false;
 
  private:
-  engine::Run run_;
+  results::ScheduleRun run_;
 };
 
 class FakeView : public ResultsFolderView {
@@ -196,7 +196,7 @@ TEST_F(ResultsFolderTest, PositionAfterARunFollowsTheScrollMode) {
 
 TEST_F(ResultsFolderTest, PositioningAnEmptyListDoesNothing) {
   host_.script.clear();
-  host_.on_run = [](engine::Run& run) { run.sink.results().Clear(); };
+  host_.on_run = [](results::ScheduleRun& run) { run.results().Clear(); };
   Press(ResultsCommand::RunAgain);
   GoTo("70");
   EXPECT_EQ(folder_.RowCount(), 0);
@@ -257,14 +257,14 @@ TEST_F(ResultsFolderTest, DoubleClickIsRefusedWhileAnEditorIsOpen) {
 
 TEST_F(ResultsFolderTest, LinesBeyondTheSixThousandthOpenNoEditor) {
   host_.script.clear();
-  for (int line = 0; line < engine::kMappedLines + 2; ++line) {
+  for (int line = 0; line < results::kMappedLines + 2; ++line) {
     host_.script.push_back({50, "  Deposit $1.00", 7});
   }
   Press(ResultsCommand::RunAgain);
-  folder_.ActivateRow(engine::kMappedLines + 1);
+  folder_.ActivateRow(results::kMappedLines + 1);
   folder_.ActivateRow(folder_.RowCount());  // beyond the list
   EXPECT_TRUE(host_.calls.empty());
-  folder_.ActivateRow(engine::kMappedLines - 1);
+  folder_.ActivateRow(results::kMappedLines - 1);
   EXPECT_EQ(host_.calls, std::vector<std::string>{"edit event 7"});
 }
 

@@ -1,8 +1,8 @@
 // The schedule line sink: drops or forwards each line by the run's output mode, and in mode 0
 // builds the results list with its line-to-event and age-to-line maps.
-#include "engine/schedule_sink.h"
+#include "results/schedule_sink.h"
 
-namespace tarvel::engine {
+namespace tarvel::results {
 namespace {
 
 bool IsHeadingMarker(std::string_view text) { return text.starts_with("??"); }
@@ -16,13 +16,7 @@ bool LooksLikeSummaryRow(std::string_view text) {
 
 }  // namespace
 
-void ResultsList::Clear() {
-  lines.clear();
-  line_event.clear();
-  age_line.fill(0);
-}
-
-void ScheduleSink::Begin(OutputMode mode, std::FILE* file, float first_shown_age) {
+void ScheduleSink::Begin(engine::OutputMode mode, std::FILE* file, float first_shown_age) {
   mode_ = mode;
   file_ = file;
   first_shown_age_ = first_shown_age;
@@ -38,7 +32,7 @@ void ScheduleSink::WriteListingLine(std::string_view text) {
 
 void ScheduleSink::Emit(std::string_view text, int event_index) {
   if (suppress_detail_) return;
-  if (mode_ != OutputMode::ResultsList) {
+  if (mode_ != engine::OutputMode::ResultsList) {
     if (file_ == nullptr) return;
     if (IsHeadingMarker(text)) std::fputs("\n\n", file_);
     if (current_age_ < first_shown_age_) return;
@@ -61,4 +55,4 @@ void ScheduleSink::Emit(std::string_view text, int event_index) {
   results_.lines.emplace_back(text);
 }
 
-}  // namespace tarvel::engine
+}  // namespace tarvel::results

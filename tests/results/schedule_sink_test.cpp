@@ -1,6 +1,6 @@
 // The schedule line sink: what each output mode keeps or drops, the results list's maps,
 // and the event listing written at the top of a file.
-#include "engine/schedule_sink.h"
+#include "results/schedule_sink.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
-namespace tarvel::engine {
+namespace tarvel::results {
 namespace {
+
+using engine::OutputMode;
 
 using Lines = std::vector<std::string>;
 
@@ -152,4 +154,4 @@ TEST(ScheduleSinkFile, WithoutAnOpenFileLinesAreDropped) {
 }
 
 }  // namespace
-}  // namespace tarvel::engine
+}  // namespace tarvel::results
