@@ -1,10 +1,8 @@
 // tarvel-planner: the desktop retirement planner. Enters the working directory, reads the
 // command-line keywords, and runs the main window until it is closed.
 #include <QApplication>
-
-#include <clocale>
 #include <QMessageBox>
-
+#include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -46,8 +44,10 @@ Arguments ParseArguments(int argc, char** argv) {
     } else if (argument == "--version") {
       arguments.version = true;
     } else if (argument == "--workdir") {
-      if (i + 1 >= argc) arguments.problem = "--workdir needs a folder.";
-      else arguments.workdir = argv[++i];
+      if (i + 1 >= argc)
+        arguments.problem = "--workdir needs a folder.";
+      else
+        arguments.workdir = argv[++i];
     } else if (argument.rfind("--workdir=", 0) == 0) {
       arguments.workdir = argument.substr(10);
     } else {

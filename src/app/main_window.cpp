@@ -21,15 +21,15 @@
 #include "app/results_folder_page.h"
 #include "app/window_placement.h"
 #include "engine/random_rates.h"
+#include "model/record_counts.h"
 #include "model/scenario_ops.h"
+#include "model/startup_file.h"
+#include "painting/text_1252.h"
+#include "ui/commands/scenario_file_steps.h"
 #include "ui/shell/budget_menu.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
 #include "ui/shell/recent_menu.h"
-#include "ui/commands/scenario_file_steps.h"
-#include "model/startup_file.h"
-#include "model/record_counts.h"
-#include "painting/text_1252.h"
 
 namespace tarvel::app {
 namespace {
@@ -147,9 +147,7 @@ QTabBar* MainWindow::tab_bar() const { return folders_->tab_bar(); }
 
 QWidget* MainWindow::current_page() const { return folders_->current_page(); }
 
-int MainWindow::AccountCount() const {
-  return model::AccountCount(session_.scenario());
-}
+int MainWindow::AccountCount() const { return model::AccountCount(session_.scenario()); }
 
 std::string MainWindow::GroupFolderName() const {
   return session_.scenario().groups.folder_name.str();

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "app/planner_session.h"
+#include "ui/commands/link_commands.h"
 #include "ui/shell/command_handlers.h"
 #include "ui/shell/dispatcher.h"
-#include "ui/commands/link_commands.h"
 #include "ui/shell/results_folder.h"
 #include "ui/shell/results_folder_host.h"
 

@@ -76,8 +76,8 @@ MenuBuilder::MenuBuilder(QMainWindow& window, Trigger trigger)
   for (const ui::Command& command : ui::CommandTable()) MakeAction(command);
   for (const ui::Menu& menu : ui::MainMenu()) {
     // Menu titles carry no mnemonic: the Alt+letter accelerators of the commands own them.
-    QMenu* qt_menu = window.menuBar()->addMenu(QString::fromUtf8(menu.title.data(),
-                                                                 menu.title.size()));
+    QMenu* qt_menu =
+        window.menuBar()->addMenu(QString::fromUtf8(menu.title.data(), menu.title.size()));
     if (menu.title == "File") file_menu_ = qt_menu;
     if (menu.title == "Budgets") budget_menu_ = qt_menu;
     AddEntries(qt_menu, menu.entries);
@@ -90,8 +90,8 @@ QAction* MenuBuilder::MakeAction(const ui::Command& command) {
   action->setObjectName(QString("command_%1").arg(command.id));
   action->setData(command.id);
   if (!command.accelerator.empty()) {
-    action->setShortcut(QKeySequence(QString::fromUtf8(command.accelerator.data(),
-                                                       command.accelerator.size())));
+    action->setShortcut(
+        QKeySequence(QString::fromUtf8(command.accelerator.data(), command.accelerator.size())));
   }
   if (!command.tooltip.empty()) action->setToolTip(MenuText(command.tooltip));
   action->setIcon(IconFor(command.id));

@@ -4,16 +4,15 @@
 
 #include <QObject>
 #include <QString>
-
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "model/startup_file.h"
 #include "ui/shell/budget_menu.h"
 #include "ui/shell/command_table.h"
 #include "ui/shell/recent_menu.h"
-#include "model/startup_file.h"
 
 class QAction;
 class QMainWindow;

@@ -18,9 +18,7 @@ QString FindProgram(const QString& name) {
   return QStandardPaths::findExecutable(name);
 }
 
-QStringList CalculatorPrograms() {
-  return {"gnome-calculator", "kcalc", "galculator", "xcalc"};
-}
+QStringList CalculatorPrograms() { return {"gnome-calculator", "kcalc", "galculator", "xcalc"}; }
 
 bool QtLauncher::StartProgram(const std::string& name, const std::vector<std::string>& arguments,
                               bool /*shown: every program here opens its own window or none*/) {

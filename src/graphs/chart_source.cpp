@@ -1,9 +1,10 @@
 // Builds the graph pages' view of one run: spans over the run's arrays and copies of the
 // scenario's account links, names and allocation percentages.
 #include "graphs/chart_source.h"
-#include "model/record_counts.h"
 
 #include <algorithm>
+
+#include "model/record_counts.h"
 
 namespace tarvel::graphs {
 

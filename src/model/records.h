@@ -54,8 +54,8 @@ enum class EventKind : std::uint16_t {
 };
 
 // Markers that tell the varieties of one kind apart.
-inline constexpr std::uint16_t kCreditCardMarker = 64536;  // -1000 at offset 26 of a Loan
-inline constexpr std::uint16_t kEquityLoanMarker = 63536;  // -2000 at offset 26 of a Loan
+inline constexpr std::uint16_t kCreditCardMarker = 64536;    // -1000 at offset 26 of a Loan
+inline constexpr std::uint16_t kEquityLoanMarker = 63536;    // -2000 at offset 26 of a Loan
 inline constexpr std::uint16_t kBudgetWithdrawalMarker = 1;  // offset 156 of a Withdrawal
 inline constexpr std::uint16_t kRule72TMarker = 72;          // offset 156 of a Transfer
 inline constexpr std::uint16_t kChosenAccountMarker = 438;   // an account was picked explicitly
@@ -94,7 +94,7 @@ struct Account {
   float balance = 0;          // run-time
   float rate = 0;             // run-time, percent per year
   float initial_amount = 0;
-  float yearly_rate = 0;      // effective yearly rate, percent
+  float yearly_rate = 0;  // effective yearly rate, percent
   AccountType type = AccountType::Asset;
   float random_min_rate = 0;
   float random_max_rate = 0;
@@ -128,8 +128,8 @@ struct AccountSettings {
   std::array<float, kMaxAccounts> drawn_rate_count{};  // run-time
   std::array<std::uint16_t, kMaxAccounts> allocation_flag{};
   std::array<std::uint16_t, kMaxAccounts> first_withdrawal_age{};  // run-time
-  std::array<std::uint16_t, kMaxAccounts> rmd_table{};  // 10, 20 or 30; 0 none
-  std::array<std::int32_t, kRmdTables> rmd_start_age{};   // stored at 900, 1698, 1702
+  std::array<std::uint16_t, kMaxAccounts> rmd_table{};             // 10, 20 or 30; 0 none
+  std::array<std::int32_t, kRmdTables> rmd_start_age{};            // stored at 900, 1698, 1702
   Bytes<8> reserved_904{};
   float rmd_penalty_rate = 0;
   std::int16_t rmd_transfer_account = 0;
@@ -214,29 +214,29 @@ struct FinancialEvent {
   float monthly_payment = 0;
   float rate_40 = 0;
   std::int16_t word_44 = 0;
-  float working_amount_46 = 0;  // run-time
-  float accumulator_50 = 0;     // run-time
-  float accumulator_54 = 0;     // run-time
+  float working_amount_46 = 0;       // run-time
+  float accumulator_50 = 0;          // run-time
+  float accumulator_54 = 0;          // run-time
   std::uint16_t payment_marker = 0;  // 438 when a payment account is chosen
   float value_60 = 0;
-  std::int16_t budget_number = 0;    // 1..5 for a budget withdrawal
-  std::uint16_t flag_66 = 0;         // Transfer: all funds at start age; else run-time
-  std::uint16_t status = 0;          // run-time: 0 not started, 1 running, 2 finished
+  std::int16_t budget_number = 0;  // 1..5 for a budget withdrawal
+  std::uint16_t flag_66 = 0;       // Transfer: all funds at start age; else run-time
+  std::uint16_t status = 0;        // run-time: 0 not started, 1 running, 2 finished
   TextField<50> description;
   Bytes<4> reserved_120{};
-  std::uint16_t number = 0;          // stable event number 1..150
+  std::uint16_t number = 0;  // stable event number 1..150
   Bytes<2> reserved_126{};
   std::uint16_t equity_account = 0;  // Mortgage, equity loan; 65535 none
   std::uint16_t mortgage_link = 0;   // equity loan: the mortgage's event number
   Bytes<2> reserved_132{};
   float value_134 = 0;
   float value_138 = 0;
-  float selling_percent = 0;         // Mortgage: selling expenses, % of the price
+  float selling_percent = 0;  // Mortgage: selling expenses, % of the price
   float value_146 = 0;
   std::uint16_t todays_dollars = 0;  // amount given in dollars of the start age
   Bytes<2> reserved_152{};
-  std::uint16_t step_flag = 0;       // run-time
-  std::uint16_t marker = 0;          // 1 budget withdrawal, 72 Rule 72T; Mortgage: accelerated
+  std::uint16_t step_flag = 0;  // run-time
+  std::uint16_t marker = 0;     // 1 budget withdrawal, 72 Rule 72T; Mortgage: accelerated
   std::uint16_t word_158 = 0;
 };
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "model/block_codec.h"
-#include "model/scenario_ops.h"
 #include "model/record_counts.h"
+#include "model/scenario_ops.h"
 
 namespace tarvel::model {
 namespace {

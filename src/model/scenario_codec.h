@@ -17,11 +17,11 @@ std::size_t CompleteScenarioSize(int event_count);
 std::vector<std::uint8_t> EncodeScenario(const Scenario& scenario);
 
 struct ScenarioLoad {
-  bool valid = false;         // false: block 1, an event record or block 3 was short
-  bool colours_read = false;  // block 16 was complete (valid or not)
-  bool colours_valid = false; // ... and no two neighbouring colours were equal
-  bool window_read = false;   // block 10 was complete
-  bool budgets_read = false;  // block 11 was complete
+  bool valid = false;          // false: block 1, an event record or block 3 was short
+  bool colours_read = false;   // block 16 was complete (valid or not)
+  bool colours_valid = false;  // ... and no two neighbouring colours were equal
+  bool window_read = false;    // block 10 was complete
+  bool budgets_read = false;   // block 11 was complete
 };
 
 // Replaces the scenario with the bytes' content: clears it, reads the blocks, gives the

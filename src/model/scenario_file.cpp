@@ -14,9 +14,9 @@
 #include "model/atomic_file.h"
 #include "model/colours_file.h"
 #include "model/money_format.h"
+#include "model/record_counts.h"
 #include "model/scenario_codec.h"
 #include "model/working_file_names.h"
-#include "model/record_counts.h"
 
 namespace tarvel::model {
 namespace {

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <utility>
 
-
 namespace tarvel::platform {
 
 // A colour reference 0x00BBGGRR, as the scenario stores its program colours.

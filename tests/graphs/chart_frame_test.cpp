@@ -77,9 +77,10 @@ TEST(DrawLegend, ListsSwatchesAndNamesAtTheTopRight) {
                        ",48 pen=solid/1/000000 brush=solid/0000ff"));
   EXPECT_THAT(canvas.lines(),
               Contains("text " + std::to_string(left + 14) + ",16 left/top 000000 \"Net Worth\""));
-  EXPECT_THAT(canvas.lines(), Contains(::testing::StartsWith(
-                                  "rect " + std::to_string(left) + ",16," +
-                                  std::to_string(left + 14 + 19 * 7 + 3) + ",32 pen=none")));
+  EXPECT_THAT(
+      canvas.lines(),
+      Contains(::testing::StartsWith("rect " + std::to_string(left) + ",16," +
+                                     std::to_string(left + 14 + 19 * 7 + 3) + ",32 pen=none")));
   EXPECT_THAT(canvas.Texts(), ElementsAre("Net Worth", "Investment Accounts", "Equity"));
 }
 

@@ -44,8 +44,8 @@ class ShellFixture : public ::testing::Test {
   ShellFixture() {
     program.working_directory = folder.path();
     program.open_name = "";
-    context = std::make_unique<ui::CommandContext>(ui::CommandContext{
-        program, *scenario, state, view, editors, prompter});
+    context = std::make_unique<ui::CommandContext>(
+        ui::CommandContext{program, *scenario, state, view, editors, prompter});
     dispatcher = std::make_unique<ui::Dispatcher>(*context);
     files = std::make_unique<ui::FileCommands>(*context, dialogs, help);
     help_commands = std::make_unique<ui::HelpCommands>(view, help);

@@ -7,11 +7,11 @@
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
+#include "ui/commands/new_accounts_chooser.h"
+#include "ui/commands/scenario_file_steps.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
-#include "ui/commands/new_accounts_chooser.h"
 #include "ui/shell/recent_menu.h"
-#include "ui/commands/scenario_file_steps.h"
 
 namespace tarvel::ui {
 

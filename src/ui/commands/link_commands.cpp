@@ -2,8 +2,8 @@
 #include "ui/commands/link_commands.h"
 
 #include "model/working_file_names.h"
-#include "ui/shell/command_ids.h"
 #include "ui/commands/sibling_programs.h"
+#include "ui/shell/command_ids.h"
 
 namespace tarvel::ui {
 bool LinkCommands::Handles(int id) const {

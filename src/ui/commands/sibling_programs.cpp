@@ -9,8 +9,7 @@
 
 namespace tarvel::ui {
 
-ProgramStart ScenarioComparerStart(const std::string& plot_file,
-                                   const std::string& currency_word) {
+ProgramStart ScenarioComparerStart(const std::string& plot_file, const std::string& currency_word) {
   return {"tarvelcomp", {plot_file, currency_word}, true};
 }
 
@@ -60,10 +59,10 @@ void AppendYears(const PlotterLoan& loan, std::string& text) {
   const int month_count = static_cast<int>(months);
   if (month_count <= 0) return;
   // A loan without interest is paid off in equal parts instead of dividing by zero.
-  const float payment =
-      yearly == 0.0f ? loan.amount / static_cast<float>(month_count)
-                     : static_cast<float>(loan.amount * yearly * (1.0f / 12.0f) /
-                                          (1.0f - 1.0f / std::pow(growth, months)));
+  const float payment = yearly == 0.0f
+                            ? loan.amount / static_cast<float>(month_count)
+                            : static_cast<float>(loan.amount * yearly * (1.0f / 12.0f) /
+                                                 (1.0f - 1.0f / std::pow(growth, months)));
   float balance = loan.amount;
   float month_of_year = 1.0f;
   float year_principal = 0, year_interest = 0, total_interest = 0;

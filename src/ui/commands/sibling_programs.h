@@ -18,8 +18,7 @@ struct ProgramStart {
   bool shown = true;
 };
 
-ProgramStart ScenarioComparerStart(const std::string& plot_file,
-                                   const std::string& currency_word);
+ProgramStart ScenarioComparerStart(const std::string& plot_file, const std::string& currency_word);
 ProgramStart Rule72TCalculatorStart(const std::string& currency_word);
 ProgramStart TradeOffPlotterStart(const std::string& currency_word);
 ProgramStart RefinancePlotterStart(const std::string& currency_word);
@@ -40,10 +39,10 @@ struct PlotterSettings {
 };
 
 struct PlotterLoan {
-  int first_year = 1;   // number of the first year line
-  float amount = 0;     // financed amount
-  float years = 0;      // term; a part year writes no line
-  float rate = 0;       // percent per year
+  int first_year = 1;                  // number of the first year line
+  float amount = 0;                    // financed amount
+  float years = 0;                     // term; a part year writes no line
+  float rate = 0;                      // percent per year
   std::array<std::string, 3> titles;   // program title, schedule title, "DATE"
   std::array<std::string, 4> details;  // "Loan Amount: ..", "Rate: ..", "Monthly Payment: ..",
                                        // "Term: .. Years"

@@ -8,10 +8,10 @@
 
 #include "platform/help.h"
 #include "platform/launcher.h"
-#include "ui/shell/dialog_template.h"
-#include "ui/shell/dispatcher.h"
 #include "ui/commands/graph_commands.h"
 #include "ui/commands/link_commands.h"
+#include "ui/shell/dialog_template.h"
+#include "ui/shell/dispatcher.h"
 
 namespace tarvel::ui {
 

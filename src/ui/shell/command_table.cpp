@@ -15,13 +15,12 @@ constexpr std::array kCommands = {
     Command{1, "&New", "Alt+N", "Create a New Scenario", F::File, true, true, false, R::None},
     Command{2, "&Open...", "Alt+O", "Open a Scenario", F::File, true, true, false, R::None},
     Command{3, "&Save", "Alt+S", "Save the Scenario", F::File, true, false, true, R::None},
-    Command{4, "S&ave as..", "Alt+A", "Save Scenario Under a Different Name", F::File, true,
-            false, true, R::None},
+    Command{4, "S&ave as..", "Alt+A", "Save Scenario Under a Different Name", F::File, true, false,
+            true, R::None},
     Command{5, "E&xit", "Alt+X", "", F::File, false, false, false, R::None},
     Command{6, "A&bout..", "Alt+B", "About the Financial Planner", F::Help, true, false, false,
             R::None},
-    Command{7, "Initial &Values", "Alt+V", "", F::Editor, true, false, true,
-            R::ResultsFolderOnly},
+    Command{7, "Initial &Values", "Alt+V", "", F::Editor, true, false, true, R::ResultsFolderOnly},
     Command{8, "Save A&ccounts", "Alt+C", "Write Accounts To a File", F::File, true, false, true,
             R::None},
     Command{9, "&Read Accounts", "Alt+R", "Read Accounts From a File", F::File, true, false, true,
@@ -29,8 +28,8 @@ constexpr std::array kCommands = {
     Command{10, "", "", "", F::Posted, true, false, false, R::AfterEditor},
     Command{11, "Save &Graphs", "Alt+G", "Save Graphs To a File", F::Graph, true, false, true,
             R::None},
-    Command{12, "&Export Account Results", "Alt+E", "Export Accounts", F::Report, true, false,
-            true, R::None},
+    Command{12, "&Export Account Results", "Alt+E", "Export Accounts", F::Report, true, false, true,
+            R::None},
     Command{13, "&Import Account Data", "Alt+I", "Import Accounts", F::Editor, true, false, true,
             R::None},
     Command{14, "Re-Index Accounts", "", "", F::Editor, false, false, false, R::None},
@@ -46,8 +45,8 @@ constexpr std::array kCommands = {
     Command{112, "", "Ctrl+F", "", F::Report, true, false, false, R::None},
     Command{177, "Inflation", "Ctrl+N", "Inflation Calculator", F::Calculator, true, false, true,
             R::None},
-    Command{178, "&Compare Scenarios", "Ctrl+C", "Compare Scenarios", F::Sibling, true, false,
-            true, R::None},
+    Command{178, "&Compare Scenarios", "Ctrl+C", "Compare Scenarios", F::Sibling, true, false, true,
+            R::None},
     Command{179, "Trade-off", "Ctrl+T", "Trade-off Analysis", F::Calculator, true, false, true,
             R::None},
     Command{180, "Taxes/Inflation/Investment", "Ctrl+X", "Tax/Inflation/Investment Analysis",
@@ -102,14 +101,14 @@ constexpr std::array kCommands = {
     Command{793, "Account Allocations", "", "", F::Report, true, false, false, R::None},
     Command{794, "Rule 72T Distribution", "Alt+P", "", F::Editor, true, false, false,
             R::AfterEditor},
-    Command{881, "Mortgage Calculator", "Ctrl+O", "Mortgage Calculator", F::Calculator, true,
-            false, true, R::None},
+    Command{881, "Mortgage Calculator", "Ctrl+O", "Mortgage Calculator", F::Calculator, true, false,
+            true, R::None},
     Command{882, "Refinance Analysis", "Ctrl+R", "Refinance Mortgage Calculator", F::Calculator,
             true, false, true, R::None},
     Command{883, "Accelerated Mortgage Payment Analysis", "Ctrl+A",
             "Accelerated Mortgage Calculator", F::Calculator, true, false, false, R::None},
-    Command{884, "&Window's Calculator", "Ctrl+W", "Open Window's Calculator", F::Link, true,
-            false, false, R::None},
+    Command{884, "&Window's Calculator", "Ctrl+W", "Open Window's Calculator", F::Link, true, false,
+            false, R::None},
     Command{886, "Effective Yearly Interest Rate", "Ctrl+E", "Effective Interest Rate Calculator",
             F::Calculator, true, false, false, R::None},
     Command{887, "Contact Tarvel Software by Email", "F3", "", F::Link, false, false, false,
@@ -132,8 +131,7 @@ constexpr std::array kCommands = {
     Command{904, "Calculate Rule 72T Distributions", "Ctrl+B", "Calculate Rule 72T Distributions",
             F::Sibling, false, false, false, R::None},
     Command{905, "Pr&int Scenario", "Ctrl+I", "", F::Report, true, false, false, R::None},
-    Command{909, "Account Asset Allocation Table", "", "", F::Report, true, false, false,
-            R::None},
+    Command{909, "Account Asset Allocation Table", "", "", F::Report, true, false, false, R::None},
     Command{911, "", "Alt+F12", "", F::Keyword, false, false, false, R::None},
     Command{912, "Line Graphs", "", "", F::Graph, false, false, false, R::None},
     Command{913, "Bar Graphs", "", "", F::Graph, false, false, false, R::None},
@@ -143,9 +141,9 @@ constexpr std::array kCommands = {
 };
 
 constexpr std::array kToolbar = {
-    ToolbarButton{1, 0},    ToolbarButton{2, 1},    ToolbarButton{3, 2},   ToolbarButton{4, 3},
-    ToolbarButton{0, 0},    ToolbarButton{13, 4},   ToolbarButton{12, 5},  ToolbarButton{8, 6},
-    ToolbarButton{9, 7},    ToolbarButton{0, 0},    ToolbarButton{401, 8}, ToolbarButton{0, 0},
+    ToolbarButton{1, 0},    ToolbarButton{2, 1},    ToolbarButton{3, 2},    ToolbarButton{4, 3},
+    ToolbarButton{0, 0},    ToolbarButton{13, 4},   ToolbarButton{12, 5},   ToolbarButton{8, 6},
+    ToolbarButton{9, 7},    ToolbarButton{0, 0},    ToolbarButton{401, 8},  ToolbarButton{0, 0},
     ToolbarButton{11, 9},   ToolbarButton{403, 10}, ToolbarButton{501, 11}, ToolbarButton{0, 0},
     ToolbarButton{881, 13}, ToolbarButton{882, 14}, ToolbarButton{883, 15}, ToolbarButton{177, 16},
     ToolbarButton{180, 17}, ToolbarButton{179, 18}, ToolbarButton{178, 19}, ToolbarButton{886, 22},
@@ -154,8 +152,19 @@ constexpr std::array kToolbar = {
 };
 
 constexpr std::array<std::pair<int, int>, 13> kHelpContexts = {{
-    {776, 1542}, {777, 1543}, {778, 1544}, {779, 1553}, {780, 1554}, {781, 1557}, {782, 1576},
-    {783, 1574}, {784, 1575}, {785, 1577}, {786, 1584}, {787, 1587}, {916, 1592},
+    {776, 1542},
+    {777, 1543},
+    {778, 1544},
+    {779, 1553},
+    {780, 1554},
+    {781, 1557},
+    {782, 1576},
+    {783, 1574},
+    {784, 1575},
+    {785, 1577},
+    {786, 1584},
+    {787, 1587},
+    {916, 1592},
 }};
 
 MenuEntry Item(int id) { return MenuEntry{MenuEntry::Kind::Item, id, {}, {}}; }
@@ -200,8 +209,8 @@ std::vector<Menu> MainMenu() {
   edit.push_back(Separator());
   Items({888, 889, 794}, edit);
 
-  std::vector<MenuEntry> reports = ItemList({891, 892, 893, 894, 793, 895, 792, 897, 898, 899,
-                                             909});
+  std::vector<MenuEntry> reports =
+      ItemList({891, 892, 893, 894, 793, 895, 792, 897, 898, 899, 909});
   reports.push_back(Separator());
   Items({401, 905, 405, 406}, reports);
 
@@ -216,8 +225,8 @@ std::vector<Menu> MainMenu() {
   calculators.push_back(Item(884));
 
   std::vector<MenuEntry> help = ItemList({104, 105});
-  help.push_back(Submenu("Quick Tips", ItemList({776, 777, 778, 779, 780, 781, 782, 783, 784,
-                                                 785, 786, 787})));
+  help.push_back(Submenu("Quick Tips",
+                         ItemList({776, 777, 778, 779, 780, 781, 782, 783, 784, 785, 786, 787})));
   help.push_back(Item(916));
   help.push_back(Separator());
   Items({887, 671}, help);

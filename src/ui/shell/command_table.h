@@ -15,8 +15,8 @@ namespace tarvel::ui {
 // What the dispatcher does after a command whose editor reported a change.
 enum class Refresh {
   None,
-  AfterEditor,          // run again in the results folder, rebuild the event list, repaint
-  ResultsFolderOnly,    // as AfterEditor, but only the results folder is refreshed
+  AfterEditor,        // run again in the results folder, rebuild the event list, repaint
+  ResultsFolderOnly,  // as AfterEditor, but only the results folder is refreshed
 };
 
 // Who carries a command out.
@@ -40,9 +40,9 @@ struct Command {
   std::string_view accelerator;  // "Alt+N", "Ctrl+F1", "F2"; empty for none
   std::string_view tooltip;      // toolbar tooltip; empty without a button
   CommandFamily family = CommandFamily::File;
-  bool guarded = true;           // refused while an editor is open or a print job runs
-  bool save_prompt = false;      // replaces the scenario: asks to save unsaved work first
-  bool needs_scenario = false;   // disabled until a scenario is created or opened
+  bool guarded = true;          // refused while an editor is open or a print job runs
+  bool save_prompt = false;     // replaces the scenario: asks to save unsaved work first
+  bool needs_scenario = false;  // disabled until a scenario is created or opened
   Refresh refresh = Refresh::None;
 };
 
@@ -53,8 +53,8 @@ const Command* FindCommand(int id);
 struct MenuEntry {
   enum class Kind { Item, Separator, Submenu, RecentFiles };
   Kind kind = Kind::Item;
-  int id = 0;                 // items: the command id
-  std::string_view title;     // submenus
+  int id = 0;                      // items: the command id
+  std::string_view title;          // submenus
   std::vector<MenuEntry> entries;  // submenus
 };
 struct Menu {

@@ -1,9 +1,9 @@
 // The command dispatcher of the main window.
 #include "ui/shell/dispatcher.h"
 
-#include "ui/shell/folders.h"
-#include "ui/commands/scenario_file_steps.h"
 #include "model/scenario_file.h"
+#include "ui/commands/scenario_file_steps.h"
+#include "ui/shell/folders.h"
 
 namespace tarvel::ui {
 

@@ -10,12 +10,12 @@
 namespace tarvel::ui {
 
 struct Keywords {
-  bool runs_suppressed = false;       // "NORET"
-  model::Currency currency;           // "Pound", "Euro", "Yen"
-  bool alternate_tab_filter = false;  // "VOSK"
-  bool keep_dark_shade = true;        // cleared by "LIGHTER"
-  int banding_shade = 2;              // 0 after "DARKYELLOW"
-  bool summary_lines = true;          // cleared by "SUMMARY"
+  bool runs_suppressed = false;         // "NORET"
+  model::Currency currency;             // "Pound", "Euro", "Yen"
+  bool alternate_tab_filter = false;    // "VOSK"
+  bool keep_dark_shade = true;          // cleared by "LIGHTER"
+  int banding_shade = 2;                // 0 after "DARKYELLOW"
+  bool summary_lines = true;            // cleared by "SUMMARY"
   bool report_preview_variant = false;  // "RPREVIEW"
 };
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "model/scenario_codec.h"
-#include "ui/shell/folders.h"
 #include "ui/commands/new_accounts_chooser.h"
+#include "ui/shell/folders.h"
 #include "ui/shell_fixture.h"
 
 namespace tarvel::ui {

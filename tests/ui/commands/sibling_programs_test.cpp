@@ -51,7 +51,8 @@ TEST(PlotterFileText, WritesOneLinePerYearEndingWithAPaidOffBalance) {
   EXPECT_EQ(lines[21], "Loan Schedule");
   EXPECT_EQ(lines[23], "NOPLOT");
   EXPECT_EQ(lines[24], "DATA");
-  EXPECT_EQ(lines[29], " Year \t Yearly Principal \t Yearly Interest \t Total Interest \t Loan Balance ");
+  EXPECT_EQ(lines[29],
+            " Year \t Yearly Principal \t Yearly Interest \t Total Interest \t Loan Balance ");
   ASSERT_EQ(lines.size(), 30u + 30u + 1u);
   EXPECT_EQ(lines[30].substr(0, 5), "2024\t");
   EXPECT_EQ(lines[59].substr(0, 5), "2053\t");

@@ -34,13 +34,20 @@ TEST(CommandTable, CarriesTheMenuTextsAndAccelerators) {
     const char* text;
     const char* accelerator;
   } expected[] = {
-      {1, "&New", "Alt+N"},           {2, "&Open...", "Alt+O"},
-      {4, "S&ave as..", "Alt+A"},     {5, "E&xit", "Alt+X"},
-      {6, "A&bout..", "Alt+B"},       {110, "&Fundamentals", "Alt+F"},
-      {466, "Credit Card Debt", "Alt+Z"}, {104, "Table Of Contents", "F1"},
-      {501, "Create Graph Window", "F2"}, {884, "&Window's Calculator", "Ctrl+W"},
-      {895, "Group", "Ctrl+F6"},      {792, "Group Allocations", "Ctrl+F11"},
-      {902, "", "Shift+F11"},         {911, "", "Alt+F12"},
+      {1, "&New", "Alt+N"},
+      {2, "&Open...", "Alt+O"},
+      {4, "S&ave as..", "Alt+A"},
+      {5, "E&xit", "Alt+X"},
+      {6, "A&bout..", "Alt+B"},
+      {110, "&Fundamentals", "Alt+F"},
+      {466, "Credit Card Debt", "Alt+Z"},
+      {104, "Table Of Contents", "F1"},
+      {501, "Create Graph Window", "F2"},
+      {884, "&Window's Calculator", "Ctrl+W"},
+      {895, "Group", "Ctrl+F6"},
+      {792, "Group Allocations", "Ctrl+F11"},
+      {902, "", "Shift+F11"},
+      {911, "", "Alt+F12"},
       {671, "Download PDF version of the manual", "F10"},
   };
   for (const auto& row : expected) {
@@ -79,8 +86,8 @@ TEST(CommandTable, IgnoresTheOpenEditorOnlyForTheUnguardedCommands) {
   }
   // Exit, Re-Index Accounts, the current-window and preview prints, e-mail, the keyboard
   // switches, the Rule 72T program and the graph printing work while an editor is open.
-  EXPECT_EQ(unguarded, (std::set<int>{5, 14, 403, 404, 790, 887, 890, 902, 904, 911, 912, 913,
-                                      915, 918}));
+  EXPECT_EQ(unguarded,
+            (std::set<int>{5, 14, 403, 404, 790, 887, 890, 902, 904, 911, 912, 913, 915, 918}));
 }
 
 TEST(Toolbar, HasThirtyPlacesWithTooltipsOnEveryButton) {
