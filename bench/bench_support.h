@@ -7,9 +7,12 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
 #include <vector>
 
 #include "engine/run.h"
+#include "exchange/scenario_json.h"
 #include "model/records.h"
 #include "model/scenario_codec.h"
 #include "model/scenario_ops.h"
@@ -31,6 +34,23 @@ inline std::unique_ptr<model::Scenario> LoadScenarioFile(const std::filesystem::
                                         std::istreambuf_iterator<char>());
   auto scenario = std::make_unique<model::Scenario>();
   if (!model::DecodeScenario(bytes, *scenario).valid) return nullptr;
+  model::RecomputeInitialTotals(*scenario);
+  return scenario;
+}
+
+// A scenario read from its readable JSON form, with its initial totals refreshed; nothing when
+// it cannot be read, with the reason in `error` when given.
+inline std::unique_ptr<model::Scenario> LoadJsonScenario(const std::filesystem::path& path,
+                                                         std::string* error = nullptr) {
+  std::ifstream in(path);
+  const auto json = nlohmann::ordered_json::parse(in, nullptr, false);
+  auto scenario = std::make_unique<model::Scenario>();
+  const auto load = json.is_discarded() ? exchange::JsonLoad{false, "not readable JSON"}
+                                        : exchange::ScenarioFromJson(json, *scenario);
+  if (!load.ok) {
+    if (error) *error = path.string() + ": " + load.error;
+    return nullptr;
+  }
   model::RecomputeInitialTotals(*scenario);
   return scenario;
 }

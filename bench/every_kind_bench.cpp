@@ -3,22 +3,19 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <string>
 
 #include "bench_support.h"
 #include "engine/random_rates.h"
 #include "engine/run.h"
 #include "engine/run_scenario.h"
-#include "exchange/scenario_json.h"
 #include "model/records.h"
-#include "model/scenario_ops.h"
 
 namespace {
 
 using tarvel::bench::BenchClock;
+using tarvel::bench::LoadJsonScenario;
 using tarvel::bench::LoadScenarioFile;
 using tarvel::bench::MakeRun;
 using tarvel::engine::Run;
@@ -29,22 +26,11 @@ constexpr int kSeriesRuns = 100;
 enum class Source { Accounts, Groups };
 
 std::filesystem::path EveryKindPath() {
-  return std::filesystem::path(__FILE__).parent_path() / "data" / "every-kind.json";
-}
-
-std::unique_ptr<Scenario> LoadJson(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  if (!in) return nullptr;
-  const auto json = nlohmann::ordered_json::parse(in, nullptr, false);
-  if (json.is_discarded()) return nullptr;
-  auto scenario = std::make_unique<Scenario>();
-  if (!tarvel::exchange::ScenarioFromJson(json, *scenario).ok) return nullptr;
-  tarvel::model::RecomputeInitialTotals(*scenario);
-  return scenario;
+  return std::filesystem::path(TARVEL_BENCH_DATA_DIR) / "every-kind.json";
 }
 
 void RunEveryKind(benchmark::State& state, bool with_files) {
-  const auto stored = LoadJson(EveryKindPath());
+  const auto stored = LoadJsonScenario(EveryKindPath());
   if (!stored) {
     state.SkipWithError("every-kind.json cannot be read");
     return;
@@ -101,7 +87,7 @@ void RegisterBenchmarks() {
                                [](benchmark::State& state) { RunEveryKind(state, false); });
   benchmark::RegisterBenchmark("EveryKind/RunWithFiles",
                                [](benchmark::State& state) { RunEveryKind(state, true); });
-  RegisterSeries("every-kind", LoadJson(EveryKindPath()));
+  RegisterSeries("every-kind", LoadJsonScenario(EveryKindPath()));
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(TARVEL_EXAMPLES_BUILD_DIR, error)) {
     if (entry.path().extension() != ".ret") continue;

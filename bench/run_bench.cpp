@@ -1,10 +1,12 @@
-// One run of each sample scenario: in memory (as a random-rate series runs it) and with
-// the run files written (as the planner runs it after every edit).
+// One run of each sample scenario, of the one-account plan and of the largest plan the planner
+// accepts: in memory (as a random-rate series runs it) and with the run files written (as the
+// planner runs it after every edit).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bench_support.h"
 #include "engine/run_scenario.h"
@@ -13,14 +15,15 @@
 namespace {
 
 using tarvel::bench::BenchClock;
-using tarvel::bench::LoadScenarioFile;
+using tarvel::bench::LoadJsonScenario;
 using tarvel::bench::MakeRun;
 using tarvel::model::Scenario;
 
-void RunSample(benchmark::State& state, const std::filesystem::path& path, bool with_files) {
-  const auto stored = LoadScenarioFile(path);
+void RunPlan(benchmark::State& state, const std::filesystem::path& path, bool with_files) {
+  std::string error;
+  const auto stored = LoadJsonScenario(path, &error);
   if (!stored) {
-    state.SkipWithError("the sample scenario cannot be read");
+    state.SkipWithError(error.c_str());
     return;
   }
   const BenchClock clock;
@@ -35,25 +38,33 @@ void RunSample(benchmark::State& state, const std::filesystem::path& path, bool 
   std::filesystem::remove_all(workdir);
 }
 
-void RegisterSamples() {
-  const std::filesystem::path folder = TARVEL_EXAMPLES_BUILD_DIR;
+// The sample scenarios' JSON sources, then the plans kept beside the benchmarks.
+std::vector<std::filesystem::path> PlanFiles() {
+  std::vector<std::filesystem::path> files;
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    if (entry.path().extension() != ".ret") continue;
-    const auto path = entry.path();
+  for (const auto& entry : std::filesystem::directory_iterator(TARVEL_EXAMPLES_SOURCE_DIR, error)) {
+    if (entry.path().extension() == ".json") files.push_back(entry.path());
+  }
+  const std::filesystem::path data = TARVEL_BENCH_DATA_DIR;
+  files.push_back(data / "one-account.json");
+  files.push_back(data / "largest.json");
+  return files;
+}
+
+void RegisterPlans() {
+  for (const auto& path : PlanFiles()) {
     const std::string name = path.stem().string();
-    benchmark::RegisterBenchmark(("RunInMemory/" + name).c_str(), [path](benchmark::State& state) {
-      RunSample(state, path, false);
-    });
-    benchmark::RegisterBenchmark(("RunWithFiles/" + name).c_str(),
-                                 [path](benchmark::State& state) { RunSample(state, path, true); });
+    benchmark::RegisterBenchmark(("Schedule/" + name).c_str(),
+                                 [path](benchmark::State& state) { RunPlan(state, path, false); });
+    benchmark::RegisterBenchmark(("ScheduleWithFiles/" + name).c_str(),
+                                 [path](benchmark::State& state) { RunPlan(state, path, true); });
   }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  RegisterSamples();
+  RegisterPlans();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -2,7 +2,11 @@
 // outgoing and event files.
 #include "engine/run_files.h"
 
+#include <charconv>
+#include <cstdio>
 #include <string>
+
+#include "model/fixed_format.h"
 
 namespace tarvel::engine {
 
@@ -19,22 +23,42 @@ void FileHandle::Close() {
   }
 }
 
+namespace {
+
+// One record line "%5.1f\t%s\t[%d\t]%13.2f\n", written without printf.
+void WriteRecord(std::FILE* file, float age, std::string_view name, const int* code,
+                 double amount) {
+  std::string line;
+  line.reserve(96);
+  model::AppendFixed(line, age, model::kAge);
+  line.push_back('\t');
+  line.append(name.substr(0, name.find('\0')));  // as %s, up to the first zero byte
+  line.push_back('\t');
+  if (code != nullptr) {
+    char digits[16];
+    line.append(digits, std::to_chars(digits, digits + sizeof digits, *code).ptr);
+    line.push_back('\t');
+  }
+  model::AppendFixed(line, amount, model::kMoneyRight);
+  line.push_back('\n');
+  std::fwrite(line.data(), 1, line.size(), file);
+}
+
+}  // namespace
+
 void RunFiles::Incoming(float age, std::string_view account, double amount) {
   if (!incoming || age < first_shown_age) return;
-  const std::string name(account);
-  std::fprintf(incoming.get(), "%5.1f\t%s\t%13.2f\n", age, name.c_str(), amount);
+  WriteRecord(incoming.get(), age, account, nullptr, amount);
 }
 
 void RunFiles::Outgoing(float age, std::string_view account, double amount) {
   if (!outgoing || age < first_shown_age) return;
-  const std::string name(account);
-  std::fprintf(outgoing.get(), "%5.1f\t%s\t%13.2f\n", age, name.c_str(), amount);
+  WriteRecord(outgoing.get(), age, account, nullptr, amount);
 }
 
 void RunFiles::EventRecord(float age, std::string_view name, int code, double amount) {
   if (!big || age < first_shown_age) return;
-  const std::string text(name);
-  std::fprintf(big.get(), "%5.1f\t%s\t%d\t%13.2f\n", age, text.c_str(), code, amount);
+  WriteRecord(big.get(), age, name, &code, amount);
 }
 
 void RunFiles::CloseAll() {

@@ -6,6 +6,8 @@
 
 #include "engine/run_internal.h"
 #include "engine/run_scenario.h"
+#include "model/fixed_format.h"
+#include "model/money_format.h"
 #include "model/record_counts.h"
 #include "model/whole_age.h"
 
@@ -108,14 +110,16 @@ void WriteSummaryRow(const model::Scenario& scenario, Run& run) {
     series.liabilities[age] = run.liabilities;
   }
   const model::Currency& currency = run.options.currency;
-  char line[512];
-  std::snprintf(line, sizeof line, "%-5.1f\t%15s\t%15s\t%15s\t%15s\t%15s\t%15s\t%15s",
-                ShownAge(scenario, run), model::Money(c.investment, currency).c_str(),
-                model::Money(c.tax_free, currency).c_str(),
-                model::Money(c.retirement, currency).c_str(), model::Money(asset, currency).c_str(),
-                model::Money(equity, currency).c_str(),
-                model::Money(run.liabilities, currency).c_str(),
-                model::Money(run.net_worth, currency).c_str());
+  std::string line;
+  line.reserve(128);
+  model::AppendFixed(line, ShownAge(scenario, run), model::kAgeLeft);
+  for (const double amount :
+       {static_cast<double>(c.investment), static_cast<double>(c.tax_free),
+        static_cast<double>(c.retirement), static_cast<double>(asset), static_cast<double>(equity),
+        static_cast<double>(run.liabilities), static_cast<double>(run.net_worth)}) {
+    line.push_back('\t');
+    model::AppendRightAligned(line, model::Money(amount, currency), 15);
+  }
   run.sink.Emit(line, -1);
 }
 

@@ -5,6 +5,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "model/fixed_format.h"
+
 namespace tarvel::model {
 namespace {
 
@@ -22,6 +24,7 @@ std::string WithoutBlanks(std::string_view text) {
 std::string GroupWithSymbol(std::string_view whole, std::string_view tail,
                             const Currency& currency) {
   std::string result(1, currency.symbol);
+  result.reserve(2 + whole.size() + whole.size() / 3 + tail.size());
   if (!whole.empty() && whole.front() == '-') {
     result.push_back('-');
     whole.remove_prefix(1);
@@ -74,7 +77,12 @@ std::string FormatMoneyWhole(std::string_view number_text, const Currency& curre
 }
 
 std::string Money(double amount, const Currency& currency) {
-  return FormatMoney(Format("%-13.2f", amount), currency);
+  // "%-13.2f" only adds blanks, which FormatMoney removes: the unpadded text is grouped as is.
+  FixedText text;
+  const std::string_view number = text.Write(amount, kTwoPlaces);
+  const std::size_t point = number.find('.');
+  if (point == std::string_view::npos) return std::string(1, currency.symbol).append(number);
+  return GroupWithSymbol(number.substr(0, point), number.substr(point), currency);
 }
 
 std::string CompactNumber(std::string_view text, const Currency& currency) {
@@ -88,7 +96,11 @@ std::string CompactNumber(std::string_view text, const Currency& currency) {
   return result;
 }
 
-std::string RateText(double rate) { return WithoutBlanks(Format("%-7.3f", rate)) + "%"; }
+std::string RateText(double rate) {
+  // "%-7.3f" only adds blanks, which the rate text drops.
+  FixedText text;
+  return std::string(text.Write(rate, FixedFormat{0, 3, false})).append("%");
+}
 
 std::string Format(const char* format, ...) {
   va_list args;
