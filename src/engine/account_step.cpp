@@ -151,10 +151,13 @@ void PayDividend(model::Scenario& scenario, Run& run, int position, float balanc
   const model::Currency& currency = run.options.currency;
   if (dividend > 1.0f) {
     const std::string money = model::Money(dividend, currency);
-    run.sink.Emit(model::Format("  Dividend received = %s", money.c_str()), -1);
-    run.sink.Emit(model::Format("      %s from %s deposited to %s ", money.c_str(),
-                                account.name.str().c_str(), destination.name.str().c_str()),
-                  -1);
+    run.sink.Emit([&] { return model::Format("  Dividend received = %s", money.c_str()); }, -1);
+    run.sink.Emit(
+        [&] {
+          return model::Format("      %s from %s deposited to %s ", money.c_str(),
+                               account.name.str().c_str(), destination.name.str().c_str());
+        },
+        -1);
   }
   YearTotals& y = run.year;
   y.total_dividends += dividend;

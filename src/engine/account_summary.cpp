@@ -15,6 +15,7 @@ namespace {
 
 // Emits the format with the money text of the amount.
 void EmitMoneyLine(Run& run, const char* format, double amount) {
+  if (!run.sink.writes_text()) return;
   const std::string money = model::Money(amount, run.options.currency);
   char line[256];
   std::snprintf(line, sizeof line, format, money.c_str());
@@ -51,6 +52,7 @@ void PayYearTaxes(model::Scenario& scenario, Run& run) {
 }
 
 void WriteYearSummary(Run& run) {
+  if (!run.sink.writes_text()) return;
   const YearTotals& y = run.year;
   run.sink.Emit("Summary:", -1);
   EmitMoneyLine(run, "    Total Incoming=%s", y.total_incoming);
@@ -84,6 +86,7 @@ void WriteYearSummary(Run& run) {
 }
 
 void WriteAccountList(const model::Scenario& scenario, Run& run) {
+  if (!run.sink.writes_text()) return;
   run.sink.Emit("End Of Year Account Summary:", -1);
   for (int i = 0; i < model::AccountCount(scenario); ++i) {
     const auto& account = scenario.accounts.records[i];

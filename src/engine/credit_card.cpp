@@ -39,9 +39,10 @@ void PayMonths(model::Scenario& scenario, Run& run, int slot) {
   card.debt() = static_cast<float>(debt);
   // A first year shorter than a month makes no payment but still says what it paid.
   AddTo(run.year.other_payments, paid);
-  Line(run, slot,
-       model::Format("  %s - Withdraw %s to pay off credit card.", event.description.str().c_str(),
-                     MoneyText(run, paid).c_str()));
+  Line(run, slot, [&] {
+    return model::Format("  %s - Withdraw %s to pay off credit card.",
+                         event.description.str().c_str(), MoneyText(run, paid).c_str());
+  });
   Pay(scenario, run, slot, paid);
 }
 
@@ -49,9 +50,10 @@ void PayOffCard(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
   const model::CreditCardTerms card(event);
   const double debt = card.debt();
-  Line(run, slot,
-       model::Format("   %s - Paid off credit card with %s", event.description.str().c_str(),
-                     MoneyText(run, debt).c_str()));
+  Line(run, slot, [&] {
+    return model::Format("   %s - Paid off credit card with %s", event.description.str().c_str(),
+                         MoneyText(run, debt).c_str());
+  });
   AddTo(run.liabilities, -debt);
   AddTo(run.year.withdrawals, debt);
   AddTo(run.year.other_payments, debt);

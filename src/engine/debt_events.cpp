@@ -75,10 +75,11 @@ void IncomingLine(const model::Scenario& scenario, Run& run, int position, doubl
 
 void TotalsLine(Run& run, int slot, const model::FinancialEvent& event) {
   const model::DebtTerms debt(event);
-  Line(run, slot,
-       model::Format("    Total Principal=%s Total Interest=%s",
-                     MoneyText(run, debt.principal_repaid()).c_str(),
-                     MoneyText(run, debt.interest_paid()).c_str()));
+  Line(run, slot, [&] {
+    return model::Format("    Total Principal=%s Total Interest=%s",
+                         MoneyText(run, debt.principal_repaid()).c_str(),
+                         MoneyText(run, debt.interest_paid()).c_str());
+  });
 }
 
 void Pay(model::Scenario& scenario, Run& run, int slot, double amount) {

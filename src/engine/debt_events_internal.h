@@ -32,6 +32,10 @@ void AddTo(float& total, double amount);
 std::string MoneyText(const Run& run, double amount);
 // A schedule line of the event, tagged with its slot.
 void Line(Run& run, int slot, const std::string& text);
+// The same, with the line built (by a callable returning it) only when it will be written.
+template <typename BuildLine>
+requires std::invocable<BuildLine&>
+void Line(Run& run, int slot, BuildLine&& build_line) { run.sink.Emit(build_line, slot); }
 // An incoming-amounts record for the account at this position, from the shown start age on.
 void IncomingLine(const model::Scenario& scenario, Run& run, int position, double amount);
 

@@ -78,11 +78,13 @@ void PayLoanOrMortgageYear(model::Scenario& scenario, Run& run, int slot) {
   BookPrincipal(scenario, run, slot, principal);
 
   if (run.current_age < run.shown_start_age || !(principal > 0)) return;
-  Line(run, slot,
-       model::Format("  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
-                     event.description.str().c_str(), MoneyText(run, payment * fraction).c_str(),
-                     MoneyText(run, principal * fraction).c_str(),
-                     MoneyText(run, (payment - principal) * fraction).c_str()));
+  Line(run, slot, [&] {
+    return model::Format("  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
+                         event.description.str().c_str(),
+                         MoneyText(run, payment * fraction).c_str(),
+                         MoneyText(run, principal * fraction).c_str(),
+                         MoneyText(run, (payment - principal) * fraction).c_str());
+  });
   AddTo(run.year.other_payments, payment * fraction);
   Pay(scenario, run, slot, payment * fraction);
 }

@@ -26,13 +26,15 @@ void DepositProceeds(model::Scenario& scenario, Run& run, int slot, double proce
   const int position = ProceedsAccount(scenario, scenario.events[slot]);
   const std::string money = MoneyText(run, proceeds);
   if (position < 0) {
-    Line(run, slot, model::Format("      Deposited %s to Investment Savings", money.c_str()));
+    Line(run, slot,
+         [&] { return model::Format("      Deposited %s to Investment Savings", money.c_str()); });
     run.categories.Add(AccountType::Investment, proceeds);
     return;
   }
   model::Account& account = scenario.accounts.records[position];
-  Line(run, slot,
-       model::Format("      Deposited %s to %s", money.c_str(), account.name.str().c_str()));
+  Line(run, slot, [&] {
+    return model::Format("      Deposited %s to %s", money.c_str(), account.name.str().c_str());
+  });
   account.balance = static_cast<float>(account.balance + proceeds);
   run.categories.Add(account.type, proceeds);
   IncomingLine(scenario, run, position, proceeds);
@@ -59,12 +61,14 @@ void SellLoanPurchase(model::Scenario& scenario, Run& run, int slot) {
   const std::string name = event.description.str();
   const std::string money = MoneyText(run, price);
   if (account.type == AccountType::Equity) {
-    Line(run, slot, model::Format("  %s - Sold equity for %s", name.c_str(), money.c_str()));
+    Line(run, slot,
+         [&] { return model::Format("  %s - Sold equity for %s", name.c_str(), money.c_str()); });
     AddTo(run.categories.equity, -price);
     if (loan.paid_off() == 0) SettleLoanPrincipal(scenario, run, event);
     AddTo(run.year.sale_of_property, price);
   } else {
-    Line(run, slot, model::Format("  %s - Sold asset for %s", name.c_str(), money.c_str()));
+    Line(run, slot,
+         [&] { return model::Format("  %s - Sold asset for %s", name.c_str(), money.c_str()); });
     AddTo(run.categories.asset, -price);
     SettleLoanPrincipal(scenario, run, event);
     AddTo(run.year.sale_of_assets, price);
@@ -92,9 +96,13 @@ void SellProperty(model::Scenario& scenario, Run& run, int slot) {
     AddTo(run.liabilities, -rest);
   }
   const std::string name = event.description.str();
-  Line(run, slot,
-       model::Format("  %s - Sold property for %s", name.c_str(), MoneyText(run, price).c_str()));
-  Line(run, slot, model::Format("     Selling expenses = %s", MoneyText(run, expenses).c_str()));
+  Line(run, slot, [&] {
+    return model::Format("  %s - Sold property for %s", name.c_str(),
+                         MoneyText(run, price).c_str());
+  });
+  Line(run, slot, [&] {
+    return model::Format("     Selling expenses = %s", MoneyText(run, expenses).c_str());
+  });
   AddTo(run.year.sale_of_property, price - expenses);
   DepositProceeds(scenario, run, slot, price - expenses);
   mortgage.bought_value() = 0;
@@ -108,7 +116,8 @@ void RepayAfterSale(model::Scenario& scenario, Run& run, int slot) {
   debt.paid_off() = 1;
   const double rest = Outstanding(event);
   const char* what = event.kind == model::EventKind::Mortgage ? "mortgage" : "loan";
-  Line(run, slot, model::Format("   Paid off %s with %s", what, MoneyText(run, rest).c_str()));
+  Line(run, slot,
+       [&] { return model::Format("   Paid off %s with %s", what, MoneyText(run, rest).c_str()); });
   AddTo(run.year.other_payments, rest);
   Pay(scenario, run, slot, rest);
   if (Borrowed(event) > debt.principal_repaid()) {

@@ -44,12 +44,18 @@ void DepositYear(model::Scenario& scenario, Run& run, int slot) {
   if (before_taxes) {
     const std::string tax_money = model::Money(tax, run.options.currency);
     run.sink.Emit(
-        model::Format("  %s - Deposit %s to %s. %s tax deducted from deposit.", name.c_str(),
-                      money.c_str(), account_name.c_str(), tax_money.c_str()),
+        [&] {
+          return model::Format("  %s - Deposit %s to %s. %s tax deducted from deposit.",
+                               name.c_str(), money.c_str(), account_name.c_str(),
+                               tax_money.c_str());
+        },
         slot);
   } else {
     run.sink.Emit(
-        model::Format("  %s - Deposit %s to %s", name.c_str(), money.c_str(), account_name.c_str()),
+        [&] {
+          return model::Format("  %s - Deposit %s to %s", name.c_str(), money.c_str(),
+                               account_name.c_str());
+        },
         slot);
   }
   if (received) run.files.Incoming(run.current_age, account_name, amount);

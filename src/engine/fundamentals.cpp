@@ -15,7 +15,7 @@ void StartFundamentals(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
   const model::FundamentalsTerms rates(event);
   const std::string name = event.description.str();
-  run.sink.Emit(model::Format("  %s - Rate Changes: ", name.c_str()), slot);
+  run.sink.Emit([&] { return model::Format("  %s - Rate Changes: ", name.c_str()); }, slot);
 
   const int position = static_cast<std::int16_t>(rates.account()) < 0
                            ? -1
@@ -25,14 +25,18 @@ void StartFundamentals(model::Scenario& scenario, Run& run, int slot) {
     if (account.rate != rates.account_rate_percent()) {
       account.rate = rates.account_rate_percent();
       const std::string account_name = account.name.str();
-      run.sink.Emit(model::Format("     %s = ", account_name.c_str()) +
-                        model::RateText(rates.account_rate_percent()),
-                    slot);
+      run.sink.Emit(
+          [&] {
+            return model::Format("     %s = ", account_name.c_str()) +
+                   model::RateText(rates.account_rate_percent());
+          },
+          slot);
     }
   }
   if (run.tax_rate != rates.tax_rate_percent()) {
     run.tax_rate = rates.tax_rate_percent();
-    run.sink.Emit("     Tax Rate = " + model::RateText(rates.tax_rate_percent()), slot);
+    run.sink.Emit([&] { return "     Tax Rate = " + model::RateText(rates.tax_rate_percent()); },
+                  slot);
   }
   const float inflation = rates.inflation_rate_percent();
   if (run.inflation_rate != inflation) {
@@ -41,7 +45,7 @@ void StartFundamentals(model::Scenario& scenario, Run& run, int slot) {
     if (age >= 0 && age < kAgeSlots) {
       run.inflation_by_age[age] = static_cast<float>(inflation * run.year_fraction);
     }
-    run.sink.Emit("     Inflation Rate = " + model::RateText(inflation), slot);
+    run.sink.Emit([&] { return "     Inflation Rate = " + model::RateText(inflation); }, slot);
   }
   model::SetStatus(event, model::EventStatus::Finished);
 }

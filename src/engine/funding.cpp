@@ -61,10 +61,14 @@ void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
   run.red_flags.liquid_depleted.Raise(model::WholeAgeTowardZero(run.current_age));
   if (first_investment < 0) {
     if (run.options.detailed) {
-      run.sink.Emit(model::Format("          All investment accounts depleted. %s withdrawn "
-                                  "from investment savings category.",
-                                  money.c_str()),
-                    tag);
+      run.sink.Emit(
+          [&] {
+            return model::Format(
+                "          All investment accounts depleted. %s withdrawn "
+                "from investment savings category.",
+                money.c_str());
+          },
+          tag);
     }
     return;
   }
@@ -72,9 +76,12 @@ void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
   account.balance = static_cast<float>(account.balance - x);
   const std::string name = account.name.str();
   if (run.options.detailed) {
-    run.sink.Emit(model::Format("          Savings depleted -- %s withdrawn from %s.",
-                                money.c_str(), name.c_str()),
-                  tag);
+    run.sink.Emit(
+        [&] {
+          return model::Format("          Savings depleted -- %s withdrawn from %s.", money.c_str(),
+                               name.c_str());
+        },
+        tag);
   }
   run.files.Outgoing(run.current_age, name, x);
 }
@@ -131,10 +138,14 @@ float WithdrawFromAccount(model::Scenario& scenario, Run& run, double amount, in
   if (rest > 0) {
     const std::string name = account.name.str();
     const std::string money = model::Money(rest, run.options.currency);
-    run.sink.Emit(model::Format("          Withdrawal account %s depleted %s withdrawn from "
-                                "other accounts!",
-                                name.c_str(), money.c_str()),
-                  tag);
+    run.sink.Emit(
+        [&] {
+          return model::Format(
+              "          Withdrawal account %s depleted %s withdrawn from "
+              "other accounts!",
+              name.c_str(), money.c_str());
+        },
+        tag);
     if (model::WholeAgeTowardZero(run.current_age) >
         model::WholeAgeTowardZero(run.shown_start_age)) {
       run.red_flags.withdrawal_account_depleted.Raise(model::WholeAgeTowardZero(run.current_age));

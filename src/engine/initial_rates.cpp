@@ -10,7 +10,7 @@
 namespace tarvel::engine {
 
 void WriteInitialRatesBlock(const model::Scenario& scenario, Run& run) {
-  if (!run.options.detailed) return;
+  if (!run.options.detailed || !run.sink.writes_text()) return;
   RunSink& sink = run.sink;
   sink.Emit("Initial Rates:", kInitialRatesTag);
   const int count = model::AccountCount(scenario);

@@ -26,15 +26,17 @@ void ReceiveLoanAmount(model::Scenario& scenario, Run& run, int slot) {
     model::Account& account = scenario.accounts.records[position];
     account.balance = static_cast<float>(account.balance + static_cast<double>(event.amount));
     run.categories.Add(account.type, event.amount);
-    Line(run, slot,
-         model::Format("  %s - %s %s to %s from loan", name.c_str(), DepositVerb(account.type),
-                       money.c_str(), account.name.str().c_str()));
+    Line(run, slot, [&] {
+      return model::Format("  %s - %s %s to %s from loan", name.c_str(), DepositVerb(account.type),
+                           money.c_str(), account.name.str().c_str());
+    });
   } else {
     // Without its account the amount still counts among the savings.
     run.categories.Add(AccountType::Investment, event.amount);
-    Line(run, slot,
-         model::Format("  %s - Deposit %s to Investment Savings from loan", name.c_str(),
-                       money.c_str()));
+    Line(run, slot, [&] {
+      return model::Format("  %s - Deposit %s to Investment Savings from loan", name.c_str(),
+                           money.c_str());
+    });
   }
 }
 
@@ -58,9 +60,10 @@ void StartLoan(model::Scenario& scenario, Run& run, int slot) {
   const std::string name = event.description.str();
   const float down_payment = loan.down_payment();
   if (down_payment > 0) {
-    Line(run, slot,
-         model::Format("  %s - Withdraw %s for down payment", name.c_str(),
-                       MoneyText(run, down_payment).c_str()));
+    Line(run, slot, [&] {
+      return model::Format("  %s - Withdraw %s for down payment", name.c_str(),
+                           MoneyText(run, down_payment).c_str());
+    });
     if (lowers_equity) {
       AddTo(run.categories.equity, down_payment);
     } else {
@@ -72,9 +75,10 @@ void StartLoan(model::Scenario& scenario, Run& run, int slot) {
   }
   const float costs = loan.cost_of_loan();
   if (model::IsEquityLoan(event) && costs > 0) {
-    Line(run, slot,
-         model::Format("  %s - Withdraw %s for loan costs", name.c_str(),
-                       MoneyText(run, costs).c_str()));
+    Line(run, slot, [&] {
+      return model::Format("  %s - Withdraw %s for loan costs", name.c_str(),
+                           MoneyText(run, costs).c_str());
+    });
     AddTo(run.year.closing_costs, costs);
     AddTo(run.year.other_payments, costs);
     Pay(scenario, run, slot, costs);
@@ -86,9 +90,10 @@ void PayOffLoan(model::Scenario& scenario, Run& run, int slot) {
   const model::LoanTerms loan(event);
   const double rest = Outstanding(event);
   const bool asset = DepositsTo(scenario, event, AccountType::Asset);
-  Line(run, slot,
-       model::Format("   %s - Paid off loan with %s", event.description.str().c_str(),
-                     MoneyText(run, rest).c_str()));
+  Line(run, slot, [&] {
+    return model::Format("   %s - Paid off loan with %s", event.description.str().c_str(),
+                         MoneyText(run, rest).c_str());
+  });
   if (asset) loan.owned_value() = loan.bought_value();
   if (IsEquityLoanWithoutAccount(scenario, event)) {
     AddTo(run.categories.equity, rest);

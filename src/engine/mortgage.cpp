@@ -30,10 +30,12 @@ void TakeDownPayment(model::Scenario& scenario, Run& run, int slot) {
   const std::string money = MoneyText(run, down_payment);
   const bool from_equity = mortgage.keep_down_payment() != 0;
   if (from_equity) {
-    Line(run, slot, model::Format("  %s - %s to equity.", name.c_str(), money.c_str()));
-  } else {
     Line(run, slot,
-         model::Format("  %s - Withdraw %s for down payment", name.c_str(), money.c_str()));
+         [&] { return model::Format("  %s - %s to equity.", name.c_str(), money.c_str()); });
+  } else {
+    Line(run, slot, [&] {
+      return model::Format("  %s - Withdraw %s for down payment", name.c_str(), money.c_str());
+    });
   }
   DownPaymentIncomingLine(scenario, run, EquityAccount(scenario, event), down_payment);
   AddTo(run.categories.equity, down_payment);
@@ -70,9 +72,10 @@ void StartMortgage(model::Scenario& scenario, Run& run, int slot) {
   TakeDownPayment(scenario, run, slot);
   const float costs = mortgage.closing_costs();
   if (costs > 0) {
-    Line(run, slot,
-         model::Format("  %s - Withdraw %s for closing costs", event.description.str().c_str(),
-                       MoneyText(run, costs).c_str()));
+    Line(run, slot, [&] {
+      return model::Format("  %s - Withdraw %s for closing costs", event.description.str().c_str(),
+                           MoneyText(run, costs).c_str());
+    });
     AddTo(run.year.closing_costs, costs);
     AddTo(run.year.other_payments, costs);
     Pay(scenario, run, slot, costs);
@@ -86,11 +89,13 @@ void PropertyTaxes(model::Scenario& scenario, Run& run, int slot) {
   const float sell_age = mortgage.sell_age();
   // Once the payments have ended nothing else names the property in the year's lines.
   if (age >= event.end_age && (!(sell_age > 0) || age < sell_age)) {
-    Line(run, slot, model::Format("  %s:", event.description.str().c_str()));
+    Line(run, slot, [&] { return model::Format("  %s:", event.description.str().c_str()); });
   }
   if (!(static_cast<double>(mortgage.property_taxes()) * run.year_fraction >= 1.0)) return;
   const double taxes = TaxesThisYear(event, run);
-  Line(run, slot, model::Format("  Withdraw %s for property taxes", MoneyText(run, taxes).c_str()));
+  Line(run, slot, [&] {
+    return model::Format("  Withdraw %s for property taxes", MoneyText(run, taxes).c_str());
+  });
   AddTo(run.year.property_taxes, taxes);
   AddTo(run.year.total_taxes, taxes);
   Pay(scenario, run, slot, taxes);
@@ -100,9 +105,10 @@ void PayOffMortgage(model::Scenario& scenario, Run& run, int slot) {
   model::FinancialEvent& event = scenario.events[slot];
   const model::MortgageTerms mortgage(event);
   const double rest = Outstanding(event);
-  Line(run, slot,
-       model::Format("   %s - Paid off mortgage with %s", event.description.str().c_str(),
-                     MoneyText(run, rest).c_str()));
+  Line(run, slot, [&] {
+    return model::Format("   %s - Paid off mortgage with %s", event.description.str().c_str(),
+                         MoneyText(run, rest).c_str());
+  });
   const int equity_position = EquityAccount(scenario, event);
   if (equity_position >= 0) {
     const double initial = scenario.accounts.records[equity_position].initial_amount;

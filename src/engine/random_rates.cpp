@@ -63,7 +63,8 @@ void Count(float& count, float& sum, float& smallest, float& largest, float rate
 }
 
 void EmitRateLine(Run& run, const std::string& name, float rate) {
-  run.sink.Emit("      " + name + " rate=" + model::RateText(rate), kAccountRatesTag);
+  run.sink.Emit([&] { return "      " + name + " rate=" + model::RateText(rate); },
+                kAccountRatesTag);
 }
 
 }  // namespace
@@ -134,7 +135,8 @@ void AnnounceRandomSource(const model::Scenario& scenario, Run& run) {
   const char* method = "Uniform";
   if (kind == RandomKind::GaussianRange) method = "Gaussian range distribution";
   if (kind == RandomKind::GaussianDeviation) method = "Gaussian Standard Distribution";
-  run.sink.Emit(model::Format("  %s random %s rates in effect.", method, source), -1);
+  run.sink.Emit([&] { return model::Format("  %s random %s rates in effect.", method, source); },
+                -1);
 }
 
 float AccountRateForYear(model::Scenario& scenario, Run& run, int position) {

@@ -52,7 +52,8 @@ void Take(Distribution& d, int position, double x) {
   const std::string name = account.name.str();
   if (d.run.options.detailed) {
     const std::string money = model::Money(x, d.run.options.currency);
-    d.run.sink.Emit(model::Format("      %s from %s", money.c_str(), name.c_str()), d.slot);
+    d.run.sink.Emit([&] { return model::Format("      %s from %s", money.c_str(), name.c_str()); },
+                    d.slot);
   }
   d.run.files.Outgoing(static_cast<float>(d.age), name, x);
 }
@@ -116,17 +117,25 @@ void WriteDivisorProblem(Run& run, int slot, int table, int index, float divisor
 int DivisorIndex(Run& run, int slot, int age, std::int32_t start_age) {
   const long long index = static_cast<long long>(age) - start_age;
   if (index < 0) {
-    run.sink.Emit(model::Format("  Required Minimum Distribution - Detected a possible problem "
-                                "with the start age of the distributions %d %d %d.",
-                                age, start_age, 0),
-                  slot);
+    run.sink.Emit(
+        [&] {
+          return model::Format(
+              "  Required Minimum Distribution - Detected a possible problem "
+              "with the start age of the distributions %d %d %d.",
+              age, start_age, 0);
+        },
+        slot);
     return -1;
   }
   if (index >= model::kRmdTableLength) {
-    run.sink.Emit(model::Format("  Required Minimum Distribution - Detected a possible problem "
-                                "with the end age of the distributions %d %d %d.",
-                                age, start_age, model::kRmdTableLength - 1),
-                  slot);
+    run.sink.Emit(
+        [&] {
+          return model::Format(
+              "  Required Minimum Distribution - Detected a possible problem "
+              "with the end age of the distributions %d %d %d.",
+              age, start_age, model::kRmdTableLength - 1);
+        },
+        slot);
     return model::kRmdTableLength - 1;
   }
   return static_cast<int>(index);
@@ -136,9 +145,12 @@ void WriteDistributionLines(Distribution& d, int table, float r) {
   const std::string name = d.scenario.settings.rmd_table_name[table - 1].str();
   const std::string to_name(AccountName(d.scenario, d.to));
   const std::string money = model::Money(r, d.run.options.currency);
-  d.run.sink.Emit(model::Format("  %s (using RMD Table %d) -  %s Transferred to the %s account.",
-                                name.c_str(), table, money.c_str(), to_name.c_str()),
-                  d.slot);
+  d.run.sink.Emit(
+      [&] {
+        return model::Format("  %s (using RMD Table %d) -  %s Transferred to the %s account.",
+                             name.c_str(), table, money.c_str(), to_name.c_str());
+      },
+      d.slot);
   if (d.to >= 0 && d.run.files.incoming) {
     std::fprintf(d.run.files.incoming.get(), "%5.1f\t%s\t%-11.2f\n", static_cast<double>(d.age),
                  to_name.c_str(), static_cast<double>(r));
@@ -189,9 +201,12 @@ void RequiredDistributionStep(model::Scenario& scenario, Run& run, int slot) {
       scenario, run, slot, age,
       model::FindAccount(scenario, static_cast<std::uint16_t>(settings.rmd_transfer_account))};
   if (!(r > 0)) {
-    run.sink.Emit(model::Format("  %s (using RMD Table %d) - selected RMD accounts were depleted.",
-                                settings.rmd_table_name[table - 1].str().c_str(), table),
-                  slot);
+    run.sink.Emit(
+        [&] {
+          return model::Format("  %s (using RMD Table %d) - selected RMD accounts were depleted.",
+                               settings.rmd_table_name[table - 1].str().c_str(), table);
+        },
+        slot);
     run.red_flags.rmd_depleted.Raise(age);
     return;
   }

@@ -51,6 +51,9 @@ struct RunOptions {
   bool scenario_print = false;
   bool no_run = false;          // start-up keyword: RunScenario returns at once
   bool write_run_files = true;  // plot file, bigfile.tmp, outfile.tmp, infile.tmp
+  // Text-free analysis: every yearly result, red flag and statistic, but no schedule line is
+  // built, the sink is never called and no file is written (mode and file options are ignored).
+  bool analysis = false;
   AgeRange graph_range;
   char export_separator = 0;  // '\t' or ',' to write the export file; 0 none
   std::filesystem::path export_file;

@@ -205,13 +205,16 @@ float PlotYears(const model::Scenario& scenario, const Run& run) {
 
 Preparation PrepareRun(model::Scenario& scenario, Run& run) {
   ResetRunState(scenario, run);
+  const bool analysis = run.options.analysis;
+  run.sink.set_text_free(analysis);
   // The RMD entries follow the accounts' table choices; the events are ordered before any
   // listing is written, so the listing shows them in the order the run works through them.
   model::MatchRmdListingEntries(scenario);
   for (int pass = 0; pass < 3; ++pass) model::OrderEventsByKind(scenario);
   run.shown_start_age = std::floor(scenario.initial.start_age);
-  if (!OpenOutput(scenario, run)) return Preparation::kAbandoned;
-  const bool plot = !run.options.listing_only && run.options.write_run_files;
+  if (!analysis && !OpenOutput(scenario, run)) return Preparation::kAbandoned;
+  const bool run_files = run.options.write_run_files && !analysis;
+  const bool plot = !run.options.listing_only && run_files;
   if (plot && !OpenPlotFile(scenario, run)) {
     run.files.CloseAll();
     return Preparation::kAbandoned;
@@ -231,8 +234,8 @@ Preparation PrepareRun(model::Scenario& scenario, Run& run) {
     return run.options.listing_only ? Preparation::kAbandoned : Preparation::kFinished;
   }
   SetStartAge(scenario, run);
-  if (run.options.write_run_files) OpenRunFiles(scenario, run);
-  OpenExportFile(run);
+  if (run_files) OpenRunFiles(scenario, run);
+  if (!analysis) OpenExportFile(run);
   return Preparation::kGoOn;
 }
 

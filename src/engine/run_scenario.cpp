@@ -114,6 +114,7 @@ void AddCreditCardDebts(const model::Scenario& scenario, Run& run) {
 }
 
 void WriteYearHeading(Run& run) {
+  if (!run.sink.writes_text()) return;
   char line[64];
   const int age = model::WholeAge(run.current_age);
   const float inflation = (age >= 0 && age < kAgeSlots) ? run.inflation_by_age[age] : 0.0f;
@@ -178,7 +179,7 @@ void WriteFinalRecord(model::Scenario& scenario, Run& run) {
 }
 
 void WriteRateStatistics(const model::Scenario& scenario, Run& run) {
-  if (!run.options.detailed || !run.random_source_used) return;
+  if (!run.options.detailed || !run.random_source_used || !run.sink.writes_text()) return;
   run.sink.Emit("Rate Statistics:", kAccountRatesTag);
   char line[256];
   if (run.options.random_accounts) {
@@ -216,7 +217,7 @@ void EmitRedFlag(Run& run, const RedFlag& flag, const char* text) {
 
 void WriteRedFlags(Run& run) {
   const RedFlags& flags = run.red_flags;
-  if (!flags.any()) return;
+  if (!flags.any() || !run.sink.writes_text()) return;
   run.sink.Emit("Red flags at age(s):", -1);
   EmitRedFlag(run, flags.penalty_paid, "A penalty was paid starting at this age.");
   EmitRedFlag(run, flags.liquid_depleted, "Liquid accounts were depleted.");

@@ -29,7 +29,9 @@ void WriteTrackingLines(const model::Budget& budget, Run& run, int slot, float f
     const std::string item = budget.item_names[i].str();
     const float amount = static_cast<float>(budget.working_amount[i] * double{fraction});
     const std::string money = model::Money(amount, run.options.currency);
-    run.sink.Emit(model::Format("                %s - %s", item.c_str(), money.c_str()), slot);
+    run.sink.Emit(
+        [&] { return model::Format("                %s - %s", item.c_str(), money.c_str()); },
+        slot);
   }
 }
 
@@ -66,7 +68,8 @@ void WithdrawalYear(model::Scenario& scenario, Run& run, int slot) {
   const float amount = static_cast<float>(withdrawal.working_amount() * double{fraction});
   run.year.withdrawals += amount;
   const std::string money = model::Money(amount, run.options.currency);
-  run.sink.Emit(model::Format("  %s - Withdraw %s", name.c_str(), money.c_str()), slot);
+  run.sink.Emit([&] { return model::Format("  %s - Withdraw %s", name.c_str(), money.c_str()); },
+                slot);
   if (budget != nullptr) {
     WriteTrackingLines(*budget, run, slot, fraction);
     GrowBudgetItems(*budget, run);

@@ -54,7 +54,9 @@ float ShownAge(const model::Scenario& scenario, const Run& run) {
   return run.current_age;
 }
 
-void EmitSeparator(Run& run, int width) { run.sink.Emit(std::string(width, '-'), -1); }
+void EmitSeparator(Run& run, int width) {
+  run.sink.Emit([&] { return std::string(width, '-'); }, -1);
+}
 
 void WriteYearStart(const model::Scenario& scenario, Run& run, bool final_record) {
   WriteExportLine(scenario, run);
@@ -109,6 +111,7 @@ void WriteSummaryRow(const model::Scenario& scenario, Run& run) {
     series.equity[age] = equity;
     series.liabilities[age] = run.liabilities;
   }
+  if (!run.sink.writes_text()) return;
   const model::Currency& currency = run.options.currency;
   std::string line;
   line.reserve(128);
@@ -130,7 +133,7 @@ void WritePurchasingPower(const model::Scenario& scenario, Run& run) {
     power = static_cast<float>(power - static_cast<double>(power) * run.inflation_by_age[k] * 0.01);
   }
   if (run.year_index >= 0) RowAt(run.purchasing_power, run.year_index) = power;
-  if (scenario.initial.purchasing_power != 0) {
+  if (scenario.initial.purchasing_power != 0 && run.sink.writes_text()) {
     char line[256];
     std::snprintf(line, sizeof line, "\t\t\t\t\t\t\t\tNet Worth in Age %5.2f Purchasing Power %15s",
                   scenario.initial.start_age, model::Money(power, run.options.currency).c_str());
