@@ -1,11 +1,12 @@
 // One run of each sample scenario, of the one-account plan and of the largest plan the planner
-// accepts: in memory (as a random-rate series runs it) and with the run files written (as the
-// planner runs it after every edit).
+// accepts: in memory (schedule kept), with the run files written (as the planner runs it after
+// every edit) and as a text-free analysis run (as a random-rate series runs it).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench_support.h"
@@ -19,7 +20,9 @@ using tarvel::bench::LoadJsonScenario;
 using tarvel::bench::MakeRun;
 using tarvel::model::Scenario;
 
-void RunPlan(benchmark::State& state, const std::filesystem::path& path, bool with_files) {
+enum class Kind { Schedule, ScheduleWithFiles, Analysis };
+
+void RunPlan(benchmark::State& state, const std::filesystem::path& path, Kind kind) {
   std::string error;
   const auto stored = LoadJsonScenario(path, &error);
   if (!stored) {
@@ -32,7 +35,8 @@ void RunPlan(benchmark::State& state, const std::filesystem::path& path, bool wi
   auto scenario = std::make_unique<Scenario>();
   for (auto _ : state) {
     *scenario = *stored;  // every run starts again from the stored scenario
-    auto run = MakeRun(clock, workdir, with_files);
+    auto run = MakeRun(clock, workdir, kind == Kind::ScheduleWithFiles);
+    run->options.analysis = kind == Kind::Analysis;
     benchmark::DoNotOptimize(tarvel::engine::RunScenario(*scenario, *run));
   }
   std::filesystem::remove_all(workdir);
@@ -54,10 +58,14 @@ std::vector<std::filesystem::path> PlanFiles() {
 void RegisterPlans() {
   for (const auto& path : PlanFiles()) {
     const std::string name = path.stem().string();
-    benchmark::RegisterBenchmark(("Schedule/" + name).c_str(),
-                                 [path](benchmark::State& state) { RunPlan(state, path, false); });
-    benchmark::RegisterBenchmark(("ScheduleWithFiles/" + name).c_str(),
-                                 [path](benchmark::State& state) { RunPlan(state, path, true); });
+    for (const auto& [prefix, kind] : {std::pair{"Schedule/", Kind::Schedule},
+                                       std::pair{"ScheduleWithFiles/", Kind::ScheduleWithFiles},
+                                       std::pair{"Analysis/", Kind::Analysis}}) {
+      const Kind run_kind = kind;
+      benchmark::RegisterBenchmark(
+          (prefix + name).c_str(),
+          [path, run_kind](benchmark::State& state) { RunPlan(state, path, run_kind); });
+    }
   }
 }
 
