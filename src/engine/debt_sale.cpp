@@ -24,16 +24,17 @@ int ProceedsAccount(const model::Scenario& scenario, const model::FinancialEvent
 
 void DepositProceeds(model::Scenario& scenario, Run& run, int slot, double proceeds) {
   const int position = ProceedsAccount(scenario, scenario.events[slot]);
-  const std::string money = MoneyText(run, proceeds);
+  const auto money = [value = proceeds, &run] { return MoneyText(run, value); };
   if (position < 0) {
-    Line(run, slot,
-         [&] { return model::Format("      Deposited %s to Investment Savings", money.c_str()); });
+    Line(run, slot, [&] {
+      return model::Format("      Deposited %s to Investment Savings", money().c_str());
+    });
     run.categories.Add(AccountType::Investment, proceeds);
     return;
   }
   model::Account& account = scenario.accounts.records[position];
   Line(run, slot, [&] {
-    return model::Format("      Deposited %s to %s", money.c_str(), account.name.str().c_str());
+    return model::Format("      Deposited %s to %s", money().c_str(), account.name.str().c_str());
   });
   account.balance = static_cast<float>(account.balance + proceeds);
   run.categories.Add(account.type, proceeds);
@@ -59,16 +60,16 @@ void SellLoanPurchase(model::Scenario& scenario, Run& run, int slot) {
   model::Account& account = scenario.accounts.records[position];
   const double price = loan.bought_value();
   const std::string name = event.description.str();
-  const std::string money = MoneyText(run, price);
+  const auto money = [value = price, &run] { return MoneyText(run, value); };
   if (account.type == AccountType::Equity) {
     Line(run, slot,
-         [&] { return model::Format("  %s - Sold equity for %s", name.c_str(), money.c_str()); });
+         [&] { return model::Format("  %s - Sold equity for %s", name.c_str(), money().c_str()); });
     AddTo(run.categories.equity, -price);
     if (loan.paid_off() == 0) SettleLoanPrincipal(scenario, run, event);
     AddTo(run.year.sale_of_property, price);
   } else {
     Line(run, slot,
-         [&] { return model::Format("  %s - Sold asset for %s", name.c_str(), money.c_str()); });
+         [&] { return model::Format("  %s - Sold asset for %s", name.c_str(), money().c_str()); });
     AddTo(run.categories.asset, -price);
     SettleLoanPrincipal(scenario, run, event);
     AddTo(run.year.sale_of_assets, price);

@@ -39,21 +39,25 @@ void DepositYear(model::Scenario& scenario, Run& run, int slot) {
     run.categories.Add(account.type, amount);
   }
 
-  const std::string money = model::Money(amount, run.options.currency);
+  const auto money = [value = amount, &currency = run.options.currency] {
+    return model::Money(value, currency);
+  };
   const std::string account_name(AccountName(scenario, position));
   if (before_taxes) {
-    const std::string tax_money = model::Money(tax, run.options.currency);
+    const auto tax_money = [value = tax, &currency = run.options.currency] {
+      return model::Money(value, currency);
+    };
     run.sink.Emit(
         [&] {
           return model::Format("  %s - Deposit %s to %s. %s tax deducted from deposit.",
-                               name.c_str(), money.c_str(), account_name.c_str(),
-                               tax_money.c_str());
+                               name.c_str(), money().c_str(), account_name.c_str(),
+                               tax_money().c_str());
         },
         slot);
   } else {
     run.sink.Emit(
         [&] {
-          return model::Format("  %s - Deposit %s to %s", name.c_str(), money.c_str(),
+          return model::Format("  %s - Deposit %s to %s", name.c_str(), money().c_str(),
                                account_name.c_str());
         },
         slot);

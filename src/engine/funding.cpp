@@ -56,7 +56,9 @@ void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
       break;
     }
   }
-  const std::string money = model::Money(x, run.options.currency);
+  const auto money = [value = x, &currency = run.options.currency] {
+    return model::Money(value, currency);
+  };
   run.categories.Add(model::AccountType::Investment, -x);
   run.red_flags.liquid_depleted.Raise(model::WholeAgeTowardZero(run.current_age));
   if (first_investment < 0) {
@@ -66,7 +68,7 @@ void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
             return model::Format(
                 "          All investment accounts depleted. %s withdrawn "
                 "from investment savings category.",
-                money.c_str());
+                money().c_str());
           },
           tag);
     }
@@ -78,8 +80,8 @@ void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
   if (run.options.detailed) {
     run.sink.Emit(
         [&] {
-          return model::Format("          Savings depleted -- %s withdrawn from %s.", money.c_str(),
-                               name.c_str());
+          return model::Format("          Savings depleted -- %s withdrawn from %s.",
+                               money().c_str(), name.c_str());
         },
         tag);
   }
@@ -109,11 +111,13 @@ void TakeFromSavingsAccount(model::Scenario& scenario, Run& run, int position, d
   if (account.type == model::AccountType::TaxFree) AddTo(run.taken_from_tax_free, x);
   const std::string name = account.name.str();
   if (run.options.detailed) {
-    const std::string money = model::Money(x, run.options.currency);
+    const auto money = [value = x, &currency = run.options.currency] {
+      return model::Money(value, currency);
+    };
     const std::string text =
         line == TakeLine::Allocation
-            ? model::Format("      %s from %s", money.c_str(), name.c_str())
-            : model::Format("          %s from %s", money.c_str(), name.c_str());
+            ? model::Format("      %s from %s", money().c_str(), name.c_str())
+            : model::Format("          %s from %s", money().c_str(), name.c_str());
     run.sink.Emit(text, tag);
   }
   run.files.Outgoing(run.current_age, name, x);
@@ -137,13 +141,15 @@ float WithdrawFromAccount(model::Scenario& scenario, Run& run, double amount, in
   }
   if (rest > 0) {
     const std::string name = account.name.str();
-    const std::string money = model::Money(rest, run.options.currency);
+    const auto money = [value = rest, &currency = run.options.currency] {
+      return model::Money(value, currency);
+    };
     run.sink.Emit(
         [&] {
           return model::Format(
               "          Withdrawal account %s depleted %s withdrawn from "
               "other accounts!",
-              name.c_str(), money.c_str());
+              name.c_str(), money().c_str());
         },
         tag);
     if (model::WholeAgeTowardZero(run.current_age) >

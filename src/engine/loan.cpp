@@ -20,7 +20,7 @@ const char* DepositVerb(AccountType type) {
 void ReceiveLoanAmount(model::Scenario& scenario, Run& run, int slot) {
   const model::FinancialEvent& event = scenario.events[slot];
   const std::string name = event.description.str();
-  const std::string money = MoneyText(run, event.amount);
+  const auto money = [value = event.amount, &run] { return MoneyText(run, value); };
   const int position = DepositAccount(scenario, event);
   if (position >= 0) {
     model::Account& account = scenario.accounts.records[position];
@@ -28,14 +28,14 @@ void ReceiveLoanAmount(model::Scenario& scenario, Run& run, int slot) {
     run.categories.Add(account.type, event.amount);
     Line(run, slot, [&] {
       return model::Format("  %s - %s %s to %s from loan", name.c_str(), DepositVerb(account.type),
-                           money.c_str(), account.name.str().c_str());
+                           money().c_str(), account.name.str().c_str());
     });
   } else {
     // Without its account the amount still counts among the savings.
     run.categories.Add(AccountType::Investment, event.amount);
     Line(run, slot, [&] {
       return model::Format("  %s - Deposit %s to Investment Savings from loan", name.c_str(),
-                           money.c_str());
+                           money().c_str());
     });
   }
 }

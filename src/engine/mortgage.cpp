@@ -27,14 +27,14 @@ void TakeDownPayment(model::Scenario& scenario, Run& run, int slot) {
   const float down_payment = mortgage.down_payment();
   if (!(down_payment > 0)) return;
   const std::string name = event.description.str();
-  const std::string money = MoneyText(run, down_payment);
+  const auto money = [value = down_payment, &run] { return MoneyText(run, value); };
   const bool from_equity = mortgage.keep_down_payment() != 0;
   if (from_equity) {
     Line(run, slot,
-         [&] { return model::Format("  %s - %s to equity.", name.c_str(), money.c_str()); });
+         [&] { return model::Format("  %s - %s to equity.", name.c_str(), money().c_str()); });
   } else {
     Line(run, slot, [&] {
-      return model::Format("  %s - Withdraw %s for down payment", name.c_str(), money.c_str());
+      return model::Format("  %s - Withdraw %s for down payment", name.c_str(), money().c_str());
     });
   }
   DownPaymentIncomingLine(scenario, run, EquityAccount(scenario, event), down_payment);

@@ -51,9 +51,11 @@ void Take(Distribution& d, int position, double x) {
   d.run.year.total_taxes = static_cast<float>(d.run.year.total_taxes + tax);
   const std::string name = account.name.str();
   if (d.run.options.detailed) {
-    const std::string money = model::Money(x, d.run.options.currency);
-    d.run.sink.Emit([&] { return model::Format("      %s from %s", money.c_str(), name.c_str()); },
-                    d.slot);
+    const auto money = [value = x, &currency = d.run.options.currency] {
+      return model::Money(value, currency);
+    };
+    d.run.sink.Emit(
+        [&] { return model::Format("      %s from %s", money().c_str(), name.c_str()); }, d.slot);
   }
   d.run.files.Outgoing(static_cast<float>(d.age), name, x);
 }
@@ -144,11 +146,13 @@ int DivisorIndex(Run& run, int slot, int age, std::int32_t start_age) {
 void WriteDistributionLines(Distribution& d, int table, float r) {
   const std::string name = d.scenario.settings.rmd_table_name[table - 1].str();
   const std::string to_name(AccountName(d.scenario, d.to));
-  const std::string money = model::Money(r, d.run.options.currency);
+  const auto money = [value = r, &currency = d.run.options.currency] {
+    return model::Money(value, currency);
+  };
   d.run.sink.Emit(
       [&] {
         return model::Format("  %s (using RMD Table %d) -  %s Transferred to the %s account.",
-                             name.c_str(), table, money.c_str(), to_name.c_str());
+                             name.c_str(), table, money().c_str(), to_name.c_str());
       },
       d.slot);
   if (d.to >= 0 && d.run.files.incoming) {

@@ -45,11 +45,13 @@ void ChargeTransfer(const model::Scenario& scenario, Run& run, const model::Fina
 
 void ReportNotTransferred(Run& run, int slot, const std::string& name,
                           const std::string& source_name, float shortfall) {
-  const std::string money = model::Money(shortfall, run.options.currency);
+  const auto money = [value = shortfall, &currency = run.options.currency] {
+    return model::Money(value, currency);
+  };
   run.sink.Emit(
       [&] {
         return model::Format("  %s - %s depleted %s not transferred!", name.c_str(),
-                             source_name.c_str(), money.c_str());
+                             source_name.c_str(), money().c_str());
       },
       slot);
   run.red_flags.transfers_not_completed.Raise(model::WholeAgeTowardZero(run.current_age));
@@ -96,10 +98,12 @@ void TransferBetweenAccounts(model::Scenario& scenario, Run& run, int slot, doub
 
   const std::string name = event.description.str();
   const char* label = model::IsRule72T(event) ? " Rule 72T Transfer" : " Transfer";
-  const std::string money = model::Money(moved, run.options.currency);
+  const auto money = [value = moved, &currency = run.options.currency] {
+    return model::Money(value, currency);
+  };
   run.sink.Emit(
       [&] {
-        return model::Format("  %s %s %s from %s to %s ", name.c_str(), label, money.c_str(),
+        return model::Format("  %s %s %s from %s to %s ", name.c_str(), label, money().c_str(),
                              source_name.c_str(), destination_name.c_str());
       },
       slot);

@@ -28,9 +28,11 @@ void WriteTrackingLines(const model::Budget& budget, Run& run, int slot, float f
     if (budget.track[i] == 0) continue;
     const std::string item = budget.item_names[i].str();
     const float amount = static_cast<float>(budget.working_amount[i] * double{fraction});
-    const std::string money = model::Money(amount, run.options.currency);
+    const auto money = [value = amount, &currency = run.options.currency] {
+      return model::Money(value, currency);
+    };
     run.sink.Emit(
-        [&] { return model::Format("                %s - %s", item.c_str(), money.c_str()); },
+        [&] { return model::Format("                %s - %s", item.c_str(), money().c_str()); },
         slot);
   }
 }
@@ -67,8 +69,10 @@ void WithdrawalYear(model::Scenario& scenario, Run& run, int slot) {
   const float fraction = IsOneTime(event) ? 1.0f : run.year_fraction;
   const float amount = static_cast<float>(withdrawal.working_amount() * double{fraction});
   run.year.withdrawals += amount;
-  const std::string money = model::Money(amount, run.options.currency);
-  run.sink.Emit([&] { return model::Format("  %s - Withdraw %s", name.c_str(), money.c_str()); },
+  const auto money = [value = amount, &currency = run.options.currency] {
+    return model::Money(value, currency);
+  };
+  run.sink.Emit([&] { return model::Format("  %s - Withdraw %s", name.c_str(), money().c_str()); },
                 slot);
   if (budget != nullptr) {
     WriteTrackingLines(*budget, run, slot, fraction);
