@@ -22,7 +22,7 @@ PlannerSession::PlannerSession(const std::string& working_directory, const ui::K
   program_.currency = keywords.currency;
   state_.keywords = keywords;
   run_->clock = &clock_;
-  random_source_.Seed(
+  random_state_.source.Seed(
       static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
@@ -58,13 +58,9 @@ const results::ScheduleRun& PlannerSession::Run(const engine::RunOptions& option
   run->options.scenario_file_name = std::filesystem::path(program_.open_name).filename().string();
   run->options.data_folders = engine::ProgramDataFolders(program_.working_directory);
   // The generator goes on where the last run left it, so no two random runs repeat.
-  run->random_source = random_source_;
-  run->range_normal = range_normal_;
-  run->deviation_normal = deviation_normal_;
+  run->random = random_state_;
   engine::RunScenario(*scenario_, *run);
-  random_source_ = run->random_source;
-  range_normal_ = run->range_normal;
-  deviation_normal_ = run->deviation_normal;
+  random_state_ = run->random;
   if (show_messages) ui::ShowRunProblems(*run, prompter());
   // Only a run to the results list replaces what the folders show.
   if (options.mode == engine::OutputMode::ResultsList) {

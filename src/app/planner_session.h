@@ -71,9 +71,7 @@ class PlannerSession {
   QtHelp help_;
   QtLauncher launcher_;
   model::SystemClock clock_;
-  engine::RandomSource random_source_;
-  engine::NormalCache range_normal_;
-  engine::NormalCache deviation_normal_;
+  engine::RandomState random_state_;  // carried from run to run
 };
 
 }  // namespace tarvel::app

@@ -27,8 +27,8 @@ bool KindOf(const model::Scenario& scenario, RandomKind& kind) {
 
 // The source, seeded at its first draw: a run seeds it once and never again.
 RandomSource& Source(Run& run) {
-  if (!run.random_source.seeded()) run.random_source.Seed(run.options.random_seed);
-  return run.random_source;
+  if (!run.random.source.seeded()) run.random.source.Seed(run.options.random_seed);
+  return run.random.source;
 }
 
 double Widening(std::int16_t factor) { return 1.0 + 0.1 * std::clamp<int>(factor, 0, kMaxFactor); }
@@ -42,7 +42,7 @@ float WidenedDeviation(const model::Scenario& scenario, const model::Account& ac
 }
 
 float DrawDeviationFor(const model::Scenario& scenario, Run& run, const model::Account& account) {
-  return DrawGaussianDeviationRate(Source(run), run.deviation_normal, account.rate,
+  return DrawGaussianDeviationRate(Source(run), run.random.deviation_normal, account.rate,
                                    WidenedDeviation(scenario, account));
 }
 
@@ -119,7 +119,7 @@ void DrawGroupRates(model::Scenario& scenario, Run& run) {
     if (!known) continue;
     if (kind == RandomKind::GaussianRange) {
       run.group_drawn_rate[g] =
-          DrawGaussianRangeRate(Source(run), run.range_normal, groups.random_min_rate[g],
+          DrawGaussianRangeRate(Source(run), run.random.range_normal, groups.random_min_rate[g],
                                 groups.random_max_rate[g], groups.range_factor);
     } else if (kind == RandomKind::Uniform) {
       run.group_drawn_rate[g] =
@@ -152,7 +152,7 @@ float AccountRateForYear(model::Scenario& scenario, Run& run, int position) {
   if (kind == RandomKind::Uniform) {
     return DrawUniformRate(Source(run), account.random_min_rate, account.random_max_rate);
   }
-  return DrawGaussianRangeRate(Source(run), run.range_normal, account.random_min_rate,
+  return DrawGaussianRangeRate(Source(run), run.random.range_normal, account.random_min_rate,
                                account.random_max_rate, scenario.groups.range_factor);
 }
 

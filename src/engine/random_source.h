@@ -41,4 +41,12 @@ class NormalCache {
   double radius_ = 0;  // its squared distance from the origin
 };
 
+// A run's whole generator state: the source and the spare normals of its two Gaussian draws.
+// A program that runs many times carries it from run to run so no two runs repeat.
+struct RandomState {
+  RandomSource source;
+  NormalCache range_normal;      // standard normals of the Gaussian-range draws
+  NormalCache deviation_normal;  // standard normals of the Gaussian-deviation draws
+};
+
 }  // namespace tarvel::engine

@@ -228,9 +228,7 @@ struct Run {
   bool random_source_used = false;
   std::array<float, model::kMaxGroups> group_drawn_rate{};
   // Random rates: the source is seeded once, at its first draw, from options.random_seed.
-  RandomSource random_source;
-  NormalCache range_normal;      // standard normals of the Gaussian-range draws
-  NormalCache deviation_normal;  // standard normals of the Gaussian-deviation draws
+  RandomState random;
   std::array<bool, model::kMaxGroups> group_rate_shown{};  // group rate line written this year
 
   // --- cash-flow events and funding ---
