@@ -24,7 +24,7 @@ int ProceedsAccount(const model::Scenario& scenario, const model::FinancialEvent
 
 void DepositProceeds(model::Scenario& scenario, Run& run, int slot, double proceeds) {
   const int position = ProceedsAccount(scenario, scenario.events[slot]);
-  const auto money = [value = proceeds, &run] { return MoneyText(run, value); };
+  const auto money = model::MoneyLater(proceeds, run.options.currency);
   if (position < 0) {
     Line(run, slot, [&] {
       return model::Format("      Deposited %s to Investment Savings", money().c_str());
@@ -60,7 +60,7 @@ void SellLoanPurchase(model::Scenario& scenario, Run& run, int slot) {
   model::Account& account = scenario.accounts.records[position];
   const double price = loan.bought_value();
   const std::string name = event.description.str();
-  const auto money = [value = price, &run] { return MoneyText(run, value); };
+  const auto money = model::MoneyLater(price, run.options.currency);
   if (account.type == AccountType::Equity) {
     Line(run, slot,
          [&] { return model::Format("  %s - Sold equity for %s", name.c_str(), money().c_str()); });

@@ -39,14 +39,10 @@ void DepositYear(model::Scenario& scenario, Run& run, int slot) {
     run.categories.Add(account.type, amount);
   }
 
-  const auto money = [value = amount, &currency = run.options.currency] {
-    return model::Money(value, currency);
-  };
+  const auto money = model::MoneyLater(amount, run.options.currency);
   const std::string account_name(AccountName(scenario, position));
   if (before_taxes) {
-    const auto tax_money = [value = tax, &currency = run.options.currency] {
-      return model::Money(value, currency);
-    };
+    const auto tax_money = model::MoneyLater(tax, run.options.currency);
     run.sink.Emit(
         [&] {
           return model::Format("  %s - Deposit %s to %s. %s tax deducted from deposit.",

@@ -56,9 +56,7 @@ void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
       break;
     }
   }
-  const auto money = [value = x, &currency = run.options.currency] {
-    return model::Money(value, currency);
-  };
+  const auto money = model::MoneyLater(x, run.options.currency);
   run.categories.Add(model::AccountType::Investment, -x);
   run.red_flags.liquid_depleted.Raise(model::WholeAgeTowardZero(run.current_age));
   if (first_investment < 0) {
@@ -111,9 +109,7 @@ void TakeFromSavingsAccount(model::Scenario& scenario, Run& run, int position, d
   if (account.type == model::AccountType::TaxFree) AddTo(run.taken_from_tax_free, x);
   const std::string name = account.name.str();
   if (run.options.detailed) {
-    const auto money = [value = x, &currency = run.options.currency] {
-      return model::Money(value, currency);
-    };
+    const auto money = model::MoneyLater(x, run.options.currency);
     const std::string text =
         line == TakeLine::Allocation
             ? model::Format("      %s from %s", money().c_str(), name.c_str())
@@ -141,9 +137,7 @@ float WithdrawFromAccount(model::Scenario& scenario, Run& run, double amount, in
   }
   if (rest > 0) {
     const std::string name = account.name.str();
-    const auto money = [value = rest, &currency = run.options.currency] {
-      return model::Money(value, currency);
-    };
+    const auto money = model::MoneyLater(rest, run.options.currency);
     run.sink.Emit(
         [&] {
           return model::Format(

@@ -20,7 +20,7 @@ const char* DepositVerb(AccountType type) {
 void ReceiveLoanAmount(model::Scenario& scenario, Run& run, int slot) {
   const model::FinancialEvent& event = scenario.events[slot];
   const std::string name = event.description.str();
-  const auto money = [value = event.amount, &run] { return MoneyText(run, value); };
+  const auto money = model::MoneyLater(event.amount, run.options.currency);
   const int position = DepositAccount(scenario, event);
   if (position >= 0) {
     model::Account& account = scenario.accounts.records[position];

@@ -27,7 +27,7 @@ void TakeDownPayment(model::Scenario& scenario, Run& run, int slot) {
   const float down_payment = mortgage.down_payment();
   if (!(down_payment > 0)) return;
   const std::string name = event.description.str();
-  const auto money = [value = down_payment, &run] { return MoneyText(run, value); };
+  const auto money = model::MoneyLater(down_payment, run.options.currency);
   const bool from_equity = mortgage.keep_down_payment() != 0;
   if (from_equity) {
     Line(run, slot,

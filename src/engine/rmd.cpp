@@ -51,9 +51,7 @@ void Take(Distribution& d, int position, double x) {
   d.run.year.total_taxes = static_cast<float>(d.run.year.total_taxes + tax);
   const std::string name = account.name.str();
   if (d.run.options.detailed) {
-    const auto money = [value = x, &currency = d.run.options.currency] {
-      return model::Money(value, currency);
-    };
+    const auto money = model::MoneyLater(x, d.run.options.currency);
     d.run.sink.Emit(
         [&] { return model::Format("      %s from %s", money().c_str(), name.c_str()); }, d.slot);
   }
@@ -146,9 +144,7 @@ int DivisorIndex(Run& run, int slot, int age, std::int32_t start_age) {
 void WriteDistributionLines(Distribution& d, int table, float r) {
   const std::string name = d.scenario.settings.rmd_table_name[table - 1].str();
   const std::string to_name(AccountName(d.scenario, d.to));
-  const auto money = [value = r, &currency = d.run.options.currency] {
-    return model::Money(value, currency);
-  };
+  const auto money = model::MoneyLater(r, d.run.options.currency);
   d.run.sink.Emit(
       [&] {
         return model::Format("  %s (using RMD Table %d) -  %s Transferred to the %s account.",

@@ -45,9 +45,7 @@ void ChargeTransfer(const model::Scenario& scenario, Run& run, const model::Fina
 
 void ReportNotTransferred(Run& run, int slot, const std::string& name,
                           const std::string& source_name, float shortfall) {
-  const auto money = [value = shortfall, &currency = run.options.currency] {
-    return model::Money(value, currency);
-  };
+  const auto money = model::MoneyLater(shortfall, run.options.currency);
   run.sink.Emit(
       [&] {
         return model::Format("  %s - %s depleted %s not transferred!", name.c_str(),
@@ -98,9 +96,7 @@ void TransferBetweenAccounts(model::Scenario& scenario, Run& run, int slot, doub
 
   const std::string name = event.description.str();
   const char* label = model::IsRule72T(event) ? " Rule 72T Transfer" : " Transfer";
-  const auto money = [value = moved, &currency = run.options.currency] {
-    return model::Money(value, currency);
-  };
+  const auto money = model::MoneyLater(moved, run.options.currency);
   run.sink.Emit(
       [&] {
         return model::Format("  %s %s %s from %s to %s ", name.c_str(), label, money().c_str(),

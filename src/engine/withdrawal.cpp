@@ -28,9 +28,7 @@ void WriteTrackingLines(const model::Budget& budget, Run& run, int slot, float f
     if (budget.track[i] == 0) continue;
     const std::string item = budget.item_names[i].str();
     const float amount = static_cast<float>(budget.working_amount[i] * double{fraction});
-    const auto money = [value = amount, &currency = run.options.currency] {
-      return model::Money(value, currency);
-    };
+    const auto money = model::MoneyLater(amount, run.options.currency);
     run.sink.Emit(
         [&] { return model::Format("                %s - %s", item.c_str(), money().c_str()); },
         slot);
@@ -69,9 +67,7 @@ void WithdrawalYear(model::Scenario& scenario, Run& run, int slot) {
   const float fraction = IsOneTime(event) ? 1.0f : run.year_fraction;
   const float amount = static_cast<float>(withdrawal.working_amount() * double{fraction});
   run.year.withdrawals += amount;
-  const auto money = [value = amount, &currency = run.options.currency] {
-    return model::Money(value, currency);
-  };
+  const auto money = model::MoneyLater(amount, run.options.currency);
   run.sink.Emit([&] { return model::Format("  %s - Withdraw %s", name.c_str(), money().c_str()); },
                 slot);
   if (budget != nullptr) {

@@ -26,6 +26,11 @@ std::string FormatMoneyLabel(std::string_view number_text, const Currency& curre
 std::string FormatMoneyWhole(std::string_view number_text, const Currency& currency);
 // printf("%-13.2f") then FormatMoney: the usual way an amount is shown.
 std::string Money(double amount, const Currency& currency);
+// The Money text of the amount as it is now, built only when called, so a line that is never
+// written formats no money.
+inline auto MoneyLater(double amount, const Currency& currency) {
+  return [amount, &currency] { return Money(amount, currency); };
+}
 
 // Removes blanks and cuts at the first character that is not a digit, ".", "-" or the
 // currency symbol; used before a typed amount is parsed.
