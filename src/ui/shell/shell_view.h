@@ -17,6 +17,9 @@ struct ShellState {
   bool results_folder_open = false;
   bool scenario_loaded = false;  // the scenario-dependent commands are enabled
   int report_page_count = 0;     // page files of the last report, deleted at exit
+  // The event slot the next editor command opens on (set by the Scenario folder before it
+  // posts the editor's command); -1 adds a new event.
+  int edit_target = -1;
 };
 
 class ShellView {

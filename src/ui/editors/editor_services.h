@@ -1,0 +1,36 @@
+// What every editor dialog reaches: the scenario it edits, the program settings, the desktop's
+// message boxes, dialogs and help, and the clock. An editor is opened with an EditRequest and
+// answers whether it changed the scenario.
+#pragma once
+
+#include "model/program.h"
+#include "model/records.h"
+#include "platform/clock.h"
+#include "platform/help.h"
+#include "platform/launcher.h"
+#include "platform/prompter.h"
+#include "ui/shell/dialog_template.h"
+
+namespace tarvel::ui {
+
+struct EditorServices {
+  model::Scenario& scenario;
+  const model::Program& program;
+  platform::Prompter& prompter;
+  DialogRunner& dialogs;
+  platform::Help& help;
+  platform::Launcher& launcher;
+  const platform::Clock& clock;
+};
+
+// Which event an editor opens on.
+struct EditRequest {
+  int index = -1;           // the event slot edited; -1 adds a new event
+  bool calculator = false;  // the credit-card dialog used as a calculator: no event is written
+  bool adding() const { return index < 0; }
+};
+
+// An editor: shows its dialog and returns true when the scenario changed.
+using EditorFunction = bool (*)(EditorServices& services, const EditRequest& request);
+
+}  // namespace tarvel::ui

@@ -1,0 +1,100 @@
+// Field checks: the string table, C-locale number parsing and the refusal message.
+#include "ui/editors/field_check.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "model/fixed_format.h"
+
+namespace tarvel::ui {
+namespace {
+
+constexpr std::array<std::string_view, 13> kStringTable = {
+    "",
+    "Retire",
+    "This amount must be greater than 0.00 and less than 99999999.00.",
+    "This age must be between 1 and 120.0.",
+    "This rate must be between 0.0% and 1000.0%.",
+    "The number of years must be between 1 and 100.",
+    "Loan/Mortgage rates must be greater than 0.0 and less than 1000.0.",
+    "This age must be between 1.0 and 120.0.",
+    "The Applied Rate must be between -20.0% and 20.0%",
+    "The birth month value must between 1 and 12",
+    "The birth day value must be between 1 and 31",
+    "This rate must be between -99.0% and 99.0%",
+    "This age must be less than 120.0",
+};
+
+// Removes what a formatted field shows around its number: blanks, the currency symbol, the
+// thousands separators and a trailing percent sign.
+std::string BareNumber(std::string_view text, char currency_symbol) {
+  std::string bare;
+  for (char c : text) {
+    if (c == ' ' || c == '\t' || c == ',' || c == currency_symbol) continue;
+    bare.push_back(c);
+  }
+  if (!bare.empty() && bare.back() == '%') bare.pop_back();
+  return bare;
+}
+
+bool InBounds(double value, const FieldRule& rule) {
+  if (rule.is_float) return value >= rule.minimum && value <= rule.maximum;
+  return value >= std::trunc(rule.minimum) && value <= std::trunc(rule.maximum);
+}
+
+}  // namespace
+
+std::string_view StringTableText(int id) {
+  if (id < 0 || id >= static_cast<int>(kStringTable.size())) return {};
+  return kStringTable[id];
+}
+
+std::optional<double> ParseFieldNumber(std::string_view text, char currency_symbol) {
+  const std::string bare = BareNumber(text, currency_symbol);
+  if (bare.empty()) return 0.0;
+  const char* first = bare.data();
+  if (*first == '+') ++first;
+  double value = 0;
+  const auto [end, error] = std::from_chars(first, bare.data() + bare.size(), value);
+  if (error != std::errc() || end != bare.data() + bare.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::string FieldMessageText(const FieldRule& rule) {
+  if (rule.message != kRateBoundsMessage) return std::string(StringTableText(rule.message));
+  std::string text = "This rate must be greater than ";
+  model::AppendFixed(text, rule.minimum, model::kTwoPlaces);
+  text += " and less than ";
+  model::AppendFixed(text, rule.maximum, model::kTwoPlaces);
+  return text;
+}
+
+std::string ReadFieldText(const platform::DialogView& view, int control, int max_chars) {
+  std::string text = view.Text(control);
+  if (max_chars > 0 && static_cast<int>(text.size()) > max_chars - 1) text.resize(max_chars - 1);
+  return text;
+}
+
+void ShowStop(platform::Prompter& prompter, std::string text, std::string caption) {
+  platform::Message message;
+  message.text = std::move(text);
+  message.caption = std::move(caption);
+  message.icon = platform::Icon::Error;
+  prompter.Ask(message);
+}
+
+std::optional<double> ValidateField(platform::DialogView& view, platform::Prompter& prompter,
+                                    const FieldRule& rule, char currency_symbol) {
+  const std::string text = ReadFieldText(view, rule.control, rule.max_chars);
+  std::optional<double> value = ParseFieldNumber(text, currency_symbol);
+  if (value && !rule.is_float) value = std::trunc(*value);
+  if (value && InBounds(*value, rule)) return value;
+  ShowStop(prompter, FieldMessageText(rule), rule.caption);
+  view.SetFocus(rule.control);
+  return std::nullopt;
+}
+
+}  // namespace tarvel::ui
