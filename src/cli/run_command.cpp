@@ -19,6 +19,7 @@
 #include "engine/run.h"
 #include "engine/run_scenario.h"
 #include "model/atomic_file.h"
+#include "model/fixed_format.h"
 #include "model/money_format.h"
 #include "model/records.h"
 #include "model/windows_1252.h"
@@ -35,10 +36,15 @@ constexpr char kPeriodsHeader[] =
 std::string PeriodsText(const engine::Run& run) {
   std::string text = kPeriodsHeader;
   for (std::size_t i = 0; i < run.periods.size(); ++i) {
-    text += model::Format("%zu", i);
-    for (float value : run.periods[i]) text += model::Format(",%.6f", value);
+    text += std::to_string(i);
+    for (float value : run.periods[i]) {
+      text += ',';
+      model::AppendFixed(text, value, model::kSixPlaces);
+    }
     const float power = i < run.purchasing_power.size() ? run.purchasing_power[i] : 0.0f;
-    text += model::Format(",%.6f\n", power);
+    text += ',';
+    model::AppendFixed(text, power, model::kSixPlaces);
+    text += '\n';
   }
   return text;
 }
