@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/event_listing.h"
 #include "support/fake_dialog_view.h"
 #include "support/fake_help.h"
 #include "support/fake_launcher.h"
@@ -85,6 +86,14 @@ class DebtEditorTest : public ::testing::Test {
   // The list position of an account in a choice list (sorted by name).
   int Position(std::uint16_t id, bool with_no_selection) const {
     return ui::AccountChoices(*scenario, with_no_selection).PositionOf(id);
+  }
+  // The listing lines of the event in the slot, one per line.
+  std::string Listing(int slot) const {
+    std::string text;
+    for (const model::ListingLine& line : model::DescribeEvents(*scenario, program.currency)) {
+      if (line.event_slot == slot) text += line.text + "\n";
+    }
+    return text;
   }
   // A mortgage whose equity account is House, stored at the end of the events.
   model::FinancialEvent& AddHouseMortgage() {
