@@ -11,6 +11,9 @@
 #include "model/records.h"
 #include "platform/dialog_view.h"
 #include "platform/prompter.h"
+#include "ui/editors/account_choices.h"
+#include "ui/editors/editor_services.h"
+#include "ui/editors/event_editing.h"
 #include "ui/editors/field_check.h"
 #include "ui/shell/dialog_template.h"
 
@@ -54,6 +57,38 @@ void ReadDescription(const platform::DialogView& view, int control, model::Finan
 // Makes the event a Loan of the variety the marker names (kCreditCardMarker or
 // kEquityLoanMarker); the one place the editors write the variety marker.
 void SetLoanVariety(model::FinancialEvent& event, std::uint16_t marker);
+
+// The controls the Loan and equity-loan dialogs share.
+enum LoanControl {
+  kLoanDescription = 101,
+  kLoanStartAge = 102,
+  kLoanPayoffAge = 103,
+  kLoanAmount = 104,
+  kLoanRate = 105,
+  kLoanYears = 106,
+  kLoanPayment = 110,
+  kLoanDepositAccount = 112,
+  kLoanPaymentAccount = 113,
+  kLoanDownPayment = 119,
+};
+
+// The first rows of a loan's dialog: description, ages, amount and down payment, rate and term.
+void AddLoanFieldRows(std::vector<Control>& controls);
+
+// The checks a loan and an equity loan share, in order: neither chosen account may be a
+// mortgage's equity account (before any field is read), the description, `amount_rules`, the
+// down payment against the amount, `term_rules`. On success the working copy holds the shared
+// fields, its monthly payment is shown, and `values` holds every accepted value.
+bool CheckLoanFields(EditorServices& services, platform::DialogView& view, EventEditing& editing,
+                     const AccountChoices& deposit, const AccountChoices& payments,
+                     std::span<const FieldRule> amount_rules, std::span<const FieldRule> term_rules,
+                     FieldValues& values);
+
+// Stores the deposit account, which a loan needs, with its yearly rate, and the payments account
+// after the mode's check; false after a refusal.
+bool StoreLoanAccounts(EditorServices& services, platform::DialogView& view, EventEditing& editing,
+                       const AccountChoices& deposit, const AccountChoices& payments,
+                       AccountCheck payments_check);
 
 // The account's effective yearly rate (percent); 0 when there is no such account.
 float AccountYearlyRate(const model::Scenario& scenario, std::uint16_t account_id);
