@@ -22,17 +22,9 @@ enum EquityLoanControl {
 };
 
 constexpr int kHelpContext = 260;
-constexpr char kAmountError[] = "AMOUNT ERROR";
 // Equity loans have no sell age of their own: the property is sold with its mortgage.
 constexpr float kNoSellAge = 120.0f;
 
-const std::array<FieldRule, 5> kAmountRules = {{
-    {kLoanStartAge, true, 0, 1.0, 120.0, 7, "START AGE ERROR"},
-    {kLoanPayoffAge, true, 0, 1.0, 120.0, 7, "PAYOFF AGE ERROR"},
-    {kLoanRate, true, 0, 1.0, 1000.0, 6, "RATE ERROR"},
-    {kLoanAmount, true, 0, 1.0, 1e8, 2, kAmountError},
-    {kLoanDownPayment, true, 0, 0.0, 1e8, 2, kAmountError},
-}};
 const std::array<FieldRule, 2> kTermRules = {{
     {kCost, true, 0, 0.0, 999999.0, 2, "COST ERROR"},
     {kLoanYears, false, 0, 0.0, 100.0, 5, "NO OF YEARS ERROR"},
@@ -80,14 +72,7 @@ void EquityLoanEditor::Initialise(platform::DialogView& view) {
   const model::EquityLoanTerms loan(event);
   const model::Currency& currency = services_.program.currency;
   loan.sell_age() = kNoSellAge;
-  view.SetText(kLoanDescription, event.description.str());
-  view.SetText(kLoanStartAge, FieldText(event.start_age, kAgeField));
-  view.SetText(kLoanPayoffAge, FieldText(event.end_age, kAgeField));
-  view.SetText(kLoanAmount, MoneyFieldText(event.amount, currency));
-  view.SetText(kLoanDownPayment, MoneyFieldText(loan.down_payment(), currency));
-  view.SetText(kLoanRate, FieldText(loan.yearly_rate_percent(), kRateField));
-  view.SetText(kLoanYears, model::Format("%d", static_cast<int>(loan.term_years())));
-  view.SetText(kLoanPayment, MoneyFieldText(loan.monthly_payment(), currency));
+  ShowLoanFields(view, event, currency);
   view.SetText(kCost, MoneyFieldText(loan.cost_of_loan(), currency));
   deposit_choices_.Show(view, kLoanDepositAccount, loan.deposit_account());
   payment_choices_.Show(view, kLoanPaymentAccount,
@@ -119,8 +104,8 @@ void EquityLoanEditor::Command(platform::DialogView& view, int control) {
 
 bool EquityLoanEditor::CheckFields(platform::DialogView& view) {
   FieldValues values;
-  if (!CheckLoanFields(services_, view, editing_, deposit_choices_, payment_choices_, kAmountRules,
-                       kTermRules, values)) {
+  if (!CheckLoanFields(services_, view, editing_, deposit_choices_, payment_choices_,
+                       kLoanAmountRules, kTermRules, values)) {
     return false;
   }
   model::EquityLoanTerms(editing_.event()).cost_of_loan() = static_cast<float>(values[kCost]);

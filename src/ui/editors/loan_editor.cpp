@@ -23,16 +23,8 @@ enum LoanEditorControl {
 };
 
 constexpr int kHelpContext = 260;
-constexpr char kAmountError[] = "AMOUNT ERROR";
 
-// Checked before the down payment is compared with the amount, and after.
-const std::array<FieldRule, 5> kAmountRules = {{
-    {kLoanStartAge, true, 0, 1.0, 120.0, 7, "START AGE ERROR"},
-    {kLoanPayoffAge, true, 0, 1.0, 120.0, 7, "PAYOFF AGE ERROR"},
-    {kLoanRate, true, 0, 1.0, 1000.0, 6, "RATE ERROR"},
-    {kLoanAmount, true, 0, 1.0, 1e8, 2, kAmountError},
-    {kLoanDownPayment, true, 0, 0.0, 1e8, 2, kAmountError},
-}};
+// Checked after the down payment is compared with the amount.
 const std::array<FieldRule, 2> kTermRules = {{
     {kSellAge, true, 0, 0.0, 120.0, 3, "SELL AGE ERROR"},
     {kLoanYears, false, 0, 0.0, 100.0, 5, "NO OF YEARS ERROR"},
@@ -85,15 +77,8 @@ void LoanEditor::Initialise(platform::DialogView& view) {
   const model::FinancialEvent& event = editing_.event();
   const model::LoanTerms loan(event);
   const model::Currency& currency = services_.program.currency;
-  view.SetText(kLoanDescription, event.description.str());
-  view.SetText(kLoanStartAge, FieldText(event.start_age, kAgeField));
-  view.SetText(kLoanPayoffAge, FieldText(event.end_age, kAgeField));
-  view.SetText(kLoanAmount, MoneyFieldText(event.amount, currency));
-  view.SetText(kLoanDownPayment, MoneyFieldText(loan.down_payment(), currency));
-  view.SetText(kLoanRate, FieldText(loan.yearly_rate_percent(), kRateField));
-  view.SetText(kLoanYears, model::Format("%d", static_cast<int>(loan.term_years())));
+  ShowLoanFields(view, event, currency);
   view.SetText(kSellAge, FieldText(loan.sell_age(), kAgeField));
-  view.SetText(kLoanPayment, MoneyFieldText(loan.monthly_payment(), currency));
   deposit_choices_.Show(view, kLoanDepositAccount, loan.deposit_account());
   payment_choices_.Show(view, kLoanPaymentAccount,
                         static_cast<std::uint16_t>(loan.payment_account()));
@@ -124,8 +109,8 @@ void LoanEditor::Command(platform::DialogView& view, int control) {
 
 bool LoanEditor::CheckFields(platform::DialogView& view) {
   FieldValues values;
-  if (!CheckLoanFields(services_, view, editing_, deposit_choices_, payment_choices_, kAmountRules,
-                       kTermRules, values)) {
+  if (!CheckLoanFields(services_, view, editing_, deposit_choices_, payment_choices_,
+                       kLoanAmountRules, kTermRules, values)) {
     return false;
   }
   model::LoanTerms(editing_.event()).sell_age() = WholeYears(values[kSellAge]);

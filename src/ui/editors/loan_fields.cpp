@@ -66,6 +66,27 @@ float AccountYearlyRate(const model::Scenario& scenario, std::uint16_t account_i
   return position < 0 ? 0.0f : scenario.accounts.records[position].yearly_rate;
 }
 
+const std::array<FieldRule, 5> kLoanAmountRules = {{
+    {kLoanStartAge, true, 0, 1.0, 120.0, 7, "START AGE ERROR"},
+    {kLoanPayoffAge, true, 0, 1.0, 120.0, 7, "PAYOFF AGE ERROR"},
+    {kLoanRate, true, 0, 1.0, 1000.0, 6, "RATE ERROR"},
+    {kLoanAmount, true, 0, 1.0, 1e8, 2, "AMOUNT ERROR"},
+    {kLoanDownPayment, true, 0, 0.0, 1e8, 2, "AMOUNT ERROR"},
+}};
+
+void ShowLoanFields(platform::DialogView& view, const model::FinancialEvent& event,
+                    const model::Currency& currency) {
+  const model::LoanTerms loan(event);
+  view.SetText(kLoanDescription, event.description.str());
+  view.SetText(kLoanStartAge, FieldText(event.start_age, kAgeField));
+  view.SetText(kLoanPayoffAge, FieldText(event.end_age, kAgeField));
+  view.SetText(kLoanAmount, MoneyFieldText(event.amount, currency));
+  view.SetText(kLoanDownPayment, MoneyFieldText(loan.down_payment(), currency));
+  view.SetText(kLoanRate, FieldText(loan.yearly_rate_percent(), kRateField));
+  view.SetText(kLoanYears, model::Format("%d", static_cast<int>(loan.term_years())));
+  view.SetText(kLoanPayment, MoneyFieldText(loan.monthly_payment(), currency));
+}
+
 void AddLoanFieldRows(std::vector<Control>& controls) {
   Control& description =
       AddLabelledField(controls, ControlKind::Edit, kLoanDescription, "Description", 0);

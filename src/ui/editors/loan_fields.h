@@ -3,11 +3,13 @@
 // monthly payment.
 #pragma once
 
+#include <array>
 #include <map>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "model/money_format.h"
 #include "model/records.h"
 #include "platform/dialog_view.h"
 #include "platform/prompter.h"
@@ -71,6 +73,14 @@ enum LoanControl {
   kLoanPaymentAccount = 113,
   kLoanDownPayment = 119,
 };
+
+// The checks of the ages, rate, amount and down payment both dialogs share, in order.
+extern const std::array<FieldRule, 5> kLoanAmountRules;
+
+// Fills the shared fields from the record: description, ages, amount, down payment, rate,
+// term and monthly payment.
+void ShowLoanFields(platform::DialogView& view, const model::FinancialEvent& event,
+                    const model::Currency& currency);
 
 // The first rows of a loan's dialog: description, ages, amount and down payment, rate and term.
 void AddLoanFieldRows(std::vector<Control>& controls);
