@@ -3,12 +3,22 @@
 
 #include <array>
 
+#include "ui/editors/credit_card_editor.h"
+#include "ui/editors/equity_loan_editor.h"
+#include "ui/editors/loan_editor.h"
+#include "ui/editors/mortgage_editor.h"
+
 namespace tarvel::ui {
 namespace {
 
 constexpr auto kEditors = std::to_array<EditorEntry>({
     // Each editor adds its command here: {command id, edit function, calculator}.
     {0, nullptr, false},
+    {107, EditLoan, false},
+    {466, EditCreditCard, false},
+    {467, EditCreditCard, true},
+    {108, EditMortgage, false},
+    {919, EditEquityLoan, false},
 });
 
 }  // namespace
