@@ -3,12 +3,20 @@
 
 #include <array>
 
+#include "ui/accounts/account_info_dialog.h"
+#include "ui/accounts/groups_dialog.h"
+#include "ui/accounts/reindex_command.h"
+
 namespace tarvel::ui {
 namespace {
 
 constexpr auto kEditors = std::to_array<EditorEntry>({
     // Each editor adds its command here: {command id, edit function, calculator}.
     {0, nullptr, false},
+    // The accounts: re-indexing, group names, the account dialog.
+    {14, ReindexAccountsCommand, false},
+    {102, EditGroups, false},
+    {200, EditAccountInfo, false},
 });
 
 }  // namespace

@@ -1,6 +1,7 @@
 // One handler for each command family of the main window.
 #include "ui/shell/command_handlers.h"
 
+#include "ui/accounts/account_commands.h"
 #include "ui/commands/file_commands.h"
 #include "ui/commands/help_commands.h"
 #include "ui/commands/keyword_commands.h"
