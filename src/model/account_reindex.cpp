@@ -24,10 +24,12 @@ struct VarietyReferences {
 
 // Which fields of each variety hold account ids; varieties not listed hold none.
 constexpr std::array kVarietyReferences = {
-    VarietyReferences{EventVariety::Deposit,
-                      [](FinancialEvent& e) -> References { return {&CashFlowTerms(e).account()}; }},
-    VarietyReferences{EventVariety::Withdrawal,
-                      [](FinancialEvent& e) -> References { return {&CashFlowTerms(e).account()}; }},
+    VarietyReferences{
+        EventVariety::Deposit,
+        [](FinancialEvent& e) -> References { return {&CashFlowTerms(e).account()}; }},
+    VarietyReferences{
+        EventVariety::Withdrawal,
+        [](FinancialEvent& e) -> References { return {&CashFlowTerms(e).account()}; }},
     VarietyReferences{EventVariety::Transfer,
                       [](FinancialEvent& e) -> References {
                         CashFlowTerms terms(e);
@@ -49,12 +51,12 @@ constexpr std::array kVarietyReferences = {
                         LoanTerms terms(e);
                         return {&terms.deposit_account(), &terms.payment_account()};
                       }},
-    VarietyReferences{EventVariety::EquityLoan,
-                      [](FinancialEvent& e) -> References {
-                        EquityLoanTerms terms(e);
-                        return {&terms.deposit_account(), &terms.payment_account(),
-                                &terms.equity_account()};
-                      }},
+    VarietyReferences{
+        EventVariety::EquityLoan,
+        [](FinancialEvent& e) -> References {
+          EquityLoanTerms terms(e);
+          return {&terms.deposit_account(), &terms.payment_account(), &terms.equity_account()};
+        }},
     VarietyReferences{
         EventVariety::CreditCard,
         [](FinancialEvent& e) -> References { return {&CreditCardTerms(e).payment_account()}; }},

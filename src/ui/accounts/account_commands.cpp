@@ -13,8 +13,7 @@ AccountCommands::AccountCommands(CommandContext& context, const HandlerServices&
       launcher_(services.launcher) {}
 
 bool AccountCommands::Handles(int id) const {
-  return (id == kAddAccountCommand || id == kGroupNamesCommand ||
-          id == kReindexAccountsCommand) &&
+  return (id == kAddAccountCommand || id == kGroupNamesCommand || id == kReindexAccountsCommand) &&
          FindEditor(id) != nullptr;
 }
 
@@ -22,8 +21,8 @@ CommandOutcome AccountCommands::Execute(int id) {
   EditRequest request;
   if (id == kAddAccountCommand) request.index = context_.state.edit_target;
   context_.state.edit_target = -1;
-  EditorServices editor{context_.scenario, context_.program, context_.prompter, dialogs_,
-                        help_,              launcher_,        clock_};
+  EditorServices editor{
+      context_.scenario, context_.program, context_.prompter, dialogs_, help_, launcher_, clock_};
   CommandOutcome outcome;
   outcome.editor_changed = FindEditor(id)->edit(editor, request);
   if (outcome.editor_changed) {

@@ -15,10 +15,10 @@
 namespace tarvel::ui {
 namespace {
 
-constexpr int kNameChars = 29;     // at most 28 characters
-constexpr int kOrderChars = 4;     // at most 3 characters
-constexpr int kNumberChars = 13;   // at most 12 characters
-constexpr int kDeviationChars = 8; // at most 7 characters
+constexpr int kNameChars = 29;      // at most 28 characters
+constexpr int kOrderChars = 4;      // at most 3 characters
+constexpr int kNumberChars = 13;    // at most 12 characters
+constexpr int kDeviationChars = 8;  // at most 7 characters
 constexpr model::FixedFormat kDeviationFormat{6, 2, true};
 constexpr std::uint16_t kTableValues[] = {10, 20, 30};
 constexpr int kTableChecks[] = {kRmdTable1Check, kRmdTable2Check, kRmdTable3Check};
@@ -75,18 +75,29 @@ DialogTemplate AccountInfoTemplate() {
   Control effective = MakeControl(kEffectiveRateButton, ControlKind::PushButton,
                                   "Calculate Effective Yearly Rate", 2, 2);
   dialog.controls = {
-      label(200, "Account Name", 0), Field(kAccountNameField, 0, kNameChars),
-      label(201, "Select Account Type", 1), MakeControl(kAccountTypeChoice, ControlKind::ComboBox, "", 1, 1),
-      label(202, "Initial Amount", 2), Field(kInitialAmountField, 2, kNumberChars),
-      label(203, "Effective Yearly Rate (%)", 3), Field(kYearlyRateField, 3, kNumberChars),
-      label(204, "Random Minimum Rate (%)", 4), Field(kRandomMinField, 4, kNumberChars),
-      label(205, "Random Maximum Rate (%)", 5), Field(kRandomMaxField, 5, kNumberChars),
-      label(206, "Annualized Standard Deviation", 6), Field(kDeviationField, 6, kDeviationChars),
-      label(207, "Access Order", 7), Field(kAccessOrderField, 7, kOrderChars),
-      label(208, "Assign Group to Account", 8), MakeControl(kGroupChoice, ControlKind::ComboBox, "", 8, 1),
+      label(200, "Account Name", 0),
+      Field(kAccountNameField, 0, kNameChars),
+      label(201, "Select Account Type", 1),
+      MakeControl(kAccountTypeChoice, ControlKind::ComboBox, "", 1, 1),
+      label(202, "Initial Amount", 2),
+      Field(kInitialAmountField, 2, kNumberChars),
+      label(203, "Effective Yearly Rate (%)", 3),
+      Field(kYearlyRateField, 3, kNumberChars),
+      label(204, "Random Minimum Rate (%)", 4),
+      Field(kRandomMinField, 4, kNumberChars),
+      label(205, "Random Maximum Rate (%)", 5),
+      Field(kRandomMaxField, 5, kNumberChars),
+      label(206, "Annualized Standard Deviation", 6),
+      Field(kDeviationField, 6, kDeviationChars),
+      label(207, "Access Order", 7),
+      Field(kAccessOrderField, 7, kOrderChars),
+      label(208, "Assign Group to Account", 8),
+      MakeControl(kGroupChoice, ControlKind::ComboBox, "", 8, 1),
       Spanning(kPenaltyCheck, ControlKind::CheckBox, "Early withdrawals subject to penalty", 9),
-      label(209, "Penalty Rate (%)", 10), Field(kPenaltyRateField, 10, kNumberChars),
-      label(210, "Penalty Age", 11), Field(kPenaltyAgeField, 11, kNumberChars),
+      label(209, "Penalty Rate (%)", 10),
+      Field(kPenaltyRateField, 10, kNumberChars),
+      label(210, "Penalty Age", 11),
+      Field(kPenaltyAgeField, 11, kNumberChars),
       Spanning(kAllocationCheck, ControlKind::CheckBox, "Assign asset allocation withdrawal", 12),
       MakeControl(kRmdTable1Check, ControlKind::CheckBox, "Assign RMD Table 1", 13, 0),
       MakeControl(kRmdTable2Check, ControlKind::CheckBox, "Assign RMD Table 2", 13, 1),

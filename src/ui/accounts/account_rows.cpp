@@ -12,9 +12,9 @@
 namespace tarvel::ui {
 namespace {
 
-constexpr std::array<const char*, 5> kTypeNames = {
-    "Asset             ", "Equity            ", "Investment Savings", "Retirement Savings",
-    "Tax Free Savings  "};
+constexpr std::array<const char*, 5> kTypeNames = {"Asset             ", "Equity            ",
+                                                   "Investment Savings", "Retirement Savings",
+                                                   "Tax Free Savings  "};
 constexpr float kMaxDeviation = 200.0f;
 
 bool ShowsPenalty(const model::Account& account) {
@@ -39,11 +39,24 @@ bool NumericColumn(int column) { return column >= 6 && column <= kOrderColumn; }
 }  // namespace
 
 const std::array<const char*, kAccountColumns>& AccountColumnHeadings() {
-  static constexpr std::array<const char*, kAccountColumns> kHeadings = {
-      "Account",         "Group",           "P",         "M",           "A",
-      "Account Type",    "Rate",            "Amount",    "Order",       "Dividend",
-      "Taxable Div. %",  "Deposit Account", "Penalty Age", "Penalty Rate", "Min Random Rate",
-      "Max Random Rate", "Std. Dev.  ",     "ID"};
+  static constexpr std::array<const char*, kAccountColumns> kHeadings = {"Account",
+                                                                         "Group",
+                                                                         "P",
+                                                                         "M",
+                                                                         "A",
+                                                                         "Account Type",
+                                                                         "Rate",
+                                                                         "Amount",
+                                                                         "Order",
+                                                                         "Dividend",
+                                                                         "Taxable Div. %",
+                                                                         "Deposit Account",
+                                                                         "Penalty Age",
+                                                                         "Penalty Rate",
+                                                                         "Min Random Rate",
+                                                                         "Max Random Rate",
+                                                                         "Std. Dev.  ",
+                                                                         "ID"};
   return kHeadings;
 }
 

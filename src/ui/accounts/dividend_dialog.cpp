@@ -8,7 +8,7 @@ namespace tarvel::ui {
 namespace {
 
 constexpr int kHelpContext = 518;
-constexpr int kPercentChars = 13;  // at most 12 characters are read
+constexpr int kPercentChars = 13;                        // at most 12 characters are read
 constexpr model::FixedFormat kPercentField{6, 2, true};  // "%-6.2f"
 
 // Dividend percentages are taken as typed; only a text that is no number is refused.
@@ -45,8 +45,7 @@ DividendDialog::DividendDialog(const model::Scenario& scenario, platform::Prompt
 void DividendDialog::Initialise(platform::DialogView& view) {
   view.SetText(kYearlyDividendField, FieldText(draft_.dividend_percent, kPercentField));
   view.SetText(kTaxableDividendField, FieldText(draft_.taxable_dividend_percent, kPercentField));
-  choices_.Show(view, kDividendAccountChoice,
-                static_cast<std::uint16_t>(draft_.dividend_account));
+  choices_.Show(view, kDividendAccountChoice, static_cast<std::uint16_t>(draft_.dividend_account));
 }
 
 bool DividendDialog::Store(platform::DialogView& view) {
@@ -58,8 +57,8 @@ bool DividendDialog::Store(platform::DialogView& view) {
   draft_.taxable_dividend_percent = static_cast<float>(*taxable);
   // "No Selection" is stored as -1, the file's "no account", never as an account id.
   const std::uint16_t chosen = choices_.Chosen(view, kDividendAccountChoice);
-  draft_.dividend_account = chosen == model::kNoAccount ? std::int16_t{-1}
-                                                        : static_cast<std::int16_t>(chosen);
+  draft_.dividend_account =
+      chosen == model::kNoAccount ? std::int16_t{-1} : static_cast<std::int16_t>(chosen);
   return true;
 }
 

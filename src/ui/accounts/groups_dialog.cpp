@@ -10,9 +10,9 @@ namespace tarvel::ui {
 namespace {
 
 constexpr int kHelpContext = 1541;
-constexpr int kNameChars = 20;     // at most 19 characters
+constexpr int kNameChars = 20;  // at most 19 characters
 constexpr int kRateChars = 13;
-constexpr std::size_t kShortestFolderName = 4;  // stored only when longer than 3 characters
+constexpr std::size_t kShortestFolderName = 4;        // stored only when longer than 3 characters
 constexpr model::FixedFormat kGroupRate{9, 3, true};  // "%-9.3f"
 
 int NameField(int row) { return kFirstGroupNameField + row; }
@@ -20,8 +20,14 @@ int MinField(int row) { return kFirstGroupMinField + 2 * row; }
 int MaxField(int row) { return kFirstGroupMinField + 2 * row + 1; }
 
 TextRule GroupRateRule(int control) {
-  return {control, true, kRateChars, -200, 200, "Rate Error",
-          "The rate must be between -200.00% and 200.00%.", -1};
+  return {control,
+          true,
+          kRateChars,
+          -200,
+          200,
+          "Rate Error",
+          "The rate must be between -200.00% and 200.00%.",
+          -1};
 }
 
 }  // namespace

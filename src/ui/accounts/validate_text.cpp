@@ -29,8 +29,8 @@ std::string TableAgeMessage(double value, int age) {
 std::string BoundsMessage(const TextRule& rule) {
   if (!rule.message.empty()) return rule.message;
   if (rule.is_float) {
-    return "This amount must be greater than " + Bound("%13.2f", rule.minimum) +
-           " and less than " + Bound("%13.2f", rule.maximum) + ".";
+    return "This amount must be greater than " + Bound("%13.2f", rule.minimum) + " and less than " +
+           Bound("%13.2f", rule.maximum) + ".";
   }
   return "This rate must be greater than " + Bound("%9.3f", std::trunc(rule.minimum)) +
          " and less than " + Bound("%9.3f", std::trunc(rule.maximum)) + ".";
