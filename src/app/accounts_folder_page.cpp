@@ -36,7 +36,8 @@ AccountsFolderPage::AccountsFolderPage(model::Scenario& scenario, platform::Prom
     : QWidget(parent),
       scenario_(scenario),
       actions_(std::move(actions)),
-      folder_(std::make_unique<ui::AccountsFolder>(scenario, prompter, help, *this)) {
+      folder_(std::make_unique<ui::AccountsFolder>(scenario, prompter, help,
+                                                   static_cast<ui::AccountsFolderHost&>(*this))) {
   setObjectName("accounts_folder");
   list_ = new QTreeWidget(this);
   list_->setObjectName("account_list");

@@ -11,7 +11,10 @@
 #include "app/main_window_fixture.h"
 #include "app/qt_dialog_renderer.h"
 #include "model/record_counts.h"
+#include "ui/accounts/account_commands.h"
 #include "ui/accounts/account_info_dialog.h"
+#include "ui/accounts/groups_dialog.h"
+#include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
 
 namespace tarvel::app {
@@ -56,31 +59,46 @@ TEST_F(AccountsFolderPageTest, AddEditAndDeleteAnAccountWithTheTabsAndResultsFol
   const QStringList tabs_before = TabCaptions();
   const engine::PeriodResult results_before = FirstYear();
 
-  AnswerAccountDialog({{ui::kAccountNameField, "Brokerage"}, {ui::kInitialAmountField, "5000"}});
+  AnswerAccountDialog({{ui::kAccountNameField, "Side Fund"}, {ui::kInitialAmountField, "5000"}});
   Click(103);  // Add
   ASSERT_EQ(Count(), count + 1);
   EXPECT_EQ(page().list()->topLevelItemCount(), count + 1);
-  ASSERT_NE(Row("Brokerage"), nullptr);
-  EXPECT_EQ(Row("Brokerage")->text(7), "5000.00");
+  ASSERT_NE(Row("Side Fund"), nullptr);
+  EXPECT_EQ(Row("Side Fund")->text(7), "5000.00");
   EXPECT_NE(TabCaptions(), tabs_before);
   const engine::PeriodResult results_added = FirstYear();
   EXPECT_NE(results_added, results_before);
 
-  page().list()->setCurrentItem(Row("Brokerage"));
+  page().list()->setCurrentItem(Row("Side Fund"));
   AnswerAccountDialog({{ui::kInitialAmountField, "7000"}});
   Click(104);  // Edit
-  ASSERT_NE(Row("Brokerage"), nullptr);
-  EXPECT_EQ(Row("Brokerage")->text(7), "7000.00");
+  ASSERT_NE(Row("Side Fund"), nullptr);
+  EXPECT_EQ(Row("Side Fund")->text(7), "7000.00");
   EXPECT_NE(FirstYear(), results_added);
 
-  page().list()->setCurrentItem(Row("Brokerage"));
+  page().list()->setCurrentItem(Row("Side Fund"));
   Click(106);  // Delete
   EXPECT_EQ(Count(), count);
-  EXPECT_EQ(Row("Brokerage"), nullptr);
+  EXPECT_EQ(Row("Side Fund"), nullptr);
   EXPECT_EQ(TabCaptions(), tabs_before);
   EXPECT_EQ(FirstYear(), results_before);
   EXPECT_FALSE(page().button(109)->isEnabled());  // Import
   EXPECT_FALSE(page().button(112)->isEnabled());  // Print
+}
+
+TEST_F(AccountsFolderPageTest, AGroupFolderNameRetitlesTheGroupReportMenuItems) {
+  Start();
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<TemplateDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->SetText(ui::kGroupFolderNameField, "Buckets");
+    QTest::mouseClick(qobject_cast<QPushButton*>(dialog->ControlWidget(ui::kGroupsOkButton)),
+                      Qt::LeftButton);
+  });
+  EXPECT_EQ(window_->DispatchCommand(ui::kGroupNamesCommand), ui::DispatchResult::Done);
+  EXPECT_TRUE(Action(ui::kGroupReportCommand)->text().startsWith("Buckets"));
+  EXPECT_TRUE(Action(ui::kGroupAllocationsCommand)->text().startsWith("Buckets Allocations"));
+  EXPECT_EQ(session_->state().current_folder, ui::kAccountsFolder);
 }
 
 }  // namespace

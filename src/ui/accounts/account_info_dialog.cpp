@@ -104,7 +104,7 @@ DialogTemplate AccountInfoTemplate() {
       MakeControl(kRmdTable3Check, ControlKind::CheckBox, "Assign RMD Table 3", 13, 2),
       MakeControl(kIdOk, ControlKind::DefaultButton, "OK"),
       MakeControl(kIdCancel, ControlKind::PushButton, "Cancel"),
-      MakeControl(kDividendButton, ControlKind::PushButton, "Dividend..."),
+      MakeControl(kDividendButton, ControlKind::PushButton, "&Dividend..."),
       effective,
   };
   // The effective-rate calculator is not part of the program yet.

@@ -14,6 +14,7 @@ CommandHandlers::CommandHandlers(CommandContext& context, HandlerServices servic
   handlers_.push_back(
       std::make_unique<LinkCommands>(context, services.launcher, std::move(services.addresses)));
   handlers_.push_back(std::make_unique<KeywordCommands>(context));
+  handlers_.push_back(std::make_unique<AccountCommands>(context, services));
   handlers_.push_back(
       std::make_unique<GraphCommands>(context, services.launcher, services.graph_printer));
 }
