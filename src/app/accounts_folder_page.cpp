@@ -172,11 +172,13 @@ void AccountsFolderPage::ShowSelection() {
 // are as wide as their contents.
 void AccountsFolderPage::FitColumns() {
   QHeaderView* header = list_->header();
-  const int available = std::max(list_->viewport()->width(), kReferenceWidth);
+  // The page's width: the list's own viewport is laid out only after the page is resized.
+  const int available = std::max(width() - 2 * list_->frameWidth() - 8, kReferenceWidth);
   const auto& widths = ui::AccountColumnWidths();
   for (int column = 0; column < ui::kSortableColumns; ++column) {
-    header->resizeSection(column, std::max(widths[column] * available / kReferenceWidth,
-                                           header->sectionSizeHint(column)));
+    list_->resizeColumnToContents(column);
+    const int contents = std::max(header->sectionSize(column), header->sectionSizeHint(column));
+    header->resizeSection(column, std::max(widths[column] * available / kReferenceWidth, contents));
   }
   for (int column = ui::kSortableColumns; column < ui::kAccountColumns; ++column) {
     list_->resizeColumnToContents(column);
