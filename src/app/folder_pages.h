@@ -1,5 +1,5 @@
 // The pages shown under the tab strip until their own folders exist: the maker's start page
-// and simple read-only lists of the accounts and of the scenario's events.
+// and a simple read-only list of the scenario's events.
 #pragma once
 
 #include <QWidget>
@@ -9,7 +9,6 @@
 #include "model/records.h"
 
 class QListWidget;
-class QTreeWidget;
 
 namespace tarvel::app {
 
@@ -18,17 +17,6 @@ class StartPage : public QWidget {
   Q_OBJECT
  public:
   explicit StartPage(QWidget* parent = nullptr);
-};
-
-class AccountListPage : public QWidget {
-  Q_OBJECT
- public:
-  explicit AccountListPage(QWidget* parent = nullptr);
-  void Fill(const model::Scenario& scenario, const model::Currency& currency);
-  QTreeWidget* list() const { return list_; }
-
- private:
-  QTreeWidget* list_;
 };
 
 class EventListPage : public QWidget {

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/accounts_folder_page.h"
 #include "app/data_paths.h"
 #include "app/folder_area.h"
 #include "app/folder_pages.h"
@@ -25,6 +26,7 @@
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
 #include "painting/text_1252.h"
+#include "ui/accounts/account_commands.h"
 #include "ui/commands/scenario_file_steps.h"
 #include "ui/shell/budget_menu.h"
 #include "ui/shell/command_ids.h"
@@ -94,7 +96,12 @@ MainWindow::~MainWindow() { results_folder_.Attach(nullptr); }
 
 void MainWindow::BuildFolderPages() {
   start_page_ = new StartPage(folders_);
-  accounts_page_ = new AccountListPage(folders_);
+  accounts_page_ = new AccountsFolderPage(
+      session_.scenario(), session_.prompter(), session_.help(),
+      AccountsFolderActions{[this] { return EditorIsOpen(); },
+                            [this](int position) { OpenAccountDialog(position); },
+                            [this] { AccountsChanged(); }},
+      folders_);
   events_page_ = new EventListPage(folders_);
   results_page_ = new ResultsFolderPage(results_folder_, folders_);
   for (QWidget* page :
@@ -198,7 +205,7 @@ void MainWindow::ShowFolderPage(int index) {
   const model::Currency& currency = session_.program().currency;
   switch (index) {
     case ui::kAccountsFolder:
-      accounts_page_->Fill(session_.scenario(), currency);
+      accounts_page_->Fill(currency);
       folders_->ShowPage(accounts_page_);
       return;
     case ui::kScenarioFolder:
@@ -234,6 +241,19 @@ const results::ScheduleRun& MainWindow::RunWithGraphRange(engine::RunOptions opt
     graph_folders_->SetRun(session_.last_run(), session_.scenario());
   }
   return run;
+}
+
+void MainWindow::OpenAccountDialog(int position) {
+  session_.state().edit_target = position;
+  DispatchCommand(ui::kAddAccountCommand);
+  session_.state().edit_target = -1;
+}
+
+// A deletion: the results are stale, the tabs follow the count and the folder is rebuilt.
+void MainWindow::AccountsChanged() {
+  session_.state().results_stale = true;
+  model::RecomputeInitialTotals(session_.scenario());
+  RefreshFolders();
 }
 
 // --- ui::ShellView ---

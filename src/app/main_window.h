@@ -16,7 +16,7 @@ class QTabBar;
 
 namespace tarvel::app {
 
-class AccountListPage;
+class AccountsFolderPage;
 class EventListPage;
 class FolderArea;
 class GraphFolders;
@@ -45,6 +45,7 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   QWidget* current_page() const;
   ui::ResultsFolder& results_folder() { return results_folder_; }
   GraphFolders& graph_folders() { return *graph_folders_; }
+  AccountsFolderPage& accounts_page() { return *accounts_page_; }
 
   // ui::ShellView
   void SetTitle(const std::string& title) override;
@@ -92,6 +93,9 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   const results::ScheduleRun& RunWithGraphRange(engine::RunOptions options, bool show_messages);
   // Print Current Graph is offered on the graph folders only.
   void EnablePrintCurrentGraph();
+  // The Accounts folder's Add and Edit (command 200 on a position) and its deletions.
+  void OpenAccountDialog(int position);
+  void AccountsChanged();
   int AccountCount() const;
   std::string GroupFolderName() const;
 
@@ -105,7 +109,7 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   MenuBuilder* menus_ = nullptr;
   FolderArea* folders_ = nullptr;
   StartPage* start_page_ = nullptr;
-  AccountListPage* accounts_page_ = nullptr;
+  AccountsFolderPage* accounts_page_ = nullptr;
   EventListPage* events_page_ = nullptr;
   ResultsFolderPage* results_page_ = nullptr;
   bool start_page_showing_ = false;

@@ -295,6 +295,57 @@ void RepairSettingsSlots(Scenario& scenario) {
   RepairSettingsSlotsOnce(scenario);
 }
 
+int FreeSettingsSlot(const Scenario& scenario) {
+  const int count = AccountCount(scenario);
+  std::array<bool, kMaxAccounts> used{};
+  for (int position = 0; position < count; ++position) {
+    const int slot = scenario.accounts.records[position].slot;
+    if (slot < kMaxAccounts) used[slot] = true;
+  }
+  if (count < kMaxAccounts) {
+    const int own = scenario.accounts.records[count].slot;
+    if (own < kMaxAccounts && !used[own]) return own;
+  }
+  for (int slot = 0; slot < kMaxAccounts; ++slot) {
+    if (!used[slot]) return slot;
+  }
+  return -1;
+}
+
+void ResetSettingsSlot(Scenario& scenario, int slot) {
+  if (slot < 0 || slot >= kMaxAccounts) return;
+  AccountSettings& settings = scenario.settings;
+  settings.penalty_rate[slot] = 10.0f;
+  settings.penalty_age[slot] = 59.0f;
+  settings.drawn_rate_count[slot] = 0;
+  settings.allocation_flag[slot] = 0;
+  settings.first_withdrawal_age[slot] = 0;
+  settings.rmd_table[slot] = 0;
+  settings.standard_deviation[slot] = 0;
+  settings.reserved_1238[slot] = 0;
+  scenario.dividends.yearly_percent[slot] = 0;
+  scenario.dividends.taxable_percent[slot] = 100.0f;
+  scenario.dividends.deposit_account[slot] = -1;
+  for (int category = 0; category < kAllocationCategories; ++category) {
+    scenario.allocation.percent[category][slot] = 0;
+    scenario.allocation.working[category][slot] = 0;
+  }
+}
+
+void RemoveAccount(Scenario& scenario, int position) {
+  const int count = AccountCount(scenario);
+  if (position < 0 || position >= count) return;
+  auto& records = scenario.accounts.records;
+  const std::uint16_t freed_slot = records[position].slot;
+  ResetSettingsSlot(scenario, freed_slot);
+  for (int later = position + 1; later < count; ++later) records[later - 1] = records[later];
+  Account freed;
+  freed.access_order.assign(" ");
+  freed.slot = freed_slot;
+  records[count - 1] = freed;
+  scenario.accounts.count = static_cast<std::int16_t>(count - 1);
+}
+
 void ApplyPerAccountDefaults(Scenario& scenario) {
   for (int position = 0; position < kMaxAccounts; ++position) {
     scenario.accounts.records[position].slot = static_cast<std::uint16_t>(position);
@@ -429,7 +480,7 @@ CapacityProblem CheckRoomForEvent(const Scenario& scenario) {
 
 CapacityProblem CheckRoomForAccount(const Scenario& scenario) {
   if (scenario.accounts.count < kMaxAccounts) return {};
-  return {"You have reached the maximum of 50 accounts for a scenario.", "Account Warning"};
+  return {"Maximum number of accounts reached!", "Account Warning"};
 }
 
 CapacityProblem CheckRoomForBudgetItem(const Budget& budget) {

@@ -26,6 +26,15 @@ void RecomputeInitialTotals(Scenario& scenario);
 void AssignAccountId(Scenario& scenario);
 void RenumberEvents(Scenario& scenario);
 void RepairSettingsSlots(Scenario& scenario);
+// The settings slot a new account (at position count) takes: one the first count accounts do
+// not use, preferring the slot its record already holds.
+int FreeSettingsSlot(const Scenario& scenario);
+// Puts a settings slot back to a fresh account's values: penalty rate 10, penalty age 59,
+// dividends 100 % taxable and deposited to no account (-1), everything else 0.
+void ResetSettingsSlot(Scenario& scenario, int slot);
+// Removes the account at this position: its slot is reset, the later records move up one
+// place and the record freed at the end holds the slot for the next account.
+void RemoveAccount(Scenario& scenario, int position);
 // Resets slot, penalty age and rate and the allocation flag of all 50 records.
 void ApplyPerAccountDefaults(Scenario& scenario);
 void ApplyDividendDefaults(Scenario& scenario);

@@ -521,7 +521,7 @@ TEST(CapacityChecks, RefuseAdditionsBeyondEachCapacity) {
   EXPECT_EQ(event.text, "You have reached the maximum of 150 events for a scenario.");
   EXPECT_EQ(event.caption, "Event Warning");
   const CapacityProblem account = CheckRoomForAccount(*scenario);
-  EXPECT_EQ(account.text, "You have reached the maximum of 50 accounts for a scenario.");
+  EXPECT_EQ(account.text, "Maximum number of accounts reached!");
   EXPECT_EQ(account.caption, "Account Warning");
 
   Budget budget;

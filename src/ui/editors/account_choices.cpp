@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "model/event_views.h"
+#include "model/name_order.h"
 #include "model/record_counts.h"
 #include "model/scenario_ops.h"
 #include "ui/editors/field_check.h"
@@ -18,7 +19,7 @@ AccountChoices::AccountChoices(const model::Scenario& scenario, bool with_no_sel
   std::iota(order.begin(), order.end(), 0);
   const auto& records = scenario.accounts.records;
   std::stable_sort(order.begin(), order.end(), [&records](int a, int b) {
-    return records[a].name.view() < records[b].name.view();
+    return model::NameBefore(records[a].name.view(), records[b].name.view());
   });
   if (with_no_selection_) items_.emplace_back(kNoSelection);
   for (int position : order) {

@@ -3,6 +3,9 @@
 
 #include <array>
 
+#include "ui/accounts/account_info_dialog.h"
+#include "ui/accounts/groups_dialog.h"
+#include "ui/accounts/reindex_command.h"
 #include "ui/editors/credit_card_editor.h"
 #include "ui/editors/equity_loan_editor.h"
 #include "ui/editors/loan_editor.h"
@@ -13,12 +16,15 @@ namespace {
 
 constexpr auto kEditors = std::to_array<EditorEntry>({
     // Each editor adds its command here: {command id, edit function, calculator}.
-    {0, nullptr, false},
     {107, EditLoan, false},
     {466, EditCreditCard, false},
     {467, EditCreditCard, true},
     {108, EditMortgage, false},
     {919, EditEquityLoan, false},
+    // The accounts: re-indexing, group names, the account dialog.
+    {14, ReindexAccountsCommand, false},
+    {102, EditGroups, false},
+    {200, EditAccountInfo, false},
 });
 
 }  // namespace

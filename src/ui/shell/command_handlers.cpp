@@ -1,6 +1,7 @@
 // One handler for each command family of the main window.
 #include "ui/shell/command_handlers.h"
 
+#include "ui/accounts/account_commands.h"
 #include "ui/commands/file_commands.h"
 #include "ui/commands/help_commands.h"
 #include "ui/commands/keyword_commands.h"
@@ -13,6 +14,7 @@ CommandHandlers::CommandHandlers(CommandContext& context, HandlerServices servic
   handlers_.push_back(
       std::make_unique<LinkCommands>(context, services.launcher, std::move(services.addresses)));
   handlers_.push_back(std::make_unique<KeywordCommands>(context));
+  handlers_.push_back(std::make_unique<AccountCommands>(context, services));
   handlers_.push_back(
       std::make_unique<GraphCommands>(context, services.launcher, services.graph_printer));
 }

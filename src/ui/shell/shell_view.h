@@ -18,7 +18,8 @@ struct ShellState {
   bool scenario_loaded = false;  // the scenario-dependent commands are enabled
   int report_page_count = 0;     // page files of the last report, deleted at exit
   // The event slot the next editor command opens on (set by the Scenario folder before it
-  // posts the editor's command); -1 adds a new event.
+  // posts the editor's command); -1 adds a new event. For the account dialog (command 200)
+  // it is the account's position, set by the Accounts folder; -1 adds an account.
   int edit_target = -1;
 };
 

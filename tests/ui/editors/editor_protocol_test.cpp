@@ -100,9 +100,9 @@ TEST(AccountChecks, RefuseEachKindOfAccountOnlyInTheModesThatExcludeIt) {
 TEST(AccountChoices, ListByNameAndMapPositionsToIds) {
   auto scenario = test_support::MakeClearedScenario();
   test_support::AddAccount(*scenario, model::AccountType::Investment, 1, 0, "Savings");
-  test_support::AddAccount(*scenario, model::AccountType::Investment, 1, 0, "Bonds");
+  test_support::AddAccount(*scenario, model::AccountType::Investment, 1, 0, "bonds");
   const AccountChoices choices(*scenario, true);
-  EXPECT_EQ(choices.items(), (std::vector<std::string>{"No Selection", "Bonds", "Savings"}));
+  EXPECT_EQ(choices.items(), (std::vector<std::string>{"No Selection", "bonds", "Savings"}));
   EXPECT_EQ(choices.IdAt(1), scenario->accounts.records[1].id);
   EXPECT_EQ(choices.IdAt(0), model::kNoAccount);
   EXPECT_EQ(choices.PositionOf(scenario->accounts.records[0].id), 2);
