@@ -3,12 +3,24 @@
 
 #include <array>
 
+#include "ui/budgets/budget_dialog.h"
+#include "ui/options/allocation_options_dialog.h"
+#include "ui/options/rmd_options_dialog.h"
+
 namespace tarvel::ui {
 namespace {
 
 constexpr auto kEditors = std::to_array<EditorEntry>({
     // Each editor adds its command here: {command id, edit function, calculator}.
     {0, nullptr, false},
+    // Budgets 1 to 5 and the withdrawal options.
+    {461, EditBudget, false, 0},
+    {462, EditBudget, false, 1},
+    {463, EditBudget, false, 2},
+    {464, EditBudget, false, 3},
+    {465, EditBudget, false, 4},
+    {888, EditAllocationOptions, false},
+    {889, EditRmdOptions, false},
 });
 
 }  // namespace
