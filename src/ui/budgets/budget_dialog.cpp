@@ -10,6 +10,7 @@
 #include "ui/budgets/budget_items.h"
 #include "ui/budgets/budget_page.h"
 #include "ui/budgets/budget_withdrawal.h"
+#include "ui/editors/event_editing.h"
 #include "ui/editors/field_check.h"
 #include "ui/editors/field_text.h"
 #include "ui/shell/budget_menu.h"
