@@ -60,7 +60,6 @@ DialogTemplate BudgetDialogTemplate() {
   Control items = Labelled(kItems, ControlKind::ListView, "", 8, 0, 4);
   items.columns.assign(std::begin(kBudgetListColumns), std::end(kBudgetListColumns));
   Control item_box = Labelled(601, ControlKind::GroupBox, "Budget Item", 4, 0, 4);
-  item_box.row_span = 4;
   return DialogTemplate{
       "budget",
       "Budget",
