@@ -27,6 +27,7 @@ struct EditorServices {
 struct EditRequest {
   int index = -1;           // the event slot edited; -1 adds a new event
   bool calculator = false;  // the credit-card dialog used as a calculator: no event is written
+  int which = 0;            // the budget (0..4) or table a command stands for
   bool adding() const { return index < 0; }
 };
 

@@ -6,16 +6,19 @@
 #include "ui/accounts/account_info_dialog.h"
 #include "ui/accounts/groups_dialog.h"
 #include "ui/accounts/reindex_command.h"
+#include "ui/budgets/budget_dialog.h"
 #include "ui/editors/credit_card_editor.h"
 #include "ui/editors/equity_loan_editor.h"
 #include "ui/editors/loan_editor.h"
 #include "ui/editors/mortgage_editor.h"
+#include "ui/options/allocation_options_dialog.h"
+#include "ui/options/rmd_options_dialog.h"
 
 namespace tarvel::ui {
 namespace {
 
 constexpr auto kEditors = std::to_array<EditorEntry>({
-    // Each editor adds its command here: {command id, edit function, calculator}.
+    // Each editor adds its command here: {command id, edit function, calculator, which}.
     {107, EditLoan, false},
     {466, EditCreditCard, false},
     {467, EditCreditCard, true},
@@ -25,6 +28,14 @@ constexpr auto kEditors = std::to_array<EditorEntry>({
     {14, ReindexAccountsCommand, false},
     {102, EditGroups, false},
     {200, EditAccountInfo, false},
+    // Budgets 1 to 5 and the withdrawal options.
+    {461, EditBudget, false, 0},
+    {462, EditBudget, false, 1},
+    {463, EditBudget, false, 2},
+    {464, EditBudget, false, 3},
+    {465, EditBudget, false, 4},
+    {888, EditAllocationOptions, false},
+    {889, EditRmdOptions, false},
 });
 
 }  // namespace
