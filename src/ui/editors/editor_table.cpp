@@ -3,12 +3,21 @@
 
 #include <array>
 
+#include "ui/editors/deposit_editor.h"
+#include "ui/editors/fundamentals_editor.h"
+#include "ui/editors/transfer_editor.h"
+#include "ui/editors/withdrawal_editor.h"
+
 namespace tarvel::ui {
 namespace {
 
 constexpr auto kEditors = std::to_array<EditorEntry>({
     // Each editor adds its command here: {command id, edit function, calculator}.
     {0, nullptr, false},
+    {kWithdrawalCommand, EditWithdrawal, false},
+    {kDepositCommand, EditDeposit, false},
+    {kTransferCommand, EditTransfer, false},
+    {kFundamentalsCommand, EditFundamentals, false},
 });
 
 }  // namespace
