@@ -45,8 +45,7 @@ void DepositEditor::Initialise(platform::DialogView& view) {
 
 bool DepositEditor::ReadFields(platform::DialogView& view, model::FinancialEvent& event) {
   const std::uint16_t account = accounts_.Chosen(view, kAccount);
-  if (AccountUsedByMortgage(services().scenario, editing().event_count_at_opening(),
-                            services().prompter, account)) {
+  if (UsedByMortgage(account)) {
     return false;
   }
   if (account == model::kNoAccount) {

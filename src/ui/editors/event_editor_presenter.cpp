@@ -1,6 +1,7 @@
 // The event editors' shared OK, Cancel and Help.
 #include "ui/editors/event_editor_presenter.h"
 
+#include "ui/editors/account_choices.h"
 #include "ui/editors/cash_flow_fields.h"
 
 namespace tarvel::ui {
@@ -27,6 +28,11 @@ void EventEditorPresenter::Command(platform::DialogView& view, int control) {
 }
 
 void EventEditorPresenter::OtherCommand(platform::DialogView&, int) {}
+
+bool EventEditorPresenter::UsedByMortgage(std::uint16_t account) const {
+  return AccountUsedByMortgage(services_.scenario, editing_.event_count_at_opening(),
+                               services_.prompter, account);
+}
 
 void EventEditorPresenter::Ok(platform::DialogView& view) {
   model::FinancialEvent event = editing_.event();

@@ -3,6 +3,8 @@
 // Help at the editor's context.
 #pragma once
 
+#include <cstdint>
+
 #include "model/records.h"
 #include "ui/editors/editor_services.h"
 #include "ui/editors/event_editing.h"
@@ -28,6 +30,8 @@ class EventEditorPresenter : public DialogPresenter {
   EditorServices& services() const { return services_; }
   EventEditing& editing() { return editing_; }
   const EventEditing& editing() const { return editing_; }
+  // AccountUsedByMortgage over the events that existed when the editor opened.
+  bool UsedByMortgage(std::uint16_t account) const;
   const model::Currency& currency() const { return services_.program.currency; }
   double initial_start_age() const { return services_.scenario.initial.start_age; }
 

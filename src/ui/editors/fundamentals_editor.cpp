@@ -116,8 +116,7 @@ void FundamentalsEditor::ChangeAccountRate(platform::DialogView& view) {
 bool FundamentalsEditor::ReadFields(platform::DialogView& view, model::FinancialEvent& event) {
   model::FundamentalsTerms terms(event);
   const std::uint16_t account = accounts_.Chosen(view, kAccount);
-  if (AccountUsedByMortgage(services().scenario, editing().event_count_at_opening(),
-                            services().prompter, account)) {
+  if (UsedByMortgage(account)) {
     return false;
   }
   ReadDescription(view, kDescription, event);

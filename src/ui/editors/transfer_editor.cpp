@@ -73,9 +73,7 @@ bool TransferEditor::ReadFields(platform::DialogView& view, model::FinancialEven
 bool TransferEditor::ReadAccounts(platform::DialogView& view, model::FinancialEvent& event) {
   const std::uint16_t from = accounts_.Chosen(view, kFromAccount);
   const std::uint16_t to = accounts_.Chosen(view, kToAccount);
-  const int count = editing().event_count_at_opening();
-  if (AccountUsedByMortgage(services().scenario, count, services().prompter, from) ||
-      AccountUsedByMortgage(services().scenario, count, services().prompter, to)) {
+  if (UsedByMortgage(from) || UsedByMortgage(to)) {
     return false;
   }
   if (from == model::kNoAccount || to == model::kNoAccount) {
