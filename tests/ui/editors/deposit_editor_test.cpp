@@ -48,35 +48,5 @@ TEST_F(DepositEditorTest, RefusesAMortgagedOrMissingAccountThenChecksTheFieldsIn
   EXPECT_EQ(scenario->initial.event_count, 2);
 }
 
-TEST_F(DepositEditorTest, AOneTimeDepositSkipsTheEndAgeCheckAndCancelKeepsTheRecord) {
-  model::FinancialEvent& event =
-      test_support::AddEvent(*scenario, model::EventKind::Deposit, 50, 60);
-  model::CashFlowTerms(event).account() = Id(bonds);
-  event.amount = 300;
-  const model::FinancialEvent before = event;
-
-  DepositEditor editor(services, EditRequest{1});
-  FakeDialogView view;
-  editor.Initialise(view);
-  EXPECT_EQ(view.selections[kAccount], 0);
-  view.texts[kAmount] = "0";
-  view.checks[kOneTime] = true;
-  view.texts[kEndAge] = "12.8";  // below the start age, not checked for one deposit
-  editor.Command(view, kIdOk);
-  EXPECT_EQ(Captions(), std::vector<std::string>{"AMOUNT ERROR"});
-  editor.Command(view, kIdCancel);
-  EXPECT_TRUE(SameBytes(scenario->events[1], before));
-
-  DepositEditor again(services, EditRequest{1});
-  FakeDialogView second;
-  again.Initialise(second);
-  second.checks[kOneTime] = true;
-  second.texts[kEndAge] = "12.8";
-  again.Command(second, kIdOk);
-  EXPECT_EQ(scenario->events[1].end_age, 12.0f);
-  EXPECT_EQ(model::CashFlowTerms(scenario->events[1]).one_time_only(), 1);
-  EXPECT_EQ(scenario->events[1].amount, 300.0f);
-}
-
 }  // namespace
 }  // namespace tarvel::ui

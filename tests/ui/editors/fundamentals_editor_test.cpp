@@ -126,20 +126,5 @@ TEST_F(FundamentalsEditorTest, CancelLeavesTheEventAndTheAccountAsTheyWere) {
             0);
 }
 
-TEST(AccountRateDialog, ShowsTheRateAndAnswersOnlyAnAcceptedOne) {
-  test_support::FakePrompter prompter;
-  AccountRateDialog dialog(prompter, "Savings", 6.0f);
-  FakeDialogView view;
-  dialog.Initialise(view);
-  EXPECT_EQ(view.texts[account_rate_controls::kAccountName], "Savings");
-  EXPECT_EQ(view.texts[account_rate_controls::kRate], "6.000");
-  EXPECT_FALSE(view.enabled_controls[account_rate_controls::kEffectiveRate]);
-  view.texts[account_rate_controls::kRate] = "-200";
-  dialog.Command(view, kIdOk);
-  EXPECT_EQ(dialog.new_rate(), -200.0f);
-  EXPECT_EQ(view.result, kIdOk);
-  EXPECT_TRUE(prompter.messages.empty());
-}
-
 }  // namespace
 }  // namespace tarvel::ui
