@@ -45,9 +45,7 @@ void DepositEditor::Initialise(platform::DialogView& view) {
 
 bool DepositEditor::ReadFields(platform::DialogView& view, model::FinancialEvent& event) {
   const std::uint16_t account = accounts_.Chosen(view, kAccount);
-  if (UsedByMortgage(account)) {
-    return false;
-  }
+  if (UsedByMortgage(account)) return false;
   if (account == model::kNoAccount) {
     ShowStop(services().prompter, kNoDepositAccount, kAccountWarning);
     view.SetFocus(kAccount);

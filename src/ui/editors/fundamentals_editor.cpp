@@ -116,9 +116,7 @@ void FundamentalsEditor::ChangeAccountRate(platform::DialogView& view) {
 bool FundamentalsEditor::ReadFields(platform::DialogView& view, model::FinancialEvent& event) {
   model::FundamentalsTerms terms(event);
   const std::uint16_t account = accounts_.Chosen(view, kAccount);
-  if (UsedByMortgage(account)) {
-    return false;
-  }
+  if (UsedByMortgage(account)) return false;
   ReadDescription(view, kDescription, event);
   const auto start = ValidateField(view, services().prompter, StartAgeRule(kStartAge));
   if (!start) return false;

@@ -79,9 +79,7 @@ bool WithdrawalEditor::ReadFields(platform::DialogView& view, model::FinancialEv
 
 bool WithdrawalEditor::ReadAccount(platform::DialogView& view, model::FinancialEvent& event) {
   const std::uint16_t account = accounts_.Chosen(view, kAccount);
-  if (UsedByMortgage(account)) {
-    return false;
-  }
+  if (UsedByMortgage(account)) return false;
   if (!CheckAccountChoice(services().scenario, services().prompter, account,
                           AccountCheck::NoAssetsNoAllocation)) {
     return false;
