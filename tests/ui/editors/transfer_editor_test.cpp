@@ -18,6 +18,8 @@ TEST_F(TransferEditorTest, ChecksBothAccountsThenTheFieldsInOrder) {
   TransferEditor editor(services, EditRequest{});
   FakeDialogView view;
   editor.Initialise(view);
+  EXPECT_EQ(view.selections[kFromAccount], -1);  // not the account whose id is 0
+  EXPECT_EQ(view.selections[kToAccount], -1);
   const std::string mortgage = "You cannot select an account that is assigned to a Mortgage Event!";
   const std::string age(StringTableText(7));
   WalkChecks(view, editor,
