@@ -44,8 +44,9 @@ DialogTemplate TransferTemplate() {
 TransferEditor::TransferEditor(EditorServices& services, const EditRequest& request)
     : EventEditorPresenter(services, request, kHelpContext), accounts_(services.scenario, false) {
   // A new transfer names no account on either side (0 would be a real account's id).
-  if (editing().adding())
+  if (editing().adding()) {
     model::CashFlowTerms(editing().event()).from_account() = model::kNoAccount;
+  }
 }
 
 void TransferEditor::Initialise(platform::DialogView& view) {
