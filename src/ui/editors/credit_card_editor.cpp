@@ -73,7 +73,7 @@ DialogTemplate CreditCardTemplate(bool calculator) {
   DialogTemplate dialog{"ccard", calculator ? "Credit Card Payoff" : "Credit Card Debt", {}};
   auto& controls = dialog.controls;
   Control& company = AddLabelledField(controls, ControlKind::Edit, kCompany, "Company", 0);
-  company.max_chars = kDescriptionChars - 1;
+  company.max_chars = kDescriptionChars;
   company.column_span = 3;
   AddLabelledField(controls, ControlKind::Edit, kStartAge, "Start Age", 1);
   AddLabelledField(controls, ControlKind::Edit, kPayoffAge, "Payoff Age", 1, 2);

@@ -8,9 +8,13 @@
 #include "ui/accounts/reindex_command.h"
 #include "ui/budgets/budget_dialog.h"
 #include "ui/editors/credit_card_editor.h"
+#include "ui/editors/deposit_editor.h"
 #include "ui/editors/equity_loan_editor.h"
+#include "ui/editors/fundamentals_editor.h"
 #include "ui/editors/loan_editor.h"
 #include "ui/editors/mortgage_editor.h"
+#include "ui/editors/transfer_editor.h"
+#include "ui/editors/withdrawal_editor.h"
 #include "ui/options/allocation_options_dialog.h"
 #include "ui/options/rmd_options_dialog.h"
 
@@ -19,6 +23,11 @@ namespace {
 
 constexpr auto kEditors = std::to_array<EditorEntry>({
     // Each editor adds its command here: {command id, edit function, calculator, which}.
+    // The event editors.
+    {kWithdrawalCommand, EditWithdrawal, false},
+    {kDepositCommand, EditDeposit, false},
+    {kTransferCommand, EditTransfer, false},
+    {kFundamentalsCommand, EditFundamentals, false},
     {107, EditLoan, false},
     {466, EditCreditCard, false},
     {467, EditCreditCard, true},

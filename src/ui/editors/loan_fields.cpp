@@ -38,8 +38,6 @@ FieldValues FieldsAsTyped(const platform::DialogView& view, std::span<const Fiel
   return values;
 }
 
-float WholeYears(double age) { return static_cast<float>(std::trunc(age)); }
-
 bool CheckDownPayment(platform::DialogView& view, platform::Prompter& prompter, double amount,
                       double down_payment, int control, const std::string& caption) {
   if (down_payment <= amount) return true;
@@ -50,10 +48,6 @@ bool CheckDownPayment(platform::DialogView& view, platform::Prompter& prompter, 
 
 float LevelMonthlyPayment(double financed, double yearly_rate_percent, int years) {
   return engine::MonthlyPayment(financed, yearly_rate_percent * 0.01 * (1.0 / 12.0), years * 12);
-}
-
-void ReadDescription(const platform::DialogView& view, int control, model::FinancialEvent& event) {
-  event.description.assign(ReadFieldText(view, control, kDescriptionChars));
 }
 
 void SetLoanVariety(model::FinancialEvent& event, std::uint16_t marker) {
@@ -90,7 +84,7 @@ void ShowLoanFields(platform::DialogView& view, const model::FinancialEvent& eve
 void AddLoanFieldRows(std::vector<Control>& controls) {
   Control& description =
       AddLabelledField(controls, ControlKind::Edit, kLoanDescription, "Description", 0);
-  description.max_chars = kDescriptionChars - 1;
+  description.max_chars = kDescriptionChars;
   description.column_span = 3;
   AddLabelledField(controls, ControlKind::Edit, kLoanStartAge, "Start Age", 1);
   AddLabelledField(controls, ControlKind::Edit, kLoanPayoffAge, "Payoff Age", 1, 2);

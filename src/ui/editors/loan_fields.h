@@ -14,6 +14,7 @@
 #include "platform/dialog_view.h"
 #include "platform/prompter.h"
 #include "ui/editors/account_choices.h"
+#include "ui/editors/editor_fields.h"
 #include "ui/editors/editor_services.h"
 #include "ui/editors/event_editing.h"
 #include "ui/editors/field_check.h"
@@ -23,8 +24,6 @@ namespace tarvel::ui {
 
 // A field's label carries the field's id plus this, so every control keeps its own id.
 inline constexpr int kLabelIdOffset = 2000;
-// The description field holds at most 49 characters.
-inline constexpr int kDescriptionChars = 50;
 
 // A label in `column` and the field of the given kind beside it; returns the field.
 Control& AddLabelledField(std::vector<Control>& controls, ControlKind kind, int id,
@@ -42,9 +41,6 @@ bool ReadFields(platform::DialogView& view, platform::Prompter& prompter,
 FieldValues FieldsAsTyped(const platform::DialogView& view, std::span<const FieldRule> rules,
                           char currency_symbol);
 
-// An age as events store it: whole years.
-float WholeYears(double age);
-
 // Refuses a down payment larger than the amount it is paid on (what is borrowed would be
 // negative): the message names the field and the field gets the focus.
 bool CheckDownPayment(platform::DialogView& view, platform::Prompter& prompter, double amount,
@@ -52,9 +48,6 @@ bool CheckDownPayment(platform::DialogView& view, platform::Prompter& prompter, 
 
 // The level monthly payment of the financed amount at the yearly rate (percent) over the years.
 float LevelMonthlyPayment(double financed, double yearly_rate_percent, int years);
-
-// The description typed into the control (at most 49 characters).
-void ReadDescription(const platform::DialogView& view, int control, model::FinancialEvent& event);
 
 // Makes the event a Loan of the variety the marker names (kCreditCardMarker or
 // kEquityLoanMarker); the one place the editors write the variety marker.

@@ -106,7 +106,7 @@ DialogTemplate MortgageTemplate() {
   auto& controls = dialog.controls;
   Control& description =
       AddLabelledField(controls, ControlKind::Edit, kDescription, "Description", 0);
-  description.max_chars = kDescriptionChars - 1;
+  description.max_chars = kDescriptionChars;
   description.column_span = 3;
   AddLabelledField(controls, ControlKind::Edit, kStartAge, "Start Age", 1);
   AddLabelledField(controls, ControlKind::Edit, kPayoffAge, "Payoff Age", 1, 2);
