@@ -4,11 +4,9 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "model/event_listing.h"
 #include "model/record_counts.h"
 #include "painting/text_1252.h"
 
@@ -72,26 +70,6 @@ void AccountListPage::Fill(const model::Scenario& scenario, const model::Currenc
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     list_->addTopLevelItem(item);
-  }
-}
-
-EventListPage::EventListPage(QWidget* parent) : QWidget(parent) {
-  list_ = new QListWidget(this);
-  list_->setObjectName("event_list");
-  list_->setAlternatingRowColors(true);
-  PageLayout(this)->addWidget(list_);
-}
-
-void EventListPage::Fill(const model::Scenario& scenario, const model::Currency& currency) {
-  list_->clear();
-  for (const model::ListingLine& line : model::DescribeEvents(scenario, currency)) {
-    auto* item = new QListWidgetItem(painting::FromWindows1252(line.text).replace('\t', "    "));
-    if (line.is_description) {
-      QFont font = item->font();
-      font.setBold(true);
-      item->setFont(font);
-    }
-    list_->addItem(item);
   }
 }
 

@@ -1,5 +1,5 @@
 // The pages shown under the tab strip until their own folders exist: the maker's start page
-// and simple read-only lists of the accounts and of the scenario's events.
+// and a simple read-only list of the accounts.
 #pragma once
 
 #include <QWidget>
@@ -8,7 +8,6 @@
 #include "model/money_format.h"
 #include "model/records.h"
 
-class QListWidget;
 class QTreeWidget;
 
 namespace tarvel::app {
@@ -29,17 +28,6 @@ class AccountListPage : public QWidget {
 
  private:
   QTreeWidget* list_;
-};
-
-class EventListPage : public QWidget {
-  Q_OBJECT
- public:
-  explicit EventListPage(QWidget* parent = nullptr);
-  void Fill(const model::Scenario& scenario, const model::Currency& currency);
-  QListWidget* list() const { return list_; }
-
- private:
-  QListWidget* list_;
 };
 
 }  // namespace tarvel::app

@@ -3,12 +3,16 @@
 
 #include <array>
 
+#include "ui/editors/initial_values_editor.h"
+#include "ui/shell/command_ids.h"
+
 namespace tarvel::ui {
 namespace {
 
 constexpr auto kEditors = std::to_array<EditorEntry>({
     // Each editor adds its command here: {command id, edit function, calculator}.
     {0, nullptr, false},
+    {kInitialValuesCommand, EditInitialValues, false},
 });
 
 }  // namespace

@@ -20,6 +20,8 @@ struct ShellState {
   // The event slot the next editor command opens on (set by the Scenario folder before it
   // posts the editor's command); -1 adds a new event.
   int edit_target = -1;
+  // Whether the last editor command wrote its change (false when it was cancelled).
+  bool last_edit_committed = false;
 };
 
 class ShellView {
