@@ -123,7 +123,7 @@ TEST_F(InitialValuesTest, TheAgeRangeMustBeUnderAHundredWholeYearsAndPositive) {
       {"20.9", "119.9", ""},
       {"65", "65.5", "END AGE ERROR"},
       {"65", "60", "END AGE ERROR"},
-      {"1", "100.5", "Age Range Error!"},
+      {"1", "101.5", "Age Range Error!"},
   };
   for (const auto& c : cases) {
     InitialValuesEditor editor(services);

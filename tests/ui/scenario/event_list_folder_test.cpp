@@ -9,6 +9,7 @@
 
 #include "model/event_views.h"
 #include "model/record_counts.h"
+#include "support/fake_dialog_view.h"
 #include "support/fake_help.h"
 #include "support/fake_prompter.h"
 #include "support/scenario_builder.h"
