@@ -9,6 +9,7 @@
 #include "ui/scenario/event_list_folder.h"
 
 class QTreeWidget;
+class QHBoxLayout;
 class QPushButton;
 
 namespace tarvel::app {
@@ -29,7 +30,7 @@ class EventListPage : public QWidget, public ui::EventListView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void AddButton(class QHBoxLayout* row, const QString& text, ui::EventListButton id);
+  void AddButton(QHBoxLayout* row, const QString& text, ui::EventListButton id);
   int CurrentRow() const;
 
   ui::EventListFolder& folder_;

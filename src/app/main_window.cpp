@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QUrl>
 
 #include "app/data_paths.h"
