@@ -100,8 +100,8 @@ void EventListPage::ShowRows(const std::vector<ui::EventListRow>& rows, int sele
       item->setText(1, painting::FromWindows1252(row.text));
       item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     } else {
-      item->setText(0, painting::FromWindows1252(row.text).trimmed().prepend("        "));
-      item->setFirstColumnSpanned(true);
+      // Detail lines run under their description, indented a little.
+      item->setText(1, painting::FromWindows1252(row.text).trimmed().prepend("    "));
     }
     const QBrush background(i % 2 == 0 ? QColor(Qt::white) : banding);
     for (int column = 0; column < 2; ++column) {
