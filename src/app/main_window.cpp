@@ -11,15 +11,18 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QUrl>
 
 #include "app/accounts_folder_page.h"
 #include "app/data_paths.h"
+#include "app/event_list_page.h"
 #include "app/folder_area.h"
-#include "app/folder_pages.h"
 #include "app/graph_folders.h"
 #include "app/menu_builder.h"
+#include "app/qt_dialog_renderer.h"
 #include "app/results_folder_page.h"
+#include "app/start_page.h"
 #include "app/window_placement.h"
 #include "engine/random_rates.h"
 #include "model/record_counts.h"
@@ -28,6 +31,8 @@
 #include "painting/text_1252.h"
 #include "ui/accounts/account_commands.h"
 #include "ui/commands/scenario_file_steps.h"
+#include "ui/editors/add_event_chooser.h"
+#include "ui/scenario/event_editor_command.h"
 #include "ui/shell/budget_menu.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
@@ -74,7 +79,9 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
       context_{session.program(), session.scenario(), session.state(), *this,
                session.editors(), session.prompter()},
       dispatcher_(context_),
-      results_folder_(*this, session.prompter(), session.launcher(), session.state().keywords) {
+      results_folder_(*this, session.prompter(), session.launcher(), session.state().keywords),
+      event_list_(session.scenario(), session.program(), session.state(), session.prompter(),
+                  *this) {
   setObjectName("main_window");
   setWindowTitle(kProgramTitle);
   setWindowIcon(
@@ -85,14 +92,19 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
   setCentralWidget(folders_);
   BuildFolderPages();
   handlers_ = std::make_unique<ui::CommandHandlers>(
-      context_, ui::HandlerServices{session.dialogs(), session.help(), session.launcher(),
-                                    *graph_folders_, PlannerAddresses()});
+      context_,
+      ui::HandlerServices{session.dialogs(), session.help(), session.launcher(), *graph_folders_,
+                          PlannerAddresses(), session.clock(), [this] { ShowEventChooser(); }});
   handlers_->AddTo(dispatcher_);
   connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
   statusBar()->showMessage(tr("Ready"), kStatusMilliseconds);
 }
 
-MainWindow::~MainWindow() { results_folder_.Attach(nullptr); }
+MainWindow::~MainWindow() {
+  results_folder_.Attach(nullptr);
+  event_list_.Attach(nullptr);
+  CloseEventChooser();
+}
 
 void MainWindow::BuildFolderPages() {
   start_page_ = new StartPage(folders_);
@@ -102,7 +114,8 @@ void MainWindow::BuildFolderPages() {
                             [this](int position) { OpenAccountDialog(position); },
                             [this] { AccountsChanged(); }},
       folders_);
-  events_page_ = new EventListPage(folders_);
+  events_page_ = new EventListPage(
+      event_list_, [this](int index) { return Colour(index); }, folders_);
   results_page_ = new ResultsFolderPage(results_folder_, folders_);
   for (QWidget* page :
        std::initializer_list<QWidget*>{start_page_, accounts_page_, events_page_, results_page_}) {
@@ -167,6 +180,7 @@ void MainWindow::SwitchFolder(int index) {
   switch_state.editor_open = session_.editors().EditorIsOpen(state.printing);
   switch_state.results_stale = state.results_stale;
   switch_state.results_folder_built = !session_.last_run().periods.empty();
+  switch_state.event_chooser_open = event_chooser_ != nullptr;
   const ui::FolderSwitch decision = ui::DecideFolderSwitch(switch_state, index);
   if (decision.refused) {
     folders_->SelectTabQuietly(state.current_folder);
@@ -177,6 +191,7 @@ void MainWindow::SwitchFolder(int index) {
     RunScenario();
   }
   if (decision.leave_results_folder) state.results_folder_open = false;
+  if (decision.close_event_chooser) CloseEventChooser();
   state.current_folder = index;
   EnablePrintCurrentGraph();
   if (index == ui::kSummaryFolder && state.start_page_pending) {
@@ -209,8 +224,9 @@ void MainWindow::ShowFolderPage(int index) {
       folders_->ShowPage(accounts_page_);
       return;
     case ui::kScenarioFolder:
-      events_page_->Fill(session_.scenario(), currency);
+      event_list_.Attach(events_page_);
       folders_->ShowPage(events_page_);
+      events_page_->list()->setFocus();
       return;
     case ui::kResultsFolder:
       session_.state().results_folder_open = true;
@@ -295,9 +311,7 @@ void MainWindow::RebuildBudgetMenu() {
 }
 
 void MainWindow::RefreshEventList() {
-  if (session_.state().current_folder == ui::kScenarioFolder) {
-    events_page_->Fill(session_.scenario(), session_.program().currency);
-  }
+  if (session_.state().current_folder == ui::kScenarioFolder) event_list_.Refresh();
 }
 
 void MainWindow::RunAgainInResultsFolder() {
@@ -355,12 +369,20 @@ bool MainWindow::EditorIsOpen() {
   return session_.editors().EditorIsOpen(session_.state().printing);
 }
 
+// The dispatcher runs the results folder again after the change, so the folder need not.
 bool MainWindow::EditInitialValues() {
   DispatchCommand(ui::kInitialValuesCommand);
   return false;
 }
 
-void MainWindow::EditEvent(int /*slot*/) { ShowStatus(ui::kNotAvailableStatus); }
+void MainWindow::EditEvent(int slot) {
+  if (slot < 0 || slot >= model::EventCount(session_.scenario())) return;
+  const std::optional<int> command = ui::EditorCommandOf(session_.scenario().events[slot]);
+  if (!command) return;
+  session_.state().edit_target = slot;
+  DispatchCommand(*command);
+  session_.state().edit_target = -1;
+}
 
 void MainWindow::PrintResults() { DispatchCommand(ui::kPrintResultsCommand); }
 
@@ -374,6 +396,37 @@ void MainWindow::CloseResultsFolder() {
 }
 
 void MainWindow::EditAccounts() { ShowStatus(ui::kNotAvailableStatus); }
+
+// --- ui::EventListHost ---
+
+void MainWindow::PostCommand(int id) { DispatchCommand(id); }
+
+void MainWindow::EnableCommand(int id, bool enabled) {
+  if (QAction* action = menus_->Action(id)) action->setEnabled(enabled);
+}
+
+void MainWindow::ShowEventChooser() {
+  if (event_chooser_ != nullptr) {
+    event_chooser_->raise();
+    event_chooser_->activateWindow();
+    return;
+  }
+  chooser_presenter_ = std::make_unique<ui::AddEventChooser>(
+      session_.scenario(), session_.state(), session_.prompter(), session_.help(),
+      [this](int id) { DispatchCommand(id); });
+  event_chooser_ = new TemplateDialog(ui::AddEventChooserTemplate(), *chooser_presenter_, this);
+  connect(event_chooser_, &QObject::destroyed, this, [this] { event_chooser_ = nullptr; });
+  event_chooser_->ShowModeless();
+  if (event_chooser_ != nullptr) event_chooser_->move(frameGeometry().topLeft());
+}
+
+void MainWindow::CloseEventChooser() {
+  if (event_chooser_ == nullptr) return;
+  TemplateDialog* chooser = event_chooser_;
+  event_chooser_ = nullptr;
+  chooser->disconnect(this);
+  delete chooser;
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   const QRect frame = frameGeometry();

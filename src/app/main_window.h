@@ -7,6 +7,7 @@
 
 #include "app/planner_session.h"
 #include "ui/commands/link_commands.h"
+#include "ui/scenario/event_list_folder.h"
 #include "ui/shell/command_handlers.h"
 #include "ui/shell/dispatcher.h"
 #include "ui/shell/results_folder.h"
@@ -24,7 +25,12 @@ class MenuBuilder;
 class ResultsFolderPage;
 class StartPage;
 
-class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsFolderHost {
+class TemplateDialog;
+
+class MainWindow : public QMainWindow,
+                   public ui::ShellView,
+                   public ui::ResultsFolderHost,
+                   public ui::EventListHost {
   Q_OBJECT
 
  public:
@@ -46,6 +52,10 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   ui::ResultsFolder& results_folder() { return results_folder_; }
   GraphFolders& graph_folders() { return *graph_folders_; }
   AccountsFolderPage& accounts_page() { return *accounts_page_; }
+  ui::EventListFolder& event_list_folder() { return event_list_; }
+  EventListPage* event_list_page() const { return events_page_; }
+  // The "Add Event" chooser while it is open.
+  TemplateDialog* event_chooser() const { return event_chooser_; }
 
   // ui::ShellView
   void SetTitle(const std::string& title) override;
@@ -80,6 +90,10 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   void CloseResultsFolder() override;
   void EditAccounts() override;
 
+  // ui::EventListHost (EditorIsOpen, RunScenario, RebuildBudgetMenu and ShowHelp above)
+  void PostCommand(int id) override;
+  void EnableCommand(int id, bool enabled) override;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -97,6 +111,9 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   void OpenAccountDialog(int position);
   void AccountsChanged();
   int AccountCount() const;
+  // Command 10: the modeless chooser at the window's top-left, or the open one raised.
+  void ShowEventChooser();
+  void CloseEventChooser();
   std::string GroupFolderName() const;
 
   PlannerSession& session_;
@@ -104,6 +121,7 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   ui::CommandContext context_;
   ui::Dispatcher dispatcher_;
   ui::ResultsFolder results_folder_;
+  ui::EventListFolder event_list_;
   std::unique_ptr<GraphFolders> graph_folders_;
   std::unique_ptr<ui::CommandHandlers> handlers_;
   MenuBuilder* menus_ = nullptr;
@@ -112,6 +130,8 @@ class MainWindow : public QMainWindow, public ui::ShellView, public ui::ResultsF
   AccountsFolderPage* accounts_page_ = nullptr;
   EventListPage* events_page_ = nullptr;
   ResultsFolderPage* results_page_ = nullptr;
+  TemplateDialog* event_chooser_ = nullptr;
+  std::unique_ptr<ui::DialogPresenter> chooser_presenter_;
   bool start_page_showing_ = false;
 };
 

@@ -37,6 +37,7 @@ class PlannerSession {
   QtDialogRenderer& dialogs() { return dialogs_; }
   QtHelp& help() { return help_; }
   QtLauncher& launcher() { return launcher_; }
+  const platform::Clock& clock() const { return clock_; }
   // Where the planner's windows put their dialogs.
   void SetParentWindow(QWidget* window);
 

@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <algorithm>
 
 #include "painting/text_1252.h"
@@ -24,6 +25,25 @@
 namespace tarvel::app {
 
 using ui::ControlKind;
+
+namespace {
+
+// An edit holds at most max_chars bytes of Windows-1252 text, the form the scenario stores;
+// a character the code page lacks still takes one byte ("?").
+class Windows1252LengthValidator : public QValidator {
+ public:
+  Windows1252LengthValidator(int max_bytes, QObject* parent)
+      : QValidator(parent), max_bytes_(max_bytes) {}
+  State validate(QString& input, int& /*position*/) const override {
+    return static_cast<int>(painting::ToWindows1252(input).size()) <= max_bytes_ ? Acceptable
+                                                                                 : Invalid;
+  }
+
+ private:
+  int max_bytes_;
+};
+
+}  // namespace
 
 TemplateDialog::TemplateDialog(const ui::DialogTemplate& dialog, ui::DialogPresenter& presenter,
                                QWidget* parent)
@@ -40,11 +60,8 @@ TemplateDialog::TemplateDialog(const ui::DialogTemplate& dialog, ui::DialogPrese
   layout->addLayout(buttons);
   for (const ui::Control& control : dialog.controls) AddControl(control, grid, buttons);
   // A label with a mnemonic moves the focus to the control beside it.
-  for (const ui::Control& control : dialog.controls) {
-    if (control.kind != ControlKind::Label) continue;
-    auto* label = static_cast<QLabel*>(widgets_[control.id]);
-    if (QLayoutItem* item =
-            grid->itemAtPosition(control.row, control.column + control.column_span)) {
+  for (const auto& [label, place] : labels_) {
+    if (QLayoutItem* item = grid->itemAtPosition(place.first, place.second)) {
       if (item->widget()) label->setBuddy(item->widget());
     }
   }
@@ -71,8 +88,15 @@ void TemplateDialog::AddControl(const ui::Control& control, QGridLayout* grid,
   QWidget* widget = MakeWidget(control);
   widget->setObjectName(QString("control_%1").arg(control.id));
   widget->setEnabled(control.enabled);
-  widgets_[control.id] = widget;
-  if (control.kind == ControlKind::PushButton || control.kind == ControlKind::DefaultButton) {
+  // Labels and headings without an id are fixed text nobody asks for.
+  if (control.id != 0 || widgets_.count(0) == 0) widgets_[control.id] = widget;
+  if (control.kind == ControlKind::Label) {
+    labels_.push_back(
+        {static_cast<QLabel*>(widget), {control.row, control.column + control.column_span}});
+  }
+  const bool button =
+      control.kind == ControlKind::PushButton || control.kind == ControlKind::DefaultButton;
+  if (button && !control.on_grid) {
     buttons->addWidget(widget);
   } else {
     grid->addWidget(widget, control.row, control.column, control.row_span, control.column_span);
@@ -94,7 +118,10 @@ QWidget* TemplateDialog::MakeWidget(const ui::Control& control) {
     }
     case ControlKind::Edit: {
       auto* edit = new QLineEdit(label, this);
-      if (control.max_chars > 0) edit->setMaxLength(control.max_chars);
+      if (control.max_chars > 0) {
+        edit->setMaxLength(control.max_chars);
+        edit->setValidator(new Windows1252LengthValidator(control.max_chars, edit));
+      }
       return edit;
     }
     case ControlKind::CheckBox:
@@ -165,6 +192,20 @@ int TemplateDialog::Run() {
   if (closed_) return result();
   FixSize();  // the presenter's texts and items may have widened the controls
   return exec();
+}
+
+void TemplateDialog::ShowModeless() {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setModal(false);
+  initialising_ = true;
+  presenter_.Initialise(*this);
+  initialising_ = false;
+  if (closed_) {
+    deleteLater();
+    return;
+  }
+  FixSize();
+  show();
 }
 
 QWidget* TemplateDialog::ControlWidget(int control) const {

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <map>
+#include <vector>
 
 #include "platform/dialog_view.h"
 #include "ui/shell/dialog_template.h"
@@ -12,6 +13,7 @@
 class QButtonGroup;
 class QGridLayout;
 class QHBoxLayout;
+class QLabel;
 
 namespace tarvel::app {
 
@@ -24,6 +26,9 @@ class TemplateDialog : public QDialog, public platform::DialogView {
 
   // Initialises through the presenter, then runs modally; the presenter's close result.
   int Run();
+  // Initialises through the presenter and shows the dialog without waiting; it deletes itself
+  // when closed.
+  void ShowModeless();
   // The widget of a control (objectName "control_<id>"), for layouts and tests.
   QWidget* ControlWidget(int control) const;
 
@@ -52,6 +57,8 @@ class TemplateDialog : public QDialog, public platform::DialogView {
 
   ui::DialogPresenter& presenter_;
   std::map<int, QWidget*> widgets_;
+  // Every label with the widget beside it, for the labels' mnemonics (labels need no id).
+  std::vector<std::pair<QLabel*, std::pair<int, int>>> labels_;
   std::map<int, QButtonGroup*> radio_groups_;
   bool closed_ = false;
   bool initialising_ = false;

@@ -10,7 +10,8 @@ AccountCommands::AccountCommands(CommandContext& context, const HandlerServices&
     : context_(context),
       dialogs_(services.dialogs),
       help_(services.help),
-      launcher_(services.launcher) {}
+      launcher_(services.launcher),
+      clock_(services.clock) {}
 
 bool AccountCommands::Handles(int id) const {
   return (id == kAddAccountCommand || id == kGroupNamesCommand || id == kReindexAccountsCommand) &&
@@ -18,13 +19,14 @@ bool AccountCommands::Handles(int id) const {
 }
 
 CommandOutcome AccountCommands::Execute(int id) {
-  EditRequest request;
-  if (id == kAddAccountCommand) request.index = context_.state.edit_target;
+  const EditorEntry& entry = *FindEditor(id);
+  const EditRequest request =
+      RequestFor(entry, id == kAddAccountCommand ? context_.state.edit_target : -1);
   context_.state.edit_target = -1;
   EditorServices editor{
       context_.scenario, context_.program, context_.prompter, dialogs_, help_, launcher_, clock_};
   CommandOutcome outcome;
-  outcome.editor_changed = FindEditor(id)->edit(editor, request);
+  outcome.editor_changed = entry.edit(editor, request);
   if (outcome.editor_changed) {
     context_.view.SelectFolder(id == kReindexAccountsCommand ? kScenarioFolder : kAccountsFolder);
   }

@@ -3,15 +3,12 @@
 // after a change, shows the folder the command leads to.
 #pragma once
 
-#include "model/system_clock.h"
+#include "platform/clock.h"
 #include "ui/shell/command_handlers.h"
+#include "ui/shell/command_ids.h"
 #include "ui/shell/dispatcher.h"
 
 namespace tarvel::ui {
-
-inline constexpr int kReindexAccountsCommand = 14;
-inline constexpr int kGroupNamesCommand = 102;
-inline constexpr int kAddAccountCommand = 200;
 
 class AccountCommands : public CommandHandler {
  public:
@@ -25,7 +22,7 @@ class AccountCommands : public CommandHandler {
   DialogRunner& dialogs_;
   platform::Help& help_;
   platform::Launcher& launcher_;
-  model::SystemClock clock_;
+  const platform::Clock& clock_;
 };
 
 }  // namespace tarvel::ui

@@ -4,10 +4,9 @@
 
 #include "ui/editors/account_choices.h"
 #include "ui/editors/event_editor_presenter.h"
+#include "ui/shell/command_ids.h"
 
 namespace tarvel::ui {
-
-inline constexpr int kDepositCommand = 106;
 
 namespace deposit_controls {
 inline constexpr int kDescription = 101;

@@ -11,19 +11,22 @@
 #include "ui/editors/deposit_editor.h"
 #include "ui/editors/equity_loan_editor.h"
 #include "ui/editors/fundamentals_editor.h"
+#include "ui/editors/initial_values_editor.h"
 #include "ui/editors/loan_editor.h"
 #include "ui/editors/mortgage_editor.h"
 #include "ui/editors/transfer_editor.h"
 #include "ui/editors/withdrawal_editor.h"
 #include "ui/options/allocation_options_dialog.h"
 #include "ui/options/rmd_options_dialog.h"
+#include "ui/shell/command_ids.h"
 
 namespace tarvel::ui {
 namespace {
 
 constexpr auto kEditors = std::to_array<EditorEntry>({
     // Each editor adds its command here: {command id, edit function, calculator, which}.
-    // The event editors.
+    // Initial Values and the event editors.
+    {kInitialValuesCommand, EditInitialValues, false},
     {kWithdrawalCommand, EditWithdrawal, false},
     {kDepositCommand, EditDeposit, false},
     {kTransferCommand, EditTransfer, false},

@@ -5,10 +5,9 @@
 
 #include "ui/editors/account_choices.h"
 #include "ui/editors/event_editor_presenter.h"
+#include "ui/shell/command_ids.h"
 
 namespace tarvel::ui {
-
-inline constexpr int kFundamentalsCommand = 110;
 
 namespace fundamentals_controls {
 inline constexpr int kAccount = 117;

@@ -4,10 +4,9 @@
 
 #include "ui/editors/account_choices.h"
 #include "ui/editors/event_editor_presenter.h"
+#include "ui/shell/command_ids.h"
 
 namespace tarvel::ui {
-
-inline constexpr int kTransferCommand = 109;
 
 namespace transfer_controls {
 inline constexpr int kAmount = 101;

@@ -5,10 +5,9 @@
 
 #include "ui/editors/account_choices.h"
 #include "ui/editors/event_editor_presenter.h"
+#include "ui/shell/command_ids.h"
 
 namespace tarvel::ui {
-
-inline constexpr int kWithdrawalCommand = 101;
 
 namespace withdrawal_controls {
 inline constexpr int kDescription = 101;

@@ -5,6 +5,8 @@
 #include "ui/commands/file_commands.h"
 #include "ui/commands/help_commands.h"
 #include "ui/commands/keyword_commands.h"
+#include "ui/editors/add_event_chooser.h"
+#include "ui/editors/event_editor_commands.h"
 
 namespace tarvel::ui {
 
@@ -17,6 +19,10 @@ CommandHandlers::CommandHandlers(CommandContext& context, HandlerServices servic
   handlers_.push_back(std::make_unique<AccountCommands>(context, services));
   handlers_.push_back(
       std::make_unique<GraphCommands>(context, services.launcher, services.graph_printer));
+  handlers_.push_back(std::make_unique<EventEditorCommands>(
+      context, services.dialogs, services.help, services.launcher, services.clock));
+  handlers_.push_back(
+      std::make_unique<AddEventChooserCommand>(std::move(services.show_event_chooser)));
 }
 
 void CommandHandlers::AddTo(Dispatcher& dispatcher) {

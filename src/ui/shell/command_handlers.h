@@ -3,9 +3,11 @@
 // window stays as it is.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/help.h"
 #include "platform/launcher.h"
 #include "ui/commands/graph_commands.h"
@@ -22,6 +24,9 @@ struct HandlerServices {
   platform::Launcher& launcher;
   GraphPrinter& graph_printer;
   LinkAddresses addresses;
+  const platform::Clock& clock;
+  // Shows the modeless "Add Event" chooser (command 10).
+  std::function<void()> show_event_chooser;
 };
 
 class CommandHandlers {

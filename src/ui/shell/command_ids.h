@@ -21,6 +21,23 @@ inline constexpr int kRecentSeparatorId = 607;
 
 // Edit menu and the editors.
 inline constexpr int kInitialValuesCommand = 7;
+inline constexpr int kAddEventChooserCommand = 10;  // posted by the Scenario folder's Add
+inline constexpr int kWithdrawalCommand = 101;
+inline constexpr int kDepositCommand = 106;
+inline constexpr int kLoanCommand = 107;
+inline constexpr int kMortgageCommand = 108;
+inline constexpr int kTransferCommand = 109;
+inline constexpr int kFundamentalsCommand = 110;
+inline constexpr int kCreditCardCommand = 466;
+inline constexpr int kRule72TCommand = 794;
+inline constexpr int kAllocationOptionsCommand = 888;
+inline constexpr int kMinimumDistributionCommand = 889;
+inline constexpr int kEquityLoanCommand = 919;  // opened from the Scenario folder and Mortgage
+
+// The accounts.
+inline constexpr int kReindexAccountsCommand = 14;
+inline constexpr int kGroupNamesCommand = 102;
+inline constexpr int kAddAccountCommand = 200;
 
 // Posted by the "Create New Accounts" chooser.
 inline constexpr int kNewAccountsFromTabFile = 441;

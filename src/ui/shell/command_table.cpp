@@ -138,6 +138,7 @@ constexpr std::array kCommands = {
     Command{915, "3-D Bar Graphs", "", "", F::Graph, false, false, false, R::None},
     Command{916, "Getting Started", "", "", F::Help, true, false, false, R::None},
     Command{918, "Print Thumbnails", "", "", F::Graph, false, false, false, R::None},
+    Command{919, "", "", "", F::Editor, true, false, true, R::AfterEditor},
 };
 
 constexpr std::array kToolbar = {

@@ -18,7 +18,7 @@ enum class ControlKind {
   Edit,
   CheckBox,
   RadioButton,  // radio buttons with the same group number exclude each other
-  PushButton,   // placed in the button row at the bottom, in template order
+  PushButton,   // placed in the button row at the bottom, in template order (or on the grid)
   DefaultButton,
   ComboBox,
   ListBox,
@@ -41,6 +41,7 @@ struct Control {
   int minimum = 0;    // up-down controls
   int maximum = 100;
   std::vector<std::string> columns;  // list views
+  bool on_grid = false;              // push buttons: at their row and column, not in the button row
 };
 
 inline Control MakeControl(int id, ControlKind kind, std::string label, int row = 0,

@@ -21,6 +21,8 @@ struct ShellState {
   // posts the editor's command); -1 adds a new event. For the account dialog (command 200)
   // it is the account's position, set by the Accounts folder; -1 adds an account.
   int edit_target = -1;
+  // Whether the last editor command wrote its change (false when it was cancelled).
+  bool last_edit_committed = false;
 };
 
 class ShellView {

@@ -9,36 +9,16 @@
 
 #include "model/program.h"
 #include "model/scenario_codec.h"
-#include "model/system_clock.h"
 #include "support/fake_dialog_view.h"
 #include "support/fake_help.h"
 #include "support/fake_launcher.h"
 #include "support/fake_prompter.h"
+#include "support/fixed_clock.h"
 #include "support/scenario_builder.h"
+#include "support/scripted_dialogs.h"
 #include "ui/editors/editor_services.h"
 
 namespace tarvel::test_support {
-
-// Runs each dialog through Initialise and then the next script in line.
-class ScriptedDialogs : public ui::DialogRunner {
- public:
-  using Script = std::function<void(FakeDialogView&, ui::DialogPresenter&)>;
-  int RunModal(const ui::DialogTemplate& dialog, ui::DialogPresenter& presenter) override {
-    titles.push_back(dialog.title);
-    FakeDialogView view;
-    presenter.Initialise(view);
-    if (!scripts.empty()) {
-      Script script = std::move(scripts.front());
-      scripts.erase(scripts.begin());
-      script(view, presenter);
-    }
-    last_view = view;
-    return view.result.value_or(ui::kIdCancel);
-  }
-  std::vector<Script> scripts;
-  std::vector<std::string> titles;
-  FakeDialogView last_view;
-};
 
 struct AccountFixture {
   std::unique_ptr<model::Scenario> scenario = MakeClearedScenario();
@@ -47,7 +27,7 @@ struct AccountFixture {
   ScriptedDialogs dialogs;
   FakeHelp help;
   FakeLauncher launcher;
-  model::SystemClock clock;
+  FixedClock clock;
   ui::EditorServices services{*scenario, program, prompter, dialogs, help, launcher, clock};
 
   std::vector<std::uint8_t> Bytes() const { return model::EncodeScenario(*scenario); }

@@ -12,29 +12,13 @@
 #include "support/fake_help.h"
 #include "support/fake_launcher.h"
 #include "support/fake_prompter.h"
+#include "support/fixed_clock.h"
 #include "support/scenario_builder.h"
+#include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/editors/editor_services.h"
 
 namespace tarvel::test_support {
-
-class StillClock : public platform::Clock {
- public:
-  platform::Date Today() const override { return {2024, 3, 5}; }
-  platform::TimeOfDay Now() const override { return {}; }
-};
-
-// Opens each dialog on a fresh view and presses nothing: it ends as cancelled.
-class RecordingRunner : public ui::DialogRunner {
- public:
-  int RunModal(const ui::DialogTemplate& dialog, ui::DialogPresenter& presenter) override {
-    names.push_back(dialog.name);
-    FakeDialogView view;
-    presenter.Initialise(view);
-    return ui::kIdCancel;
-  }
-  std::vector<std::string> names;
-};
 
 struct DialogHarness {
   DialogHarness() { program.working_directory = folder.path(); }
@@ -52,10 +36,10 @@ struct DialogHarness {
   std::unique_ptr<model::Scenario> scenario = MakeClearedScenario();
   model::Program program;
   FakePrompter prompter;
-  RecordingRunner dialogs;
+  ScriptedDialogs dialogs;
   FakeHelp help;
   FakeLauncher launcher;
-  StillClock clock;
+  FixedClock clock{{2024, 3, 5}};
   ui::EditorServices services{*scenario, program, prompter, dialogs, help, launcher, clock};
 };
 

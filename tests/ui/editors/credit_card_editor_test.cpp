@@ -84,7 +84,7 @@ TEST_F(CreditCardEditorTest, ChecksEachFieldInOrderThenStoresTheCard) {
 }
 
 TEST_F(CreditCardEditorTest, CalculatorShowsThePayoffAndAddsNoEvent) {
-  dialogs.scripts.push_back([this](DialogPresenter& presenter, FakeDialogView& view) {
+  dialogs.scripts.push_back([this](FakeDialogView& view, DialogPresenter& presenter) {
     view.texts = {{102, "not read"}, {104, "$1,000.00"}, {105, "18"}, {110, "14.79"}};
     presenter.Command(view, 111);
     ASSERT_EQ(prompter.messages.size(), 1u);

@@ -17,36 +17,14 @@
 #include "support/fake_help.h"
 #include "support/fake_launcher.h"
 #include "support/fake_prompter.h"
+#include "support/fixed_clock.h"
 #include "support/scenario_builder.h"
+#include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/editors/account_choices.h"
 #include "ui/editors/editor_services.h"
 
 namespace tarvel::test_support {
-
-class ScriptedDialogRunner : public ui::DialogRunner {
- public:
-  using Script = std::function<void(ui::DialogPresenter&, FakeDialogView&)>;
-  int RunModal(const ui::DialogTemplate& dialog, ui::DialogPresenter& presenter) override {
-    titles.push_back(dialog.title);
-    FakeDialogView view;
-    presenter.Initialise(view);
-    if (!scripts.empty()) {
-      const Script script = std::move(scripts.front());
-      scripts.pop_front();
-      script(presenter, view);
-    }
-    return view.result.value_or(ui::kIdCancel);
-  }
-  std::deque<Script> scripts;
-  std::vector<std::string> titles;
-};
-
-class StillClock : public platform::Clock {
- public:
-  platform::Date Today() const override { return {2024, 6, 1}; }
-  platform::TimeOfDay Now() const override { return {}; }
-};
 
 // A typed text or a list position.
 using FieldInput = std::variant<std::string, int>;
@@ -132,10 +110,10 @@ class DebtEditorTest : public ::testing::Test {
   std::unique_ptr<model::Scenario> scenario = MakeClearedScenario();
   model::Program program;
   FakePrompter prompter;
-  ScriptedDialogRunner dialogs;
+  ScriptedDialogs dialogs;
   FakeHelp help;
   FakeLauncher launcher;
-  StillClock clock;
+  FixedClock clock{{2024, 6, 1}};
   ui::EditorServices services{*scenario, program, prompter, dialogs, help, launcher, clock};
   std::uint16_t savings = 0;
   std::uint16_t house = 0;

@@ -83,7 +83,7 @@ TEST_F(EquityLoanEditorTest, AnInactiveLoanOpensWithItsAgeAndIsSavedActive) {
   stored.word_26 = model::kEquityLoanMarker;
   stored.account_24 = savings;
   stored.number = 2;
-  dialogs.scripts.push_back([](DialogPresenter& presenter, FakeDialogView& view) {
+  dialogs.scripts.push_back([](FakeDialogView& view, DialogPresenter& presenter) {
     EXPECT_EQ(view.texts[102], "50.00");
     view.texts[105] = "6";
     view.texts[104] = "1000";

@@ -15,32 +15,12 @@
 #include "support/fake_help.h"
 #include "support/fake_launcher.h"
 #include "support/fake_prompter.h"
+#include "support/fixed_clock.h"
 #include "support/scenario_builder.h"
+#include "support/scripted_dialogs.h"
 #include "ui/editors/editor_services.h"
 
 namespace tarvel::test_support {
-
-class FixedTestClock : public platform::Clock {
- public:
-  platform::Date Today() const override { return {2024, 6, 1}; }
-  platform::TimeOfDay Now() const override { return {}; }
-};
-
-// Runs the dialogs an editor opens: Initialise, then the script for that template (typing and
-// pressing buttons), and answers the result the presenter closed with.
-class ScriptedDialogs : public ui::DialogRunner {
- public:
-  using Script = std::function<void(FakeDialogView&, ui::DialogPresenter&)>;
-  int RunModal(const ui::DialogTemplate& dialog, ui::DialogPresenter& presenter) override {
-    opened.push_back(dialog.name);
-    FakeDialogView view;
-    presenter.Initialise(view);
-    if (script) script(view, presenter);
-    return view.result.value_or(ui::kIdCancel);
-  }
-  Script script;
-  std::vector<std::string> opened;
-};
 
 class FlowEditorTest : public ::testing::Test {
  protected:
@@ -111,7 +91,7 @@ class FlowEditorTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   FakeHelp help;
   FakeLauncher launcher;
-  FixedTestClock clock;
+  FixedClock clock{{2024, 6, 1}};
   ui::EditorServices services{*scenario, program, prompter, dialogs, help, launcher, clock};
   int car = 0, house = 0, savings = 0, bonds = 0;
 };

@@ -71,7 +71,7 @@ TEST_F(FundamentalsEditorTest, StoresTheNewAccountRateInTheEventAfterTheChecksIn
   TypeRates({"250", "7.5"});
   view.selections[kAccount] = 4;  // savings, at 6 %
   editor.Command(view, kAccount);
-  EXPECT_EQ(dialogs.opened, std::vector<std::string>{"account"});
+  EXPECT_EQ(dialogs.names, std::vector<std::string>{"account"});
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text,
             "This rate must be greater than -200.00 and less than 200.00");

@@ -85,12 +85,12 @@ TEST_F(MortgageEditorTest, AnEquityLoanTakenOutStaysWhenTheMortgageIsCancelled) 
   model::FinancialEvent& mortgage = AddHouseMortgage();
   mortgage.number = 7;
   const model::FinancialEvent before = mortgage;
-  dialogs.scripts.push_back([](DialogPresenter& presenter, FakeDialogView& view) {
+  dialogs.scripts.push_back([](FakeDialogView& view, DialogPresenter& presenter) {
     view.texts[101] = "Changed";
     presenter.Command(view, 128);
     presenter.Command(view, 110);
   });
-  dialogs.scripts.push_back([this](DialogPresenter& presenter, FakeDialogView& view) {
+  dialogs.scripts.push_back([this](FakeDialogView& view, DialogPresenter& presenter) {
     EXPECT_EQ(view.texts[888], "House");
     view.texts = {{101, "Kitchen"}, {102, "50"}, {103, "60"}, {105, "6"},
                   {104, "20000"},   {119, "0"},  {114, "0"},  {106, "10"}};

@@ -134,13 +134,13 @@ TEST_F(WithdrawalEditorTest, EachCashFlowCommandOpensItsEditorAndCancelAddsNothi
   for (const Case& c : cases) {
     const EditorEntry* entry = FindEditor(c.command);
     ASSERT_NE(entry, nullptr) << c.command;
-    dialogs.opened.clear();
+    dialogs.names.clear();
     dialogs.script = [](FakeDialogView& view, DialogPresenter& presenter) {
       presenter.Command(view, kEditorHelpButton);
       presenter.Command(view, kIdCancel);
     };
     EXPECT_FALSE(entry->edit(services, EditRequest{}));
-    EXPECT_EQ(dialogs.opened, std::vector<std::string>{c.dialog});
+    EXPECT_EQ(dialogs.names, std::vector<std::string>{c.dialog});
     EXPECT_EQ(help.topics.back(), c.help);
   }
   EXPECT_EQ(scenario->initial.event_count, 1);

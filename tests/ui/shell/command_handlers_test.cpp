@@ -1,6 +1,7 @@
 // The handler factory: a dispatcher given its handlers carries out every family it makes.
 #include "ui/shell/command_handlers.h"
 
+#include "support/fixed_clock.h"
 #include "ui/shell_fixture.h"
 
 namespace tarvel::ui {
@@ -16,9 +17,14 @@ class CommandHandlersTest : public test_support::ShellFixture {};
 
 TEST_F(CommandHandlersTest, EveryFamilyItMakesIsHandledAndOthersAreNotAvailableYet) {
   NoPrinter printer;
+  test_support::FixedClock clock;
+  int choosers_shown = 0;
   CommandHandlers handlers(
       *context,
-      HandlerServices{dialogs, help, launcher, printer, {"mailto:a@example.org", "file:///m"}});
+      HandlerServices{
+          dialogs, help, launcher, printer, {"mailto:a@example.org", "file:///m"}, clock, [&] {
+            ++choosers_shown;
+          }});
   Dispatcher made(*context);
   handlers.AddTo(made);
   const struct {
@@ -35,10 +41,13 @@ TEST_F(CommandHandlersTest, EveryFamilyItMakesIsHandledAndOthersAreNotAvailableY
       {kToggleRunsSuppressed, DispatchResult::Done},     // keywords
       {kPrintLineGraphsCommand, DispatchResult::Done},   // graphs
       {kGraphWindowCommand, DispatchResult::Done},       // graphs
+      {kInitialValuesCommand, DispatchResult::Done},     // editors
+      {kAddEventChooserCommand, DispatchResult::Done},   // the chooser
       {881, DispatchResult::NotAvailable},               // a calculator
       {kNewAccountsFromTabFile, DispatchResult::NotAvailable},
   };
   for (const auto& c : cases) EXPECT_EQ(made.DispatchCommand(c.id), c.result) << c.id;
+  EXPECT_EQ(choosers_shown, 1);
 }
 
 }  // namespace

@@ -1,0 +1,149 @@
+// The editors on the real main window, offscreen: Initial Values from its menu changes the
+// event list and the results; every editor opens from its command and cancels cleanly; the
+// Scenario folder's keys and the "Add Event" chooser.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+
+#include "app/event_list_page.h"
+#include "app/main_window_fixture.h"
+#include "app/qt_dialog_renderer.h"
+#include "model/record_counts.h"
+#include "support/fake_prompter.h"
+#include "ui/editors/editor_table.h"
+#include "ui/editors/initial_values_editor.h"
+#include "ui/shell/folders.h"
+#include "ui/shell/results_folder.h"
+
+namespace tarvel::app {
+namespace {
+
+class EditorWindowsTest : public MainWindowFixture {
+ protected:
+  // Plays the next modal template dialog with `play` once it shows; records its name.
+  void OnNextDialog(std::function<void(TemplateDialog&)> play) {
+    play_ = std::move(play);
+    shown_.clear();
+    timer_.setSingleShot(true);
+    timer_.setInterval(0);
+    QObject::disconnect(&timer_, nullptr, nullptr, nullptr);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* dialog = qobject_cast<TemplateDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      shown_ = dialog->objectName().toStdString();
+      play_(*dialog);
+    });
+    timer_.start();
+  }
+  static void Type(TemplateDialog& dialog, int control, const QString& text) {
+    auto* edit = qobject_cast<QLineEdit*>(dialog.ControlWidget(control));
+    ASSERT_NE(edit, nullptr) << control;
+    edit->clear();
+    QTest::keyClicks(edit, text);
+  }
+  static void Press(TemplateDialog& dialog, int control) {
+    QTest::mouseClick(qobject_cast<QPushButton*>(dialog.ControlWidget(control)), Qt::LeftButton);
+  }
+  QTreeWidget* EventList() { return window_->event_list_page()->list(); }
+
+  test_support::FakePrompter prompter_;
+  QTimer timer_;
+  std::function<void(TemplateDialog&)> play_;
+  std::string shown_;
+};
+
+TEST_F(EditorWindowsTest, InitialValuesFromTheMenuChangesTheEventListAndTheResults) {
+  Start(true, "", &prompter_);
+  window_->SwitchFolder(ui::kScenarioFolder);
+  const QString first_line = EventList()->topLevelItem(0)->text(1);
+  const std::size_t years = session_->last_run().periods.size();
+  const int end_age = static_cast<int>(session_->scenario().initial.start_age) + 10;
+  OnNextDialog([end_age](TemplateDialog& dialog) {
+    Type(dialog, ui::kInitialEndAge, QString::number(end_age));
+    Type(dialog, ui::kInitialInflation, "2.5");
+    Press(dialog, ui::kIdOk);
+  });
+  Action(ui::kInitialValuesCommand)->trigger();
+  EXPECT_EQ(shown_, "initial");
+  EXPECT_TRUE(prompter_.messages.empty());
+  EXPECT_FLOAT_EQ(session_->scenario().initial.end_age, static_cast<float>(end_age));
+  EXPECT_TRUE(session_->scenario().modified);
+  EXPECT_NE(EventList()->topLevelItem(0)->text(1), first_line);
+  EXPECT_TRUE(EventList()->topLevelItem(0)->text(1).contains("Inflation=2.500%"));
+  EXPECT_NE(session_->last_run().periods.size(), years);
+  EXPECT_FALSE(session_->editors().EditorIsOpen(false));
+}
+
+TEST_F(EditorWindowsTest, EveryEditorOpensFromItsCommandAndCancelsWithoutAChange) {
+  Start(true, "", &prompter_);
+  window_->SwitchFolder(ui::kScenarioFolder);
+  const int events = model::EventCount(session_->scenario());
+  for (const ui::EditorEntry& entry : ui::EditorTable()) {
+    if (entry.edit == nullptr) continue;
+    OnNextDialog([](TemplateDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    QAction* action = Action(entry.command);
+    ASSERT_NE(action, nullptr) << entry.command;
+    ASSERT_TRUE(action->isEnabled()) << entry.command;
+    action->trigger();
+    timer_.stop();
+    EXPECT_FALSE(shown_.empty()) << "command " << entry.command << " showed no dialog";
+    EXPECT_FALSE(session_->editors().EditorIsOpen(false)) << entry.command;
+    EXPECT_FALSE(session_->scenario().modified) << entry.command;
+    EXPECT_EQ(model::EventCount(session_->scenario()), events) << entry.command;
+  }
+}
+
+TEST_F(EditorWindowsTest, TheResultsFolderOpensInitialValues) {
+  Start(true, "", &prompter_);
+  window_->SwitchFolder(ui::kResultsFolder);
+  OnNextDialog([](TemplateDialog& dialog) { Press(dialog, ui::kIdCancel); });
+  window_->results_folder().HandleCommand(static_cast<int>(ui::ResultsCommand::EditInitialValues));
+  EXPECT_EQ(shown_, "initial");
+}
+
+TEST_F(EditorWindowsTest, SpaceInactivatesTheSelectedEventInTheInactiveColour) {
+  Start(true, "", &prompter_);
+  window_->SwitchFolder(ui::kScenarioFolder);
+  ASSERT_GT(EventList()->topLevelItemCount(), 1);
+  EventList()->setCurrentItem(EventList()->topLevelItem(1));
+  const QString age = EventList()->topLevelItem(1)->text(0);
+  const QColor normal = EventList()->topLevelItem(1)->foreground(1).color();
+  QTest::keyClick(EventList(), Qt::Key_Space);
+  EXPECT_TRUE(session_->scenario().modified);
+  // The run may move the event; its row shows the same age in the inactive colour.
+  bool found = false;
+  for (int row = 1; row < EventList()->topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = EventList()->topLevelItem(row);
+    if (item->foreground(1).color() == QColor(255, 0, 0)) {
+      found = true;
+      EXPECT_EQ(item->text(0), age);
+    }
+  }
+  EXPECT_TRUE(found);
+  EXPECT_NE(normal, QColor(255, 0, 0));
+}
+
+TEST_F(EditorWindowsTest, AddShowsTheChooserAtTheTopLeftWithoutCountingAsAnEditor) {
+  Start(true, "", &prompter_);
+  window_->show();
+  window_->SwitchFolder(ui::kScenarioFolder);
+  QTest::mouseClick(window_->event_list_page()->button(ui::EventListButton::Add), Qt::LeftButton);
+  TemplateDialog* chooser = window_->event_chooser();
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_EQ(chooser->objectName(), "events");
+  EXPECT_TRUE(chooser->isVisible());
+  EXPECT_FALSE(chooser->isModal());
+  EXPECT_EQ(chooser->pos(), window_->frameGeometry().topLeft());
+  EXPECT_FALSE(session_->editors().EditorIsOpen(false));
+  window_->SwitchFolder(ui::kResultsFolder);  // leaving the folder closes it
+  EXPECT_EQ(window_->event_chooser(), nullptr);
+}
+
+}  // namespace
+}  // namespace tarvel::app
