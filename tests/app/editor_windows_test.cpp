@@ -85,7 +85,11 @@ TEST_F(EditorWindowsTest, EveryEditorOpensFromItsCommandAndCancelsWithoutAChange
   window_->SwitchFolder(ui::kScenarioFolder);
   const int events = model::EventCount(session_->scenario());
   for (const ui::EditorEntry& entry : ui::EditorTable()) {
-    if (entry.edit == nullptr) continue;
+    // An equity loan is added only from its mortgage's editor, and re-indexing asks its
+    // question in a message box: neither opens a dialog from the menu.
+    if (entry.command == ui::kEquityLoanCommand || entry.command == ui::kReindexAccountsCommand) {
+      continue;
+    }
     OnNextDialog([](TemplateDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     QAction* action = Action(entry.command);
     ASSERT_NE(action, nullptr) << entry.command;
