@@ -13,8 +13,7 @@ constexpr char kRateCaption[] = "Rate Error!";
 
 constexpr InputBound kAcceleratedBounds[] = {
     {kAcceleratedLoan, 0.0, 1e7, true,
-     "The mortgage amount must be greater than 0.00 and less than 10,000,000.00.",
-     "Amount Error!"},
+     "The mortgage amount must be greater than 0.00 and less than 10,000,000.00.", "Amount Error!"},
     {kAcceleratedYears, 1.0, 50.0, false,
      "The number of years must be greater than 0 and less than 50.", "Number of Years Error!"},
     {kAcceleratedRate, 0.0, 50.0, true,
@@ -58,7 +57,10 @@ std::optional<InputProblem> CheckAccelerated(const AcceleratedInputs& inputs) {
   read[kAcceleratedYearsLeft] = WholePart(read[kAcceleratedYearsLeft]);
   const std::span<const InputBound> bounds(kAcceleratedBounds);
   if (auto problem = FirstRefused(bounds.first(kYearsLeftPosition), read)) return problem;
-  const InputBound years_left{kAcceleratedYearsLeft, 1.0, read[kAcceleratedYears], false,
+  const InputBound years_left{kAcceleratedYearsLeft,
+                              1.0,
+                              read[kAcceleratedYears],
+                              false,
                               "The number of years left must be greater than 0 and less than the "
                               "life of the mortgage.",
                               "Number of Years Left Error!"};

@@ -10,14 +10,14 @@
 namespace tarvel::calculators {
 
 enum AcceleratedInput {
-  kAcceleratedLoan,           // L, currency
-  kAcceleratedYears,          // N, whole years, 1 to 50
-  kAcceleratedYearsLeft,      // Y, whole years, 1 to N
-  kAcceleratedRate,           // R, percent per year
-  kAcceleratedExtra,          // E, currency per month
-  kAcceleratedInvestmentRate, // Ri, percent per year
-  kAcceleratedTaxRate,        // Rt, percent
-  kAcceleratedInflationRate,  // Rf, percent per year
+  kAcceleratedLoan,            // L, currency
+  kAcceleratedYears,           // N, whole years, 1 to 50
+  kAcceleratedYearsLeft,       // Y, whole years, 1 to N
+  kAcceleratedRate,            // R, percent per year
+  kAcceleratedExtra,           // E, currency per month
+  kAcceleratedInvestmentRate,  // Ri, percent per year
+  kAcceleratedTaxRate,         // Rt, percent
+  kAcceleratedInflationRate,   // Rf, percent per year
 };
 using AcceleratedInputs = std::array<double, 8>;
 
@@ -31,7 +31,7 @@ struct AcceleratedResult {
   float total_payments = 0;  // S1 + L
   float total_interest = 0;  // S1
   // The accelerated mortgage.
-  int paying_months = 0;  // K: the month that clears the balance, counted from the start
+  int paying_months = 0;          // K: the month that clears the balance, counted from the start
   float accelerated_payment = 0;  // P + E
   float accelerated_total_payments = 0;
   float accelerated_total_interest = 0;

@@ -39,8 +39,7 @@ float FinancedAmount(const MortgageInputs& inputs) {
 }
 
 float MortgagePayment(const MortgageInputs& inputs) {
-  const float monthly_rate =
-      static_cast<float>(inputs[kMortgageRate]) * 0.01f * (1.0f / 12.0f);
+  const float monthly_rate = static_cast<float>(inputs[kMortgageRate]) * 0.01f * (1.0f / 12.0f);
   const int months = static_cast<int>(WholePart(inputs[kMortgageYears])) * 12;
   return engine::MonthlyPayment(FinancedAmount(inputs), monthly_rate, months);
 }

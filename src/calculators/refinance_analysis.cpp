@@ -34,8 +34,8 @@ constexpr InputBound kRefinancedBounds[] = {
     {kRefinancedYears, -kNoLimit, 50.0, false, kManyYears, kYearsCaption},
     {kTaxRate, 1.0, 100.0, false, "The Tax Rate must be between 1.00   % and 100.00 %.",
      "RATE ERROR"},
-    {kSavingsRate, -200.0, 200.0, false,
-     "The Savings Rate must be between -200.00% and 200.00 %.", "RATE ERROR"},
+    {kSavingsRate, -200.0, 200.0, false, "The Savings Rate must be between -200.00% and 200.00 %.",
+     "RATE ERROR"},
 };
 
 RefinanceValues WholeInputs(const RefinanceValues& values) {
@@ -128,11 +128,11 @@ Mortgage ExistingMortgage(const RefinanceValues& read) {
 // What is still owed on the existing mortgage when it is refinanced.
 float OwedAtRefinancing(const Mortgage& existing, int refinance_age) {
   const int months_paid = (refinance_age - existing.first_age) * 12;
-  const float repaid =
-      months_paid > 0 ? engine::AmortizeYear(existing.amount, existing.monthly_rate,
-                                             existing.months, 0, months_paid - 1, 0, 0)
-                            .principal
-                      : 0.0f;
+  const float repaid = months_paid > 0
+                           ? engine::AmortizeYear(existing.amount, existing.monthly_rate,
+                                                  existing.months, 0, months_paid - 1, 0, 0)
+                                 .principal
+                           : 0.0f;
   return static_cast<float>(existing.amount) - repaid;
 }
 
@@ -183,7 +183,8 @@ RefinanceResult CompareRefinance(const RefinanceInputs& inputs) {
   mortgage.months = static_cast<int>(read[kRefinancedYears]) * 12;
   mortgage.first_age = refinance_age;
   mortgage.end_age = refinance_age + static_cast<int>(read[kRefinancedYears]);
-  mortgage.payment = engine::MonthlyPayment(mortgage.amount, mortgage.monthly_rate, mortgage.months);
+  mortgage.payment =
+      engine::MonthlyPayment(mortgage.amount, mortgage.monthly_rate, mortgage.months);
   result.refinanced_payment = mortgage.payment;
 
   const float budget = std::max(existing.mortgage.payment, mortgage.payment);
@@ -249,9 +250,9 @@ std::string RefinanceGraphText(const RefinanceResult& result) {
   text += "2\nExisting Mortgage\nRefinanced Mortgage\n";
   for (const RefinancePoint& point : result.points) {
     text += "0.0\n0.0\n";
-    text += model::Format("%f %f %f\n", static_cast<double>(point.month),
-                          static_cast<double>(point.existing),
-                          static_cast<double>(point.refinanced));
+    text +=
+        model::Format("%f %f %f\n", static_cast<double>(point.month),
+                      static_cast<double>(point.existing), static_cast<double>(point.refinanced));
   }
   return text;
 }

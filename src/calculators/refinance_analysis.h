@@ -14,19 +14,19 @@
 namespace tarvel::calculators {
 
 enum RefinanceInput {
-  kExistingStartAge,   // whole years
-  kExistingAmount,     // currency
-  kExistingRate,       // percent per year
-  kExistingYears,      // whole years
-  kRefinanceAge,       // whole part of what was typed
-  kRefinancedAmount,   // 0 or below: what is still owed at the refinancing, plus the cash out
-  kCashOut,            // currency
-  kRefinancedRate,     // percent per year
-  kRefinancedYears,    // whole years
-  kClosingCosts,       // currency
-  kPoints,             // percent of the refinanced amount
-  kTaxRate,            // percent
-  kSavingsRate,        // percent per year
+  kExistingStartAge,  // whole years
+  kExistingAmount,    // currency
+  kExistingRate,      // percent per year
+  kExistingYears,     // whole years
+  kRefinanceAge,      // whole part of what was typed
+  kRefinancedAmount,  // 0 or below: what is still owed at the refinancing, plus the cash out
+  kCashOut,           // currency
+  kRefinancedRate,    // percent per year
+  kRefinancedYears,   // whole years
+  kClosingCosts,      // currency
+  kPoints,            // percent of the refinanced amount
+  kTaxRate,           // percent
+  kSavingsRate,       // percent per year
 };
 using RefinanceValues = std::array<double, 13>;
 
@@ -56,15 +56,15 @@ struct RefinancePoint {
 };
 
 struct RefinanceResult {
-  float existing_payment = 0;    // P1
-  float refinanced_amount = 0;   // after the closing costs and points it includes
-  bool amount_computed = false;  // the amount typed was 0 or below
-  float owed_amount = 0;         // the computed amount before costs and points were added
-  float refinanced_payment = 0;  // P2
-  float costs = 0;               // points x 0.01 x refinanced amount + closing costs
+  float existing_payment = 0;           // P1
+  float refinanced_amount = 0;          // after the closing costs and points it includes
+  bool amount_computed = false;         // the amount typed was 0 or below
+  float owed_amount = 0;                // the computed amount before costs and points were added
+  float refinanced_payment = 0;         // P2
+  float costs = 0;                      // points x 0.01 x refinanced amount + closing costs
   std::optional<int> break_even_month;  // none when the refinanced net worth never catches up
   int plotted_months = 0;
-  std::vector<RefinanceRow> rows;  // two rows at the refinancing age, then two a year
+  std::vector<RefinanceRow> rows;      // two rows at the refinancing age, then two a year
   std::vector<RefinancePoint> points;  // the start and every fourth month
 };
 

@@ -49,15 +49,12 @@ TEST(CheckMortgage, RefusesEachFieldInOrderWithItsMessage) {
        "RATE ERROR"},
       {kMortgageAmount, NAN, "This amount must be greater than 0.00 and less than 99999999.00.",
        "AMOUNT ERROR"},
-      {kMortgageDownPayment, -1,
-       "This amount must be greater than 0.00 and less than 99999999.00.", "DOWN PAYMENT ERROR"},
-      {kMortgageDownPayment, 160000.01,
-       "The down payment cannot be larger than the amount of the mortgage.",
+      {kMortgageDownPayment, -1, "This amount must be greater than 0.00 and less than 99999999.00.",
        "DOWN PAYMENT ERROR"},
-      {kMortgageYears, 0.9, "The number of years must be between 1 and 100.",
-       "NO OF YEARS ERROR"},
-      {kMortgageYears, 101, "The number of years must be between 1 and 100.",
-       "NO OF YEARS ERROR"},
+      {kMortgageDownPayment, 160000.01,
+       "The down payment cannot be larger than the amount of the mortgage.", "DOWN PAYMENT ERROR"},
+      {kMortgageYears, 0.9, "The number of years must be between 1 and 100.", "NO OF YEARS ERROR"},
+      {kMortgageYears, 101, "The number of years must be between 1 and 100.", "NO OF YEARS ERROR"},
   };
   EXPECT_FALSE(CheckMortgage(good));
   EXPECT_FALSE(CheckMortgage({1, 1, 1000, 100}));  // the bounds themselves are accepted
@@ -85,8 +82,8 @@ TEST(MortgagePayment, AgreesWithTheAnnuityFormulaWithinACent) {
         // The principal repaid in the first half of the term leaves the annuity's balance.
         const int half = n / 2;
         const double grown = std::pow(1 + i, half);
-        const double balance = i == 0 ? amount - exact * half
-                                      : amount * grown - exact * (grown - 1) / i;
+        const double balance =
+            i == 0 ? amount - exact * half : amount * grown - exact * (grown - 1) / i;
         const float repaid = engine::AmortizeYear(amount, i, n, 0, half - 1, 0, 0).principal;
         // Single precision carries a relative error of about 1e-7 a month into the balance.
         EXPECT_NEAR(amount - repaid, balance, 0.01 + amount * 1e-7 * half)
@@ -108,8 +105,7 @@ TEST(AnalyzeAccelerated, NoAdditionalPaymentRunsTheFullTerm) {
     EXPECT_EQ(result.accelerated_total_payments, result.total_payments);
     EXPECT_EQ(Shown("%13.2f", result.savings), "         0.00");
   }
-  EXPECT_EQ(Shown("%.2f", AnalyzeAccelerated(Accelerated(100000, 30, 30, 6, 0)).payment),
-            "599.55");
+  EXPECT_EQ(Shown("%.2f", AnalyzeAccelerated(Accelerated(100000, 30, 30, 6, 0)).payment), "599.55");
 }
 
 TEST(AnalyzeAccelerated, AdditionalPaymentShortensTheTermAndIsInvestedOverTheYearsPaid) {
