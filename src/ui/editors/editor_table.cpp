@@ -3,6 +3,9 @@
 
 #include <array>
 
+#include "ui/calculators/accelerated_payment_dialog.h"
+#include "ui/calculators/mortgage_calculator_dialog.h"
+#include "ui/calculators/refinance_dialog.h"
 #include "ui/editors/credit_card_editor.h"
 #include "ui/editors/equity_loan_editor.h"
 #include "ui/editors/loan_editor.h"
@@ -19,6 +22,10 @@ constexpr auto kEditors = std::to_array<EditorEntry>({
     {467, EditCreditCard, true},
     {108, EditMortgage, false},
     {919, EditEquityLoan, false},
+    // The loan calculators.
+    {881, RunMortgageCalculator, true},
+    {882, RunRefinanceAnalysis, true},
+    {883, RunAcceleratedPaymentAnalysis, true},
 });
 
 }  // namespace
