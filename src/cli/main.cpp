@@ -6,6 +6,7 @@
 #include <exception>
 #include <string_view>
 
+#include "cli/calc_command.h"
 #include "cli/convert_command.h"
 #include "cli/graph_command.h"
 #include "cli/rule72t_command.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
   tarvel::cli::AddRunCommand(app, status);
   tarvel::cli::AddRule72TCommand(app, status);
   tarvel::cli::AddGraphCommand(app, status);
+  tarvel::cli::AddCalcCommand(app, status);
   if (RefuseUnknownCommand(app, argc, argv)) return 2;
   try {
     app.parse(argc, argv);

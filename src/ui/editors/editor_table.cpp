@@ -7,6 +7,9 @@
 #include "ui/accounts/groups_dialog.h"
 #include "ui/accounts/reindex_command.h"
 #include "ui/budgets/budget_dialog.h"
+#include "ui/calculators/accelerated_payment_dialog.h"
+#include "ui/calculators/mortgage_calculator_dialog.h"
+#include "ui/calculators/refinance_dialog.h"
 #include "ui/editors/credit_card_editor.h"
 #include "ui/editors/deposit_editor.h"
 #include "ui/editors/equity_loan_editor.h"
@@ -48,6 +51,10 @@ constexpr auto kEditors = std::to_array<EditorEntry>({
     {465, EditBudget, false, 4},
     {888, EditAllocationOptions, false},
     {889, EditRmdOptions, false},
+    // The loan calculators.
+    {881, RunMortgageCalculator, true},
+    {882, RunRefinanceAnalysis, true},
+    {883, RunAcceleratedPaymentAnalysis, true},
 });
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
+#include "ui/calculators/accelerated_payment_dialog.h"
+#include "ui/calculators/refinance_dialog.h"
 #include "ui/editors/equity_loan_editor.h"
 #include "ui/editors/field_text.h"
 #include "ui/editors/loan_fields.h"
@@ -144,13 +146,9 @@ DialogTemplate MortgageTemplate() {
   controls.push_back(schedule);
   controls.push_back(
       MakeControl(kEquityLoan, ControlKind::PushButton, "Take Out A &Loan On This Property"));
-  Control refinance = MakeControl(kRefinance, ControlKind::PushButton, "Do &Refinancing Analysis");
-  refinance.enabled = false;
-  controls.push_back(refinance);
-  Control accelerated =
-      MakeControl(kAccelerated, ControlKind::PushButton, "Do &Accelerated Payment Analysis");
-  accelerated.enabled = false;
-  controls.push_back(accelerated);
+  controls.push_back(MakeControl(kRefinance, ControlKind::PushButton, "Do &Refinancing Analysis"));
+  controls.push_back(
+      MakeControl(kAccelerated, ControlKind::PushButton, "Do &Accelerated Payment Analysis"));
   controls.push_back(MakeControl(kHelp, ControlKind::PushButton, "&Help"));
   return dialog;
 }
@@ -205,6 +203,12 @@ void MortgageEditor::Command(platform::DialogView& view, int control) {
       break;
     case kEquityLoan:
       TakeOutLoan(view);
+      break;
+    case kAccelerated:
+      AnalyzeAcceleratedPayments(view);
+      break;
+    case kRefinance:
+      AnalyzeRefinancing(view);
       break;
     case kExtraFromStart:
       // The two starts of the additional payment exclude each other; neither is allowed.
@@ -286,6 +290,35 @@ void MortgageEditor::TakeOutLoan(platform::DialogView& view) {
   if (TakeOutEquityLoan(services_, mortgage)) loan_added_ = true;
 }
 
+void MortgageEditor::StartFrom(const MortgageStart& start) {
+  const model::MortgageTerms mortgage(editing_.event());
+  mortgage.purchase_price() = start.price;
+  mortgage.down_payment() = start.down_payment;
+  mortgage.yearly_rate_percent() = start.rate;
+  mortgage.term_years() = static_cast<std::int16_t>(start.years);
+  mortgage.monthly_payment() =
+      LevelMonthlyPayment(mortgage.principal(), mortgage.yearly_rate_percent(), start.years);
+}
+
+// The analysis of the mortgage as typed: its financed amount, term, years left and rate.
+void MortgageEditor::AnalyzeAcceleratedPayments(platform::DialogView& view) {
+  if (!CheckFields(view)) return;
+  ShowAcceleratedAnalysis(services_,
+                          AcceleratedMortgageStart(services_.scenario, editing_.event()));
+}
+
+// On a stored mortgage the analysis can add the refinanced mortgage; the dialog then closes,
+// its unsaved edits discarded and the new event kept.
+void MortgageEditor::AnalyzeRefinancing(platform::DialogView& view) {
+  if (editing_.adding()) {
+    RunRefinanceAnalysis(services_, EditRequest{});
+    return;
+  }
+  if (!RefinanceStoredMortgage(services_, editing_.slot())) return;
+  refinance_added_ = true;
+  view.Close(kIdCancel);
+}
+
 void MortgageEditor::Confirm(platform::DialogView& view) {
   if (!CheckFields(view) || !CheckAccounts(view)) return;
   editing_.event().kind = model::EventKind::Mortgage;
@@ -297,7 +330,14 @@ void MortgageEditor::Confirm(platform::DialogView& view) {
 bool EditMortgage(EditorServices& services, const EditRequest& request) {
   MortgageEditor editor(services, request);
   services.dialogs.RunModal(MortgageTemplate(), editor);
-  return editor.committed() || editor.loan_added();
+  return editor.committed() || editor.loan_added() || editor.refinance_added();
+}
+
+bool EditNewMortgageFrom(EditorServices& services, const MortgageStart& start) {
+  MortgageEditor editor(services, EditRequest{});
+  editor.StartFrom(start);
+  services.dialogs.RunModal(MortgageTemplate(), editor);
+  return editor.committed();
 }
 
 }  // namespace tarvel::ui

@@ -11,6 +11,14 @@ namespace tarvel::ui {
 
 DialogTemplate MortgageTemplate();
 
+// What a new mortgage starts from when the mortgage calculator hands it over.
+struct MortgageStart {
+  float price = 0;
+  float down_payment = 0;
+  float rate = 0;  // percent per year
+  int years = 0;
+};
+
 class MortgageEditor : public DialogPresenter {
  public:
   MortgageEditor(EditorServices& services, const EditRequest& request);
@@ -19,6 +27,10 @@ class MortgageEditor : public DialogPresenter {
   bool committed() const { return committed_; }
   // An equity loan taken out from this dialog stays whether or not the mortgage is saved.
   bool loan_added() const { return loan_added_; }
+  // A refinance event added from this dialog closed it, discarding the mortgage's edits.
+  bool refinance_added() const { return refinance_added_; }
+  // Fills the working copy's price, down payment, rate, term and payment before it is shown.
+  void StartFrom(const MortgageStart& start);
 
  private:
   // Every field check in order into the working copy; shows the monthly payment.
@@ -26,6 +38,8 @@ class MortgageEditor : public DialogPresenter {
   bool CheckAccounts(platform::DialogView& view);
   void TakeOutLoan(platform::DialogView& view);
   void Confirm(platform::DialogView& view);
+  void AnalyzeAcceleratedPayments(platform::DialogView& view);
+  void AnalyzeRefinancing(platform::DialogView& view);
 
   EditorServices& services_;
   EventEditing editing_;
@@ -33,9 +47,13 @@ class MortgageEditor : public DialogPresenter {
   AccountChoices equity_choices_;
   bool committed_ = false;
   bool loan_added_ = false;
+  bool refinance_added_ = false;
 };
 
-// True when the scenario changed: the mortgage was saved or an equity loan was added.
+// True when the scenario changed: the mortgage was saved, or an equity loan or a refinance
+// event was added.
 bool EditMortgage(EditorServices& services, const EditRequest& request);
+// Adds a new mortgage through the editor, starting from the given terms; true when it was saved.
+bool EditNewMortgageFrom(EditorServices& services, const MortgageStart& start);
 
 }  // namespace tarvel::ui

@@ -1,0 +1,44 @@
+// `tarvel calc`: the table of calculator subcommands and what their output shares.
+#include "cli/calc_command.h"
+
+#include <array>
+#include <cstdio>
+
+#include "model/money_format.h"
+
+namespace tarvel::cli {
+namespace {
+
+constexpr auto kCalcSubcommands = std::to_array<CalcSubcommand>({
+    // {name, registration}; each calculator adds its row here.
+    {"mortgage", AddMortgageCalc},
+    {"accelerated", AddAcceleratedCalc},
+    {"refinance", AddRefinanceCalc},
+    {"effective", AddEffectiveRateCalc},
+});
+
+}  // namespace
+
+std::span<const CalcSubcommand> CalcSubcommands() { return kCalcSubcommands; }
+
+void AddCalcCommand(CLI::App& app, int& status) {
+  CLI::App* calc = app.add_subcommand("calc", "Financial calculators");
+  calc->require_subcommand(1);
+  for (const CalcSubcommand& subcommand : kCalcSubcommands) {
+    subcommand.add(*calc, subcommand.name, status);
+  }
+}
+
+void PrintValue(const char* label, const std::string& value) {
+  std::printf("%s: %s\n", label, value.c_str());
+}
+
+std::string Amount(double value) { return model::Format("%.2f", value); }
+
+int RefusedStatus(const std::optional<calculators::InputProblem>& problem) {
+  if (!problem) return 0;
+  std::fprintf(stderr, "%s (%s)\n", problem->message.c_str(), problem->caption.c_str());
+  return 1;
+}
+
+}  // namespace tarvel::cli

@@ -1,0 +1,30 @@
+// Reading, refusing and showing the calculator dialogs' fields.
+#include "ui/calculators/calculator_fields.h"
+
+#include <cmath>
+
+#include "ui/editors/field_check.h"
+
+namespace tarvel::ui {
+
+double FieldNumber(const platform::DialogView& view, int control, char currency_symbol) {
+  const std::optional<double> value = ParseFieldNumber(view.Text(control), currency_symbol);
+  return value ? *value : std::nan("");
+}
+
+bool AcceptInputs(platform::DialogView& view, platform::Prompter& prompter,
+                  const std::optional<calculators::InputProblem>& problem,
+                  std::span<const int> controls) {
+  if (!problem) return true;
+  ShowStop(prompter, problem->message, problem->caption);
+  if (problem->input >= 0 && problem->input < static_cast<int>(controls.size())) {
+    view.SetFocus(controls[static_cast<std::size_t>(problem->input)]);
+  }
+  return false;
+}
+
+std::string MoneyText(double amount, const model::Currency& currency) {
+  return model::FormatMoney(model::Format("%13.2f", amount), currency);
+}
+
+}  // namespace tarvel::ui
