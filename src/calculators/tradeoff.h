@@ -12,7 +12,6 @@ namespace tarvel::calculators {
 
 inline constexpr int kMostTradeOffPeriods = 100;
 inline constexpr int kFewestGraphPeriods = 3;
-inline constexpr char kTradeGraphFileName[] = "trade.tmp";
 
 // t = 1 - tax / 100 when the tax rate is used, else 1. The dialog and the graph share it.
 float TradeOffTaxFactor(bool use_tax_rate, float tax_rate_percent);

@@ -10,7 +10,7 @@
 
 namespace tarvel::calculators {
 
-inline constexpr char kTradeOffFileName[] = "tradeinf.dat";
+inline constexpr char kTradeOffInputsFileName[] = "tradeinf.dat";
 
 // The inputs the file holds; a missing or unreadable file gives "Option 1", "Option 2",
 // "Option 3" and zeros. Names longer than 19 characters are cut.

@@ -3,6 +3,11 @@
 
 #include <array>
 
+#include "ui/calculators/effective_rate_dialog.h"
+#include "ui/calculators/inflation_dialog.h"
+#include "ui/calculators/rule72t_dialog.h"
+#include "ui/calculators/taxes_dialog.h"
+#include "ui/calculators/tradeoff_dialog.h"
 #include "ui/editors/credit_card_editor.h"
 #include "ui/editors/equity_loan_editor.h"
 #include "ui/editors/loan_editor.h"
@@ -19,6 +24,13 @@ constexpr auto kEditors = std::to_array<EditorEntry>({
     {467, EditCreditCard, true},
     {108, EditMortgage, false},
     {919, EditEquityLoan, false},
+    // The inflation, trade-off, taxes and effective-rate calculators write no event; the
+    // Rule 72T dialog adds or edits a Rule 72T transfer.
+    {177, ShowInflationCalculator, true},
+    {179, ShowTradeOffAnalysis, true},
+    {180, ShowTaxesAnalysis, true},
+    {886, ShowEffectiveRateCommand, true},
+    {794, EditRule72T, false},
 });
 
 }  // namespace
