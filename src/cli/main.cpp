@@ -6,6 +6,7 @@
 #include <exception>
 #include <string_view>
 
+#include "cli/calc_growth_commands.h"
 #include "cli/convert_command.h"
 #include "cli/graph_command.h"
 #include "cli/rule72t_command.h"
@@ -48,6 +49,9 @@ int main(int argc, char** argv) {
   tarvel::cli::AddRunCommand(app, status);
   tarvel::cli::AddRule72TCommand(app, status);
   tarvel::cli::AddGraphCommand(app, status);
+  CLI::App* calc = app.add_subcommand("calc", "The financial calculators");
+  calc->require_subcommand(1);
+  tarvel::cli::AddCalcGrowthCommands(*calc, status);
   if (RefuseUnknownCommand(app, argc, argv)) return 2;
   try {
     app.parse(argc, argv);
