@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "cli/calc_growth_commands.h"
 #include "model/money_format.h"
 
 namespace tarvel::cli {
@@ -27,6 +28,7 @@ void AddCalcCommand(CLI::App& app, int& status) {
   for (const CalcSubcommand& subcommand : kCalcSubcommands) {
     subcommand.add(*calc, subcommand.name, status);
   }
+  AddCalcGrowthCommands(*calc, status);
 }
 
 void PrintValue(const char* label, const std::string& value) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/calculator_inputs.h"
 #include "model/money_format.h"
 #include "model/records.h"
 #include "model/working_file_names.h"
@@ -79,6 +80,9 @@ struct Program {
   bool show_purchasing_power = false;  // net worth in today's purchasing power
   std::int16_t birth_month = 0;
   std::int16_t birth_day = 0;
+
+  // The calculators' last inputs, kept while the program runs.
+  CalculatorInputs calculators;
 };
 
 }  // namespace tarvel::model

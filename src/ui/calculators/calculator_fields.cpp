@@ -12,6 +12,12 @@ double FieldNumber(const platform::DialogView& view, int control, char currency_
   return value ? *value : std::nan("");
 }
 
+float TypedNumber(const platform::DialogView& view, int control, char currency_symbol,
+                  float otherwise) {
+  const std::optional<double> value = ParseFieldNumber(view.Text(control), currency_symbol);
+  return value ? static_cast<float>(*value) : otherwise;
+}
+
 bool AcceptInputs(platform::DialogView& view, platform::Prompter& prompter,
                   const std::optional<calculators::InputProblem>& problem,
                   std::span<const int> controls) {
@@ -21,6 +27,16 @@ bool AcceptInputs(platform::DialogView& view, platform::Prompter& prompter,
     view.SetFocus(controls[static_cast<std::size_t>(problem->input)]);
   }
   return false;
+}
+
+void RefuseInput(platform::DialogView& view, platform::Prompter& prompter, int control,
+                 const std::string& message, const std::string& caption) {
+  platform::Message box;
+  box.text = message;
+  box.caption = caption;
+  box.icon = platform::Icon::Warning;
+  prompter.Ask(box);
+  view.SetFocus(control);
 }
 
 std::string MoneyText(double amount, const model::Currency& currency) {

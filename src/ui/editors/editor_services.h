@@ -15,7 +15,7 @@ namespace tarvel::ui {
 
 struct EditorServices {
   model::Scenario& scenario;
-  const model::Program& program;
+  model::Program& program;  // the calculators keep their last inputs here
   platform::Prompter& prompter;
   DialogRunner& dialogs;
   platform::Help& help;

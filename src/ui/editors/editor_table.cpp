@@ -8,8 +8,13 @@
 #include "ui/accounts/reindex_command.h"
 #include "ui/budgets/budget_dialog.h"
 #include "ui/calculators/accelerated_payment_dialog.h"
+#include "ui/calculators/effective_rate_dialog.h"
+#include "ui/calculators/inflation_dialog.h"
 #include "ui/calculators/mortgage_calculator_dialog.h"
 #include "ui/calculators/refinance_dialog.h"
+#include "ui/calculators/rule72t_dialog.h"
+#include "ui/calculators/taxes_dialog.h"
+#include "ui/calculators/tradeoff_dialog.h"
 #include "ui/editors/credit_card_editor.h"
 #include "ui/editors/deposit_editor.h"
 #include "ui/editors/equity_loan_editor.h"
@@ -55,6 +60,13 @@ constexpr auto kEditors = std::to_array<EditorEntry>({
     {881, RunMortgageCalculator, true},
     {882, RunRefinanceAnalysis, true},
     {883, RunAcceleratedPaymentAnalysis, true},
+    // The inflation, trade-off, taxes and effective-rate calculators write no event; the
+    // Rule 72T dialog adds or edits a Rule 72T transfer.
+    {177, ShowInflationCalculator, true},
+    {179, ShowTradeOffAnalysis, true},
+    {180, ShowTaxesAnalysis, true},
+    {886, ShowEffectiveRateCommand, true},
+    {794, EditRule72T, false},
 });
 
 }  // namespace

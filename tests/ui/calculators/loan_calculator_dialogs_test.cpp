@@ -77,11 +77,11 @@ TEST_F(LoanCalculatorDialogs, MortgageCalculatorChecksShowsAndPrintsItsSchedule)
 TEST_F(LoanCalculatorDialogs, UseThisMortgageOpensTheMortgageEditorOnItsTerms) {
   const int count = model::EventCount(*scenario);
   FakeDialogView editor_view;
-  dialogs.scripts.push_back([](DialogPresenter& calculator, FakeDialogView& view) {
+  dialogs.scripts.push_back([](FakeDialogView& view, DialogPresenter& calculator) {
     view.texts = {{104, "200000"}, {105, "40000"}, {106, "6"}, {107, "30"}};
     calculator.Command(view, 113);
   });
-  dialogs.scripts.push_back([&](DialogPresenter& editor, FakeDialogView& view) {
+  dialogs.scripts.push_back([&](FakeDialogView& view, DialogPresenter& editor) {
     editor_view = view;
     view.texts[101] = "Lake house";
     view.texts[102] = "45";
@@ -100,7 +100,7 @@ TEST_F(LoanCalculatorDialogs, UseThisMortgageOpensTheMortgageEditorOnItsTerms) {
   EXPECT_FLOAT_EQ(model::MortgageTerms(added).purchase_price(), 200000);
   // Cancelled, the calculator adds nothing.
   dialogs.scripts.push_back(
-      [](DialogPresenter& calculator, FakeDialogView& view) { calculator.Command(view, 110); });
+      [](FakeDialogView& view, DialogPresenter& calculator) { calculator.Command(view, 110); });
   EXPECT_FALSE(RunMortgageCalculator(services, EditRequest{}));
   EXPECT_EQ(model::EventCount(*scenario), count + 1);
 }
@@ -109,11 +109,11 @@ TEST_F(LoanCalculatorDialogs, AcceleratedAnalysisStartsFromTheMortgageBeingEdite
   const int slot = AddStoredMortgage();
   const model::FinancialEvent stored = scenario->events[slot];
   FakeDialogView analysis;
-  dialogs.scripts.push_back([](DialogPresenter& editor, FakeDialogView& view) {
+  dialogs.scripts.push_back([](FakeDialogView& view, DialogPresenter& editor) {
     editor.Command(view, 121);
     editor.Command(view, 110);
   });
-  dialogs.scripts.push_back([&](DialogPresenter& dialog, FakeDialogView& view) {
+  dialogs.scripts.push_back([&](FakeDialogView& view, DialogPresenter& dialog) {
     view.texts[4] = "0";
     dialog.Command(view, 21);
     analysis = view;
@@ -164,7 +164,7 @@ TEST_F(RefinanceDialogs, AnalysisShowsItsFiguresDetailsAndGraph) {
   view.texts[123] = "3";
 
   FakeDialogView details;
-  dialogs.scripts.push_back([&](DialogPresenter&, FakeDialogView& shown) { details = shown; });
+  dialogs.scripts.push_back([&](FakeDialogView& shown, DialogPresenter&) { details = shown; });
   EXPECT_TRUE(dialog.AnalyzeRefinance(view, RefinanceMode::Details));
   EXPECT_EQ(view.texts[108], "$959.28");
   EXPECT_EQ(view.texts[126], "$1,000.00");
@@ -193,11 +193,11 @@ TEST_F(RefinanceDialogs, AnalysisShowsItsFiguresDetailsAndGraph) {
 TEST_F(RefinanceDialogs, CreatingTheRefinanceEventClosesTheMortgageEditorAndKeepsTheEvent) {
   const int slot = AddStoredMortgage();
   const int count = model::EventCount(*scenario);
-  dialogs.scripts.push_back([](DialogPresenter& editor, FakeDialogView& view) {
+  dialogs.scripts.push_back([](FakeDialogView& view, DialogPresenter& editor) {
     view.texts[104] = "999999";  // an edit that is discarded
     editor.Command(view, 118);
   });
-  dialogs.scripts.push_back([](DialogPresenter& dialog, FakeDialogView& view) {
+  dialogs.scripts.push_back([](FakeDialogView& view, DialogPresenter& dialog) {
     EnterRefinancing(view);
     dialog.Command(view, 131);
   });

@@ -31,19 +31,20 @@ TEST_F(CommandHandlersTest, EveryFamilyItMakesIsHandledAndOthersAreNotAvailableY
     int id;
     DispatchResult result;
   } cases[] = {
-      {kSaveAccountsCommand, DispatchResult::Done},      // file
-      {kRecentFileCommands[5], DispatchResult::Done},    // file: a recent file
-      {kNewAccountsByHand, DispatchResult::Done},        // file: posted by the chooser
-      {kHelpContentsCommand, DispatchResult::Done},      // help
-      {kAboutCommand, DispatchResult::Done},             // help
-      {kEmailCommand, DispatchResult::Done},             // links
-      {kCompareScenariosCommand, DispatchResult::Done},  // sibling programs
-      {kToggleRunsSuppressed, DispatchResult::Done},     // keywords
-      {kPrintLineGraphsCommand, DispatchResult::Done},   // graphs
-      {kGraphWindowCommand, DispatchResult::Done},       // graphs
-      {kInitialValuesCommand, DispatchResult::Done},     // editors
-      {kAddEventChooserCommand, DispatchResult::Done},   // the chooser
-      {881, DispatchResult::NotAvailable},               // a calculator
+      {kSaveAccountsCommand, DispatchResult::Done},          // file
+      {kRecentFileCommands[5], DispatchResult::Done},        // file: a recent file
+      {kNewAccountsByHand, DispatchResult::Done},            // file: posted by the chooser
+      {kHelpContentsCommand, DispatchResult::Done},          // help
+      {kAboutCommand, DispatchResult::Done},                 // help
+      {kEmailCommand, DispatchResult::Done},                 // links
+      {kCompareScenariosCommand, DispatchResult::Done},      // sibling programs
+      {kToggleRunsSuppressed, DispatchResult::Done},         // keywords
+      {kPrintLineGraphsCommand, DispatchResult::Done},       // graphs
+      {kGraphWindowCommand, DispatchResult::Done},           // graphs
+      {kInitialValuesCommand, DispatchResult::Done},         // editors
+      {kAddEventChooserCommand, DispatchResult::Done},       // the chooser
+      {881, DispatchResult::Done},                           // a calculator
+      {kPrintResultsCommand, DispatchResult::NotAvailable},  // printing
       {kNewAccountsFromTabFile, DispatchResult::NotAvailable},
   };
   for (const auto& c : cases) EXPECT_EQ(made.DispatchCommand(c.id), c.result) << c.id;

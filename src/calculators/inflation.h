@@ -1,0 +1,20 @@
+// The inflation calculator: what an amount grows to at a yearly inflation rate between two ages.
+#pragma once
+
+#include <optional>
+
+#include "calculators/refused_input.h"
+#include "model/calculator_inputs.h"
+
+namespace tarvel::calculators {
+
+enum class InflationInput { StartAge, EndAge, Rate, StartAmount };
+
+// The calculator's checks in order; the first refused input, or none.
+std::optional<RefusedInput<InflationInput>> CheckInflation(const model::InflationInputs& inputs);
+
+// amount = start amount; for each whole age k from the whole start age to the whole end age - 1:
+// amount = amount x rate x 0.01 + amount, the product formed in double and stored as a float.
+float InflatedAmount(const model::InflationInputs& inputs);
+
+}  // namespace tarvel::calculators
