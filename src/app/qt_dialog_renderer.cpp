@@ -140,8 +140,12 @@ QWidget* TemplateDialog::MakeWidget(const ui::Control& control) {
       button->setDefault(control.kind == ControlKind::DefaultButton);
       return button;
     }
-    case ControlKind::ComboBox:
-      return new QComboBox(this);
+    case ControlKind::ComboBox: {
+      // A choice list is wide enough for its longest item.
+      auto* combo = new QComboBox(this);
+      combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+      return combo;
+    }
     case ControlKind::ListBox:
       return new QListWidget(this);
     case ControlKind::ListView: {
