@@ -79,6 +79,9 @@ void TemplateDialog::FixSize() {
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
   const int title_width = fontMetrics().horizontalAdvance(windowTitle()) + 3 * title_bar;
+  // Widgets filled before the dialog is shown do not tell the layout their new size.
+  for (QLayout* inner : layout()->findChildren<QLayout*>()) inner->invalidate();
+  layout()->invalidate();
   const QSize hint = sizeHint();
   setFixedSize(std::max(hint.width(), title_width), hint.height());
 }
