@@ -79,6 +79,9 @@ void TemplateDialog::FixSize() {
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
   const int title_width = fontMetrics().horizontalAdvance(windowTitle()) + 3 * title_bar;
+  // Widgets filled before the dialog is shown do not tell the layout their new size.
+  for (QLayout* inner : layout()->findChildren<QLayout*>()) inner->invalidate();
+  layout()->invalidate();
   const QSize hint = sizeHint();
   setFixedSize(std::max(hint.width(), title_width), hint.height());
 }
@@ -140,8 +143,12 @@ QWidget* TemplateDialog::MakeWidget(const ui::Control& control) {
       button->setDefault(control.kind == ControlKind::DefaultButton);
       return button;
     }
-    case ControlKind::ComboBox:
-      return new QComboBox(this);
+    case ControlKind::ComboBox: {
+      // A choice list is wide enough for its longest item.
+      auto* combo = new QComboBox(this);
+      combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+      return combo;
+    }
     case ControlKind::ListBox:
       return new QListWidget(this);
     case ControlKind::ListView: {

@@ -137,5 +137,39 @@ TEST(QtDialogRenderer, EscapeIsCancelEvenWhenThePresenterIgnoresIt) {
   EXPECT_EQ(presenter.commands, std::vector<int>{ui::kIdCancel});
 }
 
+// A presenter that fills a choice list with a long item and reports the laid-out widths.
+class LongChoicePresenter : public ui::DialogPresenter {
+ public:
+  void Initialise(platform::DialogView& view) override {
+    view.SetItems(501, {"No", "Investment Savings Account With A Long Name"});
+    view.SetSelection(501, 1);
+  }
+  void Command(platform::DialogView&, int) override {}
+};
+
+TEST(QtDialogRenderer, ChoiceListsFitTheirLongestItemAndGridButtonsStayBesideTheirField) {
+  ui::DialogTemplate dialog_template{"choices", "Choices", {}};
+  dialog_template.controls = {MakeControl(500, ControlKind::Label, "Account:", 0, 0),
+                              MakeControl(501, ControlKind::ComboBox, "", 0, 1),
+                              MakeControl(502, ControlKind::PushButton, "Change rate", 0, 2),
+                              MakeControl(ui::kIdOk, ControlKind::DefaultButton, "OK")};
+  dialog_template.controls[2].on_grid = true;
+  LongChoicePresenter presenter;
+  QtDialogRenderer renderer;
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<TemplateDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* combo = qobject_cast<QComboBox*>(dialog->ControlWidget(501));
+    const int text = combo->fontMetrics().horizontalAdvance(combo->currentText());
+    EXPECT_GT(combo->width(), text);
+    QWidget* button = dialog->ControlWidget(502);
+    EXPECT_NEAR(button->geometry().center().y(), combo->geometry().center().y(), 1);
+    EXPECT_GT(button->x(), combo->geometry().right());
+    EXPECT_LT(button->geometry().bottom(), dialog->ControlWidget(ui::kIdOk)->y());
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+  EXPECT_EQ(renderer.RunModal(dialog_template, presenter), ui::kIdCancel);
+}
+
 }  // namespace
 }  // namespace tarvel::app

@@ -73,8 +73,10 @@ DialogTemplate AccountInfoTemplate() {
   auto label = [](int id, const char* text, int row, int column = 0) {
     return MakeControl(id, ControlKind::Label, text, row, column);
   };
+  // The effective-rate button sits beside the rate it calculates.
   Control effective = MakeControl(kEffectiveRateButton, ControlKind::PushButton,
-                                  "Calculate Effective Yearly Rate", 2, 2);
+                                  "Calculate Effective Yearly Rate", 3, 2);
+  effective.on_grid = true;
   dialog.controls = {
       label(200, "Account Name", 0),
       Field(kAccountNameField, 0, kNameChars),

@@ -40,8 +40,10 @@ DialogTemplate FundamentalsTemplate() {
   AddLabelledCombo(dialog, kAccount, "Change account rate", 4);
   dialog.controls.push_back(MakeControl(-kNewRate, ControlKind::Label, "New account rate:", 5, 0));
   dialog.controls.push_back(MakeControl(kNewRate, ControlKind::Label, "", 5, 1));
+  // The button changes the rate of the account chosen beside it.
   Control change = MakeControl(kChangeRate, ControlKind::PushButton,
-                               "Press to change selected account's rate.", 6, 0);
+                               "Press to change selected account's rate.", 4, 2);
+  change.on_grid = true;
   dialog.controls.push_back(change);
   AddEditorButtons(dialog);
   return dialog;

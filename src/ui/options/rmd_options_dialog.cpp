@@ -49,6 +49,13 @@ DialogTemplate RmdOptionsTemplate() {
     control.group = 1;
     return control;
   };
+  // The life-expectancy table buttons stand in the field column below the fields.
+  auto table_button = [](int table, const char* label) {
+    Control control =
+        MakeControl(kEditTable1 + table, ControlKind::PushButton, label, 5 + table, 1);
+    control.on_grid = true;
+    return control;
+  };
   Control rate = MakeControl(kPenaltyRate, ControlKind::Edit, "", 3, 1);
   rate.max_chars = 13;
   return DialogTemplate{
@@ -62,11 +69,9 @@ DialogTemplate RmdOptionsTemplate() {
           rate,
           MakeControl(602, ControlKind::Label, "&Transfer funds to this account:", 4, 0),
           MakeControl(kTransferAccount, ControlKind::ComboBox, "", 4, 1),
-          MakeControl(kEditTable1, ControlKind::PushButton, "Edit Table 1 Life Expectancy Values "),
-          MakeControl(kEditTable1 + 1, ControlKind::PushButton,
-                      "Edit Table 2 Life Expectancy Values"),
-          MakeControl(kEditTable1 + 2, ControlKind::PushButton,
-                      "Edit Table 3 Life Expectancy Values"),
+          table_button(0, "Edit Table 1 Life Expectancy Values "),
+          table_button(1, "Edit Table 2 Life Expectancy Values"),
+          table_button(2, "Edit Table 3 Life Expectancy Values"),
           MakeControl(kIdOk, ControlKind::DefaultButton, "OK"),
           MakeControl(kIdCancel, ControlKind::PushButton, "Cancel"),
           MakeControl(kHelp, ControlKind::PushButton, "&Help"),
