@@ -63,6 +63,13 @@ Control Edit(int id, int row, int column, int max_chars = 0) {
 
 std::string WholeText(int value) { return model::Format("%d", value); }
 
+// A birth date not given (a new plan's) is shown as empty fields.
+std::string BirthText(int value) { return value == 0 ? std::string() : WholeText(value); }
+
+bool LeftEmpty(const platform::DialogView& view, int control) {
+  return ParseFieldNumber(view.Text(control)) == 0.0;
+}
+
 }  // namespace
 
 DialogTemplate InitialValuesTemplate() {
@@ -125,8 +132,8 @@ double InitialValuesEditor::AgeFromBirthday(double start_age) const {
 }
 
 void InitialValuesEditor::Initialise(platform::DialogView& view) {
-  view.SetText(kInitialBirthMonth, WholeText(working_.birth_month));
-  view.SetText(kInitialBirthDay, WholeText(working_.birth_day));
+  view.SetText(kInitialBirthMonth, BirthText(working_.birth_month));
+  view.SetText(kInitialBirthDay, BirthText(working_.birth_day));
   const double start =
       working_.use_birthday != 0 ? AgeFromBirthday(working_.start_age) : working_.start_age;
   view.SetText(kInitialStartAge, FieldText(start, kStartAgeFormat));
@@ -215,9 +222,15 @@ bool InitialValuesEditor::CheckAgeRange(platform::DialogView& view, double start
 bool InitialValuesEditor::CheckAndStore(platform::DialogView& view) {
   platform::Prompter& prompter = services_.prompter;
   const char symbol = services_.program.currency.symbol;
-  const auto month = ValidateField(view, prompter, kBirthMonthRule, symbol);
+  // The birth date is needed only for ages from the birthday; both fields left empty keep it
+  // unset.
+  const bool no_birth_date = working_.use_birthday == 0 && LeftEmpty(view, kInitialBirthMonth) &&
+                             LeftEmpty(view, kInitialBirthDay);
+  const auto month =
+      no_birth_date ? std::optional(0.0) : ValidateField(view, prompter, kBirthMonthRule, symbol);
   if (!month) return false;
-  const auto day = ValidateField(view, prompter, kBirthDayRule, symbol);
+  const auto day =
+      no_birth_date ? std::optional(0.0) : ValidateField(view, prompter, kBirthDayRule, symbol);
   if (!day) return false;
   const auto start = ValidateField(view, prompter, kStartAgeRule, symbol);
   if (!start) return false;

@@ -112,6 +112,34 @@ TEST_F(InitialValuesTest, ChecksEveryFieldInOrderAndStoresOnlyWhenAllPass) {
   EXPECT_TRUE(scenario->modified);
 }
 
+TEST_F(InitialValuesTest, ABirthDateIsNeededOnlyForAgesFromTheBirthday) {
+  // A new plan has no birth date: the dialog shows the fields empty and OK keeps it unset.
+  scenario->initial.birth_month = 0;
+  scenario->initial.birth_day = 0;
+  InitialValuesEditor editor(services);
+  editor.Initialise(view);
+  EXPECT_EQ(view.texts[kInitialBirthMonth], "");
+  editor.Command(view, kIdOk);
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(view.result, kIdOk);
+  EXPECT_EQ(scenario->initial.birth_month, 0);
+
+  // Half a birth date is refused on OK, and Use Birthday without one when it is ticked.
+  InitialValuesEditor again(services);
+  FakeDialogView other;
+  again.Initialise(other);
+  other.SetText(kInitialBirthMonth, "5");
+  again.Command(other, kIdOk);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].caption, "BIRTH DAY ERROR");
+  other.SetText(kInitialBirthMonth, "");
+  again.Command(other, kInitialUseBirthday);
+  ASSERT_EQ(prompter.messages.size(), 2u);
+  EXPECT_EQ(prompter.messages[1].caption, "BIRTH MONTH ERROR");
+  EXPECT_FALSE(other.Checked(kInitialUseBirthday));
+  EXPECT_FALSE(other.result.has_value());
+}
+
 TEST_F(InitialValuesTest, TheAgeRangeMustBeUnderAHundredWholeYearsAndPositive) {
   const struct {
     const char* start;
