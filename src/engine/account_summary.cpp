@@ -28,7 +28,7 @@ void EmitIfAbove(Run& run, const char* format, double amount, double threshold) 
 
 }  // namespace
 
-void PayYearTaxes(model::Scenario& scenario, Run& run) {
+void PayYearTaxes(const model::Scenario& scenario, Run& run) {
   YearTotals& y = run.year;
   // Each payment is read before it is made: paying one tax may raise the next total.
   if (y.dividend_taxes > 0) {
@@ -85,11 +85,11 @@ void WriteYearSummary(Run& run) {
   EmitIfAbove(run, "       Depreciation=%s", depreciation, 0);
 }
 
-void WriteAccountList(const model::Scenario& scenario, Run& run) {
+void WriteAccountList(Run& run) {
   if (!run.sink.writes_text()) return;
   run.sink.Emit("End Of Year Account Summary:", -1);
-  for (int i = 0; i < model::AccountCount(scenario); ++i) {
-    const auto& account = scenario.accounts.records[i];
+  for (int i = 0; i < run.state.account_count; ++i) {
+    const auto& account = run.state.accounts[i];
     const std::string money = model::Money(account.balance, run.options.currency);
     run.sink.Emit(model::Format("  %s=%-20s", account.name.str().c_str(), money.c_str()), -1);
   }

@@ -10,8 +10,8 @@ namespace tarvel::engine::debt {
 namespace {
 
 // One year's months (fewer in a first year that is only partly simulated).
-void PayMonths(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void PayMonths(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::CreditCardTerms card(event);
   const int months = static_cast<int>(12.0 * run.year_fraction);
   const double payment = card.monthly_payment();
@@ -46,8 +46,8 @@ void PayMonths(model::Scenario& scenario, Run& run, int slot) {
   Pay(scenario, run, slot, paid);
 }
 
-void PayOffCard(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void PayOffCard(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::CreditCardTerms card(event);
   const double debt = card.debt();
   Line(run, slot, [&] {
@@ -64,8 +64,8 @@ void PayOffCard(model::Scenario& scenario, Run& run, int slot) {
 }  // namespace
 
 // A credit card has no selling age.
-void CreditCardYear(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void CreditCardYear(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::CreditCardTerms card(event);
   const float age = run.current_age;
   if (age < event.end_age && card.paid_off() == 0 && card.debt() > 0) {

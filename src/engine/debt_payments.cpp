@@ -39,24 +39,24 @@ ExtraPrincipal ExtraPrincipalOf(const model::FinancialEvent& event, const Run& r
 }
 
 // Principal repaid moves value from the borrowed side to the owner's equity.
-void BookPrincipal(model::Scenario& scenario, Run& run, int slot, float principal) {
-  const model::FinancialEvent& event = scenario.events[slot];
-  if (IsEquityLoanWithoutAccount(scenario, event)) {
+void BookPrincipal(Run& run, int slot, float principal) {
+  const model::FinancialEvent& event = run.state.events[slot];
+  if (IsEquityLoanWithoutAccount(run.state, event)) {
     AddTo(run.categories.equity, principal);
   } else {
     AddTo(run.liabilities, -static_cast<double>(principal));
   }
   if (event.kind != model::EventKind::Mortgage) return;
   AddTo(run.equity_adjustment, principal);
-  IncomingLine(scenario, run, EquityAccount(scenario, event), principal);
+  IncomingLine(run, EquityAccount(run.state, event), principal);
   AddTo(run.categories.equity, principal);
   AddTo(run.categories.asset, -static_cast<double>(principal));
 }
 
 }  // namespace
 
-void PayLoanOrMortgageYear(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void PayLoanOrMortgageYear(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::DebtTerms terms(event);
   const int months = terms.payments_per_year();
   const bool mortgage = event.kind == model::EventKind::Mortgage;
@@ -75,7 +75,7 @@ void PayLoanOrMortgageYear(model::Scenario& scenario, Run& run, int slot) {
   AddTo(mortgage ? run.year.mortgage_principal : run.year.loan_principal, principal);
   const double fraction = run.year_fraction;
   AddTo(run.year.interest_paid, (payment - principal) * fraction);
-  BookPrincipal(scenario, run, slot, principal);
+  BookPrincipal(run, slot, principal);
 
   if (run.current_age < run.shown_start_age || !(principal > 0)) return;
   Line(run, slot, [&] {

@@ -10,8 +10,8 @@
 
 namespace tarvel::engine {
 
-void DepositYear(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void DepositYear(const model::Scenario& /*scenario*/, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::CashFlowTerms deposit(event);
   if (!ActsThisYear(event, run)) return;
   const std::string name = event.description.str();
@@ -31,16 +31,16 @@ void DepositYear(model::Scenario& scenario, Run& run, int slot) {
   }
   run.year.deposits += amount;
 
-  const int position = model::FindAccount(scenario, deposit.account());
+  const int position = run.state.FindAccount(deposit.account());
   const bool received = position >= 0 && run.current_age >= run.shown_start_age;
   if (received) {
-    model::Account& account = scenario.accounts.records[position];
+    model::Account& account = run.state.accounts[position];
     account.balance = static_cast<float>(account.balance + amount);
     run.categories.Add(account.type, amount);
   }
 
   const auto money = model::MoneyLater(amount, run.options.currency);
-  const std::string account_name(AccountName(scenario, position));
+  const std::string account_name(AccountName(run.state, position));
   if (before_taxes) {
     const auto tax_money = model::MoneyLater(tax, run.options.currency);
     run.sink.Emit(

@@ -11,17 +11,16 @@
 
 namespace tarvel::engine {
 
-void StartFundamentals(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void StartFundamentals(const model::Scenario& /*scenario*/, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::FundamentalsTerms rates(event);
   const std::string name = event.description.str();
   run.sink.Emit([&] { return model::Format("  %s - Rate Changes: ", name.c_str()); }, slot);
 
-  const int position = static_cast<std::int16_t>(rates.account()) < 0
-                           ? -1
-                           : model::FindAccount(scenario, rates.account());
+  const int position =
+      static_cast<std::int16_t>(rates.account()) < 0 ? -1 : run.state.FindAccount(rates.account());
   if (position >= 0) {
-    model::Account& account = scenario.accounts.records[position];
+    model::Account& account = run.state.accounts[position];
     if (account.rate != rates.account_rate_percent()) {
       account.rate = rates.account_rate_percent();
       const std::string account_name = account.name.str();

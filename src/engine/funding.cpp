@@ -21,8 +21,8 @@ double EarlyWithdrawalPenalty(const model::Scenario& scenario, const model::Acco
 
 void AddTo(float& total, double amount) { total = static_cast<float>(total + amount); }
 
-void ChargeTaxesAndPenalties(model::Scenario& scenario, Run& run, const model::Account& account,
-                             double x, FundingReason reason) {
+void ChargeTaxesAndPenalties(const model::Scenario& scenario, Run& run,
+                             const model::Account& account, double x, FundingReason reason) {
   const bool taxable =
       account.type == model::AccountType::Retirement && reason == FundingReason::Payment;
   if (taxable) {
@@ -37,21 +37,20 @@ void ChargeTaxesAndPenalties(model::Scenario& scenario, Run& run, const model::A
   }
 }
 
-void NoteFirstWithdrawal(model::Scenario& scenario, const Run& run, const model::Account& account) {
+void NoteFirstWithdrawal(Run& run, const model::Account& account) {
   if (account.type != model::AccountType::Retirement || account.penalty_flag == 0) return;
   if (account.slot >= model::kMaxAccounts) return;
-  std::uint16_t& first_age = scenario.settings.first_withdrawal_age[account.slot];
+  std::uint16_t& first_age = run.state.first_withdrawal_age[account.slot];
   if (first_age == 0)
     first_age = static_cast<std::uint16_t>(model::WholeAgeTowardZero(run.current_age));
 }
 
 // Whatever the savings could not cover: the first Investment account goes below 0, or,
 // without one, only the Investment category total falls.
-void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
-  const auto& accounts = scenario.accounts;
+void TakeShortfall(Run& run, double x, int tag) {
   int first_investment = -1;
-  for (int i = 0; i < accounts.count; ++i) {
-    if (accounts.records[i].type == model::AccountType::Investment) {
+  for (int i = 0; i < run.state.account_count; ++i) {
+    if (run.state.accounts[i].type == model::AccountType::Investment) {
       first_investment = i;
       break;
     }
@@ -72,7 +71,7 @@ void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
     }
     return;
   }
-  model::Account& account = scenario.accounts.records[first_investment];
+  model::Account& account = run.state.accounts[first_investment];
   account.balance = static_cast<float>(account.balance - x);
   const std::string name = account.name.str();
   if (run.options.detailed) {
@@ -93,16 +92,16 @@ bool IsSavingsAccount(model::AccountType type) {
          type == model::AccountType::TaxFree;
 }
 
-std::string_view AccountName(const model::Scenario& scenario, int position) {
-  if (position < 0 || position >= scenario.accounts.count) return {};
-  return scenario.accounts.records[position].name.view();
+std::string_view AccountName(const RunState& state, int position) {
+  if (position < 0 || position >= state.account_count) return {};
+  return state.accounts[position].name.view();
 }
 
-void TakeFromSavingsAccount(model::Scenario& scenario, Run& run, int position, double x,
+void TakeFromSavingsAccount(const model::Scenario& scenario, Run& run, int position, double x,
                             FundingReason reason, int tag, TakeLine line) {
-  model::Account& account = scenario.accounts.records[position];
+  model::Account& account = run.state.accounts[position];
   ChargeTaxesAndPenalties(scenario, run, account, x, reason);
-  NoteFirstWithdrawal(scenario, run, account);
+  NoteFirstWithdrawal(run, account);
   account.balance = static_cast<float>(account.balance - x);
   run.categories.Add(account.type, -x);
   if (account.type == model::AccountType::Investment) AddTo(run.taken_from_investment, x);
@@ -119,11 +118,11 @@ void TakeFromSavingsAccount(model::Scenario& scenario, Run& run, int position, d
   run.files.Outgoing(run.current_age, name, x);
 }
 
-float WithdrawFromAccount(model::Scenario& scenario, Run& run, double amount, int tag,
+float WithdrawFromAccount(const model::Scenario& scenario, Run& run, double amount, int tag,
                           FundingReason reason, int position) {
   if (run.current_age < run.shown_start_age) return 0;
-  if (position < 0 || position >= scenario.accounts.count) return static_cast<float>(amount);
-  model::Account& account = scenario.accounts.records[position];
+  if (position < 0 || position >= run.state.account_count) return static_cast<float>(amount);
+  model::Account& account = run.state.accounts[position];
   double rest = amount;
   if (IsSavingsAccount(account.type) && account.balance > 0) {
     const double balance = account.balance;
@@ -154,15 +153,15 @@ float WithdrawFromAccount(model::Scenario& scenario, Run& run, double amount, in
   return static_cast<float>(rest);
 }
 
-void FundFromSavings(model::Scenario& scenario, Run& run, double amount, FundingReason reason,
+void FundFromSavings(const model::Scenario& scenario, Run& run, double amount, FundingReason reason,
                      int tag) {
   if (run.current_age < run.shown_start_age || amount <= 0) return;
   double x = amount;
   const auto& table = scenario.accounts;
   const bool allocating = (table.allocation_method == 1 || table.allocation_method == 2) &&
                           run.current_age >= table.allocation_start_age;
-  for (int i = 0; i < table.count; ++i) {
-    const model::Account& account = table.records[i];
+  for (int i = 0; i < run.state.account_count; ++i) {
+    const model::Account& account = run.state.accounts[i];
     if (!IsSavingsAccount(account.type) || account.balance <= 0) continue;
     if (allocating && x >= table.allocation_min_withdrawal && AllocationFlag(scenario, account)) {
       x = AllocationWithdrawal(scenario, run, x, reason, tag);
@@ -175,10 +174,10 @@ void FundFromSavings(model::Scenario& scenario, Run& run, double amount, Funding
       return;
     }
     TakeFromSavingsAccount(scenario, run, i, balance, reason, tag);
-    scenario.accounts.records[i].balance = 0;
+    run.state.accounts[i].balance = 0;
     x -= balance;
   }
-  if (x > 0) TakeShortfall(scenario, run, x, tag);
+  if (x > 0) TakeShortfall(run, x, tag);
 }
 
 }  // namespace tarvel::engine

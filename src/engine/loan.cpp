@@ -17,13 +17,13 @@ const char* DepositVerb(AccountType type) {
   return (type == AccountType::Asset || type == AccountType::Equity) ? "Transfer" : "Deposit";
 }
 
-void ReceiveLoanAmount(model::Scenario& scenario, Run& run, int slot) {
-  const model::FinancialEvent& event = scenario.events[slot];
+void ReceiveLoanAmount(Run& run, int slot) {
+  const model::FinancialEvent& event = run.state.events[slot];
   const std::string name = event.description.str();
   const auto money = model::MoneyLater(event.amount, run.options.currency);
-  const int position = DepositAccount(scenario, event);
+  const int position = DepositAccount(run.state, event);
   if (position >= 0) {
-    model::Account& account = scenario.accounts.records[position];
+    model::Account& account = run.state.accounts[position];
     account.balance = static_cast<float>(account.balance + static_cast<double>(event.amount));
     run.categories.Add(account.type, event.amount);
     Line(run, slot, [&] {
@@ -42,14 +42,14 @@ void ReceiveLoanAmount(model::Scenario& scenario, Run& run, int slot) {
 
 }  // namespace
 
-void StartLoan(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void StartLoan(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::EquityLoanTerms loan(event);
   const int months = loan.payments_per_year();
   loan.monthly_payment() = MonthlyPayment(
       loan.principal(), loan.yearly_rate_percent() * 0.01 / months, loan.term_years() * months);
-  const bool lowers_equity = IsEquityLoanWithoutAccount(scenario, event);
-  ReceiveLoanAmount(scenario, run, slot);
+  const bool lowers_equity = IsEquityLoanWithoutAccount(run.state, event);
+  ReceiveLoanAmount(run, slot);
   AddTo(run.year.loans, event.amount);
   if (lowers_equity) {
     AddTo(run.categories.equity, -static_cast<double>(event.amount));
@@ -85,17 +85,17 @@ void StartLoan(model::Scenario& scenario, Run& run, int slot) {
   }
 }
 
-void PayOffLoan(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void PayOffLoan(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::LoanTerms loan(event);
   const double rest = Outstanding(event);
-  const bool asset = DepositsTo(scenario, event, AccountType::Asset);
+  const bool asset = DepositsTo(run.state, event, AccountType::Asset);
   Line(run, slot, [&] {
     return model::Format("   %s - Paid off loan with %s", event.description.str().c_str(),
                          MoneyText(run, rest).c_str());
   });
   if (asset) loan.owned_value() = loan.bought_value();
-  if (IsEquityLoanWithoutAccount(scenario, event)) {
+  if (IsEquityLoanWithoutAccount(run.state, event)) {
     AddTo(run.categories.equity, rest);
   } else {
     AddTo(run.liabilities, -rest);

@@ -14,15 +14,14 @@ namespace tarvel::engine::debt {
 namespace {
 
 // The down payment enters the equity account as "%-11.2f".
-void DownPaymentIncomingLine(const model::Scenario& scenario, Run& run, int position,
-                             double amount) {
+void DownPaymentIncomingLine(Run& run, int position, double amount) {
   if (position < 0 || !run.files.incoming || run.current_age < run.shown_start_age) return;
   std::fprintf(run.files.incoming.get(), "%5.1f\t%s\t%-11.2f\n", run.current_age,
-               scenario.accounts.records[position].name.str().c_str(), amount);
+               run.state.accounts[position].name.str().c_str(), amount);
 }
 
-void TakeDownPayment(model::Scenario& scenario, Run& run, int slot) {
-  const model::FinancialEvent& event = scenario.events[slot];
+void TakeDownPayment(const model::Scenario& scenario, Run& run, int slot) {
+  const model::FinancialEvent& event = run.state.events[slot];
   const model::MortgageTerms mortgage(event);
   const float down_payment = mortgage.down_payment();
   if (!(down_payment > 0)) return;
@@ -37,7 +36,7 @@ void TakeDownPayment(model::Scenario& scenario, Run& run, int slot) {
       return model::Format("  %s - Withdraw %s for down payment", name.c_str(), money().c_str());
     });
   }
-  DownPaymentIncomingLine(scenario, run, EquityAccount(scenario, event), down_payment);
+  DownPaymentIncomingLine(run, EquityAccount(run.state, event), down_payment);
   AddTo(run.categories.equity, down_payment);
   if (!from_equity) {
     AddTo(run.year.other_payments, down_payment);
@@ -59,8 +58,8 @@ double TaxesThisYear(const model::FinancialEvent& event, const Run& run) {
 
 }  // namespace
 
-void StartMortgage(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void StartMortgage(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::MortgageTerms mortgage(event);
   const int months = mortgage.payments_per_year();
   mortgage.monthly_payment() =
@@ -82,8 +81,8 @@ void StartMortgage(model::Scenario& scenario, Run& run, int slot) {
   }
 }
 
-void PropertyTaxes(model::Scenario& scenario, Run& run, int slot) {
-  const model::FinancialEvent& event = scenario.events[slot];
+void PropertyTaxes(const model::Scenario& scenario, Run& run, int slot) {
+  const model::FinancialEvent& event = run.state.events[slot];
   const model::MortgageTerms mortgage(event);
   const float age = run.current_age;
   const float sell_age = mortgage.sell_age();
@@ -101,18 +100,18 @@ void PropertyTaxes(model::Scenario& scenario, Run& run, int slot) {
   Pay(scenario, run, slot, taxes);
 }
 
-void PayOffMortgage(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void PayOffMortgage(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::MortgageTerms mortgage(event);
   const double rest = Outstanding(event);
   Line(run, slot, [&] {
     return model::Format("   %s - Paid off mortgage with %s", event.description.str().c_str(),
                          MoneyText(run, rest).c_str());
   });
-  const int equity_position = EquityAccount(scenario, event);
+  const int equity_position = EquityAccount(run.state, event);
   if (equity_position >= 0) {
-    const double initial = scenario.accounts.records[equity_position].initial_amount;
-    IncomingLine(scenario, run, equity_position, mortgage.bought_value() - initial);
+    const double initial = run.state.accounts[equity_position].initial_amount;
+    IncomingLine(run, equity_position, mortgage.bought_value() - initial);
   }
   mortgage.owned_value() = mortgage.bought_value();
   AddTo(run.liabilities, -rest);

@@ -23,10 +23,10 @@ bool Started(const model::FinancialEvent& event, const Run& run) {
 
 // What a loan bought grows by its account's rate for a whole year. Before the shown start
 // age the accounts carry no run rate yet, so their entered yearly rate applies.
-void RevalueLoanPurchase(model::Scenario& scenario, const Run& run, model::FinancialEvent& event) {
-  const int position = debt::DepositAccount(scenario, event);
+void RevalueLoanPurchase(const Run& run, model::FinancialEvent& event) {
+  const int position = debt::DepositAccount(run.state, event);
   if (position < 0) return;
-  const model::Account& account = scenario.accounts.records[position];
+  const model::Account& account = run.state.accounts[position];
   if (account.type != AccountType::Asset && account.type != AccountType::Equity) return;
   const double rate = run.current_age < run.shown_start_age ? account.yearly_rate : account.rate;
   const model::LoanTerms loan(event);
@@ -35,11 +35,11 @@ void RevalueLoanPurchase(model::Scenario& scenario, const Run& run, model::Finan
 
 // The property appreciates by its percent for the part of the year simulated; its equity is
 // the value less what is still owed, or the whole value once paid off.
-void RevalueMortgagedProperty(model::Scenario& scenario, Run& run, model::FinancialEvent& event) {
+void RevalueMortgagedProperty(Run& run, model::FinancialEvent& event) {
   const model::MortgageTerms mortgage(event);
   const double percent = mortgage.appreciation_rate_percent();
   const double growth = percent * 0.01 * mortgage.bought_value() * run.year_fraction;
-  debt::IncomingLine(scenario, run, debt::EquityAccount(scenario, event), growth);
+  debt::IncomingLine(run, debt::EquityAccount(run.state, event), growth);
   debt::AddTo(run.categories.equity, growth);
   if (percent < 0) debt::AddTo(run.year.depreciation, growth);
   if (percent > 0) debt::AddTo(run.year.equity_appreciation, growth);
@@ -53,11 +53,11 @@ void RevalueMortgagedProperty(model::Scenario& scenario, Run& run, model::Financ
   }
 }
 
-bool HoldsMortgageEquity(const model::Scenario& scenario, int position) {
-  for (int i = 0; i < model::EventCount(scenario); ++i) {
-    const model::FinancialEvent& event = scenario.events[i];
+bool HoldsMortgageEquity(const RunState& state, int position) {
+  for (int i = 0; i < state.event_count; ++i) {
+    const model::FinancialEvent& event = state.events[i];
     if (event.kind == EventKind::Mortgage && !model::IsInactive(event) &&
-        debt::EquityAccount(scenario, event) == position) {
+        debt::EquityAccount(state, event) == position) {
       return true;
     }
   }
@@ -65,52 +65,52 @@ bool HoldsMortgageEquity(const model::Scenario& scenario, int position) {
 }
 
 // Each mortgage equity account holds the equity of its mortgages.
-void SetEquityAccounts(model::Scenario& scenario) {
-  for (int position = 0; position < model::AccountCount(scenario); ++position) {
-    if (!HoldsMortgageEquity(scenario, position)) continue;
+void SetEquityAccounts(Run& run) {
+  for (int position = 0; position < run.state.account_count; ++position) {
+    if (!HoldsMortgageEquity(run.state, position)) continue;
     double equity = 0;
-    for (int i = 0; i < model::EventCount(scenario); ++i) {
-      const model::FinancialEvent& event = scenario.events[i];
+    for (int i = 0; i < run.state.event_count; ++i) {
+      const model::FinancialEvent& event = run.state.events[i];
       if (event.kind == EventKind::Mortgage && !model::IsInactive(event) &&
-          debt::EquityAccount(scenario, event) == position) {
+          debt::EquityAccount(run.state, event) == position) {
         equity += model::MortgageTerms(event).owned_value();
       }
     }
-    scenario.accounts.records[position].balance = static_cast<float>(equity);
+    run.state.accounts[position].balance = static_cast<float>(equity);
   }
 }
 
 // An equity loan not yet repaid lowers the equity shown in its mortgage's equity account.
 // The loan itself is among the liabilities, so the net worth is not changed here.
-void SubtractEquityLoans(model::Scenario& scenario, const Run& run) {
-  for (int i = 0; i < model::EventCount(scenario); ++i) {
-    const model::FinancialEvent& loan = scenario.events[i];
+void SubtractEquityLoans(Run& run) {
+  for (int i = 0; i < run.state.event_count; ++i) {
+    const model::FinancialEvent& loan = run.state.events[i];
     if (!model::IsEquityLoan(loan) || !Started(loan, run) ||
         model::EquityLoanTerms(loan).paid_off() != 0) {
       continue;
     }
-    const int position = debt::EquityAccount(scenario, loan);
+    const int position = debt::EquityAccount(run.state, loan);
     // Only accounts set afresh this year: any other would lose the amount again each year.
-    if (position < 0 || !HoldsMortgageEquity(scenario, position)) continue;
-    model::Account& account = scenario.accounts.records[position];
+    if (position < 0 || !HoldsMortgageEquity(run.state, position)) continue;
+    model::Account& account = run.state.accounts[position];
     account.balance = static_cast<float>(account.balance - debt::Outstanding(loan));
   }
 }
 
 }  // namespace
 
-void RevalueProperty(model::Scenario& scenario, Run& run) {
-  for (int i = 0; i < model::EventCount(scenario); ++i) {
-    model::FinancialEvent& event = scenario.events[i];
+void RevalueProperty(Run& run) {
+  for (int i = 0; i < run.state.event_count; ++i) {
+    model::FinancialEvent& event = run.state.events[i];
     if (!Started(event, run)) continue;
     if (event.kind == EventKind::Loan && !model::IsCreditCard(event)) {
-      RevalueLoanPurchase(scenario, run, event);
+      RevalueLoanPurchase(run, event);
     } else if (event.kind == EventKind::Mortgage && model::MortgageTerms(event).sold() == 0) {
-      RevalueMortgagedProperty(scenario, run, event);
+      RevalueMortgagedProperty(run, event);
     }
   }
-  SetEquityAccounts(scenario);
-  SubtractEquityLoans(scenario, run);
+  SetEquityAccounts(run);
+  SubtractEquityLoans(run);
 }
 
 }  // namespace tarvel::engine

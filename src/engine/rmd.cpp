@@ -28,7 +28,7 @@ bool IsRetirement(const model::Account& account) {
 
 // Where one year's distribution goes and whose schedule lines it writes.
 struct Distribution {
-  model::Scenario& scenario;
+  const model::Scenario& scenario;
   Run& run;
   int slot;  // the RMD entry, for the schedule lines
   int age;   // whole current age
@@ -38,11 +38,11 @@ struct Distribution {
 // Moves x from the assigned account at this position to the transfer-to account, charging
 // the withdrawal tax. The amount leaves the category of the account it comes from.
 void Take(Distribution& d, int position, double x) {
-  model::Account& account = d.scenario.accounts.records[position];
+  model::Account& account = d.run.state.accounts[position];
   account.balance = static_cast<float>(account.balance - x);
   d.run.categories.Add(account.type, -x);
   if (d.to >= 0) {
-    model::Account& receiver = d.scenario.accounts.records[d.to];
+    model::Account& receiver = d.run.state.accounts[d.to];
     receiver.balance = static_cast<float>(receiver.balance + x);
     d.run.categories.Add(receiver.type, x);
   }
@@ -61,9 +61,10 @@ void Take(Distribution& d, int position, double x) {
 // Option 3: the table's accounts in table order, each giving at most its balance; a rest
 // that they cannot cover is not distributed.
 void TakeInAccountOrder(Distribution& d, int table, double rest) {
-  for (int p = 0; p < model::AccountCount(d.scenario) && rest > 0; ++p) {
-    const model::Account& account = d.scenario.accounts.records[p];
-    if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
+  for (int p = 0; p < d.run.state.account_count && rest > 0; ++p) {
+    const model::Account& account = d.run.state.accounts[p];
+    if (!IsAssignedToRmdTable(d.scenario, d.run.state, p, table) || !(account.balance > 0))
+      continue;
     const double x = std::min<double>(rest, account.balance);
     Take(d, p, x);
     rest -= x;
@@ -75,9 +76,10 @@ void TakeInAccountOrder(Distribution& d, int table, double rest) {
 // Retirement accounts in table order.
 void TakeShares(Distribution& d, int table, double r, const RmdShares& shares) {
   double carry = 0;
-  for (int p = 0; p < model::AccountCount(d.scenario); ++p) {
-    const model::Account& account = d.scenario.accounts.records[p];
-    if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
+  for (int p = 0; p < d.run.state.account_count; ++p) {
+    const model::Account& account = d.run.state.accounts[p];
+    if (!IsAssignedToRmdTable(d.scenario, d.run.state, p, table) || !(account.balance > 0))
+      continue;
     double want = r * shares.share[p] + carry;
     if (account.balance < want) {
       carry = want - account.balance;
@@ -87,9 +89,9 @@ void TakeShares(Distribution& d, int table, double r, const RmdShares& shares) {
     }
     if (want > 0 && shares.share[p] > 0 && IsRetirement(account)) Take(d, p, want);
   }
-  for (int p = 0; p < model::AccountCount(d.scenario) && carry > 0; ++p) {
-    const model::Account& account = d.scenario.accounts.records[p];
-    if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !IsRetirement(account) ||
+  for (int p = 0; p < d.run.state.account_count && carry > 0; ++p) {
+    const model::Account& account = d.run.state.accounts[p];
+    if (!IsAssignedToRmdTable(d.scenario, d.run.state, p, table) || !IsRetirement(account) ||
         !(account.balance > 0)) {
       continue;
     }
@@ -143,7 +145,7 @@ int DivisorIndex(Run& run, int slot, int age, std::int32_t start_age) {
 
 void WriteDistributionLines(Distribution& d, int table, float r) {
   const std::string name = d.scenario.settings.rmd_table_name[table - 1].str();
-  const std::string to_name(AccountName(d.scenario, d.to));
+  const std::string to_name(AccountName(d.run.state, d.to));
   const auto money = model::MoneyLater(r, d.run.options.currency);
   d.run.sink.Emit(
       [&] {
@@ -159,12 +161,12 @@ void WriteDistributionLines(Distribution& d, int table, float r) {
 
 }  // namespace
 
-RmdShares RmdBase(const model::Scenario& scenario, int table) {
+RmdShares RmdBase(const model::Scenario& scenario, const RunState& state, int table) {
   RmdShares shares;
   double sum = 0;
-  for (int p = 0; p < model::AccountCount(scenario); ++p) {
-    const float balance = scenario.accounts.records[p].balance;
-    if (!model::IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
+  for (int p = 0; p < state.account_count; ++p) {
+    const float balance = state.accounts[p].balance;
+    if (!IsAssignedToRmdTable(scenario, state, p, table) || !(balance > 0)) continue;
     sum += balance;
     ++shares.count;
   }
@@ -172,18 +174,18 @@ RmdShares RmdBase(const model::Scenario& scenario, int table) {
   shares.sum = static_cast<float>(sum);
   const std::uint16_t option = scenario.accounts.rmd_method;
   if (option != kProportional && option != kEqual) return shares;
-  for (int p = 0; p < model::AccountCount(scenario); ++p) {
-    const float balance = scenario.accounts.records[p].balance;
-    if (!model::IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
+  for (int p = 0; p < state.account_count; ++p) {
+    const float balance = state.accounts[p].balance;
+    if (!IsAssignedToRmdTable(scenario, state, p, table) || !(balance > 0)) continue;
     shares.share[p] =
         static_cast<float>(option == kProportional ? balance / sum : 1.0 / shares.count);
   }
   return shares;
 }
 
-void RequiredDistributionStep(model::Scenario& scenario, Run& run, int slot) {
+void RequiredDistributionStep(const model::Scenario& scenario, Run& run, int slot) {
   if (slot < 0 || slot >= model::kEventSlots) return;
-  const int table = model::RmdLine(scenario.events[slot]).table();
+  const int table = model::RmdLine(run.state.events[slot]).table();
   if (table < 1 || table > model::kRmdTables) return;
   const int age = model::WholeAgeTowardZero(run.current_age);
   const model::AccountSettings& settings = scenario.settings;
@@ -195,11 +197,10 @@ void RequiredDistributionStep(model::Scenario& scenario, Run& run, int slot) {
     WriteDivisorProblem(run, slot, table, index, divisor);
     return;
   }
-  const RmdShares shares = RmdBase(scenario, table);
+  const RmdShares shares = RmdBase(scenario, run.state, table);
   const float r = static_cast<float>(double{shares.sum} / divisor);
-  Distribution d{
-      scenario, run, slot, age,
-      model::FindAccount(scenario, static_cast<std::uint16_t>(settings.rmd_transfer_account))};
+  Distribution d{scenario, run, slot, age,
+                 run.state.FindAccount(static_cast<std::uint16_t>(settings.rmd_transfer_account))};
   if (!(r > 0)) {
     run.sink.Emit(
         [&] {

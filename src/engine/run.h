@@ -15,6 +15,7 @@
 #include "engine/random_source.h"
 #include "engine/run_files.h"
 #include "engine/run_problems.h"
+#include "engine/run_state.h"
 #include "engine/schedule_sink.h"
 #include "model/money_format.h"
 #include "model/records.h"
@@ -197,6 +198,7 @@ struct Run {
 
   // --- run driver ---
   RunFiles files;
+  RunState state;  // what the run changes; the scenario is only read
   float current_age = 0;
   float first_simulated_age = 0;
   float shown_start_age = 0;  // whole scenario start age

@@ -17,10 +17,10 @@ enum class Preparation { kGoOn, kAbandoned, kFinished };
 // Keeps a problem for the caller to show.
 void ReportProblem(Run& run, RunProblemKind kind, std::string file);
 // True when some Mortgage names the account with this id as its equity account.
-bool IsMortgageEquityAccount(const model::Scenario& scenario, std::uint16_t account_id);
+bool IsMortgageEquityAccount(const RunState& state, std::uint16_t account_id);
 
 // Preparation steps up to the opening of the run files.
-Preparation PrepareRun(model::Scenario& scenario, Run& run);
+Preparation PrepareRun(const model::Scenario& scenario, Run& run);
 
 // The age a row or period line shows: the fractional start age in the first shown year
 // of a birthday scenario, else the current age.

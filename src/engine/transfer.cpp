@@ -18,9 +18,9 @@ bool IsAllFunds(const model::FinancialEvent& event) {
   return model::CashFlowTerms(event).all_funds_at_start() != 0;
 }
 
-bool IsRetirementOrTaxFree(const model::Scenario& scenario, int position) {
+bool IsRetirementOrTaxFree(const RunState& state, int position) {
   if (position < 0) return false;
-  const model::AccountType type = scenario.accounts.records[position].type;
+  const model::AccountType type = state.accounts[position].type;
   return type == model::AccountType::Retirement || type == model::AccountType::TaxFree;
 }
 
@@ -58,15 +58,15 @@ void ReportNotTransferred(Run& run, int slot, const std::string& name,
 
 }  // namespace
 
-void TransferBetweenAccounts(model::Scenario& scenario, Run& run, int slot, double amount) {
+void TransferBetweenAccounts(const model::Scenario& scenario, Run& run, int slot, double amount) {
   if (run.current_age < run.shown_start_age) return;
-  const model::FinancialEvent& event = scenario.events[slot];
+  const model::FinancialEvent& event = run.state.events[slot];
   // A Rule 72T transfer keeps its accounts where a plain one does.
   const model::CashFlowTerms transfer(event);
-  const int from = model::FindAccount(scenario, transfer.from_account());
+  const int from = run.state.FindAccount(transfer.from_account());
   if (from < 0) return;
-  const int to = model::FindAccount(scenario, transfer.to_account());
-  model::Account& source = scenario.accounts.records[from];
+  const int to = run.state.FindAccount(transfer.to_account());
+  model::Account& source = run.state.accounts[from];
 
   // Never a negative amount: a source at 0 or below gives nothing.
   const float available = std::max(source.balance, 0.0f);
@@ -79,16 +79,16 @@ void TransferBetweenAccounts(model::Scenario& scenario, Run& run, int slot, doub
     moved = available;
   }
 
-  if (!(IsRetirementOrTaxFree(scenario, from) && IsRetirementOrTaxFree(scenario, to))) {
+  if (!(IsRetirementOrTaxFree(run.state, from) && IsRetirementOrTaxFree(run.state, to))) {
     ChargeTransfer(scenario, run, event, source, moved);
   }
   const std::string source_name = source.name.str();
-  const std::string destination_name(AccountName(scenario, to));
+  const std::string destination_name(AccountName(run.state, to));
   source.balance -= moved;
   run.categories.Add(source.type, -double{moved});
   run.files.Outgoing(run.current_age, source_name, moved);
   if (to >= 0) {
-    model::Account& destination = scenario.accounts.records[to];
+    model::Account& destination = run.state.accounts[to];
     destination.balance += moved;
     run.categories.Add(destination.type, moved);
     run.files.Incoming(run.current_age, destination_name, moved);
@@ -106,8 +106,8 @@ void TransferBetweenAccounts(model::Scenario& scenario, Run& run, int slot, doub
   if (shortfall > 0) ReportNotTransferred(run, slot, name, source_name, shortfall);
 }
 
-void TransferYear(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void TransferYear(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   if (model::IsRule72T(event)) {
     if (run.current_age <= event.end_age) {
       TransferBetweenAccounts(scenario, run, slot, model::Rule72TTerms(event).distribution());

@@ -26,14 +26,14 @@ Row& RowAt(std::vector<Row>& rows, int index) {
   return rows[index];
 }
 
-void WriteExportLine(const model::Scenario& scenario, Run& run) {
+void WriteExportLine(Run& run) {
   std::FILE* file = run.files.export_file.get();
   if (file == nullptr) return;
   const char separator = run.options.export_separator;
   std::fprintf(file, "%.2f%c", run.current_age, separator);
   double sum = 0;
-  for (int i = 0; i < model::AccountCount(scenario); ++i) {
-    const float balance = scenario.accounts.records[i].balance;
+  for (int i = 0; i < run.state.account_count; ++i) {
+    const float balance = run.state.accounts[i].balance;
     std::fprintf(file, "%.2f%c", balance, separator);
     sum += balance;
   }
@@ -59,12 +59,12 @@ void EmitSeparator(Run& run, int width) {
 }
 
 void WriteYearStart(const model::Scenario& scenario, Run& run, bool final_record) {
-  WriteExportLine(scenario, run);
+  WriteExportLine(run);
   std::FILE* plot = InGraphRange(run) ? run.files.plot.get() : nullptr;
   BalanceRow& row = RowAt(run.balance_rows, run.year_index);
   double assets = 0;
-  for (int i = 0; i < model::AccountCount(scenario); ++i) {
-    const auto& account = scenario.accounts.records[i];
+  for (int i = 0; i < run.state.account_count; ++i) {
+    const auto& account = run.state.accounts[i];
     if (plot != nullptr) std::fprintf(plot, "%.2f\n", account.balance);
     row[i] = account.balance;
     if (account.type == model::AccountType::Asset) assets += account.balance;
@@ -136,7 +136,7 @@ void WritePurchasingPower(const model::Scenario& scenario, Run& run) {
   if (scenario.initial.purchasing_power != 0 && run.sink.writes_text()) {
     char line[256];
     std::snprintf(line, sizeof line, "\t\t\t\t\t\t\t\tNet Worth in Age %5.2f Purchasing Power %15s",
-                  scenario.initial.start_age, model::Money(power, run.options.currency).c_str());
+                  run.start_age, model::Money(power, run.options.currency).c_str());
     run.sink.Emit(line, -1);
   }
 }
