@@ -7,6 +7,7 @@
 
 #include "engine/account_summary.h"
 #include "engine/funding.h"
+#include "engine/line_text.h"
 #include "engine/property.h"
 #include "engine/random_rates.h"
 #include "engine/run_internal.h"
@@ -91,13 +92,13 @@ void GrowProperty(Run& run, int position, float rate) {
 void GrowAccounts(const model::Scenario& scenario, Run& run) {
   const bool random = RandomSourceSet(run);
   if (run.options.detailed && random) AnnounceRandomSource(scenario, run);
+  const auto mortgage_equity = internal::MortgageEquityAccounts(run.state);
   for (int i = 0; i < run.state.account_count; ++i) {
     const float rate = AccountRateForYear(scenario, run, i);
     const auto& account = run.state.accounts[i];
     if (!(account.balance > 0)) continue;
     // A mortgaged property's value comes from its mortgage: it neither grows nor shows a rate.
-    if (account.type == AccountType::Equity &&
-        internal::IsMortgageEquityAccount(run.state, account.id)) {
+    if (account.type == AccountType::Equity && mortgage_equity[i]) {
       continue;
     }
     if (random && run.options.detailed) ShowRandomRate(scenario, run, i, rate);
@@ -150,12 +151,12 @@ void PayDividend(const model::Scenario& scenario, Run& run, int position, float 
   auto& destination = run.state.accounts[destination_position];
   const model::Currency& currency = run.options.currency;
   if (dividend > 1.0f) {
-    const std::string money = model::Money(dividend, currency);
-    run.sink.Emit([&] { return model::Format("  Dividend received = %s", money.c_str()); }, -1);
+    const auto money = model::MoneyLater(dividend, currency);
+    run.sink.Emit([&] { return LineText("  Dividend received = %s", money()); }, -1);
     run.sink.Emit(
         [&] {
-          return model::Format("      %s from %s deposited to %s ", money.c_str(),
-                               account.name.str().c_str(), destination.name.str().c_str());
+          return LineText("      %s from %s deposited to %s ", money(), account.name.view(),
+                          destination.name.view());
         },
         -1);
   }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/debt_events_internal.h"
+#include "engine/line_text.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
 
@@ -40,8 +41,8 @@ void PayMonths(const model::Scenario& scenario, Run& run, int slot) {
   // A first year shorter than a month makes no payment but still says what it paid.
   AddTo(run.year.other_payments, paid);
   Line(run, slot, [&] {
-    return model::Format("  %s - Withdraw %s to pay off credit card.",
-                         event.description.str().c_str(), MoneyText(run, paid).c_str());
+    return LineText("  %s - Withdraw %s to pay off credit card.", event.description.view(),
+                    MoneyText(run, paid).c_str());
   });
   Pay(scenario, run, slot, paid);
 }
@@ -51,8 +52,8 @@ void PayOffCard(const model::Scenario& scenario, Run& run, int slot) {
   const model::CreditCardTerms card(event);
   const double debt = card.debt();
   Line(run, slot, [&] {
-    return model::Format("   %s - Paid off credit card with %s", event.description.str().c_str(),
-                         MoneyText(run, debt).c_str());
+    return LineText("   %s - Paid off credit card with %s", event.description.view(),
+                    MoneyText(run, debt).c_str());
   });
   AddTo(run.liabilities, -debt);
   AddTo(run.year.withdrawals, debt);

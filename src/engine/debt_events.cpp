@@ -6,6 +6,7 @@
 
 #include "engine/debt_events_internal.h"
 #include "engine/funding.h"
+#include "engine/line_text.h"
 #include "engine/run_internal.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
@@ -75,9 +76,9 @@ void IncomingLine(Run& run, int position, double amount) {
 void TotalsLine(Run& run, int slot, const model::FinancialEvent& event) {
   const model::DebtTerms debt(event);
   Line(run, slot, [&] {
-    return model::Format("    Total Principal=%s Total Interest=%s",
-                         MoneyText(run, debt.principal_repaid()).c_str(),
-                         MoneyText(run, debt.interest_paid()).c_str());
+    return LineText("    Total Principal=%s Total Interest=%s",
+                    MoneyText(run, debt.principal_repaid()).c_str(),
+                    MoneyText(run, debt.interest_paid()).c_str());
   });
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/amortization.h"
 #include "engine/debt_events_internal.h"
+#include "engine/line_text.h"
 #include "engine/run_internal.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
@@ -79,11 +80,10 @@ void PayLoanOrMortgageYear(const model::Scenario& scenario, Run& run, int slot) 
 
   if (run.current_age < run.shown_start_age || !(principal > 0)) return;
   Line(run, slot, [&] {
-    return model::Format("  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
-                         event.description.str().c_str(),
-                         MoneyText(run, payment * fraction).c_str(),
-                         MoneyText(run, principal * fraction).c_str(),
-                         MoneyText(run, (payment - principal) * fraction).c_str());
+    return LineText("  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
+                    event.description.view(), MoneyText(run, payment * fraction).c_str(),
+                    MoneyText(run, principal * fraction).c_str(),
+                    MoneyText(run, (payment - principal) * fraction).c_str());
   });
   AddTo(run.year.other_payments, payment * fraction);
   Pay(scenario, run, slot, payment * fraction);

@@ -1,8 +1,10 @@
 // The sale of what a loan or mortgage bought: the price (less selling expenses for a
 // property) is deposited, the bought value leaves its totals and what is owed is repaid.
 #include <string>
+#include <string_view>
 
 #include "engine/debt_events_internal.h"
+#include "engine/line_text.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
 
@@ -26,16 +28,13 @@ void DepositProceeds(Run& run, int slot, double proceeds) {
   const int position = ProceedsAccount(run.state, run.state.events[slot]);
   const auto money = model::MoneyLater(proceeds, run.options.currency);
   if (position < 0) {
-    Line(run, slot, [&] {
-      return model::Format("      Deposited %s to Investment Savings", money().c_str());
-    });
+    Line(run, slot, [&] { return LineText("      Deposited %s to Investment Savings", money()); });
     run.categories.Add(AccountType::Investment, proceeds);
     return;
   }
   model::Account& account = run.state.accounts[position];
-  Line(run, slot, [&] {
-    return model::Format("      Deposited %s to %s", money().c_str(), account.name.str().c_str());
-  });
+  Line(run, slot,
+       [&] { return LineText("      Deposited %s to %s", money(), account.name.view()); });
   account.balance = static_cast<float>(account.balance + proceeds);
   run.categories.Add(account.type, proceeds);
   IncomingLine(run, position, proceeds);
@@ -58,17 +57,15 @@ void SellLoanPurchase(Run& run, int slot) {
   const int position = DepositAccount(run.state, event);
   model::Account& account = run.state.accounts[position];
   const double price = loan.bought_value();
-  const std::string name = event.description.str();
+  const std::string_view name = event.description.view();
   const auto money = model::MoneyLater(price, run.options.currency);
   if (account.type == AccountType::Equity) {
-    Line(run, slot,
-         [&] { return model::Format("  %s - Sold equity for %s", name.c_str(), money().c_str()); });
+    Line(run, slot, [&] { return LineText("  %s - Sold equity for %s", name, money()); });
     AddTo(run.categories.equity, -price);
     if (loan.paid_off() == 0) SettleLoanPrincipal(run, event);
     AddTo(run.year.sale_of_property, price);
   } else {
-    Line(run, slot,
-         [&] { return model::Format("  %s - Sold asset for %s", name.c_str(), money().c_str()); });
+    Line(run, slot, [&] { return LineText("  %s - Sold asset for %s", name, money()); });
     AddTo(run.categories.asset, -price);
     SettleLoanPrincipal(run, event);
     AddTo(run.year.sale_of_assets, price);
@@ -95,14 +92,12 @@ void SellProperty(Run& run, int slot) {
     AddTo(run.categories.asset, -rest);
     AddTo(run.liabilities, -rest);
   }
-  const std::string name = event.description.str();
+  const std::string_view name = event.description.view();
   Line(run, slot, [&] {
-    return model::Format("  %s - Sold property for %s", name.c_str(),
-                         MoneyText(run, price).c_str());
+    return LineText("  %s - Sold property for %s", name, MoneyText(run, price).c_str());
   });
-  Line(run, slot, [&] {
-    return model::Format("     Selling expenses = %s", MoneyText(run, expenses).c_str());
-  });
+  Line(run, slot,
+       [&] { return LineText("     Selling expenses = %s", MoneyText(run, expenses).c_str()); });
   AddTo(run.year.sale_of_property, price - expenses);
   DepositProceeds(run, slot, price - expenses);
   mortgage.bought_value() = 0;
@@ -117,7 +112,7 @@ void RepayAfterSale(const model::Scenario& scenario, Run& run, int slot) {
   const double rest = Outstanding(event);
   const char* what = event.kind == model::EventKind::Mortgage ? "mortgage" : "loan";
   Line(run, slot,
-       [&] { return model::Format("   Paid off %s with %s", what, MoneyText(run, rest).c_str()); });
+       [&] { return LineText("   Paid off %s with %s", what, MoneyText(run, rest).c_str()); });
   AddTo(run.year.other_payments, rest);
   Pay(scenario, run, slot, rest);
   if (Borrowed(event) > debt.principal_repaid()) {

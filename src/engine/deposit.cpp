@@ -1,9 +1,11 @@
 // Deposit events: the year's amount (before or after taxes) goes into the deposit account
 // and counts among the year's deposits.
 #include <string>
+#include <string_view>
 
 #include "engine/cash_flow_events.h"
 #include "engine/funding.h"
+#include "engine/line_text.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
@@ -14,7 +16,7 @@ void DepositYear(const model::Scenario& /*scenario*/, Run& run, int slot) {
   model::FinancialEvent& event = run.state.events[slot];
   const model::CashFlowTerms deposit(event);
   if (!ActsThisYear(event, run)) return;
-  const std::string name = event.description.str();
+  const std::string_view name = event.description.view();
   run.files.EventRecord(run.current_age, name, static_cast<int>(event.kind),
                         deposit.working_amount());
 
@@ -40,23 +42,18 @@ void DepositYear(const model::Scenario& /*scenario*/, Run& run, int slot) {
   }
 
   const auto money = model::MoneyLater(amount, run.options.currency);
-  const std::string account_name(AccountName(run.state, position));
+  const std::string_view account_name = AccountName(run.state, position);
   if (before_taxes) {
     const auto tax_money = model::MoneyLater(tax, run.options.currency);
     run.sink.Emit(
         [&] {
-          return model::Format("  %s - Deposit %s to %s. %s tax deducted from deposit.",
-                               name.c_str(), money().c_str(), account_name.c_str(),
-                               tax_money().c_str());
+          return LineText("  %s - Deposit %s to %s. %s tax deducted from deposit.", name, money(),
+                          account_name, tax_money());
         },
         slot);
   } else {
-    run.sink.Emit(
-        [&] {
-          return model::Format("  %s - Deposit %s to %s", name.c_str(), money().c_str(),
-                               account_name.c_str());
-        },
-        slot);
+    run.sink.Emit([&] { return LineText("  %s - Deposit %s to %s", name, money(), account_name); },
+                  slot);
   }
   if (received) run.files.Incoming(run.current_age, account_name, amount);
   FinishAfterAction(event, run);

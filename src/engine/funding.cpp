@@ -3,8 +3,10 @@
 #include "engine/funding.h"
 
 #include <string>
+#include <string_view>
 
 #include "engine/allocation_withdrawal.h"
+#include "engine/line_text.h"
 #include "model/money_format.h"
 #include "model/whole_age.h"
 
@@ -62,10 +64,10 @@ void TakeShortfall(Run& run, double x, int tag) {
     if (run.options.detailed) {
       run.sink.Emit(
           [&] {
-            return model::Format(
+            return LineText(
                 "          All investment accounts depleted. %s withdrawn "
                 "from investment savings category.",
-                money().c_str());
+                money());
           },
           tag);
     }
@@ -73,12 +75,11 @@ void TakeShortfall(Run& run, double x, int tag) {
   }
   model::Account& account = run.state.accounts[first_investment];
   account.balance = static_cast<float>(account.balance - x);
-  const std::string name = account.name.str();
+  const std::string_view name = account.name.view();
   if (run.options.detailed) {
     run.sink.Emit(
         [&] {
-          return model::Format("          Savings depleted -- %s withdrawn from %s.",
-                               money().c_str(), name.c_str());
+          return LineText("          Savings depleted -- %s withdrawn from %s.", money(), name);
         },
         tag);
   }
@@ -106,14 +107,11 @@ void TakeFromSavingsAccount(const model::Scenario& scenario, Run& run, int posit
   run.categories.Add(account.type, -x);
   if (account.type == model::AccountType::Investment) AddTo(run.taken_from_investment, x);
   if (account.type == model::AccountType::TaxFree) AddTo(run.taken_from_tax_free, x);
-  const std::string name = account.name.str();
+  const std::string_view name = account.name.view();
   if (run.options.detailed) {
     const auto money = model::MoneyLater(x, run.options.currency);
-    const std::string text =
-        line == TakeLine::Allocation
-            ? model::Format("      %s from %s", money().c_str(), name.c_str())
-            : model::Format("          %s from %s", money().c_str(), name.c_str());
-    run.sink.Emit(text, tag);
+    const char* format = line == TakeLine::Allocation ? "      %s from %s" : "          %s from %s";
+    run.sink.Emit([&] { return LineText(format, money(), name); }, tag);
   }
   run.files.Outgoing(run.current_age, name, x);
 }
@@ -135,14 +133,14 @@ float WithdrawFromAccount(const model::Scenario& scenario, Run& run, double amou
     rest = amount - balance;
   }
   if (rest > 0) {
-    const std::string name = account.name.str();
+    const std::string_view name = account.name.view();
     const auto money = model::MoneyLater(rest, run.options.currency);
     run.sink.Emit(
         [&] {
-          return model::Format(
+          return LineText(
               "          Withdrawal account %s depleted %s withdrawn from "
               "other accounts!",
-              name.c_str(), money().c_str());
+              name, money());
         },
         tag);
     if (model::WholeAgeTowardZero(run.current_age) >

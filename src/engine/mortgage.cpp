@@ -2,9 +2,11 @@
 // taxes and the payoff of the remaining principal.
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "engine/amortization.h"
 #include "engine/debt_events_internal.h"
+#include "engine/line_text.h"
 #include "engine/run_internal.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
@@ -25,16 +27,13 @@ void TakeDownPayment(const model::Scenario& scenario, Run& run, int slot) {
   const model::MortgageTerms mortgage(event);
   const float down_payment = mortgage.down_payment();
   if (!(down_payment > 0)) return;
-  const std::string name = event.description.str();
+  const std::string_view name = event.description.view();
   const auto money = model::MoneyLater(down_payment, run.options.currency);
   const bool from_equity = mortgage.keep_down_payment() != 0;
   if (from_equity) {
-    Line(run, slot,
-         [&] { return model::Format("  %s - %s to equity.", name.c_str(), money().c_str()); });
+    Line(run, slot, [&] { return LineText("  %s - %s to equity.", name, money()); });
   } else {
-    Line(run, slot, [&] {
-      return model::Format("  %s - Withdraw %s for down payment", name.c_str(), money().c_str());
-    });
+    Line(run, slot, [&] { return LineText("  %s - Withdraw %s for down payment", name, money()); });
   }
   DownPaymentIncomingLine(run, EquityAccount(run.state, event), down_payment);
   AddTo(run.categories.equity, down_payment);
@@ -72,8 +71,8 @@ void StartMortgage(const model::Scenario& scenario, Run& run, int slot) {
   const float costs = mortgage.closing_costs();
   if (costs > 0) {
     Line(run, slot, [&] {
-      return model::Format("  %s - Withdraw %s for closing costs", event.description.str().c_str(),
-                           MoneyText(run, costs).c_str());
+      return LineText("  %s - Withdraw %s for closing costs", event.description.view(),
+                      MoneyText(run, costs).c_str());
     });
     AddTo(run.year.closing_costs, costs);
     AddTo(run.year.other_payments, costs);
@@ -88,13 +87,12 @@ void PropertyTaxes(const model::Scenario& scenario, Run& run, int slot) {
   const float sell_age = mortgage.sell_age();
   // Once the payments have ended nothing else names the property in the year's lines.
   if (age >= event.end_age && (!(sell_age > 0) || age < sell_age)) {
-    Line(run, slot, [&] { return model::Format("  %s:", event.description.str().c_str()); });
+    Line(run, slot, [&] { return LineText("  %s:", event.description.view()); });
   }
   if (!(static_cast<double>(mortgage.property_taxes()) * run.year_fraction >= 1.0)) return;
   const double taxes = TaxesThisYear(event, run);
-  Line(run, slot, [&] {
-    return model::Format("  Withdraw %s for property taxes", MoneyText(run, taxes).c_str());
-  });
+  Line(run, slot,
+       [&] { return LineText("  Withdraw %s for property taxes", MoneyText(run, taxes).c_str()); });
   AddTo(run.year.property_taxes, taxes);
   AddTo(run.year.total_taxes, taxes);
   Pay(scenario, run, slot, taxes);
@@ -105,8 +103,8 @@ void PayOffMortgage(const model::Scenario& scenario, Run& run, int slot) {
   const model::MortgageTerms mortgage(event);
   const double rest = Outstanding(event);
   Line(run, slot, [&] {
-    return model::Format("   %s - Paid off mortgage with %s", event.description.str().c_str(),
-                         MoneyText(run, rest).c_str());
+    return LineText("   %s - Paid off mortgage with %s", event.description.view(),
+                    MoneyText(run, rest).c_str());
   });
   const int equity_position = EquityAccount(run.state, event);
   if (equity_position >= 0) {

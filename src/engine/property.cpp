@@ -3,6 +3,7 @@
 #include "engine/property.h"
 
 #include <algorithm>
+#include <array>
 
 #include "engine/debt_events_internal.h"
 #include "engine/run_internal.h"
@@ -53,36 +54,38 @@ void RevalueMortgagedProperty(Run& run, model::FinancialEvent& event) {
   }
 }
 
-bool HoldsMortgageEquity(const RunState& state, int position) {
+using Positions = std::array<bool, model::kMaxAccounts>;
+
+// The accounts some active mortgage holds its equity in, by position.
+Positions MortgageEquityHolders(const RunState& state) {
+  Positions holders{};
   for (int i = 0; i < state.event_count; ++i) {
     const model::FinancialEvent& event = state.events[i];
-    if (event.kind == EventKind::Mortgage && !model::IsInactive(event) &&
-        debt::EquityAccount(state, event) == position) {
-      return true;
-    }
+    if (event.kind != EventKind::Mortgage || model::IsInactive(event)) continue;
+    const int position = debt::EquityAccount(state, event);
+    if (position >= 0) holders[position] = true;
   }
-  return false;
+  return holders;
 }
 
-// Each mortgage equity account holds the equity of its mortgages.
-void SetEquityAccounts(Run& run) {
+// Each mortgage equity account holds the equity of its mortgages, added up in event order.
+void SetEquityAccounts(Run& run, const Positions& holders) {
+  std::array<double, model::kMaxAccounts> equity{};
+  for (int i = 0; i < run.state.event_count; ++i) {
+    const model::FinancialEvent& event = run.state.events[i];
+    if (event.kind != EventKind::Mortgage || model::IsInactive(event)) continue;
+    const int position = debt::EquityAccount(run.state, event);
+    if (position >= 0) equity[position] += model::MortgageTerms(event).owned_value();
+  }
   for (int position = 0; position < run.state.account_count; ++position) {
-    if (!HoldsMortgageEquity(run.state, position)) continue;
-    double equity = 0;
-    for (int i = 0; i < run.state.event_count; ++i) {
-      const model::FinancialEvent& event = run.state.events[i];
-      if (event.kind == EventKind::Mortgage && !model::IsInactive(event) &&
-          debt::EquityAccount(run.state, event) == position) {
-        equity += model::MortgageTerms(event).owned_value();
-      }
-    }
-    run.state.accounts[position].balance = static_cast<float>(equity);
+    if (holders[position])
+      run.state.accounts[position].balance = static_cast<float>(equity[position]);
   }
 }
 
 // An equity loan not yet repaid lowers the equity shown in its mortgage's equity account.
 // The loan itself is among the liabilities, so the net worth is not changed here.
-void SubtractEquityLoans(Run& run) {
+void SubtractEquityLoans(Run& run, const Positions& holders) {
   for (int i = 0; i < run.state.event_count; ++i) {
     const model::FinancialEvent& loan = run.state.events[i];
     if (!model::IsEquityLoan(loan) || !Started(loan, run) ||
@@ -91,7 +94,7 @@ void SubtractEquityLoans(Run& run) {
     }
     const int position = debt::EquityAccount(run.state, loan);
     // Only accounts set afresh this year: any other would lose the amount again each year.
-    if (position < 0 || !HoldsMortgageEquity(run.state, position)) continue;
+    if (position < 0 || !holders[position]) continue;
     model::Account& account = run.state.accounts[position];
     account.balance = static_cast<float>(account.balance - debt::Outstanding(loan));
   }
@@ -109,8 +112,9 @@ void RevalueProperty(Run& run) {
       RevalueMortgagedProperty(run, event);
     }
   }
-  SetEquityAccounts(run);
-  SubtractEquityLoans(run);
+  const Positions holders = MortgageEquityHolders(run.state);
+  SetEquityAccounts(run, holders);
+  SubtractEquityLoans(run, holders);
 }
 
 }  // namespace tarvel::engine

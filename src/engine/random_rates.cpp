@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/line_text.h"
 #include "engine/schedule_sink.h"
 #include "model/money_format.h"
 #include "model/record_counts.h"
@@ -135,8 +136,7 @@ void AnnounceRandomSource(const model::Scenario& scenario, Run& run) {
   const char* method = "Uniform";
   if (kind == RandomKind::GaussianRange) method = "Gaussian range distribution";
   if (kind == RandomKind::GaussianDeviation) method = "Gaussian Standard Distribution";
-  run.sink.Emit([&] { return model::Format("  %s random %s rates in effect.", method, source); },
-                -1);
+  run.sink.Emit([&] { return LineText("  %s random %s rates in effect.", method, source); }, -1);
 }
 
 float AccountRateForYear(const model::Scenario& scenario, Run& run, int position) {

@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "engine/cash_flow_events.h"
 #include "engine/funding.h"
+#include "engine/line_text.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/record_counts.h"
@@ -49,11 +51,10 @@ void Take(Distribution& d, int position, double x) {
   const double tax = d.run.tax_rate * 0.01 * x;
   d.run.year.withdrawal_taxes = static_cast<float>(d.run.year.withdrawal_taxes + tax);
   d.run.year.total_taxes = static_cast<float>(d.run.year.total_taxes + tax);
-  const std::string name = account.name.str();
+  const std::string_view name = account.name.view();
   if (d.run.options.detailed) {
     const auto money = model::MoneyLater(x, d.run.options.currency);
-    d.run.sink.Emit(
-        [&] { return model::Format("      %s from %s", money().c_str(), name.c_str()); }, d.slot);
+    d.run.sink.Emit([&] { return LineText("      %s from %s", money(), name); }, d.slot);
   }
   d.run.files.Outgoing(static_cast<float>(d.age), name, x);
 }
@@ -144,18 +145,19 @@ int DivisorIndex(Run& run, int slot, int age, std::int32_t start_age) {
 }
 
 void WriteDistributionLines(Distribution& d, int table, float r) {
-  const std::string name = d.scenario.settings.rmd_table_name[table - 1].str();
-  const std::string to_name(AccountName(d.run.state, d.to));
+  const std::string_view name = d.scenario.settings.rmd_table_name[table - 1].view();
+  const std::string_view to_name = AccountName(d.run.state, d.to);
   const auto money = model::MoneyLater(r, d.run.options.currency);
   d.run.sink.Emit(
       [&] {
         return model::Format("  %s (using RMD Table %d) -  %s Transferred to the %s account.",
-                             name.c_str(), table, money().c_str(), to_name.c_str());
+                             std::string(name).c_str(), table, money().c_str(),
+                             std::string(to_name).c_str());
       },
       d.slot);
   if (d.to >= 0 && d.run.files.incoming) {
     std::fprintf(d.run.files.incoming.get(), "%5.1f\t%s\t%-11.2f\n", static_cast<double>(d.age),
-                 to_name.c_str(), static_cast<double>(r));
+                 std::string(to_name).c_str(), static_cast<double>(r));
   }
 }
 

@@ -1,6 +1,7 @@
 // Pieces of the run driver shared by its source files; not used outside the driver.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "engine/run.h"
@@ -16,8 +17,8 @@ enum class Preparation { kGoOn, kAbandoned, kFinished };
 
 // Keeps a problem for the caller to show.
 void ReportProblem(Run& run, RunProblemKind kind, std::string file);
-// True when some Mortgage names the account with this id as its equity account.
-bool IsMortgageEquityAccount(const RunState& state, std::uint16_t account_id);
+// By position: whether some active Mortgage names the account's id as its equity account.
+std::array<bool, model::kMaxAccounts> MortgageEquityAccounts(const RunState& state);
 
 // Preparation steps up to the opening of the run files.
 Preparation PrepareRun(const model::Scenario& scenario, Run& run);

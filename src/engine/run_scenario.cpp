@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "engine/account_step.h"
 #include "engine/event_step.h"
@@ -11,6 +13,7 @@
 #include "engine/rule72t.h"
 #include "engine/run_internal.h"
 #include "model/event_views.h"
+#include "model/fixed_format.h"
 #include "model/record_counts.h"
 #include "model/scenario_ops.h"
 #include "model/whole_age.h"
@@ -22,16 +25,17 @@ void ReportProblem(Run& run, RunProblemKind kind, std::string file) {
   run.problems.push_back({kind, std::move(file), {}});
 }
 
-bool IsMortgageEquityAccount(const RunState& state, std::uint16_t account_id) {
-  const int count = state.event_count;
-  for (int i = 0; i < count; ++i) {
+std::array<bool, model::kMaxAccounts> MortgageEquityAccounts(const RunState& state) {
+  std::array<bool, model::kMaxAccounts> marked{};
+  for (int i = 0; i < state.event_count; ++i) {
     const auto& event = state.events[i];
-    if (event.kind == model::EventKind::Mortgage && !model::IsInactive(event) &&
-        model::MortgageTerms(event).equity_account() == account_id) {
-      return true;
+    if (event.kind != model::EventKind::Mortgage || model::IsInactive(event)) continue;
+    const std::uint16_t id = model::MortgageTerms(event).equity_account();
+    for (int position = 0; position < state.account_count; ++position) {
+      if (state.accounts[position].id == id) marked[position] = true;
     }
   }
-  return false;
+  return marked;
 }
 
 namespace {
@@ -81,10 +85,10 @@ void SetInitialBalances(const model::Scenario& scenario, Run& run) {
   c.investment = initial.initial_investment;
   c.tax_free = initial.initial_tax_free;
   c.retirement = initial.initial_retirement;
+  const auto mortgage_equity = MortgageEquityAccounts(run.state);
   for (int i = 0; i < run.state.account_count; ++i) {
     const auto& account = run.state.accounts[i];
-    if (account.type == model::AccountType::Equity &&
-        !IsMortgageEquityAccount(run.state, account.id)) {
+    if (account.type == model::AccountType::Equity && !mortgage_equity[i]) {
       c.equity += account.initial_amount;
     }
   }
@@ -115,16 +119,17 @@ void AddCreditCardDebts(Run& run) {
 
 void WriteYearHeading(Run& run) {
   if (!run.sink.writes_text()) return;
-  char line[64];
   const int age = model::WholeAge(run.current_age);
   const float inflation = (age >= 0 && age < kAgeSlots) ? run.inflation_by_age[age] : 0.0f;
   run.sink.Emit("Financial Events:", -1);
-  std::snprintf(line, sizeof line, "  Inflation Rate = %-7.3f", inflation * run.year_fraction);
-  run.sink.Emit(line, -1);
-  std::snprintf(line, sizeof line, "  Tax Rate = %-7.3f", run.tax_rate);
-  run.sink.Emit(line, -1);
-  std::snprintf(line, sizeof line, "  Dividend Tax Rate = %-7.3f", run.dividend_tax_rate);
-  run.sink.Emit(line, -1);
+  const auto emit_rate = [&run](std::string_view label, float rate) {
+    std::string line(label);
+    model::AppendFixed(line, rate, model::kRate);
+    run.sink.Emit(line, -1);
+  };
+  emit_rate("  Inflation Rate = ", inflation * run.year_fraction);
+  emit_rate("  Tax Rate = ", run.tax_rate);
+  emit_rate("  Dividend Tax Rate = ", run.dividend_tax_rate);
 }
 
 void RunEvents(const model::Scenario& scenario, Run& run) {

@@ -140,9 +140,26 @@ void FillRunState(const model::Scenario& scenario, RunState& state) {
   state.drawn_rate_count = scenario.settings.drawn_rate_count;
   state.allocation_working = scenario.allocation.working;
   CopyBudgetAmounts(scenario, state);
+  state.IndexAccounts();
   state.start_age_set = false;
   state.start_age = scenario.initial.start_age;
   state.filled = true;
+}
+
+void RunState::IndexAccounts() {
+  for (int position = 0; position < account_count; ++position) {
+    account_index_[position] =
+        (std::uint32_t{accounts[position].id} << 8) | static_cast<std::uint32_t>(position);
+  }
+  std::sort(account_index_.begin(), account_index_.begin() + account_count);
+}
+
+int RunState::FindAccount(std::uint16_t account_id) const {
+  const std::uint32_t first = std::uint32_t{account_id} << 8;
+  const auto end = account_index_.begin() + account_count;
+  const auto found = std::lower_bound(account_index_.begin(), end, first);
+  if (found == end || (*found >> 8) != account_id) return -1;
+  return static_cast<int>(*found & 0xFF);
 }
 
 bool IsAssignedToRmdTable(const model::Scenario& scenario, const RunState& state, int position,

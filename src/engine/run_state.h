@@ -17,7 +17,8 @@ namespace tarvel::engine {
 // Where a working event came from when it is not a scenario slot: an RMD entry the run added.
 inline constexpr std::int16_t kAddedEvent = -1;
 
-struct RunState {
+class RunState {
+ public:
   bool filled = false;  // false until a run has filled it
   int event_count = 0;
   std::array<model::FinancialEvent, model::kEventSlots> events{};
@@ -46,13 +47,14 @@ struct RunState {
   std::span<const model::Account> Accounts() const {
     return {accounts.data(), static_cast<std::size_t>(account_count)};
   }
-  // Position of the working account with this id, or -1.
-  int FindAccount(std::uint16_t account_id) const {
-    for (int position = 0; position < account_count; ++position) {
-      if (accounts[position].id == account_id) return position;
-    }
-    return -1;
-  }
+  // Position of the first working account with this id, or -1. Needs IndexAccounts.
+  int FindAccount(std::uint16_t account_id) const;
+  // Builds the id lookup of FindAccount after the accounts are filled in.
+  void IndexAccounts();
+
+ private:
+  // Each account's id and position as (id << 8) | position, in ascending order.
+  std::array<std::uint32_t, model::kMaxAccounts> account_index_{};
 };
 
 // Fills the working state from the scenario: the events with their RMD entries matched and

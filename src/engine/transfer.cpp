@@ -3,9 +3,11 @@
 // give is reported as not transferred.
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "engine/cash_flow_events.h"
 #include "engine/funding.h"
+#include "engine/line_text.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
@@ -43,13 +45,12 @@ void ChargeTransfer(const model::Scenario& scenario, Run& run, const model::Fina
   }
 }
 
-void ReportNotTransferred(Run& run, int slot, const std::string& name,
-                          const std::string& source_name, float shortfall) {
+void ReportNotTransferred(Run& run, int slot, std::string_view name, std::string_view source_name,
+                          float shortfall) {
   const auto money = model::MoneyLater(shortfall, run.options.currency);
   run.sink.Emit(
       [&] {
-        return model::Format("  %s - %s depleted %s not transferred!", name.c_str(),
-                             source_name.c_str(), money().c_str());
+        return LineText("  %s - %s depleted %s not transferred!", name, source_name, money());
       },
       slot);
   run.red_flags.transfers_not_completed.Raise(model::WholeAgeTowardZero(run.current_age));
@@ -82,8 +83,8 @@ void TransferBetweenAccounts(const model::Scenario& scenario, Run& run, int slot
   if (!(IsRetirementOrTaxFree(run.state, from) && IsRetirementOrTaxFree(run.state, to))) {
     ChargeTransfer(scenario, run, event, source, moved);
   }
-  const std::string source_name = source.name.str();
-  const std::string destination_name(AccountName(run.state, to));
+  const std::string_view source_name = source.name.view();
+  const std::string_view destination_name = AccountName(run.state, to);
   source.balance -= moved;
   run.categories.Add(source.type, -double{moved});
   run.files.Outgoing(run.current_age, source_name, moved);
@@ -94,13 +95,13 @@ void TransferBetweenAccounts(const model::Scenario& scenario, Run& run, int slot
     run.files.Incoming(run.current_age, destination_name, moved);
   }
 
-  const std::string name = event.description.str();
+  const std::string_view name = event.description.view();
   const char* label = model::IsRule72T(event) ? " Rule 72T Transfer" : " Transfer";
   const auto money = model::MoneyLater(moved, run.options.currency);
   run.sink.Emit(
       [&] {
-        return model::Format("  %s %s %s from %s to %s ", name.c_str(), label, money().c_str(),
-                             source_name.c_str(), destination_name.c_str());
+        return LineText("  %s %s %s from %s to %s ", name, label, money(), source_name,
+                        destination_name);
       },
       slot);
   if (shortfall > 0) ReportNotTransferred(run, slot, name, source_name, shortfall);

@@ -2,9 +2,11 @@
 // account and, for what that cannot cover, from savings.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/cash_flow_events.h"
 #include "engine/funding.h"
+#include "engine/line_text.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
@@ -27,12 +29,10 @@ void WriteTrackingLines(const RunBudget& run_budget, Run& run, int slot, float f
   run.sink.Emit("           Tracking budget item(s):", slot);
   for (int i = 0; i < ItemCount(budget); ++i) {
     if (budget.track[i] == 0) continue;
-    const std::string item = budget.item_names[i].str();
+    const std::string_view item = budget.item_names[i].view();
     const float amount = static_cast<float>((*run_budget.amounts)[i] * double{fraction});
     const auto money = model::MoneyLater(amount, run.options.currency);
-    run.sink.Emit(
-        [&] { return model::Format("                %s - %s", item.c_str(), money().c_str()); },
-        slot);
+    run.sink.Emit([&] { return LineText("                %s - %s", item, money()); }, slot);
   }
 }
 
@@ -63,7 +63,7 @@ void WithdrawalYear(const model::Scenario& scenario, Run& run, int slot) {
   if (!ActsThisYear(event, run)) return;
   const RunBudget budget = BudgetOf(scenario, run, event);
   if (budget) withdrawal.working_amount() = BudgetTotal(budget);
-  const std::string name = event.description.str();
+  const std::string_view name = event.description.view();
   run.files.EventRecord(run.current_age, name, static_cast<int>(event.kind),
                         withdrawal.working_amount());
 
@@ -71,8 +71,7 @@ void WithdrawalYear(const model::Scenario& scenario, Run& run, int slot) {
   const float amount = static_cast<float>(withdrawal.working_amount() * double{fraction});
   run.year.withdrawals += amount;
   const auto money = model::MoneyLater(amount, run.options.currency);
-  run.sink.Emit([&] { return model::Format("  %s - Withdraw %s", name.c_str(), money().c_str()); },
-                slot);
+  run.sink.Emit([&] { return LineText("  %s - Withdraw %s", name, money()); }, slot);
   if (budget) {
     WriteTrackingLines(budget, run, slot, fraction);
     GrowBudgetItems(budget, run);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "engine/run_internal.h"
 #include "engine/run_scenario.h"
@@ -55,7 +56,13 @@ float ShownAge(const model::Scenario& scenario, const Run& run) {
 }
 
 void EmitSeparator(Run& run, int width) {
-  run.sink.Emit([&] { return std::string(width, '-'); }, -1);
+  static constexpr char kDashes[] =
+      "----------------------------------------------------------------------------------------"
+      "----------------------------------------------------------------------------------------"
+      "--------------------";
+  static_assert(sizeof kDashes - 1 >= kSummarySeparatorWidth);
+  const int shown = std::clamp(width, 0, static_cast<int>(sizeof kDashes) - 1);
+  run.sink.Emit(std::string_view(kDashes, static_cast<std::size_t>(shown)), -1);
 }
 
 void WriteYearStart(const model::Scenario& scenario, Run& run, bool final_record) {
@@ -190,6 +197,8 @@ void WriteYearResult(const model::Scenario& scenario, Run& run) {
   if (shown) {
     PeriodResult& period = internal::RowAt(run.periods, run.year_index);
     for (int i = 0; i < kFlowColumnCount; ++i) period[IndexOf(kFirstFlowColumn) + i] = flows[i];
+  }
+  if (shown && run.files.big) {
     const float age = run.current_age;
     run.files.EventRecord(age, "Interest/Dividends Earned", 2,
                           static_cast<double>(Flow(flows, PeriodColumn::TaxableIncome)) +
