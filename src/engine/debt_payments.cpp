@@ -65,7 +65,7 @@ void PayLoanOrMortgageYear(const model::Scenario& scenario, Run& run, int slot) 
   const int first = terms.months_paid();
   const AmortizedYear year = AmortizeYear(
       terms.principal(), terms.yearly_rate_percent() * 0.01 / months, terms.term_years() * months,
-      first, first + months - 1, extra.amount, extra.first_month);
+      first, first + months - 1, extra.amount, extra.first_month, run.state.amortization[slot]);
   const float principal = year.principal;
   terms.months_paid() = static_cast<std::uint16_t>(terms.months_paid() + months);
   AddTo(terms.principal_repaid(), principal);

@@ -46,7 +46,8 @@ void RmdYear(const model::Scenario& scenario, Run& run, int slot) {
 
 bool HasTodaysDollarsStart(const model::FinancialEvent& event) {
   if (event.kind == EventKind::Deposit || event.kind == EventKind::Withdrawal) return true;
-  return model::VarietyOf(event) == model::EventVariety::Transfer &&
+  return event.kind == EventKind::Transfer &&
+         model::VarietyOf(event) == model::EventVariety::Transfer &&
          model::CashFlowTerms(event).all_funds_at_start() == 0;
 }
 

@@ -88,7 +88,7 @@ void SetEquityAccounts(Run& run, const Positions& holders) {
 void SubtractEquityLoans(Run& run, const Positions& holders) {
   for (int i = 0; i < run.state.event_count; ++i) {
     const model::FinancialEvent& loan = run.state.events[i];
-    if (!model::IsEquityLoan(loan) || !Started(loan, run) ||
+    if (loan.kind != EventKind::Loan || !model::IsEquityLoan(loan) || !Started(loan, run) ||
         model::EquityLoanTerms(loan).paid_off() != 0) {
       continue;
     }

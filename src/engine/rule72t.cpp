@@ -30,7 +30,8 @@ double Amortization(double balance, double rate, double life_expectancy) {
 }
 
 bool IsActiveRule72T(const model::FinancialEvent& event) {
-  return model::IsRule72T(event) && !model::IsInactive(event);
+  return event.kind == model::EventKind::Transfer && model::IsRule72T(event) &&
+         !model::IsInactive(event);
 }
 
 float SourceBalance(const RunState& state, const model::FinancialEvent& event) {

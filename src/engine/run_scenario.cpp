@@ -30,10 +30,7 @@ std::array<bool, model::kMaxAccounts> MortgageEquityAccounts(const RunState& sta
   for (int i = 0; i < state.event_count; ++i) {
     const auto& event = state.events[i];
     if (event.kind != model::EventKind::Mortgage || model::IsInactive(event)) continue;
-    const std::uint16_t id = model::MortgageTerms(event).equity_account();
-    for (int position = 0; position < state.account_count; ++position) {
-      if (state.accounts[position].id == id) marked[position] = true;
-    }
+    state.MarkAccountsWithId(model::MortgageTerms(event).equity_account(), marked);
   }
   return marked;
 }
@@ -111,7 +108,8 @@ void AddCreditCardDebts(Run& run) {
   for (int i = 0; i < run.state.event_count; ++i) {
     const auto& event = run.state.events[i];
     const int start = model::WholeAge(event.start_age);
-    if (model::IsCreditCard(event) && (start == age || (first_shown_year && start < age))) {
+    if (event.kind == model::EventKind::Loan && model::IsCreditCard(event) &&
+        (start == age || (first_shown_year && start < age))) {
       run.liabilities += model::CreditCardTerms(event).debt();
     }
   }

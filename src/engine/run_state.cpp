@@ -141,6 +141,7 @@ void FillRunState(const model::Scenario& scenario, RunState& state) {
   state.allocation_working = scenario.allocation.working;
   CopyBudgetAmounts(scenario, state);
   state.IndexAccounts();
+  state.amortization.fill(AmortizationCursor{});
   state.start_age_set = false;
   state.start_age = scenario.initial.start_age;
   state.filled = true;
@@ -160,6 +161,16 @@ int RunState::FindAccount(std::uint16_t account_id) const {
   const auto found = std::lower_bound(account_index_.begin(), end, first);
   if (found == end || (*found >> 8) != account_id) return -1;
   return static_cast<int>(*found & 0xFF);
+}
+
+void RunState::MarkAccountsWithId(std::uint16_t account_id,
+                                  std::array<bool, model::kMaxAccounts>& marks) const {
+  const std::uint32_t first = std::uint32_t{account_id} << 8;
+  const auto end = account_index_.begin() + account_count;
+  for (auto at = std::lower_bound(account_index_.begin(), end, first);
+       at != end && (*at >> 8) == account_id; ++at) {
+    marks[*at & 0xFF] = true;
+  }
 }
 
 bool IsAssignedToRmdTable(const model::Scenario& scenario, const RunState& state, int position,

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/amortization.h"
 #include "model/records.h"
 
 namespace tarvel::engine {
@@ -39,6 +40,9 @@ class RunState {
   // The current yearly amount of every budget item.
   std::array<std::array<float, model::kMaxItems>, model::kBudgetCount> budget_working{};
 
+  // Each debt's amortisation schedule as far as the run has walked it, by working event.
+  std::array<AmortizationCursor, model::kEventSlots> amortization{};
+
   // The scenario start age the run used (fractional with the birthday option); set once the
   // run gets past its preparation.
   bool start_age_set = false;
@@ -49,6 +53,9 @@ class RunState {
   }
   // Position of the first working account with this id, or -1. Needs IndexAccounts.
   int FindAccount(std::uint16_t account_id) const;
+  // Marks the position of every working account with this id.
+  void MarkAccountsWithId(std::uint16_t account_id,
+                          std::array<bool, model::kMaxAccounts>& marks) const;
   // Builds the id lookup of FindAccount after the accounts are filled in.
   void IndexAccounts();
 
