@@ -213,6 +213,10 @@ struct Run {
   std::vector<PeriodResult> periods;  // one per year index, the final record included
   std::vector<BalanceRow> balance_rows;
   std::vector<float> purchasing_power;
+  // A text-free run deflates every year's net worth after the last year: the highest whole
+  // age of each year index whose inflation applies.
+  std::array<std::int16_t, kAgeSlots + 2> deflate_from{};
+  bool deflation_deferred = false;
   CategorySeries category_series;
   float net_worth = 0;
   RedFlags red_flags;

@@ -34,5 +34,7 @@ void WriteSummaryRow(const model::Scenario& scenario, Run& run);
 // Net worth in dollars of the start age; stored at the year index, and its row.
 void WritePurchasingPower(const model::Scenario& scenario, Run& run);
 void EmitSeparator(Run& run, int width);
+// The purchasing power of the years whose rows a text-free run left for the end of the run.
+void DeflateDeferredPurchasingPower(Run& run);
 
 }  // namespace tarvel::engine::internal

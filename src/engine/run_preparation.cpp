@@ -28,6 +28,7 @@ void ResetRunState(const model::Scenario& scenario, Run& run) {
   run.periods.clear();
   run.balance_rows.clear();
   run.purchasing_power.clear();
+  run.deflation_deferred = false;
   run.category_series = CategorySeries{};
   run.random_source_used = false;
   run.tax_rate = scenario.initial.tax_rate;

@@ -268,6 +268,7 @@ bool RunScenario(const model::Scenario& scenario, Run& run) {
   run.current_age = a;
   run.sink.set_current_age(a);
   WriteFinalRecord(scenario, run);
+  DeflateDeferredPurchasingPower(run);
   WriteRateStatistics(scenario, run);
   WriteRedFlags(run);
   CloseRun(run);

@@ -134,9 +134,18 @@ void WriteSummaryRow(const model::Scenario& scenario, Run& run) {
 }
 
 void WritePurchasingPower(const model::Scenario& scenario, Run& run) {
+  // No line or plot file shows the value now: every year is deflated after the last one.
+  const int top = std::min(model::WholeAge(run.current_age) - 1, kAgeSlots - 1);
+  if (!run.sink.writes_text() && !run.files.plot && run.year_index >= 0 &&
+      run.year_index < static_cast<int>(run.deflate_from.size())) {
+    RowAt(run.purchasing_power, run.year_index) = run.net_worth;
+    run.deflate_from[run.year_index] = static_cast<std::int16_t>(top);
+    run.deflation_deferred = true;
+    return;
+  }
   float power = run.net_worth;
   const int first = std::max(model::WholeAge(run.shown_start_age), 0);
-  for (int k = std::min(model::WholeAge(run.current_age) - 1, kAgeSlots - 1); k >= first; --k) {
+  for (int k = top; k >= first; --k) {
     power = static_cast<float>(power - static_cast<double>(power) * run.inflation_by_age[k] * 0.01);
   }
   if (run.year_index >= 0) RowAt(run.purchasing_power, run.year_index) = power;
@@ -145,6 +154,26 @@ void WritePurchasingPower(const model::Scenario& scenario, Run& run) {
     std::snprintf(line, sizeof line, "\t\t\t\t\t\t\t\tNet Worth in Age %5.2f Purchasing Power %15s",
                   run.start_age, model::Money(power, run.options.currency).c_str());
     run.sink.Emit(line, -1);
+  }
+}
+
+void DeflateDeferredPurchasingPower(Run& run) {
+  if (!run.deflation_deferred) return;
+  run.deflation_deferred = false;
+  const int first = std::max(model::WholeAge(run.shown_start_age), 0);
+  const int count = std::min(static_cast<int>(run.purchasing_power.size()),
+                             static_cast<int>(run.deflate_from.size()));
+  int highest = -1;
+  for (int y = 0; y < count; ++y) highest = std::max<int>(highest, run.deflate_from[y]);
+  // Each year's value goes through the same steps as when written at once; the years are
+  // independent of each other, so their steps overlap.
+  for (int k = highest; k >= first; --k) {
+    const double rate = run.inflation_by_age[k];
+    for (int y = 0; y < count; ++y) {
+      if (run.deflate_from[y] < k) continue;
+      float& power = run.purchasing_power[y];
+      power = static_cast<float>(power - static_cast<double>(power) * rate * 0.01);
+    }
   }
 }
 
