@@ -103,8 +103,10 @@ void SubtractEquityLoans(Run& run, const Positions& holders) {
 }  // namespace
 
 void RevalueProperty(Run& run) {
+  bool mortgages = false;
   for (int i = 0; i < run.state.event_count; ++i) {
     model::FinancialEvent& event = run.state.events[i];
+    mortgages = mortgages || event.kind == EventKind::Mortgage;
     if (!Started(event, run)) continue;
     if (event.kind == EventKind::Loan && !model::IsCreditCard(event)) {
       RevalueLoanPurchase(run, event);
@@ -112,6 +114,8 @@ void RevalueProperty(Run& run) {
       RevalueMortgagedProperty(run, event);
     }
   }
+  // Without a mortgage no account holds mortgage equity.
+  if (!mortgages) return;
   const Positions holders = MortgageEquityHolders(run.state);
   SetEquityAccounts(run, holders);
   SubtractEquityLoans(run, holders);
