@@ -148,25 +148,23 @@ void FillRunState(const model::Scenario& scenario, RunState& state) {
 }
 
 void RunState::IndexAccounts() {
+  for (int i = 0; i < indexed_count_; ++i) position_by_id_[account_index_[i] >> 8] = -1;
   for (int position = 0; position < account_count; ++position) {
     account_index_[position] =
         (std::uint32_t{accounts[position].id} << 8) | static_cast<std::uint32_t>(position);
   }
   std::sort(account_index_.begin(), account_index_.begin() + account_count);
-}
-
-int RunState::FindAccount(std::uint16_t account_id) const {
-  const std::uint32_t first = std::uint32_t{account_id} << 8;
-  const auto end = account_index_.begin() + account_count;
-  const auto found = std::lower_bound(account_index_.begin(), end, first);
-  if (found == end || (*found >> 8) != account_id) return -1;
-  return static_cast<int>(*found & 0xFF);
+  indexed_count_ = account_count;
+  // Sorted by id, then position: the first entry of an id holds its first position.
+  for (int i = account_count - 1; i >= 0; --i) {
+    position_by_id_[account_index_[i] >> 8] = static_cast<std::int8_t>(account_index_[i] & 0xFF);
+  }
 }
 
 void RunState::MarkAccountsWithId(std::uint16_t account_id,
                                   std::array<bool, model::kMaxAccounts>& marks) const {
   const std::uint32_t first = std::uint32_t{account_id} << 8;
-  const auto end = account_index_.begin() + account_count;
+  const auto end = account_index_.begin() + indexed_count_;
   for (auto at = std::lower_bound(account_index_.begin(), end, first);
        at != end && (*at >> 8) == account_id; ++at) {
     marks[*at & 0xFF] = true;

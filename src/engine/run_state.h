@@ -51,8 +51,10 @@ class RunState {
   std::span<const model::Account> Accounts() const {
     return {accounts.data(), static_cast<std::size_t>(account_count)};
   }
+  RunState() { position_by_id_.fill(-1); }
+
   // Position of the first working account with this id, or -1. Needs IndexAccounts.
-  int FindAccount(std::uint16_t account_id) const;
+  int FindAccount(std::uint16_t account_id) const { return position_by_id_[account_id]; }
   // Marks the position of every working account with this id.
   void MarkAccountsWithId(std::uint16_t account_id,
                           std::array<bool, model::kMaxAccounts>& marks) const;
@@ -62,6 +64,9 @@ class RunState {
  private:
   // Each account's id and position as (id << 8) | position, in ascending order.
   std::array<std::uint32_t, model::kMaxAccounts> account_index_{};
+  int indexed_count_ = 0;
+  // The first position of each indexed id; -1 for every other id.
+  std::array<std::int8_t, 65536> position_by_id_;
 };
 
 // Fills the working state from the scenario: the events with their RMD entries matched and
