@@ -54,38 +54,34 @@ void RevalueMortgagedProperty(Run& run, model::FinancialEvent& event) {
   }
 }
 
-using Positions = std::array<bool, model::kMaxAccounts>;
 
-// The accounts some active mortgage holds its equity in, by position.
-Positions MortgageEquityHolders(const RunState& state) {
-  Positions holders{};
-  for (int i = 0; i < state.event_count; ++i) {
-    const model::FinancialEvent& event = state.events[i];
-    if (event.kind != EventKind::Mortgage || model::IsInactive(event)) continue;
-    const int position = debt::EquityAccount(state, event);
-    if (position >= 0) holders[position] = true;
-  }
-  return holders;
-}
-
-// Each mortgage equity account holds the equity of its mortgages, added up in event order.
-void SetEquityAccounts(Run& run, const Positions& holders) {
+// What each account some active mortgage holds its equity in is worth: its mortgages'
+// equity, added up in event order.
+struct MortgageEquity {
+  std::array<bool, model::kMaxAccounts> holders{};
   std::array<double, model::kMaxAccounts> equity{};
-  for (int i = 0; i < run.state.event_count; ++i) {
-    const model::FinancialEvent& event = run.state.events[i];
-    if (event.kind != EventKind::Mortgage || model::IsInactive(event)) continue;
-    const int position = debt::EquityAccount(run.state, event);
-    if (position >= 0) equity[position] += model::MortgageTerms(event).owned_value();
+  bool any = false;
+
+  void Add(int position, double owned_value) {
+    if (position < 0) return;
+    holders[position] = true;
+    equity[position] += owned_value;
+    any = true;
   }
+};
+
+// Each mortgage equity account holds the equity of its mortgages.
+void SetEquityAccounts(Run& run, const MortgageEquity& mortgages) {
   for (int position = 0; position < run.state.account_count; ++position) {
-    if (holders[position])
-      run.state.accounts[position].balance = static_cast<float>(equity[position]);
+    if (mortgages.holders[position]) {
+      run.state.accounts[position].balance = static_cast<float>(mortgages.equity[position]);
+    }
   }
 }
 
 // An equity loan not yet repaid lowers the equity shown in its mortgage's equity account.
 // The loan itself is among the liabilities, so the net worth is not changed here.
-void SubtractEquityLoans(Run& run, const Positions& holders) {
+void SubtractEquityLoans(Run& run, const std::array<bool, model::kMaxAccounts>& holders) {
   for (int i = 0; i < run.state.event_count; ++i) {
     const model::FinancialEvent& loan = run.state.events[i];
     if (loan.kind != EventKind::Loan || !model::IsEquityLoan(loan) || !Started(loan, run) ||
@@ -103,22 +99,28 @@ void SubtractEquityLoans(Run& run, const Positions& holders) {
 }  // namespace
 
 void RevalueProperty(Run& run) {
-  bool mortgages = false;
+  MortgageEquity mortgages;
+  bool loans = false;
   for (int i = 0; i < run.state.event_count; ++i) {
     model::FinancialEvent& event = run.state.events[i];
-    mortgages = mortgages || event.kind == EventKind::Mortgage;
-    if (!Started(event, run)) continue;
-    if (event.kind == EventKind::Loan && !model::IsCreditCard(event)) {
-      RevalueLoanPurchase(run, event);
-    } else if (event.kind == EventKind::Mortgage && model::MortgageTerms(event).sold() == 0) {
-      RevalueMortgagedProperty(run, event);
+    loans = loans || event.kind == EventKind::Loan;
+    const bool mortgage = event.kind == EventKind::Mortgage;
+    if (Started(event, run)) {
+      if (event.kind == EventKind::Loan && !model::IsCreditCard(event)) {
+        RevalueLoanPurchase(run, event);
+      } else if (mortgage && model::MortgageTerms(event).sold() == 0) {
+        RevalueMortgagedProperty(run, event);
+      }
+    }
+    if (mortgage && !model::IsInactive(event)) {
+      mortgages.Add(debt::EquityAccount(run.state, event),
+                    model::MortgageTerms(event).owned_value());
     }
   }
-  // Without a mortgage no account holds mortgage equity.
-  if (!mortgages) return;
-  const Positions holders = MortgageEquityHolders(run.state);
-  SetEquityAccounts(run, holders);
-  SubtractEquityLoans(run, holders);
+  // Without a mortgage equity account there is nothing to set or lower.
+  if (!mortgages.any) return;
+  SetEquityAccounts(run, mortgages);
+  if (loans) SubtractEquityLoans(run, mortgages.holders);
 }
 
 }  // namespace tarvel::engine
