@@ -166,13 +166,15 @@ void DeflateDeferredPurchasingPower(Run& run) {
   int highest = -1;
   for (int y = 0; y < count; ++y) highest = std::max<int>(highest, run.deflate_from[y]);
   // Each year's value goes through the same steps as when written at once; the years are
-  // independent of each other, so their steps overlap.
+  // independent of each other, so their steps overlap. A later year index starts at a higher
+  // age, so the years a step applies to are always the last ones.
+  int from = count;
   for (int k = highest; k >= first; --k) {
+    while (from > 0 && run.deflate_from[from - 1] >= k) --from;
     const double rate = run.inflation_by_age[k];
-    for (int y = 0; y < count; ++y) {
-      if (run.deflate_from[y] < k) continue;
-      float& power = run.purchasing_power[y];
-      power = static_cast<float>(power - static_cast<double>(power) * rate * 0.01);
+    float* power = run.purchasing_power.data();
+    for (int y = from; y < count; ++y) {
+      power[y] = static_cast<float>(power[y] - static_cast<double>(power[y]) * rate * 0.01);
     }
   }
 }
