@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "engine/account_order.h"
 #include "model/event_views.h"
@@ -34,8 +35,9 @@ bool IsListingEntry(const model::Scenario& scenario, const model::FinancialEvent
 
 void DescribeRmdEntry(const model::Scenario& scenario, model::FinancialEvent& event, int table) {
   char text[96];
-  std::snprintf(text, sizeof text, "%s-RMD using Table %d.",
-                scenario.settings.rmd_table_name[table - 1].str().c_str(), table);
+  const std::string_view name = scenario.settings.rmd_table_name[table - 1].view();
+  std::snprintf(text, sizeof text, "%.*s-RMD using Table %d.", static_cast<int>(name.size()),
+                name.data(), table);
   event.description.assign(text);
 }
 
