@@ -6,6 +6,7 @@
 
 #include "engine/data_folders.h"
 #include "engine/run_scenario.h"
+#include "engine/run_write_back.h"
 #include "model/preferences_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
@@ -60,6 +61,8 @@ const results::ScheduleRun& PlannerSession::Run(const engine::RunOptions& option
   // The generator goes on where the last run left it, so no two random runs repeat.
   run->random = random_state_;
   engine::RunScenario(*scenario_, *run);
+  // Balances, event order and the other run-time fields are shown and saved from the scenario.
+  engine::WriteBackRunFields(*run, *scenario_);
   random_state_ = run->random;
   if (show_messages) ui::ShowRunProblems(*run, prompter());
   // Only a run to the results list replaces what the folders show.

@@ -15,6 +15,7 @@
 #include "engine/data_folders.h"
 #include "engine/run.h"
 #include "engine/run_scenario.h"
+#include "engine/run_write_back.h"
 #include "graphs/chart_source.h"
 #include "graphs/draw_chart.h"
 #include "graphs/graph_page_state.h"
@@ -179,6 +180,7 @@ int RunGraphCommand(const GraphCommandOptions& options) {
     return Fail(run->problems.empty() ? std::string("The run was abandoned.")
                                       : engine::RunProblemMessage(run->problems.front()).text);
   }
+  engine::WriteBackRunFields(*run, *scenario);
 
   const graphs::ChartSource source = graphs::MakeChartSource(*run, *scenario);
   graphs::GraphPageState state(choice->kind);

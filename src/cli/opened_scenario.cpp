@@ -6,6 +6,7 @@
 #include "cli/cli_clock.h"
 #include "cli/input_file.h"
 #include "engine/run_scenario.h"
+#include "engine/run_write_back.h"
 #include "model/scenario_codec.h"
 #include "model/scenario_ops.h"
 
@@ -45,6 +46,7 @@ void RunAsOpened(model::Scenario& scenario, const std::function<void(engine::Run
   set_options(*opening);
   opening->options.write_run_files = false;
   engine::RunScenario(scenario, *opening);
+  engine::WriteBackRunFields(*opening, scenario);
 }
 
 }  // namespace tarvel::cli

@@ -12,12 +12,12 @@ unsigned char Folded(char c) {
   return (byte >= 'A' && byte <= 'Z') ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
 }
 
+}  // namespace
+
 bool AccessOrderLess(std::string_view left, std::string_view right) {
   return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end(),
                                       [](char a, char b) { return Folded(a) < Folded(b); });
 }
-
-}  // namespace
 
 void OrderAccountsByAccessOrder(model::Scenario& scenario) {
   auto& table = scenario.accounts;

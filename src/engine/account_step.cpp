@@ -7,6 +7,7 @@
 
 #include "engine/account_summary.h"
 #include "engine/funding.h"
+#include "engine/line_text.h"
 #include "engine/property.h"
 #include "engine/random_rates.h"
 #include "engine/run_internal.h"
@@ -25,17 +26,17 @@ bool IsSheltered(AccountType type) {
 
 // The account a dividend is paid into: its destination, or the paying account itself when
 // the destination is none or no account has that id.
-int DividendDestination(const model::Scenario& scenario, int position) {
-  const auto& account = scenario.accounts.records[position];
+int DividendDestination(const model::Scenario& scenario, const RunState& state, int position) {
+  const auto& account = state.accounts[position];
   const std::int16_t id = scenario.dividends.deposit_account[account.slot];
   if (id < 0) return position;
-  const int destination = model::FindAccount(scenario, static_cast<std::uint16_t>(id));
+  const int destination = state.FindAccount(static_cast<std::uint16_t>(id));
   return destination >= 0 ? destination : position;
 }
 
 // Investment, Tax Free and Retirement accounts earn interest and pay their dividends.
-void GrowSavings(model::Scenario& scenario, Run& run, int position, float rate) {
-  auto& account = scenario.accounts.records[position];
+void GrowSavings(const model::Scenario& scenario, Run& run, int position, float rate) {
+  auto& account = run.state.accounts[position];
   const float balance_before = account.balance;
   float growth = static_cast<float>(static_cast<double>(balance_before) * rate * 0.01);
   growth = static_cast<float>(static_cast<double>(growth) * run.year_fraction);
@@ -69,8 +70,8 @@ void GrowSavings(model::Scenario& scenario, Run& run, int position, float rate) 
 }
 
 // Equity and Asset accounts appreciate or depreciate by their rate.
-void GrowProperty(model::Scenario& scenario, Run& run, int position, float rate) {
-  auto& account = scenario.accounts.records[position];
+void GrowProperty(Run& run, int position, float rate) {
+  auto& account = run.state.accounts[position];
   const bool equity = account.type == AccountType::Equity;
   const double factor = static_cast<double>(rate) * 0.01 * run.year_fraction;
   const float growth = static_cast<float>(account.balance * factor);
@@ -88,16 +89,16 @@ void GrowProperty(model::Scenario& scenario, Run& run, int position, float rate)
   }
 }
 
-void GrowAccounts(model::Scenario& scenario, Run& run) {
+void GrowAccounts(const model::Scenario& scenario, Run& run) {
   const bool random = RandomSourceSet(run);
   if (run.options.detailed && random) AnnounceRandomSource(scenario, run);
-  for (int i = 0; i < model::AccountCount(scenario); ++i) {
+  const auto mortgage_equity = internal::MortgageEquityAccounts(run.state);
+  for (int i = 0; i < run.state.account_count; ++i) {
     const float rate = AccountRateForYear(scenario, run, i);
-    const auto& account = scenario.accounts.records[i];
+    const auto& account = run.state.accounts[i];
     if (!(account.balance > 0)) continue;
     // A mortgaged property's value comes from its mortgage: it neither grows nor shows a rate.
-    if (account.type == AccountType::Equity &&
-        internal::IsMortgageEquityAccount(scenario, account.id)) {
+    if (account.type == AccountType::Equity && mortgage_equity[i]) {
       continue;
     }
     if (random && run.options.detailed) ShowRandomRate(scenario, run, i, rate);
@@ -109,7 +110,7 @@ void GrowAccounts(model::Scenario& scenario, Run& run) {
         break;
       case AccountType::Equity:
       case AccountType::Asset:
-        GrowProperty(scenario, run, i, rate);
+        GrowProperty(run, i, rate);
         break;
       default:
         break;  // an unknown type earns nothing
@@ -139,23 +140,23 @@ void ComputeTotalIncoming(YearTotals& y) {
 
 }  // namespace
 
-void PayDividend(model::Scenario& scenario, Run& run, int position, float balance_before) {
-  const auto& account = scenario.accounts.records[position];
+void PayDividend(const model::Scenario& scenario, Run& run, int position, float balance_before) {
+  const auto& account = run.state.accounts[position];
   if (account.slot >= model::kMaxAccounts) return;
   const float percent = scenario.dividends.yearly_percent[account.slot];
   if (!(percent > 0)) return;
   const float dividend =
       static_cast<float>(static_cast<double>(percent) * 0.01 * balance_before * run.year_fraction);
-  const int destination_position = DividendDestination(scenario, position);
-  auto& destination = scenario.accounts.records[destination_position];
+  const int destination_position = DividendDestination(scenario, run.state, position);
+  auto& destination = run.state.accounts[destination_position];
   const model::Currency& currency = run.options.currency;
   if (dividend > 1.0f) {
-    const std::string money = model::Money(dividend, currency);
-    run.sink.Emit([&] { return model::Format("  Dividend received = %s", money.c_str()); }, -1);
+    const auto money = model::MoneyLater(dividend, currency);
+    run.sink.Emit([&] { return LineText("  Dividend received = %s", money()); }, -1);
     run.sink.Emit(
         [&] {
-          return model::Format("      %s from %s deposited to %s ", money.c_str(),
-                               account.name.str().c_str(), destination.name.str().c_str());
+          return LineText("      %s from %s deposited to %s ", money(), account.name.view(),
+                          destination.name.view());
         },
         -1);
   }
@@ -178,15 +179,15 @@ void PayDividend(model::Scenario& scenario, Run& run, int position, float balanc
   destination.balance += dividend;
 }
 
-void YearlyAccountStep(model::Scenario& scenario, Run& run) {
+void YearlyAccountStep(const model::Scenario& scenario, Run& run) {
   ClearStepTotals(run);
   if (run.options.random_groups) DrawGroupRates(scenario, run);
   if (run.current_age >= run.shown_start_age) GrowAccounts(scenario, run);
-  RevalueProperty(scenario, run);
+  RevalueProperty(run);
   PayYearTaxes(scenario, run);
   ComputeTotalIncoming(run.year);
   if (run.options.detailed || run.options.add_summary) WriteYearSummary(run);
-  if (run.options.show_accounts) WriteAccountList(scenario, run);
+  if (run.options.show_accounts) WriteAccountList(run);
   WriteYearResult(scenario, run);
   YearTotals& y = run.year;
   y.withdrawal_taxes = 0;

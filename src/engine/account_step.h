@@ -8,10 +8,10 @@
 namespace tarvel::engine {
 
 // Once per simulated year, after the events; ends with WriteYearResult.
-void YearlyAccountStep(model::Scenario& scenario, Run& run);
+void YearlyAccountStep(const model::Scenario& scenario, Run& run);
 
 // Pays the yearly dividend of the account at this position, computed on its balance before
 // the year's growth, into its destination (the account itself when the destination is none).
-void PayDividend(model::Scenario& scenario, Run& run, int position, float balance_before);
+void PayDividend(const model::Scenario& scenario, Run& run, int position, float balance_before);
 
 }  // namespace tarvel::engine

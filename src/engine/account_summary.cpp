@@ -6,7 +6,9 @@
 #include <string>
 
 #include "engine/funding.h"
+#include "engine/line_text.h"
 #include "engine/run_internal.h"
+#include "model/money_format.h"
 #include "model/record_counts.h"
 #include "model/whole_age.h"
 
@@ -16,10 +18,7 @@ namespace {
 // Emits the format with the money text of the amount.
 void EmitMoneyLine(Run& run, const char* format, double amount) {
   if (!run.sink.writes_text()) return;
-  const std::string money = model::Money(amount, run.options.currency);
-  char line[256];
-  std::snprintf(line, sizeof line, format, money.c_str());
-  run.sink.Emit(line, -1);
+  run.sink.Emit(LineText(format, model::Money(amount, run.options.currency)), -1);
 }
 
 void EmitIfAbove(Run& run, const char* format, double amount, double threshold) {
@@ -28,7 +27,7 @@ void EmitIfAbove(Run& run, const char* format, double amount, double threshold) 
 
 }  // namespace
 
-void PayYearTaxes(model::Scenario& scenario, Run& run) {
+void PayYearTaxes(const model::Scenario& scenario, Run& run) {
   YearTotals& y = run.year;
   // Each payment is read before it is made: paying one tax may raise the next total.
   if (y.dividend_taxes > 0) {
@@ -85,13 +84,16 @@ void WriteYearSummary(Run& run) {
   EmitIfAbove(run, "       Depreciation=%s", depreciation, 0);
 }
 
-void WriteAccountList(const model::Scenario& scenario, Run& run) {
+void WriteAccountList(Run& run) {
   if (!run.sink.writes_text()) return;
   run.sink.Emit("End Of Year Account Summary:", -1);
-  for (int i = 0; i < model::AccountCount(scenario); ++i) {
-    const auto& account = scenario.accounts.records[i];
+  for (int i = 0; i < run.state.account_count; ++i) {
+    const auto& account = run.state.accounts[i];
     const std::string money = model::Money(account.balance, run.options.currency);
-    run.sink.Emit(model::Format("  %s=%-20s", account.name.str().c_str(), money.c_str()), -1);
+    std::string line = LineText("  %s=", account.name.view());
+    line += money;
+    if (money.size() < 20) line.append(20 - money.size(), ' ');
+    run.sink.Emit(line, -1);
   }
 }
 

@@ -9,10 +9,10 @@ namespace tarvel::engine {
 
 // Writes the dividend, savings-interest and withdrawal tax lines, the penalty line and the
 // deposit tax line, and pays taxes and penalties from savings.
-void PayYearTaxes(model::Scenario& scenario, Run& run);
+void PayYearTaxes(const model::Scenario& scenario, Run& run);
 // The "Summary:" block of the year's incoming and outgoing totals.
 void WriteYearSummary(Run& run);
 // "End Of Year Account Summary:" and one line per account.
-void WriteAccountList(const model::Scenario& scenario, Run& run);
+void WriteAccountList(Run& run);
 
 }  // namespace tarvel::engine

@@ -13,7 +13,7 @@ bool AllocationFlag(const model::Scenario& scenario, const model::Account& accou
 
 // Takes the amount from the selected accounts by the scenario's allocation method and
 // returns the part they could not cover (0 when the rest is 1.00 or less).
-double AllocationWithdrawal(model::Scenario& scenario, Run& run, double amount,
+double AllocationWithdrawal(const model::Scenario& scenario, Run& run, double amount,
                             FundingReason reason, int tag);
 
 }  // namespace tarvel::engine

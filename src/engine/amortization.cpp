@@ -15,12 +15,39 @@ float MonthlyPayment(double principal, double monthly_rate, int months) {
 
 AmortizedYear AmortizeYear(double principal, double monthly_rate, int months, int first, int last,
                            double extra_principal, int first_extra_month) {
+  AmortizationCursor cursor;
+  return AmortizeYear(principal, monthly_rate, months, first, last, extra_principal,
+                      first_extra_month, cursor);
+}
+
+namespace {
+
+bool SameSchedule(const AmortizationCursor& cursor, double principal, double monthly_rate,
+                  int months, double extra_principal, int first_extra_month) {
+  return cursor.valid && cursor.principal == principal && cursor.monthly_rate == monthly_rate &&
+         cursor.months == months && cursor.extra_principal == extra_principal &&
+         cursor.first_extra_month == first_extra_month;
+}
+
+}  // namespace
+
+AmortizedYear AmortizeYear(double principal, double monthly_rate, int months, int first, int last,
+                           double extra_principal, int first_extra_month,
+                           AmortizationCursor& cursor) {
   AmortizedYear year;
   if (last < 0 || months <= 0 || !(principal > 0)) return year;
   const float payment = MonthlyPayment(principal, monthly_rate, months);
   float balance = static_cast<float>(principal);
+  int start = 0;
+  if (SameSchedule(cursor, principal, monthly_rate, months, extra_principal, first_extra_month) &&
+      cursor.month <= first) {
+    start = cursor.month;
+    balance = cursor.balance;
+  }
+  // A schedule that ends inside this stretch is walked again from its start next time.
+  cursor = AmortizationCursor{};
   float repaid = 0;
-  for (int month = 0; month <= last; ++month) {
+  for (int month = start; month <= last; ++month) {
     const float interest = static_cast<float>(static_cast<double>(balance) * monthly_rate);
     float part = static_cast<float>(static_cast<double>(payment) - interest);
     if (month >= first_extra_month) part = static_cast<float>(part + extra_principal);
@@ -41,6 +68,8 @@ AmortizedYear AmortizeYear(double principal, double monthly_rate, int months, in
     }
   }
   year.principal = repaid;
+  cursor = {true,     principal, monthly_rate, months, extra_principal, first_extra_month,
+            last + 1, balance};
   return year;
 }
 

@@ -24,4 +24,23 @@ struct AmortizedYear {
 AmortizedYear AmortizeYear(double principal, double monthly_rate, int months, int first, int last,
                            double extra_principal, int first_extra_month);
 
+// Where a schedule stood after the months already walked: the next stretch of the same
+// schedule goes on from there instead of walking it again from its first month.
+struct AmortizationCursor {
+  bool valid = false;
+  double principal = 0;
+  double monthly_rate = 0;
+  int months = 0;
+  double extra_principal = 0;
+  int first_extra_month = 0;
+  int month = 0;      // the next month to walk
+  float balance = 0;  // the balance before that month
+};
+
+// The same, going on from the cursor when it holds the same schedule at or before month
+// first, and leaving the cursor after month last.
+AmortizedYear AmortizeYear(double principal, double monthly_rate, int months, int first, int last,
+                           double extra_principal, int first_extra_month,
+                           AmortizationCursor& cursor);
+
 }  // namespace tarvel::engine

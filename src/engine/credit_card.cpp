@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/debt_events_internal.h"
+#include "engine/line_text.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
 
@@ -10,8 +11,8 @@ namespace tarvel::engine::debt {
 namespace {
 
 // One year's months (fewer in a first year that is only partly simulated).
-void PayMonths(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void PayMonths(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::CreditCardTerms card(event);
   const int months = static_cast<int>(12.0 * run.year_fraction);
   const double payment = card.monthly_payment();
@@ -40,19 +41,19 @@ void PayMonths(model::Scenario& scenario, Run& run, int slot) {
   // A first year shorter than a month makes no payment but still says what it paid.
   AddTo(run.year.other_payments, paid);
   Line(run, slot, [&] {
-    return model::Format("  %s - Withdraw %s to pay off credit card.",
-                         event.description.str().c_str(), MoneyText(run, paid).c_str());
+    return LineText("  %s - Withdraw %s to pay off credit card.", event.description.view(),
+                    MoneyText(run, paid).c_str());
   });
   Pay(scenario, run, slot, paid);
 }
 
-void PayOffCard(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void PayOffCard(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::CreditCardTerms card(event);
   const double debt = card.debt();
   Line(run, slot, [&] {
-    return model::Format("   %s - Paid off credit card with %s", event.description.str().c_str(),
-                         MoneyText(run, debt).c_str());
+    return LineText("   %s - Paid off credit card with %s", event.description.view(),
+                    MoneyText(run, debt).c_str());
   });
   AddTo(run.liabilities, -debt);
   AddTo(run.year.withdrawals, debt);
@@ -64,8 +65,8 @@ void PayOffCard(model::Scenario& scenario, Run& run, int slot) {
 }  // namespace
 
 // A credit card has no selling age.
-void CreditCardYear(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void CreditCardYear(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::CreditCardTerms card(event);
   const float age = run.current_age;
   if (age < event.end_age && card.paid_off() == 0 && card.debt() > 0) {

@@ -9,9 +9,9 @@ namespace tarvel::engine {
 
 // The start action of a loan, credit card or mortgage, in the year the event starts: the
 // monthly payment, the loan amount deposited or the property bought, down payment and costs.
-void StartDebtEvent(model::Scenario& scenario, Run& run, int slot);
+void StartDebtEvent(const model::Scenario& scenario, Run& run, int slot);
 // The yearly action of a loan, credit card or mortgage, every year while it runs: payments,
 // property taxes, payoff at the payoff age and the sale at the selling age.
-void DebtEventYear(model::Scenario& scenario, Run& run, int slot);
+void DebtEventYear(const model::Scenario& scenario, Run& run, int slot);
 
 }  // namespace tarvel::engine

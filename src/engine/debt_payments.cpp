@@ -5,6 +5,7 @@
 
 #include "engine/amortization.h"
 #include "engine/debt_events_internal.h"
+#include "engine/line_text.h"
 #include "engine/run_internal.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
@@ -39,24 +40,24 @@ ExtraPrincipal ExtraPrincipalOf(const model::FinancialEvent& event, const Run& r
 }
 
 // Principal repaid moves value from the borrowed side to the owner's equity.
-void BookPrincipal(model::Scenario& scenario, Run& run, int slot, float principal) {
-  const model::FinancialEvent& event = scenario.events[slot];
-  if (IsEquityLoanWithoutAccount(scenario, event)) {
+void BookPrincipal(Run& run, int slot, float principal) {
+  const model::FinancialEvent& event = run.state.events[slot];
+  if (IsEquityLoanWithoutAccount(run.state, event)) {
     AddTo(run.categories.equity, principal);
   } else {
     AddTo(run.liabilities, -static_cast<double>(principal));
   }
   if (event.kind != model::EventKind::Mortgage) return;
   AddTo(run.equity_adjustment, principal);
-  IncomingLine(scenario, run, EquityAccount(scenario, event), principal);
+  IncomingLine(run, EquityAccount(run.state, event), principal);
   AddTo(run.categories.equity, principal);
   AddTo(run.categories.asset, -static_cast<double>(principal));
 }
 
 }  // namespace
 
-void PayLoanOrMortgageYear(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void PayLoanOrMortgageYear(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::DebtTerms terms(event);
   const int months = terms.payments_per_year();
   const bool mortgage = event.kind == model::EventKind::Mortgage;
@@ -64,7 +65,7 @@ void PayLoanOrMortgageYear(model::Scenario& scenario, Run& run, int slot) {
   const int first = terms.months_paid();
   const AmortizedYear year = AmortizeYear(
       terms.principal(), terms.yearly_rate_percent() * 0.01 / months, terms.term_years() * months,
-      first, first + months - 1, extra.amount, extra.first_month);
+      first, first + months - 1, extra.amount, extra.first_month, run.state.amortization[slot]);
   const float principal = year.principal;
   terms.months_paid() = static_cast<std::uint16_t>(terms.months_paid() + months);
   AddTo(terms.principal_repaid(), principal);
@@ -75,15 +76,14 @@ void PayLoanOrMortgageYear(model::Scenario& scenario, Run& run, int slot) {
   AddTo(mortgage ? run.year.mortgage_principal : run.year.loan_principal, principal);
   const double fraction = run.year_fraction;
   AddTo(run.year.interest_paid, (payment - principal) * fraction);
-  BookPrincipal(scenario, run, slot, principal);
+  BookPrincipal(run, slot, principal);
 
   if (run.current_age < run.shown_start_age || !(principal > 0)) return;
   Line(run, slot, [&] {
-    return model::Format("  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
-                         event.description.str().c_str(),
-                         MoneyText(run, payment * fraction).c_str(),
-                         MoneyText(run, principal * fraction).c_str(),
-                         MoneyText(run, (payment - principal) * fraction).c_str());
+    return LineText("  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
+                    event.description.view(), MoneyText(run, payment * fraction).c_str(),
+                    MoneyText(run, principal * fraction).c_str(),
+                    MoneyText(run, (payment - principal) * fraction).c_str());
   });
   AddTo(run.year.other_payments, payment * fraction);
   Pay(scenario, run, slot, payment * fraction);

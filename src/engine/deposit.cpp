@@ -1,20 +1,22 @@
 // Deposit events: the year's amount (before or after taxes) goes into the deposit account
 // and counts among the year's deposits.
 #include <string>
+#include <string_view>
 
 #include "engine/cash_flow_events.h"
 #include "engine/funding.h"
+#include "engine/line_text.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
 
 namespace tarvel::engine {
 
-void DepositYear(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void DepositYear(const model::Scenario& /*scenario*/, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::CashFlowTerms deposit(event);
   if (!ActsThisYear(event, run)) return;
-  const std::string name = event.description.str();
+  const std::string_view name = event.description.view();
   run.files.EventRecord(run.current_age, name, static_cast<int>(event.kind),
                         deposit.working_amount());
 
@@ -31,32 +33,27 @@ void DepositYear(model::Scenario& scenario, Run& run, int slot) {
   }
   run.year.deposits += amount;
 
-  const int position = model::FindAccount(scenario, deposit.account());
+  const int position = run.state.FindAccount(deposit.account());
   const bool received = position >= 0 && run.current_age >= run.shown_start_age;
   if (received) {
-    model::Account& account = scenario.accounts.records[position];
+    model::Account& account = run.state.accounts[position];
     account.balance = static_cast<float>(account.balance + amount);
     run.categories.Add(account.type, amount);
   }
 
   const auto money = model::MoneyLater(amount, run.options.currency);
-  const std::string account_name(AccountName(scenario, position));
+  const std::string_view account_name = AccountName(run.state, position);
   if (before_taxes) {
     const auto tax_money = model::MoneyLater(tax, run.options.currency);
     run.sink.Emit(
         [&] {
-          return model::Format("  %s - Deposit %s to %s. %s tax deducted from deposit.",
-                               name.c_str(), money().c_str(), account_name.c_str(),
-                               tax_money().c_str());
+          return LineText("  %s - Deposit %s to %s. %s tax deducted from deposit.", name, money(),
+                          account_name, tax_money());
         },
         slot);
   } else {
-    run.sink.Emit(
-        [&] {
-          return model::Format("  %s - Deposit %s to %s", name.c_str(), money().c_str(),
-                               account_name.c_str());
-        },
-        slot);
+    run.sink.Emit([&] { return LineText("  %s - Deposit %s to %s", name, money(), account_name); },
+                  slot);
   }
   if (received) run.files.Incoming(run.current_age, account_name, amount);
   FinishAfterAction(event, run);

@@ -19,15 +19,15 @@ bool IsDebt(EventKind kind) { return kind == EventKind::Loan || kind == EventKin
 
 // Working amount from the amount, status running, the sold flag cleared; a budget
 // withdrawal starts every item at its yearly amount.
-void StartEvent(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void StartEvent(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   model::EventView(event).working_amount() = event.amount;
   model::SetStatus(event, model::EventStatus::Running);
   // The sold flag cleared (only a mortgage uses it).
   model::MortgageTerms(event).sold() = 0;
-  if (model::Budget* budget = BudgetOf(scenario, event)) {
-    for (int i = 0; i < ItemCount(*budget); ++i) {
-      budget->working_amount[i] = budget->yearly_amount[i];
+  if (const RunBudget budget = BudgetOf(scenario, run, event)) {
+    for (int i = 0; i < ItemCount(*budget.budget); ++i) {
+      (*budget.amounts)[i] = budget.budget->yearly_amount[i];
     }
   }
   if (event.kind == EventKind::Fundamentals) StartFundamentals(scenario, run, slot);
@@ -36,8 +36,8 @@ void StartEvent(model::Scenario& scenario, Run& run, int slot) {
 
 // The RMD entry distributes from its start while the current age is not above its end age,
 // never before the shown start age.
-void RmdYear(model::Scenario& scenario, Run& run, int slot) {
-  const model::FinancialEvent& event = scenario.events[slot];
+void RmdYear(const model::Scenario& scenario, Run& run, int slot) {
+  const model::FinancialEvent& event = run.state.events[slot];
   if (run.current_age > event.end_age) return;
   const int age = model::WholeAgeTowardZero(run.current_age);
   if (age < model::WholeAgeTowardZero(run.shown_start_age)) return;
@@ -46,14 +46,15 @@ void RmdYear(model::Scenario& scenario, Run& run, int slot) {
 
 bool HasTodaysDollarsStart(const model::FinancialEvent& event) {
   if (event.kind == EventKind::Deposit || event.kind == EventKind::Withdrawal) return true;
-  return model::VarietyOf(event) == model::EventVariety::Transfer &&
+  return event.kind == EventKind::Transfer &&
+         model::VarietyOf(event) == model::EventVariety::Transfer &&
          model::CashFlowTerms(event).all_funds_at_start() == 0;
 }
 
 // Budget entries (-2) and the allocation option have no action of their own: the option
 // works inside the funding of every outflow.
-void YearlyAction(model::Scenario& scenario, Run& run, int slot) {
-  const model::FinancialEvent& event = scenario.events[slot];
+void YearlyAction(const model::Scenario& scenario, Run& run, int slot) {
+  const model::FinancialEvent& event = run.state.events[slot];
   if (HasTodaysDollarsStart(event)) ApplyTodaysDollarsStart(scenario, run, slot);
   switch (event.kind) {
     case EventKind::RmdLine:
@@ -79,9 +80,9 @@ void YearlyAction(model::Scenario& scenario, Run& run, int slot) {
 
 }  // namespace
 
-void EventStep(model::Scenario& scenario, Run& run, int slot) {
+void EventStep(const model::Scenario& scenario, Run& run, int slot) {
   if (slot < 0 || slot >= model::kEventSlots) return;
-  model::FinancialEvent& event = scenario.events[slot];
+  model::FinancialEvent& event = run.state.events[slot];
   using model::EventStatus;
   if (model::StatusOf(event) == EventStatus::NotStarted && event.start_age <= run.current_age) {
     StartEvent(scenario, run, slot);

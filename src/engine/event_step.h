@@ -8,7 +8,7 @@
 namespace tarvel::engine {
 
 // Processes the event in this slot for the run's current age.
-void EventStep(model::Scenario& scenario, Run& run, int slot);
+void EventStep(const model::Scenario& scenario, Run& run, int slot);
 
 // A running event other than a debt finishes once the current age is past its end age;
 // debts end by their own rules.

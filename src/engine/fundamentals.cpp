@@ -2,8 +2,10 @@
 // and a new inflation rate; only the rates that change are written.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/cash_flow_events.h"
+#include "engine/line_text.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
@@ -11,23 +13,22 @@
 
 namespace tarvel::engine {
 
-void StartFundamentals(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void StartFundamentals(const model::Scenario& /*scenario*/, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::FundamentalsTerms rates(event);
-  const std::string name = event.description.str();
-  run.sink.Emit([&] { return model::Format("  %s - Rate Changes: ", name.c_str()); }, slot);
+  const std::string_view name = event.description.view();
+  run.sink.Emit([&] { return LineText("  %s - Rate Changes: ", name); }, slot);
 
-  const int position = static_cast<std::int16_t>(rates.account()) < 0
-                           ? -1
-                           : model::FindAccount(scenario, rates.account());
+  const int position =
+      static_cast<std::int16_t>(rates.account()) < 0 ? -1 : run.state.FindAccount(rates.account());
   if (position >= 0) {
-    model::Account& account = scenario.accounts.records[position];
+    model::Account& account = run.state.accounts[position];
     if (account.rate != rates.account_rate_percent()) {
       account.rate = rates.account_rate_percent();
-      const std::string account_name = account.name.str();
+      const std::string_view account_name = account.name.view();
       run.sink.Emit(
           [&] {
-            return model::Format("     %s = ", account_name.c_str()) +
+            return LineText("     %s = ", account_name) +
                    model::RateText(rates.account_rate_percent());
           },
           slot);

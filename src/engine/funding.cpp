@@ -3,8 +3,10 @@
 #include "engine/funding.h"
 
 #include <string>
+#include <string_view>
 
 #include "engine/allocation_withdrawal.h"
+#include "engine/line_text.h"
 #include "model/money_format.h"
 #include "model/whole_age.h"
 
@@ -21,8 +23,8 @@ double EarlyWithdrawalPenalty(const model::Scenario& scenario, const model::Acco
 
 void AddTo(float& total, double amount) { total = static_cast<float>(total + amount); }
 
-void ChargeTaxesAndPenalties(model::Scenario& scenario, Run& run, const model::Account& account,
-                             double x, FundingReason reason) {
+void ChargeTaxesAndPenalties(const model::Scenario& scenario, Run& run,
+                             const model::Account& account, double x, FundingReason reason) {
   const bool taxable =
       account.type == model::AccountType::Retirement && reason == FundingReason::Payment;
   if (taxable) {
@@ -37,21 +39,20 @@ void ChargeTaxesAndPenalties(model::Scenario& scenario, Run& run, const model::A
   }
 }
 
-void NoteFirstWithdrawal(model::Scenario& scenario, const Run& run, const model::Account& account) {
+void NoteFirstWithdrawal(Run& run, const model::Account& account) {
   if (account.type != model::AccountType::Retirement || account.penalty_flag == 0) return;
   if (account.slot >= model::kMaxAccounts) return;
-  std::uint16_t& first_age = scenario.settings.first_withdrawal_age[account.slot];
+  std::uint16_t& first_age = run.state.first_withdrawal_age[account.slot];
   if (first_age == 0)
     first_age = static_cast<std::uint16_t>(model::WholeAgeTowardZero(run.current_age));
 }
 
 // Whatever the savings could not cover: the first Investment account goes below 0, or,
 // without one, only the Investment category total falls.
-void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
-  const auto& accounts = scenario.accounts;
+void TakeShortfall(Run& run, double x, int tag) {
   int first_investment = -1;
-  for (int i = 0; i < accounts.count; ++i) {
-    if (accounts.records[i].type == model::AccountType::Investment) {
+  for (int i = 0; i < run.state.account_count; ++i) {
+    if (run.state.accounts[i].type == model::AccountType::Investment) {
       first_investment = i;
       break;
     }
@@ -63,23 +64,22 @@ void TakeShortfall(model::Scenario& scenario, Run& run, double x, int tag) {
     if (run.options.detailed) {
       run.sink.Emit(
           [&] {
-            return model::Format(
+            return LineText(
                 "          All investment accounts depleted. %s withdrawn "
                 "from investment savings category.",
-                money().c_str());
+                money());
           },
           tag);
     }
     return;
   }
-  model::Account& account = scenario.accounts.records[first_investment];
+  model::Account& account = run.state.accounts[first_investment];
   account.balance = static_cast<float>(account.balance - x);
-  const std::string name = account.name.str();
+  const std::string_view name = account.name.view();
   if (run.options.detailed) {
     run.sink.Emit(
         [&] {
-          return model::Format("          Savings depleted -- %s withdrawn from %s.",
-                               money().c_str(), name.c_str());
+          return LineText("          Savings depleted -- %s withdrawn from %s.", money(), name);
         },
         tag);
   }
@@ -93,37 +93,34 @@ bool IsSavingsAccount(model::AccountType type) {
          type == model::AccountType::TaxFree;
 }
 
-std::string_view AccountName(const model::Scenario& scenario, int position) {
-  if (position < 0 || position >= scenario.accounts.count) return {};
-  return scenario.accounts.records[position].name.view();
+std::string_view AccountName(const RunState& state, int position) {
+  if (position < 0 || position >= state.account_count) return {};
+  return state.accounts[position].name.view();
 }
 
-void TakeFromSavingsAccount(model::Scenario& scenario, Run& run, int position, double x,
+void TakeFromSavingsAccount(const model::Scenario& scenario, Run& run, int position, double x,
                             FundingReason reason, int tag, TakeLine line) {
-  model::Account& account = scenario.accounts.records[position];
+  model::Account& account = run.state.accounts[position];
   ChargeTaxesAndPenalties(scenario, run, account, x, reason);
-  NoteFirstWithdrawal(scenario, run, account);
+  NoteFirstWithdrawal(run, account);
   account.balance = static_cast<float>(account.balance - x);
   run.categories.Add(account.type, -x);
   if (account.type == model::AccountType::Investment) AddTo(run.taken_from_investment, x);
   if (account.type == model::AccountType::TaxFree) AddTo(run.taken_from_tax_free, x);
-  const std::string name = account.name.str();
+  const std::string_view name = account.name.view();
   if (run.options.detailed) {
     const auto money = model::MoneyLater(x, run.options.currency);
-    const std::string text =
-        line == TakeLine::Allocation
-            ? model::Format("      %s from %s", money().c_str(), name.c_str())
-            : model::Format("          %s from %s", money().c_str(), name.c_str());
-    run.sink.Emit(text, tag);
+    const char* format = line == TakeLine::Allocation ? "      %s from %s" : "          %s from %s";
+    run.sink.Emit([&] { return LineText(format, money(), name); }, tag);
   }
   run.files.Outgoing(run.current_age, name, x);
 }
 
-float WithdrawFromAccount(model::Scenario& scenario, Run& run, double amount, int tag,
+float WithdrawFromAccount(const model::Scenario& scenario, Run& run, double amount, int tag,
                           FundingReason reason, int position) {
   if (run.current_age < run.shown_start_age) return 0;
-  if (position < 0 || position >= scenario.accounts.count) return static_cast<float>(amount);
-  model::Account& account = scenario.accounts.records[position];
+  if (position < 0 || position >= run.state.account_count) return static_cast<float>(amount);
+  model::Account& account = run.state.accounts[position];
   double rest = amount;
   if (IsSavingsAccount(account.type) && account.balance > 0) {
     const double balance = account.balance;
@@ -136,14 +133,14 @@ float WithdrawFromAccount(model::Scenario& scenario, Run& run, double amount, in
     rest = amount - balance;
   }
   if (rest > 0) {
-    const std::string name = account.name.str();
+    const std::string_view name = account.name.view();
     const auto money = model::MoneyLater(rest, run.options.currency);
     run.sink.Emit(
         [&] {
-          return model::Format(
+          return LineText(
               "          Withdrawal account %s depleted %s withdrawn from "
               "other accounts!",
-              name.c_str(), money().c_str());
+              name, money());
         },
         tag);
     if (model::WholeAgeTowardZero(run.current_age) >
@@ -154,15 +151,15 @@ float WithdrawFromAccount(model::Scenario& scenario, Run& run, double amount, in
   return static_cast<float>(rest);
 }
 
-void FundFromSavings(model::Scenario& scenario, Run& run, double amount, FundingReason reason,
+void FundFromSavings(const model::Scenario& scenario, Run& run, double amount, FundingReason reason,
                      int tag) {
   if (run.current_age < run.shown_start_age || amount <= 0) return;
   double x = amount;
   const auto& table = scenario.accounts;
   const bool allocating = (table.allocation_method == 1 || table.allocation_method == 2) &&
                           run.current_age >= table.allocation_start_age;
-  for (int i = 0; i < table.count; ++i) {
-    const model::Account& account = table.records[i];
+  for (int i = 0; i < run.state.account_count; ++i) {
+    const model::Account& account = run.state.accounts[i];
     if (!IsSavingsAccount(account.type) || account.balance <= 0) continue;
     if (allocating && x >= table.allocation_min_withdrawal && AllocationFlag(scenario, account)) {
       x = AllocationWithdrawal(scenario, run, x, reason, tag);
@@ -175,10 +172,10 @@ void FundFromSavings(model::Scenario& scenario, Run& run, double amount, Funding
       return;
     }
     TakeFromSavingsAccount(scenario, run, i, balance, reason, tag);
-    scenario.accounts.records[i].balance = 0;
+    run.state.accounts[i].balance = 0;
     x -= balance;
   }
-  if (x > 0) TakeShortfall(scenario, run, x, tag);
+  if (x > 0) TakeShortfall(run, x, tag);
 }
 
 }  // namespace tarvel::engine

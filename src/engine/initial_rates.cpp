@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/line_text.h"
 #include "model/money_format.h"
 #include "model/record_counts.h"
 
@@ -16,8 +17,7 @@ void WriteInitialRatesBlock(const model::Scenario& scenario, Run& run) {
   const int count = model::AccountCount(scenario);
   for (int i = 0; i < count; ++i) {
     const model::Account& account = scenario.accounts.records[i];
-    sink.Emit(model::Format("  %s Rate = ", account.name.str().c_str()) +
-                  model::RateText(account.yearly_rate),
+    sink.Emit(LineText("  %s Rate = ", account.name.view()) + model::RateText(account.yearly_rate),
               kInitialRatesTag);
   }
   const model::InitialValues& initial = scenario.initial;

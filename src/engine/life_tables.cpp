@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/data_folders.h"
+#include "engine/line_text.h"
 #include "model/money_format.h"
 
 namespace tarvel::engine {
@@ -98,9 +99,9 @@ bool ReadTableFile(const std::vector<fs::path>& folders, const char* name, int c
   std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
   if (file == nullptr) {
     problems.push_back({name,
-                        model::Format("Cannot find the life-expectancy file %s in %s. Rule 72T "
-                                      "amounts are computed with its values as 0.",
-                                      name, FolderList(folders).c_str()),
+                        LineText("Cannot find the life-expectancy file %s in %s. Rule 72T "
+                                 "amounts are computed with its values as 0.",
+                                 name, FolderList(folders).c_str()),
                         "FILE ERROR", true});
     return false;
   }

@@ -2,9 +2,11 @@
 // taxes and the payoff of the remaining principal.
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "engine/amortization.h"
 #include "engine/debt_events_internal.h"
+#include "engine/line_text.h"
 #include "engine/run_internal.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
@@ -14,30 +16,26 @@ namespace tarvel::engine::debt {
 namespace {
 
 // The down payment enters the equity account as "%-11.2f".
-void DownPaymentIncomingLine(const model::Scenario& scenario, Run& run, int position,
-                             double amount) {
+void DownPaymentIncomingLine(Run& run, int position, double amount) {
   if (position < 0 || !run.files.incoming || run.current_age < run.shown_start_age) return;
   std::fprintf(run.files.incoming.get(), "%5.1f\t%s\t%-11.2f\n", run.current_age,
-               scenario.accounts.records[position].name.str().c_str(), amount);
+               run.state.accounts[position].name.str().c_str(), amount);
 }
 
-void TakeDownPayment(model::Scenario& scenario, Run& run, int slot) {
-  const model::FinancialEvent& event = scenario.events[slot];
+void TakeDownPayment(const model::Scenario& scenario, Run& run, int slot) {
+  const model::FinancialEvent& event = run.state.events[slot];
   const model::MortgageTerms mortgage(event);
   const float down_payment = mortgage.down_payment();
   if (!(down_payment > 0)) return;
-  const std::string name = event.description.str();
+  const std::string_view name = event.description.view();
   const auto money = model::MoneyLater(down_payment, run.options.currency);
   const bool from_equity = mortgage.keep_down_payment() != 0;
   if (from_equity) {
-    Line(run, slot,
-         [&] { return model::Format("  %s - %s to equity.", name.c_str(), money().c_str()); });
+    Line(run, slot, [&] { return LineText("  %s - %s to equity.", name, money()); });
   } else {
-    Line(run, slot, [&] {
-      return model::Format("  %s - Withdraw %s for down payment", name.c_str(), money().c_str());
-    });
+    Line(run, slot, [&] { return LineText("  %s - Withdraw %s for down payment", name, money()); });
   }
-  DownPaymentIncomingLine(scenario, run, EquityAccount(scenario, event), down_payment);
+  DownPaymentIncomingLine(run, EquityAccount(run.state, event), down_payment);
   AddTo(run.categories.equity, down_payment);
   if (!from_equity) {
     AddTo(run.year.other_payments, down_payment);
@@ -59,8 +57,8 @@ double TaxesThisYear(const model::FinancialEvent& event, const Run& run) {
 
 }  // namespace
 
-void StartMortgage(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void StartMortgage(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::MortgageTerms mortgage(event);
   const int months = mortgage.payments_per_year();
   mortgage.monthly_payment() =
@@ -73,8 +71,8 @@ void StartMortgage(model::Scenario& scenario, Run& run, int slot) {
   const float costs = mortgage.closing_costs();
   if (costs > 0) {
     Line(run, slot, [&] {
-      return model::Format("  %s - Withdraw %s for closing costs", event.description.str().c_str(),
-                           MoneyText(run, costs).c_str());
+      return LineText("  %s - Withdraw %s for closing costs", event.description.view(),
+                      MoneyText(run, costs).c_str());
     });
     AddTo(run.year.closing_costs, costs);
     AddTo(run.year.other_payments, costs);
@@ -82,37 +80,36 @@ void StartMortgage(model::Scenario& scenario, Run& run, int slot) {
   }
 }
 
-void PropertyTaxes(model::Scenario& scenario, Run& run, int slot) {
-  const model::FinancialEvent& event = scenario.events[slot];
+void PropertyTaxes(const model::Scenario& scenario, Run& run, int slot) {
+  const model::FinancialEvent& event = run.state.events[slot];
   const model::MortgageTerms mortgage(event);
   const float age = run.current_age;
   const float sell_age = mortgage.sell_age();
   // Once the payments have ended nothing else names the property in the year's lines.
   if (age >= event.end_age && (!(sell_age > 0) || age < sell_age)) {
-    Line(run, slot, [&] { return model::Format("  %s:", event.description.str().c_str()); });
+    Line(run, slot, [&] { return LineText("  %s:", event.description.view()); });
   }
   if (!(static_cast<double>(mortgage.property_taxes()) * run.year_fraction >= 1.0)) return;
   const double taxes = TaxesThisYear(event, run);
-  Line(run, slot, [&] {
-    return model::Format("  Withdraw %s for property taxes", MoneyText(run, taxes).c_str());
-  });
+  Line(run, slot,
+       [&] { return LineText("  Withdraw %s for property taxes", MoneyText(run, taxes).c_str()); });
   AddTo(run.year.property_taxes, taxes);
   AddTo(run.year.total_taxes, taxes);
   Pay(scenario, run, slot, taxes);
 }
 
-void PayOffMortgage(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void PayOffMortgage(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::MortgageTerms mortgage(event);
   const double rest = Outstanding(event);
   Line(run, slot, [&] {
-    return model::Format("   %s - Paid off mortgage with %s", event.description.str().c_str(),
-                         MoneyText(run, rest).c_str());
+    return LineText("   %s - Paid off mortgage with %s", event.description.view(),
+                    MoneyText(run, rest).c_str());
   });
-  const int equity_position = EquityAccount(scenario, event);
+  const int equity_position = EquityAccount(run.state, event);
   if (equity_position >= 0) {
-    const double initial = scenario.accounts.records[equity_position].initial_amount;
-    IncomingLine(scenario, run, equity_position, mortgage.bought_value() - initial);
+    const double initial = run.state.accounts[equity_position].initial_amount;
+    IncomingLine(run, equity_position, mortgage.bought_value() - initial);
   }
   mortgage.owned_value() = mortgage.bought_value();
   AddTo(run.liabilities, -rest);

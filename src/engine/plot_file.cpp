@@ -55,21 +55,20 @@ void WritePlotHeader(std::FILE* file, const model::Scenario& scenario,
   std::fprintf(file, "Time: %s\n", HeaderOr(scenario, 2, TimeText(time)).c_str());
 }
 
-void WritePlotAccounts(std::FILE* file, const model::Scenario& scenario, float years) {
-  const int count = model::AccountCount(scenario);
+void WritePlotAccounts(std::FILE* file, std::span<const model::Account> accounts, float years) {
   std::fprintf(file, "%.2f\n", years);
-  std::fprintf(file, "%d\n", count);
-  for (int i = 0; i < count; ++i) {
-    std::fprintf(file, "%s\n", scenario.accounts.records[i].name.str().c_str());
+  std::fprintf(file, "%d\n", static_cast<int>(accounts.size()));
+  for (const model::Account& account : accounts) {
+    std::fprintf(file, "%s\n", account.name.str().c_str());
   }
 }
 
 void WritePlotTrailer(std::FILE* file, const model::Scenario& scenario,
+                      std::span<const model::Account> accounts,
                       const std::vector<float>& purchasing_power) {
   for (const auto& name : scenario.groups.names) std::fprintf(file, "%s\n", name.str().c_str());
-  const int count = model::AccountCount(scenario);
-  for (int i = 0; i < count; ++i) {
-    std::fprintf(file, "%d\n", static_cast<int>(scenario.accounts.records[i].group));
+  for (const model::Account& account : accounts) {
+    std::fprintf(file, "%d\n", static_cast<int>(account.group));
   }
   for (float value : purchasing_power) std::fprintf(file, "%f\n", value);
   for (std::uint32_t colour : scenario.colours.colours) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -17,12 +18,14 @@ void WritePlotHeader(std::FILE* file, const model::Scenario& scenario,
                      std::string_view scenario_file_name, const platform::Date& date,
                      const platform::TimeOfDay& time);
 
-// The number of years ("%.2f"), the account count and one line per account name.
-void WritePlotAccounts(std::FILE* file, const model::Scenario& scenario, float years);
+// The number of years ("%.2f"), the account count and one line per account name, for the
+// accounts in the order of the balance lines.
+void WritePlotAccounts(std::FILE* file, std::span<const model::Account> accounts, float years);
 
-// Group names, each account's group index, the purchasing-power series, the 16 program
-// colours and the line "Done".
+// Group names, each account's group index (accounts in balance-line order), the purchasing-power
+// series, the 16 program colours and the line "Done".
 void WritePlotTrailer(std::FILE* file, const model::Scenario& scenario,
+                      std::span<const model::Account> accounts,
                       const std::vector<float>& purchasing_power);
 
 }  // namespace tarvel::engine

@@ -3,6 +3,7 @@
 #include "engine/property.h"
 
 #include <algorithm>
+#include <array>
 
 #include "engine/debt_events_internal.h"
 #include "engine/run_internal.h"
@@ -23,10 +24,10 @@ bool Started(const model::FinancialEvent& event, const Run& run) {
 
 // What a loan bought grows by its account's rate for a whole year. Before the shown start
 // age the accounts carry no run rate yet, so their entered yearly rate applies.
-void RevalueLoanPurchase(model::Scenario& scenario, const Run& run, model::FinancialEvent& event) {
-  const int position = debt::DepositAccount(scenario, event);
+void RevalueLoanPurchase(const Run& run, model::FinancialEvent& event) {
+  const int position = debt::DepositAccount(run.state, event);
   if (position < 0) return;
-  const model::Account& account = scenario.accounts.records[position];
+  const model::Account& account = run.state.accounts[position];
   if (account.type != AccountType::Asset && account.type != AccountType::Equity) return;
   const double rate = run.current_age < run.shown_start_age ? account.yearly_rate : account.rate;
   const model::LoanTerms loan(event);
@@ -35,11 +36,11 @@ void RevalueLoanPurchase(model::Scenario& scenario, const Run& run, model::Finan
 
 // The property appreciates by its percent for the part of the year simulated; its equity is
 // the value less what is still owed, or the whole value once paid off.
-void RevalueMortgagedProperty(model::Scenario& scenario, Run& run, model::FinancialEvent& event) {
+void RevalueMortgagedProperty(Run& run, model::FinancialEvent& event) {
   const model::MortgageTerms mortgage(event);
   const double percent = mortgage.appreciation_rate_percent();
   const double growth = percent * 0.01 * mortgage.bought_value() * run.year_fraction;
-  debt::IncomingLine(scenario, run, debt::EquityAccount(scenario, event), growth);
+  debt::IncomingLine(run, debt::EquityAccount(run.state, event), growth);
   debt::AddTo(run.categories.equity, growth);
   if (percent < 0) debt::AddTo(run.year.depreciation, growth);
   if (percent > 0) debt::AddTo(run.year.equity_appreciation, growth);
@@ -53,64 +54,73 @@ void RevalueMortgagedProperty(model::Scenario& scenario, Run& run, model::Financ
   }
 }
 
-bool HoldsMortgageEquity(const model::Scenario& scenario, int position) {
-  for (int i = 0; i < model::EventCount(scenario); ++i) {
-    const model::FinancialEvent& event = scenario.events[i];
-    if (event.kind == EventKind::Mortgage && !model::IsInactive(event) &&
-        debt::EquityAccount(scenario, event) == position) {
-      return true;
-    }
+
+// What each account some active mortgage holds its equity in is worth: its mortgages'
+// equity, added up in event order.
+struct MortgageEquity {
+  std::array<bool, model::kMaxAccounts> holders{};
+  std::array<double, model::kMaxAccounts> equity{};
+  bool any = false;
+
+  void Add(int position, double owned_value) {
+    if (position < 0) return;
+    holders[position] = true;
+    equity[position] += owned_value;
+    any = true;
   }
-  return false;
-}
+};
 
 // Each mortgage equity account holds the equity of its mortgages.
-void SetEquityAccounts(model::Scenario& scenario) {
-  for (int position = 0; position < model::AccountCount(scenario); ++position) {
-    if (!HoldsMortgageEquity(scenario, position)) continue;
-    double equity = 0;
-    for (int i = 0; i < model::EventCount(scenario); ++i) {
-      const model::FinancialEvent& event = scenario.events[i];
-      if (event.kind == EventKind::Mortgage && !model::IsInactive(event) &&
-          debt::EquityAccount(scenario, event) == position) {
-        equity += model::MortgageTerms(event).owned_value();
-      }
+void SetEquityAccounts(Run& run, const MortgageEquity& mortgages) {
+  for (int position = 0; position < run.state.account_count; ++position) {
+    if (mortgages.holders[position]) {
+      run.state.accounts[position].balance = static_cast<float>(mortgages.equity[position]);
     }
-    scenario.accounts.records[position].balance = static_cast<float>(equity);
   }
 }
 
 // An equity loan not yet repaid lowers the equity shown in its mortgage's equity account.
 // The loan itself is among the liabilities, so the net worth is not changed here.
-void SubtractEquityLoans(model::Scenario& scenario, const Run& run) {
-  for (int i = 0; i < model::EventCount(scenario); ++i) {
-    const model::FinancialEvent& loan = scenario.events[i];
-    if (!model::IsEquityLoan(loan) || !Started(loan, run) ||
+void SubtractEquityLoans(Run& run, const std::array<bool, model::kMaxAccounts>& holders) {
+  for (int i = 0; i < run.state.event_count; ++i) {
+    const model::FinancialEvent& loan = run.state.events[i];
+    if (loan.kind != EventKind::Loan || !model::IsEquityLoan(loan) || !Started(loan, run) ||
         model::EquityLoanTerms(loan).paid_off() != 0) {
       continue;
     }
-    const int position = debt::EquityAccount(scenario, loan);
+    const int position = debt::EquityAccount(run.state, loan);
     // Only accounts set afresh this year: any other would lose the amount again each year.
-    if (position < 0 || !HoldsMortgageEquity(scenario, position)) continue;
-    model::Account& account = scenario.accounts.records[position];
+    if (position < 0 || !holders[position]) continue;
+    model::Account& account = run.state.accounts[position];
     account.balance = static_cast<float>(account.balance - debt::Outstanding(loan));
   }
 }
 
 }  // namespace
 
-void RevalueProperty(model::Scenario& scenario, Run& run) {
-  for (int i = 0; i < model::EventCount(scenario); ++i) {
-    model::FinancialEvent& event = scenario.events[i];
-    if (!Started(event, run)) continue;
-    if (event.kind == EventKind::Loan && !model::IsCreditCard(event)) {
-      RevalueLoanPurchase(scenario, run, event);
-    } else if (event.kind == EventKind::Mortgage && model::MortgageTerms(event).sold() == 0) {
-      RevalueMortgagedProperty(scenario, run, event);
+void RevalueProperty(Run& run) {
+  MortgageEquity mortgages;
+  bool loans = false;
+  for (int i = 0; i < run.state.event_count; ++i) {
+    model::FinancialEvent& event = run.state.events[i];
+    loans = loans || event.kind == EventKind::Loan;
+    const bool mortgage = event.kind == EventKind::Mortgage;
+    if (Started(event, run)) {
+      if (event.kind == EventKind::Loan && !model::IsCreditCard(event)) {
+        RevalueLoanPurchase(run, event);
+      } else if (mortgage && model::MortgageTerms(event).sold() == 0) {
+        RevalueMortgagedProperty(run, event);
+      }
+    }
+    if (mortgage && !model::IsInactive(event)) {
+      mortgages.Add(debt::EquityAccount(run.state, event),
+                    model::MortgageTerms(event).owned_value());
     }
   }
-  SetEquityAccounts(scenario);
-  SubtractEquityLoans(scenario, run);
+  // Without a mortgage equity account there is nothing to set or lower.
+  if (!mortgages.any) return;
+  SetEquityAccounts(run, mortgages);
+  if (loans) SubtractEquityLoans(run, mortgages.holders);
 }
 
 }  // namespace tarvel::engine

@@ -10,6 +10,6 @@ namespace tarvel::engine {
 // every unsold mortgaged property (appreciation, depreciation, equity values), then sets
 // each mortgage equity account to its mortgages' equity less what equity loans on it still
 // owe. Runs in every simulated year, also before the shown start age.
-void RevalueProperty(model::Scenario& scenario, Run& run);
+void RevalueProperty(Run& run);
 
 }  // namespace tarvel::engine

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/line_text.h"
 #include "engine/schedule_sink.h"
 #include "model/money_format.h"
 #include "model/record_counts.h"
@@ -110,7 +111,7 @@ void ResetAccountRateStatistics(model::Scenario& scenario) {
   }
 }
 
-void DrawGroupRates(model::Scenario& scenario, Run& run) {
+void DrawGroupRates(const model::Scenario& scenario, Run& run) {
   RandomKind kind{};
   const bool known = KindOf(scenario, kind);
   const model::GroupTable& groups = scenario.groups;
@@ -135,12 +136,11 @@ void AnnounceRandomSource(const model::Scenario& scenario, Run& run) {
   const char* method = "Uniform";
   if (kind == RandomKind::GaussianRange) method = "Gaussian range distribution";
   if (kind == RandomKind::GaussianDeviation) method = "Gaussian Standard Distribution";
-  run.sink.Emit([&] { return model::Format("  %s random %s rates in effect.", method, source); },
-                -1);
+  run.sink.Emit([&] { return LineText("  %s random %s rates in effect.", method, source); }, -1);
 }
 
-float AccountRateForYear(model::Scenario& scenario, Run& run, int position) {
-  const model::Account& account = scenario.accounts.records[position];
+float AccountRateForYear(const model::Scenario& scenario, Run& run, int position) {
+  const model::Account& account = run.state.accounts[position];
   RandomKind kind{};
   if (!RandomSourceSet(run) || !KindOf(scenario, kind)) return account.rate;
   run.random_source_used = true;
@@ -156,12 +156,12 @@ float AccountRateForYear(model::Scenario& scenario, Run& run, int position) {
                                account.random_max_rate, scenario.groups.range_factor);
 }
 
-void ShowRandomRate(model::Scenario& scenario, Run& run, int position, float rate) {
-  model::Account& account = scenario.accounts.records[position];
+void ShowRandomRate(const model::Scenario& scenario, Run& run, int position, float rate) {
+  model::Account& account = run.state.accounts[position];
   if (run.options.random_accounts) {
     EmitRateLine(run, account.name.str(), rate);
     if (account.slot >= model::kMaxAccounts) return;
-    Count(scenario.settings.drawn_rate_count[account.slot], account.drawn_rate_sum,
+    Count(run.state.drawn_rate_count[account.slot], account.drawn_rate_sum,
           account.smallest_drawn_rate, account.largest_drawn_rate, rate);
     return;
   }

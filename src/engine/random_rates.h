@@ -31,14 +31,14 @@ float DrawGaussianDeviationRate(RandomSource& source, NormalCache& normal, float
 void ResetAccountRateStatistics(model::Scenario& scenario);
 
 // Draws this year's rate of every group (runs with random group rates).
-void DrawGroupRates(model::Scenario& scenario, Run& run);
+void DrawGroupRates(const model::Scenario& scenario, Run& run);
 // The detailed-results line announcing which random source and method the run uses.
 void AnnounceRandomSource(const model::Scenario& scenario, Run& run);
 // The rate (percent per year) the account at this position earns this year: a drawn rate
 // in a random run, else its current rate.
-float AccountRateForYear(model::Scenario& scenario, Run& run, int position);
+float AccountRateForYear(const model::Scenario& scenario, Run& run, int position);
 // The detailed-results line showing the drawn rate of a growing account (for the group
 // source, once a year per group), and the statistics of the rates shown.
-void ShowRandomRate(model::Scenario& scenario, Run& run, int position, float rate);
+void ShowRandomRate(const model::Scenario& scenario, Run& run, int position, float rate);
 
 }  // namespace tarvel::engine

@@ -26,11 +26,11 @@ bool IsOneTime(const model::FinancialEvent& event) {
   return model::CashFlowTerms(event).one_time_only() != 0;
 }
 
-model::Budget* BudgetOf(model::Scenario& scenario, const model::FinancialEvent& event) {
-  if (!model::IsBudgetWithdrawal(event)) return nullptr;
+RunBudget BudgetOf(const model::Scenario& scenario, Run& run, const model::FinancialEvent& event) {
+  if (!model::IsBudgetWithdrawal(event)) return {};
   const int number = model::BudgetWithdrawalTerms(event).budget_number();
-  if (number < 1 || number > model::kBudgetCount) return nullptr;
-  return &scenario.budgets[number - 1];
+  if (number < 1 || number > model::kBudgetCount) return {};
+  return {&scenario.budgets[number - 1], &run.state.budget_working[number - 1]};
 }
 
 int ItemCount(const model::Budget& budget) {
@@ -59,21 +59,21 @@ void GrowWorkingAmount(model::FinancialEvent& event, const Run& run) {
   }
 }
 
-void ApplyTodaysDollarsStart(model::Scenario& scenario, const Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void ApplyTodaysDollarsStart(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   const model::CashFlowTerms terms(event);
   if (terms.todays_dollars() == 0) return;
   if (model::WholeAgeTowardZero(run.current_age) != model::WholeAgeTowardZero(event.start_age))
     return;
-  model::Budget* budget = BudgetOf(scenario, event);
-  if (budget == nullptr) {
+  const RunBudget budget = BudgetOf(scenario, run, event);
+  if (!budget) {
     terms.working_amount() = InflatedSinceStart(event.amount, run);
     return;
   }
   double sum = 0;
-  for (int i = 0; i < ItemCount(*budget); ++i) {
-    budget->working_amount[i] = InflatedSinceStart(budget->yearly_amount[i], run);
-    sum += budget->working_amount[i];
+  for (int i = 0; i < ItemCount(*budget.budget); ++i) {
+    (*budget.amounts)[i] = InflatedSinceStart(budget.budget->yearly_amount[i], run);
+    sum += (*budget.amounts)[i];
   }
   terms.working_amount() = static_cast<float>(sum);
 }

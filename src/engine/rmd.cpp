@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "engine/cash_flow_events.h"
 #include "engine/funding.h"
+#include "engine/line_text.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/record_counts.h"
@@ -28,7 +30,7 @@ bool IsRetirement(const model::Account& account) {
 
 // Where one year's distribution goes and whose schedule lines it writes.
 struct Distribution {
-  model::Scenario& scenario;
+  const model::Scenario& scenario;
   Run& run;
   int slot;  // the RMD entry, for the schedule lines
   int age;   // whole current age
@@ -38,22 +40,21 @@ struct Distribution {
 // Moves x from the assigned account at this position to the transfer-to account, charging
 // the withdrawal tax. The amount leaves the category of the account it comes from.
 void Take(Distribution& d, int position, double x) {
-  model::Account& account = d.scenario.accounts.records[position];
+  model::Account& account = d.run.state.accounts[position];
   account.balance = static_cast<float>(account.balance - x);
   d.run.categories.Add(account.type, -x);
   if (d.to >= 0) {
-    model::Account& receiver = d.scenario.accounts.records[d.to];
+    model::Account& receiver = d.run.state.accounts[d.to];
     receiver.balance = static_cast<float>(receiver.balance + x);
     d.run.categories.Add(receiver.type, x);
   }
   const double tax = d.run.tax_rate * 0.01 * x;
   d.run.year.withdrawal_taxes = static_cast<float>(d.run.year.withdrawal_taxes + tax);
   d.run.year.total_taxes = static_cast<float>(d.run.year.total_taxes + tax);
-  const std::string name = account.name.str();
+  const std::string_view name = account.name.view();
   if (d.run.options.detailed) {
     const auto money = model::MoneyLater(x, d.run.options.currency);
-    d.run.sink.Emit(
-        [&] { return model::Format("      %s from %s", money().c_str(), name.c_str()); }, d.slot);
+    d.run.sink.Emit([&] { return LineText("      %s from %s", money(), name); }, d.slot);
   }
   d.run.files.Outgoing(static_cast<float>(d.age), name, x);
 }
@@ -61,9 +62,10 @@ void Take(Distribution& d, int position, double x) {
 // Option 3: the table's accounts in table order, each giving at most its balance; a rest
 // that they cannot cover is not distributed.
 void TakeInAccountOrder(Distribution& d, int table, double rest) {
-  for (int p = 0; p < model::AccountCount(d.scenario) && rest > 0; ++p) {
-    const model::Account& account = d.scenario.accounts.records[p];
-    if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
+  for (int p = 0; p < d.run.state.account_count && rest > 0; ++p) {
+    const model::Account& account = d.run.state.accounts[p];
+    if (!IsAssignedToRmdTable(d.scenario, d.run.state, p, table) || !(account.balance > 0))
+      continue;
     const double x = std::min<double>(rest, account.balance);
     Take(d, p, x);
     rest -= x;
@@ -75,9 +77,10 @@ void TakeInAccountOrder(Distribution& d, int table, double rest) {
 // Retirement accounts in table order.
 void TakeShares(Distribution& d, int table, double r, const RmdShares& shares) {
   double carry = 0;
-  for (int p = 0; p < model::AccountCount(d.scenario); ++p) {
-    const model::Account& account = d.scenario.accounts.records[p];
-    if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !(account.balance > 0)) continue;
+  for (int p = 0; p < d.run.state.account_count; ++p) {
+    const model::Account& account = d.run.state.accounts[p];
+    if (!IsAssignedToRmdTable(d.scenario, d.run.state, p, table) || !(account.balance > 0))
+      continue;
     double want = r * shares.share[p] + carry;
     if (account.balance < want) {
       carry = want - account.balance;
@@ -87,9 +90,9 @@ void TakeShares(Distribution& d, int table, double r, const RmdShares& shares) {
     }
     if (want > 0 && shares.share[p] > 0 && IsRetirement(account)) Take(d, p, want);
   }
-  for (int p = 0; p < model::AccountCount(d.scenario) && carry > 0; ++p) {
-    const model::Account& account = d.scenario.accounts.records[p];
-    if (!model::IsAssignedToRmdTable(d.scenario, p, table) || !IsRetirement(account) ||
+  for (int p = 0; p < d.run.state.account_count && carry > 0; ++p) {
+    const model::Account& account = d.run.state.accounts[p];
+    if (!IsAssignedToRmdTable(d.scenario, d.run.state, p, table) || !IsRetirement(account) ||
         !(account.balance > 0)) {
       continue;
     }
@@ -142,29 +145,30 @@ int DivisorIndex(Run& run, int slot, int age, std::int32_t start_age) {
 }
 
 void WriteDistributionLines(Distribution& d, int table, float r) {
-  const std::string name = d.scenario.settings.rmd_table_name[table - 1].str();
-  const std::string to_name(AccountName(d.scenario, d.to));
+  const std::string_view name = d.scenario.settings.rmd_table_name[table - 1].view();
+  const std::string_view to_name = AccountName(d.run.state, d.to);
   const auto money = model::MoneyLater(r, d.run.options.currency);
   d.run.sink.Emit(
       [&] {
         return model::Format("  %s (using RMD Table %d) -  %s Transferred to the %s account.",
-                             name.c_str(), table, money().c_str(), to_name.c_str());
+                             std::string(name).c_str(), table, money().c_str(),
+                             std::string(to_name).c_str());
       },
       d.slot);
   if (d.to >= 0 && d.run.files.incoming) {
     std::fprintf(d.run.files.incoming.get(), "%5.1f\t%s\t%-11.2f\n", static_cast<double>(d.age),
-                 to_name.c_str(), static_cast<double>(r));
+                 std::string(to_name).c_str(), static_cast<double>(r));
   }
 }
 
 }  // namespace
 
-RmdShares RmdBase(const model::Scenario& scenario, int table) {
+RmdShares RmdBase(const model::Scenario& scenario, const RunState& state, int table) {
   RmdShares shares;
   double sum = 0;
-  for (int p = 0; p < model::AccountCount(scenario); ++p) {
-    const float balance = scenario.accounts.records[p].balance;
-    if (!model::IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
+  for (int p = 0; p < state.account_count; ++p) {
+    const float balance = state.accounts[p].balance;
+    if (!IsAssignedToRmdTable(scenario, state, p, table) || !(balance > 0)) continue;
     sum += balance;
     ++shares.count;
   }
@@ -172,18 +176,18 @@ RmdShares RmdBase(const model::Scenario& scenario, int table) {
   shares.sum = static_cast<float>(sum);
   const std::uint16_t option = scenario.accounts.rmd_method;
   if (option != kProportional && option != kEqual) return shares;
-  for (int p = 0; p < model::AccountCount(scenario); ++p) {
-    const float balance = scenario.accounts.records[p].balance;
-    if (!model::IsAssignedToRmdTable(scenario, p, table) || !(balance > 0)) continue;
+  for (int p = 0; p < state.account_count; ++p) {
+    const float balance = state.accounts[p].balance;
+    if (!IsAssignedToRmdTable(scenario, state, p, table) || !(balance > 0)) continue;
     shares.share[p] =
         static_cast<float>(option == kProportional ? balance / sum : 1.0 / shares.count);
   }
   return shares;
 }
 
-void RequiredDistributionStep(model::Scenario& scenario, Run& run, int slot) {
+void RequiredDistributionStep(const model::Scenario& scenario, Run& run, int slot) {
   if (slot < 0 || slot >= model::kEventSlots) return;
-  const int table = model::RmdLine(scenario.events[slot]).table();
+  const int table = model::RmdLine(run.state.events[slot]).table();
   if (table < 1 || table > model::kRmdTables) return;
   const int age = model::WholeAgeTowardZero(run.current_age);
   const model::AccountSettings& settings = scenario.settings;
@@ -195,11 +199,10 @@ void RequiredDistributionStep(model::Scenario& scenario, Run& run, int slot) {
     WriteDivisorProblem(run, slot, table, index, divisor);
     return;
   }
-  const RmdShares shares = RmdBase(scenario, table);
+  const RmdShares shares = RmdBase(scenario, run.state, table);
   const float r = static_cast<float>(double{shares.sum} / divisor);
-  Distribution d{
-      scenario, run, slot, age,
-      model::FindAccount(scenario, static_cast<std::uint16_t>(settings.rmd_transfer_account))};
+  Distribution d{scenario, run, slot, age,
+                 run.state.FindAccount(static_cast<std::uint16_t>(settings.rmd_transfer_account))};
   if (!(r > 0)) {
     run.sink.Emit(
         [&] {

@@ -19,10 +19,10 @@ struct RmdShares {
 
 // RmdBase: the balances above 0 of the table's accounts and their shares by the scenario's
 // RMD option (1 proportional, 2 equal; account order uses no shares).
-RmdShares RmdBase(const model::Scenario& scenario, int table);
+RmdShares RmdBase(const model::Scenario& scenario, const RunState& state, int table);
 
 // The distribution of the RMD entry in this slot for the run's current whole age:
 // R = RmdBase / divisor of the age, taken by the option and moved to the transfer-to account.
-void RequiredDistributionStep(model::Scenario& scenario, Run& run, int slot);
+void RequiredDistributionStep(const model::Scenario& scenario, Run& run, int slot);
 
 }  // namespace tarvel::engine

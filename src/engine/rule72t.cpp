@@ -30,21 +30,22 @@ double Amortization(double balance, double rate, double life_expectancy) {
 }
 
 bool IsActiveRule72T(const model::FinancialEvent& event) {
-  return model::IsRule72T(event) && !model::IsInactive(event);
+  return event.kind == model::EventKind::Transfer && model::IsRule72T(event) &&
+         !model::IsInactive(event);
 }
 
-float SourceBalance(const model::Scenario& scenario, const model::FinancialEvent& event) {
-  const int position = model::FindAccount(scenario, model::Rule72TTerms(event).from_account());
-  return position >= 0 ? scenario.accounts.records[position].balance : 0.0f;
+float SourceBalance(const RunState& state, const model::FinancialEvent& event) {
+  const int position = state.FindAccount(model::Rule72TTerms(event).from_account());
+  return position >= 0 ? state.accounts[position].balance : 0.0f;
 }
 
 // The Rule 72T calculator asks for the balance of one account at one whole age.
-void CaptureCalculatorBalance(const model::Scenario& scenario, Run& run, int age) {
+void CaptureCalculatorBalance(Run& run, int age) {
   const RunOptions& options = run.options;
   if (options.rule72t_capture_account < 0 || age != options.rule72t_capture_age) return;
   const int position =
-      model::FindAccount(scenario, static_cast<std::uint16_t>(options.rule72t_capture_account));
-  if (position >= 0) run.rule72t_captured_balance = scenario.accounts.records[position].balance;
+      run.state.FindAccount(static_cast<std::uint16_t>(options.rule72t_capture_account));
+  if (position >= 0) run.rule72t_captured_balance = run.state.accounts[position].balance;
 }
 
 // The tables are read once per run, and only when a series needs them; problems are kept
@@ -63,10 +64,10 @@ void ReadRunLifeTables(Run& run) {
 
 // One transfer's year: the start year records the balance and the beneficiary's age; the
 // minimum method is recomputed every year, the others keep their start year's amount.
-void UpdateTransfer(model::Scenario& scenario, Run& run, model::FinancialEvent& event, int age) {
+void UpdateTransfer(Run& run, model::FinancialEvent& event, int age) {
   const model::Rule72TTerms terms(event);
   const int start = model::WholeAge(event.start_age);
-  const float balance = SourceBalance(scenario, event);
+  const float balance = SourceBalance(run.state, event);
   const int beneficiary_start_age = model::WholeAge(terms.beneficiary_age());
   if (start == age) {
     terms.source_balance() = balance;
@@ -146,16 +147,16 @@ float Rule72TDistribution(const LifeTables& tables, float age, float beneficiary
   return 0;
 }
 
-void ComputeRule72TAmounts(model::Scenario& scenario, Run& run) {
+void ComputeRule72TAmounts(Run& run) {
   const int age = model::WholeAge(run.current_age);
-  CaptureCalculatorBalance(scenario, run, age);
-  const int count = model::EventCount(scenario);
+  CaptureCalculatorBalance(run, age);
+  const int count = run.state.event_count;
   const bool any =
-      std::any_of(scenario.events.begin(), scenario.events.begin() + count, IsActiveRule72T);
+      std::any_of(run.state.events.begin(), run.state.events.begin() + count, IsActiveRule72T);
   if (!any) return;
   if (run.current_age == run.shown_start_age) ReadRunLifeTables(run);
   for (int i = 0; i < count; ++i) {
-    if (IsActiveRule72T(scenario.events[i])) UpdateTransfer(scenario, run, scenario.events[i], age);
+    if (IsActiveRule72T(run.state.events[i])) UpdateTransfer(run, run.state.events[i], age);
   }
 }
 

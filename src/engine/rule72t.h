@@ -47,6 +47,6 @@ float Rule72TDistribution(const LifeTables& tables, float age, float beneficiary
 
 // Captures the source balances of the Rule 72T transfers starting this year and stores each
 // running transfer's amount for the year. Called by the driver once per shown year.
-void ComputeRule72TAmounts(model::Scenario& scenario, Run& run);
+void ComputeRule72TAmounts(Run& run);
 
 }  // namespace tarvel::engine

@@ -15,6 +15,7 @@
 #include "engine/random_source.h"
 #include "engine/run_files.h"
 #include "engine/run_problems.h"
+#include "engine/run_state.h"
 #include "engine/schedule_sink.h"
 #include "model/money_format.h"
 #include "model/records.h"
@@ -197,6 +198,7 @@ struct Run {
 
   // --- run driver ---
   RunFiles files;
+  RunState state;  // what the run changes; the scenario is only read
   float current_age = 0;
   float first_simulated_age = 0;
   float shown_start_age = 0;  // whole scenario start age
@@ -211,6 +213,10 @@ struct Run {
   std::vector<PeriodResult> periods;  // one per year index, the final record included
   std::vector<BalanceRow> balance_rows;
   std::vector<float> purchasing_power;
+  // A text-free run deflates every year's net worth after the last year: the highest whole
+  // age of each year index whose inflation applies.
+  std::array<std::int16_t, kAgeSlots + 2> deflate_from{};
+  bool deflation_deferred = false;
   CategorySeries category_series;
   float net_worth = 0;
   RedFlags red_flags;

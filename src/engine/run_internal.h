@@ -1,6 +1,7 @@
 // Pieces of the run driver shared by its source files; not used outside the driver.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "engine/run.h"
@@ -16,11 +17,11 @@ enum class Preparation { kGoOn, kAbandoned, kFinished };
 
 // Keeps a problem for the caller to show.
 void ReportProblem(Run& run, RunProblemKind kind, std::string file);
-// True when some Mortgage names the account with this id as its equity account.
-bool IsMortgageEquityAccount(const model::Scenario& scenario, std::uint16_t account_id);
+// By position: whether some active Mortgage names the account's id as its equity account.
+std::array<bool, model::kMaxAccounts> MortgageEquityAccounts(const RunState& state);
 
 // Preparation steps up to the opening of the run files.
-Preparation PrepareRun(model::Scenario& scenario, Run& run);
+Preparation PrepareRun(const model::Scenario& scenario, Run& run);
 
 // The age a row or period line shows: the fractional start age in the first shown year
 // of a birthday scenario, else the current age.
@@ -33,5 +34,7 @@ void WriteSummaryRow(const model::Scenario& scenario, Run& run);
 // Net worth in dollars of the start age; stored at the year index, and its row.
 void WritePurchasingPower(const model::Scenario& scenario, Run& run);
 void EmitSeparator(Run& run, int width);
+// The purchasing power of the years whose rows a text-free run left for the end of the run.
+void DeflateDeferredPurchasingPower(Run& run);
 
 }  // namespace tarvel::engine::internal

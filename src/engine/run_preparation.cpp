@@ -2,13 +2,14 @@
 // the first simulated age, the birthday fraction and the run files.
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 
-#include "engine/account_order.h"
 #include "engine/birthday_fraction.h"
 #include "engine/initial_rates.h"
 #include "engine/plot_file.h"
 #include "engine/run_internal.h"
+#include "engine/run_write_back.h"
 #include "model/event_listing.h"
 #include "model/event_views.h"
 #include "model/record_counts.h"
@@ -27,6 +28,7 @@ void ResetRunState(const model::Scenario& scenario, Run& run) {
   run.periods.clear();
   run.balance_rows.clear();
   run.purchasing_power.clear();
+  run.deflation_deferred = false;
   run.category_series = CategorySeries{};
   run.random_source_used = false;
   run.tax_rate = scenario.initial.tax_rate;
@@ -55,7 +57,10 @@ bool OpenOutput(const model::Scenario& scenario, Run& run) {
   run.sink.set_suppress_detail(run.options.suppress_detail);
   run.sink.set_current_age(run.shown_start_age);
   if (mode != OutputMode::ResultsList) {
-    for (const auto& line : model::DescribeEvents(scenario, run.options.currency)) {
+    // The listing shows the events in the order the run works through them.
+    const auto arranged = std::make_unique<model::Scenario>(scenario);
+    ArrangeForRun(*arranged);
+    for (const auto& line : model::DescribeEvents(*arranged, run.options.currency)) {
       run.sink.WriteListingLine(line.text);
     }
   }
@@ -73,10 +78,9 @@ bool OpenPlotFile(const model::Scenario& scenario, Run& run) {
   return true;
 }
 
-void ResetEventWorkingFields(model::Scenario& scenario) {
-  const int count = model::EventCount(scenario);
-  for (int i = 0; i < count; ++i) {
-    auto& event = scenario.events[i];
+void ResetEventWorkingFields(RunState& state) {
+  for (int i = 0; i < state.event_count; ++i) {
+    auto& event = state.events[i];
     // Every kind keeps its run-time state where a debt keeps its schedule.
     const model::DebtTerms debt(event);
     debt.working_amount() = 0;
@@ -94,9 +98,9 @@ void ResetEventWorkingFields(model::Scenario& scenario) {
 // The loop begins at the whole start age, or earlier at the earliest event.
 void SetAgeRange(const model::Scenario& scenario, Run& run) {
   float first = run.shown_start_age;
-  const int count = model::EventCount(scenario);
+  const int count = run.state.event_count;
   for (int i = 0; i < count; ++i) {
-    const auto& event = scenario.events[i];
+    const auto& event = run.state.events[i];
     if (event.kind == EventKind::Empty || event.kind == EventKind::Unset) continue;
     const float whole = std::floor(event.start_age);
     if (whole >= 0 && whole < first) first = whole;
@@ -105,10 +109,9 @@ void SetAgeRange(const model::Scenario& scenario, Run& run) {
   run.end_age = scenario.initial.end_age;
 }
 
-void PrepareDebtEvents(model::Scenario& scenario) {
-  const int count = model::EventCount(scenario);
-  for (int i = 0; i < count; ++i) {
-    auto& event = scenario.events[i];
+void PrepareDebtEvents(RunState& state) {
+  for (int i = 0; i < state.event_count; ++i) {
+    auto& event = state.events[i];
     if (event.kind == EventKind::Loan || event.kind == EventKind::Mortgage) {
       model::DebtTerms(event).paid_off() = 0;
     }
@@ -119,16 +122,16 @@ void PrepareDebtEvents(model::Scenario& scenario) {
 // Equity loans on a property that will be sold follow their mortgage: its equity account,
 // and a life within the mortgage's. A sell age of 0 means never sold: the loans stay as
 // entered.
-void AlignEquityLoans(model::Scenario& scenario) {
-  const int count = model::EventCount(scenario);
+void AlignEquityLoans(RunState& state) {
+  const int count = state.event_count;
   for (int m = 0; m < count; ++m) {
-    const auto& mortgage = scenario.events[m];
+    const auto& mortgage = state.events[m];
     if (mortgage.kind != EventKind::Mortgage || model::IsInactive(mortgage)) continue;
     const model::MortgageTerms mortgage_terms(mortgage);
     const float sell_age = mortgage_terms.sell_age();
     if (!(sell_age > 0)) continue;
     for (int l = 0; l < count; ++l) {
-      auto& loan = scenario.events[l];
+      auto& loan = state.events[l];
       const model::EquityLoanTerms loan_terms(loan);
       if (!model::IsEquityLoan(loan) || loan_terms.mortgage_number() != mortgage.number ||
           model::IsInactive(loan)) {
@@ -143,8 +146,8 @@ void AlignEquityLoans(model::Scenario& scenario) {
   }
 }
 
-void ResetTotals(model::Scenario& scenario, Run& run) {
-  scenario.allocation.working = scenario.allocation.percent;
+void ResetTotals(const model::Scenario& scenario, Run& run) {
+  run.state.allocation_working = scenario.allocation.percent;
   run.year = YearTotals{};
   run.categories = CategoryTotals{};
   run.liabilities = 0;
@@ -153,15 +156,16 @@ void ResetTotals(model::Scenario& scenario, Run& run) {
   run.net_worth = 0;
 }
 
-void SetStartAge(model::Scenario& scenario, Run& run) {
-  auto& initial = scenario.initial;
+void SetStartAge(const model::Scenario& scenario, Run& run) {
+  const auto& initial = scenario.initial;
   float start = std::floor(initial.start_age);
   if (initial.use_birthday != 0) {
     const platform::Date today = run.clock ? run.clock->Today() : platform::Date{};
     start += BirthdayFraction(today, initial.birth_month, initial.birth_day);
   }
-  initial.start_age = start;
   run.start_age = start;
+  run.state.start_age = start;
+  run.state.start_age_set = true;
   run.year_index = -1;
   run.group_statistics.fill(GroupRateStatistics{});
   run.inflation_by_age.fill(0.0f);
@@ -173,17 +177,16 @@ void OpenRunFile(Run& run, FileHandle& file, const char* name) {
   }
 }
 
-void OpenRunFiles(const model::Scenario& scenario, Run& run) {
+void OpenRunFiles(Run& run) {
   run.files.first_shown_age = run.shown_start_age;
   OpenRunFile(run, run.files.big, model::kEventRunFileName);
   OpenRunFile(run, run.files.outgoing, model::kOutgoingRunFileName);
   OpenRunFile(run, run.files.incoming, model::kIncomingRunFileName);
   if (run.files.incoming) {
-    const int count = model::AccountCount(scenario);
+    const int count = run.state.account_count;
     std::fprintf(run.files.incoming.get(), "%d\n", count);
     for (int i = 0; i < count; ++i) {
-      std::fprintf(run.files.incoming.get(), "%s\n",
-                   scenario.accounts.records[i].name.str().c_str());
+      std::fprintf(run.files.incoming.get(), "%s\n", run.state.accounts[i].name.str().c_str());
     }
   }
 }
@@ -203,14 +206,13 @@ float PlotYears(const model::Scenario& scenario, const Run& run) {
 
 }  // namespace
 
-Preparation PrepareRun(model::Scenario& scenario, Run& run) {
+Preparation PrepareRun(const model::Scenario& scenario, Run& run) {
   ResetRunState(scenario, run);
   const bool analysis = run.options.analysis;
   run.sink.set_text_free(analysis);
   // The RMD entries follow the accounts' table choices; the events are ordered before any
   // listing is written, so the listing shows them in the order the run works through them.
-  model::MatchRmdListingEntries(scenario);
-  for (int pass = 0; pass < 3; ++pass) model::OrderEventsByKind(scenario);
+  FillRunState(scenario, run.state);
   run.shown_start_age = std::floor(scenario.initial.start_age);
   if (!analysis && !OpenOutput(scenario, run)) return Preparation::kAbandoned;
   const bool run_files = run.options.write_run_files && !analysis;
@@ -219,22 +221,22 @@ Preparation PrepareRun(model::Scenario& scenario, Run& run) {
     run.files.CloseAll();
     return Preparation::kAbandoned;
   }
-  ResetEventWorkingFields(scenario);
+  ResetEventWorkingFields(run.state);
   if (run.options.detailed) WriteInitialRatesBlock(scenario, run);
   SetAgeRange(scenario, run);
-  PrepareDebtEvents(scenario);
+  PrepareDebtEvents(run.state);
   ResetTotals(scenario, run);
-  AlignEquityLoans(scenario);
-  OrderAccountsByAccessOrder(scenario);
+  AlignEquityLoans(run.state);
   // The names go after the sort, so they stand in the order of every balance line below them.
-  if (run.files.plot) WritePlotAccounts(run.files.plot.get(), scenario, PlotYears(scenario, run));
+  if (run.files.plot)
+    WritePlotAccounts(run.files.plot.get(), run.state.Accounts(), PlotYears(scenario, run));
   if (!run.sink.saving()) run.sink.Emit("??", -1);
   if (run.options.listing_only || run.options.scenario_print) {
     run.files.CloseAll();
     return run.options.listing_only ? Preparation::kAbandoned : Preparation::kFinished;
   }
   SetStartAge(scenario, run);
-  if (run_files) OpenRunFiles(scenario, run);
+  if (run_files) OpenRunFiles(run);
   if (!analysis) OpenExportFile(run);
   return Preparation::kGoOn;
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "engine/account_step.h"
 #include "engine/event_step.h"
@@ -11,6 +13,7 @@
 #include "engine/rule72t.h"
 #include "engine/run_internal.h"
 #include "model/event_views.h"
+#include "model/fixed_format.h"
 #include "model/record_counts.h"
 #include "model/scenario_ops.h"
 #include "model/whole_age.h"
@@ -22,16 +25,14 @@ void ReportProblem(Run& run, RunProblemKind kind, std::string file) {
   run.problems.push_back({kind, std::move(file), {}});
 }
 
-bool IsMortgageEquityAccount(const model::Scenario& scenario, std::uint16_t account_id) {
-  const int count = model::EventCount(scenario);
-  for (int i = 0; i < count; ++i) {
-    const auto& event = scenario.events[i];
-    if (event.kind == model::EventKind::Mortgage && !model::IsInactive(event) &&
-        model::MortgageTerms(event).equity_account() == account_id) {
-      return true;
-    }
+std::array<bool, model::kMaxAccounts> MortgageEquityAccounts(const RunState& state) {
+  std::array<bool, model::kMaxAccounts> marked{};
+  for (int i = 0; i < state.event_count; ++i) {
+    const auto& event = state.events[i];
+    if (event.kind != model::EventKind::Mortgage || model::IsInactive(event)) continue;
+    state.MarkAccountsWithId(model::MortgageTerms(event).equity_account(), marked);
   }
-  return false;
+  return marked;
 }
 
 namespace {
@@ -40,14 +41,14 @@ namespace {
 constexpr float kLastAge = static_cast<float>(kAgeSlots);
 
 // A mortgaged property's value comes from its mortgage, not from the account entered.
-void SetMortgageEquityAccounts(model::Scenario& scenario) {
-  auto& accounts = scenario.accounts.records;
+void SetMortgageEquityAccounts(Run& run) {
+  auto& accounts = run.state.accounts;
   for (int pass = 0; pass < 2; ++pass) {
-    for (int i = 0; i < model::EventCount(scenario); ++i) {
-      const auto& event = scenario.events[i];
+    for (int i = 0; i < run.state.event_count; ++i) {
+      const auto& event = run.state.events[i];
       if (event.kind != model::EventKind::Mortgage || model::IsInactive(event)) continue;
       const model::MortgageTerms mortgage(event);
-      const int position = model::FindAccount(scenario, mortgage.equity_account());
+      const int position = run.state.FindAccount(mortgage.equity_account());
       if (position < 0) continue;
       auto& account = accounts[position];
       if (pass == 0) {
@@ -75,39 +76,40 @@ void ResetYearTotals(Run& run) {
   run.taken_from_tax_free = 0;
 }
 
-void SetInitialBalances(model::Scenario& scenario, Run& run) {
+void SetInitialBalances(const model::Scenario& scenario, Run& run) {
   const auto& initial = scenario.initial;
   CategoryTotals& c = run.categories;
   c.investment = initial.initial_investment;
   c.tax_free = initial.initial_tax_free;
   c.retirement = initial.initial_retirement;
-  for (int i = 0; i < model::AccountCount(scenario); ++i) {
-    const auto& account = scenario.accounts.records[i];
-    if (account.type == model::AccountType::Equity &&
-        !IsMortgageEquityAccount(scenario, account.id)) {
+  const auto mortgage_equity = MortgageEquityAccounts(run.state);
+  for (int i = 0; i < run.state.account_count; ++i) {
+    const auto& account = run.state.accounts[i];
+    if (account.type == model::AccountType::Equity && !mortgage_equity[i]) {
       c.equity += account.initial_amount;
     }
   }
   c.asset += initial.initial_assets;
-  for (int i = 0; i < model::AccountCount(scenario); ++i) {
-    auto& account = scenario.accounts.records[i];
+  for (int i = 0; i < run.state.account_count; ++i) {
+    auto& account = run.state.accounts[i];
     account.balance = account.initial_amount;
     account.rate = account.yearly_rate;
     if (account.slot < model::kMaxAccounts) {
-      scenario.settings.first_withdrawal_age[account.slot] = 0;
+      run.state.first_withdrawal_age[account.slot] = 0;
     }
   }
 }
 
 // A card's debt joins the liabilities in its start year; a card that began before the
 // scenario's start age joins them with what is left of it in the first shown year.
-void AddCreditCardDebts(const model::Scenario& scenario, Run& run) {
+void AddCreditCardDebts(Run& run) {
   const int age = model::WholeAge(run.current_age);
   const bool first_shown_year = age == model::WholeAge(run.shown_start_age);
-  for (int i = 0; i < model::EventCount(scenario); ++i) {
-    const auto& event = scenario.events[i];
+  for (int i = 0; i < run.state.event_count; ++i) {
+    const auto& event = run.state.events[i];
     const int start = model::WholeAge(event.start_age);
-    if (model::IsCreditCard(event) && (start == age || (first_shown_year && start < age))) {
+    if (event.kind == model::EventKind::Loan && model::IsCreditCard(event) &&
+        (start == age || (first_shown_year && start < age))) {
       run.liabilities += model::CreditCardTerms(event).debt();
     }
   }
@@ -115,27 +117,28 @@ void AddCreditCardDebts(const model::Scenario& scenario, Run& run) {
 
 void WriteYearHeading(Run& run) {
   if (!run.sink.writes_text()) return;
-  char line[64];
   const int age = model::WholeAge(run.current_age);
   const float inflation = (age >= 0 && age < kAgeSlots) ? run.inflation_by_age[age] : 0.0f;
   run.sink.Emit("Financial Events:", -1);
-  std::snprintf(line, sizeof line, "  Inflation Rate = %-7.3f", inflation * run.year_fraction);
-  run.sink.Emit(line, -1);
-  std::snprintf(line, sizeof line, "  Tax Rate = %-7.3f", run.tax_rate);
-  run.sink.Emit(line, -1);
-  std::snprintf(line, sizeof line, "  Dividend Tax Rate = %-7.3f", run.dividend_tax_rate);
-  run.sink.Emit(line, -1);
+  const auto emit_rate = [&run](std::string_view label, float rate) {
+    std::string line(label);
+    model::AppendFixed(line, rate, model::kRate);
+    run.sink.Emit(line, -1);
+  };
+  emit_rate("  Inflation Rate = ", inflation * run.year_fraction);
+  emit_rate("  Tax Rate = ", run.tax_rate);
+  emit_rate("  Dividend Tax Rate = ", run.dividend_tax_rate);
 }
 
-void RunEvents(model::Scenario& scenario, Run& run) {
-  for (int slot = 0; slot < model::EventCount(scenario); ++slot) EventStep(scenario, run, slot);
+void RunEvents(const model::Scenario& scenario, Run& run) {
+  for (int slot = 0; slot < run.state.event_count; ++slot) EventStep(scenario, run, slot);
 }
 
-void SimulateYear(model::Scenario& scenario, Run& run) {
+void SimulateYear(const model::Scenario& scenario, Run& run) {
   const float a = run.current_age;
   run.year_fraction = 1.0f;
   if (a == run.shown_start_age) {
-    SetMortgageEquityAccounts(scenario);
+    SetMortgageEquityAccounts(run);
     run.year_fraction = 1.0f - (run.start_age - run.shown_start_age);
   }
   const int age = model::WholeAge(a);
@@ -145,8 +148,8 @@ void SimulateYear(model::Scenario& scenario, Run& run) {
   ResetYearTotals(run);
   if (a == run.shown_start_age) SetInitialBalances(scenario, run);
   if (a >= run.shown_start_age) {
-    ComputeRule72TAmounts(scenario, run);
-    AddCreditCardDebts(scenario, run);
+    ComputeRule72TAmounts(run);
+    AddCreditCardDebts(run);
     ++run.year_index;
     WriteYearStart(scenario, run, false);
   }
@@ -161,7 +164,7 @@ void SimulateYear(model::Scenario& scenario, Run& run) {
   if (run.liabilities < 1.0f) run.liabilities = 0;
 }
 
-void WriteFinalRecord(model::Scenario& scenario, Run& run) {
+void WriteFinalRecord(const model::Scenario& scenario, Run& run) {
   ++run.year_index;
   const bool shown = run.current_age >= run.shown_start_age;
   if (shown) {
@@ -172,7 +175,7 @@ void WriteFinalRecord(model::Scenario& scenario, Run& run) {
   WriteSummaryRow(scenario, run);
   WritePurchasingPower(scenario, run);
   if (shown && run.files.plot) {
-    WritePlotTrailer(run.files.plot.get(), scenario, run.purchasing_power);
+    WritePlotTrailer(run.files.plot.get(), scenario, run.state.Accounts(), run.purchasing_power);
     run.files.plot.Close();
   }
   run.year = YearTotals{};
@@ -183,10 +186,10 @@ void WriteRateStatistics(const model::Scenario& scenario, Run& run) {
   run.sink.Emit("Rate Statistics:", kAccountRatesTag);
   char line[256];
   if (run.options.random_accounts) {
-    for (int i = 0; i < model::AccountCount(scenario); ++i) {
-      const auto& account = scenario.accounts.records[i];
+    for (int i = 0; i < run.state.account_count; ++i) {
+      const auto& account = run.state.accounts[i];
       if (account.slot >= model::kMaxAccounts) continue;
-      const float count = scenario.settings.drawn_rate_count[account.slot];
+      const float count = run.state.drawn_rate_count[account.slot];
       if (!(count > 0)) continue;
       std::snprintf(line, sizeof line,
                     "Average %s Rate = %-6.2f Number = %-6.2f Min = %-6.2f Max = %-6.2f",
@@ -243,8 +246,9 @@ void CloseRun(Run& run) {
 }  // namespace
 }  // namespace internal
 
-bool RunScenario(model::Scenario& scenario, Run& run) {
+bool RunScenario(const model::Scenario& scenario, Run& run) {
   using namespace internal;
+  run.state.filled = false;
   if (run.options.no_run) return true;
   switch (PrepareRun(scenario, run)) {
     case Preparation::kAbandoned:
@@ -264,6 +268,7 @@ bool RunScenario(model::Scenario& scenario, Run& run) {
   run.current_age = a;
   run.sink.set_current_age(a);
   WriteFinalRecord(scenario, run);
+  DeflateDeferredPurchasingPower(run);
   WriteRateStatistics(scenario, run);
   WriteRedFlags(run);
   CloseRun(run);

@@ -3,9 +3,11 @@
 // give is reported as not transferred.
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "engine/cash_flow_events.h"
 #include "engine/funding.h"
+#include "engine/line_text.h"
 #include "model/event_views.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
@@ -18,9 +20,9 @@ bool IsAllFunds(const model::FinancialEvent& event) {
   return model::CashFlowTerms(event).all_funds_at_start() != 0;
 }
 
-bool IsRetirementOrTaxFree(const model::Scenario& scenario, int position) {
+bool IsRetirementOrTaxFree(const RunState& state, int position) {
   if (position < 0) return false;
-  const model::AccountType type = scenario.accounts.records[position].type;
+  const model::AccountType type = state.accounts[position].type;
   return type == model::AccountType::Retirement || type == model::AccountType::TaxFree;
 }
 
@@ -43,13 +45,12 @@ void ChargeTransfer(const model::Scenario& scenario, Run& run, const model::Fina
   }
 }
 
-void ReportNotTransferred(Run& run, int slot, const std::string& name,
-                          const std::string& source_name, float shortfall) {
+void ReportNotTransferred(Run& run, int slot, std::string_view name, std::string_view source_name,
+                          float shortfall) {
   const auto money = model::MoneyLater(shortfall, run.options.currency);
   run.sink.Emit(
       [&] {
-        return model::Format("  %s - %s depleted %s not transferred!", name.c_str(),
-                             source_name.c_str(), money().c_str());
+        return LineText("  %s - %s depleted %s not transferred!", name, source_name, money());
       },
       slot);
   run.red_flags.transfers_not_completed.Raise(model::WholeAgeTowardZero(run.current_age));
@@ -58,15 +59,15 @@ void ReportNotTransferred(Run& run, int slot, const std::string& name,
 
 }  // namespace
 
-void TransferBetweenAccounts(model::Scenario& scenario, Run& run, int slot, double amount) {
+void TransferBetweenAccounts(const model::Scenario& scenario, Run& run, int slot, double amount) {
   if (run.current_age < run.shown_start_age) return;
-  const model::FinancialEvent& event = scenario.events[slot];
+  const model::FinancialEvent& event = run.state.events[slot];
   // A Rule 72T transfer keeps its accounts where a plain one does.
   const model::CashFlowTerms transfer(event);
-  const int from = model::FindAccount(scenario, transfer.from_account());
+  const int from = run.state.FindAccount(transfer.from_account());
   if (from < 0) return;
-  const int to = model::FindAccount(scenario, transfer.to_account());
-  model::Account& source = scenario.accounts.records[from];
+  const int to = run.state.FindAccount(transfer.to_account());
+  model::Account& source = run.state.accounts[from];
 
   // Never a negative amount: a source at 0 or below gives nothing.
   const float available = std::max(source.balance, 0.0f);
@@ -79,35 +80,35 @@ void TransferBetweenAccounts(model::Scenario& scenario, Run& run, int slot, doub
     moved = available;
   }
 
-  if (!(IsRetirementOrTaxFree(scenario, from) && IsRetirementOrTaxFree(scenario, to))) {
+  if (!(IsRetirementOrTaxFree(run.state, from) && IsRetirementOrTaxFree(run.state, to))) {
     ChargeTransfer(scenario, run, event, source, moved);
   }
-  const std::string source_name = source.name.str();
-  const std::string destination_name(AccountName(scenario, to));
+  const std::string_view source_name = source.name.view();
+  const std::string_view destination_name = AccountName(run.state, to);
   source.balance -= moved;
   run.categories.Add(source.type, -double{moved});
   run.files.Outgoing(run.current_age, source_name, moved);
   if (to >= 0) {
-    model::Account& destination = scenario.accounts.records[to];
+    model::Account& destination = run.state.accounts[to];
     destination.balance += moved;
     run.categories.Add(destination.type, moved);
     run.files.Incoming(run.current_age, destination_name, moved);
   }
 
-  const std::string name = event.description.str();
+  const std::string_view name = event.description.view();
   const char* label = model::IsRule72T(event) ? " Rule 72T Transfer" : " Transfer";
   const auto money = model::MoneyLater(moved, run.options.currency);
   run.sink.Emit(
       [&] {
-        return model::Format("  %s %s %s from %s to %s ", name.c_str(), label, money().c_str(),
-                             source_name.c_str(), destination_name.c_str());
+        return LineText("  %s %s %s from %s to %s ", name, label, money(), source_name,
+                        destination_name);
       },
       slot);
   if (shortfall > 0) ReportNotTransferred(run, slot, name, source_name, shortfall);
 }
 
-void TransferYear(model::Scenario& scenario, Run& run, int slot) {
-  model::FinancialEvent& event = scenario.events[slot];
+void TransferYear(const model::Scenario& scenario, Run& run, int slot) {
+  model::FinancialEvent& event = run.state.events[slot];
   if (model::IsRule72T(event)) {
     if (run.current_age <= event.end_age) {
       TransferBetweenAccounts(scenario, run, slot, model::Rule72TTerms(event).distribution());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "engine/run_internal.h"
 #include "engine/run_scenario.h"
@@ -26,14 +27,14 @@ Row& RowAt(std::vector<Row>& rows, int index) {
   return rows[index];
 }
 
-void WriteExportLine(const model::Scenario& scenario, Run& run) {
+void WriteExportLine(Run& run) {
   std::FILE* file = run.files.export_file.get();
   if (file == nullptr) return;
   const char separator = run.options.export_separator;
   std::fprintf(file, "%.2f%c", run.current_age, separator);
   double sum = 0;
-  for (int i = 0; i < model::AccountCount(scenario); ++i) {
-    const float balance = scenario.accounts.records[i].balance;
+  for (int i = 0; i < run.state.account_count; ++i) {
+    const float balance = run.state.accounts[i].balance;
     std::fprintf(file, "%.2f%c", balance, separator);
     sum += balance;
   }
@@ -55,16 +56,22 @@ float ShownAge(const model::Scenario& scenario, const Run& run) {
 }
 
 void EmitSeparator(Run& run, int width) {
-  run.sink.Emit([&] { return std::string(width, '-'); }, -1);
+  static constexpr char kDashes[] =
+      "----------------------------------------------------------------------------------------"
+      "----------------------------------------------------------------------------------------"
+      "--------------------";
+  static_assert(sizeof kDashes - 1 >= kSummarySeparatorWidth);
+  const int shown = std::clamp(width, 0, static_cast<int>(sizeof kDashes) - 1);
+  run.sink.Emit(std::string_view(kDashes, static_cast<std::size_t>(shown)), -1);
 }
 
 void WriteYearStart(const model::Scenario& scenario, Run& run, bool final_record) {
-  WriteExportLine(scenario, run);
+  WriteExportLine(run);
   std::FILE* plot = InGraphRange(run) ? run.files.plot.get() : nullptr;
   BalanceRow& row = RowAt(run.balance_rows, run.year_index);
   double assets = 0;
-  for (int i = 0; i < model::AccountCount(scenario); ++i) {
-    const auto& account = scenario.accounts.records[i];
+  for (int i = 0; i < run.state.account_count; ++i) {
+    const auto& account = run.state.accounts[i];
     if (plot != nullptr) std::fprintf(plot, "%.2f\n", account.balance);
     row[i] = account.balance;
     if (account.type == model::AccountType::Asset) assets += account.balance;
@@ -127,17 +134,48 @@ void WriteSummaryRow(const model::Scenario& scenario, Run& run) {
 }
 
 void WritePurchasingPower(const model::Scenario& scenario, Run& run) {
+  // No line or plot file shows the value now: every year is deflated after the last one.
+  const int top = std::min(model::WholeAge(run.current_age) - 1, kAgeSlots - 1);
+  if (!run.sink.writes_text() && !run.files.plot && run.year_index >= 0 &&
+      run.year_index < static_cast<int>(run.deflate_from.size())) {
+    RowAt(run.purchasing_power, run.year_index) = run.net_worth;
+    run.deflate_from[run.year_index] = static_cast<std::int16_t>(top);
+    run.deflation_deferred = true;
+    return;
+  }
   float power = run.net_worth;
   const int first = std::max(model::WholeAge(run.shown_start_age), 0);
-  for (int k = std::min(model::WholeAge(run.current_age) - 1, kAgeSlots - 1); k >= first; --k) {
+  for (int k = top; k >= first; --k) {
     power = static_cast<float>(power - static_cast<double>(power) * run.inflation_by_age[k] * 0.01);
   }
   if (run.year_index >= 0) RowAt(run.purchasing_power, run.year_index) = power;
   if (scenario.initial.purchasing_power != 0 && run.sink.writes_text()) {
     char line[256];
     std::snprintf(line, sizeof line, "\t\t\t\t\t\t\t\tNet Worth in Age %5.2f Purchasing Power %15s",
-                  scenario.initial.start_age, model::Money(power, run.options.currency).c_str());
+                  run.start_age, model::Money(power, run.options.currency).c_str());
     run.sink.Emit(line, -1);
+  }
+}
+
+void DeflateDeferredPurchasingPower(Run& run) {
+  if (!run.deflation_deferred) return;
+  run.deflation_deferred = false;
+  const int first = std::max(model::WholeAge(run.shown_start_age), 0);
+  const int count = std::min(static_cast<int>(run.purchasing_power.size()),
+                             static_cast<int>(run.deflate_from.size()));
+  int highest = -1;
+  for (int y = 0; y < count; ++y) highest = std::max<int>(highest, run.deflate_from[y]);
+  // Each year's value goes through the same steps as when written at once; the years are
+  // independent of each other, so their steps overlap. A later year index starts at a higher
+  // age, so the years a step applies to are always the last ones.
+  int from = count;
+  for (int k = highest; k >= first; --k) {
+    while (from > 0 && run.deflate_from[from - 1] >= k) --from;
+    const double rate = run.inflation_by_age[k];
+    float* power = run.purchasing_power.data();
+    for (int y = from; y < count; ++y) {
+      power[y] = static_cast<float>(power[y] - static_cast<double>(power[y]) * rate * 0.01);
+    }
   }
 }
 
@@ -190,6 +228,8 @@ void WriteYearResult(const model::Scenario& scenario, Run& run) {
   if (shown) {
     PeriodResult& period = internal::RowAt(run.periods, run.year_index);
     for (int i = 0; i < kFlowColumnCount; ++i) period[IndexOf(kFirstFlowColumn) + i] = flows[i];
+  }
+  if (shown && run.files.big) {
     const float age = run.current_age;
     run.files.EventRecord(age, "Interest/Dividends Earned", 2,
                           static_cast<double>(Flow(flows, PeriodColumn::TaxableIncome)) +

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/run.h"
+#include "engine/scenario_in_run.h"
 #include "engine_test_support.h"
 
 namespace tarvel::engine_test {
@@ -27,6 +28,10 @@ struct AccountStepTest : ::testing::Test {
     run->sink.set_current_age(age);
   }
   model::Account& Account(int position) { return scenario->accounts.records[position]; }
+  void AccountYear(model::Scenario& stepped, engine::Run& stepping) {
+    test_support::OnScenario(stepped, stepping,
+                             [&] { engine::YearlyAccountStep(stepped, stepping); });
+  }
   void SetDividend(int position, float percent, float taxable, int destination_id) {
     scenario->dividends.yearly_percent[position] = percent;
     scenario->dividends.taxable_percent[position] = taxable;
@@ -39,7 +44,7 @@ TEST_F(AccountStepTest, InvestmentInterestIsTaxedAndTheTaxPaidFromSavings) {
   const int savings = AddAccount(*scenario, AccountType::Investment, 1000, 10, "Savings");
   run->tax_rate = 15;
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_FLOAT_EQ(run->year.taxable_income, 100);
   EXPECT_FLOAT_EQ(run->year.taxable_interest, 100);
   EXPECT_TRUE(HasLine(*run, "  Pay $15.00 Tax on Savings Interest"));
@@ -54,7 +59,7 @@ TEST_F(AccountStepTest, ShelteredAccountsGrowUntaxed) {
   const int retirement = AddAccount(*scenario, AccountType::Retirement, 2000, 10, "IRA");
   run->tax_rate = 15;
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_FLOAT_EQ(Account(tax_free).balance, 1050);
   EXPECT_FLOAT_EQ(Account(retirement).balance, 2200);
   EXPECT_FLOAT_EQ(run->year.nontaxable_income, 250);
@@ -72,7 +77,7 @@ TEST_F(AccountStepTest, ShelteredGrowthIsCountedInItsCategoryAfterTheDividend) {
   SetDividend(roth, 1.5f, 0, -1);
   run->categories.tax_free = 16777216.0f;
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_FLOAT_EQ(Account(roth).balance, 102.5f);
   EXPECT_EQ(run->categories.tax_free, 16777220.0f);
 }
@@ -81,7 +86,7 @@ TEST_F(AccountStepTest, EquityAppreciatesAndAssetsDepreciate) {
   const int house = AddAccount(*scenario, AccountType::Equity, 100000, 3, "House");
   const int car = AddAccount(*scenario, AccountType::Asset, 20000, -10, "Car");
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_FLOAT_EQ(Account(house).balance, 103000);
   EXPECT_FLOAT_EQ(Account(car).balance, 18000);
   EXPECT_FLOAT_EQ(run->categories.equity, 3000);
@@ -102,7 +107,7 @@ TEST_F(AccountStepTest, AMortgagedPropertyAndEmptyAccountsDoNotGrow) {
   mortgage.status = 1;
   mortgage.amount = mortgage.value_32 = mortgage.working_amount_28 = 100000;
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_FLOAT_EQ(Account(house).balance, 100000);
   EXPECT_FLOAT_EQ(Account(empty).balance, 0);
   EXPECT_FLOAT_EQ(Account(overdrawn).balance, -500);
@@ -112,7 +117,7 @@ TEST_F(AccountStepTest, AMortgagedPropertyAndEmptyAccountsDoNotGrow) {
 TEST_F(AccountStepTest, NothingGrowsBeforeTheShownStartAge) {
   const int savings = AddAccount(*scenario, AccountType::Investment, 1000, 10, "Savings");
   StartYear(28);
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_FLOAT_EQ(Account(savings).balance, 1000);
   EXPECT_TRUE(Lines(*run).empty());
 }
@@ -122,7 +127,7 @@ TEST_F(AccountStepTest, APartialFirstYearScalesGrowthDividendAndItsTax) {
   SetDividend(savings, 4, 100, -1);
   run->dividend_tax_rate = 10;
   StartYear(30, 0.75f);
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   // Growth 10000 x 8 % x 0.75 = 600; dividend 10000 x 4 % x 0.75 = 300, taxed 10 % x 0.75.
   EXPECT_FLOAT_EQ(run->year.taxable_interest, 600);
   EXPECT_FLOAT_EQ(run->year.taxable_dividends, 300);
@@ -135,7 +140,7 @@ TEST_F(AccountStepTest, DividendLinesNameTheDestination) {
   const int cash = AddAccount(*scenario, AccountType::Investment, 0, 0, "Cash");
   SetDividend(fund, 2, 0, Account(cash).id);
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_TRUE(HasLine(*run, "  Dividend received = $200.00"));
   EXPECT_TRUE(HasLine(*run, "      $200.00 from Fund deposited to Cash "));
   EXPECT_FLOAT_EQ(Account(cash).balance, 200);
@@ -148,7 +153,7 @@ TEST_F(AccountStepTest, SmallDividendsArePaidWithoutScheduleLines) {
   SetDividend(half, 1, 0, -1);  // 0.50
   SetDividend(tiny, 1, 0, -1);  // 0.05
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_FLOAT_EQ(Account(half).balance, 50.5f);
   EXPECT_FLOAT_EQ(Account(tiny).balance, 5.05f);
   EXPECT_NEAR(run->year.taxable_dividends, 0.55f, 1e-6);
@@ -161,7 +166,7 @@ TEST_F(AccountStepTest, DividendsBetweenShelteredAccountsAreUntaxed) {
   SetDividend(ira, 5, 100, Account(roth).id);
   run->dividend_tax_rate = 20;
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_FLOAT_EQ(Account(roth).balance, 500);
   EXPECT_FLOAT_EQ(run->year.nontaxable_dividends, 500);
   EXPECT_FLOAT_EQ(run->year.dividend_taxes, 0);
@@ -173,7 +178,7 @@ TEST_F(AccountStepTest, ARetirementDividendIntoInvestmentIsTaxed) {
   SetDividend(ira, 5, 100, Account(cash).id);
   run->dividend_tax_rate = 20;
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_TRUE(HasLine(*run, "  Taxes on Dividends = $100.00"));
   EXPECT_FLOAT_EQ(run->categories.investment, 500);
 }
@@ -182,7 +187,7 @@ TEST_F(AccountStepTest, ADividendToAMissingAccountStaysInThePayingAccount) {
   const int fund = AddAccount(*scenario, AccountType::Investment, 1000, 0, "Fund");
   SetDividend(fund, 10, 0, 4321);
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_FLOAT_EQ(Account(fund).balance, 1100);
   EXPECT_TRUE(HasLine(*run, "      $100.00 from Fund deposited to Fund "));
 }
@@ -193,7 +198,7 @@ TEST_F(AccountStepTest, ADividendEarnsTheGrowthOfALaterAccountOnly) {
   SetDividend(first, 10, 0, Account(second).id);
   SetDividend(second, 10, 0, Account(first).id);
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_FLOAT_EQ(Account(second).balance, 1000 + 100 + 110);  // grew after receiving
   EXPECT_FLOAT_EQ(Account(first).balance, 1000 + 100 + 110);   // received 10 % of 1100
 }
@@ -203,7 +208,7 @@ TEST_F(AccountStepTest, SummaryShowsTotalsOverTheirThresholds) {
   run->year.deposits = 5000;
   run->year.withdrawals = 2500;
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   const auto& lines = Lines(*run);
   const std::vector<std::string> expected = {"Summary:",
                                              "    Total Incoming=$128,456.70",
@@ -222,7 +227,7 @@ TEST_F(AccountStepTest, SummaryCanBeLeftOutAndAccountsListed) {
   run->options.add_summary = false;
   run->options.show_accounts = true;
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_FALSE(HasLine(*run, "Summary:"));
   const std::vector<std::string> expected = {"End Of Year Account Summary:",
                                              "  Savings=$1,500.00           "};
@@ -233,10 +238,10 @@ TEST_F(AccountStepTest, PenaltiesArePaidAndFlaggedAtTheirFirstAge) {
   const int savings = AddAccount(*scenario, AccountType::Investment, 1000, 0, "Savings");
   run->year.penalties = 100;
   StartYear(31);
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   run->year.penalties = 50;
   StartYear(32);
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_TRUE(HasLine(*run, "  Penalties Paid = $50.00"));
   EXPECT_TRUE(run->red_flags.penalty_paid.set);
   EXPECT_EQ(run->red_flags.penalty_paid.age, 31);
@@ -247,7 +252,7 @@ TEST_F(AccountStepTest, DepositTaxesAreShownButNotPaidAgain) {
   const int savings = AddAccount(*scenario, AccountType::Investment, 1000, 0, "Savings");
   run->year.deposit_taxes = 150;
   StartYear();
-  engine::YearlyAccountStep(*scenario, *run);
+  AccountYear(*scenario, *run);
   EXPECT_TRUE(HasLine(*run, "  Deposit Taxes = $150.00"));
   EXPECT_FLOAT_EQ(Account(savings).balance, 1000);
 }

@@ -59,6 +59,36 @@ TEST(AmortizeYear, ExtraPrincipalFromItsFirstMonthShortensTheSchedule) {
   EXPECT_FLOAT_EQ(AmortizeYear(10000, kSixPercentMonthly, 360, 12, 23, 2000, 0).principal, 0);
 }
 
+// A schedule walked on from where the last year left it gives every year exactly what walking
+// it from its first month gives, also when the schedule ends early or its extra amount changes.
+TEST(AmortizeYear, GoingOnFromTheCursorGivesWhatWalkingFromTheStartGives) {
+  struct Case {
+    double principal;
+    int months;
+    double extra;
+    int first_extra_month;
+    int extra_from_year;  // the extra amount applies from this year on (a changed schedule)
+  };
+  const Case cases[] = {{100000, 360, 0, 0, 0},
+                        {250000, 180, 800, 24, 0},
+                        {20000, 60, 2000, 0, 0},
+                        {300000, 360, 1500, 60, 5}};
+  for (const Case& c : cases) {
+    AmortizationCursor cursor;
+    for (int year = 0; year * 12 < c.months + 24; ++year) {
+      const double extra = year >= c.extra_from_year ? c.extra : 0;
+      const int first = year * 12;
+      const AmortizedYear walked = AmortizeYear(c.principal, kSixPercentMonthly, c.months, first,
+                                                first + 11, extra, c.first_extra_month);
+      const AmortizedYear resumed = AmortizeYear(c.principal, kSixPercentMonthly, c.months, first,
+                                                 first + 11, extra, c.first_extra_month, cursor);
+      EXPECT_EQ(resumed.principal, walked.principal) << c.principal << " year " << year;
+      EXPECT_EQ(resumed.interest, walked.interest) << c.principal << " year " << year;
+      EXPECT_EQ(resumed.payments, walked.payments) << c.principal << " year " << year;
+    }
+  }
+}
+
 TEST(AmortizeYear, NothingIsRepaidWithoutMonthsPrincipalOrAYear) {
   EXPECT_FLOAT_EQ(AmortizeYear(100000, kSixPercentMonthly, 360, 0, -1, 0, 0).principal, 0);
   EXPECT_FLOAT_EQ(AmortizeYear(100000, kSixPercentMonthly, 0, 0, 11, 0, 0).principal, 0);

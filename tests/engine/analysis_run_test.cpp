@@ -13,7 +13,7 @@
 
 #include "engine/engine_test_support.h"
 #include "engine/run_scenario.h"
-#include "exchange/scenario_json.h"
+#include "engine/scenario_files.h"
 #include "model/record_counts.h"
 
 namespace tarvel::engine_test {
@@ -26,27 +26,6 @@ using engine::RedFlags;
 using engine::RunOptions;
 using engine::RunScenario;
 using engine::ScheduleOutput;
-
-std::unique_ptr<model::Scenario> LoadJson(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  const auto json = nlohmann::ordered_json::parse(in, nullptr, false);
-  auto scenario = std::make_unique<model::Scenario>();
-  if (json.is_discarded() || !exchange::ScenarioFromJson(json, *scenario).ok) return nullptr;
-  model::RecomputeInitialTotals(*scenario);
-  return scenario;
-}
-
-// Every sample and every golden scenario.
-std::vector<std::filesystem::path> ScenarioFiles() {
-  const std::filesystem::path data = TARVEL_SOURCE_DATA_DIR;
-  std::vector<std::filesystem::path> files;
-  for (const auto& folder : {data / "examples", data.parent_path() / "tests" / "golden"}) {
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      if (entry.path().extension() == ".json") files.push_back(entry.path());
-    }
-  }
-  return files;
-}
 
 struct OptionSet {
   const char* name;

@@ -23,7 +23,7 @@ class DebtYearTest : public EventYearTest {
     Year(age);
     run_.asset_adjustment = 0;
     run_.equity_adjustment = 0;
-    engine::RevalueProperty(*scenario_, run_);
+    OnScenario(*scenario_, run_, [&] { engine::RevalueProperty(run_); });
   }
   void DebtYears(float first, float last) {
     for (float age = first; age <= last; age += 1.0f) DebtYear(age);

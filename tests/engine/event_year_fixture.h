@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "engine/event_step.h"
+#include "engine/funding.h"
 #include "engine/run.h"
+#include "engine/scenario_in_run.h"
 #include "model/money_format.h"
 #include "results/schedule_run.h"
 #include "support/scenario_builder.h"
@@ -42,13 +44,26 @@ class EventYearTest : public ::testing::Test {
         age == run_.shown_start_age ? 1.0f - (run_.start_age - run_.shown_start_age) : 1.0f;
     run_.inflation_by_age[static_cast<int>(age)] = run_.inflation_rate * run_.year_fraction;
     run_.year = engine::YearTotals{};
-    for (int slot = 0; slot < scenario_->initial.event_count; ++slot) {
-      engine::EventStep(*scenario_, run_, slot);
-    }
+    OnScenario(*scenario_, run_, [&] {
+      for (int slot = 0; slot < scenario_->initial.event_count; ++slot) {
+        engine::EventStep(*scenario_, run_, slot);
+      }
+    });
   }
 
   void Years(float first, float last) {
     for (float age = first; age <= last; age += 1.0f) Year(age);
+  }
+
+  // Funding from the scenario's accounts as they stand.
+  float Withdraw(double amount, int tag, engine::FundingReason reason, int position) {
+    return OnScenario(*scenario_, run_, [&] {
+      return engine::WithdrawFromAccount(*scenario_, run_, amount, tag, reason, position);
+    });
+  }
+  void Fund(double amount, engine::FundingReason reason, int tag) {
+    OnScenario(*scenario_, run_,
+               [&] { engine::FundFromSavings(*scenario_, run_, amount, reason, tag); });
   }
 
   model::Account& AccountAt(int position) { return scenario_->accounts.records[position]; }

@@ -31,7 +31,7 @@ TEST_F(WithdrawFromAccountTest, EarlyRetirementWithdrawalIsTaxedAndPenalised) {
   StartRun(55);
   Year(55);
 
-  EXPECT_FLOAT_EQ(WithdrawFromAccount(*scenario_, run_, 10000, 3, FundingReason::Payment, ira), 0);
+  EXPECT_FLOAT_EQ(Withdraw(10000, 3, FundingReason::Payment, ira), 0);
   EXPECT_FLOAT_EQ(AccountAt(ira).balance, 10000);
   EXPECT_FLOAT_EQ(run_.categories.retirement, -10000);
   EXPECT_FLOAT_EQ(run_.year.withdrawal_taxes, 1500);
@@ -47,12 +47,12 @@ TEST_F(WithdrawFromAccountTest, PenaltyDependsOnAgeAndTaxOnAccountType) {
   SetPenalty(roth, 59.5f, 10);
   StartRun(55);
   Year(55);
-  WithdrawFromAccount(*scenario_, run_, 10000, 3, FundingReason::Payment, roth);
+  Withdraw(10000, 3, FundingReason::Payment, roth);
   EXPECT_FLOAT_EQ(run_.year.withdrawal_taxes, 0);
   EXPECT_FLOAT_EQ(run_.year.penalties, 1000);
 
   Year(60);
-  WithdrawFromAccount(*scenario_, run_, 10000, 3, FundingReason::Payment, ira);
+  Withdraw(10000, 3, FundingReason::Payment, ira);
   EXPECT_FLOAT_EQ(run_.year.withdrawal_taxes, 1500);
   EXPECT_FLOAT_EQ(run_.year.penalties, 0);
 }
@@ -63,10 +63,10 @@ TEST_F(WithdrawFromAccountTest, TaxPaymentsArePenalisedOnlyAndPenaltyPaymentsNei
   StartRun(55);
   Year(55);
 
-  WithdrawFromAccount(*scenario_, run_, 1000, -1, FundingReason::Taxes, ira);
+  Withdraw(1000, -1, FundingReason::Taxes, ira);
   EXPECT_FLOAT_EQ(run_.year.withdrawal_taxes, 0);
   EXPECT_FLOAT_EQ(run_.year.penalties, 100);
-  WithdrawFromAccount(*scenario_, run_, 1000, -1, FundingReason::Penalties, ira);
+  Withdraw(1000, -1, FundingReason::Penalties, ira);
   EXPECT_FLOAT_EQ(run_.year.withdrawal_taxes, 0);
   EXPECT_FLOAT_EQ(run_.year.penalties, 100);
 }
@@ -74,15 +74,13 @@ TEST_F(WithdrawFromAccountTest, TaxPaymentsArePenalisedOnlyAndPenaltyPaymentsNei
 TEST_F(WithdrawFromAccountTest, AccountThatCannotPayReturnsTheRestAndRaisesTheFlagOnce) {
   const int bank = AddAccount(*scenario_, AccountType::Investment, 300, 0, "Bank");
   Year(60);
-  EXPECT_FLOAT_EQ(WithdrawFromAccount(*scenario_, run_, 1000, 3, FundingReason::Payment, bank),
-                  700);
+  EXPECT_FLOAT_EQ(Withdraw(1000, 3, FundingReason::Payment, bank), 700);
   EXPECT_FALSE(run_.red_flags.withdrawal_account_depleted.set);  // the start year
 
   Year(61);
-  EXPECT_FLOAT_EQ(WithdrawFromAccount(*scenario_, run_, 1000, 3, FundingReason::Payment, bank),
-                  1000);
+  EXPECT_FLOAT_EQ(Withdraw(1000, 3, FundingReason::Payment, bank), 1000);
   Year(62);
-  WithdrawFromAccount(*scenario_, run_, 1000, 3, FundingReason::Payment, bank);
+  Withdraw(1000, 3, FundingReason::Payment, bank);
   EXPECT_EQ(run_.red_flags.withdrawal_account_depleted.age, 61);
   EXPECT_TRUE(
       HasLine("          Withdrawal account Bank depleted $1,000.00 withdrawn from other "
@@ -93,9 +91,8 @@ TEST_F(WithdrawFromAccountTest, OverdrawnOrNonSavingsAccountKeepsItsBalance) {
   const int bank = AddAccount(*scenario_, AccountType::Investment, -250, 0, "Bank");
   const int house = AddAccount(*scenario_, AccountType::Asset, 90000, 0, "House");
   Year(60);
-  EXPECT_FLOAT_EQ(WithdrawFromAccount(*scenario_, run_, 100, 3, FundingReason::Payment, bank), 100);
-  EXPECT_FLOAT_EQ(WithdrawFromAccount(*scenario_, run_, 100, 3, FundingReason::Payment, house),
-                  100);
+  EXPECT_FLOAT_EQ(Withdraw(100, 3, FundingReason::Payment, bank), 100);
+  EXPECT_FLOAT_EQ(Withdraw(100, 3, FundingReason::Payment, house), 100);
   EXPECT_FLOAT_EQ(AccountAt(bank).balance, -250);
   EXPECT_FLOAT_EQ(AccountAt(house).balance, 90000);
 }
@@ -111,7 +108,7 @@ TEST_F(FundFromSavingsTest, TakesAccountsInAccessOrder) {
   AddAccount(*scenario_, AccountType::Investment, 5000, 0, "Brokerage");
   Year(60);
 
-  FundFromSavings(*scenario_, run_, 2500, FundingReason::Payment, 4);
+  Fund(2500, FundingReason::Payment, 4);
   EXPECT_FLOAT_EQ(AccountAt(0).balance, 9000);
   EXPECT_FLOAT_EQ(AccountAt(1).balance, 0);
   EXPECT_FLOAT_EQ(AccountAt(2).balance, 3500);
@@ -128,7 +125,7 @@ TEST_F(FundFromSavingsTest, OutflowEqualToABalanceEmptiesThatAccount) {
   AddAccount(*scenario_, AccountType::Investment, 1000, 0, "Second");
   Year(60);
 
-  FundFromSavings(*scenario_, run_, 1000, FundingReason::Payment, 4);
+  Fund(1000, FundingReason::Payment, 4);
   EXPECT_FLOAT_EQ(AccountAt(0).balance, 0);
   EXPECT_FLOAT_EQ(AccountAt(1).balance, 1000);
   EXPECT_FALSE(run_.red_flags.liquid_depleted.set);
@@ -139,9 +136,9 @@ TEST_F(FundFromSavingsTest, DepletionDrivesTheFirstInvestmentAccountNegativeOnce
   AddAccount(*scenario_, AccountType::Investment, 0, 0, "Brokerage");
   AddAccount(*scenario_, AccountType::Investment, 0, 0, "Bank");
   Year(61);
-  FundFromSavings(*scenario_, run_, 2000, FundingReason::Payment, 4);
+  Fund(2000, FundingReason::Payment, 4);
   Year(62);
-  FundFromSavings(*scenario_, run_, 500, FundingReason::Payment, 4);
+  Fund(500, FundingReason::Payment, 4);
 
   EXPECT_FLOAT_EQ(AccountAt(1).balance, -2500);
   EXPECT_FLOAT_EQ(AccountAt(2).balance, 0);
@@ -154,7 +151,7 @@ TEST_F(FundFromSavingsTest, DepletionDrivesTheFirstInvestmentAccountNegativeOnce
 TEST_F(FundFromSavingsTest, WithoutAnInvestmentAccountOnlyTheCategoryFalls) {
   AddAccount(*scenario_, AccountType::TaxFree, 100, 0, "Roth");
   Year(60);
-  FundFromSavings(*scenario_, run_, 600, FundingReason::Payment, 4);
+  Fund(600, FundingReason::Payment, 4);
 
   EXPECT_FLOAT_EQ(AccountAt(0).balance, 0);
   EXPECT_FLOAT_EQ(run_.categories.investment, -500);
@@ -167,8 +164,8 @@ TEST_F(FundFromSavingsTest, WithoutAnInvestmentAccountOnlyTheCategoryFalls) {
 TEST_F(FundFromSavingsTest, NothingIsTakenBeforeTheShownStartAge) {
   AddAccount(*scenario_, AccountType::Investment, 1000, 0, "Brokerage");
   Year(58);
-  FundFromSavings(*scenario_, run_, 600, FundingReason::Payment, 4);
-  EXPECT_FLOAT_EQ(WithdrawFromAccount(*scenario_, run_, 600, 4, FundingReason::Payment, 0), 0);
+  Fund(600, FundingReason::Payment, 4);
+  EXPECT_FLOAT_EQ(Withdraw(600, 4, FundingReason::Payment, 0), 0);
   EXPECT_FLOAT_EQ(AccountAt(0).balance, 1000);
 }
 
@@ -177,7 +174,7 @@ TEST_F(FundFromSavingsTest, WritesAnOutgoingRecordForEveryAmountTaken) {
   ASSERT_TRUE(run_.files.outgoing.Open(path, "w"));
   AddAccount(*scenario_, AccountType::Investment, 1000, 0, "Brokerage");
   Year(60);
-  FundFromSavings(*scenario_, run_, 1500, FundingReason::Payment, 4);
+  Fund(1500, FundingReason::Payment, 4);
   run_.files.outgoing.Close();
 
   std::ifstream file(path);
@@ -208,7 +205,7 @@ TEST_F(AllocationWithdrawalTest, ProportionalSharesFollowTheSelectedBalances) {
   UseAllocation(1);
   Year(61);
 
-  FundFromSavings(*scenario_, run_, 4000, FundingReason::Payment, 4);
+  Fund(4000, FundingReason::Payment, 4);
   EXPECT_FLOAT_EQ(AccountAt(0).balance, 27000);
   EXPECT_FLOAT_EQ(AccountAt(1).balance, 9000);
   EXPECT_FLOAT_EQ(AccountAt(2).balance, 50000);
@@ -223,7 +220,7 @@ TEST_F(AllocationWithdrawalTest, EqualSharesCarryWhatAnEmptiedAccountCannotGive)
   run_.options.detailed = true;
   Year(61);
 
-  FundFromSavings(*scenario_, run_, 3000, FundingReason::Payment, 4);
+  Fund(3000, FundingReason::Payment, 4);
   EXPECT_FLOAT_EQ(AccountAt(0).balance, 0);
   EXPECT_FLOAT_EQ(AccountAt(1).balance, 48500);  // its share and the carried 500
   EXPECT_FLOAT_EQ(AccountAt(2).balance, 49000);  // its share only: the carry was used up
@@ -235,9 +232,9 @@ TEST_F(AllocationWithdrawalTest, OutflowBelowTheMinimumOrTheStartAgeIsTakenInAcc
   AddSelected(AccountType::Investment, 10000, "Bonds");
   UseAllocation(1);
   Year(61);
-  FundFromSavings(*scenario_, run_, 500, FundingReason::Payment, 4);
+  Fund(500, FundingReason::Payment, 4);
   scenario_->accounts.allocation_start_age = 65;
-  FundFromSavings(*scenario_, run_, 4000, FundingReason::Payment, 4);
+  Fund(4000, FundingReason::Payment, 4);
 
   EXPECT_FLOAT_EQ(AccountAt(0).balance, 25500);
   EXPECT_FLOAT_EQ(AccountAt(1).balance, 10000);

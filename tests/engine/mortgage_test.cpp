@@ -5,6 +5,7 @@
 #include "engine/debt_fixture.h"
 #include "engine/engine_test_support.h"
 #include "engine/run_scenario.h"
+#include "engine/run_write_back.h"
 
 namespace tarvel::engine {
 namespace {
@@ -209,6 +210,7 @@ TEST(MortgageRun, EquityLoansFollowOnlyAMortgageThatWillBeSold) {
   auto run = engine_test::MakeRun(clock);
 
   ASSERT_TRUE(RunScenario(*scenario, *run));
+  WriteBackRunFields(*run, *scenario);
   for (const model::FinancialEvent& event : scenario->events) {
     if (event.number == kept_number) {
       EXPECT_FLOAT_EQ(event.start_age, 55);

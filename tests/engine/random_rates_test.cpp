@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/run_scenario.h"
+#include "engine/run_write_back.h"
 #include "engine_test_support.h"
 
 namespace tarvel::engine_test {
@@ -171,6 +172,7 @@ struct RandomRunTest : ::testing::Test {
     run->options.random_groups = groups;
     run->options.random_seed = seed;
     EXPECT_TRUE(engine::RunScenario(*scenario, *run));
+    engine::WriteBackRunFields(*run, *scenario);  // the statistics add up over runs
     return run;
   }
   int CountStarting(const results::ScheduleRun& run, const std::string& prefix) {

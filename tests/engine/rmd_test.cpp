@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "engine/run_scenario.h"
+#include "engine/run_write_back.h"
 #include "engine_test_support.h"
 #include "event_year_fixture.h"
 #include "model/scenario_ops.h"
@@ -206,6 +207,7 @@ TEST(RequiredDistributions, BeginAtTheTableStartAgeOfARun) {
   model::RecomputeInitialTotals(*scenario);
   auto run = engine_test::MakeRun(clock);
   ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  engine::WriteBackRunFields(*run, *scenario);
 
   const std::string first =
       "  IRA 1 (using RMD Table 1) -  $10,000.00 Transferred to the "

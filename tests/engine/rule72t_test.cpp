@@ -114,7 +114,7 @@ class Rule72TYears : public test_support::EventYearTest {
   // The driver's order: the amounts, then the events.
   void SeriesYear(float age) {
     run_.current_age = age;
-    engine::ComputeRule72TAmounts(*scenario_, run_);
+    test_support::OnScenario(*scenario_, run_, [&] { engine::ComputeRule72TAmounts(run_); });
     Year(age);
   }
 

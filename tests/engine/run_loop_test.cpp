@@ -7,6 +7,7 @@
 #include "engine/account_order.h"
 #include "engine/birthday_fraction.h"
 #include "engine/run_scenario.h"
+#include "engine/run_write_back.h"
 #include "engine_test_support.h"
 
 namespace tarvel::engine_test {
@@ -19,6 +20,7 @@ std::unique_ptr<results::ScheduleRun> RunOnce(model::Scenario& scenario,
   model::RecomputeInitialTotals(scenario);
   auto run = MakeRun(clock);
   EXPECT_TRUE(engine::RunScenario(scenario, *run));
+  engine::WriteBackRunFields(*run, scenario);  // as the planner does after a run
   return run;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/run_scenario.h"
+#include "engine/run_write_back.h"
 #include "engine_test_support.h"
 #include "model/event_listing.h"
 #include "model/program.h"
@@ -68,7 +69,9 @@ TEST(RunPreparation, ListingIsTheSameAfterEveryOpenAndEveryRun) {
   auto open_and_list = [&] {
     program.open_name = "plan.ret";
     EXPECT_TRUE(model::ReadScenario(program, scenario).ok());
-    EXPECT_TRUE(engine::RunScenario(scenario, *MakeRun(clock)));
+    const auto run = MakeRun(clock);
+    EXPECT_TRUE(engine::RunScenario(scenario, *run));
+    engine::WriteBackRunFields(*run, scenario);
     return Listing(scenario);
   };
 
@@ -83,6 +86,7 @@ TEST(RunPreparation, ListingIsTheSameAfterEveryOpenAndEveryRun) {
     run->options.saving = true;
     run->options.output_file = folder.File("plan.sch");
     ASSERT_TRUE(engine::RunScenario(scenario, *run));
+    engine::WriteBackRunFields(*run, scenario);
     EXPECT_EQ(FileListing(folder.File("plan.sch")), opened) << "results file, run " << pass;
     EXPECT_EQ(Listing(scenario), opened) << "event list, run " << pass;
   }
