@@ -56,7 +56,7 @@ enum RefinanceControl {
 };
 
 // The fields of the analysis's inputs, by input number.
-constexpr std::array<int, 13> kInputControls = {
+constexpr std::array<int, model::kRefinanceFields> kInputControls = {
     kStartAge, kAmount,   kRate,         kYears,  kRefinanceAge, kNewAmount,  kCashOut,
     kNewRate,  kNewYears, kClosingCosts, kPoints, kTaxRate,      kSavingsRate};
 constexpr int kHelpContext = 259;
@@ -165,6 +165,16 @@ DialogTemplate RefinanceDetailsTemplate() {
 }
 
 void RefinanceDialog::Initialise(platform::DialogView& view) {
+  const model::RefinanceAnalysisInputs& kept = services_.program.calculators.refinance;
+  if (mortgage_slot_ < 0 && kept.kept) {
+    for (std::size_t field = 0; field < kInputControls.size(); ++field) {
+      view.SetText(kInputControls[field], kept.fields[field]);
+    }
+    view.SetChecked(kCashOutSavings, kept.cash_out_as_savings);
+    view.SetChecked(kIncludeClosing, kept.include_closing_costs);
+    view.SetChecked(kIncludePoints, kept.include_points);
+    return;
+  }
   const model::Scenario& scenario = services_.scenario;
   const model::InitialValues& initial = scenario.initial;
   float start_age = static_cast<float>(static_cast<int>(initial.start_age));
@@ -239,7 +249,20 @@ std::optional<calc::RefinanceInputs> RefinanceDialog::ReadInputs(platform::Dialo
                     kInputControls)) {
     return std::nullopt;
   }
+  KeepFields(view, inputs);
   return inputs;
+}
+
+void RefinanceDialog::KeepFields(const platform::DialogView& view,
+                                 const calc::RefinanceInputs& inputs) {
+  model::RefinanceAnalysisInputs& kept = services_.program.calculators.refinance;
+  kept.kept = true;
+  for (std::size_t field = 0; field < kInputControls.size(); ++field) {
+    kept.fields[field] = view.Text(kInputControls[field]);
+  }
+  kept.cash_out_as_savings = inputs.cash_out_as_savings;
+  kept.include_closing_costs = inputs.include_closing_costs;
+  kept.include_points = inputs.include_points;
 }
 
 bool RefinanceDialog::AnalyzeRefinance(platform::DialogView& view, RefinanceMode mode) {
