@@ -62,10 +62,10 @@ constexpr std::array<int, model::kRefinanceFields> kInputControls = {
 constexpr int kHelpContext = 259;
 constexpr char kRefinancePrefix[] = "RF-";
 
-void AddGroup(std::vector<Control>& controls, int id, const char* caption, int row, int rows) {
+// A heading on its own row above the rows it names.
+void AddGroup(std::vector<Control>& controls, int id, const char* caption, int row) {
   Control group = MakeControl(id, ControlKind::GroupBox, caption, row);
   group.column_span = 4;
-  group.row_span = rows;
   controls.push_back(group);
 }
 
@@ -107,13 +107,13 @@ class DetailsWindow : public DialogPresenter {
 DialogTemplate RefinanceTemplate() {
   DialogTemplate dialog{"refinance", "Refinance Analysis", {}};
   auto& c = dialog.controls;
-  AddGroup(c, kExistingGroup, "Existing Mortgage", 0, 4);
+  AddGroup(c, kExistingGroup, "Existing Mortgage", 0);
   AddLabelledField(c, ControlKind::Edit, kStartAge, "Start Age of Mortgage", 1);
   AddLabelledField(c, ControlKind::Edit, kAmount, "Amount ", 1, 2);
   AddLabelledField(c, ControlKind::Edit, kRate, "Rate (%)", 2);
   AddLabelledField(c, ControlKind::Edit, kYears, "No. of Years", 2, 2);
   AddLabelledField(c, ControlKind::Edit, kPayment, "Monthly Payment", 3).enabled = false;
-  AddGroup(c, kRefinancedGroup, "Refinanced Mortgage", 4, 7);
+  AddGroup(c, kRefinancedGroup, "Refinanced Mortgage", 4);
   AddLabelledField(c, ControlKind::Edit, kRefinanceAge, "Age at Refinancing", 5);
   AddLabelledField(c, ControlKind::Edit, kNewAmount, "Amount ", 5, 2);
   AddLabelledField(c, ControlKind::Edit, kCashOut, "Cash Out", 6);
@@ -127,7 +127,7 @@ DialogTemplate RefinanceTemplate() {
   AddLabelledField(c, ControlKind::Edit, kNewPayment, "Monthly Payment", 10).enabled = false;
   AddLabelledField(c, ControlKind::Edit, kTaxRate, "Effective Tax Rate (%)", 11);
   AddLabelledField(c, ControlKind::Edit, kSavingsRate, "Savings Rate (%)", 11, 2);
-  AddGroup(c, kResultsGroup, "Results", 12, 3);
+  AddGroup(c, kResultsGroup, "Results", 12);
   AddLabelledField(c, ControlKind::Edit, kRefinancedAmount, "Refinanced Amount", 13).enabled =
       false;
   AddLabelledField(c, ControlKind::Edit, kTotalCosts, "Total Mortgage Costs", 13, 2).enabled =
