@@ -12,23 +12,22 @@ bool InRange(float value, float low, float high) { return value >= low && value 
 
 }  // namespace
 
-std::optional<RefusedInput<InflationInput>> CheckInflation(const model::InflationInputs& inputs) {
-  using In = InflationInput;
+std::optional<InputProblem> CheckInflation(const model::InflationInputs& inputs) {
   if (!InRange(inputs.start_age, 1, 120)) {
-    return {{In::StartAge, "Start age must be a value from 1 - 120.", "Start Age Error!"}};
+    return {{kInflationStartAge, "Start age must be a value from 1 - 120.", "Start Age Error!"}};
   }
   if (!InRange(inputs.end_age, 1, 120)) {
-    return {{In::EndAge, "End Age must be a value from 1 - 120.", kEndAgeError}};
+    return {{kInflationEndAge, "End Age must be a value from 1 - 120.", kEndAgeError}};
   }
   if (!(inputs.end_age > inputs.start_age)) {
-    return {{In::EndAge, "End Age must be greater the Start Age.", kEndAgeError}};
+    return {{kInflationEndAge, "End Age must be greater the Start Age.", kEndAgeError}};
   }
   if (!InRange(inputs.rate, -100, 100)) {
-    return {{In::Rate, "Inflation Rate must be a value from -100 - 100.", "Rate Error!"}};
+    return {{kInflationRate, "Inflation Rate must be a value from -100 - 100.", "Rate Error!"}};
   }
   if (!InRange(inputs.start_amount, 1.0f, 99999999.0f)) {
-    return {
-        {In::StartAmount, "This amount must be a value from 1.0 - 99999999.00", "Amount Error!"}};
+    return {{kInflationStartAmount, "This amount must be a value from 1.0 - 99999999.00",
+             "Amount Error!"}};
   }
   return std::nullopt;
 }

@@ -3,15 +3,15 @@
 
 #include <optional>
 
-#include "calculators/refused_input.h"
+#include "calculators/calculator_input.h"
 #include "model/calculator_inputs.h"
 
 namespace tarvel::calculators {
 
-enum class InflationInput { StartAge, EndAge, Rate, StartAmount };
+enum InflationInput { kInflationStartAge, kInflationEndAge, kInflationRate, kInflationStartAmount };
 
 // The calculator's checks in order; the first refused input, or none.
-std::optional<RefusedInput<InflationInput>> CheckInflation(const model::InflationInputs& inputs);
+std::optional<InputProblem> CheckInflation(const model::InflationInputs& inputs);
 
 // amount = start amount; for each whole age k from the whole start age to the whole end age - 1:
 // amount = amount x rate x 0.01 + amount, the product formed in double and stored as a float.

@@ -3,12 +3,12 @@
 
 #include <optional>
 
-#include "calculators/refused_input.h"
+#include "calculators/calculator_input.h"
 #include "engine/rule72t.h"
 
 namespace tarvel::calculators {
 
-enum class Rule72TInput { StartAge, BeneficiaryAge, EndAge, Rate };
+enum Rule72TInput { kRule72TStartAge, kRule72TBeneficiaryAge, kRule72TEndAge, kRule72TRate };
 
 struct Rule72TValues {
   float start_age = 0;
@@ -20,6 +20,6 @@ struct Rule72TValues {
 
 // In order: the uniform table needs both ages at least 10; neither age above 115; a rate above 0
 // and at most 100; both ages above 0; an end age not below the start age.
-std::optional<RefusedInput<Rule72TInput>> CheckRule72TValues(const Rule72TValues& values);
+std::optional<InputProblem> CheckRule72TValues(const Rule72TValues& values);
 
 }  // namespace tarvel::calculators

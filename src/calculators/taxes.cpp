@@ -14,20 +14,19 @@ float Power(float base, int times) {
 
 }  // namespace
 
-std::optional<RefusedInput<TaxesInput>> CheckTaxes(const model::TaxesInputs& inputs) {
+std::optional<InputProblem> CheckTaxes(const model::TaxesInputs& inputs) {
   if (!(inputs.amount > 0)) {
-    return {
-        {TaxesInput::Amount, "The investment amount must be greater than 0.00.", "Amount Error!"}};
+    return {{kTaxesAmount, "The investment amount must be greater than 0.00.", "Amount Error!"}};
   }
   if (inputs.years < 1) {
-    return {{TaxesInput::Years, "The number of years be greater than 0.", kYearsError}};
+    return {{kTaxesYears, "The number of years be greater than 0.", kYearsError}};
   }
   if (inputs.years > kMostTaxYears) {
-    return {{TaxesInput::Years, "The number of years must be between 1 and 100.", kYearsError}};
+    return {{kTaxesYears, "The number of years must be between 1 and 100.", kYearsError}};
   }
   if (!(inputs.inflation_rate > -100)) {
-    return {{TaxesInput::InflationRate, "The inflation rate must be greater than -100.00%.",
-             "Rate Error!"}};
+    return {
+        {kTaxesInflationRate, "The inflation rate must be greater than -100.00%.", "Rate Error!"}};
   }
   return std::nullopt;
 }

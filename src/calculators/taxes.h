@@ -4,18 +4,18 @@
 
 #include <optional>
 
-#include "calculators/refused_input.h"
+#include "calculators/calculator_input.h"
 #include "model/calculator_inputs.h"
 
 namespace tarvel::calculators {
 
-enum class TaxesInput { Amount, Years, InflationRate };
+enum TaxesInput { kTaxesAmount, kTaxesYears, kTaxesInflationRate };
 
 inline constexpr int kMostTaxYears = 100;
 
 // The checks in order: an amount above 0, 1 to 100 whole years, an inflation rate above -100 %
 // (today's value divides by 1 + inflation).
-std::optional<RefusedInput<TaxesInput>> CheckTaxes(const model::TaxesInputs& inputs);
+std::optional<InputProblem> CheckTaxes(const model::TaxesInputs& inputs);
 
 struct TaxesResults {
   float worth = 0;         // after taxes, in the money of the last year

@@ -12,8 +12,7 @@
 namespace tarvel::cli {
 namespace {
 
-template <typename Problem>
-int Refuse(const Problem& problem) {
+int Refuse(const calculators::InputProblem& problem) {
   std::fprintf(stderr, "%s\n", problem.message.c_str());
   return 1;
 }

@@ -1,6 +1,5 @@
-// What the inflation, trade-off and taxes calculators keep while the program runs, so a
-// calculator opened again shows the values it was last used with. Amounts and rates are 4-byte
-// floats; rates are percent per year.
+// What the calculators keep while the program runs, so a calculator opened again shows the
+// values it was last used with. Amounts and rates are 4-byte floats; rates are percent per year.
 #pragma once
 
 #include <array>
@@ -40,10 +39,50 @@ struct TradeOffInputs {
   bool read = false;          // "tradeinf.dat" has been read in this program run
 };
 
+// The mortgage calculator keeps its fields as typed (each at most 9 characters) and the values
+// it last computed with.
+struct MortgageCalculatorInputs {
+  std::string amount = "0.0";
+  std::string down_payment = "0.0";
+  std::string rate = "8.0";
+  std::string years = "30";
+  std::string payment = "0.0";
+  float computed_amount = 0;
+  float computed_down_payment = 0;
+  float computed_rate = 0;
+  float computed_payment = 0;
+  int computed_years = 0;
+};
+
+// The accelerated-payment analysis keeps its mortgage; the investment, tax and inflation rates
+// start afresh at each opening.
+struct AcceleratedAnalysisInputs {
+  float loan = 0;
+  int years = 30;
+  int years_left = 30;
+  float rate = 0;
+  float extra_payment = 0;  // each month
+};
+
+inline constexpr int kRefinanceFields = 13;
+
+// The refinance analysis keeps the fields it was last analysed with (as typed) and its three
+// check boxes; until then it opens on the scenario's start age and rates.
+struct RefinanceAnalysisInputs {
+  bool kept = false;
+  std::array<std::string, kRefinanceFields> fields{};
+  bool cash_out_as_savings = false;
+  bool include_closing_costs = false;
+  bool include_points = false;
+};
+
 struct CalculatorInputs {
   InflationInputs inflation;
   TaxesInputs taxes;
   TradeOffInputs trade_off;
+  MortgageCalculatorInputs mortgage;
+  AcceleratedAnalysisInputs accelerated;
+  RefinanceAnalysisInputs refinance;
 };
 
 }  // namespace tarvel::model

@@ -10,6 +10,7 @@
 #include "ui/accounts/account_rows.h"
 #include "ui/accounts/dividend_dialog.h"
 #include "ui/accounts/validate_text.h"
+#include "ui/calculators/effective_rate_dialog.h"
 #include "ui/editors/field_check.h"
 #include "ui/editors/field_text.h"
 
@@ -158,7 +159,7 @@ void AccountInfoDialog::Initialise(platform::DialogView& view) {
                                       ? -1
                                       : static_cast<int>(chosen - group_of_choice_.begin()));
   view.SetChecked(kPenaltyCheck, account.penalty_flag != 0);
-  view.SetEnabled(kEffectiveRateButton, false);
+  view.SetEnabled(kEffectiveRateButton, true);
   ShowPenaltyFields(view);
 }
 
@@ -283,6 +284,11 @@ void AccountInfoDialog::Command(platform::DialogView& view, int control) {
     case kRmdTable2Check:
     case kRmdTable3Check:
       OnTableChecked(view, control);
+      break;
+    case kEffectiveRateButton:
+      ShowEffectiveRateCalculator(services_, [&view](const std::string& rate_text) {
+        view.SetText(kYearlyRateField, rate_text);
+      });
       break;
     case kDividendButton: {
       DividendDialog dividend(services_.scenario, services_.prompter, services_.help, draft_);

@@ -49,10 +49,10 @@ void AddResult(std::vector<Control>& controls, int id, const char* label, int ro
   AddLabelledField(controls, ControlKind::Edit, id, label, row, column).enabled = false;
 }
 
-void AddGroup(std::vector<Control>& controls, int id, const char* caption, int row, int rows) {
+// A heading on its own row above the rows it names.
+void AddGroup(std::vector<Control>& controls, int id, const char* caption, int row) {
   Control group = MakeControl(id, ControlKind::GroupBox, caption, row);
   group.column_span = 4;
-  group.row_span = rows;
   controls.push_back(group);
 }
 
@@ -66,17 +66,17 @@ DialogTemplate AcceleratedPaymentTemplate() {
   AddLabelledField(c, ControlKind::Edit, kYears, "Number of Years", 1);
   AddLabelledField(c, ControlKind::Edit, kYearsLeft, "Years Left", 1, 2);
   AddLabelledField(c, ControlKind::Edit, kExtra, "Additional Monthly Payment", 2);
-  AddGroup(c, kExistingGroup, "Existing Mortgage", 3, 3);
+  AddGroup(c, kExistingGroup, "Existing Mortgage", 3);
   AddResult(c, kPayment, "Monthly Payment", 4, 0);
   AddResult(c, kTotalPayments, "Total Payments", 4, 2);
   AddResult(c, kTotalInterest, "Total Interest", 5, 0);
-  AddGroup(c, kAcceleratedGroup, "Accelerated Mortgage", 6, 4);
+  AddGroup(c, kAcceleratedGroup, "Accelerated Mortgage", 6);
   AddResult(c, kPaymentYears, "Payment Years", 7, 0);
   AddResult(c, kAcceleratedPayment, "Monthly Payment", 7, 2);
   AddResult(c, kAcceleratedTotalPayments, "Total Payments", 8, 0);
   AddResult(c, kAcceleratedTotalInterest, "Total Interest", 8, 2);
   AddResult(c, kSavings, "Savings", 9, 0);
-  AddGroup(c, kInvestmentGroup, "Investing the Additional Payment Instead", 10, 4);
+  AddGroup(c, kInvestmentGroup, "Investing the Additional Payment Instead", 10);
   AddLabelledField(c, ControlKind::Edit, kInvestmentRate, "Investment Rate (%)", 11);
   AddLabelledField(c, ControlKind::Edit, kTaxRate, "Tax Rate (%)", 11, 2);
   AddLabelledField(c, ControlKind::Edit, kInflationRate, "Inflation Rate (%)", 12);
@@ -89,15 +89,23 @@ DialogTemplate AcceleratedPaymentTemplate() {
   return dialog;
 }
 
-calc::AcceleratedInputs AcceleratedMenuStart(const model::Scenario& scenario) {
+calc::AcceleratedInputs AcceleratedMenuStart(const model::Scenario& scenario,
+                                             const model::AcceleratedAnalysisInputs& kept) {
   const model::InitialValues& initial = scenario.initial;
-  return {0, 30, 30, 0, 0, 5.0, initial.tax_rate, initial.inflation_rate};
+  return {kept.loan,
+          static_cast<double>(kept.years),
+          static_cast<double>(kept.years_left),
+          kept.rate,
+          kept.extra_payment,
+          5.0,
+          initial.tax_rate,
+          initial.inflation_rate};
 }
 
 calc::AcceleratedInputs AcceleratedMortgageStart(const model::Scenario& scenario,
                                                  const model::FinancialEvent& mortgage) {
   const model::MortgageTerms terms(mortgage);
-  calc::AcceleratedInputs start = AcceleratedMenuStart(scenario);
+  calc::AcceleratedInputs start = AcceleratedMenuStart(scenario, {});
   const int years = terms.term_years();
   start[calc::kAcceleratedLoan] = static_cast<float>(terms.principal());
   start[calc::kAcceleratedYears] = years;
@@ -148,6 +156,7 @@ void AcceleratedPaymentDialog::Calculate(platform::DialogView& view) {
   if (!AcceptInputs(view, services_.prompter, calc::CheckAccelerated(inputs), kInputControls)) {
     return;
   }
+  KeepInputs(inputs);
   const calc::AcceleratedResult r = calc::AnalyzeAccelerated(inputs);
   view.SetText(kPayment, MoneyText(r.payment, currency));
   view.SetText(kTotalPayments, MoneyText(r.total_payments, currency));
@@ -162,13 +171,23 @@ void AcceleratedPaymentDialog::Calculate(platform::DialogView& view) {
   view.SetText(kInvestedYears, model::Format("%3d", r.invested_years));
 }
 
+void AcceleratedPaymentDialog::KeepInputs(const calc::AcceleratedInputs& inputs) {
+  model::AcceleratedAnalysisInputs& kept = services_.program.calculators.accelerated;
+  kept.loan = static_cast<float>(inputs[calc::kAcceleratedLoan]);
+  kept.years = static_cast<int>(calc::WholePart(inputs[calc::kAcceleratedYears]));
+  kept.years_left = static_cast<int>(calc::WholePart(inputs[calc::kAcceleratedYearsLeft]));
+  kept.rate = static_cast<float>(inputs[calc::kAcceleratedRate]);
+  kept.extra_payment = static_cast<float>(inputs[calc::kAcceleratedExtra]);
+}
+
 void ShowAcceleratedAnalysis(EditorServices& services, const calc::AcceleratedInputs& start) {
   AcceleratedPaymentDialog dialog(services, start);
   services.dialogs.RunModal(AcceleratedPaymentTemplate(), dialog);
 }
 
 bool RunAcceleratedPaymentAnalysis(EditorServices& services, const EditRequest&) {
-  ShowAcceleratedAnalysis(services, AcceleratedMenuStart(services.scenario));
+  ShowAcceleratedAnalysis(
+      services, AcceleratedMenuStart(services.scenario, services.program.calculators.accelerated));
   return false;
 }
 

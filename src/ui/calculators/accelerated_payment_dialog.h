@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calculators/accelerated_payment.h"
+#include "model/calculator_inputs.h"
 #include "ui/editors/editor_services.h"
 #include "ui/shell/dialog_template.h"
 
@@ -21,13 +22,17 @@ class AcceleratedPaymentDialog : public DialogPresenter {
 
  private:
   void Calculate(platform::DialogView& view);
+  // The mortgage of accepted inputs is shown again at the next opening from the menu.
+  void KeepInputs(const calculators::AcceleratedInputs& inputs);
 
   EditorServices& services_;
   calculators::AcceleratedInputs start_;
 };
 
-// The analysis's starting values when opened from the menu: no loan, 30 years, 30 left.
-calculators::AcceleratedInputs AcceleratedMenuStart(const model::Scenario& scenario);
+// The analysis's starting values when opened from the menu: the mortgage it was last calculated
+// with (at first no loan, 30 years, 30 left).
+calculators::AcceleratedInputs AcceleratedMenuStart(const model::Scenario& scenario,
+                                                    const model::AcceleratedAnalysisInputs& kept);
 // ... and from a mortgage: its financed amount, term, the years left at the plan's start age
 // (at least 1), its rate and its additional monthly payment.
 calculators::AcceleratedInputs AcceleratedMortgageStart(const model::Scenario& scenario,

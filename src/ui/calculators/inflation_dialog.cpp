@@ -1,6 +1,7 @@
 // The Inflation Calculator dialog.
 #include "ui/calculators/inflation_dialog.h"
 
+#include <array>
 #include <limits>
 
 #include "calculators/inflation.h"
@@ -21,19 +22,8 @@ enum InflationControl {
   kCalculate = 107,
 };
 
-int ControlOf(calculators::InflationInput input) {
-  switch (input) {
-    case calculators::InflationInput::StartAge:
-      return kStartAge;
-    case calculators::InflationInput::EndAge:
-      return kEndAge;
-    case calculators::InflationInput::Rate:
-      return kRate;
-    case calculators::InflationInput::StartAmount:
-      break;
-  }
-  return kStartAmount;
-}
+// The fields of the calculator's inputs, by input number.
+constexpr std::array<int, 4> kInputControls = {kStartAge, kEndAge, kRate, kStartAmount};
 
 }  // namespace
 
@@ -80,8 +70,8 @@ void InflationDialog::Calculate(platform::DialogView& view) {
   inputs.rate = TypedNumber(view, kRate, symbol, refused);
   inputs.start_amount = TypedNumber(view, kStartAmount, symbol, refused);
   if (const auto problem = calculators::CheckInflation(inputs)) {
-    RefuseInput(view, services_.prompter, ControlOf(problem->input), problem->message,
-                problem->caption);
+    RefuseInput(view, services_.prompter, kInputControls[static_cast<std::size_t>(problem->input)],
+                problem->message, problem->caption);
     return;
   }
   inputs.inflated_amount = calculators::InflatedAmount(inputs);

@@ -72,11 +72,12 @@ DialogTemplate MortgageCalculatorTemplate() {
 }
 
 void MortgageCalculatorDialog::Initialise(platform::DialogView& view) {
-  view.SetText(kAmount, "0.0");
-  view.SetText(kDownPayment, "0.0");
-  view.SetText(kRate, "8.0");
-  view.SetText(kYears, "30");
-  view.SetText(kPayment, "0.0");
+  const model::MortgageCalculatorInputs& kept = services_.program.calculators.mortgage;
+  view.SetText(kAmount, kept.amount);
+  view.SetText(kDownPayment, kept.down_payment);
+  view.SetText(kRate, kept.rate);
+  view.SetText(kYears, kept.years);
+  view.SetText(kPayment, kept.payment);
 }
 
 void MortgageCalculatorDialog::Command(platform::DialogView& view, int control) {
@@ -109,6 +110,11 @@ void MortgageCalculatorDialog::Command(platform::DialogView& view, int control) 
 std::optional<calculators::MortgageInputs> MortgageCalculatorDialog::Calculate(
     platform::DialogView& view) {
   const char symbol = services_.program.currency.symbol;
+  model::MortgageCalculatorInputs& kept = services_.program.calculators.mortgage;
+  kept.amount = view.Text(kAmount);
+  kept.down_payment = view.Text(kDownPayment);
+  kept.rate = view.Text(kRate);
+  kept.years = view.Text(kYears);
   calculators::MortgageInputs inputs{};
   for (std::size_t input = 0; input < inputs.size(); ++input) {
     inputs[input] = FieldNumber(view, kInputControls[input], symbol);
@@ -116,7 +122,15 @@ std::optional<calculators::MortgageInputs> MortgageCalculatorDialog::Calculate(
   if (!AcceptInputs(view, services_.prompter, calculators::CheckMortgage(inputs), kInputControls)) {
     return std::nullopt;
   }
-  view.SetText(kPayment, model::Format("%-9.2f", calculators::MortgagePayment(inputs)));
+  const float payment = calculators::MortgagePayment(inputs);
+  kept.payment = model::Format("%-9.2f", payment);
+  view.SetText(kPayment, kept.payment);
+  kept.computed_amount = static_cast<float>(inputs[calculators::kMortgageAmount]);
+  kept.computed_down_payment = static_cast<float>(inputs[calculators::kMortgageDownPayment]);
+  kept.computed_rate = static_cast<float>(inputs[calculators::kMortgageRate]);
+  kept.computed_years =
+      static_cast<int>(calculators::WholePart(inputs[calculators::kMortgageYears]));
+  kept.computed_payment = payment;
   return inputs;
 }
 

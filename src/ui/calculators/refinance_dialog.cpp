@@ -56,16 +56,16 @@ enum RefinanceControl {
 };
 
 // The fields of the analysis's inputs, by input number.
-constexpr std::array<int, 13> kInputControls = {
+constexpr std::array<int, model::kRefinanceFields> kInputControls = {
     kStartAge, kAmount,   kRate,         kYears,  kRefinanceAge, kNewAmount,  kCashOut,
     kNewRate,  kNewYears, kClosingCosts, kPoints, kTaxRate,      kSavingsRate};
 constexpr int kHelpContext = 259;
 constexpr char kRefinancePrefix[] = "RF-";
 
-void AddGroup(std::vector<Control>& controls, int id, const char* caption, int row, int rows) {
+// A heading on its own row above the rows it names.
+void AddGroup(std::vector<Control>& controls, int id, const char* caption, int row) {
   Control group = MakeControl(id, ControlKind::GroupBox, caption, row);
   group.column_span = 4;
-  group.row_span = rows;
   controls.push_back(group);
 }
 
@@ -107,13 +107,13 @@ class DetailsWindow : public DialogPresenter {
 DialogTemplate RefinanceTemplate() {
   DialogTemplate dialog{"refinance", "Refinance Analysis", {}};
   auto& c = dialog.controls;
-  AddGroup(c, kExistingGroup, "Existing Mortgage", 0, 4);
+  AddGroup(c, kExistingGroup, "Existing Mortgage", 0);
   AddLabelledField(c, ControlKind::Edit, kStartAge, "Start Age of Mortgage", 1);
   AddLabelledField(c, ControlKind::Edit, kAmount, "Amount ", 1, 2);
   AddLabelledField(c, ControlKind::Edit, kRate, "Rate (%)", 2);
   AddLabelledField(c, ControlKind::Edit, kYears, "No. of Years", 2, 2);
   AddLabelledField(c, ControlKind::Edit, kPayment, "Monthly Payment", 3).enabled = false;
-  AddGroup(c, kRefinancedGroup, "Refinanced Mortgage", 4, 7);
+  AddGroup(c, kRefinancedGroup, "Refinanced Mortgage", 4);
   AddLabelledField(c, ControlKind::Edit, kRefinanceAge, "Age at Refinancing", 5);
   AddLabelledField(c, ControlKind::Edit, kNewAmount, "Amount ", 5, 2);
   AddLabelledField(c, ControlKind::Edit, kCashOut, "Cash Out", 6);
@@ -127,7 +127,7 @@ DialogTemplate RefinanceTemplate() {
   AddLabelledField(c, ControlKind::Edit, kNewPayment, "Monthly Payment", 10).enabled = false;
   AddLabelledField(c, ControlKind::Edit, kTaxRate, "Effective Tax Rate (%)", 11);
   AddLabelledField(c, ControlKind::Edit, kSavingsRate, "Savings Rate (%)", 11, 2);
-  AddGroup(c, kResultsGroup, "Results", 12, 3);
+  AddGroup(c, kResultsGroup, "Results", 12);
   AddLabelledField(c, ControlKind::Edit, kRefinancedAmount, "Refinanced Amount", 13).enabled =
       false;
   AddLabelledField(c, ControlKind::Edit, kTotalCosts, "Total Mortgage Costs", 13, 2).enabled =
@@ -165,6 +165,16 @@ DialogTemplate RefinanceDetailsTemplate() {
 }
 
 void RefinanceDialog::Initialise(platform::DialogView& view) {
+  const model::RefinanceAnalysisInputs& kept = services_.program.calculators.refinance;
+  if (mortgage_slot_ < 0 && kept.kept) {
+    for (std::size_t field = 0; field < kInputControls.size(); ++field) {
+      view.SetText(kInputControls[field], kept.fields[field]);
+    }
+    view.SetChecked(kCashOutSavings, kept.cash_out_as_savings);
+    view.SetChecked(kIncludeClosing, kept.include_closing_costs);
+    view.SetChecked(kIncludePoints, kept.include_points);
+    return;
+  }
   const model::Scenario& scenario = services_.scenario;
   const model::InitialValues& initial = scenario.initial;
   float start_age = static_cast<float>(static_cast<int>(initial.start_age));
@@ -239,7 +249,20 @@ std::optional<calc::RefinanceInputs> RefinanceDialog::ReadInputs(platform::Dialo
                     kInputControls)) {
     return std::nullopt;
   }
+  KeepFields(view, inputs);
   return inputs;
+}
+
+void RefinanceDialog::KeepFields(const platform::DialogView& view,
+                                 const calc::RefinanceInputs& inputs) {
+  model::RefinanceAnalysisInputs& kept = services_.program.calculators.refinance;
+  kept.kept = true;
+  for (std::size_t field = 0; field < kInputControls.size(); ++field) {
+    kept.fields[field] = view.Text(kInputControls[field]);
+  }
+  kept.cash_out_as_savings = inputs.cash_out_as_savings;
+  kept.include_closing_costs = inputs.include_closing_costs;
+  kept.include_points = inputs.include_points;
 }
 
 bool RefinanceDialog::AnalyzeRefinance(platform::DialogView& view, RefinanceMode mode) {

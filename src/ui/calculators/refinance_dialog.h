@@ -33,6 +33,8 @@ class RefinanceDialog : public DialogPresenter {
 
  private:
   std::optional<calculators::RefinanceInputs> ReadInputs(platform::DialogView& view);
+  // Accepted fields, as typed, open the next analysis from the menu.
+  void KeepFields(const platform::DialogView& view, const calculators::RefinanceInputs& inputs);
   void ShowResult(platform::DialogView& view, const calculators::RefinanceResult& result);
   void ShowDetails(const calculators::RefinanceResult& result);
   void DrawGraph(const calculators::RefinanceResult& result);

@@ -81,19 +81,8 @@ bool IsOneOf(int control, const std::array<int, 3>& radios) {
   return control == radios[0] || control == radios[1] || control == radios[2];
 }
 
-int ControlOf(calculators::Rule72TInput input) {
-  switch (input) {
-    case calculators::Rule72TInput::StartAge:
-      return kStartAge;
-    case calculators::Rule72TInput::BeneficiaryAge:
-      return kBeneficiaryAge;
-    case calculators::Rule72TInput::EndAge:
-      return kEndAge;
-    case calculators::Rule72TInput::Rate:
-      break;
-  }
-  return kRate;
-}
+// The fields of the checked inputs, by input number.
+constexpr std::array<int, 4> kInputControls = {kStartAge, kBeneficiaryAge, kEndAge, kRate};
 
 void AddRadios(std::vector<Control>& controls, const std::array<int, 3>& ids,
                const std::array<const char*, 3>& labels, int group, int row, int column) {
@@ -227,8 +216,8 @@ std::optional<float> Rule72TDialog::Compute(platform::DialogView& view) {
   values.rate = TypedNumber(view, kRate, symbol, refused);
   values.table = static_cast<LifeExpectancySource>(ChosenIndex(view, kTables));
   if (const auto problem = calculators::CheckRule72TValues(values)) {
-    RefuseInput(view, services_.prompter, ControlOf(problem->input), problem->message,
-                problem->caption);
+    RefuseInput(view, services_.prompter, kInputControls[static_cast<std::size_t>(problem->input)],
+                problem->message, problem->caption);
     return std::nullopt;
   }
   const engine::LifeTablesRead& read = Tables();

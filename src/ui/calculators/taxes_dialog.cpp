@@ -1,6 +1,7 @@
 // The Taxes, Inflation and Your Investment dialog.
 #include "ui/calculators/taxes_dialog.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -35,17 +36,8 @@ enum TaxesControl {
 constexpr int kHelpContext = 1556;
 constexpr model::FixedFormat kPercentFormat{4, 2, true};  // "%-4.2f%"
 
-int ControlOf(calculators::TaxesInput input) {
-  switch (input) {
-    case calculators::TaxesInput::Amount:
-      return kAmount;
-    case calculators::TaxesInput::Years:
-      return kYears;
-    case calculators::TaxesInput::InflationRate:
-      break;
-  }
-  return kInflationRate;
-}
+// The fields of the checked inputs, by input number.
+constexpr std::array<int, 3> kInputControls = {kAmount, kYears, kInflationRate};
 
 std::string PercentText(float value) { return FieldText(value, kPercentFormat) + "%"; }
 
@@ -133,8 +125,8 @@ void TaxesDialog::Calculate(platform::DialogView& view) {
   inputs.tax_rate = TypedNumber(view, kTaxRate, symbol);
   inputs.inflation_rate = TypedNumber(view, kInflationRate, symbol);
   if (const auto problem = calculators::CheckTaxes(inputs)) {
-    RefuseInput(view, services_.prompter, ControlOf(problem->input), problem->message,
-                problem->caption);
+    RefuseInput(view, services_.prompter, kInputControls[static_cast<std::size_t>(problem->input)],
+                problem->message, problem->caption);
     return;
   }
   const calculators::TaxesResults results = calculators::AnalyzeTaxes(inputs);

@@ -31,7 +31,7 @@ DialogTemplate AccountRateTemplate() {
 
 AccountRateDialog::AccountRateDialog(platform::Prompter& prompter, std::string account_name,
                                      float rate_percent,
-                                     std::function<void()> effective_rate_calculator)
+                                     EffectiveRateOpener effective_rate_calculator)
     : prompter_(prompter),
       account_name_(std::move(account_name)),
       rate_(rate_percent),
@@ -55,17 +55,22 @@ void AccountRateDialog::Command(platform::DialogView& view, int control) {
       view.Close(kIdCancel);
       break;
     case kEffectiveRate:
-      if (effective_rate_calculator_) effective_rate_calculator_();
+      if (effective_rate_calculator_) {
+        effective_rate_calculator_(
+            [&view](const std::string& rate_text) { view.SetText(kRate, rate_text); });
+      }
       break;
     default:
       break;
   }
 }
 
-std::optional<float> EditAccountRate(DialogRunner& dialogs, platform::Prompter& prompter,
-                                     const std::string& account_name, float rate_percent) {
-  AccountRateDialog dialog(prompter, account_name, rate_percent);
-  if (dialogs.RunModal(AccountRateTemplate(), dialog) != kIdOk) return std::nullopt;
+std::optional<float> EditAccountRate(EditorServices& services, const std::string& account_name,
+                                     float rate_percent) {
+  AccountRateDialog dialog(
+      services.prompter, account_name, rate_percent,
+      [&services](UseEffectiveRate use) { ShowEffectiveRateCalculator(services, std::move(use)); });
+  if (services.dialogs.RunModal(AccountRateTemplate(), dialog) != kIdOk) return std::nullopt;
   return dialog.new_rate();
 }
 

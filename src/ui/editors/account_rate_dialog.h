@@ -8,6 +8,8 @@
 #include <string>
 
 #include "platform/prompter.h"
+#include "ui/calculators/effective_rate_dialog.h"
+#include "ui/editors/editor_services.h"
 #include "ui/shell/dialog_template.h"
 
 namespace tarvel::ui {
@@ -20,12 +22,15 @@ inline constexpr int kEffectiveRate = 113;
 
 DialogTemplate AccountRateTemplate();
 
+// Opens the effective-rate calculator, whose Use button hands its rate to `use`.
+using EffectiveRateOpener = std::function<void(UseEffectiveRate use)>;
+
 class AccountRateDialog : public DialogPresenter {
  public:
-  // `effective_rate_calculator` opens the effective-rate calculator; without it the button is
-  // disabled.
+  // `effective_rate_calculator` opens the effective-rate calculator, whose rate goes into the
+  // rate field; without it the button is disabled.
   AccountRateDialog(platform::Prompter& prompter, std::string account_name, float rate_percent,
-                    std::function<void()> effective_rate_calculator = {});
+                    EffectiveRateOpener effective_rate_calculator = {});
   void Initialise(platform::DialogView& view) override;
   void Command(platform::DialogView& view, int control) override;
 
@@ -36,12 +41,13 @@ class AccountRateDialog : public DialogPresenter {
   platform::Prompter& prompter_;
   std::string account_name_;
   float rate_;
-  std::function<void()> effective_rate_calculator_;
+  EffectiveRateOpener effective_rate_calculator_;
   std::optional<float> new_rate_;
 };
 
-// Shows the dialog and answers the new rate, or nothing when cancelled.
-std::optional<float> EditAccountRate(DialogRunner& dialogs, platform::Prompter& prompter,
-                                     const std::string& account_name, float rate_percent);
+// Shows the dialog, with the effective-rate calculator behind its button, and answers the new
+// rate, or nothing when cancelled.
+std::optional<float> EditAccountRate(EditorServices& services, const std::string& account_name,
+                                     float rate_percent);
 
 }  // namespace tarvel::ui

@@ -103,8 +103,7 @@ void FundamentalsEditor::ChangeAccountRate(platform::DialogView& view) {
     const model::Account& account = services().scenario.accounts.records[position];
     const float shown =
         chosen == terms.account() ? terms.account_rate_percent() : account.yearly_rate;
-    const std::optional<float> rate =
-        EditAccountRate(services().dialogs, services().prompter, account.name.str(), shown);
+    const std::optional<float> rate = EditAccountRate(services(), account.name.str(), shown);
     if (rate) {
       terms.account() = chosen;
       terms.account_rate_percent() = *rate;

@@ -104,7 +104,7 @@ TEST(AccountInfoDialog, PenaltyBelongsToRetirementAndTaxFreeTypesOnly) {
     for (int control : {kPenaltyCheck, kPenaltyRateField, kPenaltyAgeField}) {
       EXPECT_FALSE(view.enabled_controls[control]) << control;
     }
-    EXPECT_FALSE(view.enabled_controls[kEffectiveRateButton]);
+    EXPECT_TRUE(view.enabled_controls[kEffectiveRateButton]);
     dialog.Command(view, kIdOk);
   });
   EXPECT_TRUE(EditAccountInfo(f.services, EditRequest{0}));

@@ -4,15 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "model/event_views.h"
 #include "model/record_counts.h"
+#include "ui/accounts/account_info_dialog.h"
 #include "ui/calculators/effective_rate_dialog.h"
 #include "ui/calculators/inflation_dialog.h"
 #include "ui/calculators/rule72t_dialog.h"
 #include "ui/calculators/taxes_dialog.h"
 #include "ui/calculators/tradeoff_dialog.h"
+#include "ui/editors/account_rate_dialog.h"
 #include "ui/editors/debt_editor_fixture.h"
 
 namespace tarvel::test_support {
@@ -243,6 +246,48 @@ TEST_F(CalculatorDialogs, InflationShowsItsResultAndKeepsItsValues) {
   ui::InflationDialog(services).Initialise(again);
   EXPECT_EQ(again.texts[104], "62.00");
   EXPECT_EQ(again.texts[105], "1081.60");
+}
+
+// The effective-rate calculator opened from a dialog's "Calculate Effective Yearly Rate" button
+// hands its rate to that dialog's rate field, which is what the dialog then stores.
+TEST_F(CalculatorDialogs, AccountDialogsTakeTheirRateFromTheEffectiveRateCalculator) {
+  struct Case {
+    const char* name;
+    int rate_field;
+    std::function<float()> run;  // opens the dialog, answers the rate it stored
+  };
+  const std::vector<Case> cases = {
+      {"account information", 106,
+       [this] {
+         EXPECT_TRUE(ui::EditAccountInfo(services, ui::EditRequest{0}));
+         return scenario->accounts.records[0].yearly_rate;
+       }},
+      {"account rate", 3,
+       [this] { return ui::EditAccountRate(services, "Savings", 5).value_or(-1); }},
+  };
+  for (const Case& c : cases) {
+    std::string shown;
+    dialogs.scripts.push_back([&](FakeDialogView& view, ui::DialogPresenter& dialog) {
+      FakeDialogView outer = view;  // the calculator opens on the runner's view
+      EXPECT_TRUE(outer.enabled_controls[113]) << c.name;
+      dialog.Command(outer, 113);
+      shown = outer.texts[c.rate_field];
+      dialog.Command(outer, ui::kIdOk);
+      view.result = outer.result;
+    });
+    dialogs.scripts.push_back([](FakeDialogView& view, ui::DialogPresenter& calculator) {
+      EXPECT_TRUE(view.enabled_controls[18]);
+      view.texts[10] = "12";
+      view.ChooseRadio(12, {11, 12, 13, 14, 15});
+      calculator.Command(view, 12);
+      calculator.Command(view, 18);  // Use, and the calculator's close box
+      calculator.Command(view, ui::kIdCancel);
+    });
+    EXPECT_FLOAT_EQ(c.run(), 12.6825f) << c.name;
+    EXPECT_EQ(shown, "12.6825") << c.name;
+    EXPECT_EQ(dialogs.titles.back(), "Calculate Effective Yearly Rate") << c.name;
+  }
+  EXPECT_TRUE(prompter.messages.empty());
 }
 
 }  // namespace

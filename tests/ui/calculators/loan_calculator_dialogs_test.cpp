@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "model/event_views.h"
@@ -229,6 +230,71 @@ TEST_F(RefinanceDialogs, CreatingTheRefinanceEventClosesTheMortgageEditorAndKeep
   EXPECT_FALSE(view.result);
   EXPECT_EQ(model::EventCount(*scenario), model::kMaxEvents);
   EXPECT_FALSE(dialog.event_created());
+}
+
+TEST_F(RefinanceDialogs, EachLoanCalculatorOpensAgainOnWhatItWasLastUsedWith) {
+  using Texts = std::map<int, std::string>;
+  struct Case {
+    const char* name;
+    EditorFunction run;
+    Texts typed;
+    std::vector<int> presses;  // ending with the button that closes
+    Texts reopened;
+  };
+  const std::vector<Case> cases = {
+      {"mortgage",
+       RunMortgageCalculator,
+       {{104, "200000"}, {105, "40000"}, {106, "6"}, {107, "30"}},
+       {112, 110},
+       {{104, "200000"}, {105, "40000"}, {106, "6"}, {107, "30"}, {108, "959.28   "}}},
+      {"accelerated",
+       RunAcceleratedPaymentAnalysis,
+       {{1, "200000"}, {2, "30"}, {13, "20"}, {3, "6"}, {4, "200"}, {15, "7"}},
+       {21, 20},
+       // The investment rate starts afresh.
+       {{1, "$200,000.00"}, {2, "30"}, {13, "20"}, {3, "6.000%"}, {4, "$200.00"}, {15, "5.000%"}}},
+      {"refinance",
+       RunRefinanceAnalysis,
+       {{104, "40"},
+        {105, "100000"},
+        {106, "8"},
+        {107, "30"},
+        {109, "45"},
+        {110, "0"},
+        {111, "5"},
+        {112, "30"},
+        {114, "1000"},
+        {122, "15"},
+        {123, "3"}},
+       {120, 118},
+       {{104, "40"}, {105, "100000"}, {110, "0"}, {114, "1000"}, {116, "0.000%"}, {123, "3"}}},
+  };
+  for (const Case& c : cases) {
+    dialogs.scripts.push_back([&c](FakeDialogView& view, DialogPresenter& dialog) {
+      for (const auto& [control, text] : c.typed) view.texts[control] = text;
+      view.checks[117] = true;  // the refinance's "Include points in mortgage"
+      for (int control : c.presses) dialog.Command(view, control);
+    });
+    EXPECT_FALSE(c.run(services, EditRequest{})) << c.name;
+    FakeDialogView reopened;
+    dialogs.scripts.push_back([&](FakeDialogView& view, DialogPresenter& dialog) {
+      reopened = view;
+      dialog.Command(view, kIdCancel);
+    });
+    c.run(services, EditRequest{});
+    for (const auto& [control, text] : c.reopened) {
+      EXPECT_EQ(reopened.texts[control], text) << c.name << " " << control;
+    }
+  }
+  EXPECT_TRUE(prompter.messages.empty());
+  FakeDialogView points;
+  RefinanceDialog(services, -1).Initialise(points);
+  EXPECT_TRUE(points.checks[117]);
+  // Opened on a stored mortgage, the analysis starts from that mortgage instead.
+  FakeDialogView on_mortgage;
+  RefinanceDialog(services, AddStoredMortgage()).Initialise(on_mortgage);
+  EXPECT_EQ(on_mortgage.texts[105], "$160,000.00");
+  EXPECT_FALSE(on_mortgage.checks[117]);
 }
 
 }  // namespace
