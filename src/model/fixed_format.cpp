@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 
 namespace tarvel::model {
 namespace {
@@ -18,12 +20,46 @@ char* WriteNonFinite(char* out, double value) {
   return out + 3;
 }
 
+// Up to three decimals of a number below 1e15, the common case of amounts, ages and rates,
+// without to_chars: |value| x 10^precision is exact in a 64-bit long double significand (53 bits
+// times at most 10 bits of 1000), so its whole part and the rest are exact, and the rounding
+// follows the exact binary value with ties to even, as printf rounds.
+constexpr bool kExactScaling = std::numeric_limits<long double>::digits >= 64;
+
+bool FitsSmallFixed(double value, int precision) {
+  return kExactScaling && precision >= 0 && precision <= 3 && std::fabs(value) < 1e15;
+}
+
+char* WriteSmallFixed(char* out, double value, int precision) {
+  static constexpr long double kScale[] = {1.0L, 10.0L, 100.0L, 1000.0L};
+  const long double scaled = std::fabs(static_cast<long double>(value)) * kScale[precision];
+  auto whole = static_cast<std::uint64_t>(scaled);
+  const long double rest = scaled - static_cast<long double>(whole);
+  if (rest > 0.5L || (rest == 0.5L && (whole & 1U) != 0)) ++whole;
+  if (std::signbit(value)) *out++ = '-';
+  char reversed[24];
+  int count = 0;
+  do {
+    reversed[count++] = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0 || count <= precision);
+  for (int i = count - 1; i >= precision; --i) *out++ = reversed[i];
+  if (precision > 0) {
+    *out++ = '.';
+    for (int i = precision - 1; i >= 0; --i) *out++ = reversed[i];
+  }
+  return out;
+}
+
 // The unpadded number at the end of `buffer`, leaving room in front for right-justification.
 std::string_view Digits(std::array<char, kFixedTextCapacity>& buffer, double value, int precision) {
   char* first = buffer.data() + buffer.size() / 2;
   char* const last = buffer.data() + buffer.size();
   if (!std::isfinite(value))
     return {first, static_cast<std::size_t>(WriteNonFinite(first, value) - first)};
+  if (FitsSmallFixed(value, precision)) {
+    return {first, static_cast<std::size_t>(WriteSmallFixed(first, value, precision) - first)};
+  }
   // Numbers whose digits cannot fit (beyond ~1e170) are written from the start of the buffer.
   if (std::fabs(value) >= 1e150) first = buffer.data();
   const auto result = std::to_chars(first, last, value, std::chars_format::fixed, precision);

@@ -53,6 +53,9 @@ std::vector<double> Values() {
                                 0.25,
                                 99.995,
                                 1e15,
+                                std::nextafter(1e15, 0.0),
+                                -std::nextafter(1e15, 0.0),
+                                4503599627370495.5,
                                 -1e22,
                                 1e300,
                                 std::numeric_limits<double>::max(),
@@ -63,9 +66,11 @@ std::vector<double> Values() {
                                 std::numeric_limits<double>::quiet_NaN(),
                                 -std::numeric_limits<double>::quiet_NaN()};
   std::uniform_real_distribution<double> amount(-2e7, 2e7);
+  std::uniform_real_distribution<double> large(-1e15, 1e15);
   std::uniform_int_distribution<std::int64_t> thousandths(-2'000'000'000, 2'000'000'000);
   for (int i = 0; i < 250'000; ++i) {
     values.push_back(amount(random));
+    values.push_back(large(random));
     // n + 0.5 units of the last printed place: halfway in decimal, rarely so in binary.
     values.push_back(static_cast<double>(thousandths(random) * 10 + 5) / 1000.0);
     values.push_back(
