@@ -48,11 +48,7 @@ void StoreAccountDraft(model::Scenario& scenario, int position, const AccountDra
 bool RoomForAccount(const model::Scenario& scenario, platform::Prompter& prompter) {
   const model::CapacityProblem problem = model::CheckRoomForAccount(scenario);
   if (problem.ok()) return true;
-  platform::Message message;
-  message.text = problem.text;
-  message.caption = problem.caption;
-  message.icon = platform::Icon::Warning;
-  prompter.Ask(message);
+  ShowWarning(prompter, problem.text, problem.caption);
   return false;
 }
 

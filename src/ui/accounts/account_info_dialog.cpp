@@ -223,13 +223,11 @@ void AccountInfoDialog::ReadTable(platform::DialogView& view) {
   const model::Scenario& scenario = services_.scenario;
   const auto target = static_cast<std::uint16_t>(scenario.settings.rmd_transfer_account);
   if (draft_.rmd_table != 0 && model::FindAccount(scenario, target) < 0) {
-    platform::Message message;
-    message.text =
+    ShowWarning(
+        services_.prompter,
         "You have not selected an RMD \"Transfer Funds To\" account.\nThis selection is made "
-        "from the Edit/Required Minimum Distribution menu item.";
-    message.caption = "RMD Problem";
-    message.icon = platform::Icon::Warning;
-    services_.prompter.Ask(message);
+        "from the Edit/Required Minimum Distribution menu item.",
+        "RMD Problem");
   }
 }
 

@@ -31,11 +31,7 @@ bool AcceptInputs(platform::DialogView& view, platform::Prompter& prompter,
 
 void RefuseInput(platform::DialogView& view, platform::Prompter& prompter, int control,
                  const std::string& message, const std::string& caption) {
-  platform::Message box;
-  box.text = message;
-  box.caption = caption;
-  box.icon = platform::Icon::Warning;
-  prompter.Ask(box);
+  ShowWarning(prompter, message, caption);
   view.SetFocus(control);
 }
 

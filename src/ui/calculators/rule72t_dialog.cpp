@@ -95,13 +95,11 @@ void AddRadios(std::vector<Control>& controls, const std::array<int, 3>& ids,
 }
 
 void WarnOfPenalty(platform::Prompter& prompter) {
-  platform::Message message;
-  message.text =
+  ShowWarning(
+      prompter,
       "To avoid a penalty, the End Age should be 5 years greater than the Start Age or 60.\n"
-      "Whichever is longer.";
-  message.caption = "Penalty Warning";
-  message.icon = platform::Icon::Warning;
-  prompter.Ask(message);
+      "Whichever is longer.",
+      "Penalty Warning");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "model/event_views.h"
 #include "model/money_format.h"
+#include "ui/editors/field_check.h"
 #include "ui/editors/field_text.h"
 #include "ui/editors/loan_fields.h"
 
@@ -58,13 +59,10 @@ bool CheckNotBeforePlanStart(platform::DialogView& view, platform::Prompter& pro
 }
 
 void ShowNeverPaidOff(platform::Prompter& prompter) {
-  platform::Message message;
-  message.text =
-      "The monthly payment is no larger than the monthly interest and purchases, so the "
-      "payments never pay off this debt.";
-  message.caption = "Payment Warning";
-  message.icon = platform::Icon::Warning;
-  prompter.Ask(message);
+  ShowWarning(prompter,
+              "The monthly payment is no larger than the monthly interest and purchases, so the "
+              "payments never pay off this debt.",
+              "Payment Warning");
 }
 
 }  // namespace

@@ -78,12 +78,25 @@ std::string ReadFieldText(const platform::DialogView& view, int control, int max
   return text;
 }
 
-void ShowStop(platform::Prompter& prompter, std::string text, std::string caption) {
+namespace {
+
+void ShowBox(platform::Prompter& prompter, std::string text, std::string caption,
+             platform::Icon icon) {
   platform::Message message;
   message.text = std::move(text);
   message.caption = std::move(caption);
-  message.icon = platform::Icon::Error;
+  message.icon = icon;
   prompter.Ask(message);
+}
+
+}  // namespace
+
+void ShowStop(platform::Prompter& prompter, std::string text, std::string caption) {
+  ShowBox(prompter, std::move(text), std::move(caption), platform::Icon::Error);
+}
+
+void ShowWarning(platform::Prompter& prompter, std::string text, std::string caption) {
+  ShowBox(prompter, std::move(text), std::move(caption), platform::Icon::Warning);
 }
 
 std::optional<double> ValidateField(platform::DialogView& view, platform::Prompter& prompter,

@@ -46,5 +46,7 @@ std::string ReadFieldText(const platform::DialogView& view, int control, int max
 
 // Shows a stop box (an error icon and OK).
 void ShowStop(platform::Prompter& prompter, std::string text, std::string caption);
+// Shows a warning box (a warning icon and OK).
+void ShowWarning(platform::Prompter& prompter, std::string text, std::string caption);
 
 }  // namespace tarvel::ui

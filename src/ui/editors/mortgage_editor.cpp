@@ -9,6 +9,7 @@
 #include "ui/calculators/accelerated_payment_dialog.h"
 #include "ui/calculators/refinance_dialog.h"
 #include "ui/editors/equity_loan_editor.h"
+#include "ui/editors/field_check.h"
 #include "ui/editors/field_text.h"
 #include "ui/editors/loan_fields.h"
 
@@ -86,13 +87,11 @@ std::uint16_t AcceleratedOption(const platform::DialogView& view) {
 }
 
 void ShowNotEquityWarning(platform::Prompter& prompter) {
-  platform::Message message;
-  message.text =
+  ShowWarning(
+      prompter,
       "You have selected an account that is not an Equity account!\nPlease make sure that this "
-      "is your intent.";
-  message.caption = kAccountWarning;
-  message.icon = platform::Icon::Warning;
-  prompter.Ask(message);
+      "is your intent.",
+      kAccountWarning);
 }
 
 Control CheckBox(int id, const char* label, int row, int column, int span) {

@@ -31,13 +31,10 @@ void WarnOfShelteredTarget(const model::Scenario& scenario, platform::Prompter& 
   if (position < 0) return;
   const model::AccountType type = scenario.accounts.records[position].type;
   if (type != model::AccountType::Retirement && type != model::AccountType::TaxFree) return;
-  platform::Message message;
-  message.text =
-      "You probably cannot transfer RMD funds to another Tax Free or Retirement account.\n"
-      "Please check the RMD regulations.";
-  message.caption = "Probable RMD Account Error";
-  message.icon = platform::Icon::Warning;
-  prompter.Ask(message);
+  ShowWarning(prompter,
+              "You probably cannot transfer RMD funds to another Tax Free or Retirement account.\n"
+              "Please check the RMD regulations.",
+              "Probable RMD Account Error");
 }
 
 }  // namespace
