@@ -11,8 +11,8 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "app/dialog_driving_fixture.h"
 #include "app/event_list_page.h"
-#include "app/main_window_fixture.h"
 #include "app/qt_dialog_renderer.h"
 #include "model/record_counts.h"
 #include "support/fake_prompter.h"
@@ -24,38 +24,9 @@
 namespace tarvel::app {
 namespace {
 
-class EditorWindowsTest : public MainWindowFixture {
+class EditorWindowsTest : public DialogDrivingFixture {
  protected:
-  // Plays the next modal template dialog with `play` once it shows; records its name.
-  void OnNextDialog(std::function<void(TemplateDialog&)> play) {
-    play_ = std::move(play);
-    shown_.clear();
-    timer_.setSingleShot(true);
-    timer_.setInterval(0);
-    QObject::disconnect(&timer_, nullptr, nullptr, nullptr);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      auto* dialog = qobject_cast<TemplateDialog*>(QApplication::activeModalWidget());
-      if (dialog == nullptr) return;
-      shown_ = dialog->objectName().toStdString();
-      play_(*dialog);
-    });
-    timer_.start();
-  }
-  static void Type(TemplateDialog& dialog, int control, const QString& text) {
-    auto* edit = qobject_cast<QLineEdit*>(dialog.ControlWidget(control));
-    ASSERT_NE(edit, nullptr) << control;
-    edit->clear();
-    QTest::keyClicks(edit, text);
-  }
-  static void Press(TemplateDialog& dialog, int control) {
-    QTest::mouseClick(qobject_cast<QPushButton*>(dialog.ControlWidget(control)), Qt::LeftButton);
-  }
   QTreeWidget* EventList() { return window_->event_list_page()->list(); }
-
-  test_support::FakePrompter prompter_;
-  QTimer timer_;
-  std::function<void(TemplateDialog&)> play_;
-  std::string shown_;
 };
 
 TEST_F(EditorWindowsTest, InitialValuesFromTheMenuChangesTheEventListAndTheResults) {
@@ -70,7 +41,7 @@ TEST_F(EditorWindowsTest, InitialValuesFromTheMenuChangesTheEventListAndTheResul
     Press(dialog, ui::kIdOk);
   });
   Action(ui::kInitialValuesCommand)->trigger();
-  EXPECT_EQ(shown_, "initial");
+  EXPECT_EQ(shown_, std::vector<std::string>{"initial"});
   EXPECT_TRUE(prompter_.messages.empty());
   EXPECT_FLOAT_EQ(session_->scenario().initial.end_age, static_cast<float>(end_age));
   EXPECT_TRUE(session_->scenario().modified);
@@ -90,6 +61,7 @@ TEST_F(EditorWindowsTest, EveryEditorOpensFromItsCommandAndCancelsWithoutAChange
     if (entry.command == ui::kEquityLoanCommand || entry.command == ui::kReindexAccountsCommand) {
       continue;
     }
+    shown_.clear();
     OnNextDialog([](TemplateDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     QAction* action = Action(entry.command);
     ASSERT_NE(action, nullptr) << entry.command;
@@ -108,7 +80,7 @@ TEST_F(EditorWindowsTest, TheResultsFolderOpensInitialValues) {
   window_->SwitchFolder(ui::kResultsFolder);
   OnNextDialog([](TemplateDialog& dialog) { Press(dialog, ui::kIdCancel); });
   window_->results_folder().HandleCommand(static_cast<int>(ui::ResultsCommand::EditInitialValues));
-  EXPECT_EQ(shown_, "initial");
+  EXPECT_EQ(shown_, std::vector<std::string>{"initial"});
 }
 
 TEST_F(EditorWindowsTest, SpaceInactivatesTheSelectedEventInTheInactiveColour) {
