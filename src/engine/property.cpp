@@ -54,7 +54,6 @@ void RevalueMortgagedProperty(Run& run, model::FinancialEvent& event) {
   }
 }
 
-
 // What each account some active mortgage holds its equity in is worth: its mortgages'
 // equity, added up in event order.
 struct MortgageEquity {
@@ -99,6 +98,7 @@ void SubtractEquityLoans(Run& run, const std::array<bool, model::kMaxAccounts>& 
 }  // namespace
 
 void RevalueProperty(Run& run) {
+  if (!run.state.has_debts) return;
   MortgageEquity mortgages;
   bool loans = false;
   for (int i = 0; i < run.state.event_count; ++i) {

@@ -143,10 +143,18 @@ void FillRunState(const model::Scenario& scenario, RunState& state) {
   state.allocation_working = scenario.allocation.working;
   CopyBudgetAmounts(scenario, state);
   state.IndexAccounts();
-  state.amortization.fill(AmortizationCursor{});
+  std::fill_n(state.amortization.begin(), state.event_count, AmortizationCursor{});
+  state.NoteDebts();
   state.start_age_set = false;
   state.start_age = scenario.initial.start_age;
   state.filled = true;
+}
+
+void RunState::NoteDebts() {
+  has_debts = std::any_of(
+      events.begin(), events.begin() + event_count, [](const model::FinancialEvent& event) {
+        return event.kind == model::EventKind::Loan || event.kind == model::EventKind::Mortgage;
+      });
 }
 
 void RunState::IndexAccounts() {

@@ -23,6 +23,10 @@ class RunState {
   bool filled = false;  // false until a run has filled it
   int event_count = 0;
   std::array<model::FinancialEvent, model::kEventSlots> events{};
+  // Whether any working event is a loan or a mortgage: plans without debts skip the yearly
+  // revaluation of what debts bought. Set by NoteDebts once the events are in place.
+  bool has_debts = false;
+  void NoteDebts();
   // The scenario slot each working event was copied from, or kAddedEvent.
   std::array<std::int16_t, model::kEventSlots> event_source{};
 

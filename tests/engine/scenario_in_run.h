@@ -23,6 +23,7 @@ inline void LoadRunState(const model::Scenario& scenario, engine::RunState& stat
     state.account_source[i] = static_cast<std::int16_t>(i);
   }
   state.IndexAccounts();
+  state.NoteDebts();
   state.first_withdrawal_age = scenario.settings.first_withdrawal_age;
   state.drawn_rate_count = scenario.settings.drawn_rate_count;
   state.allocation_working = scenario.allocation.working;
