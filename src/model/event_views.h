@@ -129,6 +129,8 @@ class BudgetWithdrawalTerms : public EventView<Event> {
   auto& one_time_only() const { return this->event_->flag_14; }
   // 1..5.
   auto& budget_number() const { return this->event_->budget_number; }
+  // The budget's yearly total as the budget dialog last wrote it.
+  auto& written_total() const { return this->event_->working_amount_46; }
 };
 
 // A Fundamentals event: new account, tax and inflation rates from its start age on.
@@ -215,6 +217,8 @@ class LoanTerms : public DebtTerms<Event> {
 
   // The account the loan amount is deposited to.
   auto& deposit_account() const { return this->event_->account_24; }
+  // kCreditCardMarker or kEquityLoanMarker for those varieties of a loan, else 0.
+  auto& variety_marker() const { return this->event_->word_26; }
   auto& deposit_account_rate() const { return this->event_->value_60; }
 };
 

@@ -8,11 +8,11 @@
 namespace tarvel::model {
 
 inline bool NameBefore(std::string_view first, std::string_view second) {
-  return std::lexicographical_compare(
-      first.begin(), first.end(), second.begin(), second.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-      });
+  return std::lexicographical_compare(first.begin(), first.end(), second.begin(), second.end(),
+                                      [](char x, char y) {
+                                        return std::tolower(static_cast<unsigned char>(x)) <
+                                               std::tolower(static_cast<unsigned char>(y));
+                                      });
 }
 
 }  // namespace tarvel::model

@@ -203,6 +203,16 @@ void ClearEvent(Scenario& scenario, int slot) {
   event = cleared;
 }
 
+FinancialEvent NewEventRecord(std::uint16_t number) {
+  FinancialEvent event;
+  event.number = number;
+  event.kind = EventKind::Empty;
+  event.account_24 = kNoAccount;
+  event.equity_account = kNoAccount;
+  event.word_158 = kNoAccount;
+  return event;
+}
+
 int FindAccount(const Scenario& scenario, std::uint16_t account_id) {
   const int count = AccountCount(scenario);
   for (int position = 0; position < count; ++position) {

@@ -18,6 +18,9 @@ void ApplyNewScenarioDefaults(Scenario& scenario);
 // Fills in the allocation category names and data files when categories 0..4 are unnamed.
 void FillAllocationCategoryDefaults(Scenario& scenario);
 void ClearEvent(Scenario& scenario, int slot);
+// The record a new event starts from: no kind yet, no account in any account field, and the
+// given event number.
+FinancialEvent NewEventRecord(std::uint16_t number);
 
 // Position of the account with this id among the first count records, or -1.
 int FindAccount(const Scenario& scenario, std::uint16_t account_id);

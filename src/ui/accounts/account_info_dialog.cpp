@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "model/event_views.h"
 #include "model/name_order.h"
 #include "model/record_counts.h"
 #include "model/scenario_ops.h"
@@ -44,13 +45,34 @@ bool TakesPenalty(model::AccountType type) {
   return type == model::AccountType::Retirement || type == model::AccountType::TaxFree;
 }
 
+// Whether the event names the account as the one the user chose for it: a loan's or a
+// mortgage's payment account, a card's payment account, a cash flow's account.
+bool NamesAsChosen(const model::FinancialEvent& event, std::uint16_t id) {
+  switch (model::VarietyOf(event)) {
+    case model::EventVariety::Loan:
+    case model::EventVariety::EquityLoan:
+    case model::EventVariety::Mortgage: {
+      const model::DebtTerms debt(event);
+      return debt.payment_account_chosen() == model::kChosenAccountMarker &&
+             debt.payment_account() == id;
+    }
+    case model::EventVariety::CreditCard: {
+      const model::CreditCardTerms card(event);
+      return card.payment_account_chosen() == model::kChosenAccountMarker &&
+             card.payment_account() == id;
+    }
+    default: {
+      const model::CashFlowTerms flow(event);
+      return flow.account_chosen() == model::kChosenAccountMarker && flow.account() == id;
+    }
+  }
+}
+
 // Whether an event names the account as the one it explicitly withdraws from or pays from.
 bool ChosenByAnEvent(const model::Scenario& scenario, std::uint16_t id) {
   const int count = model::EventCount(scenario);
   for (int slot = 0; slot < count; ++slot) {
-    const model::FinancialEvent& event = scenario.events[slot];
-    if (event.word_44 == model::kChosenAccountMarker && event.account_24 == id) return true;
-    if (event.payment_marker == model::kChosenAccountMarker && event.word_158 == id) return true;
+    if (NamesAsChosen(scenario.events[slot], id)) return true;
   }
   return false;
 }

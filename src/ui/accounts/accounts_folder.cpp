@@ -14,9 +14,11 @@ namespace {
 bool NeedsAccount(const model::FinancialEvent& event, std::uint16_t id) {
   switch (event.kind) {
     case model::EventKind::Deposit:
+      return model::CashFlowTerms(event).account() == id;
     case model::EventKind::Loan:
+      return model::LoanTerms(event).deposit_account() == id;
     case model::EventKind::Fundamentals:
-      return event.account_24 == id;
+      return model::FundamentalsTerms(event).account() == id;
     case model::EventKind::Transfer:
       return model::CashFlowTerms(event).from_account() == id;
     default:

@@ -15,21 +15,17 @@ bool IsWithdrawalOf(const model::FinancialEvent& event, int budget_index) {
 
 // The event fields a budget decides; whatever else the event holds is cleared.
 void FillFromBudget(model::FinancialEvent& event, const model::Budget& budget, int budget_index) {
-  const std::uint16_t number = event.number;
-  event = model::FinancialEvent{};
-  event.number = number;
-  event.equity_account = model::kNoAccount;
-  event.word_158 = model::kNoAccount;
+  event = model::NewEventRecord(event.number);
   event.kind = model::EventKind::Withdrawal;
   event.marker = model::kBudgetWithdrawalMarker;
   event.description.assign(budget.name.view());
   event.start_age = budget.start_age;
   event.end_age = budget.end_age;
   event.amount = budget.total;
-  event.working_amount_28 = budget.total;
-  event.working_amount_46 = budget.total;
   event.todays_dollars = budget.todays_dollars;
   model::BudgetWithdrawalTerms terms(event);
+  terms.working_amount() = budget.total;
+  terms.written_total() = budget.total;
   terms.budget_number() = static_cast<std::int16_t>(budget_index + 1);
   const bool chosen = budget.account >= 0 && budget.account < model::kNoAccount;
   terms.account() = chosen ? static_cast<std::uint16_t>(budget.account) : model::kNoAccount;

@@ -8,17 +8,10 @@
 namespace tarvel::ui {
 namespace {
 
-// The record a new event starts from: the slot's cleared record, keeping the slot's number.
+// The record a new event starts from, keeping the number of the slot it will take.
 model::FinancialEvent ClearedRecord(const model::Scenario& scenario, int slot) {
-  model::FinancialEvent event;
-  if (slot >= 0 && slot < model::kEventSlots) {
-    event.number = scenario.events[slot].number;
-  }
-  event.kind = model::EventKind::Empty;
-  event.account_24 = model::kNoAccount;
-  event.equity_account = model::kNoAccount;
-  event.word_158 = model::kNoAccount;
-  return event;
+  const bool in_table = slot >= 0 && slot < model::kEventSlots;
+  return model::NewEventRecord(in_table ? scenario.events[slot].number : 0);
 }
 
 }  // namespace

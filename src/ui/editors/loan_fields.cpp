@@ -52,7 +52,7 @@ float LevelMonthlyPayment(double financed, double yearly_rate_percent, int years
 
 void SetLoanVariety(model::FinancialEvent& event, std::uint16_t marker) {
   event.kind = model::EventKind::Loan;
-  event.word_26 = marker;
+  model::LoanTerms(event).variety_marker() = marker;
 }
 
 float AccountYearlyRate(const model::Scenario& scenario, std::uint16_t account_id) {
