@@ -14,8 +14,8 @@ double FieldNumber(const platform::DialogView& view, int control, char currency_
 
 float TypedNumber(const platform::DialogView& view, int control, char currency_symbol,
                   float otherwise) {
-  const std::optional<double> value = ParseFieldNumber(view.Text(control), currency_symbol);
-  return value ? static_cast<float>(*value) : otherwise;
+  const double value = FieldNumber(view, control, currency_symbol);
+  return std::isnan(value) ? otherwise : static_cast<float>(value);
 }
 
 bool AcceptInputs(platform::DialogView& view, platform::Prompter& prompter,
