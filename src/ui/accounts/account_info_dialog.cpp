@@ -77,18 +77,6 @@ bool ChosenByAnEvent(const model::Scenario& scenario, std::uint16_t id) {
   return false;
 }
 
-Control Field(int id, int row, int max_chars) {
-  Control control = MakeControl(id, ControlKind::Edit, "", row, 1);
-  control.max_chars = max_chars;
-  return control;
-}
-
-Control Spanning(int id, ControlKind kind, const char* label, int row, int column = 0) {
-  Control control = MakeControl(id, kind, label, row, column);
-  control.column_span = 2;
-  return control;
-}
-
 }  // namespace
 
 DialogTemplate AccountInfoTemplate() {
@@ -102,29 +90,31 @@ DialogTemplate AccountInfoTemplate() {
   effective.on_grid = true;
   dialog.controls = {
       label(200, "Account Name", 0),
-      Field(kAccountNameField, 0, kNameChars),
+      MakeEdit(kAccountNameField, 0, 1, kNameChars),
       label(201, "Select Account Type", 1),
       MakeControl(kAccountTypeChoice, ControlKind::ComboBox, "", 1, 1),
       label(202, "Initial Amount", 2),
-      Field(kInitialAmountField, 2, kNumberChars),
+      MakeEdit(kInitialAmountField, 2, 1, kNumberChars),
       label(203, "Effective Yearly Rate (%)", 3),
-      Field(kYearlyRateField, 3, kNumberChars),
+      MakeEdit(kYearlyRateField, 3, 1, kNumberChars),
       label(204, "Random Minimum Rate (%)", 4),
-      Field(kRandomMinField, 4, kNumberChars),
+      MakeEdit(kRandomMinField, 4, 1, kNumberChars),
       label(205, "Random Maximum Rate (%)", 5),
-      Field(kRandomMaxField, 5, kNumberChars),
+      MakeEdit(kRandomMaxField, 5, 1, kNumberChars),
       label(206, "Annualized Standard Deviation", 6),
-      Field(kDeviationField, 6, kDeviationChars),
+      MakeEdit(kDeviationField, 6, 1, kDeviationChars),
       label(207, "Access Order", 7),
-      Field(kAccessOrderField, 7, kOrderChars),
+      MakeEdit(kAccessOrderField, 7, 1, kOrderChars),
       label(208, "Assign Group to Account", 8),
       MakeControl(kGroupChoice, ControlKind::ComboBox, "", 8, 1),
-      Spanning(kPenaltyCheck, ControlKind::CheckBox, "Early withdrawals subject to penalty", 9),
+      MakeControl(kPenaltyCheck, ControlKind::CheckBox, "Early withdrawals subject to penalty", 9,
+                  0, 2),
       label(209, "Penalty Rate (%)", 10),
-      Field(kPenaltyRateField, 10, kNumberChars),
+      MakeEdit(kPenaltyRateField, 10, 1, kNumberChars),
       label(210, "Penalty Age", 11),
-      Field(kPenaltyAgeField, 11, kNumberChars),
-      Spanning(kAllocationCheck, ControlKind::CheckBox, "Assign asset allocation withdrawal", 12),
+      MakeEdit(kPenaltyAgeField, 11, 1, kNumberChars),
+      MakeControl(kAllocationCheck, ControlKind::CheckBox, "Assign asset allocation withdrawal", 12,
+                  0, 2),
       MakeControl(kRmdTable1Check, ControlKind::CheckBox, "Assign RMD Table 1", 13, 0),
       MakeControl(kRmdTable2Check, ControlKind::CheckBox, "Assign RMD Table 2", 13, 1),
       MakeControl(kRmdTable3Check, ControlKind::CheckBox, "Assign RMD Table 3", 13, 2),

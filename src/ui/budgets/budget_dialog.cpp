@@ -31,18 +31,6 @@ const FieldRule kEndAgeRule{kEndAge, false, kAgeChars, 1, 120, 3, "END AGE ERROR
 const FieldRule kItemAmountRule{kItemAmount, true, kNumberChars, -1e8, 1e8, 2, "AMOUNT ERROR"};
 const FieldRule kItemRateRule{kItemRate, true, kNumberChars, -20, 20, 8, "RATE ERROR"};
 
-Control Labelled(int id, ControlKind kind, const char* label, int row, int column, int span = 1) {
-  Control control = MakeControl(id, kind, label, row, column);
-  control.column_span = span;
-  return control;
-}
-
-Control Edit(int id, int max_chars, int row, int column, int span = 1) {
-  Control control = Labelled(id, ControlKind::Edit, "", row, column, span);
-  control.max_chars = max_chars;
-  return control;
-}
-
 Control Button(int id, const char* label, bool enabled = true) {
   Control control = MakeControl(id, ControlKind::PushButton, label);
   control.enabled = enabled;
@@ -57,37 +45,37 @@ std::string TodaysDollarsText(const EditorServices& services) {
 }  // namespace
 
 DialogTemplate BudgetDialogTemplate() {
-  Control items = Labelled(kItems, ControlKind::ListView, "", 8, 0, 4);
+  Control items = MakeControl(kItems, ControlKind::ListView, "", 8, 0, 4);
   items.columns.assign(std::begin(kBudgetListColumns), std::end(kBudgetListColumns));
-  Control item_box = Labelled(601, ControlKind::GroupBox, "Budget Item", 4, 0, 4);
+  Control item_box = MakeControl(601, ControlKind::GroupBox, "Budget Item", 4, 0, 4);
   return DialogTemplate{
       "budget",
       "Budget",
       {
-          Labelled(602, ControlKind::Label, "Budget &Name", 0, 0),
-          Edit(kName, kNameChars, 0, 1, 3),
-          Labelled(603, ControlKind::Label, "&Start Age", 1, 0),
-          Edit(kStartAge, kAgeChars, 1, 1),
-          Labelled(604, ControlKind::Label, "&End Age", 1, 2),
-          Edit(kEndAge, kAgeChars, 1, 3),
-          Labelled(605, ControlKind::Label, "Associated &Account:", 2, 0),
-          Labelled(kAccount, ControlKind::ComboBox, "", 2, 1, 3),
-          Labelled(kActivate, ControlKind::CheckBox, "Activate this &budget", 3, 0, 2),
-          Labelled(kTodaysDollars, ControlKind::CheckBox, "Use amounts in age 30.0 Dollars", 3, 2,
-                   2),
+          MakeControl(602, ControlKind::Label, "Budget &Name", 0, 0),
+          MakeEdit(kName, 0, 1, kNameChars, 3),
+          MakeControl(603, ControlKind::Label, "&Start Age", 1, 0),
+          MakeEdit(kStartAge, 1, 1, kAgeChars),
+          MakeControl(604, ControlKind::Label, "&End Age", 1, 2),
+          MakeEdit(kEndAge, 1, 3, kAgeChars),
+          MakeControl(605, ControlKind::Label, "Associated &Account:", 2, 0),
+          MakeControl(kAccount, ControlKind::ComboBox, "", 2, 1, 3),
+          MakeControl(kActivate, ControlKind::CheckBox, "Activate this &budget", 3, 0, 2),
+          MakeControl(kTodaysDollars, ControlKind::CheckBox, "Use amounts in age 30.0 Dollars", 3,
+                      2, 2),
           item_box,
-          Labelled(606, ControlKind::Label, "Na&me", 5, 0),
-          Edit(kItemName, kItemNameChars, 5, 1),
-          Labelled(607, ControlKind::Label, "Amoun&t", 5, 2),
-          Edit(kItemAmount, kNumberChars, 5, 3),
-          Labelled(608, ControlKind::Label, "Apply &Rate (%)", 6, 0),
-          Edit(kItemRate, kNumberChars, 6, 1),
-          Labelled(kItemMonthly, ControlKind::CheckBox, "M&onthly", 6, 2),
-          Labelled(kItemTrack, ControlKind::CheckBox, "Trac&k", 6, 3),
-          Labelled(kItemInflation, ControlKind::CheckBox, "Apply &inflation rate", 7, 0, 2),
+          MakeControl(606, ControlKind::Label, "Na&me", 5, 0),
+          MakeEdit(kItemName, 5, 1, kItemNameChars),
+          MakeControl(607, ControlKind::Label, "Amoun&t", 5, 2),
+          MakeEdit(kItemAmount, 5, 3, kNumberChars),
+          MakeControl(608, ControlKind::Label, "Apply &Rate (%)", 6, 0),
+          MakeEdit(kItemRate, 6, 1, kNumberChars),
+          MakeControl(kItemMonthly, ControlKind::CheckBox, "M&onthly", 6, 2),
+          MakeControl(kItemTrack, ControlKind::CheckBox, "Trac&k", 6, 3),
+          MakeControl(kItemInflation, ControlKind::CheckBox, "Apply &inflation rate", 7, 0, 2),
           items,
-          Labelled(609, ControlKind::Label, "Yearly Total", 9, 2),
-          Labelled(kYearlyTotal, ControlKind::Label, "", 9, 3),
+          MakeControl(609, ControlKind::Label, "Yearly Total", 9, 2),
+          MakeControl(kYearlyTotal, ControlKind::Label, "", 9, 3),
           Button(kEnter, "Enter"),
           Button(kClear, "Clear"),
           Button(kDelete, "Delete"),

@@ -49,13 +49,6 @@ void AddResult(std::vector<Control>& controls, int id, const char* label, int ro
   AddLabelledField(controls, ControlKind::Edit, id, label, row, column).enabled = false;
 }
 
-// A heading on its own row above the rows it names.
-void AddGroup(std::vector<Control>& controls, int id, const char* caption, int row) {
-  Control group = MakeControl(id, ControlKind::GroupBox, caption, row);
-  group.column_span = 4;
-  controls.push_back(group);
-}
-
 }  // namespace
 
 DialogTemplate AcceleratedPaymentTemplate() {
@@ -66,17 +59,19 @@ DialogTemplate AcceleratedPaymentTemplate() {
   AddLabelledField(c, ControlKind::Edit, kYears, "Number of Years", 1);
   AddLabelledField(c, ControlKind::Edit, kYearsLeft, "Years Left", 1, 2);
   AddLabelledField(c, ControlKind::Edit, kExtra, "Additional Monthly Payment", 2);
-  AddGroup(c, kExistingGroup, "Existing Mortgage", 3);
+  c.push_back(MakeControl(kExistingGroup, ControlKind::GroupBox, "Existing Mortgage", 3, 0, 4));
   AddResult(c, kPayment, "Monthly Payment", 4, 0);
   AddResult(c, kTotalPayments, "Total Payments", 4, 2);
   AddResult(c, kTotalInterest, "Total Interest", 5, 0);
-  AddGroup(c, kAcceleratedGroup, "Accelerated Mortgage", 6);
+  c.push_back(
+      MakeControl(kAcceleratedGroup, ControlKind::GroupBox, "Accelerated Mortgage", 6, 0, 4));
   AddResult(c, kPaymentYears, "Payment Years", 7, 0);
   AddResult(c, kAcceleratedPayment, "Monthly Payment", 7, 2);
   AddResult(c, kAcceleratedTotalPayments, "Total Payments", 8, 0);
   AddResult(c, kAcceleratedTotalInterest, "Total Interest", 8, 2);
   AddResult(c, kSavings, "Savings", 9, 0);
-  AddGroup(c, kInvestmentGroup, "Investing the Additional Payment Instead", 10);
+  c.push_back(MakeControl(kInvestmentGroup, ControlKind::GroupBox,
+                          "Investing the Additional Payment Instead", 10, 0, 4));
   AddLabelledField(c, ControlKind::Edit, kInvestmentRate, "Investment Rate (%)", 11);
   AddLabelledField(c, ControlKind::Edit, kTaxRate, "Tax Rate (%)", 11, 2);
   AddLabelledField(c, ControlKind::Edit, kInflationRate, "Inflation Rate (%)", 12);

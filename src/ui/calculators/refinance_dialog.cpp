@@ -62,19 +62,6 @@ constexpr std::array<int, model::kRefinanceFields> kInputControls = {
 constexpr int kHelpContext = 259;
 constexpr char kRefinancePrefix[] = "RF-";
 
-// A heading on its own row above the rows it names.
-void AddGroup(std::vector<Control>& controls, int id, const char* caption, int row) {
-  Control group = MakeControl(id, ControlKind::GroupBox, caption, row);
-  group.column_span = 4;
-  controls.push_back(group);
-}
-
-Control CheckBox(int id, const char* label, int row, int column) {
-  Control control = MakeControl(id, ControlKind::CheckBox, label, row, column);
-  control.column_span = 2;
-  return control;
-}
-
 void WriteWorkingFile(const std::string& path, const std::string& text, bool& written) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   written = static_cast<bool>(file) && static_cast<bool>(file << text);
@@ -107,27 +94,30 @@ class DetailsWindow : public DialogPresenter {
 DialogTemplate RefinanceTemplate() {
   DialogTemplate dialog{"refinance", "Refinance Analysis", {}};
   auto& c = dialog.controls;
-  AddGroup(c, kExistingGroup, "Existing Mortgage", 0);
+  c.push_back(MakeControl(kExistingGroup, ControlKind::GroupBox, "Existing Mortgage", 0, 0, 4));
   AddLabelledField(c, ControlKind::Edit, kStartAge, "Start Age of Mortgage", 1);
   AddLabelledField(c, ControlKind::Edit, kAmount, "Amount ", 1, 2);
   AddLabelledField(c, ControlKind::Edit, kRate, "Rate (%)", 2);
   AddLabelledField(c, ControlKind::Edit, kYears, "No. of Years", 2, 2);
   AddLabelledField(c, ControlKind::Edit, kPayment, "Monthly Payment", 3).enabled = false;
-  AddGroup(c, kRefinancedGroup, "Refinanced Mortgage", 4);
+  c.push_back(MakeControl(kRefinancedGroup, ControlKind::GroupBox, "Refinanced Mortgage", 4, 0, 4));
   AddLabelledField(c, ControlKind::Edit, kRefinanceAge, "Age at Refinancing", 5);
   AddLabelledField(c, ControlKind::Edit, kNewAmount, "Amount ", 5, 2);
   AddLabelledField(c, ControlKind::Edit, kCashOut, "Cash Out", 6);
-  c.push_back(CheckBox(kCashOutSavings, "Use Cash Out as savings", 6, 2));
+  c.push_back(
+      MakeControl(kCashOutSavings, ControlKind::CheckBox, "Use Cash Out as savings", 6, 2, 2));
   AddLabelledField(c, ControlKind::Edit, kNewRate, "Rate (%)", 7);
   AddLabelledField(c, ControlKind::Edit, kNewYears, "No. of Years", 7, 2);
   AddLabelledField(c, ControlKind::Edit, kClosingCosts, "Closing Costs", 8);
-  c.push_back(CheckBox(kIncludeClosing, "Include closing costs in mortgage", 8, 2));
+  c.push_back(MakeControl(kIncludeClosing, ControlKind::CheckBox,
+                          "Include closing costs in mortgage", 8, 2, 2));
   AddLabelledField(c, ControlKind::Edit, kPoints, "Mortgage Points (%)", 9);
-  c.push_back(CheckBox(kIncludePoints, "Include points in mortgage", 9, 2));
+  c.push_back(
+      MakeControl(kIncludePoints, ControlKind::CheckBox, "Include points in mortgage", 9, 2, 2));
   AddLabelledField(c, ControlKind::Edit, kNewPayment, "Monthly Payment", 10).enabled = false;
   AddLabelledField(c, ControlKind::Edit, kTaxRate, "Effective Tax Rate (%)", 11);
   AddLabelledField(c, ControlKind::Edit, kSavingsRate, "Savings Rate (%)", 11, 2);
-  AddGroup(c, kResultsGroup, "Results", 12);
+  c.push_back(MakeControl(kResultsGroup, ControlKind::GroupBox, "Results", 12, 0, 4));
   AddLabelledField(c, ControlKind::Edit, kRefinancedAmount, "Refinanced Amount", 13).enabled =
       false;
   AddLabelledField(c, ControlKind::Edit, kTotalCosts, "Total Mortgage Costs", 13, 2).enabled =

@@ -46,21 +46,6 @@ constexpr TotalRow kTotalRows[] = {
 };
 constexpr int kTotalAmountControl = 123;
 
-Control Labelled(int id, ControlKind kind, const char* label, int row, int column) {
-  return MakeControl(id, kind, label, row, column);
-}
-
-Control Spanning(Control control, int span) {
-  control.column_span = span;
-  return control;
-}
-
-Control Edit(int id, int row, int column, int max_chars = 0) {
-  Control control = MakeControl(id, ControlKind::Edit, "", row, column);
-  control.max_chars = max_chars;
-  return control;
-}
-
 std::string WholeText(int value) { return model::Format("%d", value); }
 
 // A birth date not given (a new plan's) is shown as empty fields.
@@ -76,38 +61,37 @@ DialogTemplate InitialValuesTemplate() {
   using K = ControlKind;
   DialogTemplate dialog{"initial", "Initial Values", {}};
   auto& c = dialog.controls;
-  c.push_back(Spanning(Labelled(0, K::GroupBox, "Ages", 0, 0), 4));
-  c.push_back(Labelled(0, K::Label, "Birth &Month:", 1, 0));
-  c.push_back(Edit(kInitialBirthMonth, 1, 1, 2));
-  c.push_back(Labelled(0, K::Label, "Birth &Day:", 1, 2));
-  c.push_back(Edit(kInitialBirthDay, 1, 3, 2));
-  c.push_back(Labelled(0, K::Label, "&Start Age:", 2, 0));
-  c.push_back(Edit(kInitialStartAge, 2, 1, 8));
-  c.push_back(Spanning(Labelled(kInitialUseBirthday, K::CheckBox, "Use &Birthday", 2, 2), 2));
-  c.push_back(Labelled(0, K::Label, "&End Age:", 3, 0));
-  c.push_back(Edit(kInitialEndAge, 3, 1, 8));
-  c.push_back(Spanning(Labelled(0, K::GroupBox, "Rates", 4, 0), 4));
-  c.push_back(Labelled(0, K::Label, "&Inflation Rate (%):", 5, 0));
-  c.push_back(Edit(kInitialInflation, 5, 1, 9));
-  c.push_back(Labelled(0, K::Label, "Effective &Tax Rate (%):", 6, 0));
-  c.push_back(Edit(kInitialTaxRate, 6, 1, 9));
-  c.push_back(Labelled(0, K::Label, "Di&vidend Tax Rate (%):", 7, 0));
-  c.push_back(Edit(kInitialDividendTax, 7, 1, 9));
-  c.push_back(Spanning(Labelled(kInitialPurchasingPower, K::CheckBox,
-                                "Display Net Worth in Today's &Purchasing Power", 8, 0),
-                       4));
-  c.push_back(Spanning(Labelled(0, K::GroupBox, "Initial Accounts", 9, 0), 4));
-  c.push_back(Labelled(0, K::Label, "Amount", 10, 1));
-  c.push_back(Labelled(0, K::Label, "Average Rate", 10, 2));
+  c.push_back(MakeControl(0, K::GroupBox, "Ages", 0, 0, 4));
+  c.push_back(MakeControl(0, K::Label, "Birth &Month:", 1, 0));
+  c.push_back(MakeEdit(kInitialBirthMonth, 1, 1, 2));
+  c.push_back(MakeControl(0, K::Label, "Birth &Day:", 1, 2));
+  c.push_back(MakeEdit(kInitialBirthDay, 1, 3, 2));
+  c.push_back(MakeControl(0, K::Label, "&Start Age:", 2, 0));
+  c.push_back(MakeEdit(kInitialStartAge, 2, 1, 8));
+  c.push_back(MakeControl(kInitialUseBirthday, K::CheckBox, "Use &Birthday", 2, 2, 2));
+  c.push_back(MakeControl(0, K::Label, "&End Age:", 3, 0));
+  c.push_back(MakeEdit(kInitialEndAge, 3, 1, 8));
+  c.push_back(MakeControl(0, K::GroupBox, "Rates", 4, 0, 4));
+  c.push_back(MakeControl(0, K::Label, "&Inflation Rate (%):", 5, 0));
+  c.push_back(MakeEdit(kInitialInflation, 5, 1, 9));
+  c.push_back(MakeControl(0, K::Label, "Effective &Tax Rate (%):", 6, 0));
+  c.push_back(MakeEdit(kInitialTaxRate, 6, 1, 9));
+  c.push_back(MakeControl(0, K::Label, "Di&vidend Tax Rate (%):", 7, 0));
+  c.push_back(MakeEdit(kInitialDividendTax, 7, 1, 9));
+  c.push_back(MakeControl(kInitialPurchasingPower, K::CheckBox,
+                          "Display Net Worth in Today's &Purchasing Power", 8, 0, 4));
+  c.push_back(MakeControl(0, K::GroupBox, "Initial Accounts", 9, 0, 4));
+  c.push_back(MakeControl(0, K::Label, "Amount", 10, 1));
+  c.push_back(MakeControl(0, K::Label, "Average Rate", 10, 2));
   int row = 11;
   for (const TotalRow& total : kTotalRows) {
-    c.push_back(Labelled(0, K::Label, total.caption, row, 0));
-    c.push_back(Labelled(total.amount_control, K::Label, "", row, 1));
-    c.push_back(Labelled(total.rate_control, K::Label, "", row, 2));
+    c.push_back(MakeControl(0, K::Label, total.caption, row, 0));
+    c.push_back(MakeControl(total.amount_control, K::Label, "", row, 1));
+    c.push_back(MakeControl(total.rate_control, K::Label, "", row, 2));
     ++row;
   }
-  c.push_back(Labelled(0, K::Label, "Total Amount In Accounts:", row, 0));
-  c.push_back(Labelled(kTotalAmountControl, K::Label, "", row, 1));
+  c.push_back(MakeControl(0, K::Label, "Total Amount In Accounts:", row, 0));
+  c.push_back(MakeControl(kTotalAmountControl, K::Label, "", row, 1));
   c.push_back(MakeControl(kIdOk, K::DefaultButton, "OK"));
   c.push_back(MakeControl(kIdCancel, K::PushButton, "Cancel"));
   c.push_back(MakeControl(kInitialValuesHelpButton, K::PushButton, "&Help"));

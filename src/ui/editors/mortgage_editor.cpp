@@ -94,12 +94,6 @@ void ShowNotEquityWarning(platform::Prompter& prompter) {
       kAccountWarning);
 }
 
-Control CheckBox(int id, const char* label, int row, int column, int span) {
-  Control control = MakeControl(id, ControlKind::CheckBox, label, row, column);
-  control.column_span = span;
-  return control;
-}
-
 }  // namespace
 
 DialogTemplate MortgageTemplate() {
@@ -121,16 +115,17 @@ DialogTemplate MortgageTemplate() {
   AddLabelledField(controls, ControlKind::Edit, kPayment, "Monthly Payment", 5, 2).enabled = false;
   AddLabelledField(controls, ControlKind::Edit, kSellAge, "Sell Age", 6);
   AddLabelledField(controls, ControlKind::Edit, kSellingPercent, "Selling Expenses (%)", 6, 2);
-  controls.push_back(CheckBox(kInflateTaxes, "Apply inflation rate to taxes", 7, 0, 2));
-  controls.push_back(CheckBox(kKeepDownPayment, "Do not withdraw down payment", 7, 2, 2));
-  Control group = MakeControl(kExtraGroup, ControlKind::GroupBox, "Accelerated Payments", 8);
-  group.column_span = 4;
-  controls.push_back(group);
   controls.push_back(
-      CheckBox(kExtraFromStart, "Additional payment starting at the mortgage start age", 9, 0, 4));
-  controls.push_back(CheckBox(kExtraFromPlanStart,
-                              "Additional payment starting at the Initial Values start age", 10, 0,
-                              4));
+      MakeControl(kInflateTaxes, ControlKind::CheckBox, "Apply inflation rate to taxes", 7, 0, 2));
+  controls.push_back(MakeControl(kKeepDownPayment, ControlKind::CheckBox,
+                                 "Do not withdraw down payment", 7, 2, 2));
+  controls.push_back(
+      MakeControl(kExtraGroup, ControlKind::GroupBox, "Accelerated Payments", 8, 0, 4));
+  controls.push_back(MakeControl(kExtraFromStart, ControlKind::CheckBox,
+                                 "Additional payment starting at the mortgage start age", 9, 0, 4));
+  controls.push_back(MakeControl(kExtraFromPlanStart, ControlKind::CheckBox,
+                                 "Additional payment starting at the Initial Values start age", 10,
+                                 0, 4));
   AddLabelledField(controls, ControlKind::Edit, kExtraAmount, "Additional Monthly Amount", 11);
   AddLabelledField(controls, ControlKind::ComboBox, kPaymentAccount,
                    "Withdraw payments from account:", 12)

@@ -44,14 +44,22 @@ struct Control {
   bool on_grid = false;              // push buttons: at their row and column, not in the button row
 };
 
-inline Control MakeControl(int id, ControlKind kind, std::string label, int row = 0,
-                           int column = 0) {
+inline Control MakeControl(int id, ControlKind kind, std::string label, int row = 0, int column = 0,
+                           int column_span = 1) {
   Control control;
   control.id = id;
   control.kind = kind;
   control.label = std::move(label);
   control.row = row;
   control.column = column;
+  control.column_span = column_span;
+  return control;
+}
+
+// An edit field at a grid cell holding at most max_chars characters (0: no limit).
+inline Control MakeEdit(int id, int row, int column, int max_chars = 0, int column_span = 1) {
+  Control control = MakeControl(id, ControlKind::Edit, "", row, column, column_span);
+  control.max_chars = max_chars;
   return control;
 }
 
