@@ -90,7 +90,7 @@ void WriteAccountList(Run& run) {
   for (int i = 0; i < run.state.account_count; ++i) {
     const auto& account = run.state.accounts[i];
     const std::string money = model::Money(account.balance, run.options.currency);
-    std::string line = LineText("  %s=", account.name.view());
+    std::string line = LineText("  %s=", account.name.view()).str();
     line += money;
     if (money.size() < 20) line.append(20 - money.size(), ' ');
     run.sink.Emit(line, -1);

@@ -28,7 +28,7 @@ void StartFundamentals(const model::Scenario& /*scenario*/, Run& run, int slot) 
       const std::string_view account_name = account.name.view();
       run.sink.Emit(
           [&] {
-            return LineText("     %s = ", account_name) +
+            return LineText("     %s = ", account_name).str() +
                    model::RateText(rates.account_rate_percent());
           },
           slot);

@@ -17,7 +17,7 @@ void WriteInitialRatesBlock(const model::Scenario& scenario, Run& run) {
   const int count = model::AccountCount(scenario);
   for (int i = 0; i < count; ++i) {
     const model::Account& account = scenario.accounts.records[i];
-    sink.Emit(LineText("  %s Rate = ", account.name.view()) + model::RateText(account.yearly_rate),
+    sink.Emit(LineText("  %s Rate = ", account.name.view()).str() + model::RateText(account.yearly_rate),
               kInitialRatesTag);
   }
   const model::InitialValues& initial = scenario.initial;

@@ -101,7 +101,8 @@ bool ReadTableFile(const std::vector<fs::path>& folders, const char* name, int c
     problems.push_back({name,
                         LineText("Cannot find the life-expectancy file %s in %s. Rule 72T "
                                  "amounts are computed with its values as 0.",
-                                 name, FolderList(folders).c_str()),
+                                 name, FolderList(folders).c_str())
+                            .str(),
                         "FILE ERROR", true});
     return false;
   }

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "engine/run_files.h"
+#include "model/fixed_format.h"
 #include "model/record_counts.h"
 
 namespace tarvel::engine {
@@ -70,7 +72,7 @@ void WritePlotTrailer(std::FILE* file, const model::Scenario& scenario,
   for (const model::Account& account : accounts) {
     std::fprintf(file, "%d\n", static_cast<int>(account.group));
   }
-  for (float value : purchasing_power) std::fprintf(file, "%f\n", value);
+  for (float value : purchasing_power) WriteFixed(file, value, model::kSixPlaces, '\n');
   for (std::uint32_t colour : scenario.colours.colours) {
     std::fprintf(file, "%lx\n", static_cast<unsigned long>(colour));
   }

@@ -81,8 +81,8 @@ void SetEquityAccounts(Run& run, const MortgageEquity& mortgages) {
 // An equity loan not yet repaid lowers the equity shown in its mortgage's equity account.
 // The loan itself is among the liabilities, so the net worth is not changed here.
 void SubtractEquityLoans(Run& run, const std::array<bool, model::kMaxAccounts>& holders) {
-  for (int i = 0; i < run.state.event_count; ++i) {
-    const model::FinancialEvent& loan = run.state.events[i];
+  for (int d = 0; d < run.state.debt_count; ++d) {
+    const model::FinancialEvent& loan = run.state.events[run.state.debt_events[d]];
     if (loan.kind != EventKind::Loan || !model::IsEquityLoan(loan) || !Started(loan, run) ||
         model::EquityLoanTerms(loan).paid_off() != 0) {
       continue;
@@ -101,8 +101,8 @@ void RevalueProperty(Run& run) {
   if (!run.state.has_debts) return;
   MortgageEquity mortgages;
   bool loans = false;
-  for (int i = 0; i < run.state.event_count; ++i) {
-    model::FinancialEvent& event = run.state.events[i];
+  for (int d = 0; d < run.state.debt_count; ++d) {
+    model::FinancialEvent& event = run.state.events[run.state.debt_events[d]];
     loans = loans || event.kind == EventKind::Loan;
     const bool mortgage = event.kind == EventKind::Mortgage;
     if (Started(event, run)) {

@@ -46,6 +46,13 @@ void WriteRecord(std::FILE* file, float age, std::string_view name, const int* c
 
 }  // namespace
 
+void WriteFixed(std::FILE* file, double value, model::FixedFormat format, char after) {
+  model::FixedText text;
+  const std::string_view digits = text.Write(value, format);
+  std::fwrite(digits.data(), 1, digits.size(), file);
+  if (after != 0) std::fputc(after, file);
+}
+
 void RunFiles::Incoming(float age, std::string_view account, double amount) {
   if (!incoming || age < first_shown_age) return;
   WriteRecord(incoming.get(), age, account, nullptr, amount);

@@ -6,7 +6,12 @@
 #include <filesystem>
 #include <string_view>
 
+#include "model/fixed_format.h"
+
 namespace tarvel::engine {
+
+// Writes `value` as printf writes it with `format`, then `after` unless it is 0.
+void WriteFixed(std::FILE* file, double value, model::FixedFormat format, char after);
 
 // A C file closed when it is reset or goes out of scope.
 class FileHandle {

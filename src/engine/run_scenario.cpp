@@ -27,8 +27,8 @@ void ReportProblem(Run& run, RunProblemKind kind, std::string file) {
 
 std::array<bool, model::kMaxAccounts> MortgageEquityAccounts(const RunState& state) {
   std::array<bool, model::kMaxAccounts> marked{};
-  for (int i = 0; i < state.event_count; ++i) {
-    const auto& event = state.events[i];
+  for (int d = 0; d < state.debt_count; ++d) {
+    const auto& event = state.events[state.debt_events[d]];
     if (event.kind != model::EventKind::Mortgage || model::IsInactive(event)) continue;
     state.MarkAccountsWithId(model::MortgageTerms(event).equity_account(), marked);
   }
@@ -44,8 +44,8 @@ constexpr float kLastAge = static_cast<float>(kAgeSlots);
 void SetMortgageEquityAccounts(Run& run) {
   auto& accounts = run.state.accounts;
   for (int pass = 0; pass < 2; ++pass) {
-    for (int i = 0; i < run.state.event_count; ++i) {
-      const auto& event = run.state.events[i];
+    for (int d = 0; d < run.state.debt_count; ++d) {
+      const auto& event = run.state.events[run.state.debt_events[d]];
       if (event.kind != model::EventKind::Mortgage || model::IsInactive(event)) continue;
       const model::MortgageTerms mortgage(event);
       const int position = run.state.FindAccount(mortgage.equity_account());
@@ -105,8 +105,8 @@ void SetInitialBalances(const model::Scenario& scenario, Run& run) {
 void AddCreditCardDebts(Run& run) {
   const int age = model::WholeAge(run.current_age);
   const bool first_shown_year = age == model::WholeAge(run.shown_start_age);
-  for (int i = 0; i < run.state.event_count; ++i) {
-    const auto& event = run.state.events[i];
+  for (int d = 0; d < run.state.debt_count; ++d) {
+    const auto& event = run.state.events[run.state.debt_events[d]];
     const int start = model::WholeAge(event.start_age);
     if (event.kind == model::EventKind::Loan && model::IsCreditCard(event) &&
         (start == age || (first_shown_year && start < age))) {

@@ -151,10 +151,14 @@ void FillRunState(const model::Scenario& scenario, RunState& state) {
 }
 
 void RunState::NoteDebts() {
-  has_debts = std::any_of(
-      events.begin(), events.begin() + event_count, [](const model::FinancialEvent& event) {
-        return event.kind == model::EventKind::Loan || event.kind == model::EventKind::Mortgage;
-      });
+  debt_count = 0;
+  for (int i = 0; i < event_count; ++i) {
+    const model::EventKind kind = events[i].kind;
+    if (kind == model::EventKind::Loan || kind == model::EventKind::Mortgage) {
+      debt_events[debt_count++] = static_cast<std::int16_t>(i);
+    }
+  }
+  has_debts = debt_count > 0;
 }
 
 void RunState::IndexAccounts() {

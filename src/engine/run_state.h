@@ -26,6 +26,9 @@ class RunState {
   // Whether any working event is a loan or a mortgage: plans without debts skip the yearly
   // revaluation of what debts bought. Set by NoteDebts once the events are in place.
   bool has_debts = false;
+  // The loans and mortgages among the working events, in run order.
+  int debt_count = 0;
+  std::array<std::int16_t, model::kEventSlots> debt_events{};
   void NoteDebts();
   // The scenario slot each working event was copied from, or kAddedEvent.
   std::array<std::int16_t, model::kEventSlots> event_source{};

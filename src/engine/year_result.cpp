@@ -31,15 +31,15 @@ void WriteExportLine(Run& run) {
   std::FILE* file = run.files.export_file.get();
   if (file == nullptr) return;
   const char separator = run.options.export_separator;
-  std::fprintf(file, "%.2f%c", run.current_age, separator);
+  WriteFixed(file, run.current_age, model::kTwoPlaces, separator);
   double sum = 0;
   for (int i = 0; i < run.state.account_count; ++i) {
     const float balance = run.state.accounts[i].balance;
-    std::fprintf(file, "%.2f%c", balance, separator);
+    WriteFixed(file, balance, model::kTwoPlaces, separator);
     sum += balance;
   }
-  std::fprintf(file, "%.2f%c", run.categories.equity, separator);
-  std::fprintf(file, "%.2f\n", sum + run.categories.equity);
+  WriteFixed(file, run.categories.equity, model::kTwoPlaces, separator);
+  WriteFixed(file, sum + run.categories.equity, model::kTwoPlaces, '\n');
 }
 
 void ZeroIfSmall(float& value) {
@@ -72,7 +72,7 @@ void WriteYearStart(const model::Scenario& scenario, Run& run, bool final_record
   double assets = 0;
   for (int i = 0; i < run.state.account_count; ++i) {
     const auto& account = run.state.accounts[i];
-    if (plot != nullptr) std::fprintf(plot, "%.2f\n", account.balance);
+    if (plot != nullptr) WriteFixed(plot, account.balance, model::kTwoPlaces, '\n');
     row[i] = account.balance;
     if (account.type == model::AccountType::Asset) assets += account.balance;
   }
@@ -85,8 +85,11 @@ void WriteYearStart(const model::Scenario& scenario, Run& run, bool final_record
   const float plot_equity = final_record ? c.equity + run.equity_adjustment : c.equity;
   const float plot_net = final_record ? net_worth + run.equity_adjustment : net_worth;
   if (plot != nullptr) {
-    std::fprintf(plot, "%.1f %.2f %.2f %.2f %.2f %.2f %.2f ", ShownAge(scenario, run), c.investment,
-                 c.tax_free, c.retirement, asset_total, plot_equity, plot_net);
+    WriteFixed(plot, ShownAge(scenario, run), model::FixedFormat{0, 1, false}, ' ');
+    for (const float value :
+         {c.investment, c.tax_free, c.retirement, asset_total, plot_equity, plot_net}) {
+      WriteFixed(plot, value, model::kTwoPlaces, ' ');
+    }
   }
   PeriodResult& period = RowAt(run.periods, run.year_index);
   period[IndexOf(PeriodColumn::Age)] = run.current_age;
@@ -221,7 +224,7 @@ void WriteYearResult(const model::Scenario& scenario, Run& run) {
   if (in_range && run.files.plot) {
     std::FILE* plot = run.files.plot.get();
     for (int i = 0; i < kFlowColumnCount; ++i) {
-      std::fprintf(plot, i + 1 < kFlowColumnCount ? "%.2f " : "%.2f\n", flows[i]);
+      WriteFixed(plot, flows[i], model::kTwoPlaces, i + 1 < kFlowColumnCount ? ' ' : '\n');
     }
   }
   // The zoom limits the plot file only: every page reads the whole run's period results.

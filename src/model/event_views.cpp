@@ -3,33 +3,6 @@
 
 namespace tarvel::model {
 
-EventVariety VarietyOf(const FinancialEvent& event) {
-  switch (event.kind) {
-    case EventKind::Fundamentals:
-      return EventVariety::Fundamentals;
-    case EventKind::Deposit:
-      return EventVariety::Deposit;
-    case EventKind::Withdrawal:
-      return event.marker == kBudgetWithdrawalMarker ? EventVariety::BudgetWithdrawal
-                                                     : EventVariety::Withdrawal;
-    case EventKind::Transfer:
-      return event.marker == kRule72TMarker ? EventVariety::Rule72T : EventVariety::Transfer;
-    case EventKind::Loan:
-      // The variety marker shares its field with a plain loan's and a Mortgage's flags.
-      if (event.word_26 == kCreditCardMarker) return EventVariety::CreditCard;
-      if (event.word_26 == kEquityLoanMarker) return EventVariety::EquityLoan;
-      return EventVariety::Loan;
-    case EventKind::Mortgage:
-      return EventVariety::Mortgage;
-    case EventKind::AllocationOption:
-      return EventVariety::AllocationOption;
-    case EventKind::RmdLine:
-      return EventVariety::RmdLine;
-    default:
-      return EventVariety::Other;
-  }
-}
-
 FieldMeanings FieldMeaningsOf(const FinancialEvent& event) {
   using Event = const FinancialEvent;
   switch (VarietyOf(event)) {

@@ -38,7 +38,32 @@ inline void SetStatus(FinancialEvent& event, EventStatus status) {
   event.status = static_cast<std::uint16_t>(status);
 }
 
-EventVariety VarietyOf(const FinancialEvent& event);
+inline EventVariety VarietyOf(const FinancialEvent& event) {
+  switch (event.kind) {
+    case EventKind::Fundamentals:
+      return EventVariety::Fundamentals;
+    case EventKind::Deposit:
+      return EventVariety::Deposit;
+    case EventKind::Withdrawal:
+      return event.marker == kBudgetWithdrawalMarker ? EventVariety::BudgetWithdrawal
+                                                     : EventVariety::Withdrawal;
+    case EventKind::Transfer:
+      return event.marker == kRule72TMarker ? EventVariety::Rule72T : EventVariety::Transfer;
+    case EventKind::Loan:
+      // The variety marker shares its field with a plain loan's and a Mortgage's flags.
+      if (event.word_26 == kCreditCardMarker) return EventVariety::CreditCard;
+      if (event.word_26 == kEquityLoanMarker) return EventVariety::EquityLoan;
+      return EventVariety::Loan;
+    case EventKind::Mortgage:
+      return EventVariety::Mortgage;
+    case EventKind::AllocationOption:
+      return EventVariety::AllocationOption;
+    case EventKind::RmdLine:
+      return EventVariety::RmdLine;
+    default:
+      return EventVariety::Other;
+  }
+}
 inline bool IsCreditCard(const FinancialEvent& event) {
   return VarietyOf(event) == EventVariety::CreditCard;
 }

@@ -3,6 +3,7 @@
 #include "model/fixed_format.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -30,25 +31,52 @@ bool FitsSmallFixed(double value, int precision) {
   return kExactScaling && precision >= 0 && precision <= 3 && std::fabs(value) < 1e15;
 }
 
-char* WriteSmallFixed(char* out, double value, int precision) {
-  static constexpr long double kScale[] = {1.0L, 10.0L, 100.0L, 1000.0L};
-  const long double scaled = std::fabs(static_cast<long double>(value)) * kScale[precision];
-  auto whole = static_cast<std::uint64_t>(scaled);
-  const long double rest = scaled - static_cast<long double>(whole);
-  if (rest > 0.5L || (rest == 0.5L && (whole & 1U) != 0)) ++whole;
-  if (std::signbit(value)) *out++ = '-';
-  char reversed[24];
-  int count = 0;
-  do {
-    reversed[count++] = static_cast<char>('0' + whole % 10);
-    whole /= 10;
-  } while (whole != 0 || count <= precision);
-  for (int i = count - 1; i >= precision; --i) *out++ = reversed[i];
-  if (precision > 0) {
-    *out++ = '.';
-    for (int i = precision - 1; i >= 0; --i) *out++ = reversed[i];
+// "00" to "99": two digits a step.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
   }
-  return out;
+  return pairs;
+}();
+
+// The decimal digits of `number` written leftwards ending just before `end`; returns the first.
+char* WriteDigitsBackwards(char* end, std::uint64_t number) {
+  while (number >= 100) {
+    const auto pair = static_cast<std::size_t>(number % 100) * 2;
+    number /= 100;
+    *--end = kDigitPairs[pair + 1];
+    *--end = kDigitPairs[pair];
+  }
+  if (number >= 10) {
+    const auto pair = static_cast<std::size_t>(number) * 2;
+    *--end = kDigitPairs[pair + 1];
+    *--end = kDigitPairs[pair];
+  } else {
+    *--end = static_cast<char>('0' + number);
+  }
+  return end;
+}
+
+char* WriteSmallFixed(char* out, double value, int precision) {
+  static constexpr std::uint64_t kPower[] = {1, 10, 100, 1000};
+  std::uint64_t whole = *ScaledDigits(value, precision);
+  char text[32];
+  char* const end = text + sizeof text;
+  char* first = end;
+  if (precision > 0) {
+    std::uint64_t fraction = whole % kPower[precision];
+    whole /= kPower[precision];
+    for (int i = 0; i < precision; ++i, fraction /= 10)
+      *--first = static_cast<char>('0' + fraction % 10);
+    *--first = '.';
+  }
+  first = WriteDigitsBackwards(first, whole);
+  if (std::signbit(value)) *--first = '-';
+  const auto length = static_cast<std::size_t>(end - first);
+  std::memcpy(out, first, length);
+  return out + length;
 }
 
 // The unpadded number at the end of `buffer`, leaving room in front for right-justification.
@@ -67,6 +95,16 @@ std::string_view Digits(std::array<char, kFixedTextCapacity>& buffer, double val
 }
 
 }  // namespace
+
+std::optional<std::uint64_t> ScaledDigits(double value, int precision) {
+  if (!std::isfinite(value) || !FitsSmallFixed(value, precision)) return std::nullopt;
+  static constexpr long double kScale[] = {1.0L, 10.0L, 100.0L, 1000.0L};
+  const long double scaled = std::fabs(static_cast<long double>(value)) * kScale[precision];
+  auto whole = static_cast<std::uint64_t>(scaled);
+  const long double rest = scaled - static_cast<long double>(whole);
+  if (rest > 0.5L || (rest == 0.5L && (whole & 1U) != 0)) ++whole;
+  return whole;
+}
 
 std::string_view FixedText::Write(double value, FixedFormat format) {
   const std::string_view digits = Digits(buffer_, value, format.precision);

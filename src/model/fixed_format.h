@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +40,10 @@ class FixedText {
  private:
   std::array<char, kFixedTextCapacity> buffer_;  // filled by Write before it is read
 };
+
+// |value| x 10^precision rounded to a whole number as printf rounds the digits it writes, when
+// that is exact: a finite value below 1e15 with at most three decimals. Nothing otherwise.
+std::optional<std::uint64_t> ScaledDigits(double value, int precision);
 
 // Appends the text printf writes for `value` with `format` to `out` (no allocation when `out`
 // has the room).

@@ -2,7 +2,9 @@
 // front, and the printf-style formats every amount and rate passes through.
 #include "model/money_format.h"
 
+#include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 
 #include "model/fixed_format.h"
@@ -23,18 +25,21 @@ std::string WithoutBlanks(std::string_view text) {
 // third one counted leftwards from its end, then `tail` unchanged.
 std::string GroupWithSymbol(std::string_view whole, std::string_view tail,
                             const Currency& currency) {
-  std::string result(1, currency.symbol);
-  result.reserve(2 + whole.size() + whole.size() / 3 + tail.size());
-  if (!whole.empty() && whole.front() == '-') {
-    result.push_back('-');
-    whole.remove_prefix(1);
+  const bool negative = !whole.empty() && whole.front() == '-';
+  if (negative) whole.remove_prefix(1);
+  const std::size_t commas = whole.empty() ? 0 : (whole.size() - 1) / 3;
+  std::string result(1 + (negative ? 1 : 0) + whole.size() + commas + tail.size(), '\0');
+  char* out = result.data();
+  *out++ = currency.symbol;
+  if (negative) *out++ = '-';
+  // The first group holds what is left over after the groups of three.
+  std::size_t group = whole.size() - commas * 3;
+  for (std::size_t i = 0; i < whole.size();) {
+    for (std::size_t end = i + group; i < end; ++i) *out++ = whole[i];
+    if (i < whole.size()) *out++ = ',';
+    group = 3;
   }
-  for (std::size_t i = 0; i < whole.size(); ++i) {
-    const std::size_t remaining = whole.size() - i;
-    if (i > 0 && remaining % 3 == 0) result.push_back(',');
-    result.push_back(whole[i]);
-  }
-  result.append(tail);
+  tail.copy(out, tail.size());
   return result;
 }
 
@@ -76,7 +81,35 @@ std::string FormatMoneyWhole(std::string_view number_text, const Currency& curre
   return GroupWithSymbol(compact, {}, currency);
 }
 
+namespace {
+
+// The common case of Money: two decimals of an amount below 1e15, written leftwards from the
+// cents with a comma before every third digit of the whole part.
+std::string GroupedCents(std::uint64_t cents, bool negative, const Currency& currency) {
+  char text[40];
+  char* const end = text + sizeof text;
+  char* first = end;
+  *--first = static_cast<char>('0' + cents % 10);
+  *--first = static_cast<char>('0' + cents / 10 % 10);
+  *--first = '.';
+  std::uint64_t whole = cents / 100;
+  for (int digits = 0;; ++digits) {
+    if (digits > 0 && digits % 3 == 0) *--first = ',';
+    *--first = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+    if (whole == 0) break;
+  }
+  if (negative) *--first = '-';
+  *--first = currency.symbol;
+  return std::string(first, end);
+}
+
+}  // namespace
+
 std::string Money(double amount, const Currency& currency) {
+  if (const auto cents = ScaledDigits(amount, 2)) {
+    return GroupedCents(*cents, std::signbit(amount), currency);
+  }
   // "%-13.2f" only adds blanks, which FormatMoney removes: the unpadded text is grouped as is.
   FixedText text;
   const std::string_view number = text.Write(amount, kTwoPlaces);

@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "results/schedule_lines.h"
+
 namespace tarvel::results {
 
 inline constexpr int kMappedLines = 6000;
 inline constexpr int kMappedAges = 121;
 
 struct ResultsList {
-  std::vector<std::string> lines;
+  ScheduleLines lines;
   std::vector<std::int32_t> line_event;              // first 6000 lines: event index or tag
   std::array<std::int32_t, kMappedAges> age_line{};  // summary row of each whole age (0: none)
 

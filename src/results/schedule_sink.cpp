@@ -52,7 +52,7 @@ void ScheduleSink::Emit(std::string_view text, int event_index) {
     if (age >= 0 && age < kMappedAges) results_.age_line[age] = line;
   }
   if (line < kMappedLines) results_.line_event.push_back(event_index);
-  results_.lines.emplace_back(text);
+  results_.lines.push_back(text);
 }
 
 }  // namespace tarvel::results

@@ -86,14 +86,14 @@ TEST_F(MainWindowTest, TheEarlyRetireeSampleFindsItsLifeTablesInAFreshWorkingDir
   for (const auto& message : prompter.messages)
     ADD_FAILURE() << message.caption << ": " << message.text;
   // Amortised over the single-life expectancy at 52 at 5 %: a payment in whole dollars.
-  const std::vector<std::string>& lines = session_->last_run().results().lines;
-  const auto payment = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
-    return line.find("Rule 72T Transfer") != std::string::npos;
+  const auto& lines = session_->last_run().results().lines;
+  const auto payment = std::find_if(lines.begin(), lines.end(), [](std::string_view line) {
+    return line.find("Rule 72T Transfer") != std::string_view::npos;
   });
   ASSERT_NE(payment, lines.end());
-  EXPECT_EQ(payment->find("$0.00"), std::string::npos) << *payment;
-  EXPECT_EQ(payment->find("nan"), std::string::npos) << *payment;
-  EXPECT_EQ(payment->find("inf"), std::string::npos) << *payment;
+  EXPECT_EQ((*payment).find("$0.00"), std::string_view::npos) << *payment;
+  EXPECT_EQ((*payment).find("nan"), std::string_view::npos) << *payment;
+  EXPECT_EQ((*payment).find("inf"), std::string_view::npos) << *payment;
 }
 
 TEST_F(MainWindowTest, TwoRandomRunsInOneSessionDrawDifferentRates) {

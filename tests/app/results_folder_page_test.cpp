@@ -96,11 +96,11 @@ class ResultsFolderPageTest : public ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&page_));
   }
 
-  const std::vector<std::string>& Lines() const { return host_.LastRun().results().lines; }
+  const results::ScheduleLines& Lines() const { return host_.LastRun().results().lines; }
   int RowContaining(const std::string& part) const {
     const auto& lines = Lines();
-    const auto found = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
-      return line.find(part) != std::string::npos;
+    const auto found = std::find_if(lines.begin(), lines.end(), [&](std::string_view line) {
+      return line.find(part) != std::string_view::npos;
     });
     return found == lines.end() ? -1 : static_cast<int>(found - lines.begin());
   }
@@ -227,7 +227,7 @@ TEST_F(ResultsFolderPageTest, SaveWritesTheScheduleAndThePrintFileAndKeepsTheLis
 
   const std::string schedule = test_support::ReadText(path);
   EXPECT_NE(schedule.find("Living"), std::string::npos);  // the event listing
-  EXPECT_NE(schedule.find(Lines()[SummaryRow(55)] + "\n"), std::string::npos);
+  EXPECT_NE(schedule.find(std::string(Lines()[SummaryRow(55)]) + "\n"), std::string::npos);
   const std::string print = test_support::ReadText(host_.folder().File("ptmpsch.dat"));
   EXPECT_NE(print.find("Living"), std::string::npos);
   EXPECT_EQ(print.find(Lines()[SummaryRow(55)]), std::string::npos);

@@ -64,7 +64,7 @@ inline std::unique_ptr<results::ScheduleRun> MakeRun(const platform::Clock& cloc
   return run;
 }
 
-inline const std::vector<std::string>& Lines(const results::ScheduleRun& run) {
+inline const results::ScheduleLines& Lines(const results::ScheduleRun& run) {
   return run.results().lines;
 }
 

@@ -75,13 +75,13 @@ class EventYearTest : public ::testing::Test {
     scenario_->settings.penalty_rate[account.slot] = rate;
   }
 
-  const std::vector<std::string>& Lines() const { return run_.results().lines; }
+  const results::ScheduleLines& Lines() const { return run_.results().lines; }
   bool HasLine(const std::string& line) const {
     return std::find(Lines().begin(), Lines().end(), line) != Lines().end();
   }
   std::string AllLines() const {
     std::string text;
-    for (const std::string& line : Lines()) text += line + "\n";
+    for (const std::string_view line : Lines()) text.append(line) += '\n';
     return text;
   }
 

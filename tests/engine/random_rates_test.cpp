@@ -299,7 +299,7 @@ TEST_F(RandomRunTest, ASecondRunOnTheSameRunCarriesTheSequenceOn) {
   run->options.random_accounts = true;
   run->options.random_seed = 42;
   ASSERT_TRUE(engine::RunScenario(*scenario, *run));
-  const std::vector<std::string> first = Lines(*run);
+  const results::ScheduleLines first = Lines(*run);
   ASSERT_TRUE(engine::RunScenario(*scenario, *run));
   EXPECT_NE(Lines(*run), first);
 }

@@ -198,7 +198,7 @@ int ResultsFolder::FirstAge() const { return static_cast<int>(host_.StartAge());
 int ResultsFolder::LastAge() const { return static_cast<int>(host_.EndAge()); }
 
 ResultsRow ResultsFolder::Row(int row) const {
-  const std::string& text = results_.lines[row];
+  const std::string_view text = results_.lines[row];
   ResultsRow shown;
   shown.background = row % 2 == 0 ? kWhite : BandColour();
   shown.text_colour = results::UsesRedFlagColour(text, currency_symbol_)
