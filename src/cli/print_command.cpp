@@ -56,10 +56,8 @@ int RunPrintCommand(const PrintCommandOptions& options) {
                                                       : results::ScheduleKind::Scenario;
   auto run = std::make_unique<results::ScheduleRun>();
   SetRunOptions(options, *clock, workdir, *run);
-  run->options.mode = engine::OutputMode::PrintFile;
-  run->options.write_run_files = false;
   run->options.detailed = options.detailed;
-  run->options.scenario_print = kind == results::ScheduleKind::Scenario;
+  run->options = results::SchedulePrintRunOptions(run->options, kind);
   if (!engine::RunScenario(*scenario, *run) && !run->problems.empty()) {
     return Fail(engine::RunProblemMessage(run->problems.front()).text);
   }

@@ -152,6 +152,16 @@ bool WriteSchedulePageFiles(const std::filesystem::path& folder,
   return true;
 }
 
+engine::RunOptions SchedulePrintRunOptions(engine::RunOptions options, ScheduleKind kind) {
+  options.mode = engine::OutputMode::PrintFile;
+  options.output_file.clear();  // the print file in the working directory
+  options.write_run_files = false;
+  options.saving = false;
+  options.suppress_detail = false;
+  options.scenario_print = kind == ScheduleKind::Scenario;
+  return options;
+}
+
 std::optional<int> MakeSchedulePageFiles(const std::filesystem::path& folder, ScheduleKind kind,
                                          std::string& failed_name) {
   const std::optional<std::vector<std::string>> print_lines =

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/run.h"
+
 namespace tarvel::results {
 
 enum class ScheduleKind { ResultsReport, Scenario };
@@ -36,6 +38,10 @@ std::optional<std::vector<std::string>> ReadPageFile(const std::filesystem::path
 // false and names the file that could not be created.
 bool WriteSchedulePageFiles(const std::filesystem::path& folder,
                             const std::vector<PageLines>& pages, std::string& failed_name);
+
+// The run that writes the print file of a kind: print-file mode, no run files, and for the
+// scenario pages the listing only.
+engine::RunOptions SchedulePrintRunOptions(engine::RunOptions options, ScheduleKind kind);
 
 // Cuts the print file in folder (written by a run in print-file mode) into page files. The
 // page count, or nothing with failed_name set to the file that could not be read or written.

@@ -12,6 +12,7 @@
 #include "platform/launcher.h"
 #include "ui/commands/graph_commands.h"
 #include "ui/commands/link_commands.h"
+#include "ui/printing/print_commands.h"
 #include "ui/shell/dialog_template.h"
 #include "ui/shell/dispatcher.h"
 
@@ -27,6 +28,9 @@ struct HandlerServices {
   const platform::Clock& clock;
   // Shows the modeless "Add Event" chooser (command 10).
   std::function<void()> show_event_chooser;
+  // The print commands, when the window prints: its page printer and its runs with options.
+  PagePrinter* page_printer = nullptr;
+  OptionsRun run_with_options;
 };
 
 class CommandHandlers {
