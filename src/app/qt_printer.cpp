@@ -28,13 +28,6 @@ void ApplySetup(QPrinter& printer, const platform::PageSetup& setup) {
   printer.setPageMargins(InchMargins(setup), QPageLayout::Inch);
 }
 
-// Without a printer, printing goes to a PDF file: never a dialog with nothing to print on.
-void OfferPdfWithoutPrinters(QPrinter& printer) {
-  if (QtPrinter::HasPrinters()) return;
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  if (printer.outputFileName().isEmpty()) printer.setOutputFileName("tarvel-print.pdf");
-}
-
 class QtPrintDocument : public platform::PrintDocument {
  public:
   explicit QtPrintDocument(std::unique_ptr<QPrinter> printer)
@@ -56,13 +49,25 @@ class QtPrintDocument : public platform::PrintDocument {
 
 }  // namespace
 
+void PrintToPdfWithoutPrinters(QPrinter& printer) {
+  if (QtPrinter::HasPrinters()) return;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  if (printer.outputFileName().isEmpty()) printer.setOutputFileName("tarvel-print.pdf");
+}
+
+int TakeCopies(QPrinter& printer) {
+  const int copies = std::max(1, printer.copyCount());
+  printer.setCopyCount(1);
+  return copies;
+}
+
 bool QtPrinter::HasPrinters() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 std::optional<platform::PrintChoice> QtPrinter::ChoosePrinter(const platform::PrintChoice& initial,
                                                               int page_count) {
   QPrinter printer(QPrinter::HighResolution);
   if (!initial.printer.empty()) printer.setPrinterName(QString::fromStdString(initial.printer));
-  OfferPdfWithoutPrinters(printer);
+  PrintToPdfWithoutPrinters(printer);
   printer.setCopyCount(std::max(1, initial.copies));
   printer.setCollateCopies(initial.collate);
   QPrintDialog dialog(&printer, parent_);
@@ -87,7 +92,7 @@ std::optional<platform::PrintChoice> QtPrinter::ChoosePrinter(const platform::Pr
 
 std::optional<platform::PageSetup> QtPrinter::SetUpPage(const platform::PageSetup& current) {
   QPrinter printer(QPrinter::HighResolution);
-  OfferPdfWithoutPrinters(printer);
+  PrintToPdfWithoutPrinters(printer);
   ApplySetup(printer, current);
   printer.setFullPage(false);
   QPageSetupDialog dialog(&printer, parent_);
@@ -118,7 +123,7 @@ std::unique_ptr<platform::PrintDocument> QtPrinter::StartDocument(
   } else if (!choice.printer.empty()) {
     printer->setPrinterName(QString::fromStdString(choice.printer));
   } else {
-    OfferPdfWithoutPrinters(*printer);
+    PrintToPdfWithoutPrinters(*printer);
   }
   if (!printer->isValid()) return nullptr;
   printer->setDocName(QString::fromStdString(name));

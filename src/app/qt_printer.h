@@ -9,9 +9,18 @@
 
 #include "platform/printer.h"
 
+class QPrinter;
 class QWidget;
 
 namespace tarvel::app {
+
+// Without a printer installed the printer writes a PDF file: never a dialog with nothing to
+// print on.
+void PrintToPdfWithoutPrinters(QPrinter& printer);
+
+// The copy count the print dialog left in the printer; the printer itself is set to one
+// copy, as the page loops print the copies.
+int TakeCopies(QPrinter& printer);
 
 class QtPrinter : public platform::Printer {
  public:

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "cli/image_writer.h"
 #include "cli/opened_scenario.h"
 #include "cli/private_folder.h"
 #include "engine/data_folders.h"
@@ -74,6 +75,7 @@ int RunPrintCommand(const PrintCommandOptions& options) {
   const results::PageFileJob job{workdir, "page", *pages, results::ScheduleTitle(kind),
                                  results::PageBody::Schedule};
   std::string error;
+  GuiScope gui;
   if (!painting::WritePageFilesPdf(job, options.title_page, look, options.out, error)) {
     return Fail(error);
   }

@@ -54,6 +54,38 @@ bool IsColumnHeading(const std::string& line) {
   return false;
 }
 
+constexpr std::string_view kPageIndent = "          ";
+
+// Page lines carry a 10-space indent; the printable area has its own margin.
+std::string WithoutPageIndent(const std::string& line) {
+  return line.starts_with(kPageIndent) ? line.substr(kPageIndent.size()) : line;
+}
+
+// The font, made smaller for a line that would run past the width.
+platform::Font FittingLine(const platform::Canvas& canvas, const platform::Font& font,
+                           const std::string& text, int width) {
+  const int needed = canvas.TextWidth(font, text);
+  if (needed <= width || needed == 0) return font;
+  platform::Font smaller = font;
+  smaller.height = static_cast<int>(static_cast<long long>(font.height) * width / needed);
+  if (smaller.height == 0) smaller.height = font.height < 0 ? -1 : 1;
+  return smaller;
+}
+
+// One font for the page: small enough for its widest plain line, but never below three
+// quarters of the table's font (a longer line is made smaller on its own).
+platform::Font PageFont(const platform::Canvas& canvas, const platform::Rect& area,
+                        const std::vector<std::string>& lines, const platform::Font& table) {
+  platform::Font page = table;
+  for (const std::string& line : lines) {
+    if (line.find('\t') != std::string::npos || line.starts_with("?")) continue;
+    const platform::Font fitting = FittingLine(canvas, table, WithoutPageIndent(line), area.Width());
+    if (std::abs(fitting.height) < std::abs(page.height)) page = fitting;
+  }
+  if (std::abs(page.height) * 4 < std::abs(table.height) * 3) page.height = table.height * 3 / 4;
+  return page;
+}
+
 platform::Font HeadingFont(const platform::Font& body) {
   platform::Font font = body;
   font.weight = platform::kBoldWeight;
@@ -68,9 +100,10 @@ class ScheduleBody {
       : canvas_(canvas),
         area_(area),
         look_(look),
-        font_(BodyFont(canvas, look.font)),
-        metrics_(canvas.Measure(font_)),
         edges_(ColumnEdges(area, WidestRow(lines))),
+        font_(PageFont(canvas, area, lines, FitFontToColumns(canvas, BodyFont(canvas, look.font),
+                                                              lines, edges_))),
+        metrics_(canvas.Measure(font_)),
         y_(top) {}
 
   void Draw(const std::string& line) {
@@ -87,7 +120,7 @@ class ScheduleBody {
     } else if (const std::optional<std::string> inactive = InactiveListingLine(line)) {
       platform::TextStyle red;
       red.colour = look_.red_flag_colour;
-      canvas_.DrawText({area_.left, y_}, *inactive, font_, red);
+      DrawPlain(WithoutPageIndent(*inactive), red);
     } else if (IsColumnHeading(line)) {
       if (Contains(line, "Purchasing Power")) y_ -= line_height / 2;
       TableRow row{SplitCells(line), y_, line_height, false, CellAlign::Amounts};
@@ -98,18 +131,23 @@ class ScheduleBody {
       TableRow row{SplitCells(line), y_, line_height, (rows_++ % 2) == 1, CellAlign::Amounts};
       DrawTableRow(canvas_, area_, edges_, row, font_, look_);
     } else {
-      canvas_.DrawText({area_.left, y_}, line, font_, {});
+      DrawPlain(WithoutPageIndent(line), {});
     }
     y_ += line_height;
+  }
+
+  void DrawPlain(const std::string& text, const platform::TextStyle& style) {
+    canvas_.DrawText({area_.left, y_}, text, FittingLine(canvas_, font_, text, area_.Width()),
+                     style);
   }
 
  private:
   platform::Canvas& canvas_;
   const platform::Rect& area_;
   const PrintLook& look_;
+  std::vector<int> edges_;
   platform::Font font_;
   platform::TextMetrics metrics_;
-  std::vector<int> edges_;
   int y_;
   int rows_ = 0;
 };
@@ -138,9 +176,9 @@ void DrawSchedulePageBody(platform::Canvas& canvas, const platform::Rect& area, 
 
 void DrawReportPageBody(platform::Canvas& canvas, const platform::Rect& area, int top,
                         const std::vector<std::string>& lines, const PrintLook& look) {
-  const platform::Font font = BodyFont(canvas, look.font);
-  const int line_height = canvas.Measure(font).LineHeight() * 5 / 4;
   const std::vector<int> edges = ColumnEdges(area, WidestRow(lines));
+  const platform::Font font = FitFontToColumns(canvas, BodyFont(canvas, look.font), lines, edges);
+  const int line_height = canvas.Measure(font).LineHeight() * 5 / 4;
   int y = top;
   int rows = 0;
   for (const std::string& line : lines) {

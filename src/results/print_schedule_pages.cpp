@@ -22,7 +22,12 @@ class PageCutter {
   // Page 1: up to the first rule. Afterwards one line of the schedule at a time.
   void Take(const std::string& line) {
     if (done_) return;
+    if (kind_ == ScheduleKind::Scenario && IsHeadingMarker(line)) {
+      done_ = true;
+      return;
+    }
     if (on_first_page_) {
+      if (IsHeadingMarker(line)) return;
       if (IsRule(line)) {
         on_first_page_ = false;
         StartPage();
@@ -69,9 +74,7 @@ class PageCutter {
   }
 
   void TakeForScenario(const std::string& line) {
-    if (IsHeadingMarker(line)) {
-      done_ = true;
-    } else if (IsRule(line) && Remaining() < 4) {
+    if (IsRule(line) && Remaining() < 4) {
       StartPage();
     } else {
       Write(line);

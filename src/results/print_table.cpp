@@ -42,6 +42,31 @@ std::vector<int> ColumnEdges(const platform::Rect& area, int count) {
   return edges;
 }
 
+platform::Font FitFontToColumns(const platform::Canvas& canvas, const platform::Font& font,
+                                const std::vector<std::string>& lines,
+                                const std::vector<int>& edges) {
+  if (edges.size() < 3) return font;
+  int narrowest = edges.back() - edges.front();
+  for (std::size_t column = 1; column + 1 < edges.size(); ++column) {
+    narrowest = std::min(narrowest, edges[column + 1] - edges[column]);
+  }
+  int widest = 0;
+  for (const std::string& line : lines) {
+    if (line.find('\t') == std::string::npos) continue;
+    const std::vector<std::string> cells = SplitCells(line);
+    for (std::size_t column = 1; column < cells.size(); ++column) {
+      widest = std::max(widest, canvas.TextWidth(font, cells[column]));
+    }
+  }
+  // Two characters of room between neighbouring amounts.
+  const int needed = widest + 2 * kCellPadding + canvas.TextWidth(font, "  ");
+  if (widest == 0 || needed <= narrowest) return font;
+  platform::Font smaller = font;
+  smaller.height = static_cast<int>(static_cast<long long>(font.height) * narrowest / needed);
+  if (smaller.height == 0) smaller.height = font.height < 0 ? -1 : 1;
+  return smaller;
+}
+
 void DrawTableRow(platform::Canvas& canvas, const platform::Rect& area,
                   const std::vector<int>& edges, const TableRow& row, const platform::Font& font,
                   const PrintLook& look) {

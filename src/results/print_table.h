@@ -18,6 +18,12 @@ std::vector<std::string> SplitCells(std::string_view line);
 // (an age), the others share the rest evenly. Edges has count + 1 entries.
 std::vector<int> ColumnEdges(const platform::Rect& area, int count);
 
+// The font made smaller, when needed, so the widest cell of the tab-separated lines fits
+// every column between the edges.
+platform::Font FitFontToColumns(const platform::Canvas& canvas, const platform::Font& font,
+                                const std::vector<std::string>& lines,
+                                const std::vector<int>& edges);
+
 enum class CellAlign { Amounts, Centred };
 
 struct TableRow {

@@ -72,8 +72,9 @@ TEST(DrawSchedulePageBody, InactiveListingLinesPrintInTheRedFlagColourWithTheirT
                        look);
   const std::vector<std::string> texts = canvas.LinesStartingWith("text ");
   ASSERT_EQ(texts.size(), 3u) << canvas.Dump();
-  EXPECT_EQ(texts[0], "text 96,300 left/top 0000ff \"           65.0  Car loan\"");
-  EXPECT_EQ(texts[1], "text 96,316 left/top 000000 \"           45.0 Salary\"");
+  // Drawn without the page files' 10-space indent: the page has its margin.
+  EXPECT_EQ(texts[0], "text 96,300 left/top 0000ff \" 65.0  Car loan\"");
+  EXPECT_EQ(texts[1], "text 96,316 left/top 000000 \" 45.0 Salary\"");
   // "?BO" and the rule take no room, "?Bo" half a line; the heading is indented two units.
   EXPECT_EQ(texts[2], "text 110,340 left/top 000000 \"Financial Events:\"");
 }
