@@ -39,7 +39,8 @@ PrintPreviewWindow::PrintPreviewWindow(QWidget* parent, int first_page, int last
     buttons->addWidget(button);
   }
   buttons->addStretch();
-  connect(back_, &QPushButton::clicked, this, [this] { Act(&ui::PrintPreviewState::PreviousPage); });
+  connect(back_, &QPushButton::clicked, this,
+          [this] { Act(&ui::PrintPreviewState::PreviousPage); });
   connect(forward_, &QPushButton::clicked, this, [this] { Act(&ui::PrintPreviewState::NextPage); });
   connect(fit, &QPushButton::clicked, this, [this] { Act(&ui::PrintPreviewState::FitToPage); });
   connect(plus, &QPushButton::clicked, this, [this] { Act(&ui::PrintPreviewState::ZoomIn); });
@@ -73,8 +74,8 @@ void PrintPreviewWindow::Act(const std::function<void(ui::PrintPreviewState&)>& 
 // The page fitted into the window at level 1, larger by the state's magnification above it.
 void PrintPreviewWindow::Show() {
   const QSize room = scroll_->viewport()->size() - QSize(16, 16);
-  const double fit = std::min(room.width() / paper_inches_.width(),
-                              room.height() / paper_inches_.height());
+  const double fit =
+      std::min(room.width() / paper_inches_.width(), room.height() / paper_inches_.height());
   const double dpi = std::max(20.0, fit * state_.Magnification());
   QImage paper(static_cast<int>(paper_inches_.width() * dpi),
                static_cast<int>(paper_inches_.height() * dpi), QImage::Format_RGB32);

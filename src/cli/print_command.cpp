@@ -53,8 +53,8 @@ int RunPrintCommand(const PrintCommandOptions& options) {
   if (workdir.empty()) return 1;
   RunAsOpened(*scenario, [&](engine::Run& run) { SetRunOptions(options, *clock, workdir, run); });
 
-  const results::ScheduleKind kind = options.schedule ? results::ScheduleKind::ResultsReport
-                                                      : results::ScheduleKind::Scenario;
+  const results::ScheduleKind kind =
+      options.schedule ? results::ScheduleKind::ResultsReport : results::ScheduleKind::Scenario;
   auto run = std::make_unique<results::ScheduleRun>();
   SetRunOptions(options, *clock, workdir, *run);
   run->options.detailed = options.detailed;

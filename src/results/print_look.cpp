@@ -72,8 +72,8 @@ platform::Rect PrintableArea(const platform::Canvas& canvas, const platform::Pag
 
 platform::Font BodyFont(const platform::Canvas& canvas, const model::PrinterFontChoice& font) {
   const int dpi = std::max(1, canvas.PixelsPerInch().y);
-  const int points = std::clamp(font.points, model::kSmallestPrinterPoints,
-                                model::kLargestPrinterPoints);
+  const int points =
+      std::clamp(font.points, model::kSmallestPrinterPoints, model::kLargestPrinterPoints);
   return platform::Font(font.face.empty() ? kDefaultFace : font.face,
                         -std::max(1, points * dpi / kPointsPerInch), font.weight, font.italic);
 }

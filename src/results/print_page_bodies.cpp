@@ -33,7 +33,8 @@ bool HasDigit(const std::vector<std::string>& cells) {
 int WidestRow(const std::vector<std::string>& lines) {
   std::size_t widest = 1;
   for (const std::string& line : lines) {
-    widest = std::max(widest, static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')) + 1);
+    widest =
+        std::max(widest, static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')) + 1);
   }
   return static_cast<int>(widest);
 }
@@ -79,7 +80,8 @@ platform::Font PageFont(const platform::Canvas& canvas, const platform::Rect& ar
   platform::Font page = table;
   for (const std::string& line : lines) {
     if (line.find('\t') != std::string::npos || line.starts_with("?")) continue;
-    const platform::Font fitting = FittingLine(canvas, table, WithoutPageIndent(line), area.Width());
+    const platform::Font fitting =
+        FittingLine(canvas, table, WithoutPageIndent(line), area.Width());
     if (std::abs(fitting.height) < std::abs(page.height)) page = fitting;
   }
   if (std::abs(page.height) * 4 < std::abs(table.height) * 3) page.height = table.height * 3 / 4;
@@ -101,8 +103,8 @@ class ScheduleBody {
         area_(area),
         look_(look),
         edges_(ColumnEdges(area, WidestRow(lines))),
-        font_(PageFont(canvas, area, lines, FitFontToColumns(canvas, BodyFont(canvas, look.font),
-                                                              lines, edges_))),
+        font_(PageFont(canvas, area, lines,
+                       FitFontToColumns(canvas, BodyFont(canvas, look.font), lines, edges_))),
         metrics_(canvas.Measure(font_)),
         y_(top) {}
 

@@ -63,8 +63,8 @@ PrintResult PrintPageFiles(platform::PageSink& sink, const PageFileJob& job,
       return result;
     }
     platform::Canvas* canvas = sink.BeginPage();
-    if (canvas == nullptr) return {PrintOutcome::Failed, "Cannot print page!", "Print Error",
-                                   result.pages};
+    if (canvas == nullptr)
+      return {PrintOutcome::Failed, "Cannot print page!", "Print Error", result.pages};
     const PrintResult page = DrawPageFile(*canvas, job, order[index], look);
     sink.EndPage();
     ++result.pages;
@@ -78,8 +78,8 @@ PrintResult PrintPageFiles(platform::PageSink& sink, const PageFileJob& job,
 }
 
 PrintResult PrintReportPages(platform::PageSink& sink, const platform::PrintChoice& choice,
-                             const std::filesystem::path& folder, int page_count,
-                             int report_kind, const std::string& title, const PrintLook& look,
+                             const std::filesystem::path& folder, int page_count, int report_kind,
+                             const std::string& title, const PrintLook& look,
                              platform::PrintProgress* progress) {
   const PageFileJob job{folder, PageFilePrefix(report_kind), page_count, title, PageBody::Report};
   return PrintPageFiles(sink, job, PagesInPrintOrder(choice, page_count, true), look, progress);

@@ -53,8 +53,8 @@ PrintResult PrintPageFiles(platform::PageSink& sink, const PageFileJob& job,
 
 // The report pages of one report kind, as the report window and the Reports menu print them.
 PrintResult PrintReportPages(platform::PageSink& sink, const platform::PrintChoice& choice,
-                             const std::filesystem::path& folder, int page_count,
-                             int report_kind, const std::string& title, const PrintLook& look,
+                             const std::filesystem::path& folder, int page_count, int report_kind,
+                             const std::string& title, const PrintLook& look,
                              platform::PrintProgress* progress);
 
 }  // namespace tarvel::results

@@ -40,8 +40,8 @@ class PrintCommandCli : public ::testing::Test {
     bytes << in.rdbuf();
     const std::string text = bytes.str();
     const std::regex page("/Type\\s*/Page[^s]");
-    return static_cast<int>(
-        std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()));
+    return static_cast<int>(std::distance(std::sregex_iterator(text.begin(), text.end(), page),
+                                          std::sregex_iterator()));
   }
 
   fs::path dir_;
@@ -51,9 +51,8 @@ class PrintCommandCli : public ::testing::Test {
 TEST_F(PrintCommandCli, WritesTheResultsReportAndTheScenarioPages) {
   const std::string work = (dir_ / "work").string();
   fs::create_directories(work);
-  ASSERT_EQ(Run(Sample() + " --schedule --out report.pdf --workdir " + work +
-                " --today 2026-12-07"),
-            0)
+  ASSERT_EQ(
+      Run(Sample() + " --schedule --out report.pdf --workdir " + work + " --today 2026-12-07"), 0)
       << last_.errors;
   int page_files = 0;
   while (fs::exists(fs::path(work) / ("page" + std::to_string(page_files + 1)))) ++page_files;

@@ -36,9 +36,9 @@ TEST(ReportOptionsStorage, AFileWrittenWithTheOptionsReadsThemBack) {
   expected.titles[2] = std::string(kReportTitleLength, 'x');  // the dialog keeps 39
   EXPECT_EQ(ReadReportOptions(*read), expected);
   // Each flag sits at its documented byte of the window block (block 10 at 7308, no events).
-  for (int offset : {kBandingOptionOffset, kBoxingOptionOffset, kColumnsOptionOffset,
-                     kReportGraphsOptionOffset, kLogoOptionOffset, kBannerOptionOffset,
-                     kWatermarkOptionOffset}) {
+  for (int offset :
+       {kBandingOptionOffset, kBoxingOptionOffset, kColumnsOptionOffset, kReportGraphsOptionOffset,
+        kLogoOptionOffset, kBannerOptionOffset, kWatermarkOptionOffset}) {
     EXPECT_EQ(bytes[7308 + offset], 1) << offset;
   }
 }

@@ -113,9 +113,8 @@ TEST(PrintReportPages, PrintsThePageFilesInTheChosenOrderOntoTheSink) {
   };
   for (const Case& c : cases) {
     PrintingPageSink sink;
-    const PrintResult result =
-        PrintReportPages(sink, c.choice, folder.path(), c.page_count, c.kind, "Net Worth", {},
-                         nullptr);
+    const PrintResult result = PrintReportPages(sink, c.choice, folder.path(), c.page_count, c.kind,
+                                                "Net Worth", {}, nullptr);
     EXPECT_EQ(result.outcome, PrintOutcome::Printed) << result.message;
     EXPECT_EQ(sink.PageNumbers(), c.printed);
   }
@@ -127,8 +126,8 @@ TEST(PrintReportPages, CancelStopsBetweenPagesAndAMissingPageFileIsNamed) {
 
   PrintingPageSink cancelled_sink;
   CancelAfter cancel(2);
-  const PrintResult cancelled = PrintReportPages(cancelled_sink, Choice(1, true),
-                                                 folder.path(), 2, 1, "Net Worth", {}, &cancel);
+  const PrintResult cancelled = PrintReportPages(cancelled_sink, Choice(1, true), folder.path(), 2,
+                                                 1, "Net Worth", {}, &cancel);
   EXPECT_EQ(cancelled.outcome, PrintOutcome::Cancelled);
   EXPECT_EQ(cancelled_sink.PageNumbers(), (std::vector<int>{0, 1}));
   EXPECT_THAT(cancel.texts, testing::ElementsAre("   Now printing Page 1 of 3.....",
@@ -136,8 +135,8 @@ TEST(PrintReportPages, CancelStopsBetweenPagesAndAMissingPageFileIsNamed) {
                                                  "   Now printing Page 3 of 3....."));
 
   PrintingPageSink missing_sink;
-  const PrintResult missing = PrintReportPages(missing_sink, Choice(1, true), folder.path(), 3,
-                                               1, "Net Worth", {}, nullptr);
+  const PrintResult missing = PrintReportPages(missing_sink, Choice(1, true), folder.path(), 3, 1,
+                                               "Net Worth", {}, nullptr);
   EXPECT_EQ(missing.outcome, PrintOutcome::Failed);
   EXPECT_EQ(missing.caption, "FILE OPEN ERROR");
   EXPECT_EQ(missing.message, "rpage3");

@@ -16,8 +16,8 @@ const std::string kRule(60, '-');
 // A listing of 3 lines, the first rule, then years of a schedule: a "??" heading marker,
 // a summary row between rules and event lines.
 std::vector<std::string> PrintFile(int years) {
-  std::vector<std::string> lines = {" 45.0 Salary - Deposit", " 50.0 Car loan", "Initial Rates:",
-                                    kRule};
+  std::vector<std::string> lines = {" 45.0 Salary - Deposit", " 50.0 Car loan",
+                                    "Initial Rates:", kRule};
   for (int year = 0; year < years; ++year) {
     lines.push_back("??");
     lines.push_back(kRule);
@@ -29,9 +29,8 @@ std::vector<std::string> PrintFile(int years) {
 }
 
 int Counted(const PageLines& page) {
-  return static_cast<int>(std::count_if(page.begin(), page.end(), [](const std::string& line) {
-    return !line.starts_with("?");
-  }));
+  return static_cast<int>(std::count_if(
+      page.begin(), page.end(), [](const std::string& line) { return !line.starts_with("?"); }));
 }
 
 bool StartsWithHeading(const PageLines& page) {

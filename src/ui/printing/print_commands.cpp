@@ -68,9 +68,9 @@ CommandOutcome PrintCommands::Execute(int id) {
 
 results::PrintLook PrintCommands::Look() const {
   const std::string file_name = std::filesystem::path(context_.program.open_name).filename();
-  results::PrintLook look = results::PrintLookOf(
-      context_.scenario, file_name, services_.clock,
-      engine::ProgramDataFolders(context_.program.working_directory));
+  results::PrintLook look =
+      results::PrintLookOf(context_.scenario, file_name, services_.clock,
+                           engine::ProgramDataFolders(context_.program.working_directory));
   const model::PageMargins& margins = context_.program.margins;
   look.setup.margin_left = margins.left;
   look.setup.margin_top = margins.top;

@@ -14,7 +14,8 @@ class PrintPreviewState {
  public:
   // Pages first_page..last_page (0 is the title page when the document has one).
   PrintPreviewState(int first_page, int last_page)
-      : first_page_(first_page), last_page_(last_page < first_page ? first_page : last_page),
+      : first_page_(first_page),
+        last_page_(last_page < first_page ? first_page : last_page),
         page_(first_page) {}
 
   int page() const { return page_; }

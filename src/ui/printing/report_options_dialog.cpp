@@ -29,8 +29,8 @@ DialogTemplate ReportOptionsTemplate() {
   for (int line = 0; line < model::kReportTitleLines; ++line) {
     dialog.controls.push_back(MakeControl(kTitle1 + line, ControlKind::CheckBox,
                                           "Title " + std::to_string(line + 1), line, 0));
-    dialog.controls.push_back(MakeEdit(kTitleText1 + line, line, 1,
-                                       static_cast<int>(model::kReportTitleLength), 2));
+    dialog.controls.push_back(
+        MakeEdit(kTitleText1 + line, line, 1, static_cast<int>(model::kReportTitleLength), 2));
   }
   int row = model::kReportTitleLines;
   for (const FlagControl& flag : kFlagControls) {

@@ -14,7 +14,7 @@
 namespace tarvel::ui {
 
 namespace report_options_controls {
-inline constexpr int kTitle1 = 101;  // 101..103: the check boxes "Title 1" to "Title 3"
+inline constexpr int kTitle1 = 101;      // 101..103: the check boxes "Title 1" to "Title 3"
 inline constexpr int kTitleText1 = 111;  // 111..113: their texts
 inline constexpr int kBanding = 121;
 inline constexpr int kBoxing = 122;

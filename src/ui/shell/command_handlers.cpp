@@ -23,12 +23,10 @@ CommandHandlers::CommandHandlers(CommandContext& context, HandlerServices servic
       context, services.dialogs, services.help, services.launcher, services.clock));
   handlers_.push_back(
       std::make_unique<AddEventChooserCommand>(std::move(services.show_event_chooser)));
-  if (services.page_printer != nullptr) {
-    handlers_.push_back(std::make_unique<PrintCommands>(
-        context, PrintCommandServices{*services.page_printer, services.dialogs,
-                                      services.graph_printer, services.clock,
-                                      std::move(services.run_with_options)}));
-  }
+}
+
+void CommandHandlers::AddPrintCommands(CommandContext& context, PrintCommandServices services) {
+  handlers_.push_back(std::make_unique<PrintCommands>(context, std::move(services)));
 }
 
 void CommandHandlers::AddTo(Dispatcher& dispatcher) {

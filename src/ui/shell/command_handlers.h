@@ -28,14 +28,13 @@ struct HandlerServices {
   const platform::Clock& clock;
   // Shows the modeless "Add Event" chooser (command 10).
   std::function<void()> show_event_chooser;
-  // The print commands, when the window prints: its page printer and its runs with options.
-  PagePrinter* page_printer = nullptr;
-  OptionsRun run_with_options;
 };
 
 class CommandHandlers {
  public:
   CommandHandlers(CommandContext& context, HandlerServices services);
+  // The print commands, for a window that prints; before AddTo.
+  void AddPrintCommands(CommandContext& context, PrintCommandServices services);
   // Adds every handler to the dispatcher, file commands first.
   void AddTo(Dispatcher& dispatcher);
 
