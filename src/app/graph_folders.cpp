@@ -7,6 +7,7 @@
 
 #include "app/folder_area.h"
 #include "app/printer_page_sink.h"
+#include "app/qt_printer.h"
 #include "graphs/chart_frame.h"
 #include "ui/shell/folders.h"
 
@@ -139,21 +140,30 @@ bool GraphFolders::PrintCurrentGraphOn(QPrinter& printer, int folder) {
   if (page(folder) == nullptr || !has_run_) return false;
   // Page-setup margins take the place of the printer's own.
   if (margins_ != nullptr) printer.setFullPage(true);
+  // The copies are printed here, as for every printed document, so PDF files and page-setup
+  // margins keep the count too.
+  const int copies = TakeCopies(printer);
   PrinterPageSink sink(printer);
-  const bool printed = PrintCurrentGraphTo(sink, folder);
+  bool printed = true;
+  for (int copy = 0; copy < copies && printed; ++copy) printed = PrintCurrentGraphTo(sink, folder);
   return sink.Finish() && printed;
 }
 
 bool GraphFolders::PrintAllGraphsOn(QPrinter& printer, int folder, graphs::ChartStyle style) {
   if (!has_run_) return false;
   if (margins_ != nullptr) printer.setFullPage(true);
+  const int copies = TakeCopies(printer);
   PrinterPageSink sink(printer);
-  const bool printed = PrintAllGraphsTo(sink, folder, style);
+  bool printed = true;
+  for (int copy = 0; copy < copies && printed; ++copy) {
+    printed = PrintAllGraphsTo(sink, folder, style);
+  }
   return sink.Finish() && printed;
 }
 
 bool GraphFolders::AskForPrinter(QPrinter& printer, bool several_pages) const {
   printer.setDocName(QString::fromLatin1(graphs::kPrintDocumentName));
+  PrintToPdfWithoutPrinters(printer);
   QPrintDialog dialog(&printer, area_.window());
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);

@@ -91,10 +91,18 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
   folders_ = new FolderArea(this);
   setCentralWidget(folders_);
   BuildFolderPages();
+  page_printer_ = std::make_unique<QtPagePrinter>(
+      this, [this] { session_.help().ShowTopic(ui::kPrintPreviewHelpTopic); });
   handlers_ = std::make_unique<ui::CommandHandlers>(
       context_,
       ui::HandlerServices{session.dialogs(), session.help(), session.launcher(), *graph_folders_,
                           PlannerAddresses(), session.clock(), [this] { ShowEventChooser(); }});
+  handlers_->AddPrintCommands(
+      context_,
+      ui::PrintCommandServices{*page_printer_, session.dialogs(), *graph_folders_, session.clock(),
+                               [this](const engine::RunOptions& options) -> const engine::Run& {
+                                 return RunScenario(options);
+                               }});
   handlers_->AddTo(dispatcher_);
   connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
   statusBar()->showMessage(tr("Ready"), kStatusMilliseconds);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/planner_session.h"
+#include "app/qt_page_printer.h"
 #include "ui/commands/link_commands.h"
 #include "ui/scenario/event_list_folder.h"
 #include "ui/shell/command_handlers.h"
@@ -123,6 +124,7 @@ class MainWindow : public QMainWindow,
   ui::ResultsFolder results_folder_;
   ui::EventListFolder event_list_;
   std::unique_ptr<GraphFolders> graph_folders_;
+  std::unique_ptr<QtPagePrinter> page_printer_;
   std::unique_ptr<ui::CommandHandlers> handlers_;
   MenuBuilder* menus_ = nullptr;
   FolderArea* folders_ = nullptr;

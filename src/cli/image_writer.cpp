@@ -31,22 +31,18 @@ void KeepOnlyErrors(QtMsgType type, const QMessageLogContext&, const QString& me
   }
 }
 
-// Keeps a QGuiApplication alive while the image is painted, making one when none exists.
-class GuiScope {
- public:
-  GuiScope() {
-    if (QGuiApplication::instance() != nullptr) return;
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(KeepOnlyErrors);
-    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-  }
+}  // namespace
 
- private:
-  int argc_ = 1;
-  char name_[7] = "tarvel";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QGuiApplication> app_;
-};
+GuiScope::GuiScope() {
+  if (QGuiApplication::instance() != nullptr) return;
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(KeepOnlyErrors);
+  app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+}
+
+GuiScope::~GuiScope() = default;
+
+namespace {
 
 bool Paint(QPaintDevice& device, const std::function<void(platform::Canvas&)>& paint) {
   QPainter painter;

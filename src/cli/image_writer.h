@@ -2,11 +2,30 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/canvas.h"
 
+class QGuiApplication;
+
 namespace tarvel::cli {
+
+// Keeps a QGuiApplication alive while Qt paints, making one on the offscreen platform when
+// none exists.
+class GuiScope {
+ public:
+  GuiScope();
+  ~GuiScope();
+  GuiScope(const GuiScope&) = delete;
+  GuiScope& operator=(const GuiScope&) = delete;
+
+ private:
+  int argc_ = 1;
+  char name_[7] = "tarvel";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QGuiApplication> app_;
+};
 
 enum class ImageFormat { Png, Svg, Pdf };
 

@@ -2,6 +2,7 @@
 #include "painting/qt_canvas.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPolygon>
 #include <cmath>
@@ -152,6 +153,13 @@ void QtCanvas::DrawText(platform::Point anchor, std::string_view text, const pla
   painter_.setFont(qt_font);
   painter_.setPen(ColourOf(style.colour));
   painter_.drawText(QPoint(left, top + metrics.ascent()), shown);
+}
+
+void QtCanvas::DrawImage(const platform::Rect& target, const std::string& path) {
+  if (target.Empty() || path.empty()) return;
+  const QImage image(QString::fromStdString(path));
+  if (image.isNull()) return;
+  painter_.drawImage(QRect(target.left, target.top, target.Width(), target.Height()), image);
 }
 
 void QtCanvas::SetClip(const platform::Rect& rect) {

@@ -30,6 +30,7 @@ class QtCanvas : public platform::Canvas {
                const platform::Pen& pen, const platform::Brush& brush) override;
   void DrawText(platform::Point anchor, std::string_view text, const platform::Font& font,
                 const platform::TextStyle& style) override;
+  void DrawImage(const platform::Rect& target, const std::string& path) override;
   void SetClip(const platform::Rect& rect) override;
   void ClearClip() override;
 

@@ -147,6 +147,14 @@ class Canvas {
   virtual void DrawText(Point anchor, std::string_view text, const Font& font,
                         const TextStyle& style) = 0;
 
+  // The picture in an image file (PNG, or any format the device reads) stretched over
+  // target. A file that is missing or cannot be read draws nothing; a device without
+  // pictures draws nothing either.
+  virtual void DrawImage(const Rect& target, const std::string& path) {
+    (void)target;
+    (void)path;
+  }
+
   // Later drawing stays inside rect until the clip is cleared.
   virtual void SetClip(const Rect& rect) = 0;
   virtual void ClearClip() = 0;

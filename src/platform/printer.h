@@ -43,6 +43,14 @@ class PrintDocument : public PageSink {
   virtual bool cancelled() const = 0;
 };
 
+// The cancel box of a running job.
+class PrintProgress {
+ public:
+  virtual ~PrintProgress() = default;
+  // Shows the text of the page about to be printed; false once the user cancelled the job.
+  virtual bool Update(const std::string& text) = 0;
+};
+
 class Printer {
  public:
   virtual ~Printer() = default;

@@ -279,6 +279,18 @@ TEST_F(GraphFoldersTest, PrintingWritesOnePdfPagePerGraph) {
   EXPECT_FALSE(window_->graph_folders().PrintCurrentGraphOn(printer, 2));
 }
 
+TEST_F(GraphFoldersTest, PrintedGraphsHonourTheCopyCountWithPageSetupMargins) {
+  Start();
+  session_->program().margins = {2000, 1500, 1000, 500};
+  const std::string copies = folder_.File("copies.pdf");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(copies));
+  printer.setCopyCount(3);
+  ASSERT_TRUE(window_->graph_folders().PrintCurrentGraphOn(printer, 4));
+  EXPECT_EQ(PdfPageCount(copies), 3);
+}
+
 TEST_F(GraphFoldersTest, PrintCurrentGraphIsOfferedOnGraphFoldersOnly) {
   Start();
   for (int folder : {0, 4, 8, 9}) {

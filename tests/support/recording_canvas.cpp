@@ -139,6 +139,12 @@ void RecordingCanvas::DrawText(platform::Point anchor, std::string_view text,
   texts_.emplace_back(text);
 }
 
+void RecordingCanvas::DrawImage(const platform::Rect& target, const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  Log("image " + RectText(target) + " " +
+      (slash == std::string::npos ? path : path.substr(slash + 1)));
+}
+
 void RecordingCanvas::SetClip(const platform::Rect& rect) { Log("clip " + RectText(rect)); }
 
 void RecordingCanvas::ClearClip() { Log("noclip"); }

@@ -21,6 +21,7 @@ namespace tarvel::test_support {
 //   pie 10,20,30,40 0.000-1.571 pen=... brush=...
 //   font Tms Rmn/12/700            (logged when a text uses a different font than before)
 //   text 10,20 left/top 000000 "Net Worth"      (then bg=ffffff when opaque)
+//   image 10,20,30,40 logo.png     (the file name without its folder)
 //   clip 10,20,30,40 / noclip
 class RecordingCanvas : public platform::Canvas {
  public:
@@ -50,6 +51,7 @@ class RecordingCanvas : public platform::Canvas {
                const platform::Pen& pen, const platform::Brush& brush) override;
   void DrawText(platform::Point anchor, std::string_view text, const platform::Font& font,
                 const platform::TextStyle& style) override;
+  void DrawImage(const platform::Rect& target, const std::string& path) override;
   void SetClip(const platform::Rect& rect) override;
   void ClearClip() override;
 

@@ -25,6 +25,10 @@ CommandHandlers::CommandHandlers(CommandContext& context, HandlerServices servic
       std::make_unique<AddEventChooserCommand>(std::move(services.show_event_chooser)));
 }
 
+void CommandHandlers::AddPrintCommands(CommandContext& context, PrintCommandServices services) {
+  handlers_.push_back(std::make_unique<PrintCommands>(context, std::move(services)));
+}
+
 void CommandHandlers::AddTo(Dispatcher& dispatcher) {
   for (const auto& handler : handlers_) dispatcher.AddHandler(*handler);
 }

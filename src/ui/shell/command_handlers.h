@@ -12,6 +12,7 @@
 #include "platform/launcher.h"
 #include "ui/commands/graph_commands.h"
 #include "ui/commands/link_commands.h"
+#include "ui/printing/print_commands.h"
 #include "ui/shell/dialog_template.h"
 #include "ui/shell/dispatcher.h"
 
@@ -32,6 +33,8 @@ struct HandlerServices {
 class CommandHandlers {
  public:
   CommandHandlers(CommandContext& context, HandlerServices services);
+  // The print commands, for a window that prints; before AddTo.
+  void AddPrintCommands(CommandContext& context, PrintCommandServices services);
   // Adds every handler to the dispatcher, file commands first.
   void AddTo(Dispatcher& dispatcher);
 

@@ -1,0 +1,78 @@
+// Page-file documents onto printers, PDF files and the preview window.
+#include "app/qt_page_printer.h"
+
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QPainter>
+
+#include "app/print_preview_window.h"
+#include "painting/qt_canvas.h"
+#include "results/print_order.h"
+
+namespace tarvel::app {
+namespace {
+
+constexpr double kLetterWidthInches = 8.5;
+constexpr double kLetterHeightInches = 11.0;
+
+}  // namespace
+
+results::PrintResult QtPagePrinter::Print(const std::string& document,
+                                          const results::PageFileJob& job,
+                                          const results::PrintLook& look) {
+  const std::optional<platform::PrintChoice> choice =
+      printer_.ChoosePrinter(platform::PrintChoice{}, job.page_count);
+  if (!choice) return {results::PrintOutcome::Cancelled, "", "", 0};
+  std::unique_ptr<platform::PrintDocument> printed =
+      printer_.StartDocument(document, *choice, look.setup);
+  if (!printed) return {results::PrintOutcome::Failed, "Invalid Printer", "Print Error", 0};
+  const std::vector<int> order = results::PagesInPrintOrder(*choice, job.page_count, true);
+  QtPrintProgress progress(parent_, static_cast<int>(order.size()));
+  results::PrintResult result = results::PrintPageFiles(*printed, job, order, look, &progress);
+  if (result.outcome == results::PrintOutcome::Cancelled) printed->Cancel();
+  if (!printed->Finish() && result.outcome == results::PrintOutcome::Printed) {
+    result = {results::PrintOutcome::Failed, "Cannot print page!", "Print Error", result.pages};
+  }
+  return result;
+}
+
+void QtPagePrinter::Preview(const results::PageFileJob& job, const results::PrintLook& look) {
+  const bool landscape = look.setup.orientation == platform::Orientation::Landscape;
+  const QSizeF paper = landscape ? QSizeF(kLetterHeightInches, kLetterWidthInches)
+                                 : QSizeF(kLetterWidthInches, kLetterHeightInches);
+  PrintPreviewWindow window(
+      parent_, 0, job.page_count, paper,
+      [&job, &look](QImage& image, int page) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painting::QtCanvas canvas(painter);
+        results::DrawPageFile(canvas, job, page, look);
+      },
+      preview_help_);
+  window.exec();
+}
+
+std::optional<platform::PageSetup> QtPagePrinter::SetUpPage(const platform::PageSetup& current) {
+  return printer_.SetUpPage(current);
+}
+
+std::optional<model::PrinterFontChoice> QtPagePrinter::ChooseFont(
+    const model::PrinterFontChoice& current) {
+  QFont initial = current.face.empty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                                       : QFont(QString::fromStdString(current.face));
+  initial.setPointSize(current.points);
+  initial.setItalic(current.italic);
+  initial.setWeight(current.weight >= 700 ? QFont::Bold : QFont::Normal);
+  bool chosen = false;
+  const QFont font = QFontDialog::getFont(&chosen, initial, parent_, "Select Printer Font");
+  if (!chosen) return std::nullopt;
+  model::PrinterFontChoice choice;
+  choice.face = font.family().toStdString();
+  choice.points = std::clamp(font.pointSize() > 0 ? font.pointSize() : current.points,
+                             model::kSmallestPrinterPoints, model::kLargestPrinterPoints);
+  choice.weight = font.bold() ? 700 : 400;
+  choice.italic = font.italic();
+  return choice;
+}
+
+}  // namespace tarvel::app

@@ -1,0 +1,32 @@
+// The desktop's page printer: the print dialog, the page loop onto the printer with the
+// cancel box, the preview window, the page setup and the printer font dialog.
+#pragma once
+
+#include <functional>
+
+#include "app/qt_printer.h"
+#include "ui/printing/page_printer.h"
+
+class QWidget;
+
+namespace tarvel::app {
+
+class QtPagePrinter : public ui::PagePrinter {
+ public:
+  QtPagePrinter(QWidget* parent, std::function<void()> preview_help)
+      : parent_(parent), printer_(parent), preview_help_(std::move(preview_help)) {}
+
+  results::PrintResult Print(const std::string& document, const results::PageFileJob& job,
+                             const results::PrintLook& look) override;
+  void Preview(const results::PageFileJob& job, const results::PrintLook& look) override;
+  std::optional<platform::PageSetup> SetUpPage(const platform::PageSetup& current) override;
+  std::optional<model::PrinterFontChoice> ChooseFont(
+      const model::PrinterFontChoice& current) override;
+
+ private:
+  QWidget* parent_;
+  QtPrinter printer_;
+  std::function<void()> preview_help_;
+};
+
+}  // namespace tarvel::app

@@ -1,0 +1,200 @@
+// Report and schedule page bodies on printed pages.
+#include "results/print_page_bodies.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+#include "results/print_table.h"
+
+namespace tarvel::results {
+namespace {
+
+constexpr int kInactiveOffset = 1000;
+
+bool Contains(const std::string& line, const char* text) {
+  return line.find(text) != std::string::npos;
+}
+
+std::string_view TrimLeft(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+bool HasDigit(const std::vector<std::string>& cells) {
+  return std::any_of(cells.begin(), cells.end(), [](const std::string& cell) {
+    return std::any_of(cell.begin(), cell.end(),
+                       [](unsigned char c) { return std::isdigit(c) != 0; });
+  });
+}
+
+int WidestRow(const std::vector<std::string>& lines) {
+  std::size_t widest = 1;
+  for (const std::string& line : lines) {
+    widest =
+        std::max(widest, static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')) + 1);
+  }
+  return static_cast<int>(widest);
+}
+
+bool IsScheduleHeading(const std::string& line) {
+  for (const char* heading : {"Financial Scenario", "Red flags at age", "Financial Events",
+                              "Initial Rates:", "Summary", "End Of Year Account Summary"}) {
+    if (Contains(line, heading)) return true;
+  }
+  return false;
+}
+
+bool IsColumnHeading(const std::string& line) {
+  for (const char* word : {"Age", "Net Worth", "Accounts", "Liabilities", "Investment",
+                           "Retirement", "Equity", "Asset"}) {
+    if (Contains(line, word) && line.find('\t') != std::string::npos) return true;
+  }
+  return false;
+}
+
+constexpr std::string_view kPageIndent = "          ";
+
+// Page lines carry a 10-space indent; the printable area has its own margin.
+std::string WithoutPageIndent(const std::string& line) {
+  return line.starts_with(kPageIndent) ? line.substr(kPageIndent.size()) : line;
+}
+
+// The font, made smaller for a line that would run past the width.
+platform::Font FittingLine(const platform::Canvas& canvas, const platform::Font& font,
+                           const std::string& text, int width) {
+  const int needed = canvas.TextWidth(font, text);
+  if (needed <= width || needed == 0) return font;
+  platform::Font smaller = font;
+  smaller.height = static_cast<int>(static_cast<long long>(font.height) * width / needed);
+  if (smaller.height == 0) smaller.height = font.height < 0 ? -1 : 1;
+  return smaller;
+}
+
+// One font for the page: small enough for its widest plain line, but never below three
+// quarters of the table's font (a longer line is made smaller on its own).
+platform::Font PageFont(const platform::Canvas& canvas, const platform::Rect& area,
+                        const std::vector<std::string>& lines, const platform::Font& table) {
+  platform::Font page = table;
+  for (const std::string& line : lines) {
+    if (line.find('\t') != std::string::npos || line.starts_with("?")) continue;
+    const platform::Font fitting =
+        FittingLine(canvas, table, WithoutPageIndent(line), area.Width());
+    if (std::abs(fitting.height) < std::abs(page.height)) page = fitting;
+  }
+  if (std::abs(page.height) * 4 < std::abs(table.height) * 3) page.height = table.height * 3 / 4;
+  return page;
+}
+
+platform::Font HeadingFont(const platform::Font& body) {
+  platform::Font font = body;
+  font.weight = platform::kBoldWeight;
+  return font;
+}
+
+// Draws the schedule's lines one after the other; stops at the area's bottom.
+class ScheduleBody {
+ public:
+  ScheduleBody(platform::Canvas& canvas, const platform::Rect& area, int top,
+               const std::vector<std::string>& lines, const PrintLook& look)
+      : canvas_(canvas),
+        area_(area),
+        look_(look),
+        edges_(ColumnEdges(area, WidestRow(lines))),
+        font_(PageFont(canvas, area, lines,
+                       FitFontToColumns(canvas, BodyFont(canvas, look.font), lines, edges_))),
+        metrics_(canvas.Measure(font_)),
+        y_(top) {}
+
+  void Draw(const std::string& line) {
+    const int line_height = metrics_.LineHeight();
+    if (y_ + line_height > area_.bottom) return;
+    if (line.starts_with("?BO") || Contains(line, "-----")) return;
+    if (line.starts_with("?Bo")) {
+      y_ += line_height / 2;
+      return;
+    }
+    if (IsScheduleHeading(line)) {
+      canvas_.DrawText({area_.left + 2 * metrics_.average_char_width, y_},
+                       std::string(TrimLeft(line)), HeadingFont(font_), {});
+    } else if (const std::optional<std::string> inactive = InactiveListingLine(line)) {
+      platform::TextStyle red;
+      red.colour = look_.red_flag_colour;
+      DrawPlain(WithoutPageIndent(*inactive), red);
+    } else if (IsColumnHeading(line)) {
+      if (Contains(line, "Purchasing Power")) y_ -= line_height / 2;
+      TableRow row{SplitCells(line), y_, line_height, false, CellAlign::Amounts};
+      PrintLook plain = look_;
+      plain.options.banding = plain.options.boxing = plain.options.columns = false;
+      DrawTableRow(canvas_, area_, edges_, row, font_, plain);
+    } else if (line.find('\t') != std::string::npos) {
+      TableRow row{SplitCells(line), y_, line_height, (rows_++ % 2) == 1, CellAlign::Amounts};
+      DrawTableRow(canvas_, area_, edges_, row, font_, look_);
+    } else {
+      DrawPlain(WithoutPageIndent(line), {});
+    }
+    y_ += line_height;
+  }
+
+  void DrawPlain(const std::string& text, const platform::TextStyle& style) {
+    canvas_.DrawText({area_.left, y_}, text, FittingLine(canvas_, font_, text, area_.Width()),
+                     style);
+  }
+
+ private:
+  platform::Canvas& canvas_;
+  const platform::Rect& area_;
+  const PrintLook& look_;
+  std::vector<int> edges_;
+  platform::Font font_;
+  platform::TextMetrics metrics_;
+  int y_;
+  int rows_ = 0;
+};
+
+}  // namespace
+
+std::optional<std::string> InactiveListingLine(const std::string& line) {
+  const std::string_view text = TrimLeft(line);
+  if (text.empty() || std::isdigit(static_cast<unsigned char>(text.front())) == 0) {
+    return std::nullopt;
+  }
+  const std::string number(text.substr(0, text.find_first_not_of("0123456789.")));
+  const double age = std::strtod(number.c_str(), nullptr);
+  if (age < kInactiveOffset) return std::nullopt;
+  char buffer[512];
+  std::snprintf(buffer, sizeof buffer, "           %-5.1f%s", age - kInactiveOffset,
+                std::string(text.substr(number.size())).c_str());
+  return std::string(buffer);
+}
+
+void DrawSchedulePageBody(platform::Canvas& canvas, const platform::Rect& area, int top,
+                          const std::vector<std::string>& lines, const PrintLook& look) {
+  ScheduleBody body(canvas, area, top, lines, look);
+  for (const std::string& line : lines) body.Draw(line);
+}
+
+void DrawReportPageBody(platform::Canvas& canvas, const platform::Rect& area, int top,
+                        const std::vector<std::string>& lines, const PrintLook& look) {
+  const std::vector<int> edges = ColumnEdges(area, WidestRow(lines));
+  const platform::Font font = FitFontToColumns(canvas, BodyFont(canvas, look.font), lines, edges);
+  const int line_height = canvas.Measure(font).LineHeight() * 5 / 4;
+  int y = top;
+  int rows = 0;
+  for (const std::string& line : lines) {
+    if (y + line_height > area.bottom) break;
+    if (Contains(line, "---------")) {
+      DrawRule(canvas, area, y + line_height / 2, look);
+    } else {
+      std::vector<std::string> cells = SplitCells(line);
+      const CellAlign align = HasDigit(cells) ? CellAlign::Amounts : CellAlign::Centred;
+      TableRow row{std::move(cells), y, line_height, (rows++ % 2) == 1, align};
+      DrawTableRow(canvas, area, edges, row, font, look);
+    }
+    y += line_height;
+  }
+}
+
+}  // namespace tarvel::results

@@ -1,0 +1,115 @@
+// Table rows of printed report and schedule pages.
+#include "results/print_table.h"
+
+#include <algorithm>
+
+namespace tarvel::results {
+namespace {
+
+constexpr int kCellPadding = 6;
+
+std::string_view Trim(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+std::vector<std::string> SplitCells(std::string_view line) {
+  std::vector<std::string> cells;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t tab = line.find('\t', start);
+    cells.emplace_back(Trim(line.substr(start, tab - start)));
+    if (tab == std::string_view::npos) break;
+    start = tab + 1;
+  }
+  return cells;
+}
+
+std::vector<int> ColumnEdges(const platform::Rect& area, int count) {
+  count = std::max(1, count);
+  std::vector<int> edges;
+  // The first column takes half a share: it holds an age or a short label.
+  const double share = area.Width() / (count - 0.5);
+  edges.push_back(area.left);
+  for (int column = 1; column <= count; ++column) {
+    edges.push_back(area.left + static_cast<int>(share * (column - 0.5)));
+  }
+  edges.back() = area.right;
+  return edges;
+}
+
+platform::Font FitFontToColumns(const platform::Canvas& canvas, const platform::Font& font,
+                                const std::vector<std::string>& lines,
+                                const std::vector<int>& edges) {
+  if (edges.size() < 3) return font;
+  int narrowest = edges.back() - edges.front();
+  for (std::size_t column = 1; column + 1 < edges.size(); ++column) {
+    narrowest = std::min(narrowest, edges[column + 1] - edges[column]);
+  }
+  int widest = 0;
+  for (const std::string& line : lines) {
+    if (line.find('\t') == std::string::npos) continue;
+    const std::vector<std::string> cells = SplitCells(line);
+    for (std::size_t column = 1; column < cells.size(); ++column) {
+      widest = std::max(widest, canvas.TextWidth(font, cells[column]));
+    }
+  }
+  // Two characters of room between neighbouring amounts.
+  const int needed = widest + 2 * kCellPadding + canvas.TextWidth(font, "  ");
+  if (widest == 0 || needed <= narrowest) return font;
+  platform::Font smaller = font;
+  smaller.height = static_cast<int>(static_cast<long long>(font.height) * narrowest / needed);
+  if (smaller.height == 0) smaller.height = font.height < 0 ? -1 : 1;
+  return smaller;
+}
+
+void DrawTableRow(platform::Canvas& canvas, const platform::Rect& area,
+                  const std::vector<int>& edges, const TableRow& row, const platform::Font& font,
+                  const PrintLook& look) {
+  const platform::Rect box{area.left, row.top, area.right, row.top + row.height};
+  if (look.options.banding && row.banded) {
+    canvas.DrawRectangle(box, platform::Pen::None(), platform::Brush::Solid(look.band_colour));
+  }
+  if (look.options.boxing) {
+    canvas.DrawRectangle(box, platform::Pen::Solid(platform::kBlack), platform::Brush::Hollow());
+  }
+  const int columns = static_cast<int>(edges.size()) - 1;
+  if (look.options.columns) {
+    for (int column = 1; column < columns; ++column) {
+      canvas.DrawLine({edges[column], box.top}, {edges[column], box.bottom},
+                      platform::Pen::Solid(platform::kBlack));
+    }
+  }
+  const int text_top = row.top + std::max(0, (row.height - canvas.Measure(font).height) / 2);
+  const int cells = std::min(static_cast<int>(row.cells.size()), columns);
+  for (int column = 0; column < cells; ++column) {
+    const std::string& cell = row.cells[column];
+    if (cell.empty()) continue;
+    platform::TextStyle style;
+    style.colour = row.colour;
+    int x = edges[column] + kCellPadding;
+    if (column > 0 && row.align == CellAlign::Amounts) {
+      style.horizontal = platform::HorizontalAlign::Right;
+      x = edges[column + 1] - kCellPadding;
+    } else if (column > 0) {
+      style.horizontal = platform::HorizontalAlign::Centre;
+      x = (edges[column] + edges[column + 1]) / 2;
+    }
+    canvas.DrawText({x, text_top}, cell, font, style);
+  }
+}
+
+void DrawRule(platform::Canvas& canvas, const platform::Rect& area, int y, const PrintLook& look) {
+  if (look.options.boxing) {
+    canvas.DrawRectangle({area.left, y, area.right, y + 2}, platform::Pen::Solid(platform::kBlack),
+                         platform::Brush::Hollow());
+  } else {
+    canvas.DrawLine({area.left, y}, {area.right, y}, platform::Pen::Solid(platform::kBlack));
+  }
+}
+
+}  // namespace tarvel::results

@@ -1,0 +1,32 @@
+// What the print commands ask of the desktop: printing a document of page files through the
+// print dialog and the cancel box, previewing it, the page setup and the printer font.
+#pragma once
+
+#include <optional>
+
+#include "model/report_options.h"
+#include "platform/printer.h"
+#include "results/print_pages.h"
+
+namespace tarvel::ui {
+
+// The preview's Help button opens the results folder's page, which covers printing.
+inline constexpr int kPrintPreviewHelpTopic = 515;
+
+class PagePrinter {
+ public:
+  virtual ~PagePrinter() = default;
+  // The print dialog (pages 1..page count, copies, collate, print to file), then the pages
+  // in the chosen order under the document name; Cancelled when the dialog was cancelled.
+  virtual results::PrintResult Print(const std::string& document, const results::PageFileJob& job,
+                                     const results::PrintLook& look) = 0;
+  // The preview window over the same pages.
+  virtual void Preview(const results::PageFileJob& job, const results::PrintLook& look) = 0;
+  // The page-setup dialog; nothing when cancelled.
+  virtual std::optional<platform::PageSetup> SetUpPage(const platform::PageSetup& current) = 0;
+  // The printer font chooser (6 to 78 points); nothing when cancelled.
+  virtual std::optional<model::PrinterFontChoice> ChooseFont(
+      const model::PrinterFontChoice& current) = 0;
+};
+
+}  // namespace tarvel::ui

@@ -1,0 +1,161 @@
+// Print commands over the page loop: schedule pages cut from the print file, the report
+// options, page setup and printer font stored with the scenario.
+#include "ui/printing/print_commands.h"
+
+#include <filesystem>
+
+#include "engine/data_folders.h"
+#include "model/report_options.h"
+#include "ui/printing/report_options_dialog.h"
+#include "ui/shell/command_ids.h"
+#include "ui/shell/folders.h"
+
+namespace tarvel::ui {
+namespace {
+
+// The printing flag makes the folders and menus ignore commands while a job runs.
+class PrintingFlag {
+ public:
+  explicit PrintingFlag(ShellState& state) : state_(state) { state_.printing = true; }
+  ~PrintingFlag() { state_.printing = false; }
+  PrintingFlag(const PrintingFlag&) = delete;
+  PrintingFlag& operator=(const PrintingFlag&) = delete;
+
+ private:
+  ShellState& state_;
+};
+
+const char* CaptionOf(results::ScheduleKind kind) {
+  return kind == results::ScheduleKind::ResultsReport ? "Print Results" : "Print Scenario";
+}
+
+}  // namespace
+
+bool PrintCommands::Handles(int id) const {
+  return id == kPrintResultsCommand || id == kPrintScenarioCommand || id == kPrintPreviewCommand ||
+         id == kReportOptionsCommand || id == kPageSetupCommand || id == kPrinterFontCommand ||
+         id == kPrintWindowCommand;
+}
+
+CommandOutcome PrintCommands::Execute(int id) {
+  if (!context_.state.scenario_loaded && id != kPageSetupCommand) return {};
+  switch (id) {
+    case kPrintResultsCommand:
+      context_.view.SelectFolder(kResultsFolder);
+      PrintSchedule(results::ScheduleKind::ResultsReport, false);
+      break;
+    case kPrintPreviewCommand:
+      PrintSchedule(results::ScheduleKind::ResultsReport, true);
+      break;
+    case kPrintScenarioCommand:
+      PrintSchedule(results::ScheduleKind::Scenario, false);
+      break;
+    case kReportOptionsCommand:
+      EditReportOptions();
+      break;
+    case kPageSetupCommand:
+      SetUpPage();
+      break;
+    case kPrinterFontCommand:
+      ChoosePrinterFont();
+      break;
+    case kPrintWindowCommand:
+      PrintWhatIsShowing();
+      break;
+  }
+  return {};
+}
+
+results::PrintLook PrintCommands::Look() const {
+  const std::string file_name = std::filesystem::path(context_.program.open_name).filename();
+  results::PrintLook look =
+      results::PrintLookOf(context_.scenario, file_name, services_.clock,
+                           engine::ProgramDataFolders(context_.program.working_directory));
+  const model::PageMargins& margins = context_.program.margins;
+  look.setup.margin_left = margins.left;
+  look.setup.margin_top = margins.top;
+  look.setup.margin_right = margins.right;
+  look.setup.margin_bottom = margins.bottom;
+  return look;
+}
+
+void PrintCommands::Tell(const std::string& text, const std::string& caption) {
+  platform::Message message;
+  message.text = text;
+  message.caption = caption;
+  message.icon = platform::Icon::Warning;
+  context_.prompter.Ask(message);
+}
+
+void PrintCommands::PrintSchedule(results::ScheduleKind kind, bool preview) {
+  const std::filesystem::path folder = context_.program.working_directory;
+  engine::RunOptions options;
+  options.workdir = folder;
+  services_.run(results::SchedulePrintRunOptions(options, kind));
+  std::string failed_name;
+  const std::optional<int> pages = results::MakeSchedulePageFiles(folder, kind, failed_name);
+  // The results list shows the scenario again after the print-file run.
+  context_.view.RunScenario();
+  if (!pages) {
+    Tell(failed_name, "FILE OPEN ERROR");
+    return;
+  }
+  if (*pages == 0) {
+    Tell("Cannot print file!", CaptionOf(kind));
+    return;
+  }
+  const results::PageFileJob job{folder, "page", *pages, results::ScheduleTitle(kind),
+                                 results::PageBody::Schedule};
+  if (preview) {
+    services_.printer.Preview(job, Look());
+    return;
+  }
+  PrintingFlag printing(context_.state);
+  const results::PrintResult result =
+      services_.printer.Print(results::kPrintScheduleDocument, job, Look());
+  if (result.outcome == results::PrintOutcome::Failed) Tell(result.message, result.caption);
+}
+
+void PrintCommands::EditReportOptions() {
+  ReportOptionsDialog dialog(context_.scenario, [this](const model::PrinterFontChoice& current) {
+    return services_.printer.ChooseFont(current);
+  });
+  services_.dialogs.RunModal(ReportOptionsTemplate(), dialog);
+  if (dialog.changed()) context_.view.Repaint();
+}
+
+void PrintCommands::SetUpPage() {
+  model::PageMargins& margins = context_.program.margins;
+  platform::PageSetup current;
+  current.margin_left = margins.left;
+  current.margin_top = margins.top;
+  current.margin_right = margins.right;
+  current.margin_bottom = margins.bottom;
+  const std::optional<platform::PageSetup> chosen = services_.printer.SetUpPage(current);
+  if (!chosen) return;
+  margins = {chosen->margin_left, chosen->margin_top, chosen->margin_right, chosen->margin_bottom};
+  context_.program.print_option = chosen->orientation == platform::Orientation::Landscape ? 2 : 1;
+}
+
+void PrintCommands::ChoosePrinterFont() {
+  const auto font = services_.printer.ChooseFont(model::ReadPrinterFont(context_.scenario));
+  if (!font) return;
+  model::StorePrinterFont(*font, context_.scenario);
+  context_.scenario.modified = true;
+}
+
+// Graph folders print their graph, the results folder the results report, every other
+// folder the scenario pages.
+void PrintCommands::PrintWhatIsShowing() {
+  const int folder = context_.state.current_folder;
+  if (IsGraphFolder(folder)) {
+    PrintingFlag printing(context_.state);
+    services_.graphs.PrintCurrentGraph(folder);
+  } else if (folder == kResultsFolder) {
+    PrintSchedule(results::ScheduleKind::ResultsReport, false);
+  } else {
+    PrintSchedule(results::ScheduleKind::Scenario, false);
+  }
+}
+
+}  // namespace tarvel::ui

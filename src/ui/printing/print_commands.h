@@ -1,0 +1,59 @@
+// The print commands: Print Results Report (401), its preview (890), Print Scenario (905),
+// Report Options (405), Page Setup (406), the printer font (112) and Ctrl+P (790), which
+// prints whatever is showing.
+#pragma once
+
+#include <functional>
+
+#include "engine/run.h"
+#include "platform/clock.h"
+#include "results/print_schedule_pages.h"
+#include "ui/commands/graph_commands.h"
+#include "ui/printing/page_printer.h"
+#include "ui/shell/dialog_template.h"
+#include "ui/shell/dispatcher.h"
+
+namespace tarvel::ui {
+
+inline constexpr int kPrintScenarioCommand = 905;
+inline constexpr int kPrintPreviewCommand = 890;
+inline constexpr int kReportOptionsCommand = 405;
+inline constexpr int kPageSetupCommand = 406;
+inline constexpr int kPrinterFontCommand = 112;
+inline constexpr int kPrintWindowCommand = 790;
+
+// Runs the scenario with these options, as the results folder does, and returns the run.
+using OptionsRun = std::function<const engine::Run&(const engine::RunOptions&)>;
+
+struct PrintCommandServices {
+  PagePrinter& printer;
+  DialogRunner& dialogs;
+  GraphPrinter& graphs;
+  const platform::Clock& clock;
+  OptionsRun run;
+};
+
+class PrintCommands : public CommandHandler {
+ public:
+  PrintCommands(CommandContext& context, PrintCommandServices services)
+      : context_(context), services_(std::move(services)) {}
+
+  bool Handles(int id) const override;
+  CommandOutcome Execute(int id) override;
+
+ private:
+  // Runs to the print file, cuts it into pages, rebuilds the results list, then prints or
+  // previews the pages.
+  void PrintSchedule(results::ScheduleKind kind, bool preview);
+  void EditReportOptions();
+  void SetUpPage();
+  void ChoosePrinterFont();
+  void PrintWhatIsShowing();
+  results::PrintLook Look() const;
+  void Tell(const std::string& text, const std::string& caption);
+
+  CommandContext& context_;
+  PrintCommandServices services_;
+};
+
+}  // namespace tarvel::ui
