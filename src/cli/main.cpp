@@ -9,6 +9,7 @@
 #include "cli/calc_command.h"
 #include "cli/convert_command.h"
 #include "cli/graph_command.h"
+#include "cli/report_command.h"
 #include "cli/rule72t_command.h"
 #include "cli/run_command.h"
 
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
   tarvel::cli::AddRunCommand(app, status);
   tarvel::cli::AddRule72TCommand(app, status);
   tarvel::cli::AddGraphCommand(app, status);
+  tarvel::cli::AddReportCommand(app, status);
   tarvel::cli::AddCalcCommand(app, status);
   if (RefuseUnknownCommand(app, argc, argv)) return 2;
   try {
