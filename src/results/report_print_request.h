@@ -12,6 +12,8 @@ struct ReportPrintRequest {
   int page_count = 0;   // page files "rpage1" .. "rpage<page_count>" (909: "spage")
   std::string title;
   std::string pdf_path;  // empty: the print dialog; else saved straight to this PDF file
+
+  bool operator==(const ReportPrintRequest&) const = default;
 };
 
 using ReportPrinter = std::function<void(const ReportPrintRequest&)>;

@@ -12,6 +12,7 @@
 #include "platform/launcher.h"
 #include "ui/commands/graph_commands.h"
 #include "ui/commands/link_commands.h"
+#include "ui/reports/report_window_host.h"
 #include "ui/shell/dialog_template.h"
 #include "ui/shell/dispatcher.h"
 
@@ -27,6 +28,8 @@ struct HandlerServices {
   const platform::Clock& clock;
   // Shows the modeless "Add Event" chooser (command 10).
   std::function<void()> show_event_chooser;
+  // The report and mortgage schedule windows; without them the report commands are missing.
+  ReportWindowHost* report_windows = nullptr;
 };
 
 class CommandHandlers {
