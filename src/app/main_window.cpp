@@ -20,8 +20,8 @@
 #include "app/folder_area.h"
 #include "app/graph_folders.h"
 #include "app/menu_builder.h"
-#include "app/report_window.h"
 #include "app/qt_dialog_renderer.h"
+#include "app/report_window.h"
 #include "app/results_folder_page.h"
 #include "app/start_page.h"
 #include "app/window_placement.h"
@@ -93,14 +93,12 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
   setCentralWidget(folders_);
   BuildFolderPages();
   report_windows_ = std::make_unique<ReportWindows>(
-      session, *this, [this](const results::ReportPrintRequest&) {
-        ShowStatus("Printing is not available yet.");
-      });
+      session, *this,
+      [this](const results::ReportPrintRequest&) { ShowStatus("Printing is not available yet."); });
   handlers_ = std::make_unique<ui::CommandHandlers>(
-      context_,
-      ui::HandlerServices{session.dialogs(), session.help(), session.launcher(), *graph_folders_,
-                          PlannerAddresses(), session.clock(), [this] { ShowEventChooser(); },
-                          report_windows_.get()});
+      context_, ui::HandlerServices{session.dialogs(), session.help(), session.launcher(),
+                                    *graph_folders_, PlannerAddresses(), session.clock(),
+                                    [this] { ShowEventChooser(); }, report_windows_.get()});
   handlers_->AddTo(dispatcher_);
   connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
   statusBar()->showMessage(tr("Ready"), kStatusMilliseconds);
