@@ -36,7 +36,7 @@ MortgageScheduleWindow::MortgageScheduleWindow(
   buttons->addWidget(print);
   buttons->addStretch();
   layout->addLayout(buttons);
-  resize(1000, 560);
+  resize(1180, 560);
 }
 
 MortgageScheduleWindow::~MortgageScheduleWindow() = default;
@@ -44,7 +44,18 @@ MortgageScheduleWindow::~MortgageScheduleWindow() = default;
 // The columns are laid out again from the new width, as the list is rebuilt on resizing.
 void MortgageScheduleWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  const std::vector<int> widths = ui::MortgageSchedulePresenter::ColumnWidths(width());
+  SizeColumns();
+}
+
+void MortgageScheduleWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  SizeColumns();
+}
+
+void MortgageScheduleWindow::SizeColumns() {
+  // The list's own width stands for the window's client width.
+  const std::vector<int> widths =
+      ui::MortgageSchedulePresenter::ColumnWidths(list_->viewport()->width() + 20);
   for (std::size_t column = 0; column < widths.size(); ++column) {
     list_->setColumnWidth(static_cast<int>(column), widths[column]);
   }

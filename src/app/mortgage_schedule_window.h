@@ -24,8 +24,11 @@ class MortgageScheduleWindow : public QDialog {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void SizeColumns();
+
   std::unique_ptr<ui::MortgageSchedulePresenter> presenter_;
   QTreeWidget* list_ = nullptr;
 };

@@ -23,7 +23,7 @@ namespace {
 constexpr int kBandColourIndex = 15;
 constexpr int kFillColumns = 8;  // fewer columns are widened to fill the window
 constexpr int kWindowMargin = 20;
-constexpr int kCellPadding = 12;
+constexpr int kCellPadding = 16;
 
 QColor ColourOf(std::uint32_t colour) {
   return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
@@ -48,6 +48,7 @@ void FillBandedList(QTreeWidget& list, const std::vector<std::string>& titles,
   list.setUniformRowHeights(true);
   list.setSelectionMode(QAbstractItemView::SingleSelection);
   list.setAllColumnsShowFocus(true);
+  list.header()->setStretchLastSection(false);
   for (int column = 1; column < list.columnCount(); ++column) {
     list.headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
   }
@@ -118,13 +119,13 @@ void ReportWindow::BuildButtons(QHBoxLayout& row) {
 
 // Each column as wide as its widest sample; fewer than 8 columns share the window's width.
 void ReportWindow::SizeColumns() {
-  const std::vector<int> characters = presenter_->ColumnCharacters();
-  if (characters.empty()) return;
+  const std::vector<std::string> samples = presenter_->ColumnSamples();
+  if (samples.empty()) return;
   const QFontMetrics metrics(list_->font());
   std::vector<int> widths;
   int total = 0;
-  for (const int count : characters) {
-    widths.push_back(count * metrics.averageCharWidth() + kCellPadding);
+  for (const std::string& sample : samples) {
+    widths.push_back(metrics.horizontalAdvance(painting::FromWindows1252(sample)) + kCellPadding);
     total += widths.back();
   }
   const int room = list_->viewport()->width() - kWindowMargin;
@@ -138,6 +139,11 @@ void ReportWindow::SizeColumns() {
 
 void ReportWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
+  SizeColumns();
+}
+
+void ReportWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
   SizeColumns();
 }
 

@@ -39,6 +39,7 @@ class ReportWindow : public QDialog {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildButtons(QHBoxLayout& row);

@@ -7,7 +7,12 @@
 namespace tarvel::ui {
 namespace {
 
-constexpr int kShareTotal = 625;
+// The columns share the whole width, so the last one is never cut off.
+constexpr int kShareTotal = [] {
+  int total = 0;
+  for (const int share : kMortgageScheduleShares) total += share;
+  return total;
+}();
 constexpr int kWindowMargin = 20;
 
 }  // namespace

@@ -23,7 +23,7 @@ struct MortgageScheduleServices {
 };
 
 inline constexpr char kMortgageScheduleTitle[] = "Mortgage Schedule";
-// Shares of (window width - 20) / 625 for each column.
+// Each column's share of the window width less 20.
 inline constexpr std::array<int, 10> kMortgageScheduleShares = {33, 77, 77, 85, 85,
                                                                 85, 85, 85, 85, 90};
 

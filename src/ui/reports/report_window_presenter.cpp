@@ -83,13 +83,14 @@ bool ReportWindowPresenter::Open() {
   return true;
 }
 
-std::vector<int> ReportWindowPresenter::ColumnCharacters() const {
-  std::vector<int> widths;
+std::vector<std::string> ReportWindowPresenter::ColumnSamples() const {
+  std::vector<std::string> samples;
   for (std::size_t column = 0; column < page_.titles.size(); ++column) {
     const std::string_view sample = column == 0 ? kAgeSample : kAmountSample;
-    widths.push_back(static_cast<int>(std::max(page_.titles[column].size(), sample.size())));
+    const std::string& title = page_.titles[column];
+    samples.emplace_back(title.size() > sample.size() ? std::string_view(title) : sample);
   }
-  return widths;
+  return samples;
 }
 
 int ReportWindowPresenter::WritePrintPages() {

@@ -47,8 +47,8 @@ class ReportWindowPresenter {
   const std::string& title() const { return title_; }
   const ScreenPage& page() const { return page_; }
   bool offers_selected_age() const { return results::OffersSelectedAge(kind_); }
-  // Characters each column needs: the wider of its title and a sample value.
-  std::vector<int> ColumnCharacters() const;
+  // The text each column is sized for: the longer of its title and a sample value.
+  std::vector<std::string> ColumnSamples() const;
 
   // "Print": the print pages to the print dialog.
   void Print();

@@ -73,7 +73,10 @@ TEST_F(ReportWindowFixture, ShowsTheScreenPagesTitlesAndRowsWithSampleWidths) {
   ASSERT_EQ(presenter->page().rows.size(), 11u);  // ages 60 to 70
   EXPECT_EQ(presenter->page().rows.front().front(), " 60.0");
   EXPECT_EQ(presenter->page().rows.back().front(), " 70.0");
-  EXPECT_EQ(presenter->ColumnCharacters(), (std::vector<int>{7, 12, 19, 17, 19, 14, 15, 12}));
+  EXPECT_EQ(presenter->ColumnSamples(),
+            (std::vector<std::string>{"99999.9", "999999999.00", "Investment Accounts",
+                                      "Tax-Free Accounts", "Retirement Accounts", "Asset Accounts",
+                                      "Equity Accounts", "999999999.00"}));
   EXPECT_GE(noted_pages_, 1);
 }
 
@@ -168,7 +171,10 @@ TEST(MortgageScheduleWindow, ShowsMoneyRowsAndPrintsThemAsKindTwelve) {
                                      "$68,000.00", "$68,000.00", "$300,000.00", "$232,000.00"}));
   presenter.Print();
   EXPECT_EQ(requests, (std::vector<ReportPrintRequest>{{12, 1, "House", ""}}));
-  EXPECT_EQ(MortgageSchedulePresenter::ColumnWidths(645).front(), 33);
+  // The shares fill the width less 20: 787 shares of one pixel each.
+  const std::vector<int> widths = MortgageSchedulePresenter::ColumnWidths(807);
+  EXPECT_EQ(widths.front(), 33);
+  EXPECT_EQ(widths.back(), 90);
 
   MortgageSchedulePresenter unwritable({"/nonexistent/folder", prompter, {}, {}}, mortgage, 40);
   unwritable.Open();
