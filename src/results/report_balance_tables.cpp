@@ -1,7 +1,8 @@
 // Reports over the period results and the balance rows of a run: net worth, incoming and
 // outgoing flows, accounts, groups and asset allocation categories.
+#include <algorithm>
 #include <array>
-#include <numeric>
+#include <span>
 
 #include "engine/period_column.h"
 #include "model/money_format.h"
