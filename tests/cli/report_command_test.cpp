@@ -61,7 +61,8 @@ TEST_F(ReportCommand, WritesEveryKindAsPagesAndAsCsv) {
 
 TEST_F(ReportCommand, NetWorthPagesOfTheSampleAreStable) {
   ASSERT_EQ(Run(Sample() + " --kind networth --out nw.txt"), 0) << last_.errors;
-  const fs::path golden = fs::path(__FILE__).parent_path() / "golden_reports" / "networth.txt";
+  const fs::path golden = fs::path(TARVEL_SOURCE_DATA_DIR).parent_path() / "tests" / "cli" /
+                          "golden_reports" / "networth.txt";
   EXPECT_EQ(Written("nw.txt"), ReadText(golden.string()));
 }
 
