@@ -21,6 +21,7 @@
 #include "app/graph_folders.h"
 #include "app/menu_builder.h"
 #include "app/qt_dialog_renderer.h"
+#include "app/report_window.h"
 #include "app/results_folder_page.h"
 #include "app/start_page.h"
 #include "app/window_placement.h"
@@ -93,11 +94,15 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
   BuildFolderPages();
   page_printer_ = std::make_unique<QtPagePrinter>(
       this, [this] { session_.help().ShowTopic(ui::kPrintPreviewHelpTopic); });
+  report_windows_ = std::make_unique<ReportWindows>(
+      session, *this, [this](const results::ReportPrintRequest& request) {
+        if (print_commands_ != nullptr) print_commands_->PrintReport(request);
+      });
   handlers_ = std::make_unique<ui::CommandHandlers>(
-      context_,
-      ui::HandlerServices{session.dialogs(), session.help(), session.launcher(), *graph_folders_,
-                          PlannerAddresses(), session.clock(), [this] { ShowEventChooser(); }});
-  handlers_->AddPrintCommands(
+      context_, ui::HandlerServices{session.dialogs(), session.help(), session.launcher(),
+                                    *graph_folders_, PlannerAddresses(), session.clock(),
+                                    [this] { ShowEventChooser(); }, report_windows_.get()});
+  print_commands_ = &handlers_->AddPrintCommands(
       context_,
       ui::PrintCommandServices{*page_printer_, session.dialogs(), *graph_folders_, session.clock(),
                                [this](const engine::RunOptions& options) -> const engine::Run& {

@@ -23,6 +23,7 @@ class EventListPage;
 class FolderArea;
 class GraphFolders;
 class MenuBuilder;
+class ReportWindows;
 class ResultsFolderPage;
 class StartPage;
 
@@ -52,6 +53,7 @@ class MainWindow : public QMainWindow,
   QWidget* current_page() const;
   ui::ResultsFolder& results_folder() { return results_folder_; }
   GraphFolders& graph_folders() { return *graph_folders_; }
+  ReportWindows& report_windows() { return *report_windows_; }
   AccountsFolderPage& accounts_page() { return *accounts_page_; }
   ui::EventListFolder& event_list_folder() { return event_list_; }
   EventListPage* event_list_page() const { return events_page_; }
@@ -125,6 +127,8 @@ class MainWindow : public QMainWindow,
   ui::EventListFolder event_list_;
   std::unique_ptr<GraphFolders> graph_folders_;
   std::unique_ptr<QtPagePrinter> page_printer_;
+  std::unique_ptr<ReportWindows> report_windows_;
+  ui::PrintCommands* print_commands_ = nullptr;  // owned by handlers_
   std::unique_ptr<ui::CommandHandlers> handlers_;
   MenuBuilder* menus_ = nullptr;
   FolderArea* folders_ = nullptr;

@@ -7,6 +7,7 @@
 
 #include "app/print_preview_window.h"
 #include "painting/qt_canvas.h"
+#include "painting/report_pdf.h"
 #include "results/print_order.h"
 
 namespace tarvel::app {
@@ -73,6 +74,11 @@ std::optional<model::PrinterFontChoice> QtPagePrinter::ChooseFont(
   choice.weight = font.bold() ? 700 : 400;
   choice.italic = font.italic();
   return choice;
+}
+
+bool QtPagePrinter::SavePdf(const results::PageFileJob& job, const results::PrintLook& look,
+                            const std::string& path, std::string& error) {
+  return painting::WritePageFilesPdf(job, false, look, path, error);
 }
 
 }  // namespace tarvel::app

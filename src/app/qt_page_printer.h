@@ -18,6 +18,8 @@ class QtPagePrinter : public ui::PagePrinter {
 
   results::PrintResult Print(const std::string& document, const results::PageFileJob& job,
                              const results::PrintLook& look) override;
+  bool SavePdf(const results::PageFileJob& job, const results::PrintLook& look,
+               const std::string& path, std::string& error) override;
   void Preview(const results::PageFileJob& job, const results::PrintLook& look) override;
   std::optional<platform::PageSetup> SetUpPage(const platform::PageSetup& current) override;
   std::optional<model::PrinterFontChoice> ChooseFont(

@@ -10,6 +10,7 @@
 #include "cli/convert_command.h"
 #include "cli/graph_command.h"
 #include "cli/print_command.h"
+#include "cli/report_command.h"
 #include "cli/rule72t_command.h"
 #include "cli/run_command.h"
 
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
   tarvel::cli::AddRule72TCommand(app, status);
   tarvel::cli::AddGraphCommand(app, status);
   tarvel::cli::AddPrintCommand(app, status);
+  tarvel::cli::AddReportCommand(app, status);
   tarvel::cli::AddCalcCommand(app, status);
   if (RefuseUnknownCommand(app, argc, argv)) return 2;
   try {

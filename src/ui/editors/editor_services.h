@@ -9,6 +9,7 @@
 #include "platform/help.h"
 #include "platform/launcher.h"
 #include "platform/prompter.h"
+#include "ui/reports/report_window_host.h"
 #include "ui/shell/dialog_template.h"
 
 namespace tarvel::ui {
@@ -21,6 +22,8 @@ struct EditorServices {
   platform::Help& help;
   platform::Launcher& launcher;
   const platform::Clock& clock;
+  // The Mortgage editor's schedule window; none where the desktop shows no windows.
+  ReportWindowHost* report_windows = nullptr;
 };
 
 // Which event an editor opens on.

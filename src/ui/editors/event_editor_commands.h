@@ -16,8 +16,14 @@ namespace tarvel::ui {
 class EventEditorCommands : public CommandHandler {
  public:
   EventEditorCommands(CommandContext& context, DialogRunner& dialogs, platform::Help& help,
-                      platform::Launcher& launcher, const platform::Clock& clock)
-      : context_(context), dialogs_(dialogs), help_(help), launcher_(launcher), clock_(clock) {}
+                      platform::Launcher& launcher, const platform::Clock& clock,
+                      ReportWindowHost* report_windows = nullptr)
+      : context_(context),
+        dialogs_(dialogs),
+        help_(help),
+        launcher_(launcher),
+        clock_(clock),
+        report_windows_(report_windows) {}
 
   // Every command of the editor table.
   bool Handles(int id) const override;
@@ -33,6 +39,7 @@ class EventEditorCommands : public CommandHandler {
   platform::Help& help_;
   platform::Launcher& launcher_;
   const platform::Clock& clock_;
+  ReportWindowHost* report_windows_;
 };
 
 }  // namespace tarvel::ui

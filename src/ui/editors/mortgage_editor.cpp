@@ -181,6 +181,7 @@ void MortgageEditor::Initialise(platform::DialogView& view) {
   payment_choices_.Show(view, kPaymentAccount,
                         static_cast<std::uint16_t>(mortgage.payment_account()));
   equity_choices_.Show(view, kEquityAccount, mortgage.equity_account());
+  view.SetEnabled(kSchedule, services_.report_windows != nullptr);
 }
 
 void MortgageEditor::Command(platform::DialogView& view, int control) {
@@ -194,6 +195,12 @@ void MortgageEditor::Command(platform::DialogView& view, int control) {
       break;
     case kCalculate:
       CheckFields(view);
+      break;
+    case kSchedule:
+      // The schedule shows the terms as typed, checked as Calculate checks them.
+      if (services_.report_windows != nullptr && CheckFields(view)) {
+        services_.report_windows->OpenMortgageSchedule(editing_.event());
+      }
       break;
     case kEquityLoan:
       TakeOutLoan(view);

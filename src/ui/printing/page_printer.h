@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "model/report_options.h"
 #include "platform/printer.h"
@@ -20,6 +21,10 @@ class PagePrinter {
   // in the chosen order under the document name; Cancelled when the dialog was cancelled.
   virtual results::PrintResult Print(const std::string& document, const results::PageFileJob& job,
                                      const results::PrintLook& look) = 0;
+  // The pages straight into a PDF file, with "Page n of N" in the footer; false with the
+  // reason in `error` when the file could not be written.
+  virtual bool SavePdf(const results::PageFileJob& job, const results::PrintLook& look,
+                       const std::string& path, std::string& error) = 0;
   // The preview window over the same pages.
   virtual void Preview(const results::PageFileJob& job, const results::PrintLook& look) = 0;
   // The page-setup dialog; nothing when cancelled.

@@ -116,6 +116,21 @@ void PrintCommands::PrintSchedule(results::ScheduleKind kind, bool preview) {
   if (result.outcome == results::PrintOutcome::Failed) Tell(result.message, result.caption);
 }
 
+void PrintCommands::PrintReport(const results::ReportPrintRequest& request) {
+  const results::PageFileJob job{context_.program.working_directory,
+                                 results::PageFilePrefix(request.report_kind), request.page_count,
+                                 request.title, results::PageBody::Report};
+  if (!request.pdf_path.empty()) {
+    std::string error;
+    if (!services_.printer.SavePdf(job, Look(), request.pdf_path, error)) Tell(error, "Save As");
+    return;
+  }
+  PrintingFlag printing(context_.state);
+  const results::PrintResult result =
+      services_.printer.Print(results::kPrintScheduleDocument, job, Look());
+  if (result.outcome == results::PrintOutcome::Failed) Tell(result.message, result.caption);
+}
+
 void PrintCommands::EditReportOptions() {
   ReportOptionsDialog dialog(context_.scenario, [this](const model::PrinterFontChoice& current) {
     return services_.printer.ChooseFont(current);

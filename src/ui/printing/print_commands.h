@@ -8,6 +8,7 @@
 #include "engine/run.h"
 #include "platform/clock.h"
 #include "results/print_schedule_pages.h"
+#include "results/report_print_request.h"
 #include "ui/commands/graph_commands.h"
 #include "ui/printing/page_printer.h"
 #include "ui/shell/dialog_template.h"
@@ -40,6 +41,8 @@ class PrintCommands : public CommandHandler {
 
   bool Handles(int id) const override;
   CommandOutcome Execute(int id) override;
+  // A report window's pages: through the print dialog, or straight into the PDF file asked for.
+  void PrintReport(const results::ReportPrintRequest& request);
 
  private:
   // Runs to the print file, cuts it into pages, rebuilds the results list, then prints or

@@ -7,6 +7,7 @@
 #include "ui/commands/keyword_commands.h"
 #include "ui/editors/add_event_chooser.h"
 #include "ui/editors/event_editor_commands.h"
+#include "ui/reports/report_commands.h"
 
 namespace tarvel::ui {
 
@@ -20,13 +21,21 @@ CommandHandlers::CommandHandlers(CommandContext& context, HandlerServices servic
   handlers_.push_back(
       std::make_unique<GraphCommands>(context, services.launcher, services.graph_printer));
   handlers_.push_back(std::make_unique<EventEditorCommands>(
-      context, services.dialogs, services.help, services.launcher, services.clock));
+      context, services.dialogs, services.help, services.launcher, services.clock,
+      services.report_windows));
   handlers_.push_back(
       std::make_unique<AddEventChooserCommand>(std::move(services.show_event_chooser)));
+  if (services.report_windows != nullptr) {
+    handlers_.push_back(std::make_unique<ReportCommands>(context, *services.report_windows));
+  }
 }
 
-void CommandHandlers::AddPrintCommands(CommandContext& context, PrintCommandServices services) {
-  handlers_.push_back(std::make_unique<PrintCommands>(context, std::move(services)));
+PrintCommands& CommandHandlers::AddPrintCommands(CommandContext& context,
+                                                 PrintCommandServices services) {
+  auto commands = std::make_unique<PrintCommands>(context, std::move(services));
+  PrintCommands& added = *commands;
+  handlers_.push_back(std::move(commands));
+  return added;
 }
 
 void CommandHandlers::AddTo(Dispatcher& dispatcher) {

@@ -13,6 +13,7 @@
 #include "ui/commands/graph_commands.h"
 #include "ui/commands/link_commands.h"
 #include "ui/printing/print_commands.h"
+#include "ui/reports/report_window_host.h"
 #include "ui/shell/dialog_template.h"
 #include "ui/shell/dispatcher.h"
 
@@ -28,13 +29,15 @@ struct HandlerServices {
   const platform::Clock& clock;
   // Shows the modeless "Add Event" chooser (command 10).
   std::function<void()> show_event_chooser;
+  // The report and mortgage schedule windows; without them the report commands are missing.
+  ReportWindowHost* report_windows = nullptr;
 };
 
 class CommandHandlers {
  public:
   CommandHandlers(CommandContext& context, HandlerServices services);
   // The print commands, for a window that prints; before AddTo.
-  void AddPrintCommands(CommandContext& context, PrintCommandServices services);
+  PrintCommands& AddPrintCommands(CommandContext& context, PrintCommandServices services);
   // Adds every handler to the dispatcher, file commands first.
   void AddTo(Dispatcher& dispatcher);
 

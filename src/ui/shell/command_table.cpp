@@ -132,6 +132,7 @@ constexpr std::array kCommands = {
             F::Sibling, false, false, false, R::None},
     Command{905, "Pr&int Scenario", "Ctrl+I", "", F::Report, true, false, false, R::None},
     Command{909, "Account Asset Allocation Table", "", "", F::Report, true, false, false, R::None},
+    Command{917, "Asset By Allocation", "", "", F::Report, true, false, true, R::None},
     Command{911, "", "Alt+F12", "", F::Keyword, false, false, false, R::None},
     Command{912, "Line Graphs", "", "", F::Graph, false, false, false, R::None},
     Command{913, "Bar Graphs", "", "", F::Graph, false, false, false, R::None},
@@ -211,7 +212,7 @@ std::vector<Menu> MainMenu() {
   Items({888, 889, 794}, edit);
 
   std::vector<MenuEntry> reports =
-      ItemList({891, 892, 893, 894, 793, 895, 792, 897, 898, 899, 909});
+      ItemList({891, 892, 893, 894, 793, 895, 792, 897, 898, 899, 909, 917});
   reports.push_back(Separator());
   Items({401, 905, 405, 406}, reports);
 
