@@ -26,7 +26,8 @@ class DiscardingCanvas : public platform::Canvas {
   }
   void DrawLine(platform::Point, platform::Point, const platform::Pen&) override {}
   void DrawPolyline(std::span<const platform::Point>, const platform::Pen&) override {}
-  void DrawRectangle(const platform::Rect&, const platform::Pen&, const platform::Brush&) override {}
+  void DrawRectangle(const platform::Rect&, const platform::Pen&, const platform::Brush&) override {
+  }
   void DrawPolygon(std::span<const platform::Point>, const platform::Pen&,
                    const platform::Brush&) override {}
   void DrawEllipse(const platform::Rect&, const platform::Pen&, const platform::Brush&) override {}
@@ -45,8 +46,8 @@ constexpr float kLastAge = 119;  // 100 years
 std::vector<std::string> WriteHundredYearPlotFiles(const std::filesystem::path& folder) {
   const bench::BenchClock clock;
   std::vector<std::string> paths;
-  const std::vector<std::string> samples = {"couple-saving", "early-retiree-72t",
-                                            "single-drawdown", "couple-saving"};
+  const std::vector<std::string> samples = {"couple-saving", "early-retiree-72t", "single-drawdown",
+                                            "couple-saving"};
   for (std::size_t i = 0; i < samples.size(); ++i) {
     auto scenario = bench::LoadJsonScenario(std::filesystem::path(TARVEL_EXAMPLES_SOURCE_DIR) /
                                             (samples[i] + ".json"));

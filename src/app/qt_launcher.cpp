@@ -16,8 +16,8 @@ QString FindProgram(const QString& name) {
   const QFileInfo beside(QDir(QCoreApplication::applicationDirPath()).filePath(name));
   if (beside.isFile() && beside.isExecutable()) return beside.absoluteFilePath();
   // An installed planner keeps its siblings in its private program folder.
-  const QFileInfo installed(QDir(QCoreApplication::applicationDirPath())
-                                .filePath("../libexec/tarvel-planner/" + name));
+  const QFileInfo installed(
+      QDir(QCoreApplication::applicationDirPath()).filePath("../libexec/tarvel-planner/" + name));
   if (installed.isFile() && installed.isExecutable()) return installed.absoluteFilePath();
   return QStandardPaths::findExecutable(name);
 }

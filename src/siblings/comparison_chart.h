@@ -12,6 +12,7 @@ namespace tarvel::siblings {
 
 // Whole ages from the earliest start to the latest end; a plan has no line (0) at ages
 // outside its own span.
-LineChart ComparisonChart(const std::vector<PlotFile>& plans, const std::vector<std::string>& names);
+LineChart ComparisonChart(const std::vector<PlotFile>& plans,
+                          const std::vector<std::string>& names);
 
 }  // namespace tarvel::siblings

@@ -39,8 +39,8 @@ bool ReadBlock(const std::vector<std::string>& lines, std::size_t index, int acc
   return true;
 }
 
-std::string ReadTrailer(const std::vector<std::string>& lines, std::size_t index,
-                        std::size_t done, int accounts, PlotFile& plot) {
+std::string ReadTrailer(const std::vector<std::string>& lines, std::size_t index, std::size_t done,
+                        int accounts, PlotFile& plot) {
   const std::size_t colours_start = done - model::kColourCount;
   const std::size_t fixed = kGroupCount + static_cast<std::size_t>(accounts);
   if (done < model::kColourCount || colours_start < index + fixed) {

@@ -20,9 +20,9 @@ class PlotterParser {
   PlotterLoad Parse() {
     PlotterFile file;
     if (!Flag("BANNER", file.banner) || !Expect("COLOR") || !Colours(file) ||
-        !Flag("LOGO", file.logo) || !Flag("WATERMARK", file.watermark) ||
-        !Texts(file.titles) || !Flag("PLOT", file.plot) || !Expect("DATA") ||
-        !Texts(file.details) || !Columns(file) || !Years(file)) {
+        !Flag("LOGO", file.logo) || !Flag("WATERMARK", file.watermark) || !Texts(file.titles) ||
+        !Flag("PLOT", file.plot) || !Expect("DATA") || !Texts(file.details) || !Columns(file) ||
+        !Years(file)) {
       return PlotterLoad::Failed(DamagedMessage(path_, problem_));
     }
     return {std::move(file), {}};

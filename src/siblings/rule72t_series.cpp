@@ -12,10 +12,11 @@ constexpr double kLowestLimit = 5.0;
 
 float Payment(const engine::LifeTables& tables, const Rule72TInputs& inputs, int age,
               double balance) {
-  return engine::Rule72TDistribution(
-      tables, static_cast<float>(age), inputs.beneficiary_age + static_cast<float>(age) - inputs.age,
-      static_cast<float>(balance), inputs.rate, static_cast<std::uint16_t>(inputs.source),
-      static_cast<std::uint16_t>(inputs.method));
+  return engine::Rule72TDistribution(tables, static_cast<float>(age),
+                                     inputs.beneficiary_age + static_cast<float>(age) - inputs.age,
+                                     static_cast<float>(balance), inputs.rate,
+                                     static_cast<std::uint16_t>(inputs.source),
+                                     static_cast<std::uint16_t>(inputs.method));
 }
 
 }  // namespace
@@ -24,9 +25,10 @@ std::string RateLimitNote(double rate) {
   std::string note =
       "The rate may not exceed the greater of 5% and 120% of the federal mid-term rate.";
   if (rate > kLowestLimit) {
-    note += model::Format(" %.2f%% is above 5%%: use it only when 120%% of the federal "
-                          "mid-term rate is at least that high.",
-                          rate);
+    note += model::Format(
+        " %.2f%% is above 5%%: use it only when 120%% of the federal "
+        "mid-term rate is at least that high.",
+        rate);
   }
   return note;
 }

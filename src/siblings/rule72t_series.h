@@ -42,7 +42,8 @@ int SeriesYears(int age);
 // Annuitization and amortization pay the first year's amount every year; the minimum
 // distribution is recomputed each year from that year's balance and age. Each year the
 // balance grows at the rate and the payment is taken out; it never goes below 0.
-std::vector<SeriesYear> Rule72TSeries(const engine::LifeTables& tables, const Rule72TInputs& inputs);
+std::vector<SeriesYear> Rule72TSeries(const engine::LifeTables& tables,
+                                      const Rule72TInputs& inputs);
 
 // The series as text rows: "Year", "Age", "Start Balance", "Payment", "Growth", "End Balance".
 std::vector<std::vector<std::string>> SeriesTable(const std::vector<SeriesYear>& years,

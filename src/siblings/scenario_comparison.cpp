@@ -49,8 +49,8 @@ std::vector<FigureRow> FigureRows(const std::vector<int>& ages) {
   std::vector<FigureRow> rows;
   rows.push_back({"Start age", [](const PlanFigures& p) { return double{p.start_age}; }, true});
   rows.push_back({"End age", [](const PlanFigures& p) { return double{p.end_age}; }, true});
-  rows.push_back({"Net worth at start",
-                  [](const PlanFigures& p) { return double{p.start_net_worth}; }});
+  rows.push_back(
+      {"Net worth at start", [](const PlanFigures& p) { return double{p.start_net_worth}; }});
   for (std::size_t i = 0; i < ages.size(); ++i) {
     rows.push_back({"Net worth at " + std::to_string(ages[i]),
                     [i](const PlanFigures& p) -> std::optional<double> {
@@ -58,11 +58,12 @@ std::vector<FigureRow> FigureRows(const std::vector<int>& ages) {
                       return *p.net_worth_at[i];
                     }});
   }
-  rows.push_back({"Net worth at end", [](const PlanFigures& p) { return double{p.end_net_worth}; }});
-  rows.push_back({"Lowest net worth",
-                  [](const PlanFigures& p) { return double{p.lowest_net_worth}; }});
-  rows.push_back({"Age of lowest net worth",
-                  [](const PlanFigures& p) { return double(p.lowest_age); }, true});
+  rows.push_back(
+      {"Net worth at end", [](const PlanFigures& p) { return double{p.end_net_worth}; }});
+  rows.push_back(
+      {"Lowest net worth", [](const PlanFigures& p) { return double{p.lowest_net_worth}; }});
+  rows.push_back(
+      {"Age of lowest net worth", [](const PlanFigures& p) { return double(p.lowest_age); }, true});
   rows.push_back({"First age with negative net worth",
                   [](const PlanFigures& p) -> std::optional<double> {
                     if (!p.first_negative_age) return std::nullopt;

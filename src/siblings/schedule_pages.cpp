@@ -45,8 +45,9 @@ void DrawWatermark(Canvas& canvas, const PageFrame& frame) {
   const Font big("Sans Serif", -frame.area.Height() / 8, platform::kBoldWeight);
   TextStyle style{platform::HorizontalAlign::Centre, platform::VerticalAlign::Top,
                   platform::Colour{0x00E8E8E8}};
-  canvas.DrawText({(frame.area.left + frame.area.right) / 2, frame.area.top + frame.area.Height() / 2},
-                  kWatermark, big, style);
+  canvas.DrawText(
+      {(frame.area.left + frame.area.right) / 2, frame.area.top + frame.area.Height() / 2},
+      kWatermark, big, style);
 }
 
 int DrawTitles(Canvas& canvas, const PageFrame& frame, const PlotterFile& file,
@@ -135,8 +136,7 @@ std::size_t DrawTable(Canvas& canvas, const PageFrame& frame, const PlotterFile&
 
 }  // namespace
 
-int PrintSchedule(platform::PageSink& sink, const PlotterFile& file,
-                  const std::string& date_text) {
+int PrintSchedule(platform::PageSink& sink, const PlotterFile& file, const std::string& date_text) {
   std::size_t next_row = 0;
   int pages = 0;
   do {

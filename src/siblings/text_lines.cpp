@@ -10,9 +10,7 @@
 
 namespace tarvel::siblings {
 
-std::string CannotOpenMessage(const std::string& path) {
-  return "Cannot open " + path + ".";
-}
+std::string CannotOpenMessage(const std::string& path) { return "Cannot open " + path + "."; }
 
 std::string DamagedMessage(const std::string& path, const std::string& why) {
   return path + " is damaged: " + why + ".";

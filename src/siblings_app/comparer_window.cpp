@@ -151,7 +151,8 @@ void ComparerWindow::RemoveLastPlan() {
 
 std::vector<int> ComparerWindow::ChosenAges() const {
   std::vector<int> ages;
-  for (const QString& word : ages_->text().split(QRegularExpression("[,; ]+"), Qt::SkipEmptyParts)) {
+  for (const QString& word :
+       ages_->text().split(QRegularExpression("[,; ]+"), Qt::SkipEmptyParts)) {
     bool ok = false;
     const int age = word.toInt(&ok);
     if (ok && age > 0 && age < 130) ages.push_back(age);
@@ -197,8 +198,8 @@ void ComparerWindow::ExportCsv() {
   std::vector<int> ages;
   const std::string csv = siblings::ComparisonCsv(Figures(ages), ages);
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(csv.data(), static_cast<qint64>(csv.size())) < 0 ||
-      !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(csv.data(), static_cast<qint64>(csv.size())) < 0 || !file.commit()) {
     QMessageBox::warning(this, tr("FILE ERROR"), tr("Cannot open %1 for writing!").arg(path));
   }
 }
@@ -211,8 +212,7 @@ void ComparerWindow::PrintBoth() {
     if (!canvas) return false;
     const auto size = canvas->DeviceSize();
     const auto ppi = canvas->PixelsPerInch();
-    chart_->PaintOn(*canvas, {ppi.x / 2, ppi.y / 2, size.width - ppi.x / 2, size.height / 2},
-                    true);
+    chart_->PaintOn(*canvas, {ppi.x / 2, ppi.y / 2, size.width - ppi.x / 2, size.height / 2}, true);
     sink.EndPage();
     canvas = sink.BeginPage();
     if (!canvas) return false;

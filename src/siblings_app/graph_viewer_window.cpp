@@ -37,6 +37,10 @@ GraphViewerWindow::GraphViewerWindow(const QString& path, const model::Currency&
   reload_timer_.setInterval(kReloadDelayMs);
   connect(&reload_timer_, &QTimer::timeout, this, [this] { Load(path_); });
   connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { reload_timer_.start(); });
+  // A file that was missing or replaced shows up as a change of its folder.
+  connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+    if (!showing_graphs() || !watcher_.files().contains(path_)) reload_timer_.start();
+  });
   resize(900, 640);
   Load(path);
 }
@@ -97,13 +101,12 @@ void GraphViewerWindow::Watch(const QString& path) {
   const QString folder = QFileInfo(path).absolutePath();
   if (!watcher_.directories().contains(folder)) {
     watcher_.addPath(folder);
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
-      if (!showing_graphs()) reload_timer_.start();
-    }, Qt::UniqueConnection);
   }
 }
 
-QString GraphViewerWindow::problem() const { return showing_graphs() ? QString() : problem_->text(); }
+QString GraphViewerWindow::problem() const {
+  return showing_graphs() ? QString() : problem_->text();
+}
 
 void GraphViewerWindow::ShowProblem(const QString& text) {
   problem_->setText(text);
@@ -146,9 +149,9 @@ void GraphViewerWindow::AddTab(const QString& title, graphs::GraphKind kind,
 }
 
 void GraphViewerWindow::OpenAnother() {
-  const QString path = QFileDialog::getOpenFileName(
-      this, tr("Open Graphs"), QFileInfo(path_).absolutePath(),
-      tr("Plot Files (*.tvp *.TVP *.tmp);;All files (*)"));
+  const QString path =
+      QFileDialog::getOpenFileName(this, tr("Open Graphs"), QFileInfo(path_).absolutePath(),
+                                   tr("Plot Files (*.tvp *.TVP *.tmp);;All files (*)"));
   if (!path.isEmpty()) Load(path);
 }
 
@@ -189,10 +192,9 @@ void GraphViewerWindow::ExportCurrent() {
   request.palette = siblings::PlotPalette(*plot_);
   request.currency = currency_;
   request.footer_lines = {plot_->file_line, plot_->date_line, plot_->time_line};
-  ExportPicture(this, tabs_->tabText(index).remove('/') + ".png", kPictureSize,
-                [&](platform::Canvas& canvas) {
-                  graphs::PaintGraphPage(canvas, source, state, request);
-                });
+  ExportPicture(
+      this, tabs_->tabText(index).remove('/') + ".png", kPictureSize,
+      [&](platform::Canvas& canvas) { graphs::PaintGraphPage(canvas, source, state, request); });
 }
 
 }  // namespace tarvel::siblings_app

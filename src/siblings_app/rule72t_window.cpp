@@ -170,7 +170,8 @@ void Rule72TWindow::Print() {
       siblings::SeriesTable(siblings::Rule72TSeries(tables_.tables, inputs), currency_);
   std::vector<std::string> heading = {
       "Rule 72T Distributions",
-      model::Format("Age %.0f, beneficiary age %.0f, balance ", inputs.age, inputs.beneficiary_age) +
+      model::Format("Age %.0f, beneficiary age %.0f, balance ", inputs.age,
+                    inputs.beneficiary_age) +
           model::Money(inputs.balance, currency_) + ", rate " + model::RateText(inputs.rate),
       "Annuitization: " + painting::ToWindows1252(results_[0]->text()),
       "Amortization: " + painting::ToWindows1252(results_[1]->text()),
@@ -189,8 +190,8 @@ void Rule72TWindow::Print() {
     }
     for (const auto& row : table) {
       for (std::size_t column = 0; column < row.size(); ++column) {
-        canvas.DrawText({left + column_width * static_cast<int>(column + 1) - line, y},
-                        row[column], font, platform::TextStyle{platform::HorizontalAlign::Right});
+        canvas.DrawText({left + column_width * static_cast<int>(column + 1) - line, y}, row[column],
+                        font, platform::TextStyle{platform::HorizontalAlign::Right});
       }
       y += line;
     }

@@ -7,8 +7,8 @@
 #include <QString>
 #include <functional>
 
-#include "platform/canvas.h"
 #include "model/money_format.h"
+#include "platform/canvas.h"
 #include "platform/page_sink.h"
 
 class QWidget;

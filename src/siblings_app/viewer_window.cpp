@@ -62,8 +62,8 @@ void ViewerWindow::Load(const QString& path) {
   }
   const QByteArray bytes = file.readAll();
   path_ = path;
-  text_->setPlainText(painting::FromWindows1252(std::string_view(bytes.constData(),
-                                                                 static_cast<std::size_t>(bytes.size()))));
+  text_->setPlainText(painting::FromWindows1252(
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
   stack_->setCurrentWidget(text_);
   setWindowTitle(tr("Tarvel Viewer - %1").arg(QFileInfo(path).fileName()));
 }

@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <fstream>
 
+#include "sibling_sample_run.h"
 #include "siblings/comparison_chart.h"
 #include "siblings/scenario_comparison.h"
 #include "siblings/text_lines.h"
-#include "sibling_sample_run.h"
 
 namespace tarvel::siblings {
 namespace {
@@ -87,7 +87,8 @@ TEST_P(PlotFileOfSample, GivesTheComparerTheRunsFigures) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, PlotFileOfSample,
-                         ::testing::Values("couple-saving", "early-retiree-72t", "single-drawdown"));
+                         ::testing::Values("couple-saving", "early-retiree-72t",
+                                           "single-drawdown"));
 
 TEST(ComparisonTable, ShowsNeverAndDashForMissingFiguresAndQuotesCsvNames) {
   PlanFigures early;

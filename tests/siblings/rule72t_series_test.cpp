@@ -35,7 +35,7 @@ TEST(Rule72TSeries, PaysTheEnginesDistributionEachYear) {
       const auto years = Rule72TSeries(tables, inputs);
       ASSERT_EQ(years.size(), 8u);
       const auto first = engine::Rule72TResults(tables, 52, 49, 400000, 4.5f, source);
-      const float first_payment = method == Rule72TMethod::Annuitization ? first.annuitization
+      const float first_payment = method == Rule72TMethod::Annuitization  ? first.annuitization
                                   : method == Rule72TMethod::Amortization ? first.amortization
                                                                           : first.minimum;
       EXPECT_GT(first_payment, 0);
@@ -48,11 +48,10 @@ TEST(Rule72TSeries, PaysTheEnginesDistributionEachYear) {
         // Fixed methods pay the first amount; the minimum is recomputed on the year's balance.
         const float expected =
             method == Rule72TMethod::Minimum
-                ? engine::Rule72TDistribution(tables, static_cast<float>(year.age),
-                                              static_cast<float>(49 + k),
-                                              static_cast<float>(year.start_balance), 4.5f,
-                                              static_cast<std::uint16_t>(source),
-                                              static_cast<std::uint16_t>(method))
+                ? engine::Rule72TDistribution(
+                      tables, static_cast<float>(year.age), static_cast<float>(49 + k),
+                      static_cast<float>(year.start_balance), 4.5f,
+                      static_cast<std::uint16_t>(source), static_cast<std::uint16_t>(method))
                 : first_payment;
         EXPECT_NEAR(year.payment, expected, 0.01) << "year " << k;
         if (k > 0) EXPECT_DOUBLE_EQ(year.start_balance, years[k - 1].end_balance);

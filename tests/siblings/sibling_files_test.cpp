@@ -28,7 +28,8 @@ model::TradeOffInputs TwoNamedOptions() {
 TEST(TradeOffFile, ReadsEachNamedOptionAfterEachNumberOfPeriods) {
   const model::TradeOffInputs inputs = TwoNamedOptions();
   const float tax = calculators::TradeOffTaxFactor(false, 0);
-  const XyGraphLoad load = ParseXyGraphText(SplitLines(calculators::TradeGraphText(inputs, tax)), "t");
+  const XyGraphLoad load =
+      ParseXyGraphText(SplitLines(calculators::TradeGraphText(inputs, tax)), "t");
   ASSERT_TRUE(load.ok()) << load.message;
   EXPECT_EQ(load.data->names, (std::vector<std::string>{"Lease", "Buy"}));
   ASSERT_EQ(load.data->rows.size(), static_cast<std::size_t>(inputs.periods + 2));
@@ -49,7 +50,8 @@ TEST(RefinanceFile, ReadsBothNetWorthsAndFindsTheBreakEven) {
   const XyGraphLoad load =
       ParseXyGraphText(SplitLines(calculators::RefinanceGraphText(result)), "r");
   ASSERT_TRUE(load.ok()) << load.message;
-  EXPECT_EQ(load.data->names, (std::vector<std::string>{"Existing Mortgage", "Refinanced Mortgage"}));
+  EXPECT_EQ(load.data->names,
+            (std::vector<std::string>{"Existing Mortgage", "Refinanced Mortgage"}));
   ASSERT_EQ(load.data->rows.size(), result.points.size());
   for (std::size_t i = 0; i < result.points.size(); ++i) {
     EXPECT_EQ(load.data->rows[i][0], result.points[i].month);
@@ -141,12 +143,15 @@ TEST(SiblingFileProblems, NameTheFileAndWhatIsWrong) {
       {"empty graph", false, "", "g is damaged: it is empty."},
       {"graph cut off", false, trade.substr(0, trade.size() - 10),
        "g is damaged: it ends before its \"Done\" line."},
-      {"graph of words", false, "1\nDummy\nDummy\nmany\n", "g is damaged: line 4 is not the number"},
-      {"graph of no points", false, "1\nDummy\n3.0\n1\nA\nDone\n", "g is damaged: it holds no points."},
+      {"graph of words", false, "1\nDummy\nDummy\nmany\n",
+       "g is damaged: line 4 is not the number"},
+      {"graph of no points", false, "1\nDummy\n3.0\n1\nA\nDone\n",
+       "g is damaged: it holds no points."},
       {"graph row too short", false, "1\nDummy\n3.0\n2\nA\nB\n0.0\n0.0\n1.0 2.0\nDone\n",
        "g is damaged: line 9 has 1 values for 2 lines."},
       {"empty schedule", true, "", "g is damaged: it is empty."},
-      {"schedule flag", true, "BANNERS\n", "g is damaged: line 1 should be \"BANNER\" or \"NOBANNER\"."},
+      {"schedule flag", true, "BANNERS\n",
+       "g is damaged: line 1 should be \"BANNER\" or \"NOBANNER\"."},
       {"schedule cut off", true, plotter.substr(0, plotter.find("ENDOFDATA")),
        "g is damaged: it ends before \"ENDOFDATA\"."},
       {"schedule year", true, plotter.substr(0, plotter.find("ENDOFDATA")) + "2060\tlots\n",

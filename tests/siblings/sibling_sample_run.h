@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 
+#include "../engine/scenario_files.h"
 #include "engine/run_scenario.h"
 #include "results/schedule_run.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"
-#include "../engine/scenario_files.h"
 
 namespace tarvel::siblings_test {
 

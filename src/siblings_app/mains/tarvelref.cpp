@@ -11,10 +11,13 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(TARVEL_VERSION);
   using namespace tarvel::siblings_app;
   const QStringList arguments = ParseSiblingArguments(
-      application, {"Tarvel refinance plotter: the net worth of keeping the existing mortgage and of refinancing it, month by month, with the break-even point.",
+      application, {"Tarvel refinance plotter: the net worth of keeping the existing mortgage and "
+                    "of refinancing it, month by month, with the break-even point.",
                     {"GRAPHFILE", "CURRENCY"},
-                    {"The refinance graph file the planner writes (ref.tmp).", "Dollars, Pounds, Euros or Yen."}});
-  XyPlotWindow window(QObject::tr("Tarvel Refinance Plot"), QObject::tr("Month"), tarvel::siblings::RefinanceChart,
+                    {"The refinance graph file the planner writes (ref.tmp).",
+                     "Dollars, Pounds, Euros or Yen."}});
+  XyPlotWindow window(QObject::tr("Tarvel Refinance Plot"), QObject::tr("Month"),
+                      tarvel::siblings::RefinanceChart,
                       CurrencyOfWord(ArgumentOr(arguments, 1, "Dollars")));
   window.Load(ArgumentOr(arguments, 0, "ref.tmp"));
   window.show();

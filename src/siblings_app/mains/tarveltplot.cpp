@@ -11,10 +11,13 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(TARVEL_VERSION);
   using namespace tarvel::siblings_app;
   const QStringList arguments = ParseSiblingArguments(
-      application, {"Tarvel trade-off plotter: the value of each option of the trade-off analysis after each number of periods.",
+      application, {"Tarvel trade-off plotter: the value of each option of the trade-off analysis "
+                    "after each number of periods.",
                     {"GRAPHFILE", "CURRENCY"},
-                    {"The trade-off graph file the planner writes (trade.tmp).", "Dollars, Pounds, Euros or Yen."}});
-  XyPlotWindow window(QObject::tr("Tarvel Trade-Off Plot"), QObject::tr("Period"), tarvel::siblings::TradeOffChart,
+                    {"The trade-off graph file the planner writes (trade.tmp).",
+                     "Dollars, Pounds, Euros or Yen."}});
+  XyPlotWindow window(QObject::tr("Tarvel Trade-Off Plot"), QObject::tr("Period"),
+                      tarvel::siblings::TradeOffChart,
                       CurrencyOfWord(ArgumentOr(arguments, 1, "Dollars")));
   window.Load(ArgumentOr(arguments, 0, "trade.tmp"));
   window.show();
