@@ -26,8 +26,9 @@ std::optional<float> NetWorthAt(const PlotFile& plot, int age) {
   return std::nullopt;
 }
 
-std::string Money(double amount, const model::Currency& currency) {
-  return model::FormatMoneyWhole(model::Format("%.0f", amount), currency);
+// Rounded half up to whole money units.
+std::string WholeMoney(double amount, const model::Currency& currency) {
+  return model::FormatMoneyWhole(model::Format("%.0f", std::floor(amount + 0.5)), currency);
 }
 
 std::string CsvField(const std::string& text) {
@@ -135,7 +136,7 @@ TextTable ComparisonTable(const std::vector<PlanFigures>& plans, const std::vect
         cells.push_back(row.none_text);
       } else {
         cells.push_back(row.is_age ? model::Format("%.0f", std::floor(*value))
-                                   : Money(*value, currency));
+                                   : WholeMoney(*value, currency));
       }
     }
     table.push_back(cells);

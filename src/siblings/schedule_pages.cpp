@@ -6,6 +6,7 @@
 
 #include "graphs/palette.h"
 #include "model/money_format.h"
+#include "siblings/aligned_text.h"
 #include "siblings/line_chart.h"
 
 namespace tarvel::siblings {
@@ -43,8 +44,7 @@ PageFrame FrameOf(const Canvas& canvas, const PlotterFile& file) {
 
 void DrawWatermark(Canvas& canvas, const PageFrame& frame) {
   const Font big("Sans Serif", -frame.area.Height() / 8, platform::kBoldWeight);
-  TextStyle style{platform::HorizontalAlign::Centre, platform::VerticalAlign::Top,
-                  platform::Colour{0x00E8E8E8}};
+  const TextStyle style = Aligned(platform::HorizontalAlign::Centre, platform::Colour{0x00E8E8E8});
   canvas.DrawText(
       {(frame.area.left + frame.area.right) / 2, frame.area.top + frame.area.Height() / 2},
       kWatermark, big, style);
@@ -64,7 +64,7 @@ int DrawTitles(Canvas& canvas, const PageFrame& frame, const PlotterFile& file,
     canvas.DrawEllipse(logo, platform::Pen::Solid(frame.palette.Series(0), 2),
                        platform::Brush::Solid(frame.palette.Series(1)));
   }
-  TextStyle centred{platform::HorizontalAlign::Centre};
+  const TextStyle centred = Aligned(platform::HorizontalAlign::Centre);
   canvas.DrawText({centre, y + frame.line / 2}, file.titles[0], frame.bold, centred);
   y += frame.line * 2 + frame.line / 2;
   canvas.DrawText({centre, y}, file.titles[1], frame.bold, centred);
@@ -82,7 +82,7 @@ int DrawTitles(Canvas& canvas, const PageFrame& frame, const PlotterFile& file,
 int DrawGraph(Canvas& canvas, const PageFrame& frame, const PlotterFile& file, int top) {
   LineChart chart;
   chart.title = file.titles[1];
-  chart.names = {"Loan Balance", "Total Interest"};
+  chart.names = {"Balance owed", "Interest paid"};
   for (const ScheduleYear& year : file.years) {
     graphs::PeriodRecord point{};
     point[0] = static_cast<float>(year.year);
@@ -113,7 +113,7 @@ void DrawRow(Canvas& canvas, const PageFrame& frame, int y, const std::vector<st
   for (int column = 0; column < columns; ++column) {
     const int right = frame.area.left + width * (column + 1) - frame.line / 2;
     canvas.DrawText({right, y}, cells[static_cast<std::size_t>(column)], font,
-                    TextStyle{platform::HorizontalAlign::Right});
+                    Aligned(platform::HorizontalAlign::Right));
   }
 }
 
@@ -153,7 +153,7 @@ int PrintSchedule(platform::PageSink& sink, const PlotterFile& file, const std::
     ++pages;
     canvas->DrawText({(frame.area.left + frame.area.right) / 2, frame.area.bottom - frame.line},
                      model::Format("Page %d", pages), frame.font,
-                     TextStyle{platform::HorizontalAlign::Centre});
+                     Aligned(platform::HorizontalAlign::Centre));
     sink.EndPage();
     // A page too small for a single row stops rather than printing blank pages forever.
     if (after == next_row && pages > 1) break;

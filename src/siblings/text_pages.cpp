@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/money_format.h"
+#include "siblings/aligned_text.h"
 
 namespace tarvel::siblings {
 namespace {
@@ -46,7 +47,7 @@ int PrintTextPages(platform::PageSink& sink, const std::vector<std::string>& lin
     }
     ++pages;
     canvas->DrawText({size.width / 2, bottom - line_height}, model::Format("Page %d", pages), font,
-                     platform::TextStyle{platform::HorizontalAlign::Centre});
+                     Aligned(platform::HorizontalAlign::Centre));
     sink.EndPage();
     if (next == first) break;  // no room for a single line
   } while (next < lines.size());

@@ -34,12 +34,22 @@ std::optional<std::string> ReadNames(LineCursor& cursor, XyGraphFile& file) {
   return std::nullopt;
 }
 
+// The points must reach the count the file states: the trade-off's last period is the count
+// less one, the refinance's points run every fourth month up to at least the count.
+std::optional<std::string> CheckComplete(const XyGraphFile& file) {
+  if (file.rows.empty()) return std::string("it holds no points");
+  const std::size_t last = file.rows.size() - 1;
+  const double step = last == 0 ? 1 : file.rows[last][0] - file.rows[last - 1][0];
+  if (file.rows[last][0] + step + 1e-6 < file.stated_count) {
+    return "it ends after " + std::to_string(file.rows.size()) + " of its points";
+  }
+  return std::nullopt;
+}
+
+// Rows up to "Done" (the trade-off file) or the end of the file (the refinance file).
 std::optional<std::string> ReadRows(LineCursor& cursor, XyGraphFile& file) {
   while (const auto line = cursor.Take()) {
-    if (line->rfind("Done", 0) == 0) {
-      if (file.rows.empty()) return std::string("it holds no points");
-      return std::nullopt;
-    }
+    if (line->rfind("Done", 0) == 0) break;
     const auto numbers = NumbersOf(*line);
     if (!numbers) return AtLine(cursor, "is not a line of numbers");
     if (numbers->size() == file.names.size() + 1) {
@@ -49,7 +59,7 @@ std::optional<std::string> ReadRows(LineCursor& cursor, XyGraphFile& file) {
                                 std::to_string(file.names.size()) + " lines");
     }
   }
-  return std::string("it ends before its \"Done\" line");
+  return CheckComplete(file);
 }
 
 std::vector<graphs::PeriodRecord> Points(const XyGraphFile& file) {

@@ -1,6 +1,7 @@
 // The graph files of the trade-off analysis ("trade.tmp") and the refinance analysis
 // ("ref.tmp"): "1", "Dummy" lines, the point count, the named lines, then per point a
-// "0.0" line per name and a line with the point's axis value and each line's value, "Done".
+// "0.0" line per name and a line with the point's axis value and each line's value; the
+// trade-off file ends with "Done".
 #pragma once
 
 #include <optional>
@@ -21,6 +22,7 @@ struct XyGraphFile {
 
 using XyGraphLoad = LoadResult<XyGraphFile>;
 
+// A file whose points stop short of the count it states is reported as cut off.
 XyGraphLoad ReadXyGraphFile(const std::string& path);
 XyGraphLoad ParseXyGraphText(const std::vector<std::string>& lines, const std::string& path);
 

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "painting/text_1252.h"
+#include "siblings/aligned_text.h"
 #include "siblings/comparison_chart.h"
 #include "siblings/plan_file.h"
 #include "siblings/plot_chart_source.h"
@@ -45,7 +46,7 @@ void PaintTable(platform::Canvas& canvas, const siblings::TextTable& table) {
       } else {
         const int right = left + label_width + column_width * static_cast<int>(cell);
         canvas.DrawText({right, y}, row[cell], font,
-                        platform::TextStyle{platform::HorizontalAlign::Right});
+                        siblings::Aligned(platform::HorizontalAlign::Right));
       }
     }
     y += line * 3 / 2;

@@ -10,6 +10,7 @@
 #include "calculators/rule72t_checks.h"
 #include "engine/data_folders.h"
 #include "painting/text_1252.h"
+#include "siblings/aligned_text.h"
 #include "siblings_app/sibling_output.h"
 
 namespace tarvel::siblings_app {
@@ -191,7 +192,7 @@ void Rule72TWindow::Print() {
     for (const auto& row : table) {
       for (std::size_t column = 0; column < row.size(); ++column) {
         canvas.DrawText({left + column_width * static_cast<int>(column + 1) - line, y}, row[column],
-                        font, platform::TextStyle{platform::HorizontalAlign::Right});
+                        font, siblings::Aligned(platform::HorizontalAlign::Right));
       }
       y += line;
     }

@@ -54,7 +54,9 @@ TEST(Rule72TSeries, PaysTheEnginesDistributionEachYear) {
                       static_cast<std::uint16_t>(source), static_cast<std::uint16_t>(method))
                 : first_payment;
         EXPECT_NEAR(year.payment, expected, 0.01) << "year " << k;
-        if (k > 0) EXPECT_DOUBLE_EQ(year.start_balance, years[k - 1].end_balance);
+        if (k > 0) {
+          EXPECT_DOUBLE_EQ(year.start_balance, years[k - 1].end_balance);
+        }
       }
     }
   }

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "../engine/scenario_files.h"
 #include "engine/run_scenario.h"
+#include "engine/scenario_files.h"
 #include "results/schedule_run.h"
 #include "support/fixed_clock.h"
 #include "support/temp_folder.h"
