@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFileSystemWatcher>
+#include <QLabel>
 #include <QMainWindow>
 #include <QStackedWidget>
 #include <QTabWidget>

@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 #include "painting/text_1252.h"
+#include "siblings/load_result.h"
 #include "siblings/text_lines.h"
 #include "siblings/text_pages.h"
 #include "siblings_app/sibling_output.h"
