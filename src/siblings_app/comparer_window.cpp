@@ -69,7 +69,9 @@ ComparerWindow::ComparerWindow(const QString& plot_path, const model::Currency& 
   controls->addWidget(add);
   controls->addWidget(remove);
   controls->addSpacing(16);
-  controls->addWidget(new QLabel(tr("Net worth at &ages:")));
+  auto* ages_label = new QLabel(tr("Net worth at &ages:"));
+  ages_label->setBuddy(ages_);
+  controls->addWidget(ages_label);
   controls->addWidget(ages_);
   controls->addStretch();
   layout->addLayout(controls);

@@ -26,6 +26,8 @@ class ComparerWindow : public QMainWindow {
 
   // Adds a plan; false with the reason shown when it cannot be read or four are shown.
   bool AddPlan(const QString& path);
+  // Redraws the graph and the table from the plans and the chosen ages.
+  void Refresh();
   int plan_count() const { return static_cast<int>(plans_.size()); }
   QString problem() const { return problem_->text(); }
   const QTableWidget& table() const { return *table_; }
@@ -35,7 +37,6 @@ class ComparerWindow : public QMainWindow {
   void ChoosePlan();
   void RemoveLastPlan();
   std::vector<int> ChosenAges() const;
-  void Refresh();
   void ExportCsv();
   void PrintBoth();
   std::vector<siblings::PlanFigures> Figures(std::vector<int>& ages) const;
