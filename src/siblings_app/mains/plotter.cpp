@@ -30,6 +30,11 @@ int Fail(const QString& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // It shows no window, so it also runs where there is no display.
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName("plotter");
   QApplication::setApplicationVersion(TARVEL_VERSION);
