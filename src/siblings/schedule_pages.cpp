@@ -19,6 +19,7 @@ using platform::TextStyle;
 
 constexpr char kDateTitle[] = "DATE";
 constexpr char kWatermark[] = "TARVEL";
+constexpr platform::Colour kBandColour = platform::Rgb(236, 236, 236);
 
 struct PageFrame {
   Rect area;
@@ -106,13 +107,15 @@ std::vector<std::string> YearCells(const ScheduleYear& year) {
           model::Format("%.2f", year.balance)};
 }
 
+// The year column takes one share of the width, each amount column two.
 void DrawRow(Canvas& canvas, const PageFrame& frame, int y, const std::vector<std::string>& cells,
              const Font& font) {
-  const int columns = static_cast<int>(cells.size());
-  const int width = frame.area.Width() / std::max(1, columns);
-  for (int column = 0; column < columns; ++column) {
-    const int right = frame.area.left + width * (column + 1) - frame.line / 2;
-    canvas.DrawText({right, y}, cells[static_cast<std::size_t>(column)], font,
+  const int shares = 2 * static_cast<int>(cells.size()) - 1;
+  const int share = frame.area.Width() / std::max(1, shares);
+  int right = frame.area.left;
+  for (std::size_t column = 0; column < cells.size(); ++column) {
+    right += share * (column == 0 ? 1 : 2);
+    canvas.DrawText({right - frame.line / 2, y}, cells[column], font,
                     Aligned(platform::HorizontalAlign::Right));
   }
 }
@@ -126,7 +129,7 @@ std::size_t DrawTable(Canvas& canvas, const PageFrame& frame, const PlotterFile&
   for (; row < file.years.size() && y + frame.line <= frame.area.bottom - frame.line; ++row) {
     if (row % 2 == 1) {
       canvas.DrawRectangle(Rect{frame.area.left, y, frame.area.right, y + frame.line},
-                           platform::Pen::None(), platform::Brush::Solid(frame.palette.Band()));
+                           platform::Pen::None(), platform::Brush::Solid(kBandColour));
     }
     DrawRow(canvas, frame, y, YearCells(file.years[row]), frame.font);
     y += frame.line;

@@ -71,7 +71,9 @@ Rule72TWindow::Rule72TWindow(const model::Currency& currency)
   auto* rate_row = new QHBoxLayout;
   rate_row->addWidget(rate_);
   rate_row->addWidget(rate_note_, 1);
-  form->addRow(tr("&Rate (%):"), rate_row);
+  auto* rate_label = new QLabel(tr("&Rate (%):"));
+  rate_label->setBuddy(rate_);
+  form->addRow(rate_label, rate_row);
   form->addRow(tr("Life expectancy &table:"), table_);
   const QString names[] = {tr("Annuitization:"), tr("Amortization:"), tr("Minimum distribution:")};
   for (int method = 0; method < 3; ++method) {
