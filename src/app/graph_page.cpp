@@ -58,8 +58,13 @@ void GraphPage::showEvent(QShowEvent* event) {
 }
 
 void GraphPage::SetRun(const engine::Run& run, const model::Scenario& scenario) {
-  source_ = graphs::MakeChartSource(run, scenario);
-  palette_ = graphs::Palette::FromProgramColours(scenario.colours);
+  SetSource(graphs::MakeChartSource(run, scenario),
+            graphs::Palette::FromProgramColours(scenario.colours));
+}
+
+void GraphPage::SetSource(graphs::ChartSource source, const graphs::Palette& palette) {
+  source_ = std::move(source);
+  palette_ = palette;
   has_run_ = true;
   state_->SetRunPeriods(source_.PeriodCount());
   Redraw();

@@ -35,6 +35,9 @@ class GraphPage : public QWidget {
   // Shows a new run; the run must stay alive and unchanged until the next SetRun. The style,
   // legend flags and zoom are kept.
   void SetRun(const engine::Run& run, const model::Scenario& scenario);
+  // Shows results from elsewhere (a plot file); the source's spans must stay valid until the
+  // next SetRun or SetSource.
+  void SetSource(graphs::ChartSource source, const graphs::Palette& palette);
   // Accounts folders: the account positions shown (at most ten).
   void SetAccountRange(graphs::AccountRange range);
   void SetAllocationTitle(const std::string& title);

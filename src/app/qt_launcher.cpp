@@ -15,6 +15,10 @@ QString FindProgram(const QString& name) {
   if (name.isEmpty() || name.contains('/')) return {};
   const QFileInfo beside(QDir(QCoreApplication::applicationDirPath()).filePath(name));
   if (beside.isFile() && beside.isExecutable()) return beside.absoluteFilePath();
+  // An installed planner keeps its siblings in its private program folder.
+  const QFileInfo installed(
+      QDir(QCoreApplication::applicationDirPath()).filePath("../libexec/tarvel-planner/" + name));
+  if (installed.isFile() && installed.isExecutable()) return installed.absoluteFilePath();
   return QStandardPaths::findExecutable(name);
 }
 

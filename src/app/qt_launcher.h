@@ -16,7 +16,8 @@ class QtLauncher : public platform::Launcher {
   bool OpenAddress(const std::string& address) override;
 };
 
-// The program beside the planner's executable, else on the search path; empty when missing.
+// The program beside the planner's executable, else in the installed planner's
+// libexec/tarvel-planner folder, else on the search path; empty when missing.
 QString FindProgram(const QString& name);
 // The desktop calculators tried, in order.
 QStringList CalculatorPrograms();
