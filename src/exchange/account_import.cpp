@@ -72,8 +72,9 @@ std::vector<std::string> PreviewRows(const std::vector<PreviewLine>& preview,
 }
 
 int CountMarked(const std::vector<PreviewLine>& preview, PreviewMark mark) {
-  return static_cast<int>(std::count_if(preview.begin(), preview.end(),
-                                        [mark](const PreviewLine& line) { return line.mark == mark; }));
+  return static_cast<int>(
+      std::count_if(preview.begin(), preview.end(),
+                    [mark](const PreviewLine& line) { return line.mark == mark; }));
 }
 
 model::Account ImportedAccount(const std::string& name, double amount, int position) {
@@ -123,14 +124,12 @@ int UpdateAccountsNamed(model::Scenario& scenario, const std::string& name, doub
 int CountAccountsNamed(const model::Scenario& scenario, const std::string& name) {
   const int count = model::AccountCount(scenario);
   const auto& records = scenario.accounts.records;
-  return static_cast<int>(std::count_if(records.begin(), records.begin() + count,
-                                        [&name](const model::Account& account) {
-                                          return account.name.view() == name;
-                                        }));
+  return static_cast<int>(std::count_if(
+      records.begin(), records.begin() + count,
+      [&name](const model::Account& account) { return account.name.view() == name; }));
 }
 
-void SortAndRemoveAddedDuplicates(model::Scenario& scenario,
-                                  const std::set<std::uint16_t>& added) {
+void SortAndRemoveAddedDuplicates(model::Scenario& scenario, const std::set<std::uint16_t>& added) {
   const int count = model::AccountCount(scenario);
   auto& records = scenario.accounts.records;
   std::stable_sort(records.begin(), records.begin() + count,

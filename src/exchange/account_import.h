@@ -49,8 +49,7 @@ int CountAccountsNamed(const model::Scenario& scenario, const std::string& name)
 // Puts the accounts in name order (case-insensitive, equal names keep their order) and
 // removes an account this import added (its id in added) whose name another account holds,
 // so accounts that were there before the import, and the events that use them, stay.
-void SortAndRemoveAddedDuplicates(model::Scenario& scenario,
-                                  const std::set<std::uint16_t>& added);
+void SortAndRemoveAddedDuplicates(model::Scenario& scenario, const std::set<std::uint16_t>& added);
 
 // A new scenario's empty start: no events, cleared tables, RMD tables "IRA 1".."IRA 3" at 70.
 void StartNewScenario(model::Scenario& scenario);

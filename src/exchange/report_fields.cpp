@@ -40,17 +40,19 @@ std::string CleanAccountName(std::string_view text, bool keep_percent) {
   std::string name(text);
   if (name.starts_with('"')) name.front() = ' ';
   if (name.ends_with('"')) name.back() = ' ';
-  while (!name.empty() && !IsNameCharacter(static_cast<unsigned char>(name.back())) &&
-         !(keep_percent && name.back() == '%')) {
-    name.pop_back();
-  }
+  // A closing parenthesis ends a name that opened one, as in "401(k)".
+  const auto stops = [&name, keep_percent](char last) {
+    return IsNameCharacter(static_cast<unsigned char>(last)) || (keep_percent && last == '%') ||
+           (last == ')' && name.find('(') != std::string::npos);
+  };
+  while (!name.empty() && !stops(name.back())) name.pop_back();
   const auto first = name.find_first_not_of(' ');
   return first == std::string::npos ? std::string() : name.substr(first);
 }
 
 std::string CleanAmount(std::string_view text, char currency_symbol) {
-  const bool in_parentheses =
-      std::count(text.begin(), text.end(), '(') == 1 && std::count(text.begin(), text.end(), ')') == 1;
+  const bool in_parentheses = std::count(text.begin(), text.end(), '(') == 1 &&
+                              std::count(text.begin(), text.end(), ')') == 1;
   std::string amount;
   for (char c : text) {
     if (!IsLeftOut(c, currency_symbol)) amount += c;

@@ -8,7 +8,8 @@
 namespace tarvel::exchange {
 
 // A leading and a trailing double quote become blanks, characters are taken off the end up to
-// the last letter or digit (or "%" when keep_percent is set), and leading blanks go.
+// the last letter or digit (or "%" when keep_percent is set, or a ")" closing a "(" of the
+// name), and leading blanks go.
 // Windows-1252 letters (bytes 192 and up) count as letters.
 std::string CleanAccountName(std::string_view text, bool keep_percent = false);
 

@@ -16,8 +16,9 @@ constexpr std::size_t kShortestName = 2;
 
 constexpr std::array<std::string_view, 2> kTotalWords = {"TOTAL", "Total"};
 constexpr std::array<std::string_view, 10> kHeadingWords = {
-    "ASSETS",      "Assets",      "Acct",     "Investment Accounts", "INVESTMENTS",
-    "Investments", "LIABILITIES", "Liabilities", "Accounts",          "Cash and"};
+    "ASSETS",      "Assets",      "Acct",        "Investment Accounts",
+    "INVESTMENTS", "Investments", "LIABILITIES", "Liabilities",
+    "Accounts",    "Cash and"};
 constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kHeadingPairs = {{
     {"Account", "Balance"},
     {"Bank", "Account"},

@@ -23,7 +23,7 @@ enum class LineMark {
 };
 
 struct ReportLine {
-  std::string text;    // the line as read (Windows-1252)
+  std::string text;  // the line as read (Windows-1252)
   LineMark mark = LineMark::NoAmount;
   std::string word;    // the heading or skip word found
   std::string name;    // cleaned, at most 28 characters
