@@ -10,6 +10,7 @@
 
 #include "model/record_counts.h"
 #include "model/scenario_codec.h"
+#include "model/scenario_ops.h"
 #include "support/fixed_clock.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
