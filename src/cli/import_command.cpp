@@ -63,7 +63,8 @@ int RunImportCommand(const ImportCommandOptions& options) {
   const auto text = exchange::ReadReportFile(options.report);
   if (!text) return Fail("Cannot open " + options.report + ".");
   const auto report = exchange::ParseReport(*text, KindOf(options.report, *text));
-  const auto mode = options.fresh ? exchange::ImportMode::NewAccounts : exchange::ImportMode::Update;
+  const auto mode =
+      options.fresh ? exchange::ImportMode::NewAccounts : exchange::ImportMode::Update;
   if (options.fresh) exchange::StartNewScenario(*scenario);
   const auto preview = exchange::BuildImportPreview(report, *scenario, mode);
   if (options.dry_run) return PrintPreview(preview) ? 0 : Fail("Cannot write the preview.");

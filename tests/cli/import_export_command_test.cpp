@@ -8,6 +8,7 @@
 #include <string>
 
 #include "support/process_runner.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -41,9 +42,9 @@ TEST_F(ImportExportCommand, ExportedBalancesComeBackAsTheAccountsOfANewScenario)
   const std::string exported = ReadText(folder_ / "out.csv");
   EXPECT_EQ(exported.substr(0, exported.find('\n')),
             "Age,Checking,Brokerage,Roth IRA,401(k),Car,Home,Equity,Total");
-  ASSERT_EQ(Tarvel("import " + Sample() + " " + At("out.csv") + " --new --out " + At("new.ret"))
-                .status,
-            0);
+  ASSERT_EQ(
+      Tarvel("import " + Sample() + " " + At("out.csv") + " --new --out " + At("new.ret")).status,
+      0);
   ASSERT_EQ(Tarvel("export " + At("new.ret") + " --tab " + At("again.tve")).status, 0);
   const std::string again = ReadText(folder_ / "again.tve");
   // Same names, and the first row holds the same starting balances (a new scenario has its
@@ -54,7 +55,8 @@ TEST_F(ImportExportCommand, ExportedBalancesComeBackAsTheAccountsOfANewScenario)
     }
     const std::size_t header_end = text.find('\n');
     const std::size_t row_start = text.find('|', header_end);
-    return text.substr(0, header_end) + text.substr(row_start, text.find('\n', row_start) - row_start);
+    return text.substr(0, header_end) +
+           text.substr(row_start, text.find('\n', row_start) - row_start);
   };
   EXPECT_EQ(names_and_balances(again, '\t'), names_and_balances(exported, ','));
 }
@@ -68,8 +70,8 @@ TEST_F(ImportExportCommand, AnUpdateReportsUnknownAccountsAndAddsThemOnlyWhenAsk
             "\"Boat Fund\",\"250.00\"\tnew: Boat Fund\t$250.00\n");
   EXPECT_FALSE(fs::exists(folder_ / "x.ret"));
 
-  const auto left = Tarvel("import " + Sample() + " " + At("bank.csv") + " --update --out " +
-                           At("left.ret"));
+  const auto left =
+      Tarvel("import " + Sample() + " " + At("bank.csv") + " --update --out " + At("left.ret"));
   EXPECT_EQ(left.status, 0);
   EXPECT_EQ(left.errors, "Account Boat Fund is not an existing account; it was not added.\n");
   const auto added = Tarvel("import " + Sample() + " " + At("bank.csv") +

@@ -46,8 +46,8 @@ struct ChosenReport {
 // or the file could not be read (after saying so).
 std::optional<ChosenReport> ChooseReport(EditorServices& services, const Keywords& keywords,
                                          ExchangeFile file, ImportMode mode) {
-  const auto path = services.prompter.ChooseFileToOpen(
-      ExchangeFileDialog(file, services.program, keywords));
+  const auto path =
+      services.prompter.ChooseFileToOpen(ExchangeFileDialog(file, services.program, keywords));
   if (!path) return std::nullopt;
   const auto text = exchange::ReadReportFile(*path);
   if (!text) {
@@ -56,9 +56,9 @@ std::optional<ChosenReport> ChooseReport(EditorServices& services, const Keyword
     return std::nullopt;
   }
   const bool comma = file == ExchangeFile::NewFromComma || file == ExchangeFile::UpdateFromComma;
-  const auto report = exchange::ParseReport(
-      *text, comma ? exchange::ReportKind::Comma : exchange::ReportKind::Tab,
-      services.program.currency.symbol);
+  const auto report =
+      exchange::ParseReport(*text, comma ? exchange::ReportKind::Comma : exchange::ReportKind::Tab,
+                            services.program.currency.symbol);
   return ChosenReport{*path, exchange::BuildImportPreview(report, services.scenario, mode)};
 }
 
@@ -111,9 +111,9 @@ bool AgreesToUpdate(EditorServices& services, const ChosenReport& chosen) {
 }  // namespace
 
 bool UpdateAccounts(EditorServices& services, const Keywords& keywords, bool comma) {
-  const auto chosen =
-      ChooseReport(services, keywords, comma ? ExchangeFile::UpdateFromComma : ExchangeFile::UpdateFromTab,
-                   ImportMode::Update);
+  const auto chosen = ChooseReport(
+      services, keywords, comma ? ExchangeFile::UpdateFromComma : ExchangeFile::UpdateFromTab,
+      ImportMode::Update);
   if (!chosen || !AgreesToUpdate(services, *chosen)) return false;
   model::Scenario& scenario = services.scenario;
   std::set<std::uint16_t> added;
@@ -134,9 +134,9 @@ bool UpdateAccounts(EditorServices& services, const Keywords& keywords, bool com
 
 bool LoadNewAccounts(EditorServices& services, const Keywords& keywords, bool comma,
                      const std::function<bool()>& start_new_scenario) {
-  const auto chosen =
-      ChooseReport(services, keywords, comma ? ExchangeFile::NewFromComma : ExchangeFile::NewFromTab,
-                   ImportMode::NewAccounts);
+  const auto chosen = ChooseReport(services, keywords,
+                                   comma ? ExchangeFile::NewFromComma : ExchangeFile::NewFromTab,
+                                   ImportMode::NewAccounts);
   if (!chosen ||
       !ConfirmImport(services.dialogs, chosen->path, chosen->preview, services.program.currency) ||
       !start_new_scenario()) {

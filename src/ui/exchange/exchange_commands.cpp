@@ -29,8 +29,8 @@ bool ExchangeCommands::Handles(int id) const {
 }
 
 CommandOutcome ExchangeCommands::Execute(int id) {
-  EditorServices services{context_.scenario, context_.program, context_.prompter, dialogs_,
-                          help_,             launcher_,        clock_};
+  EditorServices services{
+      context_.scenario, context_.program, context_.prompter, dialogs_, help_, launcher_, clock_};
   const Keywords& keywords = context_.state.keywords;
   switch (id) {
     case kExportCommand:
@@ -53,17 +53,16 @@ CommandOutcome ExchangeCommands::Choose(int id) {
   ExchangeChooser chooser(help_, exporting ? kExportChooserHelp : kUpdateChooserHelp,
                           exporting ? kExportToTabFile : kUpdateFromTabFile,
                           exporting ? kExportToCommaFile : kUpdateFromCommaFile);
-  const int choice =
-      dialogs_.RunModal(exporting ? ExportChooserTemplate() : UpdateAccountsChooserTemplate(),
-                        chooser);
+  const int choice = dialogs_.RunModal(
+      exporting ? ExportChooserTemplate() : UpdateAccountsChooserTemplate(), chooser);
   CommandOutcome outcome;
   if (choice != kIdCancel) outcome.posted = choice;
   return outcome;
 }
 
 CommandOutcome ExchangeCommands::NewFromFile(bool comma) {
-  EditorServices services{context_.scenario, context_.program, context_.prompter, dialogs_,
-                          help_,             launcher_,        clock_};
+  EditorServices services{
+      context_.scenario, context_.program, context_.prompter, dialogs_, help_, launcher_, clock_};
   CommandOutcome outcome;
   const auto start = [this, &outcome] {
     outcome = StartNewScenario(context_);
@@ -76,8 +75,8 @@ CommandOutcome ExchangeCommands::NewFromFile(bool comma) {
 }
 
 CommandOutcome ExchangeCommands::Update(bool comma) {
-  EditorServices services{context_.scenario, context_.program, context_.prompter, dialogs_,
-                          help_,             launcher_,        clock_};
+  EditorServices services{
+      context_.scenario, context_.program, context_.prompter, dialogs_, help_, launcher_, clock_};
   if (!UpdateAccounts(services, context_.state.keywords, comma)) return {};
   ShellState& state = context_.state;
   state.results_stale = true;
