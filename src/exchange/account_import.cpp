@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "model/fixed_format.h"
 #include "model/name_order.h"
 #include "model/record_counts.h"
 #include "model/scenario_ops.h"

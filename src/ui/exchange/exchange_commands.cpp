@@ -28,10 +28,12 @@ bool ExchangeCommands::Handles(int id) const {
          id == kNewAccountsFromCommaFile || (id >= kUpdateFromTabFile && id <= kExportToCommaFile);
 }
 
-CommandOutcome ExchangeCommands::Execute(int id) {
-  EditorServices services{
+EditorServices ExchangeCommands::Services() {
+  return {
       context_.scenario, context_.program, context_.prompter, dialogs_, help_, launcher_, clock_};
-  const Keywords& keywords = context_.state.keywords;
+}
+
+CommandOutcome ExchangeCommands::Execute(int id) {
   switch (id) {
     case kExportCommand:
     case kImportCommand:
@@ -42,9 +44,11 @@ CommandOutcome ExchangeCommands::Execute(int id) {
     case kUpdateFromTabFile:
     case kUpdateFromCommaFile:
       return Update(id == kUpdateFromCommaFile);
-    default:
-      ExportBalances(services, keywords, id == kExportToCommaFile);
+    default: {
+      EditorServices services = Services();
+      ExportBalances(services, context_.state.keywords, id == kExportToCommaFile);
       return {};
+    }
   }
 }
 
@@ -61,8 +65,7 @@ CommandOutcome ExchangeCommands::Choose(int id) {
 }
 
 CommandOutcome ExchangeCommands::NewFromFile(bool comma) {
-  EditorServices services{
-      context_.scenario, context_.program, context_.prompter, dialogs_, help_, launcher_, clock_};
+  EditorServices services = Services();
   CommandOutcome outcome;
   const auto start = [this, &outcome] {
     outcome = StartNewScenario(context_);
@@ -75,8 +78,7 @@ CommandOutcome ExchangeCommands::NewFromFile(bool comma) {
 }
 
 CommandOutcome ExchangeCommands::Update(bool comma) {
-  EditorServices services{
-      context_.scenario, context_.program, context_.prompter, dialogs_, help_, launcher_, clock_};
+  EditorServices services = Services();
   if (!UpdateAccounts(services, context_.state.keywords, comma)) return {};
   ShellState& state = context_.state;
   state.results_stale = true;

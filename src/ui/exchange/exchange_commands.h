@@ -3,6 +3,7 @@
 // (441, 442), the account updates (444, 445) and the exports (446, 447).
 #pragma once
 
+#include "ui/editors/editor_services.h"
 #include "ui/shell/command_handlers.h"
 #include "ui/shell/dispatcher.h"
 
@@ -15,6 +16,7 @@ class ExchangeCommands : public CommandHandler {
   CommandOutcome Execute(int id) override;
 
  private:
+  EditorServices Services();
   CommandOutcome Choose(int id);
   CommandOutcome NewFromFile(bool comma);
   CommandOutcome Update(bool comma);
