@@ -28,6 +28,22 @@ using ui::ControlKind;
 
 namespace {
 
+// A list view shows its filled columns whole, up to a width that still fits on a screen.
+void WidenToColumns(QTreeWidget* tree) {
+  constexpr int kWidestList = 760;
+  int width = 2 * tree->frameWidth() + tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int padding = 2 * tree->fontMetrics().averageCharWidth();
+  for (int column = 0; column < tree->columnCount(); ++column) {
+    int widest = tree->header()->sectionSizeHint(column);
+    for (int row = 0; row < tree->topLevelItemCount(); ++row) {
+      const QString text = tree->topLevelItem(row)->text(column);
+      widest = std::max(widest, tree->fontMetrics().horizontalAdvance(text) + padding);
+    }
+    width += widest;
+  }
+  tree->setMinimumWidth(std::max(tree->minimumWidth(), std::min(width, kWidestList)));
+}
+
 // An edit holds at most max_chars bytes of Windows-1252 text, the form the scenario stores;
 // a character the code page lacks still takes one byte ("?").
 class Windows1252LengthValidator : public QValidator {
@@ -275,6 +291,7 @@ void TemplateDialog::SetItems(int control, const std::vector<std::string>& items
     for (const std::string& item : items) {
       tree->addTopLevelItem(new QTreeWidgetItem(painting::FromWindows1252(item).split('\t')));
     }
+    WidenToColumns(tree);
   }
 }
 

@@ -8,7 +8,9 @@
 
 #include "cli/calc_command.h"
 #include "cli/convert_command.h"
+#include "cli/export_command.h"
 #include "cli/graph_command.h"
+#include "cli/import_command.h"
 #include "cli/print_command.h"
 #include "cli/report_command.h"
 #include "cli/rule72t_command.h"
@@ -54,6 +56,8 @@ int main(int argc, char** argv) {
   tarvel::cli::AddPrintCommand(app, status);
   tarvel::cli::AddReportCommand(app, status);
   tarvel::cli::AddCalcCommand(app, status);
+  tarvel::cli::AddExportCommand(app, status);
+  tarvel::cli::AddImportCommand(app, status);
   if (RefuseUnknownCommand(app, argc, argv)) return 2;
   try {
     app.parse(argc, argv);

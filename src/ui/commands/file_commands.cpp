@@ -71,15 +71,18 @@ CommandOutcome FileCommands::New() {
   NewAccountsChooser chooser(help_);
   const int choice = dialogs_.RunModal(NewAccountsChooserTemplate(), chooser);
   if (choice == kNewAccountsByHand) return NewByHand();
+  CommandOutcome outcome;
   if (choice == kNewAccountsFromTabFile || choice == kNewAccountsFromCommaFile) {
-    context_.view.ShowStatus(kNotAvailableStatus);
+    outcome.posted = choice;
   }
-  return {};
+  return outcome;
 }
 
-CommandOutcome FileCommands::NewByHand() {
-  model::Program& program = context_.program;
-  model::Scenario& scenario = context_.scenario;
+CommandOutcome FileCommands::NewByHand() { return StartNewScenario(context_); }
+
+CommandOutcome StartNewScenario(CommandContext& context) {
+  model::Program& program = context.program;
+  model::Scenario& scenario = context.scenario;
   model::FillAllocationCategoryDefaults(scenario);
   scenario.initial.event_count = 0;
   scenario.modified = false;
@@ -87,17 +90,20 @@ CommandOutcome FileCommands::NewByHand() {
   const model::FileResult created = model::CreateWorkingFile(program, scenario);
   if (!created.ok()) {
     if (auto message = ScenarioFileMessage(created, ScenarioFileRole::Working)) {
-      context_.prompter.Ask(*message);
+      context.prompter.Ask(*message);
     }
-    context_.view.RebuildBudgetMenu();
+    context.view.RebuildBudgetMenu();
     return {};
   }
   model::ApplyNewScenarioDefaults(scenario);
-  context_.view.SetTitle(WindowTitle(program.open_name));
-  context_.view.RebuildBudgetMenu();
-  MarkScenarioLoaded();
-  context_.view.RefreshFolders();
-  context_.view.SelectFolder(kAccountsFolder);
+  context.view.SetTitle(WindowTitle(program.open_name));
+  context.view.RebuildBudgetMenu();
+  if (!context.state.scenario_loaded) {
+    context.state.scenario_loaded = true;
+    context.view.EnableScenarioCommands(true);
+  }
+  context.view.RefreshFolders();
+  context.view.SelectFolder(kAccountsFolder);
   CommandOutcome result;
   result.replaced_scenario = true;
   return result;

@@ -9,6 +9,10 @@
 
 namespace tarvel::ui {
 
+// The new-scenario reset: clears the scenario, makes its working file and shows the Accounts
+// folder; replaced_scenario is set unless the working file could not be made.
+CommandOutcome StartNewScenario(CommandContext& context);
+
 class FileCommands : public CommandHandler {
  public:
   FileCommands(CommandContext& context, DialogRunner& dialogs, platform::Help& help)

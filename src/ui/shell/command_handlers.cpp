@@ -7,6 +7,7 @@
 #include "ui/commands/keyword_commands.h"
 #include "ui/editors/add_event_chooser.h"
 #include "ui/editors/event_editor_commands.h"
+#include "ui/exchange/exchange_commands.h"
 #include "ui/reports/report_commands.h"
 
 namespace tarvel::ui {
@@ -18,6 +19,7 @@ CommandHandlers::CommandHandlers(CommandContext& context, HandlerServices servic
       std::make_unique<LinkCommands>(context, services.launcher, std::move(services.addresses)));
   handlers_.push_back(std::make_unique<KeywordCommands>(context));
   handlers_.push_back(std::make_unique<AccountCommands>(context, services));
+  handlers_.push_back(std::make_unique<ExchangeCommands>(context, services));
   handlers_.push_back(
       std::make_unique<GraphCommands>(context, services.launcher, services.graph_printer));
   handlers_.push_back(std::make_unique<EventEditorCommands>(

@@ -42,6 +42,7 @@ DispatchResult Dispatcher::DispatchCommand(int id) {
   const CommandOutcome outcome = handler->Execute(id);
   if (outcome.replaced_scenario) EndReplacingScenario();
   if (outcome.editor_changed) RefreshAfterEditor(command->refresh);
+  if (outcome.posted != 0) return DispatchCommand(outcome.posted);
   return DispatchResult::Done;
 }
 

@@ -28,6 +28,7 @@ struct CommandContext {
 struct CommandOutcome {
   bool editor_changed = false;     // an editor changed the scenario and was not cancelled
   bool replaced_scenario = false;  // New, Open or a recent file brought in another scenario
+  int posted = 0;                  // a command the handler's chooser posts, dispatched next
 };
 
 class CommandHandler {

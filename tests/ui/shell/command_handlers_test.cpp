@@ -45,7 +45,8 @@ TEST_F(CommandHandlersTest, EveryFamilyItMakesIsHandledAndOthersAreNotAvailableY
       {kAddEventChooserCommand, DispatchResult::Done},       // the chooser
       {881, DispatchResult::Done},                           // a calculator
       {kPrintResultsCommand, DispatchResult::NotAvailable},  // printing
-      {kNewAccountsFromTabFile, DispatchResult::NotAvailable},
+      {kNewAccountsFromTabFile, DispatchResult::Done},       // import: the file dialog
+      {12, DispatchResult::Done},                            // export: the chooser
   };
   for (const auto& c : cases) EXPECT_EQ(made.DispatchCommand(c.id), c.result) << c.id;
   EXPECT_EQ(choosers_shown, 1);

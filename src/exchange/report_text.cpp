@@ -1,0 +1,87 @@
+// Decoding of report files into Windows-1252 lines.
+#include "exchange/report_text.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+
+#include "model/windows_1252.h"
+
+namespace tarvel::exchange {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Length of the UTF-8 sequence that starts at text[at], or 0 when it is malformed.
+std::size_t SequenceLength(std::string_view text, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  std::size_t length = 0;
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+  if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+  if (length == 0 || at + length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
+// Whether every sequence is well formed and at least one goes beyond ASCII.
+bool LooksLikeUtf8(std::string_view text) {
+  bool beyond_ascii = false;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = SequenceLength(text, at);
+    if (length == 0) return false;
+    beyond_ascii = beyond_ascii || length > 1;
+    at += length;
+  }
+  return beyond_ascii;
+}
+
+// Converts sequence by sequence; a malformed byte or an unmappable character becomes "?".
+std::string Utf8ToReportText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = std::max<std::size_t>(SequenceLength(text, at), 1);
+    std::string problem;
+    const auto converted = model::Utf8To1252(text.substr(at, length), problem);
+    out += converted ? *converted : std::string("?");
+    at += length;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string DecodeReportText(std::string_view bytes) {
+  if (bytes.starts_with(kByteOrderMark)) return Utf8ToReportText(bytes.substr(3));
+  if (LooksLikeUtf8(bytes)) return Utf8ToReportText(bytes);
+  return std::string(bytes);
+}
+
+std::vector<std::string> SplitReportLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    lines.emplace_back(text.substr(start, std::min(end - start, kMaxReportLineLength)));
+    start = end;
+    if (start < text.size() && text[start] == '\r') ++start;
+    if (start < text.size() && text[start] == '\n') ++start;
+  }
+  return lines;
+}
+
+std::optional<std::string> ReadReportFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  const std::string bytes(std::istreambuf_iterator<char>(in), {});
+  if (in.bad()) return std::nullopt;
+  return DecodeReportText(bytes);
+}
+
+}  // namespace tarvel::exchange
