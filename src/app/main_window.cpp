@@ -20,6 +20,7 @@
 #include "app/folder_area.h"
 #include "app/graph_folders.h"
 #include "app/menu_builder.h"
+#include "app/planner_links.h"
 #include "app/qt_dialog_renderer.h"
 #include "app/results_folder_page.h"
 #include "app/start_page.h"
@@ -51,9 +52,6 @@ constexpr int kNarrowSavedWidth = 640;
 constexpr int kFirstStartWidth = 1000;
 constexpr int kFirstStartHeight = 680;
 constexpr int kStatusMilliseconds = 5000;
-// PLACEHOLDER: the project has no mailbox and no issue page yet. "Contact Tarvel Software by
-// Email" opens this address until a real one exists; change it here and nowhere else.
-constexpr char kContactAddress[] = "mailto:tarvel-planner@example.org";
 
 // The saved window: a width below the minimum opens 640 wide and the saved height is kept.
 QRect SavedWindowRect(const model::WindowGeometry& saved) {
@@ -67,10 +65,7 @@ QRect SavedWindowRect(const model::WindowGeometry& saved) {
 }  // namespace
 
 ui::LinkAddresses PlannerAddresses() {
-  QString manual = QStringLiteral(TARVEL_SOURCE_DATA_DIR "/../README.md");
-  if (!QFileInfo::exists(manual)) manual = FindDataFile("help/contents.html");
-  return {kContactAddress,
-          QUrl::fromLocalFile(QFileInfo(manual).absoluteFilePath()).toString().toStdString()};
+  return {BugReportMail(CurrentSystemDetails()).toStdString(), ManualAddress().toStdString()};
 }
 
 MainWindow::MainWindow(PlannerSession& session, Options options)
@@ -135,7 +130,12 @@ void MainWindow::PlaceWindow() {
 void MainWindow::StartUp() {
   PlaceWindow();
   ui::ShellState& state = session_.state();
-  if (session_.ReadStartupFile()) {
+  const bool known_start = session_.ReadStartupFile();
+  if (!options_.scenario_path.empty()) {
+    session_.program().open_name = options_.scenario_path;
+    model::AddRecentFile(session_.program(), options_.scenario_path);
+  }
+  if (known_start || !options_.scenario_path.empty()) {
     // Only a first start greys the scenario commands: a last scenario that cannot be read
     // leaves an empty scenario to work on.
     state.scenario_loaded = true;

@@ -36,6 +36,7 @@ class MainWindow : public QMainWindow,
  public:
   struct Options {
     bool show_start_page = true;  // tests start without the maker's page
+    std::string scenario_path;    // a scenario named on the command line opens instead of the last
   };
 
   MainWindow(PlannerSession& session, Options options);
