@@ -91,12 +91,19 @@ std::vector<const HelpPage*> HelpCatalog::Search(const QString& query) const {
                                  [&page](const QString& word) { return page.text.contains(word); });
     if (all) found.push_back(&page);
   }
-  auto in_title = [&words](const HelpPage* page) {
-    return std::any_of(words.begin(), words.end(), [page](const QString& word) {
-      return page->title.contains(word, Qt::CaseInsensitive);
-    });
+  // A word of the title itself ranks above a part of a title word, which ranks above the text.
+  auto rank = [&words](const HelpPage* page) {
+    int best = 0;
+    for (const QString& word : words) {
+      const QRegularExpression whole("\\b" + QRegularExpression::escape(word) + "\\b",
+                                     QRegularExpression::CaseInsensitiveOption);
+      if (whole.match(page->title).hasMatch()) best = std::max(best, 2);
+      if (page->title.contains(word, Qt::CaseInsensitive)) best = std::max(best, 1);
+    }
+    return best;
   };
-  std::stable_partition(found.begin(), found.end(), in_title);
+  std::stable_sort(found.begin(), found.end(),
+                   [&rank](const HelpPage* a, const HelpPage* b) { return rank(a) > rank(b); });
   return found;
 }
 

@@ -30,8 +30,8 @@ class HelpCatalog {
   // Every keyword of every page with the page's title as a keyword too, sorted
   // case-insensitively.
   std::vector<HelpIndexEntry> Index() const;
-  // The pages holding every word of the query (case-insensitive); pages whose title holds a
-  // word come first.
+  // The pages holding every word of the query (case-insensitive); pages with a query word as
+  // a word of their title come first, then those with it inside a title word.
   std::vector<const HelpPage*> Search(const QString& query) const;
   // The title of a page, or an empty text when the catalog has no such page.
   QString TitleOf(const QString& file) const;

@@ -72,10 +72,8 @@ int main(int argc, char** argv) {
   tarvel::app::PlannerSession session(std::filesystem::current_path().string(),
                                       tarvel::ui::ParseKeywords(arguments.command_line));
   session.ReadPreferences();
-  tarvel::app::MainWindow::Options options;
-  options.scenario_path = arguments.scenario_path;
-  tarvel::app::MainWindow window(session, options);
-  window.StartUp();
+  tarvel::app::MainWindow window(session, {});
+  window.StartUp(arguments.scenario_path);
   window.show();
   return application.exec();
 }

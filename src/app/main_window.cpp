@@ -16,6 +16,7 @@
 
 #include "app/accounts_folder_page.h"
 #include "app/data_paths.h"
+#include "app/desktop_keys.h"
 #include "app/event_list_page.h"
 #include "app/folder_area.h"
 #include "app/graph_folders.h"
@@ -79,8 +80,9 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
                   *this) {
   setObjectName("main_window");
   setWindowTitle(kProgramTitle);
-  setWindowIcon(
-      QIcon::fromTheme("office-calendar", style()->standardIcon(QStyle::SP_ComputerIcon)));
+  setWindowIcon(QIcon::fromTheme(
+      "tarvel-planner",
+      QIcon(QStringLiteral(TARVEL_SOURCE_DATA_DIR "/desktop/icons/tarvel-planner.svg"))));
   session_.SetParentWindow(this);
   menus_ = new MenuBuilder(*this, [this](int id) { DispatchCommand(id); });
   folders_ = new FolderArea(this);
@@ -92,6 +94,10 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
                           PlannerAddresses(), session.clock(), [this] { ShowEventChooser(); }});
   handlers_->AddTo(dispatcher_);
   connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
+  keys_ = new DesktopKeys(*this, *menus_, session.program().working_directory, [this](int step) {
+    const int count = tab_bar()->count();
+    if (count > 0) SwitchFolder((session_.state().current_folder + step + count) % count);
+  });
   statusBar()->showMessage(tr("Ready"), kStatusMilliseconds);
 }
 
@@ -127,15 +133,15 @@ void MainWindow::PlaceWindow() {
   PlaceInsideScreen(*this, SavedWindowRect(session_.program().window));
 }
 
-void MainWindow::StartUp() {
+void MainWindow::StartUp(const std::string& scenario_path) {
   PlaceWindow();
   ui::ShellState& state = session_.state();
   const bool known_start = session_.ReadStartupFile();
-  if (!options_.scenario_path.empty()) {
-    session_.program().open_name = options_.scenario_path;
-    model::AddRecentFile(session_.program(), options_.scenario_path);
+  if (!scenario_path.empty()) {
+    session_.program().open_name = scenario_path;
+    model::AddRecentFile(session_.program(), scenario_path);
   }
-  if (known_start || !options_.scenario_path.empty()) {
+  if (known_start || !scenario_path.empty()) {
     // Only a first start greys the scenario commands: a last scenario that cannot be read
     // leaves an empty scenario to work on.
     state.scenario_loaded = true;

@@ -146,6 +146,7 @@ TEST_F(DesktopHelpKeyTest, F1InADialogOpensItsPage) {
   } cases[] = {{7, "517.html"}, {106, "257.html"}, {889, "1572.html"}, {881, "259.html"}};
   for (const auto& c : cases) {
     OnNextDialog([](TemplateDialog& dialog) {
+      QApplication::setActiveWindow(&dialog);
       QTest::keyClick(&dialog, Qt::Key_F1);
       QTest::keyClick(&dialog, Qt::Key_Escape);
     });
