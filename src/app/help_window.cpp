@@ -24,9 +24,9 @@ namespace {
 // Where the help window opens, inside the screen's available area.
 constexpr int kHelpLeft = 40;
 constexpr int kHelpTop = 40;
-constexpr int kHelpWidth = 860;
-constexpr int kHelpHeight = 600;
-constexpr int kNavigationWidth = 230;
+constexpr int kHelpWidth = 740;
+constexpr int kHelpHeight = 560;
+constexpr int kNavigationWidth = 210;
 constexpr int kFileRole = Qt::UserRole;
 
 QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback, QWidget* widget) {
