@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench golden-update clean
+.PHONY: all deps configure build run test bench golden-update clean install package
 
 all: build
 
@@ -34,3 +34,11 @@ bench: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The desktop program installed under PREFIX, and its Debian package in the build folder.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB

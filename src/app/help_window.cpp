@@ -1,10 +1,15 @@
-// Help pages in their own window; a missing page falls back to the contents page.
+// Help pages in their own window; a missing page falls back to the contents page. The
+// contents, index and search tabs are filled from the help folder the first page comes from.
 #include "app/help_window.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSplitter>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
@@ -19,8 +24,10 @@ namespace {
 // Where the help window opens, inside the screen's available area.
 constexpr int kHelpLeft = 40;
 constexpr int kHelpTop = 40;
-constexpr int kHelpWidth = 640;
+constexpr int kHelpWidth = 740;
 constexpr int kHelpHeight = 560;
+constexpr int kNavigationWidth = 210;
+constexpr int kFileRole = Qt::UserRole;
 
 QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback, QWidget* widget) {
   return QIcon::fromTheme(name, widget->style()->standardIcon(fallback));
@@ -55,11 +62,104 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
   back->setEnabled(false);
   forward->setEnabled(false);
+  navigation_ = new QTabWidget(this);
+  navigation_->addTab(BuildContentsTab(), tr("Contents"));
+  navigation_->addTab(BuildIndexTab(), tr("Index"));
+  navigation_->addTab(BuildSearchTab(), tr("Search"));
+  auto* splitter = new QSplitter(this);
+  splitter->addWidget(navigation_);
+  splitter->addWidget(browser_);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({kNavigationWidth, kHelpWidth - kNavigationWidth});
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(tools);
-  layout->addWidget(browser_);
+  layout->addWidget(splitter);
+}
+
+QWidget* HelpWindow::BuildContentsTab() {
+  contents_list_ = new QListWidget(this);
+  connect(contents_list_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { OpenFile(item->data(kFileRole).toString()); });
+  connect(contents_list_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { OpenFile(item->data(kFileRole).toString()); });
+  return contents_list_;
+}
+
+QWidget* HelpWindow::BuildIndexTab() {
+  auto* tab = new QWidget(this);
+  index_filter_ = new QLineEdit(tab);
+  index_filter_->setPlaceholderText(tr("Type a word"));
+  index_filter_->setClearButtonEnabled(true);
+  index_list_ = new QListWidget(tab);
+  connect(index_filter_, &QLineEdit::textChanged, this, &HelpWindow::FilterIndex);
+  connect(index_list_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { OpenFile(item->data(kFileRole).toString()); });
+  connect(index_list_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { OpenFile(item->data(kFileRole).toString()); });
+  auto* layout = new QVBoxLayout(tab);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(index_filter_);
+  layout->addWidget(index_list_);
+  return tab;
+}
+
+QWidget* HelpWindow::BuildSearchTab() {
+  auto* tab = new QWidget(this);
+  search_box_ = new QLineEdit(tab);
+  search_box_->setPlaceholderText(tr("Search the help"));
+  search_box_->setClearButtonEnabled(true);
+  search_results_ = new QListWidget(tab);
+  connect(search_box_, &QLineEdit::textChanged, this, &HelpWindow::ShowSearchResults);
+  connect(search_results_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { OpenFile(item->data(kFileRole).toString()); });
+  connect(search_results_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { OpenFile(item->data(kFileRole).toString()); });
+  auto* layout = new QVBoxLayout(tab);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(search_box_);
+  layout->addWidget(search_results_);
+  return tab;
+}
+
+void HelpWindow::LoadCatalog(const QString& folder) {
+  if (folder == folder_) return;
+  folder_ = folder;
+  catalog_ = HelpCatalog::Read(folder);
+  contents_list_->clear();
+  for (const HelpPage& page : catalog_.pages()) {
+    auto* item = new QListWidgetItem(page.title, contents_list_);
+    item->setData(kFileRole, page.file);
+  }
+  FilterIndex(index_filter_->text());
+  ShowSearchResults(search_box_->text());
+}
+
+void HelpWindow::FilterIndex(const QString& text) {
+  index_list_->clear();
+  for (const HelpIndexEntry& entry : catalog_.Index()) {
+    if (!entry.keyword.startsWith(text.trimmed(), Qt::CaseInsensitive)) continue;
+    const QString title = catalog_.TitleOf(entry.file);
+    const QString shown = title.compare(entry.keyword, Qt::CaseInsensitive) == 0
+                              ? entry.keyword
+                              : QString("%1 \u2013 %2").arg(entry.keyword, title);
+    auto* item = new QListWidgetItem(shown, index_list_);
+    item->setData(kFileRole, entry.file);
+  }
+}
+
+void HelpWindow::ShowSearchResults(const QString& query) {
+  search_results_->clear();
+  for (const HelpPage* page : catalog_.Search(query)) {
+    auto* item = new QListWidgetItem(page->title, search_results_);
+    item->setData(kFileRole, page->file);
+  }
+}
+
+void HelpWindow::OpenFile(const QString& file) {
+  if (folder_.isEmpty()) return;
+  browser_->setSource(QUrl::fromLocalFile(folder_ + "/" + file));
 }
 
 void HelpWindow::ShowPage(int context) {
@@ -71,6 +171,7 @@ void HelpWindow::ShowPage(int context) {
            "the folder <tt>help</tt> of the planner's data folder.</p>"));
     return;
   }
+  LoadCatalog(QFileInfo(path).absolutePath());
   browser_->setSearchPaths({QFileInfo(path).absolutePath()});
   browser_->setSource(QUrl::fromLocalFile(path));
 }

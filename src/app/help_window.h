@@ -1,13 +1,17 @@
 // The help window: the HTML page of a help context from data/help/, in a text browser with
-// back, forward and contents buttons.
+// back, forward and contents buttons, beside the contents, the index and a search box.
 #pragma once
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
+#include "app/help_catalog.h"
 #include "platform/help.h"
 
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
 class QTextBrowser;
 
 namespace tarvel::app {
@@ -22,9 +26,29 @@ class HelpWindow : public QWidget {
   explicit HelpWindow(QWidget* parent = nullptr);
   void ShowPage(int context);
   QTextBrowser* browser() const { return browser_; }
+  QTabWidget* navigation() const { return navigation_; }
+  QListWidget* index_list() const { return index_list_; }
+  QLineEdit* search_box() const { return search_box_; }
+  QListWidget* search_results() const { return search_results_; }
 
  private:
+  QWidget* BuildContentsTab();
+  QWidget* BuildIndexTab();
+  QWidget* BuildSearchTab();
+  void LoadCatalog(const QString& folder);
+  void FilterIndex(const QString& text);
+  void ShowSearchResults(const QString& query);
+  void OpenFile(const QString& file);
+
   QTextBrowser* browser_;
+  QTabWidget* navigation_;
+  QListWidget* contents_list_ = nullptr;
+  QLineEdit* index_filter_ = nullptr;
+  QListWidget* index_list_ = nullptr;
+  QLineEdit* search_box_ = nullptr;
+  QListWidget* search_results_ = nullptr;
+  QString folder_;
+  HelpCatalog catalog_;
 };
 
 class QtHelp : public platform::Help {

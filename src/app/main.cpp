@@ -1,24 +1,29 @@
 // tarvel-planner: the desktop retirement planner. Enters the working directory, reads the
 // command-line keywords, and runs the main window until it is closed.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/data_paths.h"
 #include "app/main_window.h"
+#include "app/planner_arguments.h"
 #include "app/planner_session.h"
 #include "ui/shell/keywords.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: tarvel-planner [--workdir DIR] [KEYWORD...]\n"
+    "Usage: tarvel-planner [--workdir DIR] [SCENARIO.ret] [KEYWORD...]\n"
     "\n"
     "The desktop retirement planner.\n"
     "\n"
+    "  SCENARIO.ret   open this scenario instead of the last one\n"
     "  --workdir DIR  keep the planner's files in DIR (default: $TARVEL_HOME, else\n"
     "                 $XDG_DATA_HOME/tarvel-planner, usually ~/.local/share/tarvel-planner)\n"
     "  --help         show this text\n"
@@ -27,46 +32,22 @@ constexpr char kUsage[] =
     "Keywords, anywhere on the command line: NORET (no runs), Pound, Euro, Yen (currency),\n"
     "VOSK, LIGHTER, SUMMARY, DARKYELLOW, RPREVIEW.\n";
 
-struct Arguments {
-  std::string workdir;
-  std::string command_line;  // every argument, for the keywords
-  bool help = false;
-  bool version = false;
-  std::string problem;
-};
-
-Arguments ParseArguments(int argc, char** argv) {
-  Arguments arguments;
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
-    if (argument == "--help" || argument == "-h") {
-      arguments.help = true;
-    } else if (argument == "--version") {
-      arguments.version = true;
-    } else if (argument == "--workdir") {
-      if (i + 1 >= argc)
-        arguments.problem = "--workdir needs a folder.";
-      else
-        arguments.workdir = argv[++i];
-    } else if (argument.rfind("--workdir=", 0) == 0) {
-      arguments.workdir = argument.substr(10);
-    } else {
-      arguments.command_line += argument + " ";
-    }
-  }
-  return arguments;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  const Arguments arguments = ParseArguments(argc, argv);
+  const tarvel::app::PlannerArguments arguments = tarvel::app::ParsePlannerArguments(
+      std::vector<std::string>(argv + 1, argv + argc), std::filesystem::current_path().string());
   if (arguments.help) {
     std::fputs(kUsage, stdout);
     return 0;
   }
   if (arguments.version) {
     std::printf("tarvel-planner %s\n", TARVEL_VERSION);
+    // Where the shipped files are found tells an installation apart from a build.
+    const QString help = tarvel::app::FindDataFile("help/contents.html");
+    const QString data =
+        help.isEmpty() ? QString("(not found)") : QFileInfo(help).dir().absolutePath();
+    std::printf("data folder: %s\n", qPrintable(data.endsWith("/help") ? data.chopped(5) : data));
     return 0;
   }
   if (!arguments.problem.empty()) {
@@ -80,7 +61,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("tarvel-planner");
   QApplication::setApplicationDisplayName("Tarvel Financial Planner");
   QApplication::setApplicationVersion(TARVEL_VERSION);
-  QApplication::setDesktopFileName("tarvel-planner");
+  QApplication::setDesktopFileName("com.tarvelsoftware.Planner");
 
   const std::string workdir = tarvel::app::ChooseWorkingDirectory(arguments.workdir);
   std::string problem;
@@ -92,7 +73,7 @@ int main(int argc, char** argv) {
                                       tarvel::ui::ParseKeywords(arguments.command_line));
   session.ReadPreferences();
   tarvel::app::MainWindow window(session, {});
-  window.StartUp();
+  window.StartUp(arguments.scenario_path);
   window.show();
   return application.exec();
 }

@@ -16,10 +16,12 @@
 
 #include "app/accounts_folder_page.h"
 #include "app/data_paths.h"
+#include "app/desktop_keys.h"
 #include "app/event_list_page.h"
 #include "app/folder_area.h"
 #include "app/graph_folders.h"
 #include "app/menu_builder.h"
+#include "app/planner_links.h"
 #include "app/qt_dialog_renderer.h"
 #include "app/report_window.h"
 #include "app/results_folder_page.h"
@@ -52,9 +54,6 @@ constexpr int kNarrowSavedWidth = 640;
 constexpr int kFirstStartWidth = 1000;
 constexpr int kFirstStartHeight = 680;
 constexpr int kStatusMilliseconds = 5000;
-// PLACEHOLDER: the project has no mailbox and no issue page yet. "Contact Tarvel Software by
-// Email" opens this address until a real one exists; change it here and nowhere else.
-constexpr char kContactAddress[] = "mailto:tarvel-planner@example.org";
 
 // The saved window: a width below the minimum opens 640 wide and the saved height is kept.
 QRect SavedWindowRect(const model::WindowGeometry& saved) {
@@ -68,10 +67,7 @@ QRect SavedWindowRect(const model::WindowGeometry& saved) {
 }  // namespace
 
 ui::LinkAddresses PlannerAddresses() {
-  QString manual = QStringLiteral(TARVEL_SOURCE_DATA_DIR "/../README.md");
-  if (!QFileInfo::exists(manual)) manual = FindDataFile("help/contents.html");
-  return {kContactAddress,
-          QUrl::fromLocalFile(QFileInfo(manual).absoluteFilePath()).toString().toStdString()};
+  return {BugReportMail(CurrentSystemDetails()).toStdString(), ManualAddress().toStdString()};
 }
 
 MainWindow::MainWindow(PlannerSession& session, Options options)
@@ -85,8 +81,9 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
                   *this) {
   setObjectName("main_window");
   setWindowTitle(kProgramTitle);
-  setWindowIcon(
-      QIcon::fromTheme("office-calendar", style()->standardIcon(QStyle::SP_ComputerIcon)));
+  setWindowIcon(QIcon::fromTheme(
+      "tarvel-planner",
+      QIcon(QStringLiteral(TARVEL_SOURCE_DATA_DIR "/desktop/icons/tarvel-planner.svg"))));
   session_.SetParentWindow(this);
   menus_ = new MenuBuilder(*this, [this](int id) { DispatchCommand(id); });
   folders_ = new FolderArea(this);
@@ -110,6 +107,10 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
                                }});
   handlers_->AddTo(dispatcher_);
   connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
+  keys_ = new DesktopKeys(*this, *menus_, session.program().working_directory, [this](int step) {
+    const int count = tab_bar()->count();
+    if (count > 0) SwitchFolder((session_.state().current_folder + step + count) % count);
+  });
   statusBar()->showMessage(tr("Ready"), kStatusMilliseconds);
 }
 
@@ -145,10 +146,15 @@ void MainWindow::PlaceWindow() {
   PlaceInsideScreen(*this, SavedWindowRect(session_.program().window));
 }
 
-void MainWindow::StartUp() {
+void MainWindow::StartUp(const std::string& scenario_path) {
   PlaceWindow();
   ui::ShellState& state = session_.state();
-  if (session_.ReadStartupFile()) {
+  const bool known_start = session_.ReadStartupFile();
+  if (!scenario_path.empty()) {
+    session_.program().open_name = scenario_path;
+    model::AddRecentFile(session_.program(), scenario_path);
+  }
+  if (known_start || !scenario_path.empty()) {
     // Only a first start greys the scenario commands: a last scenario that cannot be read
     // leaves an empty scenario to work on.
     state.scenario_loaded = true;

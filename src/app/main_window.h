@@ -19,6 +19,7 @@ class QTabBar;
 namespace tarvel::app {
 
 class AccountsFolderPage;
+class DesktopKeys;
 class EventListPage;
 class FolderArea;
 class GraphFolders;
@@ -43,12 +44,14 @@ class MainWindow : public QMainWindow,
   MainWindow(PlannerSession& session, Options options);
   ~MainWindow() override;
 
-  // Start-up from the placing of the window to the first folder.
-  void StartUp();
+  // Start-up from the placing of the window to the first folder; a scenario named on the
+  // command line opens instead of the last one.
+  void StartUp(const std::string& scenario_path = "");
   ui::DispatchResult DispatchCommand(int id);
   void SwitchFolder(int index);
 
   MenuBuilder& menus() { return *menus_; }
+  DesktopKeys& keys() { return *keys_; }
   QTabBar* tab_bar() const;
   QWidget* current_page() const;
   ui::ResultsFolder& results_folder() { return results_folder_; }
@@ -131,6 +134,7 @@ class MainWindow : public QMainWindow,
   ui::PrintCommands* print_commands_ = nullptr;  // owned by handlers_
   std::unique_ptr<ui::CommandHandlers> handlers_;
   MenuBuilder* menus_ = nullptr;
+  DesktopKeys* keys_ = nullptr;
   FolderArea* folders_ = nullptr;
   StartPage* start_page_ = nullptr;
   AccountsFolderPage* accounts_page_ = nullptr;

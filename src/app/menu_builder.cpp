@@ -5,10 +5,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStyle>
 #include <QToolBar>
 
+#include "app/toolbar_icons.h"
 #include "painting/text_1252.h"
 
 namespace tarvel::app {
@@ -16,56 +16,38 @@ namespace {
 
 struct IconChoice {
   int id;
-  const char* theme_name;
+  const char* theme_name;  // the icon theme's picture, when it has one
   QStyle::StandardPixmap fallback;
-  const char* badge;  // drawn when the theme has no icon and there is no fitting fallback
+  const char* own_icon;  // the planner's own drawing in data/icons/toolbar
 };
 
 constexpr IconChoice kIcons[] = {
-    {1, "document-new", QStyle::SP_FileIcon, nullptr},
-    {2, "document-open", QStyle::SP_DialogOpenButton, nullptr},
-    {3, "document-save", QStyle::SP_DialogSaveButton, nullptr},
-    {4, "document-save-as", QStyle::SP_DriveFDIcon, nullptr},
-    {13, "document-import", QStyle::SP_ArrowDown, nullptr},
-    {12, "document-export", QStyle::SP_ArrowUp, nullptr},
-    {8, "x-office-address-book", QStyle::SP_FileDialogDetailedView, nullptr},
-    {9, "address-book-new", QStyle::SP_FileDialogListView, nullptr},
-    {401, "document-print", QStyle::SP_FileDialogContentsView, nullptr},
-    {11, "image-x-generic", QStyle::SP_FileDialogInfoView, nullptr},
-    {403, "document-print-preview", QStyle::SP_FileDialogContentsView, nullptr},
-    {501, "window-new", QStyle::SP_TitleBarNormalButton, nullptr},
-    {881, nullptr, QStyle::SP_CustomBase, "M"},
-    {882, nullptr, QStyle::SP_CustomBase, "R"},
-    {883, nullptr, QStyle::SP_CustomBase, "A"},
-    {177, nullptr, QStyle::SP_CustomBase, "I"},
-    {180, nullptr, QStyle::SP_CustomBase, "TI"},
-    {179, nullptr, QStyle::SP_CustomBase, "T"},
-    {178, nullptr, QStyle::SP_CustomBase, "C"},
-    {886, nullptr, QStyle::SP_CustomBase, "%"},
-    {467, nullptr, QStyle::SP_CustomBase, "CC"},
-    {904, nullptr, QStyle::SP_CustomBase, "72"},
-    {884, "accessories-calculator", QStyle::SP_CustomBase, "="},
-    {6, "help-about", QStyle::SP_MessageBoxInformation, nullptr},
-    {104, "help-contents", QStyle::SP_DialogHelpButton, nullptr},
+    {1, "document-new", QStyle::SP_FileIcon, "new"},
+    {2, "document-open", QStyle::SP_DialogOpenButton, "open"},
+    {3, "document-save", QStyle::SP_DialogSaveButton, "save"},
+    {4, "document-save-as", QStyle::SP_DriveFDIcon, "save-as"},
+    {13, "document-import", QStyle::SP_ArrowDown, "import"},
+    {12, "document-export", QStyle::SP_ArrowUp, "export"},
+    {8, "x-office-address-book", QStyle::SP_FileDialogDetailedView, "save-accounts"},
+    {9, "address-book-new", QStyle::SP_FileDialogListView, "read-accounts"},
+    {401, "document-print", QStyle::SP_FileDialogContentsView, "print"},
+    {11, "image-x-generic", QStyle::SP_FileDialogInfoView, "save-graphs"},
+    {403, "document-print-preview", QStyle::SP_FileDialogContentsView, "print-graph"},
+    {501, "window-new", QStyle::SP_TitleBarNormalButton, "graph-window"},
+    {881, nullptr, QStyle::SP_CustomBase, "mortgage"},
+    {882, nullptr, QStyle::SP_CustomBase, "refinance"},
+    {883, nullptr, QStyle::SP_CustomBase, "accelerated"},
+    {177, nullptr, QStyle::SP_CustomBase, "inflation"},
+    {180, nullptr, QStyle::SP_CustomBase, "taxes"},
+    {179, nullptr, QStyle::SP_CustomBase, "tradeoff"},
+    {178, nullptr, QStyle::SP_CustomBase, "compare"},
+    {886, nullptr, QStyle::SP_CustomBase, "effective-rate"},
+    {467, nullptr, QStyle::SP_CustomBase, "credit-card"},
+    {904, nullptr, QStyle::SP_CustomBase, "rule72t"},
+    {884, "accessories-calculator", QStyle::SP_CustomBase, "calculator"},
+    {6, "help-about", QStyle::SP_MessageBoxInformation, "about"},
+    {104, "help-contents", QStyle::SP_CustomBase, "help"},
 };
-
-// A small rounded badge with a letter or two, in the palette's highlight colour.
-QIcon BadgeIcon(const QString& text, const QPalette& palette) {
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(palette.color(QPalette::Highlight));
-  painter.drawRoundedRect(QRectF(2, 2, 28, 28), 6, 6);
-  QFont font = painter.font();
-  font.setBold(true);
-  font.setPixelSize(text.size() > 1 ? 13 : 17);
-  painter.setFont(font);
-  painter.setPen(palette.color(QPalette::HighlightedText));
-  painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, text);
-  return QIcon(pixmap);
-}
 
 }  // namespace
 
@@ -78,6 +60,7 @@ MenuBuilder::MenuBuilder(QMainWindow& window, Trigger trigger)
     // Menu titles carry no mnemonic: the Alt+letter accelerators of the commands own them.
     QMenu* qt_menu =
         window.menuBar()->addMenu(QString::fromUtf8(menu.title.data(), menu.title.size()));
+    menus_.emplace_back(menu.title, qt_menu);
     if (menu.title == "File") file_menu_ = qt_menu;
     if (menu.title == "Budgets") budget_menu_ = qt_menu;
     AddEntries(qt_menu, menu.entries);
@@ -145,10 +128,32 @@ QIcon MenuBuilder::IconFor(int id) const {
     if (choice.theme_name != nullptr && QIcon::hasThemeIcon(choice.theme_name)) {
       return QIcon::fromTheme(choice.theme_name);
     }
-    if (choice.badge != nullptr) return BadgeIcon(choice.badge, window_.palette());
+    if (choice.own_icon != nullptr) {
+      const QIcon own = ToolbarIcon(choice.own_icon, window_.palette());
+      if (!own.isNull()) return own;
+    }
     return window_.style()->standardIcon(choice.fallback);
   }
   return {};
+}
+
+void MenuBuilder::ApplyKeyScheme(ui::KeyScheme scheme) {
+  for (const auto& [id, action] : actions_) action->setShortcut(QKeySequence());
+  for (const ui::KeyBinding& binding : ui::Accelerators(scheme)) {
+    if (QAction* action = Action(binding.id)) {
+      action->setShortcut(QKeySequence(QString::fromStdString(binding.keys)));
+    }
+  }
+  for (const auto& [title, menu] : menus_) {
+    menu->setTitle(QString::fromStdString(ui::MenuTitle(title, scheme)));
+  }
+}
+
+QMenu* MenuBuilder::menu(std::string_view title) const {
+  for (const auto& [name, menu] : menus_) {
+    if (name == title) return menu;
+  }
+  return nullptr;
 }
 
 QAction* MenuBuilder::Action(int id) const {

@@ -12,6 +12,7 @@
 #include "model/startup_file.h"
 #include "ui/shell/budget_menu.h"
 #include "ui/shell/command_table.h"
+#include "ui/shell/key_schemes.h"
 #include "ui/shell/recent_menu.h"
 
 class QAction;
@@ -41,6 +42,9 @@ class MenuBuilder : public QObject {
   // Renames the group report items after the group folder's name.
   void SetGroupFolderName(const std::string& folder_name);
   void EnableScenarioCommands(bool enabled);
+  // Gives every command its key under the scheme and the menu titles their mnemonics or none.
+  void ApplyKeyScheme(ui::KeyScheme scheme);
+  QMenu* menu(std::string_view title) const;
 
  private:
   QAction* MakeAction(const ui::Command& command);
@@ -51,6 +55,7 @@ class MenuBuilder : public QObject {
   QMainWindow& window_;
   Trigger trigger_;
   std::map<int, QAction*> actions_;
+  std::vector<std::pair<std::string_view, QMenu*>> menus_;
   QMenu* file_menu_ = nullptr;
   QMenu* budget_menu_ = nullptr;
   QAction* recent_anchor_ = nullptr;  // the recent items go before it

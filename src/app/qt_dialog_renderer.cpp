@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
@@ -81,7 +82,21 @@ TemplateDialog::TemplateDialog(const ui::DialogTemplate& dialog, ui::DialogPrese
       if (item->widget()) label->setBuddy(item->widget());
     }
   }
+  ConnectHelpKey(dialog);
   FixSize();
+}
+
+// F1 answers as the dialog's Help button does: its presenter opens the dialog's help page.
+void TemplateDialog::ConnectHelpKey(const ui::DialogTemplate& dialog) {
+  for (const ui::Control& control : dialog.controls) {
+    const bool button =
+        control.kind == ControlKind::PushButton || control.kind == ControlKind::DefaultButton;
+    QString label = QString::fromStdString(control.label).remove('&');
+    if (!button || label.compare("Help", Qt::CaseInsensitive) != 0) continue;
+    auto* shortcut = new QShortcut(QKeySequence::HelpContents, this);
+    connect(shortcut, &QShortcut::activated, this, [this, id = control.id] { Notify(id); });
+    return;
+  }
 }
 
 // A dialog keeps its laid-out size, at least wide enough for its whole title, and has no

@@ -54,6 +54,7 @@ class TemplateDialog : public QDialog, public platform::DialogView {
   void Connect(const ui::Control& control, QWidget* widget);
   void Notify(int control);
   void FixSize();
+  void ConnectHelpKey(const ui::DialogTemplate& dialog);
 
   ui::DialogPresenter& presenter_;
   std::map<int, QWidget*> widgets_;
