@@ -9,6 +9,7 @@
 #include "cli/calc_command.h"
 #include "cli/convert_command.h"
 #include "cli/graph_command.h"
+#include "cli/montecarlo_command.h"
 #include "cli/rule72t_command.h"
 #include "cli/run_command.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
   tarvel::cli::AddRule72TCommand(app, status);
   tarvel::cli::AddGraphCommand(app, status);
   tarvel::cli::AddCalcCommand(app, status);
+  tarvel::cli::AddMonteCarloCommand(app, status);
   if (RefuseUnknownCommand(app, argc, argv)) return 2;
   try {
     app.parse(argc, argv);
