@@ -116,12 +116,14 @@ std::string ConflictingOptions(const RunCommandOptions& options) {
   return {};
 }
 
-// The yearly rates of --historical-start or --bootstrap; false after reporting a problem.
+// The yearly rates of --historical-start or --bootstrap, read from the returns they keep
+// pointing to; false after reporting a problem.
 bool MakeHistoricalRates(const RunCommandOptions& options,
+                         std::optional<analysis::HistoricalReturns>& returns,
                          std::unique_ptr<analysis::HistoricalRateSource>& rates) {
   if (options.historical_start == 0 && !options.bootstrap) return true;
   std::string error;
-  const auto returns = LoadHistoricalData(engine::ProgramDataFolders("."), error);
+  returns = LoadHistoricalData(engine::ProgramDataFolders("."), error);
   if (returns) {
     rates = HistoricalRatesForRun({options.historical_start, options.bootstrap, options.seed,
                                    options.block_years, !options.no_historical_inflation},
@@ -141,8 +143,9 @@ int RunRunCommand(const RunCommandOptions& options) {
   if (!clock) return 2;
   auto scenario = OpenScenarioFile(options.input);
   if (!scenario) return 1;
+  std::optional<analysis::HistoricalReturns> returns;
   std::unique_ptr<analysis::HistoricalRateSource> historical_rates;
-  if (!MakeHistoricalRates(options, historical_rates)) return 1;
+  if (!MakeHistoricalRates(options, returns, historical_rates)) return 1;
   PrivateFolder scratch;  // removed, with the run files in it, on every way out
   const std::filesystem::path workdir = WorkingDirectoryFor(options.workdir, scratch);
   const bool print = options.schedule.empty() && options.periods.empty() && !options.quiet;
