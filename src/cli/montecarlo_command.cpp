@@ -116,29 +116,41 @@ bool WriteOutputs(const MonteCarloCommandOptions& options, const analysis::Analy
 
 }  // namespace
 
-int RunMonteCarloCommand(const MonteCarloCommandOptions& options) {
-  const std::optional<analysis::AnalysisOptions> analysis_options = AnalysisOptionsOf(options);
-  if (!analysis_options) return 2;
-  const auto clock = ClockForToday(options.today);
-  if (!clock) return 2;
-  auto scenario = OpenScenarioFile(options.input);
+std::optional<analysis::AnalysisOptions> ParseAnalysisOptions(
+    const MonteCarloCommandOptions& options) {
+  return AnalysisOptionsOf(options);
+}
+
+int AnalyseScenarioFile(const std::string& input, const analysis::AnalysisOptions& options,
+                        const platform::Clock& clock, analysis::AnalysisResult& result) {
+  auto scenario = OpenScenarioFile(input);
   if (!scenario) return 1;
   const auto data_folders = engine::ProgramDataFolders(".");
   std::optional<analysis::HistoricalReturns> returns;
-  if (analysis::IsHistorical(analysis_options->source)) {
+  if (analysis::IsHistorical(options.source)) {
     std::string error;
     returns = LoadHistoricalData(data_folders, error);
     if (!returns) return Fail(error);
   }
   RunAsOpened(*scenario, [&](engine::Run& run) {
-    run.clock = clock.get();
+    run.clock = &clock;
     run.options.data_folders = data_folders;
   });
   analysis::JobControl control;
-  const analysis::AnalysisResult result = analysis::RunMonteCarlo(
-      {scenario.get(), clock.get(), data_folders, returns ? &*returns : nullptr}, *analysis_options,
-      control);
-  if (!result.ok()) return Fail(result.error);
+  result = analysis::RunMonteCarlo(
+      {scenario.get(), &clock, data_folders, returns ? &*returns : nullptr}, options, control);
+  return result.ok() ? 0 : Fail(result.error);
+}
+
+int RunMonteCarloCommand(const MonteCarloCommandOptions& options) {
+  const std::optional<analysis::AnalysisOptions> analysis_options = AnalysisOptionsOf(options);
+  if (!analysis_options) return 2;
+  const auto clock = ClockForToday(options.today);
+  if (!clock) return 2;
+  analysis::AnalysisResult result;
+  if (const int status = AnalyseScenarioFile(options.input, *analysis_options, *clock, result)) {
+    return status;
+  }
   const std::string text = AnalysisSummaryText(result);
   if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
     return Fail("Cannot write the analysis to standard output.");

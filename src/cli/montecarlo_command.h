@@ -4,7 +4,12 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "analysis/analysis_options.h"
+#include "analysis/monte_carlo.h"
+#include "platform/clock.h"
 
 namespace tarvel::cli {
 
@@ -21,6 +26,15 @@ struct MonteCarloCommandOptions {
   std::string json;
   std::string today;  // YYYY-MM-DD; the system date when empty
 };
+
+// The analysis options of the command line; nothing after printing the usage problem.
+std::optional<analysis::AnalysisOptions> ParseAnalysisOptions(
+    const MonteCarloCommandOptions& options);
+
+// Opens the scenario file as the planner does and analyses it; returns the exit status (0, or
+// 1 after printing the problem).
+int AnalyseScenarioFile(const std::string& input, const analysis::AnalysisOptions& options,
+                        const platform::Clock& clock, analysis::AnalysisResult& result);
 
 // Exit status: 0 done, 1 bad input or an unwritable file, 2 a malformed option.
 int RunMonteCarloCommand(const MonteCarloCommandOptions& options);

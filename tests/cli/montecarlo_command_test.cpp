@@ -91,6 +91,15 @@ TEST(MonteCarloCommand, ARankedRunRunAgainGivesItsFinalNetWorth) {
   }
 }
 
+TEST(MonteCarloCommand, GraphDrawsTheFanChart) {
+  const tarvel::test_support::TempFolder folder;
+  const std::string png = folder.File("fan.png");
+  const auto outcome = RunTarvel("graph " + Sample("single-drawdown") +
+                                 " --kind fan --source historical --out " + Quoted(png));
+  ASSERT_EQ(outcome.status, 0) << outcome.errors;
+  EXPECT_EQ(ReadText(png).substr(1, 3), "PNG");
+}
+
 TEST(MonteCarloCommand, BadOptionsAreRefusedWithAMessage) {
   struct Case {
     std::string arguments;
@@ -108,6 +117,8 @@ TEST(MonteCarloCommand, BadOptionsAreRefusedWithAMessage) {
       {"run " + Sample("couple-saving") + " --historical-start 1990 --random-accounts", 2,
        "cannot be used with random rates"},
       {"run " + Sample("couple-saving") + " --bootstrap", 2, "--bootstrap needs --seed"},
+      {"graph " + Sample("couple-saving") + " --kind fan --source weather --out f.png", 2,
+       "--source must be"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);
