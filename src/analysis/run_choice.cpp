@@ -27,12 +27,17 @@ std::unique_ptr<HistoricalRateSource> RatesForChoice(const RunChoice& choice,
                                                 choice.historical_inflation);
 }
 
+void ApplyChoiceOptions(const RunChoice& choice, const HistoricalRateSource* rates,
+                        engine::RunOptions& options) {
+  options.random_accounts = choice.source == RateSource::RandomAccounts;
+  options.random_groups = choice.source == RateSource::RandomGroups;
+  options.random_seed = choice.seed;
+  options.yearly_rates = rates;
+}
+
 void ApplyChoice(const RunChoice& choice, const HistoricalRateSource* rates, engine::Run& run) {
-  run.options.random_accounts = choice.source == RateSource::RandomAccounts;
-  run.options.random_groups = choice.source == RateSource::RandomGroups;
-  run.options.random_seed = choice.seed;
+  ApplyChoiceOptions(choice, rates, run.options);
   run.random = engine::RandomState{};
-  run.options.yearly_rates = rates;
 }
 
 }  // namespace tarvel::analysis

@@ -29,6 +29,10 @@ RunChoice ChoiceForRun(const AnalysisOptions& options, int index);
 std::unique_ptr<HistoricalRateSource> RatesForChoice(const RunChoice& choice,
                                                      const HistoricalReturns* returns);
 
+// Sets the rate options of a run for the choice; the caller gives the run a fresh generator.
+void ApplyChoiceOptions(const RunChoice& choice, const HistoricalRateSource* rates,
+                        engine::RunOptions& options);
+
 // Sets the run's rate options for the choice: the random source with a fresh generator seeded
 // with the choice's seed, or the historical rates (kept alive by the caller).
 void ApplyChoice(const RunChoice& choice, const HistoricalRateSource* rates, engine::Run& run);

@@ -20,6 +20,7 @@
 #include "app/folder_area.h"
 #include "app/graph_folders.h"
 #include "app/menu_builder.h"
+#include "app/monte_carlo_page.h"
 #include "app/qt_dialog_renderer.h"
 #include "app/results_folder_page.h"
 #include "app/start_page.h"
@@ -30,6 +31,7 @@
 #include "model/startup_file.h"
 #include "painting/text_1252.h"
 #include "ui/accounts/account_commands.h"
+#include "ui/analysis/monte_carlo_folder.h"
 #include "ui/commands/scenario_file_steps.h"
 #include "ui/editors/add_event_chooser.h"
 #include "ui/scenario/event_editor_command.h"
@@ -125,6 +127,7 @@ void MainWindow::BuildFolderPages() {
   graph_folders_ = std::make_unique<GraphFolders>(*folders_, [this] { RunScenario(); });
   graph_folders_->SetCurrency(session_.program().currency);
   graph_folders_->UsePageMargins(session_.program().margins);
+  BuildMonteCarloPage();
 }
 
 void MainWindow::PlaceWindow() {
@@ -174,6 +177,10 @@ std::string MainWindow::GroupFolderName() const {
 }
 
 void MainWindow::SwitchFolder(int index) {
+  if (index == ui::kMonteCarloFolder) {
+    ShowMonteCarloFolder();
+    return;
+  }
   ui::ShellState& state = session_.state();
   ui::FolderSwitchState switch_state;
   switch_state.current_folder = state.current_folder;
@@ -280,6 +287,7 @@ void MainWindow::SetTitle(const std::string& title) {
 
 void MainWindow::RunScenario() {
   RunWithGraphRange(results_folder_.ListOptions(), /*show_messages=*/true);
+  if (monte_carlo_page_) monte_carlo_page_->ScenarioChanged();
   if (session_.state().current_folder == ui::kResultsFolder) results_folder_.ShowLastRun();
 }
 
@@ -293,6 +301,10 @@ void MainWindow::RefreshFolders() {
   folders_->RebuildTabs(
       ui::FolderCaptions(AccountCount(), GroupFolderName(), state.start_page_pending),
       state.current_folder);
+  folders_->InsertFolderTab(ui::kResultsFolder + 1, ui::kMonteCarloCaption, ui::kMonteCarloFolder);
+  if (state.current_folder == ui::kMonteCarloFolder) {
+    folders_->SelectTabQuietly(ui::kMonteCarloFolder);
+  }
   menus_->SetGroupFolderName(GroupFolderName());
 }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "analysis/run_choice.h"
 #include "app/planner_session.h"
 #include "ui/commands/link_commands.h"
 #include "ui/scenario/event_list_folder.h"
@@ -23,6 +24,7 @@ class FolderArea;
 class GraphFolders;
 class MenuBuilder;
 class ResultsFolderPage;
+class MonteCarloPage;
 class StartPage;
 
 class TemplateDialog;
@@ -52,6 +54,7 @@ class MainWindow : public QMainWindow,
   ui::ResultsFolder& results_folder() { return results_folder_; }
   GraphFolders& graph_folders() { return *graph_folders_; }
   AccountsFolderPage& accounts_page() { return *accounts_page_; }
+  MonteCarloPage& monte_carlo_page() { return *monte_carlo_page_; }
   ui::EventListFolder& event_list_folder() { return event_list_; }
   EventListPage* event_list_page() const { return events_page_; }
   // The "Add Event" chooser while it is open.
@@ -115,6 +118,11 @@ class MainWindow : public QMainWindow,
   void ShowEventChooser();
   void CloseEventChooser();
   std::string GroupFolderName() const;
+  // The Monte Carlo folder (main_window_monte_carlo.cpp).
+  void BuildMonteCarloPage();
+  void ShowMonteCarloFolder();
+  void OpenAnalysisRun(const analysis::RunChoice& choice,
+                       const analysis::HistoricalReturns* returns);
 
   PlannerSession& session_;
   Options options_;
@@ -130,6 +138,8 @@ class MainWindow : public QMainWindow,
   AccountsFolderPage* accounts_page_ = nullptr;
   EventListPage* events_page_ = nullptr;
   ResultsFolderPage* results_page_ = nullptr;
+  MonteCarloPage* monte_carlo_page_ = nullptr;
+  std::unique_ptr<analysis::HistoricalRateSource> analysis_rates_;  // of the run opened last
   TemplateDialog* event_chooser_ = nullptr;
   std::unique_ptr<ui::DialogPresenter> chooser_presenter_;
   bool start_page_showing_ = false;
