@@ -174,7 +174,7 @@ QWidget* MonteCarloPage::ResultsArea() {
   auto* right = new QWidget(splitter);
   auto* right_layout = new QVBoxLayout(right);
   right_layout->setContentsMargins(0, 0, 0, 0);
-  causes_ = MakeTable({tr("Red flag"), tr("Runs"), tr("Median age")}, right);
+  causes_ = MakeTable({tr("Red flag"), tr("Share of runs"), tr("Median first age")}, right);
   ranked_ = MakeTable({tr("Rank"), tr("Run"), tr("Final net worth"), tr("Success")}, right);
   auto* open = new QPushButton(tr("Open this run in Results"), right);
   right_layout->addWidget(new QLabel(tr("Failure causes"), right));
@@ -233,7 +233,10 @@ bool MonteCarloPage::StartAnalysis() {
                                         engine::ProgramDataFolders(host_.workdir()), returns};
   worker_ = QThread::create(
       [this, inputs, options = *options] { pending_ = RunMonteCarlo(inputs, options, control_); });
-  connect(worker_, &QThread::finished, this, [this] { AnalysisFinished(); });
+  // A worker already waited for (WaitForAnalysis) may still signal: only the current one counts.
+  connect(worker_, &QThread::finished, this, [this, thread = worker_] {
+    if (worker_ == thread) AnalysisFinished();
+  });
   SetRunning(true);
   worker_->start();
   progress_timer_->start();

@@ -51,10 +51,8 @@ TEST(FanChart, DrawsNestedBandsThenTheMedianInsideThePlot) {
   EXPECT_EQ(median.rfind("polyline " + std::to_string(geometry.PeriodX(0)) + ",", 0), 0u) << median;
   // The median is drawn last, and the bands and median are clipped to the plot.
   const auto& log = canvas.lines();
-  const auto clip = std::find(log.begin(), log.end(),
-                              canvas.LinesStartingWith("clip ").empty()
-                                  ? std::string()
-                                  : canvas.LinesStartingWith("clip ").front());
+  const auto clip = std::find_if(
+      log.begin(), log.end(), [](const std::string& line) { return line.rfind("clip ", 0) == 0; });
   ASSERT_NE(clip, log.end());
   EXPECT_EQ(*(clip + 1), bands[0]);
   EXPECT_EQ(log.back(), "noclip");
