@@ -23,21 +23,33 @@ FolderArea::FolderArea(QWidget* parent) : QWidget(parent) {
   layout->addWidget(tabs_);
   layout->addWidget(pages_, 1);
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-    if (!quiet_ && index >= 0) emit FolderRequested(index);
+    if (!quiet_ && index >= 0) emit FolderRequested(tabs_->tabData(index).toInt());
   });
 }
 
 void FolderArea::RebuildTabs(const std::vector<std::string>& captions, int selected) {
   quiet_ = true;
   while (tabs_->count() > 0) tabs_->removeTab(tabs_->count() - 1);
-  for (const std::string& caption : captions) tabs_->addTab(painting::FromWindows1252(caption));
+  for (const std::string& caption : captions) {
+    const int tab = tabs_->addTab(painting::FromWindows1252(caption));
+    tabs_->setTabData(tab, tab);
+  }
   if (selected >= 0 && selected < tabs_->count()) tabs_->setCurrentIndex(selected);
   quiet_ = false;
 }
 
-void FolderArea::SelectTabQuietly(int index) {
+void FolderArea::InsertFolderTab(int position, const std::string& caption, int folder) {
   quiet_ = true;
-  tabs_->setCurrentIndex(index);
+  const int tab = tabs_->insertTab(position, painting::FromWindows1252(caption));
+  tabs_->setTabData(tab, folder);
+  quiet_ = false;
+}
+
+void FolderArea::SelectTabQuietly(int folder) {
+  quiet_ = true;
+  for (int tab = 0; tab < tabs_->count(); ++tab) {
+    if (tabs_->tabData(tab).toInt() == folder) tabs_->setCurrentIndex(tab);
+  }
   quiet_ = false;
 }
 

@@ -17,10 +17,13 @@ class FolderArea : public QWidget {
  public:
   explicit FolderArea(QWidget* parent = nullptr);
 
-  // Deletes every tab and inserts them again with these captions, selecting one.
+  // Deletes every tab and inserts them again with these captions, selecting one. Tab k shows
+  // folder k.
   void RebuildTabs(const std::vector<std::string>& captions, int selected);
-  // Puts the tab strip back on a tab without asking to switch.
-  void SelectTabQuietly(int index);
+  // Inserts the tab of a folder numbered outside the caption list at this position.
+  void InsertFolderTab(int position, const std::string& caption, int folder);
+  // Puts the tab strip back on a folder's tab without asking to switch.
+  void SelectTabQuietly(int folder);
   void AddPage(QWidget* page);
   void ShowPage(QWidget* page);
 
@@ -28,8 +31,8 @@ class FolderArea : public QWidget {
   QWidget* current_page() const;
 
  signals:
-  // The user chose another tab.
-  void FolderRequested(int index);
+  // The user chose another tab: the folder it shows.
+  void FolderRequested(int folder);
 
  private:
   QTabBar* tabs_;

@@ -21,6 +21,7 @@
 #include "app/folder_area.h"
 #include "app/graph_folders.h"
 #include "app/menu_builder.h"
+#include "app/monte_carlo_page.h"
 #include "app/planner_links.h"
 #include "app/qt_dialog_renderer.h"
 #include "app/report_window.h"
@@ -33,6 +34,7 @@
 #include "model/startup_file.h"
 #include "painting/text_1252.h"
 #include "ui/accounts/account_commands.h"
+#include "ui/analysis/monte_carlo_folder.h"
 #include "ui/commands/scenario_file_steps.h"
 #include "ui/editors/add_event_chooser.h"
 #include "ui/scenario/event_editor_command.h"
@@ -108,8 +110,11 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
   handlers_->AddTo(dispatcher_);
   connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
   keys_ = new DesktopKeys(*this, *menus_, session.program().working_directory, [this](int step) {
+    // Steps by tab: the tabs carry their folder numbers, which need not follow their order.
     const int count = tab_bar()->count();
-    if (count > 0) SwitchFolder((session_.state().current_folder + step + count) % count);
+    if (count == 0) return;
+    const int index = (tab_bar()->currentIndex() + step + count) % count;
+    SwitchFolder(tab_bar()->tabData(index).toInt());
   });
   statusBar()->showMessage(tr("Ready"), kStatusMilliseconds);
 }
@@ -139,6 +144,7 @@ void MainWindow::BuildFolderPages() {
   graph_folders_ = std::make_unique<GraphFolders>(*folders_, [this] { RunScenario(); });
   graph_folders_->SetCurrency(session_.program().currency);
   graph_folders_->UsePageMargins(session_.program().margins);
+  BuildMonteCarloPage();
 }
 
 void MainWindow::PlaceWindow() {
@@ -193,6 +199,10 @@ std::string MainWindow::GroupFolderName() const {
 }
 
 void MainWindow::SwitchFolder(int index) {
+  if (index == ui::kMonteCarloFolder) {
+    ShowMonteCarloFolder();
+    return;
+  }
   ui::ShellState& state = session_.state();
   ui::FolderSwitchState switch_state;
   switch_state.current_folder = state.current_folder;
@@ -299,6 +309,7 @@ void MainWindow::SetTitle(const std::string& title) {
 
 void MainWindow::RunScenario() {
   RunWithGraphRange(results_folder_.ListOptions(), /*show_messages=*/true);
+  if (monte_carlo_page_) monte_carlo_page_->ScenarioChanged();
   if (session_.state().current_folder == ui::kResultsFolder) results_folder_.ShowLastRun();
 }
 
@@ -312,6 +323,10 @@ void MainWindow::RefreshFolders() {
   folders_->RebuildTabs(
       ui::FolderCaptions(AccountCount(), GroupFolderName(), state.start_page_pending),
       state.current_folder);
+  folders_->InsertFolderTab(ui::kResultsFolder + 1, ui::kMonteCarloCaption, ui::kMonteCarloFolder);
+  if (state.current_folder == ui::kMonteCarloFolder) {
+    folders_->SelectTabQuietly(ui::kMonteCarloFolder);
+  }
   menus_->SetGroupFolderName(GroupFolderName());
 }
 

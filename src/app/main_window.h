@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "analysis/run_choice.h"
 #include "app/planner_session.h"
 #include "app/qt_page_printer.h"
 #include "ui/commands/link_commands.h"
@@ -26,6 +27,7 @@ class GraphFolders;
 class MenuBuilder;
 class ReportWindows;
 class ResultsFolderPage;
+class MonteCarloPage;
 class StartPage;
 
 class TemplateDialog;
@@ -58,6 +60,7 @@ class MainWindow : public QMainWindow,
   GraphFolders& graph_folders() { return *graph_folders_; }
   ReportWindows& report_windows() { return *report_windows_; }
   AccountsFolderPage& accounts_page() { return *accounts_page_; }
+  MonteCarloPage& monte_carlo_page() { return *monte_carlo_page_; }
   ui::EventListFolder& event_list_folder() { return event_list_; }
   EventListPage* event_list_page() const { return events_page_; }
   // The "Add Event" chooser while it is open.
@@ -121,6 +124,11 @@ class MainWindow : public QMainWindow,
   void ShowEventChooser();
   void CloseEventChooser();
   std::string GroupFolderName() const;
+  // The Monte Carlo folder (main_window_monte_carlo.cpp).
+  void BuildMonteCarloPage();
+  void ShowMonteCarloFolder();
+  void OpenAnalysisRun(const analysis::RunChoice& choice,
+                       const analysis::HistoricalReturns* returns);
 
   PlannerSession& session_;
   Options options_;
@@ -140,6 +148,8 @@ class MainWindow : public QMainWindow,
   AccountsFolderPage* accounts_page_ = nullptr;
   EventListPage* events_page_ = nullptr;
   ResultsFolderPage* results_page_ = nullptr;
+  MonteCarloPage* monte_carlo_page_ = nullptr;
+  std::unique_ptr<analysis::HistoricalRateSource> analysis_rates_;  // of the run opened last
   TemplateDialog* event_chooser_ = nullptr;
   std::unique_ptr<ui::DialogPresenter> chooser_presenter_;
   bool start_page_showing_ = false;

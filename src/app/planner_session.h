@@ -53,6 +53,9 @@ class PlannerSession {
   // come from the session's one random source, seeded from the clock when the session
   // starts and carried on from run to run.
   const results::ScheduleRun& Run(const engine::RunOptions& options, bool show_messages = true);
+  // The next random run seeds a fresh generator from its options' seed (a Monte Carlo run
+  // opened in the Results folder), instead of going on from the last random run.
+  void ResetRandomState() { random_state_ = {}; }
   const results::ScheduleRun& last_run() const { return *run_; }
 
   // Exit: the save prompt; on Cancel false and nothing else. Otherwise the window geometry,

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "cli/fan_graph.h"
 #include "cli/image_writer.h"
 #include "cli/opened_scenario.h"
 #include "cli/private_folder.h"
@@ -77,18 +78,6 @@ std::optional<graphs::ChartStyle> ParseStyle(const std::string& text) {
   return std::nullopt;
 }
 
-std::optional<platform::Size> ParseSize(const std::string& text) {
-  const std::size_t x = text.find('x');
-  if (x == std::string::npos) return std::nullopt;
-  const std::optional<int> width = WholeNumber(std::string_view(text).substr(0, x));
-  const std::optional<int> height = WholeNumber(std::string_view(text).substr(x + 1));
-  if (!width || !height || *width < 100 || *height < 100 || *width > kLargestSide ||
-      *height > kLargestSide) {
-    return std::nullopt;
-  }
-  return platform::Size{*width, *height};
-}
-
 std::optional<std::pair<int, int>> ParseZoom(const std::string& text) {
   const std::size_t dash = text.find('-');
   if (dash == std::string::npos) return std::nullopt;
@@ -145,16 +134,29 @@ bool OpenPie(int age, const graphs::ChartSource& source, graphs::GraphPageState&
 
 }  // namespace
 
+std::optional<platform::Size> ParseImageSize(const std::string& text) {
+  const std::size_t x = text.find('x');
+  if (x == std::string::npos) return std::nullopt;
+  const std::optional<int> width = WholeNumber(std::string_view(text).substr(0, x));
+  const std::optional<int> height = WholeNumber(std::string_view(text).substr(x + 1));
+  if (!width || !height || *width < 100 || *height < 100 || *width > kLargestSide ||
+      *height > kLargestSide) {
+    return std::nullopt;
+  }
+  return platform::Size{*width, *height};
+}
+
 int RunGraphCommand(const GraphCommandOptions& options) {
+  if (options.kind == "fan") return RunFanGraph(options);
   const std::optional<PageChoice> choice = ParseKind(options.kind);
   if (!choice)
     return Usage(
         "--kind must be networth, inout, incoming, outgoing, groups, "
-        "accounts[:1-5], allocation or summary, not \"" +
+        "accounts[:1-5], allocation, summary or fan, not \"" +
         options.kind + "\".");
   const std::optional<graphs::ChartStyle> style = ParseStyle(options.style);
   if (!style) return Usage("--style must be line, bar or 3d, not \"" + options.style + "\".");
-  const std::optional<platform::Size> size = ParseSize(options.size);
+  const std::optional<platform::Size> size = ParseImageSize(options.size);
   if (!size)
     return Usage("--size must be WIDTHxHEIGHT in pixels (100 to 10000), not \"" + options.size +
                  "\".");
@@ -217,8 +219,8 @@ void AddGraphCommand(CLI::App& app, int& status) {
       app.add_subcommand("graph", "Draw a graph of a scenario's run into an image file");
   command->add_option("file", options->input, "Scenario file (.ret)")->required();
   command->add_option("--kind", options->kind,
-                      "networth, inout, incoming, outgoing, groups, accounts[:N], allocation "
-                      "or summary");
+                      "networth, inout, incoming, outgoing, groups, accounts[:N], allocation, "
+                      "summary or fan");
   command->add_option("--style", options->style, "line, bar or 3d");
   command->add_option("--out", options->out, "Image file: .png, .svg or .pdf")->required();
   command->add_option("--size", options->size, "Image size WIDTHxHEIGHT in pixels");
@@ -226,6 +228,13 @@ void AddGraphCommand(CLI::App& app, int& status) {
   command->add_option("--pie", options->pie_age, "Show the breakdown pie of this age");
   command->add_option("--workdir", options->workdir, "Folder for the run files");
   command->add_option("--today", options->today, "Today's date for the footer, YYYY-MM-DD");
+  command->add_option("--source", options->source,
+                      "Fan: yearly rates from accounts, groups, historical or bootstrap");
+  command->add_option("--runs", options->runs, "Fan: number of runs (default 1000)");
+  command->add_option("--seed", options->seed, "Fan: seed of the analysis (default 1)")
+      ->check(CLI::NonNegativeNumber);
+  command->add_option("--block-years", options->block_years, "Fan: bootstrap block length");
+  command->add_flag("--todays-money", options->todays_money, "Fan: net worth in today's money");
   command->callback([options, &status] { status = RunGraphCommand(*options); });
 }
 

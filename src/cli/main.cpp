@@ -11,6 +11,7 @@
 #include "cli/export_command.h"
 #include "cli/graph_command.h"
 #include "cli/import_command.h"
+#include "cli/montecarlo_command.h"
 #include "cli/print_command.h"
 #include "cli/report_command.h"
 #include "cli/rule72t_command.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
   tarvel::cli::AddCalcCommand(app, status);
   tarvel::cli::AddExportCommand(app, status);
   tarvel::cli::AddImportCommand(app, status);
+  tarvel::cli::AddMonteCarloCommand(app, status);
   if (RefuseUnknownCommand(app, argc, argv)) return 2;
   try {
     app.parse(argc, argv);

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "cli/historical_data.h"
 #include "cli/opened_scenario.h"
 #include "cli/private_folder.h"
 #include "engine/data_folders.h"
@@ -99,10 +100,37 @@ std::string ConflictingOptions(const RunCommandOptions& options) {
   if (options.random_accounts && options.random_groups) {
     return "--random-accounts and --random-groups cannot be used together.";
   }
-  if (options.seed_given && !options.random_accounts && !options.random_groups) {
-    return "--seed needs --random-accounts or --random-groups.";
+  const bool historical = options.historical_start != 0 || options.bootstrap;
+  if (historical && (options.random_accounts || options.random_groups)) {
+    return "--historical-start and --bootstrap cannot be used with random rates.";
   }
+  if (options.historical_start != 0 && options.bootstrap) {
+    return "--historical-start and --bootstrap cannot be used together.";
+  }
+  if (options.bootstrap && !options.seed_given) return "--bootstrap needs --seed.";
+  if (options.seed_given && !options.random_accounts && !options.random_groups &&
+      !options.bootstrap) {
+    return "--seed needs --random-accounts, --random-groups or --bootstrap.";
+  }
+  if (options.block_years < 1) return "--block-years must be at least 1.";
   return {};
+}
+
+// The yearly rates of --historical-start or --bootstrap, read from the returns they keep
+// pointing to; false after reporting a problem.
+bool MakeHistoricalRates(const RunCommandOptions& options,
+                         std::optional<analysis::HistoricalReturns>& returns,
+                         std::unique_ptr<analysis::HistoricalRateSource>& rates) {
+  if (options.historical_start == 0 && !options.bootstrap) return true;
+  std::string error;
+  returns = LoadHistoricalData(engine::ProgramDataFolders("."), error);
+  if (returns) {
+    rates = HistoricalRatesForRun({options.historical_start, options.bootstrap, options.seed,
+                                   options.block_years, !options.no_historical_inflation},
+                                  *returns, error);
+  }
+  if (!rates) Fail(error);
+  return rates != nullptr;
 }
 
 }  // namespace
@@ -115,6 +143,9 @@ int RunRunCommand(const RunCommandOptions& options) {
   if (!clock) return 2;
   auto scenario = OpenScenarioFile(options.input);
   if (!scenario) return 1;
+  std::optional<analysis::HistoricalReturns> returns;
+  std::unique_ptr<analysis::HistoricalRateSource> historical_rates;
+  if (!MakeHistoricalRates(options, returns, historical_rates)) return 1;
   PrivateFolder scratch;  // removed, with the run files in it, on every way out
   const std::filesystem::path workdir = WorkingDirectoryFor(options.workdir, scratch);
   const bool print = options.schedule.empty() && options.periods.empty() && !options.quiet;
@@ -133,6 +164,7 @@ int RunRunCommand(const RunCommandOptions& options) {
     run->options.output_file = results;
   }
   SetRandomOptions(options, *scenario, *run);
+  run->options.yearly_rates = historical_rates.get();
   if (!engine::RunScenario(*scenario, *run)) {
     return Fail(run->problems.empty() ? std::string("The run was abandoned.")
                                       : engine::RunProblemMessage(run->problems.front()).text);
@@ -166,6 +198,14 @@ void AddRunCommand(CLI::App& app, int& status) {
   CLI::Option* seed =
       command->add_option("--seed", options->seed, "Seed of the random rates, for a repeatable run")
           ->check(CLI::NonNegativeNumber);
+  command->add_option("--historical-start", options->historical_start,
+                      "Run with the historical returns from this year on");
+  command->add_flag("--bootstrap", options->bootstrap,
+                    "Run with blocks of historical years drawn with --seed");
+  command->add_option("--block-years", options->block_years,
+                      "Years per historical block with --bootstrap (default 5)");
+  command->add_flag("--no-historical-inflation", options->no_historical_inflation,
+                    "Keep the scenario's inflation in a historical run");
   command->callback([options, seed, &status] {
     options->seed_given = seed->count() > 0;
     status = RunRunCommand(*options);

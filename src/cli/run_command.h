@@ -23,6 +23,10 @@ struct RunCommandOptions {
   bool random_groups = false;    // each group draws one rate a year for its accounts
   bool seed_given = false;       // --seed: a repeatable random run
   std::uint64_t seed = 0;
+  int historical_start = 0;  // --historical-start YEAR: one historical cycle; 0 none
+  bool bootstrap = false;    // --bootstrap: historical blocks drawn with --seed
+  int block_years = 5;
+  bool no_historical_inflation = false;
 };
 
 // Returns the exit status: 0 success, 1 bad input with a one-line message on stderr,

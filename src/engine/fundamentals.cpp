@@ -1,5 +1,6 @@
 // Fundamentals events: from their start age on, a new rate for one account, a new tax rate
 // and a new inflation rate; only the rates that change are written.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,7 +41,11 @@ void StartFundamentals(const model::Scenario& /*scenario*/, Run& run, int slot) 
                   slot);
   }
   const float inflation = rates.inflation_rate_percent();
-  if (run.inflation_rate != inflation) {
+  // A yearly rate source's inflation (a historical year's) wins over the event's.
+  const bool inflation_supplied =
+      run.options.yearly_rates &&
+      run.options.yearly_rates->InflationRate(std::max(run.year_index, 0)).has_value();
+  if (run.inflation_rate != inflation && !inflation_supplied) {
     run.inflation_rate = inflation;
     const int age = model::WholeAgeTowardZero(run.current_age);
     if (age >= 0 && age < kAgeSlots) {

@@ -141,6 +141,10 @@ void AnnounceRandomSource(const model::Scenario& scenario, Run& run) {
 
 float AccountRateForYear(const model::Scenario& scenario, Run& run, int position) {
   const model::Account& account = run.state.accounts[position];
+  if (run.options.yearly_rates) {
+    return run.options.yearly_rates->AccountRate(scenario, account, std::max(run.year_index, 0),
+                                                 account.rate);
+  }
   RandomKind kind{};
   if (!RandomSourceSet(run) || !KindOf(scenario, kind)) return account.rate;
   run.random_source_used = true;

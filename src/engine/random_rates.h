@@ -34,8 +34,9 @@ void ResetAccountRateStatistics(model::Scenario& scenario);
 void DrawGroupRates(const model::Scenario& scenario, Run& run);
 // The detailed-results line announcing which random source and method the run uses.
 void AnnounceRandomSource(const model::Scenario& scenario, Run& run);
-// The rate (percent per year) the account at this position earns this year: a drawn rate
-// in a random run, else its current rate.
+// The rate (percent per year) the account at this position earns this year: the year's rate
+// of a yearly rate source when the run has one, a drawn rate in a random run, else its
+// current rate.
 float AccountRateForYear(const model::Scenario& scenario, Run& run, int position);
 // The detailed-results line showing the drawn rate of a growing account (for the group
 // source, once a year per group), and the statistics of the rates shown.

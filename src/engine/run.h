@@ -17,6 +17,7 @@
 #include "engine/run_problems.h"
 #include "engine/run_state.h"
 #include "engine/schedule_sink.h"
+#include "engine/yearly_rate_source.h"
 #include "model/money_format.h"
 #include "model/records.h"
 #include "model/working_file_names.h"
@@ -64,6 +65,9 @@ struct RunOptions {
   std::string plot_file_name = model::kPlotFileName;
   model::Currency currency;
   std::uint64_t random_seed = 1;
+  // Rates from outside the scenario, year by year (historical sequences); none when null.
+  // Owned by the caller and only read by the run.
+  const YearlyRateSource* yearly_rates = nullptr;
   // Rule 72T: folders searched for mort.dat and jointtab.dat (the working directory when empty)
   std::vector<std::filesystem::path> data_folders;
   // Rule 72T calculator: the account id and whole age whose balance the run captures (-1 none)

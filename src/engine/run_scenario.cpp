@@ -134,8 +134,16 @@ void RunEvents(const model::Scenario& scenario, Run& run) {
   for (int slot = 0; slot < run.state.event_count; ++slot) EventStep(scenario, run, slot);
 }
 
+// A yearly rate source replaces the run's inflation rate in every year it has one for.
+void TakeYearlyInflation(Run& run) {
+  if (!run.options.yearly_rates) return;
+  const int year = run.current_age >= run.shown_start_age ? run.year_index + 1 : 0;
+  if (const auto rate = run.options.yearly_rates->InflationRate(year)) run.inflation_rate = *rate;
+}
+
 void SimulateYear(const model::Scenario& scenario, Run& run) {
   const float a = run.current_age;
+  TakeYearlyInflation(run);
   run.year_fraction = 1.0f;
   if (a == run.shown_start_age) {
     SetMortgageEquityAccounts(run);

@@ -41,18 +41,18 @@ TEST_F(MainWindowTest, OpensTheLastScenarioRunsItAndNamesItInTheTitle) {
 TEST_F(MainWindowTest, ShowsAFolderForEveryTenAccounts) {
   Start();
   EXPECT_EQ(TabCaptions(),
-            (QStringList{"Summary", "Accounts", "Scenario", "Results", "Net Worth",
+            (QStringList{"Summary", "Accounts", "Scenario", "Results", "Monte Carlo", "Net Worth",
                          "Incoming/Outgoing", "Incoming", "Outgoing", "Groups", "Accounts 1-6"}));
   session_->scenario().accounts.count = 11;
   window_->RefreshFolders();
-  EXPECT_EQ(TabCaptions().mid(9), (QStringList{"Accounts 1-10", "Account 11"}));
+  EXPECT_EQ(TabCaptions().mid(10), (QStringList{"Accounts 1-10", "Account 11"}));
   session_->scenario().accounts.count = 50;
   window_->RefreshFolders();
-  EXPECT_EQ(TabCaptions().size(), 14);
+  EXPECT_EQ(TabCaptions().size(), 15);
   EXPECT_EQ(TabCaptions().last(), "Accounts 41-50");
   session_->scenario().accounts.count = 0;
   window_->RefreshFolders();
-  EXPECT_EQ(TabCaptions().size(), 9);
+  EXPECT_EQ(TabCaptions().size(), 10);
 }
 
 TEST_F(MainWindowTest, FirstStartDisablesTheScenarioCommandsAndWritesFinanceDat) {

@@ -1,0 +1,313 @@
+// The Monte Carlo folder page and its fan-chart view.
+#include "app/monte_carlo_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSplitter>
+#include <QThread>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "engine/data_folders.h"
+#include "graphs/fan_chart.h"
+#include "graphs/paint_graph_page.h"
+#include "painting/qt_canvas.h"
+#include "painting/text_1252.h"
+
+namespace tarvel::app {
+
+// Draws the fan chart of the folder's analysis with the graph engine.
+class FanChartView : public QWidget {
+ public:
+  FanChartView(const ui::MonteCarloFolder& folder, const QCheckBox& todays_money, QWidget* parent)
+      : QWidget(parent), folder_(folder), todays_money_(todays_money) {
+    setMinimumSize(360, 240);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!folder_.result()) return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painting::QtCanvas canvas(painter);
+    graphs::ChartContext context;
+    context.area = {0, 0, width(), height()};
+    context.font = graphs::ScreenChartFont();
+    const graphs::FanSeries series = folder_.Fan(todays_money_.isChecked());
+    context.view.period_count = static_cast<float>(series.ages.size());
+    graphs::DrawFanChart(canvas, context, series, {});
+  }
+
+ private:
+  const ui::MonteCarloFolder& folder_;
+  const QCheckBox& todays_money_;
+};
+
+namespace {
+
+constexpr int kProgressMilliseconds = 100;
+constexpr int kSuccessPointSize = 28;
+
+QTreeWidget* MakeTable(const QStringList& headers, QWidget* parent) {
+  auto* table = new QTreeWidget(parent);
+  table->setHeaderLabels(headers);
+  table->setRootIsDecorated(false);
+  table->setUniformRowHeights(true);
+  table->header()->setStretchLastSection(false);
+  table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  return table;
+}
+
+template <std::size_t N>
+void FillTable(QTreeWidget& table, const std::vector<std::array<std::string, N>>& rows) {
+  table.clear();
+  QList<QTreeWidgetItem*> items;
+  for (const auto& row : rows) {
+    QStringList cells;
+    for (const std::string& cell : row) cells << painting::FromWindows1252(cell);
+    items << new QTreeWidgetItem(cells);
+  }
+  table.addTopLevelItems(items);
+}
+
+}  // namespace
+
+MonteCarloPage::MonteCarloPage(MonteCarloPageHost host, QWidget* parent)
+    : QWidget(parent), host_(std::move(host)) {
+  setObjectName("monte_carlo_page");
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(FormRow());
+  layout->addWidget(ResultsArea(), 1);
+  progress_timer_ = new QTimer(this);
+  progress_timer_->setInterval(kProgressMilliseconds);
+  connect(progress_timer_, &QTimer::timeout, this, [this] { ShowProgress(); });
+  ShowResult();
+  SetRunning(false);
+}
+
+MonteCarloPage::~MonteCarloPage() {
+  CancelAnalysis();
+  WaitForAnalysis();
+}
+
+QLayout* MonteCarloPage::FormRow() {
+  auto* grid = new QGridLayout;
+  source_ = new QComboBox(this);
+  for (const char* choice : ui::kSourceChoices) source_->addItem(choice);
+  const ui::MonteCarloForm defaults;
+  runs_ = new QLineEdit(QString::fromStdString(defaults.runs), this);
+  seed_ = new QLineEdit(QString::fromStdString(defaults.seed), this);
+  block_years_ = new QLineEdit(QString::fromStdString(defaults.block_years), this);
+  for (QLineEdit* edit : {runs_, seed_, block_years_}) edit->setMaximumWidth(110);
+  auto* new_seed = new QPushButton(tr("New Seed"), this);
+  wrap_ = new QCheckBox(tr("Wrap to the first year when the data ends"), this);
+  historical_inflation_ = new QCheckBox(tr("Historical inflation"), this);
+  historical_inflation_->setChecked(defaults.historical_inflation);
+  todays_money_ = new QCheckBox(tr("Today's money"), this);
+  run_ = new QPushButton(tr("Run"), this);
+  cancel_ = new QPushButton(tr("Cancel"), this);
+  progress_ = new QProgressBar(this);
+  grid->addWidget(new QLabel(tr("Source:"), this), 0, 0);
+  grid->addWidget(source_, 0, 1);
+  grid->addWidget(new QLabel(tr("Runs:"), this), 0, 2);
+  grid->addWidget(runs_, 0, 3);
+  grid->addWidget(new QLabel(tr("Seed:"), this), 0, 4);
+  grid->addWidget(seed_, 0, 5);
+  grid->addWidget(new_seed, 0, 6);
+  grid->addWidget(new QLabel(tr("Block years:"), this), 0, 7);
+  grid->addWidget(block_years_, 0, 8);
+  grid->addWidget(wrap_, 1, 0, 1, 3);
+  grid->addWidget(historical_inflation_, 1, 3, 1, 2);
+  grid->addWidget(todays_money_, 1, 5, 1, 2);
+  grid->addWidget(run_, 1, 7);
+  grid->addWidget(cancel_, 1, 8);
+  grid->addWidget(progress_, 2, 0, 1, 9);
+  grid->setColumnStretch(9, 1);
+  connect(new_seed, &QPushButton::clicked, this, [this] {
+    seed_->setText(QString::number(QRandomGenerator::global()->bounded(1000000)));
+  });
+  connect(run_, &QPushButton::clicked, this, [this] { StartAnalysis(); });
+  connect(cancel_, &QPushButton::clicked, this, [this] { CancelAnalysis(); });
+  connect(todays_money_, &QCheckBox::toggled, this, [this] { fan_->update(); });
+  const auto follow_source = [this] {
+    const bool historical = source_->currentIndex() >= 2;
+    wrap_->setEnabled(source_->currentIndex() == 2);
+    historical_inflation_->setEnabled(historical);
+    block_years_->setEnabled(source_->currentIndex() == 3);
+    runs_->setEnabled(source_->currentIndex() != 2);
+  };
+  connect(source_, &QComboBox::currentIndexChanged, this, follow_source);
+  follow_source();
+  return grid;
+}
+
+QWidget* MonteCarloPage::ResultsArea() {
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  auto* left = new QWidget(splitter);
+  auto* left_layout = new QVBoxLayout(left);
+  left_layout->setContentsMargins(0, 0, 0, 0);
+  success_ = new QLabel(left);
+  QFont big = success_->font();
+  big.setPointSize(kSuccessPointSize);
+  big.setBold(true);
+  success_->setFont(big);
+  auto* definition = new QLabel(ui::kSuccessDefinition, left);
+  definition->setWordWrap(true);
+  status_ = new QLabel(left);
+  status_->setWordWrap(true);
+  fan_ = new FanChartView(folder_, *todays_money_, left);
+  left_layout->addWidget(success_);
+  left_layout->addWidget(definition);
+  left_layout->addWidget(status_);
+  left_layout->addWidget(fan_, 1);
+  auto* right = new QWidget(splitter);
+  auto* right_layout = new QVBoxLayout(right);
+  right_layout->setContentsMargins(0, 0, 0, 0);
+  causes_ = MakeTable({tr("Red flag"), tr("Share of runs"), tr("Median first age")}, right);
+  ranked_ = MakeTable({tr("Rank"), tr("Run"), tr("Final net worth"), tr("Success")}, right);
+  auto* open = new QPushButton(tr("Open this run in Results"), right);
+  right_layout->addWidget(new QLabel(tr("Failure causes"), right));
+  right_layout->addWidget(causes_, 1);
+  right_layout->addWidget(new QLabel(tr("Runs by final net worth, lowest first"), right));
+  right_layout->addWidget(ranked_, 2);
+  right_layout->addWidget(open);
+  connect(open, &QPushButton::clicked, this,
+          [this] { OpenRankedRun(ranked_->indexOfTopLevelItem(ranked_->currentItem())); });
+  connect(ranked_, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item) { OpenRankedRun(ranked_->indexOfTopLevelItem(item)); });
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  return splitter;
+}
+
+ui::MonteCarloForm MonteCarloPage::Form() const {
+  ui::MonteCarloForm form;
+  form.source = source_->currentIndex();
+  form.runs = runs_->text().trimmed().toStdString();
+  form.seed = seed_->text().trimmed().toStdString();
+  form.block_years = block_years_->text().trimmed().toStdString();
+  form.wrap = wrap_->isChecked();
+  form.historical_inflation = historical_inflation_->isChecked();
+  return form;
+}
+
+const analysis::HistoricalReturns* MonteCarloPage::Returns() {
+  if (returns_) return &*returns_;
+  const auto folders = engine::ProgramDataFolders(host_.workdir());
+  const auto path = engine::FindDataFile(folders, analysis::kHistoricalReturnsFile);
+  std::string error = std::string("The historical returns ") + analysis::kHistoricalReturnsFile +
+                      " were not found among the planner's data files.";
+  if (!path.empty()) returns_ = analysis::ReadHistoricalReturns(path, error);
+  if (!returns_) host_.show_message(error);
+  return returns_ ? &*returns_ : nullptr;
+}
+
+bool MonteCarloPage::StartAnalysis() {
+  if (worker_) return false;
+  std::string message;
+  const auto options = ui::MonteCarloFolder::ReadForm(Form(), message);
+  if (!options) {
+    host_.show_message(message);
+    return false;
+  }
+  const analysis::HistoricalReturns* returns = nullptr;
+  if (analysis::IsHistorical(options->source) && !(returns = Returns())) return false;
+  // The window stays open to edits while the runs go on: they read a copy of the scenario.
+  scenario_copy_ = std::make_unique<model::Scenario>(host_.scenario());
+  control_.cancel = false;
+  control_.done = 0;
+  runs_expected_ = options->source == analysis::RateSource::Historical && returns ? returns->count()
+                                                                                  : options->runs;
+  const analysis::AnalysisInputs inputs{scenario_copy_.get(), host_.clock,
+                                        engine::ProgramDataFolders(host_.workdir()), returns};
+  worker_ = QThread::create(
+      [this, inputs, options = *options] { pending_ = RunMonteCarlo(inputs, options, control_); });
+  // A worker already waited for (WaitForAnalysis) may still signal: only the current one counts.
+  connect(worker_, &QThread::finished, this, [this, thread = worker_] {
+    if (worker_ == thread) AnalysisFinished();
+  });
+  SetRunning(true);
+  worker_->start();
+  progress_timer_->start();
+  return true;
+}
+
+void MonteCarloPage::CancelAnalysis() {
+  if (worker_) control_.cancel = true;
+}
+
+void MonteCarloPage::WaitForAnalysis() {
+  if (!worker_) return;
+  worker_->wait();
+  AnalysisFinished();
+}
+
+void MonteCarloPage::ScenarioChanged() {
+  folder_.MarkStale();
+  status_->setText(painting::FromWindows1252(folder_.StatusText()));
+}
+
+void MonteCarloPage::OpenRankedRun(int row) {
+  const auto choice = folder_.ChoiceOfRanked(row);
+  if (!choice) {
+    host_.show_message("Choose a run in the list first.");
+    return;
+  }
+  host_.open_run(*choice, analysis::IsHistorical(choice->source) ? Returns() : nullptr);
+}
+
+void MonteCarloPage::ShowProgress() {
+  progress_->setMaximum(std::max(runs_expected_, 1));
+  progress_->setValue(std::min(control_.done.load(), runs_expected_));
+}
+
+void MonteCarloPage::AnalysisFinished() {
+  if (!worker_) return;
+  worker_->wait();
+  worker_->deleteLater();
+  worker_ = nullptr;
+  progress_timer_->stop();
+  scenario_copy_.reset();
+  SetRunning(false);
+  if (pending_.cancelled) {
+    status_->setText(tr("The analysis was cancelled."));
+    progress_->setValue(0);
+    return;
+  }
+  if (!pending_.error.empty()) {
+    host_.show_message(pending_.error);
+    return;
+  }
+  folder_.SetResult(std::move(pending_));
+  pending_ = {};
+  ShowResult();
+}
+
+void MonteCarloPage::ShowResult() {
+  success_->setText(folder_.result()
+                        ? tr("Success: %1").arg(QString::fromStdString(folder_.SuccessFigure()))
+                        : QString());
+  status_->setText(painting::FromWindows1252(folder_.StatusText()));
+  FillTable(*causes_, folder_.CauseRows());
+  FillTable(*ranked_, folder_.RankedRows(host_.currency()));
+  if (folder_.result()) progress_->setValue(progress_->maximum());
+  fan_->update();
+}
+
+void MonteCarloPage::SetRunning(bool running) {
+  run_->setEnabled(!running);
+  cancel_->setEnabled(running);
+}
+
+}  // namespace tarvel::app
