@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "model/atomic_file.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
 #include "ui/budgets/budget_items.h"
@@ -162,9 +163,7 @@ BudgetFileStatus ParseBudgetFileText(std::string_view text, model::Budget& budge
 
 bool WriteBudgetFile(const model::Budget& budget, BudgetFileKind which,
                      const std::string& directory, platform::Prompter& prompter) {
-  std::ofstream file(PathOf(directory, which), std::ios::binary | std::ios::trunc);
-  if (file) file << BudgetFileText(budget);
-  if (file.flush()) return true;
+  if (model::WriteFileAtomically(PathOf(directory, which), BudgetFileText(budget))) return true;
   ShowFileProblem(prompter,
                   model::Format("Cannot open the budget output file %s.", BudgetFileName(which)),
                   "File Open Error");
