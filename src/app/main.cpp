@@ -1,6 +1,7 @@
 // tarvel-planner: the desktop retirement planner. Enters the working directory, reads the
 // command-line keywords, and runs the main window until it is closed.
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <clocale>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "app/data_paths.h"
 #include "app/main_window.h"
 #include "app/planner_session.h"
+#include "model/working_directory_lock.h"
 #include "ui/shell/keywords.h"
 
 namespace {
@@ -57,6 +59,14 @@ Arguments ParseArguments(int argc, char** argv) {
   return arguments;
 }
 
+// A message box; without a screen to show it on (the offscreen platform of headless runs)
+// the text goes to standard error only.
+void ShowStartProblem(const std::string& text) {
+  std::fprintf(stderr, "%s\n", text.c_str());
+  if (QGuiApplication::platformName() == "offscreen") return;
+  QMessageBox::critical(nullptr, "Tarvel Financial Planner", QString::fromStdString(text));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,6 +96,13 @@ int main(int argc, char** argv) {
   std::string problem;
   if (!tarvel::app::PrepareWorkingDirectory(workdir, problem)) {
     QMessageBox::critical(nullptr, "Tarvel Financial Planner", QString::fromStdString(problem));
+    return 1;
+  }
+  // Held until the planner ends; a second planner on this folder stops before touching it.
+  tarvel::model::WorkingDirectoryLock folder_lock;
+  const std::string folder = std::filesystem::current_path().string();
+  if (folder_lock.Take(folder) == tarvel::model::LockOutcome::HeldByAnother) {
+    ShowStartProblem(tarvel::model::WorkingDirectoryLock::HeldMessage(folder));
     return 1;
   }
   tarvel::app::PlannerSession session(std::filesystem::current_path().string(),

@@ -7,6 +7,7 @@
 #include "engine/data_folders.h"
 #include "engine/run_scenario.h"
 #include "engine/run_write_back.h"
+#include "model/planner_options_file.h"
 #include "model/preferences_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
@@ -35,6 +36,7 @@ void PlannerSession::SetParentWindow(QWidget* window) {
 
 void PlannerSession::ReadPreferences() {
   model::ReadPreferences(program_.working_directory, program_, *scenario_);
+  model::ReadPlannerOptions(program_.working_directory, program_);
 }
 
 bool PlannerSession::ReadStartupFile() { return model::ReadStartupFile(program_); }

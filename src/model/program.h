@@ -81,6 +81,10 @@ struct Program {
   std::int16_t birth_month = 0;
   std::int16_t birth_day = 0;
 
+  // Whether a save keeps the previous version as "NAME.ret.bak"; the planner options file
+  // can turn it off.
+  bool keep_backups = true;
+
   // The calculators' last inputs, kept while the program runs.
   CalculatorInputs calculators;
 };

@@ -15,6 +15,7 @@
 #include "model/colours_file.h"
 #include "model/money_format.h"
 #include "model/record_counts.h"
+#include "model/scenario_backup.h"
 #include "model/scenario_codec.h"
 #include "model/working_file_names.h"
 
@@ -119,8 +120,9 @@ FileResult WriteScenario(Program& program, Scenario& scenario) {
   PutWindowBlock(program, scenario.window);
   const std::string path = ScenarioPath(program, program.save_name);
   std::error_code error;
-  const bool written = std::filesystem::is_regular_file(path, error) && CanOpenForWriting(path) &&
-                       WriteFileAtomically(path, EncodeScenario(scenario));
+  const bool can_write = std::filesystem::is_regular_file(path, error) && CanOpenForWriting(path);
+  if (can_write && program.keep_backups) KeepBackup(path);
+  const bool written = can_write && WriteFileAtomically(path, EncodeScenario(scenario));
   if (!written) {
     WriteColoursFile(program.working_directory, program.colours);
     return FileResult::Fail(FileProblem::CannotWrite, program.save_name);
