@@ -8,9 +8,11 @@
 #include "engine/run_scenario.h"
 #include "engine/run_write_back.h"
 #include "model/planner_options_file.h"
+#include "model/crash_recovery.h"
 #include "model/preferences_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
+#include "ui/commands/crash_recovery_offer.h"
 #include "ui/commands/scenario_file_steps.h"
 #include "ui/shell/run_problem_boxes.h"
 #include "ui/shell/working_file_cleanup.h"
@@ -49,8 +51,17 @@ bool PlannerSession::ReadLastScenario() {
   return true;
 }
 
+bool PlannerSession::OfferRecovery() {
+  return ui::OfferRecovery(program_, *scenario_, prompter());
+}
+
+void PlannerSession::KeepRecoveryCopy() {
+  if (scenario_->modified) model::WriteRecoveryFile(program_, *scenario_);
+}
+
 const results::ScheduleRun& PlannerSession::Run(const engine::RunOptions& options,
                                                 bool show_messages) {
+  KeepRecoveryCopy();
   if (state_.keywords.runs_suppressed) return *run_;
   auto run = std::make_unique<results::ScheduleRun>();
   run->clock = &clock_;
@@ -85,6 +96,7 @@ bool PlannerSession::CloseDown(const model::WindowGeometry& window) {
   model::WritePreferences(program_.working_directory, program_, *scenario_);
   model::WriteStartupFile(program_);
   ui::DeleteTempFiles(program_.working_directory, state_.report_page_count);
+  model::RemoveRecoveryFile(program_.working_directory);
   return true;
 }
 

@@ -13,6 +13,7 @@
 
 #include "model/atomic_file.h"
 #include "model/colours_file.h"
+#include "model/crash_recovery.h"
 #include "model/money_format.h"
 #include "model/record_counts.h"
 #include "model/scenario_backup.h"
@@ -128,6 +129,8 @@ FileResult WriteScenario(Program& program, Scenario& scenario) {
     return FileResult::Fail(FileProblem::CannotWrite, program.save_name);
   }
   scenario.modified = false;
+  // The saved file holds every edit, so a copy kept for crash recovery has no use any more.
+  RemoveRecoveryFile(program.working_directory);
   return {};
 }
 
