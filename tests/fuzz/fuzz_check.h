@@ -1,0 +1,39 @@
+// Shared pieces of the fuzz targets: a failed round-trip check stops the fuzzer with the
+// input saved, and file readers get their bytes through a file in a private folder.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace tarvel::fuzz {
+
+inline void Check(bool holds, const char* what) {
+  if (holds) return;
+  std::fprintf(stderr, "round trip broken: %s\n", what);
+  std::abort();
+}
+
+// A folder of this process's own, made once and reused for every input.
+inline const std::string& PrivateFolder() {
+  static const std::string folder = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tarvel-fuzz-XXXXXX").string();
+    return ::mkdtemp(pattern.data()) ? pattern : std::string(".");
+  }();
+  return folder;
+}
+
+// Writes the input as the named file of the private folder and returns its path.
+inline std::string InputAsFile(const std::uint8_t* data, std::size_t size, const char* name) {
+  const std::string path = PrivateFolder() + "/" + name;
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  return path;
+}
+
+}  // namespace tarvel::fuzz
