@@ -7,8 +7,8 @@
 #include "engine/data_folders.h"
 #include "engine/run_scenario.h"
 #include "engine/run_write_back.h"
-#include "model/planner_options_file.h"
 #include "model/crash_recovery.h"
+#include "model/planner_options_file.h"
 #include "model/preferences_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
@@ -51,9 +51,7 @@ bool PlannerSession::ReadLastScenario() {
   return true;
 }
 
-bool PlannerSession::OfferRecovery() {
-  return ui::OfferRecovery(program_, *scenario_, prompter());
-}
+bool PlannerSession::OfferRecovery() { return ui::OfferRecovery(program_, *scenario_, prompter()); }
 
 void PlannerSession::KeepRecoveryCopy() {
   if (scenario_->modified) model::WriteRecoveryFile(program_, *scenario_);

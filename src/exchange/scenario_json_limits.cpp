@@ -33,8 +33,8 @@ class ShapeCheck : public nlohmann::json_sax<json> {
     if (!open_.empty()) open_.back().key = name.substr(0, 40);
     return true;
   }
-  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& error)
-      override {
+  bool parse_error(std::size_t, const std::string&,
+                   const nlohmann::detail::exception& error) override {
     const std::string text = error.what();
     const auto end = text.find("] ");
     problem = "not valid JSON: " + (end == std::string::npos ? text : text.substr(end + 2));
@@ -57,8 +57,8 @@ class ShapeCheck : public nlohmann::json_sax<json> {
 
   bool Value() {
     if (++values_ > kMaxJsonValues) {
-      problem = model::Format("holds more than %zu values; a scenario holds far fewer.",
-                              kMaxJsonValues);
+      problem =
+          model::Format("holds more than %zu values; a scenario holds far fewer.", kMaxJsonValues);
       return false;
     }
     if (open_.empty() || !open_.back().list) return true;
@@ -81,8 +81,8 @@ class ShapeCheck : public nlohmann::json_sax<json> {
   bool Open(bool list) {
     if (!Value()) return false;
     if (open_.size() >= kMaxJsonDepth) {
-      problem = model::Format("is nested more than %zu levels deep; a scenario is not.",
-                              kMaxJsonDepth);
+      problem =
+          model::Format("is nested more than %zu levels deep; a scenario is not.", kMaxJsonDepth);
       return false;
     }
     open_.push_back({list, 0, {}});

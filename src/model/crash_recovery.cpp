@@ -37,9 +37,9 @@ std::optional<RecoveryOffer> ReadNote(const std::string& path) {
   const auto second_end = text.find('\n', first_end + 1);
   RecoveryOffer offer;
   offer.open_name = text.substr(0, first_end);
-  offer.save_name = text.substr(first_end + 1, second_end == std::string::npos
-                                                   ? std::string::npos
-                                                   : second_end - first_end - 1);
+  offer.save_name =
+      text.substr(first_end + 1,
+                  second_end == std::string::npos ? std::string::npos : second_end - first_end - 1);
   if (offer.open_name.empty() || offer.save_name.empty()) return std::nullopt;
   return offer;
 }

@@ -25,7 +25,7 @@ std::vector<std::uint8_t> ScenarioBytes(float start_age) {
 
 struct BackupCase {
   const char* name;
-  const char* options;     // the planner options file; empty: none
+  const char* options;       // the planner options file; empty: none
   bool old_file_holds_data;  // an empty file has no previous version to keep
   bool backup_expected;
 };

@@ -78,9 +78,9 @@ TEST(PlannerLock, SecondPlannerOnOneFolderSaysSoAndTouchesNothing) {
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
   const auto before = Snapshot(workdir.path());
 
-  const auto second = RunProcess(
-      Quoted(TARVEL_PLANNER_PATH) + " --workdir " + Quoted(workdir.path()),
-      {{}, {{"QT_QPA_PLATFORM", "offscreen"}, {"XDG_RUNTIME_DIR", runtime.path()}}});
+  const auto second =
+      RunProcess(Quoted(TARVEL_PLANNER_PATH) + " --workdir " + Quoted(workdir.path()),
+                 {{}, {{"QT_QPA_PLATFORM", "offscreen"}, {"XDG_RUNTIME_DIR", runtime.path()}}});
   EXPECT_EQ(second.status, 1);
   EXPECT_NE(second.errors.find("already using the folder " + workdir.path()), std::string::npos)
       << second.errors;

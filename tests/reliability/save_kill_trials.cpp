@@ -63,7 +63,8 @@ bool IsOneVersion(const std::vector<std::uint8_t>& bytes, const std::vector<std:
 
 int main(int argc, char** argv) {
   const int trials = argc > 1 ? std::atoi(argv[1]) : 100;
-  std::mt19937 random(argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : std::random_device{}());
+  std::mt19937 random(argc > 2 ? static_cast<unsigned>(std::atoi(argv[2]))
+                               : std::random_device{}());
   char pattern[] = "/tmp/tarvel-kill-XXXXXX";
   if (::mkdtemp(pattern) == nullptr) return 2;
   const std::string folder = pattern;

@@ -15,8 +15,7 @@ std::string RecoveryQuestion(const model::RecoveryOffer& offer) {
 
 bool OfferRecovery(model::Program& program, model::Scenario& scenario,
                    platform::Prompter& prompter) {
-  const std::optional<model::RecoveryOffer> offer =
-      model::FindRecovery(program.working_directory);
+  const std::optional<model::RecoveryOffer> offer = model::FindRecovery(program.working_directory);
   if (!offer) return false;
   platform::Message question;
   question.text = RecoveryQuestion(*offer);
@@ -25,9 +24,10 @@ bool OfferRecovery(model::Program& program, model::Scenario& scenario,
   question.icon = platform::Icon::Question;
   if (prompter.Ask(question) == platform::Answer::Yes) {
     if (model::TakeRecovery(*offer, program, scenario)) return true;
-    prompter.Ask({"The unsaved changes could not be read; they are kept aside in the working "
-                  "directory.",
-                  "FILE WARNING", platform::Buttons::Ok, platform::Icon::Warning});
+    prompter.Ask(
+        {"The unsaved changes could not be read; they are kept aside in the working "
+         "directory.",
+         "FILE WARNING", platform::Buttons::Ok, platform::Icon::Warning});
   }
   model::SetRecoveryAside(program.working_directory, *offer);
   return false;
