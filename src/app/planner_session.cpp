@@ -13,6 +13,7 @@
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
 #include "ui/commands/crash_recovery_offer.h"
+#include "ui/commands/scenario_claim_check.h"
 #include "ui/commands/scenario_file_steps.h"
 #include "ui/shell/run_problem_boxes.h"
 #include "ui/shell/working_file_cleanup.h"
@@ -45,6 +46,7 @@ bool PlannerSession::ReadStartupFile() { return model::ReadStartupFile(program_)
 
 bool PlannerSession::ReadLastScenario() {
   if (program_.open_name.empty()) return false;
+  if (!ui::MayOpenScenario(program_, program_.open_name, prompter())) return false;
   if (!ui::ReadScenarioQuietlyIfMissing(program_, *scenario_, prompter())) return false;
   model::OrderEventsByAge(*scenario_);
   model::RecomputeInitialTotals(*scenario_);

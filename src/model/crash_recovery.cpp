@@ -88,6 +88,7 @@ bool TakeRecovery(const RecoveryOffer& offer, Program& program, Scenario& scenar
   program = std::move(read_program);
   program.open_name = offer.open_name;
   program.save_name = offer.save_name;
+  ClaimScenarioFile(program, ScenarioPath(program, program.save_name));
   scenario = *read;
   scenario.modified = true;
   return true;

@@ -83,6 +83,12 @@ void PutWindowBlock(const Program& program, WindowSetup& block) {
 
 }  // namespace
 
+void ClaimScenarioFile(Program& program, const std::string& path) {
+  if (program.scenario_claim && program.scenario_claim->Covers(path)) return;
+  program.scenario_claim.reset();
+  program.scenario_claim = ScenarioFileClaim::Take(path);
+}
+
 std::string ScenarioPath(const Program& program, const std::string& name) {
   const std::filesystem::path path(name);
   if (path.is_absolute() || program.working_directory.empty()) return name;
@@ -113,6 +119,7 @@ FileResult ReadScenario(Program& program, Scenario& scenario) {
   program.birth_day = scenario.initial.birth_day;
   program.colour_banding = 1;
   program.toolbar_visible = true;
+  ClaimScenarioFile(program, ScenarioPath(program, program.open_name));
   return {};
 }
 
@@ -129,6 +136,7 @@ FileResult WriteScenario(Program& program, Scenario& scenario) {
     return FileResult::Fail(FileProblem::CannotWrite, program.save_name);
   }
   scenario.modified = false;
+  ClaimScenarioFile(program, path);
   // The saved file holds every edit, so a copy kept for crash recovery has no use any more.
   RemoveRecoveryFile(program.working_directory);
   return {};
