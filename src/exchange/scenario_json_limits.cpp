@@ -25,9 +25,9 @@ class ShapeCheck : public nlohmann::json_sax<json> {
   bool number_float(number_float_t, const string_t&) override { return Value(); }
   bool string(string_t&) override { return Value(); }
   bool binary(binary_t&) override { return Value(); }
-  bool start_object(std::size_t) override { return Open(false); }
+  bool start_object(std::size_t) override { return Enter(false); }
   bool end_object() override { return Close(); }
-  bool start_array(std::size_t) override { return Open(true); }
+  bool start_array(std::size_t) override { return Enter(true); }
   bool end_array() override { return Close(); }
   bool key(string_t& name) override {
     if (!open_.empty()) open_.back().key = name.substr(0, 40);
@@ -42,7 +42,7 @@ class ShapeCheck : public nlohmann::json_sax<json> {
   }
 
  private:
-  struct Open {
+  struct Level {
     bool list = false;
     std::size_t items = 0;
     std::string key;  // the key of the value being read, in an object
@@ -78,7 +78,7 @@ class ShapeCheck : public nlohmann::json_sax<json> {
     return true;
   }
 
-  bool Open(bool list) {
+  bool Enter(bool list) {
     if (!Value()) return false;
     if (open_.size() >= kMaxJsonDepth) {
       problem =
@@ -94,7 +94,7 @@ class ShapeCheck : public nlohmann::json_sax<json> {
     return true;
   }
 
-  std::vector<Open> open_;
+  std::vector<Level> open_;
   std::size_t values_ = 0;
 };
 
