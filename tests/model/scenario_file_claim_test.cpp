@@ -41,6 +41,7 @@ TEST_F(ScenarioFileClaimTest, ReadingClaimsTheFileForItsPlannerOnly) {
   program_ = again;
   EXPECT_TRUE(SeenByAnotherPlanner());
   program_ = Program{};
+  again = Program{};
   EXPECT_FALSE(SeenByAnotherPlanner()) << "the claim ends with its program";
 }
 
