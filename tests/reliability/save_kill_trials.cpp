@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
 
   std::uniform_int_distribution<int> moment(0, 20000);  // microseconds
   int failures = 0;
+  int interrupted = 0;
   for (int trial = 0; trial < trials; ++trial) {
     const pid_t child = ::fork();
     if (child < 0) return 2;
@@ -99,6 +100,13 @@ int main(int argc, char** argv) {
                    bytes.size());
       ++failures;
     }
+    // A temporary file left behind shows the kill came in the middle of a save.
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (entry.path().filename().string().rfind(".plan.ret.", 0) == 0) {
+        ++interrupted;
+        std::filesystem::remove(entry.path());
+      }
+    }
     const std::string backup = target + ".bak";
     if (std::filesystem::exists(backup) && !IsOneVersion(ReadAll(backup), a_bytes, b_bytes)) {
       std::fprintf(stderr, "trial %d: plan.ret.bak is neither version\n", trial);
@@ -107,6 +115,9 @@ int main(int argc, char** argv) {
   }
   std::error_code error;
   std::filesystem::remove_all(folder, error);
+  std::printf("%d of %d kills came in the middle of writing a save\n", interrupted, trials);
+  // So many kills that none interrupted a save would prove nothing.
+  if (trials >= 20 && interrupted == 0) ++failures;
   std::printf("%d passed, %d failed\n", trials - failures, failures);
   return failures == 0 ? 0 : 1;
 }

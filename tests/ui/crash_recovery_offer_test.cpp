@@ -46,7 +46,9 @@ TEST_P(CrashRecoveryTest, CopyIsOfferedOnlyAfterACrash) {
   scenario->initial.start_age = 47;
   scenario->modified = true;
   ASSERT_TRUE(model::WriteRecoveryFile(program, *scenario));
-  if (c.ending == Ending::Save) ASSERT_TRUE(model::WriteScenario(program, *scenario).ok());
+  if (c.ending == Ending::Save) {
+    ASSERT_TRUE(model::WriteScenario(program, *scenario).ok());
+  }
   if (c.ending == Ending::CleanExit) model::RemoveRecoveryFile(folder.path());
 
   // The next start: a fresh program and an empty scenario.
