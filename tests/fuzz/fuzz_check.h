@@ -22,7 +22,12 @@ inline void Check(bool holds, const char* what) {
 // A folder of this process's own, made once and reused for every input.
 inline const std::string& PrivateFolder() {
   static const std::string folder = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvel-fuzz-XXXXXX").string();
+    // Memory-backed when the system has it: the durable writer syncs every file it writes.
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path();
+    std::string pattern = (base / "tarvel-fuzz-XXXXXX").string();
     return ::mkdtemp(pattern.data()) ? pattern : std::string(".");
   }();
   return folder;
