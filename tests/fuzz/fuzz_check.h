@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 namespace tarvel::fuzz {
 
@@ -19,9 +20,22 @@ inline void Check(bool holds, const char* what) {
   std::abort();
 }
 
-// A folder of this process's own, made once and reused for every input.
+// A folder made once, reused for every input and removed when the fuzzer exits.
+class OwnFolder {
+ public:
+  explicit OwnFolder(std::string path) : path_(std::move(path)) {}
+  ~OwnFolder() {
+    std::error_code error;
+    if (path_ != ".") std::filesystem::remove_all(path_, error);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
 inline const std::string& PrivateFolder() {
-  static const std::string folder = [] {
+  static const OwnFolder folder([] {
     // Memory-backed when the system has it: the durable writer syncs every file it writes.
     std::error_code error;
     const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
@@ -29,8 +43,8 @@ inline const std::string& PrivateFolder() {
                                            : std::filesystem::temp_directory_path();
     std::string pattern = (base / "tarvel-fuzz-XXXXXX").string();
     return ::mkdtemp(pattern.data()) ? pattern : std::string(".");
-  }();
-  return folder;
+  }());
+  return folder.path();
 }
 
 // Writes the input as the named file of the private folder and returns its path.
