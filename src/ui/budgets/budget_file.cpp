@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <vector>
 
@@ -72,7 +73,9 @@ bool ReadFloat(std::string_view text, float& value) {
   text = Trimmed(text);
   double number = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(number)) {
+  // The amount is kept as a float; a number beyond its range is no amount.
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(number) ||
+      std::fabs(number) > std::numeric_limits<float>::max()) {
     return false;
   }
   value = static_cast<float>(number);
