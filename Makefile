@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench golden-update clean install package
+.PHONY: all deps configure build run test bench golden-update clean install package fuzz test-sanitize
 
 all: build
 
@@ -42,3 +42,36 @@ install: build
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# Reliability: libFuzzer targets (clang, with AddressSanitizer and UndefinedBehaviorSanitizer),
+# each run for FUZZ_SECONDS from its corpus tests/fuzz/corpus/<reader>; and the Qt-free
+# libraries with their tests built and run under both sanitizers in a second build folder.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS = scenario scenario_json accounts startup small_files budget_file life_tables tradeoff_file
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_TESTS = model_tests engine_tests results_tests graphs_tests exchange_tests ui_tests \
+                 calculators_tests save_kill_trials
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEL_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
+	@for f in $(FUZZERS); do \
+	  echo "== fuzz_$$f"; mkdir -p $(FUZZ_DIR)/corpus/$$f; \
+	  nice -n 19 $(FUZZ_DIR)/tests/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_DIR)/crash-$$f- $(FUZZ_DIR)/corpus/$$f tests/fuzz/corpus/$$f \
+	    2>&1 | grep -E '^(stat::number_of_executed_units|==|SUMMARY|round trip)' || true; \
+	  if ls $(FUZZ_DIR)/crash-$$f-* >/dev/null 2>&1; then echo "fuzz_$$f found a fault"; exit 1; fi; \
+	done
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target $(SANITIZE_TESTS)
+	@for t in $(SANITIZE_TESTS); do \
+	  echo "== $$t (sanitized)"; \
+	  (cd $(SANITIZE_DIR)/tests && ./$$t > $$t.log 2>&1) || { tail -50 $(SANITIZE_DIR)/tests/$$t.log; exit 1; }; \
+	  tail -1 $(SANITIZE_DIR)/tests/$$t.log; \
+	done

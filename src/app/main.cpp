@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <clocale>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "app/main_window.h"
 #include "app/planner_arguments.h"
 #include "app/planner_session.h"
+#include "model/working_directory_lock.h"
 #include "ui/shell/keywords.h"
 
 namespace {
@@ -31,6 +33,14 @@ constexpr char kUsage[] =
     "\n"
     "Keywords, anywhere on the command line: NORET (no runs), Pound, Euro, Yen (currency),\n"
     "VOSK, LIGHTER, SUMMARY, DARKYELLOW, RPREVIEW.\n";
+
+// A message box; without a screen to show it on (the offscreen platform of headless runs)
+// the text goes to standard error only.
+void ShowStartProblem(const std::string& text) {
+  std::fprintf(stderr, "%s\n", text.c_str());
+  if (QGuiApplication::platformName() == "offscreen") return;
+  QMessageBox::critical(nullptr, "Tarvel Financial Planner", QString::fromStdString(text));
+}
 
 }  // namespace
 
@@ -67,6 +77,13 @@ int main(int argc, char** argv) {
   std::string problem;
   if (!tarvel::app::PrepareWorkingDirectory(workdir, problem)) {
     QMessageBox::critical(nullptr, "Tarvel Financial Planner", QString::fromStdString(problem));
+    return 1;
+  }
+  // Held until the planner ends; a second planner on this folder stops before touching it.
+  tarvel::model::WorkingDirectoryLock folder_lock;
+  const std::string folder = std::filesystem::current_path().string();
+  if (folder_lock.Take(folder) == tarvel::model::LockOutcome::HeldByAnother) {
+    ShowStartProblem(tarvel::model::WorkingDirectoryLock::HeldMessage(folder));
     return 1;
   }
   tarvel::app::PlannerSession session(std::filesystem::current_path().string(),

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
+#include <chrono>
 
 #include "app/accounts_folder_page.h"
 #include "app/data_paths.h"
@@ -173,10 +174,19 @@ void MainWindow::StartUp(const std::string& scenario_path) {
     // A first start has no current file yet.
     SetTitle(ui::WindowTitle(""));
   }
+  if (session_.OfferRecovery()) {
+    state.scenario_loaded = true;
+    SetTitle(ui::WindowTitle(session_.program().open_name));
+    RunScenario();
+  }
   EnableScenarioCommands(state.scenario_loaded);
   RebuildBudgetMenu();
   RefreshFolders();
   SwitchFolder(ui::kSummaryFolder);
+  // Unsaved edits are copied for crash recovery every two minutes (and before each run).
+  auto* recovery_timer = new QTimer(this);
+  connect(recovery_timer, &QTimer::timeout, this, [this] { session_.KeepRecoveryCopy(); });
+  recovery_timer->start(std::chrono::minutes(2));
 }
 
 ui::DispatchResult MainWindow::DispatchCommand(int id) {

@@ -7,9 +7,13 @@
 #include "engine/data_folders.h"
 #include "engine/run_scenario.h"
 #include "engine/run_write_back.h"
+#include "model/crash_recovery.h"
+#include "model/planner_options_file.h"
 #include "model/preferences_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
+#include "ui/commands/crash_recovery_offer.h"
+#include "ui/commands/scenario_claim_check.h"
 #include "ui/commands/scenario_file_steps.h"
 #include "ui/shell/run_problem_boxes.h"
 #include "ui/shell/working_file_cleanup.h"
@@ -35,20 +39,29 @@ void PlannerSession::SetParentWindow(QWidget* window) {
 
 void PlannerSession::ReadPreferences() {
   model::ReadPreferences(program_.working_directory, program_, *scenario_);
+  model::ReadPlannerOptions(program_.working_directory, program_);
 }
 
 bool PlannerSession::ReadStartupFile() { return model::ReadStartupFile(program_); }
 
 bool PlannerSession::ReadLastScenario() {
   if (program_.open_name.empty()) return false;
+  if (!ui::MayOpenScenario(program_, program_.open_name, prompter())) return false;
   if (!ui::ReadScenarioQuietlyIfMissing(program_, *scenario_, prompter())) return false;
   model::OrderEventsByAge(*scenario_);
   model::RecomputeInitialTotals(*scenario_);
   return true;
 }
 
+bool PlannerSession::OfferRecovery() { return ui::OfferRecovery(program_, *scenario_, prompter()); }
+
+void PlannerSession::KeepRecoveryCopy() {
+  if (scenario_->modified) model::WriteRecoveryFile(program_, *scenario_);
+}
+
 const results::ScheduleRun& PlannerSession::Run(const engine::RunOptions& options,
                                                 bool show_messages) {
+  KeepRecoveryCopy();
   if (state_.keywords.runs_suppressed) return *run_;
   auto run = std::make_unique<results::ScheduleRun>();
   run->clock = &clock_;
@@ -83,6 +96,7 @@ bool PlannerSession::CloseDown(const model::WindowGeometry& window) {
   model::WritePreferences(program_.working_directory, program_, *scenario_);
   model::WriteStartupFile(program_);
   ui::DeleteTempFiles(program_.working_directory, state_.report_page_count);
+  model::RemoveRecoveryFile(program_.working_directory);
   return true;
 }
 

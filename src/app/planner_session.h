@@ -48,6 +48,11 @@ class PlannerSession {
   // Reads the scenario named by the open name; true when it was read.
   bool ReadLastScenario();
 
+  // At start-up: offers back the scenario copy a crash left; true when it was taken back.
+  bool OfferRecovery();
+  // While the scenario has unsaved edits, keeps a copy of it for crash recovery.
+  void KeepRecoveryCopy();
+
   // One run with these options (a mode-0 run keeps its results list); suppressed runs keep
   // the last run. Problems the run reports are shown when show_messages is set. Random rates
   // come from the session's one random source, seeded from the clock when the session

@@ -41,8 +41,9 @@ model::TradeOffInputs ReadTradeOffFile(const std::string& path) {
   std::array<std::string, model::kTradeOffOptions> names;
   for (std::string& name : names) {
     if (!std::getline(file, name)) return inputs;
-    if (!name.empty() && name.back() == '\r') name.pop_back();
+    // Cut first, then drop the carriage returns it ends in, so a name written back reads the same.
     if (name.size() > model::kTradeOffNameChars - 1) name.resize(model::kTradeOffNameChars - 1);
+    while (!name.empty() && name.back() == '\r') name.pop_back();
   }
   std::vector<float> values;
   std::string line;

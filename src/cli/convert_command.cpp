@@ -11,6 +11,7 @@
 
 #include "cli/input_file.h"
 #include "exchange/scenario_json.h"
+#include "exchange/scenario_json_limits.h"
 #include "model/atomic_file.h"
 #include "model/records.h"
 #include "model/scenario_codec.h"
@@ -31,13 +32,6 @@ std::optional<FileForm> FormOf(const std::string& path) {
   return std::nullopt;
 }
 
-// The message of a JSON parse error without the library's "[json.exception...] " prefix.
-std::string ParseProblem(const nlohmann::ordered_json::parse_error& error) {
-  std::string text = error.what();
-  const auto end = text.find("] ");
-  return end == std::string::npos ? text : text.substr(end + 2);
-}
-
 int Fail(const std::string& message) {
   std::fprintf(stderr, "%s\n", message.c_str());
   return 1;
@@ -55,14 +49,8 @@ bool ReadInput(const std::string& path, FileForm form, model::Scenario& scenario
     }
     return true;
   }
-  nlohmann::ordered_json json;
-  try {
-    json = nlohmann::ordered_json::parse(bytes.begin(), bytes.end());
-  } catch (const nlohmann::ordered_json::parse_error& error) {
-    Fail(path + ": not valid JSON: " + ParseProblem(error));
-    return false;
-  }
-  const exchange::JsonLoad load = exchange::ScenarioFromJson(json, scenario);
+  // Size and shape are checked before any value is built, so memory stays bounded.
+  const exchange::JsonLoad load = exchange::ScenarioFromJsonBytes(bytes, scenario);
   if (!load.ok) Fail(path + ": " + load.error);
   return load.ok;
 }

@@ -2,6 +2,8 @@
 // outgoing and event files.
 #include "engine/run_files.h"
 
+#include <unistd.h>
+
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -16,11 +18,32 @@ bool FileHandle::Open(const std::filesystem::path& path, const char* mode) {
   return file_ != nullptr;
 }
 
+bool FileHandle::OpenReplacing(const std::filesystem::path& path) {
+  Close();
+  replacing_ = model::CreateTemporaryFile(path.string());
+  if (!replacing_) return false;
+  file_ = ::fdopen(::dup(replacing_->fd), "w");
+  if (file_ == nullptr) {
+    model::DiscardTemporaryFile(*replacing_);
+    replacing_.reset();
+  }
+  return file_ != nullptr;
+}
+
 void FileHandle::Close() {
   if (file_ != nullptr) {
+    const bool flushed = std::fflush(file_) == 0;
     std::fclose(file_);
     file_ = nullptr;
+    if (replacing_) {
+      if (flushed) {
+        model::CommitTemporaryFile(*replacing_);
+      } else {
+        model::DiscardTemporaryFile(*replacing_);
+      }
+    }
   }
+  replacing_.reset();
 }
 
 namespace {

@@ -4,8 +4,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
+#include "model/atomic_file.h"
 #include "model/fixed_format.h"
 
 namespace tarvel::engine {
@@ -22,12 +24,16 @@ class FileHandle {
   ~FileHandle() { Close(); }
 
   bool Open(const std::filesystem::path& path, const char* mode);
+  // Writes to a temporary file beside path that replaces it, durably, only on Close, so a
+  // crash during the run leaves the old file whole.
+  bool OpenReplacing(const std::filesystem::path& path);
   void Close();
   std::FILE* get() const { return file_; }
   explicit operator bool() const { return file_ != nullptr; }
 
  private:
   std::FILE* file_ = nullptr;
+  std::optional<model::TemporaryFile> replacing_;
 };
 
 // Record writers do nothing when their file is not open, so a run goes on without it, and

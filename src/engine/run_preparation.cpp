@@ -44,7 +44,9 @@ bool OpenOutput(const model::Scenario& scenario, Run& run) {
     std::filesystem::path path = run.options.output_file;
     if (mode == OutputMode::PrintFile && path.empty())
       path = run.options.workdir / model::kPrintFileName;
-    if (!run.files.output.Open(path, "w")) {
+    const bool opened = mode == OutputMode::ResultsFile ? run.files.output.OpenReplacing(path)
+                                                        : run.files.output.Open(path, "w");
+    if (!opened) {
       ReportProblem(run,
                     mode == OutputMode::ResultsFile ? RunProblemKind::ResultsFileNotOpened
                                                     : RunProblemKind::PrintFileNotOpened,

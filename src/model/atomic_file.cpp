@@ -1,4 +1,4 @@
-// Whole-file writes through a temporary file and a rename, and bounded whole-file reads.
+// Whole-file writes through a temporary file, fsync and a rename, and bounded whole-file reads.
 
 #include "model/atomic_file.h"
 
@@ -39,31 +39,68 @@ std::filesystem::path ResolveTarget(const std::string& path) {
   return target;
 }
 
+std::filesystem::path FolderOf(const std::filesystem::path& target) {
+  std::filesystem::path folder = target.parent_path();
+  return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
+// The rename is only durable once the folder's entry list has reached the disk too.
+bool SyncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0 || errno == EINVAL;  // some file systems cannot sync folders
+  ::close(fd);
+  return ok;
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const std::filesystem::path target = ResolveTarget(path);
-  std::filesystem::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  std::string temp_name = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  std::vector<char> temp_buffer(temp_name.begin(), temp_name.end());
-  temp_buffer.push_back('\0');
-
-  const int fd = ::mkstemp(temp_buffer.data());
-  if (fd < 0) return false;
-  const std::string temp_path(temp_buffer.data());
-
+std::optional<TemporaryFile> CreateTemporaryFile(const std::string& target_path) {
+  const std::filesystem::path target = ResolveTarget(target_path);
+  const std::string pattern =
+      (FolderOf(target) / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  TemporaryFile file{fd, std::string(name.data()), target.string()};
   // The new file keeps the permissions of the one it replaces.
   struct stat old_status {};
   const mode_t mode =
       ::stat(target.c_str(), &old_status) == 0 ? (old_status.st_mode & 07777) : 0644;
-  bool ok = ::fchmod(fd, mode) == 0;
-  ok = ok && WriteAll(fd, bytes.data(), bytes.size());
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && std::rename(temp_path.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temp_path.c_str());
-  return ok;
+  if (::fchmod(fd, mode) != 0) {
+    DiscardTemporaryFile(file);
+    return std::nullopt;
+  }
+  return file;
+}
+
+bool CommitTemporaryFile(TemporaryFile& file) {
+  bool ok = ::fsync(file.fd) == 0;
+  ok = (::close(file.fd) == 0) && ok;
+  file.fd = -1;
+  ok = ok && std::rename(file.path.c_str(), file.target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(file.path.c_str());
+    return false;
+  }
+  return SyncFolder(FolderOf(file.target));
+}
+
+void DiscardTemporaryFile(TemporaryFile& file) {
+  if (file.fd >= 0) ::close(file.fd);
+  file.fd = -1;
+  ::unlink(file.path.c_str());
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+  std::optional<TemporaryFile> file = CreateTemporaryFile(path);
+  if (!file) return false;
+  if (!WriteAll(file->fd, bytes.data(), bytes.size())) {
+    DiscardTemporaryFile(*file);
+    return false;
+  }
+  return CommitTemporaryFile(*file);
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view text) {

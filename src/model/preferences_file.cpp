@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
 #include <vector>
 
 #include "model/atomic_file.h"
@@ -14,6 +15,14 @@ namespace {
 
 std::string PreferencesPath(const std::string& folder) {
   return (std::filesystem::path(folder) / kPreferencesFileName).string();
+}
+
+// The size of a side however the corners were stored; the most negative value (a damaged
+// file) has no positive counterpart and becomes the largest one.
+std::int32_t Magnitude(std::int32_t length) {
+  return length == std::numeric_limits<std::int32_t>::min()
+             ? std::numeric_limits<std::int32_t>::max()
+             : std::abs(length);
 }
 
 std::int32_t WithinScreen(std::int32_t position) {
@@ -56,8 +65,8 @@ WindowSetup PreferencesBlock(const Program& program, const Scenario& scenario) {
   block.preference_16 = program.preference_16;
   block.hide_maker_page = program.hide_maker_page;
   block.preference_24 = program.preference_24;
-  block.width = std::abs(program.window.width);
-  block.height = std::abs(program.window.height);
+  block.width = Magnitude(program.window.width);
+  block.height = Magnitude(program.window.height);
   return block;
 }
 

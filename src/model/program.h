@@ -5,11 +5,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/calculator_inputs.h"
 #include "model/money_format.h"
 #include "model/records.h"
+#include "model/scenario_file_claim.h"
 #include "model/working_file_names.h"
 
 namespace tarvel::model {
@@ -80,6 +82,13 @@ struct Program {
   bool show_purchasing_power = false;  // net worth in today's purchasing power
   std::int16_t birth_month = 0;
   std::int16_t birth_day = 0;
+
+  // This planner's claim on the open scenario file (nothing when another planner has it).
+  std::shared_ptr<const ScenarioFileClaim> scenario_claim;
+
+  // Whether a save keeps the previous version as "NAME.ret.bak"; the planner options file
+  // can turn it off.
+  bool keep_backups = true;
 
   // The calculators' last inputs, kept while the program runs.
   CalculatorInputs calculators;

@@ -13,8 +13,10 @@
 
 #include "model/atomic_file.h"
 #include "model/colours_file.h"
+#include "model/crash_recovery.h"
 #include "model/money_format.h"
 #include "model/record_counts.h"
+#include "model/scenario_backup.h"
 #include "model/scenario_codec.h"
 #include "model/working_file_names.h"
 
@@ -81,6 +83,12 @@ void PutWindowBlock(const Program& program, WindowSetup& block) {
 
 }  // namespace
 
+void ClaimScenarioFile(Program& program, const std::string& path) {
+  if (program.scenario_claim && program.scenario_claim->Covers(path)) return;
+  program.scenario_claim.reset();
+  program.scenario_claim = ScenarioFileClaim::Take(path);
+}
+
 std::string ScenarioPath(const Program& program, const std::string& name) {
   const std::filesystem::path path(name);
   if (path.is_absolute() || program.working_directory.empty()) return name;
@@ -111,6 +119,7 @@ FileResult ReadScenario(Program& program, Scenario& scenario) {
   program.birth_day = scenario.initial.birth_day;
   program.colour_banding = 1;
   program.toolbar_visible = true;
+  ClaimScenarioFile(program, ScenarioPath(program, program.open_name));
   return {};
 }
 
@@ -119,13 +128,17 @@ FileResult WriteScenario(Program& program, Scenario& scenario) {
   PutWindowBlock(program, scenario.window);
   const std::string path = ScenarioPath(program, program.save_name);
   std::error_code error;
-  const bool written = std::filesystem::is_regular_file(path, error) && CanOpenForWriting(path) &&
-                       WriteFileAtomically(path, EncodeScenario(scenario));
+  const bool can_write = std::filesystem::is_regular_file(path, error) && CanOpenForWriting(path);
+  if (can_write && program.keep_backups) KeepBackup(path);
+  const bool written = can_write && WriteFileAtomically(path, EncodeScenario(scenario));
   if (!written) {
     WriteColoursFile(program.working_directory, program.colours);
     return FileResult::Fail(FileProblem::CannotWrite, program.save_name);
   }
   scenario.modified = false;
+  ClaimScenarioFile(program, path);
+  // The saved file holds every edit, so a copy kept for crash recovery has no use any more.
+  RemoveRecoveryFile(program.working_directory);
   return {};
 }
 

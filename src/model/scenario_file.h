@@ -27,6 +27,9 @@ FileResult WriteScenario(Program& program, Scenario& scenario);
 // overwriting was not agreed; CannotCreate or CannotOpen when it cannot be made or opened.
 FileResult SaveScenarioAs(Program& program, Scenario& scenario, const std::string& name,
                           Overwrite overwrite);
+// Claims the file now at path for this planner (reading and saving do it), unless the
+// program's claim covers it already; another planner's claim leaves the program without one.
+void ClaimScenarioFile(Program& program, const std::string& path);
 // Gives a new scenario the working name "temp<counter>1.ret" and writes its first blocks.
 FileResult CreateWorkingFile(Program& program, Scenario& scenario);
 

@@ -13,11 +13,13 @@
 namespace tarvel::model {
 namespace {
 
-// The text of one line: up to its line break, a NUL or 263 characters.
+// The text of one line: up to its line break, a NUL or 263 characters, without the carriage
+// returns it ends in. Cutting twice changes nothing, so a name written back reads the same.
 std::string CutLine(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  line = line.substr(0, std::min(line.find('\0'), line.size()));
-  return std::string(line.substr(0, kMaxFileNameLength));
+  line = line.substr(0, std::min(line.find_first_of(std::string_view("\0\n", 2)), line.size()));
+  line = line.substr(0, kMaxFileNameLength);
+  while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return std::string(line);
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {

@@ -127,6 +127,20 @@ TEST(TradeOffGraph, WritesEachNamedOptionsValueAfterEveryPeriod) {
   EXPECT_FALSE(CheckGraphPeriods(3));
 }
 
+TEST(TradeOffFile, NamesEndingInCarriageReturnsReadBackTheSame) {
+  test_support::TempFolder folder;
+  const std::string path = folder.File(kTradeOffInputsFileName);
+  std::string text = "Lease\r\r\r\n" + std::string(25, '\r') + "\nLoan\r\n";
+  for (int value = 0; value < 15; ++value) text += "1.0\n";
+  std::ofstream(path, std::ios::binary) << text;
+  const model::TradeOffInputs read = ReadTradeOffFile(path);
+  EXPECT_EQ(read.names[0], "Lease");
+  EXPECT_EQ(read.names[1], "");
+  EXPECT_EQ(read.names[2], "Loan");
+  ASSERT_TRUE(WriteTradeOffFile(path, read));
+  EXPECT_EQ(TradeOffFileText(ReadTradeOffFile(path)), TradeOffFileText(read));
+}
+
 TEST(TradeOffFile, KeepsEveryInputAndTheLastValueAsRead) {
   test_support::TempFolder folder;
   const std::string path = folder.File(kTradeOffInputsFileName);

@@ -131,10 +131,11 @@ TEST_F(ScenarioFileTest, FailedSaveKeepsTheOldFileWhole) {
     EXPECT_EQ(WriteScenario(program_, *scenario_).problem, FileProblem::CannotWrite);
   }
   EXPECT_EQ(test_support::ReadAll(folder_.File("plan.ret")), before);
-  // No temporary file is left behind.
+  // No temporary file is left behind; the backup holds the old file too.
+  EXPECT_EQ(test_support::ReadAll(folder_.File("plan.ret.bak")), before);
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
-    files += entry.path().filename() != "colors.dat";
+    files += entry.path().filename() != "colors.dat" && entry.path().filename() != "plan.ret.bak";
   }
   EXPECT_EQ(files, 1);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "model/block_codec.h"
 #include "model/colours_file.h"
@@ -59,6 +60,9 @@ TEST(Preferences, WrittenBlockHoldsGeometryAndReadsBack) {
   EXPECT_EQ(block.width, 640);
   EXPECT_EQ(block.preference_24, 9);
   EXPECT_EQ(block.margin_right, 500);
+  // A damaged height with no positive counterpart is written as the largest one.
+  program.window.height = std::numeric_limits<std::int32_t>::min();
+  EXPECT_EQ(PreferencesBlock(program, *scenario).height, std::numeric_limits<std::int32_t>::max());
 
   Program fresh;
   EXPECT_FALSE(ReadPreferences(folder.File("missing"), fresh, *scenario));

@@ -66,6 +66,19 @@ TEST(ParseStartupFile, DamagedLinesKeepWhatCanBeRead) {
   EXPECT_EQ(binary.values.counter, 0.0f);
 }
 
+TEST(ParseStartupFile, NamesWrittenBackReadTheSame) {
+  const std::string damaged[] = {std::string("plan.ret\r\r"), std::string("a\r\0b", 4),
+                                 std::string(262, 'n') + "\r\rx", "two\nlines"};
+  for (const std::string& name : damaged) {
+    StartupFile file;
+    file.open_name = name;
+    file.recent_files[0] = name;
+    const std::string written = FormatStartupFile(file);
+    EXPECT_EQ(FormatStartupFile(ParseStartupFile(written)), written) << name;
+    EXPECT_EQ(ParseStartupFile(written).open_name.find_first_of("\r\n"), std::string::npos);
+  }
+}
+
 TEST(AddRecentFile, PutsNamesOnTopWithoutDuplicates) {
   Program program;
   AddRecentFile(program, "abc");  // three characters or fewer: ignored

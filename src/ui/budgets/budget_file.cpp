@@ -5,9 +5,11 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <vector>
 
+#include "model/atomic_file.h"
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
 #include "ui/budgets/budget_items.h"
@@ -71,7 +73,9 @@ bool ReadFloat(std::string_view text, float& value) {
   text = Trimmed(text);
   double number = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(number)) {
+  // The amount is kept as a float; a number beyond its range is no amount.
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(number) ||
+      std::fabs(number) > std::numeric_limits<float>::max()) {
     return false;
   }
   value = static_cast<float>(number);
@@ -162,9 +166,7 @@ BudgetFileStatus ParseBudgetFileText(std::string_view text, model::Budget& budge
 
 bool WriteBudgetFile(const model::Budget& budget, BudgetFileKind which,
                      const std::string& directory, platform::Prompter& prompter) {
-  std::ofstream file(PathOf(directory, which), std::ios::binary | std::ios::trunc);
-  if (file) file << BudgetFileText(budget);
-  if (file.flush()) return true;
+  if (model::WriteFileAtomically(PathOf(directory, which), BudgetFileText(budget))) return true;
   ShowFileProblem(prompter,
                   model::Format("Cannot open the budget output file %s.", BudgetFileName(which)),
                   "File Open Error");

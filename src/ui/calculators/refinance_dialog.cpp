@@ -3,8 +3,8 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 
+#include "model/atomic_file.h"
 #include "model/event_views.h"
 #include "model/scenario_ops.h"
 #include "model/working_file_names.h"
@@ -63,8 +63,7 @@ constexpr int kHelpContext = 259;
 constexpr char kRefinancePrefix[] = "RF-";
 
 void WriteWorkingFile(const std::string& path, const std::string& text, bool& written) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  written = static_cast<bool>(file) && static_cast<bool>(file << text);
+  written = model::WriteFileAtomically(path, text);
 }
 
 class DetailsWindow : public DialogPresenter {

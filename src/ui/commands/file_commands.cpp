@@ -8,6 +8,7 @@
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
 #include "ui/commands/new_accounts_chooser.h"
+#include "ui/commands/scenario_claim_check.h"
 #include "ui/commands/scenario_file_steps.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
@@ -124,6 +125,7 @@ CommandOutcome FileCommands::OpenRecent(int index) {
 CommandOutcome FileCommands::OpenNamed(std::string name) {
   // The file is read beside the open scenario: one that cannot be read (its message says why)
   // leaves the open scenario, its file names and its unsaved changes as they were.
+  if (!MayOpenScenario(context_.program, name, context_.prompter)) return {};
   model::Program read_program = context_.program;
   auto read_scenario = std::make_unique<model::Scenario>();
   read_program.open_name = name;

@@ -60,6 +60,9 @@ TEST(BudgetFile, ReportsAMissingOrInvalidFileAndKeepsTheBudget) {
        "Budget File Error: The budget input file budout.tmp doesn't seem to be a valid file."},
       {"2\nHome\n 60\n 85\n  1\n  0\nFood\t300\t1\t0\t0\t1\nDooone\n",
        "Budget File Error: The budget input file budout.tmp doesn't seem to be a valid file."},
+      // An amount beyond a float's range would come back as "inf".
+      {"1\nHome\n 60\n 85\n  1\n  0\nFood\t1e108\t1\t0\t0\t1\nDooone\n",
+       "Budget File Error: The budget input file budout.tmp doesn't seem to be a valid file."},
   };
   for (const Case& c : cases) {
     test_support::DialogHarness h;
