@@ -18,8 +18,8 @@ namespace {
 // The down payment enters the equity account as "%-11.2f".
 void DownPaymentIncomingLine(Run& run, int position, double amount) {
   if (position < 0 || !run.files.incoming || run.current_age < run.shown_start_age) return;
-  std::fprintf(run.files.incoming.get(), "%5.1f\t%s\t%-11.2f\n", run.current_age,
-               run.state.accounts[position].name.str().c_str(), amount);
+  WriteAmountRecord(run.files.incoming.get(), run.current_age,
+                    run.state.accounts[position].name.view(), amount);
 }
 
 void TakeDownPayment(const model::Scenario& scenario, Run& run, int slot) {

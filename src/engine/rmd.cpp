@@ -150,14 +150,12 @@ void WriteDistributionLines(Distribution& d, int table, float r) {
   const auto money = model::MoneyLater(r, d.run.options.currency);
   d.run.sink.Emit(
       [&] {
-        return model::Format("  %s (using RMD Table %d) -  %s Transferred to the %s account.",
-                             std::string(name).c_str(), table, money().c_str(),
-                             std::string(to_name).c_str());
+        return LineText("  %s (using RMD Table %s) -  %s Transferred to the %s account.", name,
+                        std::to_string(table), money(), to_name);
       },
       d.slot);
   if (d.to >= 0 && d.run.files.incoming) {
-    std::fprintf(d.run.files.incoming.get(), "%5.1f\t%s\t%-11.2f\n", static_cast<double>(d.age),
-                 std::string(to_name).c_str(), static_cast<double>(r));
+    WriteAmountRecord(d.run.files.incoming.get(), d.age, to_name, r);
   }
 }
 

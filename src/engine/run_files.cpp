@@ -48,9 +48,10 @@ void FileHandle::Close() {
 
 namespace {
 
-// One record line "%5.1f\t%s\t[%d\t]%13.2f\n", written without printf.
-void WriteRecord(std::FILE* file, float age, std::string_view name, const int* code,
-                 double amount) {
+// One record line "%5.1f\t%s\t[%d\t]%13.2f\n" (or another amount format), written without
+// printf.
+void WriteRecord(std::FILE* file, float age, std::string_view name, const int* code, double amount,
+                 model::FixedFormat amount_format = model::kMoneyRight) {
   std::string line;
   line.reserve(96);
   model::AppendFixed(line, age, model::kAge);
@@ -62,12 +63,16 @@ void WriteRecord(std::FILE* file, float age, std::string_view name, const int* c
     line.append(digits, std::to_chars(digits, digits + sizeof digits, *code).ptr);
     line.push_back('\t');
   }
-  model::AppendFixed(line, amount, model::kMoneyRight);
+  model::AppendFixed(line, amount, amount_format);
   line.push_back('\n');
   std::fwrite(line.data(), 1, line.size(), file);
 }
 
 }  // namespace
+
+void WriteAmountRecord(std::FILE* file, float age, std::string_view name, double amount) {
+  WriteRecord(file, age, name, nullptr, amount, model::kAmountLeft);
+}
 
 void WriteFixed(std::FILE* file, double value, model::FixedFormat format, char after) {
   model::FixedText text;

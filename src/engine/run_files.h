@@ -12,6 +12,9 @@
 
 namespace tarvel::engine {
 
+// One "%5.1f\t%s\t%-11.2f\n" line: age, account name, amount.
+void WriteAmountRecord(std::FILE* file, float age, std::string_view name, double amount);
+
 // Writes `value` as printf writes it with `format`, then `after` unless it is 0.
 void WriteFixed(std::FILE* file, double value, model::FixedFormat format, char after);
 

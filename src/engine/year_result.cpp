@@ -153,9 +153,10 @@ void WritePurchasingPower(const model::Scenario& scenario, Run& run) {
   }
   if (run.year_index >= 0) RowAt(run.purchasing_power, run.year_index) = power;
   if (scenario.initial.purchasing_power != 0 && run.sink.writes_text()) {
-    char line[256];
-    std::snprintf(line, sizeof line, "\t\t\t\t\t\t\t\tNet Worth in Age %5.2f Purchasing Power %15s",
-                  run.start_age, model::Money(power, run.options.currency).c_str());
+    std::string line = "\t\t\t\t\t\t\t\tNet Worth in Age ";
+    model::AppendFixed(line, run.start_age, model::FixedFormat{5, 2, false});
+    line.append(" Purchasing Power ");
+    model::AppendRightAligned(line, model::Money(power, run.options.currency), 15);
     run.sink.Emit(line, -1);
   }
 }
