@@ -87,17 +87,6 @@ std::optional<std::pair<int, int>> ParseZoom(const std::string& text) {
   return std::make_pair(*from, *to);
 }
 
-// As for `tarvel run`, the life tables of a run in a private folder are looked for in the
-// current directory.
-void SetRunOptions(const GraphCommandOptions& options, const platform::Clock& clock,
-                   const std::filesystem::path& workdir, engine::Run& run) {
-  run.clock = &clock;
-  run.options.workdir = workdir;
-  run.options.scenario_file_name = std::filesystem::path(options.input).filename().string();
-  run.options.data_folders =
-      engine::ProgramDataFolders(options.workdir.empty() ? "." : options.workdir);
-}
-
 // The zoom maximum the planner takes from the pointer: here the largest value shown.
 float ZoomMaximum(const graphs::ChartSource& source, const PageChoice& choice, int first,
                   int count) {
@@ -175,9 +164,11 @@ int RunGraphCommand(const GraphCommandOptions& options) {
   PrivateFolder scratch;  // removed, with the run files in it, on every way out
   const std::filesystem::path workdir = WorkingDirectoryFor(options.workdir, scratch);
   if (workdir.empty()) return 1;
-  RunAsOpened(*scenario, [&](engine::Run& run) { SetRunOptions(options, *clock, workdir, run); });
+  RunAsOpened(*scenario, [&](engine::Run& run) {
+    SetFileRunOptions(options.input, options.workdir, *clock, workdir, run);
+  });
   auto run = std::make_unique<engine::Run>();
-  SetRunOptions(options, *clock, workdir, *run);
+  SetFileRunOptions(options.input, options.workdir, *clock, workdir, *run);
   if (!engine::RunScenario(*scenario, *run)) {
     return Fail(run->problems.empty() ? std::string("The run was abandoned.")
                                       : engine::RunProblemMessage(run->problems.front()).text);

@@ -5,6 +5,7 @@
 
 #include "cli/cli_clock.h"
 #include "cli/input_file.h"
+#include "engine/data_folders.h"
 #include "engine/run_scenario.h"
 #include "engine/run_write_back.h"
 #include "model/scenario_codec.h"
@@ -47,6 +48,16 @@ void RunAsOpened(model::Scenario& scenario, const std::function<void(engine::Run
   opening->options.write_run_files = false;
   engine::RunScenario(scenario, *opening);
   engine::WriteBackRunFields(*opening, scenario);
+}
+
+void SetFileRunOptions(const std::string& input, const std::string& workdir_option,
+                       const platform::Clock& clock, const std::filesystem::path& workdir,
+                       engine::Run& run) {
+  run.clock = &clock;
+  run.options.workdir = workdir;
+  run.options.scenario_file_name = std::filesystem::path(input).filename().string();
+  run.options.data_folders =
+      engine::ProgramDataFolders(workdir_option.empty() ? "." : workdir_option);
 }
 
 }  // namespace tarvel::cli

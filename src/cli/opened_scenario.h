@@ -2,6 +2,7 @@
 // clock of --today, reading the file and the opening run.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,5 +29,12 @@ std::unique_ptr<model::Scenario> OpenScenarioFile(const std::string& path);
 // The run made when a file is opened: it orders the events and the accounts and sets the
 // start age in the scenario; its schedule and files are not kept.
 void RunAsOpened(model::Scenario& scenario, const std::function<void(engine::Run&)>& set_options);
+
+// The options of a run in the working folder `workdir` of the scenario file `input`: the
+// clock, the run files' folder, the file name shown in the pages, and the life tables looked
+// for where --workdir points (the current directory without it), as for `tarvel run`.
+void SetFileRunOptions(const std::string& input, const std::string& workdir_option,
+                       const platform::Clock& clock, const std::filesystem::path& workdir,
+                       engine::Run& run);
 
 }  // namespace tarvel::cli

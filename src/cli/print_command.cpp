@@ -28,15 +28,6 @@ bool EndsWithPdf(std::string path) {
   return path.size() > 4 && path.ends_with(".pdf");
 }
 
-void SetRunOptions(const PrintCommandOptions& options, const platform::Clock& clock,
-                   const std::filesystem::path& workdir, engine::Run& run) {
-  run.clock = &clock;
-  run.options.workdir = workdir;
-  run.options.scenario_file_name = std::filesystem::path(options.input).filename().string();
-  run.options.data_folders =
-      engine::ProgramDataFolders(options.workdir.empty() ? "." : options.workdir);
-}
-
 }  // namespace
 
 int RunPrintCommand(const PrintCommandOptions& options) {
@@ -51,12 +42,14 @@ int RunPrintCommand(const PrintCommandOptions& options) {
   PrivateFolder scratch;
   const std::filesystem::path workdir = WorkingDirectoryFor(options.workdir, scratch);
   if (workdir.empty()) return 1;
-  RunAsOpened(*scenario, [&](engine::Run& run) { SetRunOptions(options, *clock, workdir, run); });
+  RunAsOpened(*scenario, [&](engine::Run& run) {
+    SetFileRunOptions(options.input, options.workdir, *clock, workdir, run);
+  });
 
   const results::ScheduleKind kind =
       options.schedule ? results::ScheduleKind::ResultsReport : results::ScheduleKind::Scenario;
   auto run = std::make_unique<results::ScheduleRun>();
-  SetRunOptions(options, *clock, workdir, *run);
+  SetFileRunOptions(options.input, options.workdir, *clock, workdir, *run);
   run->options.detailed = options.detailed;
   run->options = results::SchedulePrintRunOptions(run->options, kind);
   if (!engine::RunScenario(*scenario, *run) && !run->problems.empty()) {

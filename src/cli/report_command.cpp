@@ -63,15 +63,6 @@ std::optional<OutputFormat> FormatOf(const std::string& path) {
   return std::nullopt;
 }
 
-void SetRunOptions(const ReportCommandOptions& options, const platform::Clock& clock,
-                   const std::filesystem::path& workdir, engine::Run& run) {
-  run.clock = &clock;
-  run.options.workdir = workdir;
-  run.options.scenario_file_name = std::filesystem::path(options.input).filename().string();
-  run.options.data_folders =
-      engine::ProgramDataFolders(options.workdir.empty() ? "." : options.workdir);
-}
-
 // The printed pages one after the other, as the printer would get them.
 int WriteJoinedPages(ReportKind kind, const results::ReportSource& source, const std::string& out) {
   // The account asset allocation table prints its screen page.
@@ -137,9 +128,11 @@ int RunReportCommand(const ReportCommandOptions& options) {
   PrivateFolder scratch;  // removed, with the run and page files in it, on every way out
   const std::filesystem::path workdir = WorkingDirectoryFor(options.workdir, scratch);
   if (workdir.empty()) return 1;
-  RunAsOpened(*scenario, [&](engine::Run& run) { SetRunOptions(options, *clock, workdir, run); });
+  RunAsOpened(*scenario, [&](engine::Run& run) {
+    SetFileRunOptions(options.input, options.workdir, *clock, workdir, run);
+  });
   auto run = std::make_unique<engine::Run>();
-  SetRunOptions(options, *clock, workdir, *run);
+  SetFileRunOptions(options.input, options.workdir, *clock, workdir, *run);
   if (!engine::RunScenario(*scenario, *run)) {
     return Fail(run->problems.empty() ? std::string("The run was abandoned.")
                                       : engine::RunProblemMessage(run->problems.front()).text);

@@ -9,23 +9,9 @@
 #include "model/working_file_names.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
+#include "ui/shell/printing_flag.h"
 
 namespace tarvel::ui {
-namespace {
-
-// The printing flag makes the open-editor guard refuse commands while a job runs.
-class PrintingFlag {
- public:
-  explicit PrintingFlag(ShellState& state) : state_(state) { state_.printing = true; }
-  ~PrintingFlag() { state_.printing = false; }
-  PrintingFlag(const PrintingFlag&) = delete;
-  PrintingFlag& operator=(const PrintingFlag&) = delete;
-
- private:
-  ShellState& state_;
-};
-
-}  // namespace
 
 std::optional<graphs::ChartStyle> PrintAllGraphsStyle(int id) {
   switch (id) {

@@ -9,21 +9,10 @@
 #include "ui/printing/report_options_dialog.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
+#include "ui/shell/printing_flag.h"
 
 namespace tarvel::ui {
 namespace {
-
-// The printing flag makes the folders and menus ignore commands while a job runs.
-class PrintingFlag {
- public:
-  explicit PrintingFlag(ShellState& state) : state_(state) { state_.printing = true; }
-  ~PrintingFlag() { state_.printing = false; }
-  PrintingFlag(const PrintingFlag&) = delete;
-  PrintingFlag& operator=(const PrintingFlag&) = delete;
-
- private:
-  ShellState& state_;
-};
 
 const char* CaptionOf(results::ScheduleKind kind) {
   return kind == results::ScheduleKind::ResultsReport ? "Print Results" : "Print Scenario";
