@@ -75,8 +75,7 @@ AccountsFolderPage::AccountsFolderPage(model::Scenario& scenario, platform::Prom
   AddButton(buttons, kPrintButton, tr("&Print"));
   AddButton(buttons, kHelpButton, tr("&Help"));
   buttons->addStretch(1);
-  // Importing and printing the accounts are not part of the program yet.
-  buttons_[kImportButton]->setEnabled(false);
+  // Printing the accounts is not part of the program yet.
   buttons_[kPrintButton]->setEnabled(false);
 
   auto* layout = new QVBoxLayout(this);
@@ -92,6 +91,9 @@ AccountsFolderPage::AccountsFolderPage(model::Scenario& scenario, platform::Prom
   connect(buttons_[kDeleteButton], &QPushButton::clicked, this, [this] {
     const int position = SelectedPosition();
     if (folder_->Delete(position)) selected_position_ = position;
+  });
+  connect(buttons_[kImportButton], &QPushButton::clicked, this, [this] {
+    if (actions_.import_accounts) actions_.import_accounts();
   });
   connect(buttons_[kHelpButton], &QPushButton::clicked, this, [this] { folder_->Help(); });
   connect(list_, &QTreeWidget::itemDoubleClicked, this,

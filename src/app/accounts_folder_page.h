@@ -27,6 +27,7 @@ struct AccountsFolderActions {
   std::function<bool()> editor_is_open;
   std::function<void(int position)> open_account_dialog;  // command 200; -1 adds
   std::function<void()> accounts_changed;
+  std::function<void()> import_accounts;  // command 13, the update-from-a-file chooser
 };
 
 class AccountsFolderPage : public QWidget, private ui::AccountsFolderHost {

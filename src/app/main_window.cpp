@@ -51,6 +51,7 @@ constexpr char kProgramTitle[] = "Tarvel Financial Planner";
 constexpr int kStartPageMilliseconds = 2000;
 constexpr int kMinimumWidth = 600;
 constexpr int kMinimumHeight = 300;
+constexpr int kImportAccountDataCommand = 13;  // the Accounts folder's Import button
 // A saved width below the minimum opens this wide.
 constexpr int kNarrowSavedWidth = 640;
 // With no saved window at all (a first start) the window opens wide enough for the toolbar.
@@ -130,9 +131,9 @@ void MainWindow::BuildFolderPages() {
   start_page_ = new StartPage(folders_);
   accounts_page_ = new AccountsFolderPage(
       session_.scenario(), session_.prompter(), session_.help(),
-      AccountsFolderActions{[this] { return EditorIsOpen(); },
-                            [this](int position) { OpenAccountDialog(position); },
-                            [this] { AccountsChanged(); }},
+      AccountsFolderActions{
+          [this] { return EditorIsOpen(); }, [this](int position) { OpenAccountDialog(position); },
+          [this] { AccountsChanged(); }, [this] { DispatchCommand(kImportAccountDataCommand); }},
       folders_);
   events_page_ = new EventListPage(
       event_list_, [this](int index) { return Colour(index); }, folders_);
@@ -142,7 +143,7 @@ void MainWindow::BuildFolderPages() {
     folders_->AddPage(page);
   }
   // A zoom re-runs so that the plot file holds the zoomed ages.
-  graph_folders_ = std::make_unique<GraphFolders>(*folders_, [this] { RunScenario(); });
+  graph_folders_ = std::make_unique<GraphFolders>(*folders_, [this] { RunForGraphRange(); });
   graph_folders_->SetCurrency(session_.program().currency);
   graph_folders_->UsePageMargins(session_.program().margins);
   BuildMonteCarloPage();
@@ -318,9 +319,8 @@ void MainWindow::SetTitle(const std::string& title) {
 }
 
 void MainWindow::RunScenario() {
-  RunWithGraphRange(results_folder_.ListOptions(), /*show_messages=*/true);
-  if (monte_carlo_page_) monte_carlo_page_->ScenarioChanged();
-  if (session_.state().current_folder == ui::kResultsFolder) results_folder_.ShowLastRun();
+  MarkAnalysisStale();
+  RunForGraphRange();
 }
 
 void MainWindow::SelectFolder(int folder) {
@@ -359,6 +359,7 @@ void MainWindow::RefreshEventList() {
 }
 
 void MainWindow::RunAgainInResultsFolder() {
+  MarkAnalysisStale();
   results_folder_.HandleCommand(static_cast<int>(ui::ResultsCommand::RunAgain));
 }
 

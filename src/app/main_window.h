@@ -127,6 +127,10 @@ class MainWindow : public QMainWindow,
   // The Monte Carlo folder (main_window_monte_carlo.cpp).
   void BuildMonteCarloPage();
   void ShowMonteCarloFolder();
+  // A run for the zoomed ages only: the scenario is unchanged, so the analysis stays current.
+  void RunForGraphRange();
+  // The scenario was edited: the analysis shown no longer matches it.
+  void MarkAnalysisStale();
   void OpenAnalysisRun(const analysis::RunChoice& choice,
                        const analysis::HistoricalReturns* returns);
 

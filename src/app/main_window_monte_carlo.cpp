@@ -29,6 +29,7 @@ void MainWindow::BuildMonteCarloPage() {
 
 void MainWindow::ShowMonteCarloFolder() {
   ui::ShellState& state = session_.state();
+  if (state.results_stale) MarkAnalysisStale();  // edited since the last run
   if (session_.editors().EditorIsOpen(state.printing)) {
     folders_->SelectTabQuietly(state.current_folder);
     return;
@@ -39,6 +40,15 @@ void MainWindow::ShowMonteCarloFolder() {
   EnablePrintCurrentGraph();
   folders_->SelectTabQuietly(ui::kMonteCarloFolder);
   folders_->ShowPage(monte_carlo_page_);
+}
+
+void MainWindow::RunForGraphRange() {
+  RunWithGraphRange(results_folder_.ListOptions(), /*show_messages=*/true);
+  if (session_.state().current_folder == ui::kResultsFolder) results_folder_.ShowLastRun();
+}
+
+void MainWindow::MarkAnalysisStale() {
+  if (monte_carlo_page_) monte_carlo_page_->ScenarioChanged();
 }
 
 void MainWindow::OpenAnalysisRun(const analysis::RunChoice& choice,

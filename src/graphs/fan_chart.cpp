@@ -1,5 +1,6 @@
 // Fan chart drawing: the scale covers the outer band, each band is one filled polygon from its
-// upper edge forward and its lower edge back, and the median is drawn last on top.
+// upper edge forward and its lower edge back, the axes and grid go over the bands so the
+// filled areas never hide them, and the median is drawn last on top.
 #include "graphs/fan_chart.h"
 
 #include <algorithm>
@@ -96,7 +97,9 @@ ChartGeometry DrawFanChart(platform::Canvas& canvas, const ChartContext& context
   ChartContext plot = banded;
   const int legend_left = LegendLeft(canvas, banded, kFanLegendNames);
   if (legend_left > banded.area.left + banded.area.Width() / 2) plot.area.right = legend_left;
-  const ChartGeometry geometry = DrawAxesAndGrid(canvas, plot, FanScale(series, periods), periods);
+  const ValueScale scale = FanScale(series, periods);
+  // With bands to draw, the grid waits until they are filled.
+  const ChartGeometry geometry = DrawAxesAndGrid(canvas, plot, scale, periods, periods > 0);
   const std::vector<PeriodRecord> ages = AgeRecords(series, periods);
   ChartData data;
   data.periods = ages;
@@ -107,6 +110,9 @@ ChartGeometry DrawFanChart(platform::Canvas& canvas, const ChartContext& context
   for (int band = kOuter; band < kMedian; ++band) {
     DrawBand(canvas, geometry, series, band, periods, FanBandColour(context.palette, band));
   }
+  canvas.ClearClip();
+  DrawAxesAndGrid(canvas, plot, scale, periods);
+  canvas.SetClip(geometry.PlotRect());
   DrawMedian(canvas, context, geometry, series, periods);
   canvas.ClearClip();
   return geometry;

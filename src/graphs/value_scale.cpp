@@ -10,6 +10,8 @@ namespace {
 
 constexpr float kLargestValue = 1e30f;
 constexpr int kMaxRaises = 100;  // raising the top by S needs at most about 10 steps
+// The leading digit d rounds a magnitude down by less than (d + 1) / d, at most twice.
+constexpr int kMaxWidenings = 20;
 
 float Sound(float value) {
   if (std::isnan(value)) return 0;
@@ -41,7 +43,9 @@ float ProvisionalTop(float maximum, bool zoomed) {
   return std::trunc(t * (zoomed ? 10.0f : 11.0f)) * p;
 }
 
-// The bottom, up to 30 % below the rounded magnitude of a negative minimum.
+// The bottom: the rounded magnitude of a negative minimum, widened by steps of 10 % until it
+// holds the minimum. Rounding takes the leading digit only, so a minimum such as -18,000
+// rounds to -10,000 and needs 80 %; the bottom never stops above the minimum.
 float WidenedBottom(float minimum) {
   if (minimum > 0) return 0;
   float a = std::fabs(minimum);
@@ -50,11 +54,12 @@ float WidenedBottom(float minimum) {
   const float b = std::trunc(a * 10.0f) * q;
   float candidate = -b;
   float widening = 0.1f;
-  for (int made = 0; candidate > minimum && made < 3; ++made) {
+  for (int made = 0; candidate > minimum && made < kMaxWidenings; ++made) {
     candidate = -b * (1.0f + widening);
     widening += 0.1f;
   }
-  return candidate == 0 ? 0.0f : candidate;  // no negative zero
+  if (candidate > minimum) candidate = minimum;  // a magnitude too small to round
+  return candidate == 0 ? 0.0f : candidate;      // no negative zero
 }
 
 // 1, 2, 3, 4, 5, 6 or 10 times a power of ten, at least the given range.
@@ -73,7 +78,7 @@ float SnapRange(float range) {
 float ZeroOnGridLine(float minimum, float step) {
   if (!(minimum < 0)) return minimum;
   float sum = minimum;
-  for (int i = 0; i < 9; ++i) {
+  for (int i = 0; i < 10; ++i) {  // with no values above 0, zero is the top line
     sum += step;
     if (sum == 0) break;
     if (sum > 0) return minimum - sum;

@@ -82,8 +82,24 @@ TEST_F(AccountsFolderPageTest, AddEditAndDeleteAnAccountWithTheTabsAndResultsFol
   EXPECT_EQ(Row("Side Fund"), nullptr);
   EXPECT_EQ(TabCaptions(), tabs_before);
   EXPECT_EQ(FirstYear(), results_before);
-  EXPECT_FALSE(page().button(109)->isEnabled());  // Import
   EXPECT_FALSE(page().button(112)->isEnabled());  // Print
+}
+
+TEST_F(AccountsFolderPageTest, ImportOpensTheUpdateChooserAndItsCancelChangesNothing) {
+  Start();
+  const int count = Count();
+  ASSERT_TRUE(page().button(109)->isEnabled());
+  QString title;
+  QTimer::singleShot(0, [&title] {
+    auto* dialog = qobject_cast<TemplateDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    title = dialog->windowTitle();
+    QTest::mouseClick(qobject_cast<QPushButton*>(dialog->ControlWidget(ui::kIdCancel)),
+                      Qt::LeftButton);
+  });
+  Click(109);
+  EXPECT_EQ(title, "Update Accounts From a File");
+  EXPECT_EQ(Count(), count);
 }
 
 TEST_F(AccountsFolderPageTest, AGroupFolderNameRetitlesTheGroupReportMenuItems) {

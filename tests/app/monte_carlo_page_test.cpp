@@ -7,8 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
+#include <functional>
 
+#include "app/graph_folders.h"
 #include "app/main_window_fixture.h"
 #include "engine/period_column.h"
 #include "ui/analysis/monte_carlo_folder.h"
@@ -80,6 +83,46 @@ TEST_F(MonteCarloPageTest, CancelStopsTheAnalysisAndAnEditMakesItStale) {
   EXPECT_GT(Page().folder().result()->runs, 1);  // one per start year
   window_->RunScenario();                        // as after an edit
   EXPECT_TRUE(Page().folder().stale());
+}
+
+TEST_F(MonteCarloPageTest, OnlyAnEditOfTheScenarioMakesTheAnalysisStale) {
+  Start();
+  window_->resize(1000, 680);
+  window_->show();
+  const auto zoom = [this] {
+    window_->SwitchFolder(ui::kNetWorthFolder);
+    QWidget* page = window_->current_page();
+    const int width = page->width();
+    const int height = page->height();
+    QTest::mouseClick(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(width * 3 / 10, height / 2));
+    QTest::mouseClick(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(width * 6 / 10, height / 3));
+    QTest::mouseClick(page, Qt::RightButton, Qt::ShiftModifier, QPoint(width / 2, height / 2));
+    ASSERT_TRUE(window_->graph_folders().graph_range().set);
+    QTest::mouseClick(page, Qt::RightButton, Qt::ShiftModifier, QPoint(width / 2, height / 2));
+  };
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    bool stale;
+  } cases[] = {
+      {"a graph zoom and its return", zoom, false},
+      {"switching folders", [this] { window_->SwitchFolder(ui::kResultsFolder); }, false},
+      {"an edit that runs at once", [this] { window_->RunScenario(); }, true},
+      {"an edit while the results folder shows", [this] { window_->RunAgainInResultsFolder(); },
+       true},
+      {"an edit not yet run",
+       [this] {
+         session_->state().results_stale = true;
+         window_->SwitchFolder(ui::kMonteCarloFolder);
+       },
+       true},
+  };
+  for (const auto& one : cases) {
+    window_->SwitchFolder(ui::kMonteCarloFolder);
+    Page().folder().SetResult(analysis::AnalysisResult{});
+    one.act();
+    EXPECT_EQ(Page().folder().stale(), one.stale) << one.what;
+  }
 }
 
 }  // namespace

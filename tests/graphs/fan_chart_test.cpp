@@ -61,6 +61,18 @@ TEST(FanChart, DrawsNestedBandsThenTheMedianInsideThePlot) {
     const auto texts = canvas.Texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), name), texts.end()) << name;
   }
+  // Every grid line is drawn over the bands, so the bands never hide it.
+  const auto last_band = std::find(log.begin(), log.end(), bands.back());
+  for (int line = 0; line <= 10; ++line) {
+    const int y = geometry.y0 - line * geometry.grid_y;
+    const std::string grid_line = "line " + std::to_string(geometry.x0) + "," + std::to_string(y) +
+                                  " " + std::to_string(geometry.x0 + geometry.width) + "," +
+                                  std::to_string(y) + " ";
+    const auto drawn = std::find_if(last_band, log.end(), [&](const std::string& entry) {
+      return entry.rfind(grid_line, 0) == 0;
+    });
+    EXPECT_NE(drawn, log.end()) << grid_line;
+  }
   // Band colours lighten outwards; the median has a colour of its own.
   EXPECT_NE(FanBandColour(context.palette, 0), FanBandColour(context.palette, 2));
   EXPECT_NE(FanBandColour(context.palette, 3), FanBandColour(context.palette, 2));

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace tarvel::graphs {
 namespace {
@@ -38,6 +39,29 @@ TEST(ChooseValueScale, KeepsEveryValueBetweenBottomAndTopLines) {
     const float zero_line = -scale.minimum / scale.step;
     EXPECT_NEAR(zero_line, std::round(zero_line), 1e-3) << minimum << " " << maximum;
   }
+}
+
+TEST(ChooseValueScale, BottomLineIsNeverAboveTheMinimum) {
+  // Minimums whose leading digit rounds them far down (-18,000 rounds to -10,000), over
+  // negative, mixed and positive ranges, and magnitudes too small to round.
+  struct Case {
+    float minimum, maximum;
+  };
+  const Case cases[] = {{-18000, 0},      {-18000, -500}, {-1999, -1999},  {-19.5f, 0},
+                        {-1.9f, 0},       {-0.05f, 0},    {-18000, 5000},  {-17500, 2e5f},
+                        {-1.99e6f, 3e5f}, {-190, 1},      {-0.05f, 0.02f}, {0, 18000},
+                        {12, 19000},      {1e-3f, 0.02f}, {-1e-20f, 1}};
+  for (const auto& [minimum, maximum] : cases) {
+    const ValueScale scale = ChooseValueScale(minimum, maximum);
+    const std::string shown = std::to_string(minimum) + " .. " + std::to_string(maximum);
+    EXPECT_LE(scale.minimum, std::fmin(minimum, 0.0f)) << shown;
+    EXPECT_GE(scale.Top() + 1e-6f * scale.range, maximum) << shown;  // four-byte sums
+    EXPECT_GT(scale.minimum, std::fmin(minimum, 0.0f) - scale.range) << shown;
+    const float zero_line = -scale.minimum / scale.step;
+    EXPECT_NEAR(zero_line, std::round(zero_line), 1e-3) << shown;
+  }
+  // -18,000 widens by 80 % to -18,000; R 18,000 + 6,000 snaps to 30,000 with 0 on line 6.
+  ExpectScale(ChooseValueScale(-18000, 5000), -18000, 30000, 3000);
 }
 
 TEST(ChooseValueScale, AllZeroValuesGiveAUnitRangeWithZeroAtTheBottom) {
