@@ -33,6 +33,16 @@ fs::path Resolved(const char* folder) {
   return error ? fs::path(folder) : resolved;
 }
 
+// The installation's prefix: the programs are in its bin/, the sibling programs in its
+// libexec/tarvel-planner/.
+fs::path InstallPrefix(const fs::path& executable) {
+  fs::path folder = executable.parent_path();
+  if (folder.filename() == "tarvel-planner" && folder.parent_path().filename() == "libexec") {
+    folder = folder.parent_path();
+  }
+  return folder.parent_path();
+}
+
 }  // namespace
 
 ProgramPlaces ThisProgramPlaces() {
@@ -51,7 +61,7 @@ std::vector<fs::path> DataFolders(const fs::path& workdir, const ProgramPlaces& 
       !places.executable.empty() && !IsInside(places.executable, places.build_folder);
   std::vector<fs::path> folders;
   AddOnce(folders, workdir.empty() ? fs::path(".") : workdir);
-  if (installed) AddOnce(folders, places.executable.parent_path().parent_path() / kInstalledFolder);
+  if (installed) AddOnce(folders, InstallPrefix(places.executable) / kInstalledFolder);
   AddOnce(folders, places.install_data);
   if (!installed) AddOnce(folders, places.source_data);
   return folders;
