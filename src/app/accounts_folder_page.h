@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "model/money_format.h"
 #include "model/records.h"
@@ -27,6 +28,7 @@ struct AccountsFolderActions {
   std::function<bool()> editor_is_open;
   std::function<void(int position)> open_account_dialog;  // command 200; -1 adds
   std::function<void()> accounts_changed;
+  std::function<void(const std::vector<int>& shown_order)> print_list;  // the Print button
 };
 
 class AccountsFolderPage : public QWidget, private ui::AccountsFolderHost {

@@ -132,7 +132,11 @@ void MainWindow::BuildFolderPages() {
       session_.scenario(), session_.prompter(), session_.help(),
       AccountsFolderActions{[this] { return EditorIsOpen(); },
                             [this](int position) { OpenAccountDialog(position); },
-                            [this] { AccountsChanged(); }},
+                            [this] { AccountsChanged(); },
+                            [this](const std::vector<int>& order) {
+                              if (print_commands_ != nullptr)
+                                print_commands_->PrintAccountsList(order);
+                            }},
       folders_);
   events_page_ = new EventListPage(
       event_list_, [this](int index) { return Colour(index); }, folders_);

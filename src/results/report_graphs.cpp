@@ -108,15 +108,57 @@ platform::Rect DrawFrame(platform::Canvas& canvas, const platform::Rect& box,
   return plot;
 }
 
+// Colour swatches and names in rows under the plot; returns the height they take.
+int LegendHeight(const platform::Canvas& canvas, const std::vector<std::string>& names, int width,
+                 const platform::Font& font) {
+  const platform::TextMetrics metrics = canvas.Measure(font);
+  int rows = names.empty() ? 0 : 1;
+  int x = 0;
+  for (const std::string& name : names) {
+    const int item = 3 * metrics.average_char_width + canvas.TextWidth(font, name);
+    if (x > 0 && x + item > width) {
+      ++rows;
+      x = 0;
+    }
+    x += item;
+  }
+  return rows * metrics.LineHeight();
+}
+
+void DrawLegend(platform::Canvas& canvas, const platform::Rect& box,
+                const std::vector<std::string>& names, const platform::Font& font) {
+  const platform::TextMetrics metrics = canvas.Measure(font);
+  const int line = metrics.LineHeight();
+  const int swatch = metrics.average_char_width * 3 / 2;
+  int x = box.left;
+  int y = box.bottom - LegendHeight(canvas, names, box.Width(), font);
+  for (std::size_t c = 0; c < names.size(); ++c) {
+    const int item = 3 * metrics.average_char_width + canvas.TextWidth(font, names[c]);
+    if (x > box.left && x + item > box.right) {
+      x = box.left;
+      y += line;
+    }
+    const platform::Colour colour = kSeriesColours[c % std::size(kSeriesColours)];
+    const platform::Rect mark{x, y + (line - swatch) / 2, x + swatch, y + (line + swatch) / 2};
+    canvas.DrawRectangle(mark, platform::Pen::None(), platform::Brush::Solid(colour));
+    canvas.DrawText({x + 2 * metrics.average_char_width, y}, names[c], font, {});
+    x += item;
+  }
+}
+
 void DrawLineChart(platform::Canvas& canvas, const platform::Rect& box, const std::string& label,
-                   const ChartRows& rows, const platform::Font& font) {
-  const Scale scale = ScaleOf(rows.columns);
-  const platform::Rect plot = DrawFrame(canvas, box, label, rows, scale, font);
+                   const ChartRows& rows, const std::vector<std::vector<double>>& columns,
+                   const std::vector<std::string>& names, const platform::Font& font) {
+  const Scale scale = ScaleOf(columns);
+  const int legend = LegendHeight(canvas, names, box.Width(), font);
+  const platform::Rect chart{box.left, box.top, box.right, box.bottom - legend};
+  const platform::Rect plot = DrawFrame(canvas, chart, label, rows, scale, font);
   if (plot.Empty()) return;
+  DrawLegend(canvas, box, names, font);
   const int pen_width = std::max(1, canvas.PixelsPerInch().x / 100);
-  for (std::size_t c = 0; c < rows.columns.size(); ++c) {
+  for (std::size_t c = 0; c < columns.size(); ++c) {
     std::vector<platform::Point> points;
-    const std::vector<double>& column = rows.columns[c];
+    const std::vector<double>& column = columns[c];
     for (std::size_t i = 0; i < column.size(); ++i) {
       points.push_back({X(plot, i, column.size()), scale.Y(plot, column[i])});
     }
@@ -126,12 +168,14 @@ void DrawLineChart(platform::Canvas& canvas, const platform::Rect& box, const st
 }
 
 void DrawBarChart(platform::Canvas& canvas, const platform::Rect& box, const std::string& label,
-                  const ChartRows& rows, const platform::Font& font) {
-  const std::vector<std::vector<double>> total{rows.columns.back()};
+                  const ChartRows& rows, const std::vector<double>& totals,
+                  const platform::Font& font) {
+  const std::vector<std::vector<double>> total{totals};
   const Scale scale = ScaleOf(total);
   const platform::Rect plot = DrawFrame(canvas, box, label, rows, scale, font);
   if (plot.Empty()) return;
   const std::vector<double>& values = total.front();
+  const platform::Colour colour = platform::Rgb(70, 110, 160);
   const int count = static_cast<int>(values.size());
   const int zero = scale.Y(plot, 0);
   for (int i = 0; i < count; ++i) {
@@ -141,8 +185,37 @@ void DrawBarChart(platform::Canvas& canvas, const platform::Rect& box, const std
     const platform::Rect bar{left + (right - left) / 6, std::min(y, zero),
                              right - (right - left) / 6, std::max(y, zero)};
     if (bar.Empty()) continue;
-    canvas.DrawRectangle(bar, platform::Pen::None(), platform::Brush::Solid(kSeriesColours[0]));
+    canvas.DrawRectangle(bar, platform::Pen::None(), platform::Brush::Solid(colour));
   }
+}
+
+// The bars show the report's own total column (net worth, total incoming or outgoing, the
+// first column) or, for reports without one, the sum of the row; the lines show the rest.
+struct ChartTotal {
+  std::vector<double> values;
+  std::vector<std::vector<double>> parts;
+  std::vector<std::string> part_names;
+};
+
+bool IsTotalHeading(const std::string& name) {
+  return name.starts_with("Total") || name == "Net Worth";
+}
+
+ChartTotal TotalOf(const ChartRows& rows) {
+  ChartTotal total;
+  if (!rows.names.empty() && IsTotalHeading(rows.names.front()) && rows.columns.size() > 1) {
+    total.values = rows.columns.front();
+    total.parts.assign(rows.columns.begin() + 1, rows.columns.end());
+    total.part_names.assign(rows.names.begin() + 1, rows.names.end());
+    return total;
+  }
+  total.values.assign(rows.ages.size(), 0.0);
+  for (const std::vector<double>& column : rows.columns) {
+    for (std::size_t i = 0; i < column.size(); ++i) total.values[i] += column[i];
+  }
+  total.parts = rows.columns;
+  total.part_names = rows.names;
+  return total;
 }
 
 platform::Font ChartFont(const platform::Canvas& canvas, const PrintLook& look) {
@@ -200,9 +273,9 @@ void DrawChartPair(platform::Canvas& canvas, const platform::Rect& area, const s
   const int middle = (area.left + area.right) / 2;
   const platform::Rect left{area.left, area.top, middle - gap / 2, area.bottom};
   const platform::Rect right{middle + gap / 2, area.top, area.right, area.bottom};
-  DrawLineChart(canvas, left, label, rows, font);
-  const std::string total = rows.names.empty() ? label : label + ": " + rows.names.back();
-  DrawBarChart(canvas, right, total, rows, font);
+  const ChartTotal total = TotalOf(rows);
+  DrawBarChart(canvas, left, label, rows, total.values, font);
+  DrawLineChart(canvas, right, label, rows, total.parts, total.part_names, font);
 }
 
 int DrawReportGraphs(platform::Canvas& canvas, const platform::Rect& area, int top,

@@ -1,6 +1,6 @@
 // Small charts drawn from the rows of a report page: the two graphs above the table of page 1
 // (net worth, incoming, outgoing, account and group reports) and the pairs of the thumbnails
-// print, a line chart of every amount column beside a bar chart of the last (the total).
+// print: bars of the report's total beside lines of its columns.
 #pragma once
 
 #include <string>
@@ -29,7 +29,9 @@ double CellAmount(const std::string& cell);
 // Printed report kinds that carry the two graphs on page 1 (1 to 5).
 bool HasReportGraphs(int printed_report_kind);
 
-// Two charts side by side in area, each labelled; nothing when the rows are empty.
+// Two charts side by side in area, each labelled with the report's name: bars of the total
+// (the report's first column when it is a total, else the sum of the row) and lines of the
+// other columns with their names; nothing when the rows are empty.
 void DrawChartPair(platform::Canvas& canvas, const platform::Rect& area, const std::string& label,
                    const ChartRows& rows, const PrintLook& look);
 
