@@ -75,8 +75,7 @@ AccountsFolderPage::AccountsFolderPage(model::Scenario& scenario, platform::Prom
   AddButton(buttons, kPrintButton, tr("&Print"));
   AddButton(buttons, kHelpButton, tr("&Help"));
   buttons->addStretch(1);
-  // Printing the accounts is not part of the program yet.
-  buttons_[kPrintButton]->setEnabled(false);
+  buttons_[kPrintButton]->setEnabled(static_cast<bool>(actions_.print_list));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -96,6 +95,9 @@ AccountsFolderPage::AccountsFolderPage(model::Scenario& scenario, platform::Prom
     if (actions_.import_accounts) actions_.import_accounts();
   });
   connect(buttons_[kHelpButton], &QPushButton::clicked, this, [this] { folder_->Help(); });
+  connect(buttons_[kPrintButton], &QPushButton::clicked, this, [this] {
+    if (actions_.print_list) actions_.print_list(folder_->ShownOrder());
+  });
   connect(list_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { folder_->Edit(item->data(0, kPositionRole).toInt()); });
   connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {

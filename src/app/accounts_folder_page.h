@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "model/money_format.h"
 #include "model/records.h"
@@ -28,6 +29,7 @@ struct AccountsFolderActions {
   std::function<void(int position)> open_account_dialog;  // command 200; -1 adds
   std::function<void()> accounts_changed;
   std::function<void()> import_accounts;  // command 13, the update-from-a-file chooser
+  std::function<void(const std::vector<int>& shown_order)> print_list;  // the Print button
 };
 
 class AccountsFolderPage : public QWidget, private ui::AccountsFolderHost {

@@ -1,13 +1,9 @@
 // Graph pages by folder index, kept in step with the runs, and the printing of graph pages
-// through the print dialog.
+// through the planner's print path.
 #include "app/graph_folders.h"
 
-#include <QPrintDialog>
-#include <QPrinter>
-
+#include "app/drawn_page_printer.h"
 #include "app/folder_area.h"
-#include "app/printer_page_sink.h"
-#include "app/qt_printer.h"
 #include "graphs/chart_frame.h"
 #include "ui/shell/folders.h"
 
@@ -110,10 +106,10 @@ graphs::PrintJob GraphFolders::Job() const {
   job.source = &source_;
   job.palette = palette_;
   job.currency = currency_;
-  if (margins_ != nullptr) {
-    job.margins =
-        graphs::PrintMargins{margins_->left, margins_->top, margins_->right, margins_->bottom};
-  }
+  // Pages cover the whole paper, so the page-setup margins (or their defaults) are the margins.
+  const platform::PageSetup setup = Setup();
+  job.margins = graphs::PrintMargins{setup.margin_left, setup.margin_top, setup.margin_right,
+                                     setup.margin_bottom};
   return job;
 }
 
@@ -136,55 +132,44 @@ bool GraphFolders::PrintAllGraphsTo(platform::PageSink& sink, int folder,
   return graphs::PrintAllGraphs(sink, Job(), like->state(), style);
 }
 
+platform::PageSetup GraphFolders::Setup() const {
+  platform::PageSetup setup;
+  if (margins_ != nullptr) {
+    setup.margin_left = margins_->left;
+    setup.margin_top = margins_->top;
+    setup.margin_right = margins_->right;
+    setup.margin_bottom = margins_->bottom;
+  }
+  return setup;
+}
+
 bool GraphFolders::PrintCurrentGraphOn(QPrinter& printer, int folder) {
   if (page(folder) == nullptr || !has_run_) return false;
-  // Page-setup margins take the place of the printer's own.
-  if (margins_ != nullptr) printer.setFullPage(true);
-  // The copies are printed here, as for every printed document, so PDF files and page-setup
-  // margins keep the count too.
-  const int copies = TakeCopies(printer);
-  PrinterPageSink sink(printer);
-  bool printed = true;
-  for (int copy = 0; copy < copies && printed; ++copy) printed = PrintCurrentGraphTo(sink, folder);
-  return sink.Finish() && printed;
+  return PrintDrawnDocumentOn(printer, Setup(), [this, folder](platform::PageSink& sink) {
+    return PrintCurrentGraphTo(sink, folder);
+  });
 }
 
 bool GraphFolders::PrintAllGraphsOn(QPrinter& printer, int folder, graphs::ChartStyle style) {
   if (!has_run_) return false;
-  if (margins_ != nullptr) printer.setFullPage(true);
-  const int copies = TakeCopies(printer);
-  PrinterPageSink sink(printer);
-  bool printed = true;
-  for (int copy = 0; copy < copies && printed; ++copy) {
-    printed = PrintAllGraphsTo(sink, folder, style);
-  }
-  return sink.Finish() && printed;
-}
-
-bool GraphFolders::AskForPrinter(QPrinter& printer, bool several_pages) const {
-  printer.setDocName(QString::fromLatin1(graphs::kPrintDocumentName));
-  PrintToPdfWithoutPrinters(printer);
-  QPrintDialog dialog(&printer, area_.window());
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  // Page ranges are not offered: every page of the job is printed.
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, several_pages);
-  return dialog.exec() == QDialog::Accepted;
+  return PrintDrawnDocumentOn(printer, Setup(), [this, folder, style](platform::PageSink& sink) {
+    return PrintAllGraphsTo(sink, folder, style);
+  });
 }
 
 bool GraphFolders::PrintCurrentGraph(int folder) {
   if (page(folder) == nullptr || !has_run_) return false;
-  QPrinter printer(QPrinter::HighResolution);
-  if (!AskForPrinter(printer, false)) return false;
-  return PrintCurrentGraphOn(printer, folder);
+  return PrintDrawnDocument(
+      area_.window(), graphs::kPrintDocumentName, Setup(),
+      [this, folder](platform::PageSink& sink) { return PrintCurrentGraphTo(sink, folder); });
 }
 
 bool GraphFolders::PrintAllGraphs(int folder, graphs::ChartStyle style) {
   if (!has_run_) return false;
-  QPrinter printer(QPrinter::HighResolution);
-  if (!AskForPrinter(printer, true)) return false;
-  return PrintAllGraphsOn(printer, folder, style);
+  return PrintDrawnDocument(area_.window(), graphs::kPrintDocumentName, Setup(),
+                            [this, folder, style](platform::PageSink& sink) {
+                              return PrintAllGraphsTo(sink, folder, style);
+                            });
 }
 
 }  // namespace tarvel::app

@@ -15,6 +15,7 @@
 #include "model/money_format.h"
 #include "model/program.h"
 #include "model/records.h"
+#include "platform/printer.h"
 #include "ui/commands/graph_commands.h"
 
 class QPrinter;
@@ -62,7 +63,8 @@ class GraphFolders : public ui::GraphPrinter {
  private:
   GraphPage* AddPage(graphs::GraphKind kind, graphs::PageLayout layout);
   graphs::PrintJob Job() const;
-  bool AskForPrinter(QPrinter& printer, bool several_pages) const;
+  // The page-setup margins as printing takes them (the defaults before any page setup).
+  platform::PageSetup Setup() const;
 
   FolderArea& area_;
   std::function<void()> zoomed_;

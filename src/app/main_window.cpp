@@ -131,9 +131,14 @@ void MainWindow::BuildFolderPages() {
   start_page_ = new StartPage(folders_);
   accounts_page_ = new AccountsFolderPage(
       session_.scenario(), session_.prompter(), session_.help(),
-      AccountsFolderActions{
-          [this] { return EditorIsOpen(); }, [this](int position) { OpenAccountDialog(position); },
-          [this] { AccountsChanged(); }, [this] { DispatchCommand(kImportAccountDataCommand); }},
+      AccountsFolderActions{[this] { return EditorIsOpen(); },
+                            [this](int position) { OpenAccountDialog(position); },
+                            [this] { AccountsChanged(); },
+                            [this] { DispatchCommand(kImportAccountDataCommand); },
+                            [this](const std::vector<int>& order) {
+                              if (print_commands_ != nullptr)
+                                print_commands_->PrintAccountsList(order);
+                            }},
       folders_);
   events_page_ = new EventListPage(
       event_list_, [this](int index) { return Colour(index); }, folders_);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -39,6 +40,9 @@ PrintPreviewWindow::PrintPreviewWindow(QWidget* parent, int first_page, int last
     buttons->addWidget(button);
   }
   buttons->addStretch();
+  status_ = new QLabel;
+  status_->setContentsMargins(12, 0, 8, 0);
+  buttons->addWidget(status_);
   connect(back_, &QPushButton::clicked, this,
           [this] { Act(&ui::PrintPreviewState::PreviousPage); });
   connect(forward_, &QPushButton::clicked, this, [this] { Act(&ui::PrintPreviewState::NextPage); });
@@ -58,11 +62,16 @@ PrintPreviewWindow::PrintPreviewWindow(QWidget* parent, int first_page, int last
   scroll_->setAlignment(Qt::AlignCenter);
   scroll_->setBackgroundRole(QPalette::Dark);
   scroll_->verticalScrollBar()->setSingleStep(ui::kPreviewScrollStep);
+  // The fitted page follows the room the layout finally gives the page.
+  scroll_->viewport()->installEventFilter(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(scroll_, 1);
-  resize(800, 900);
+  // As tall as the screen allows, the paper's shape beside the buttons' width.
+  const QRect screen = this->screen()->availableGeometry();
+  const int height = std::min(900, screen.height() * 9 / 10);
+  resize(std::min(screen.width() * 9 / 10, std::max(720, height * 17 / 20)), height);
   Show();
 }
 
@@ -87,11 +96,17 @@ void PrintPreviewWindow::Show() {
   page_->resize(paper.size());
   scroll_->horizontalScrollBar()->setValue(state_.scroll_x());
   scroll_->verticalScrollBar()->setValue(state_.scroll_y());
+  status_->setText(QString::fromStdString(state_.StatusText()));
   back_->setEnabled(state_.CanGoBack());
   forward_->setEnabled(state_.CanGoForward());
 }
 
 bool PrintPreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (scroll_ != nullptr && watched == scroll_->viewport() && event->type() == QEvent::Resize &&
+      state_.zoom() == ui::kSmallestZoom) {
+    Show();
+    return false;
+  }
   if (watched == page_ && event->type() == QEvent::MouseButtonPress) {
     const auto* click = static_cast<QMouseEvent*>(event);
     state_.ScrollTo(scroll_->horizontalScrollBar()->value(), scroll_->verticalScrollBar()->value());

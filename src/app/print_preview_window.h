@@ -40,6 +40,7 @@ class PrintPreviewWindow : public QDialog {
   QLabel* page_ = nullptr;
   QPushButton* back_ = nullptr;
   QPushButton* forward_ = nullptr;
+  QLabel* status_ = nullptr;  // the page shown and the zoom
 };
 
 }  // namespace tarvel::app

@@ -20,7 +20,8 @@ constexpr double kLetterHeightInches = 11.0;
 
 results::PrintResult QtPagePrinter::Print(const std::string& document,
                                           const results::PageFileJob& job,
-                                          const results::PrintLook& look) {
+                                          const results::PrintLook& page_look) {
+  const results::PrintLook look = results::OrientedForPages(job, page_look);
   const std::optional<platform::PrintChoice> choice =
       printer_.ChoosePrinter(platform::PrintChoice{}, job.page_count);
   if (!choice) return {results::PrintOutcome::Cancelled, "", "", 0};
@@ -37,7 +38,8 @@ results::PrintResult QtPagePrinter::Print(const std::string& document,
   return result;
 }
 
-void QtPagePrinter::Preview(const results::PageFileJob& job, const results::PrintLook& look) {
+void QtPagePrinter::Preview(const results::PageFileJob& job, const results::PrintLook& page_look) {
+  const results::PrintLook look = results::OrientedForPages(job, page_look);
   const bool landscape = look.setup.orientation == platform::Orientation::Landscape;
   const QSizeF paper = landscape ? QSizeF(kLetterHeightInches, kLetterWidthInches)
                                  : QSizeF(kLetterWidthInches, kLetterHeightInches);

@@ -82,21 +82,23 @@ int WriteJoinedPages(ReportKind kind, const results::ReportSource& source, const
 }
 
 // The printed pages drawn into a PDF file, as the report window saves them.
-int WritePdf(ReportKind kind, const results::ReportSource& source, const std::string& input,
-             const platform::Clock& clock, const std::string& out) {
+int WritePdf(ReportKind kind, const results::ReportSource& source,
+             const ReportCommandOptions& options, const platform::Clock& clock) {
   const results::PageTarget target = kind == ReportKind::AccountAssetAllocation
                                          ? results::PageTarget::Screen
                                          : results::PageTarget::Print;
-  const results::ReportPages pages = results::WriteReportPages(kind, source, {target});
+  const std::string file_name = std::filesystem::path(options.input).filename().string();
+  results::PrintLook look = results::PrintLookOf(source.scenario, file_name, clock,
+                                                 engine::ProgramDataFolders(source.workdir));
+  look.options.report_graphs = look.options.report_graphs || options.report_graphs;
+  const results::ReportPages pages =
+      results::WriteReportPages(kind, source, {target, look.options.report_graphs});
   if (pages.pages == 0) return Fail(pages.problem.text);
-  const std::string file_name = std::filesystem::path(input).filename().string();
-  const results::PrintLook look = results::PrintLookOf(source.scenario, file_name, clock,
-                                                       engine::ProgramDataFolders(source.workdir));
   std::string error;
   GuiScope gui;
   if (!painting::WriteReportPdf(source.workdir, pages.pages, results::PrintedReportKind(kind),
-                                results::PrintedReportTitle(kind, source.scenario), out, look,
-                                error)) {
+                                results::PrintedReportTitle(kind, source.scenario), options.out,
+                                look, error)) {
     return Fail(error);
   }
   return 0;
@@ -143,7 +145,7 @@ int RunReportCommand(const ReportCommandOptions& options) {
     case OutputFormat::Csv:
       return WriteCsv(*kind, source, options.out);
     case OutputFormat::Pdf:
-      return WritePdf(*kind, source, options.input, *clock, options.out);
+      return WritePdf(*kind, source, options, *clock);
     default:
       return WriteJoinedPages(*kind, source, options.out);
   }
@@ -158,6 +160,8 @@ void AddReportCommand(CLI::App& app, int& status) {
       ->required();
   command->add_option("--workdir", options->workdir, "Folder for the run and page files");
   command->add_option("--today", options->today, "Today's date, YYYY-MM-DD");
+  command->add_flag("--report-graphs", options->report_graphs,
+                    "Two small graphs above the table on page 1 (PDF)");
   command->callback([options, &status] { status = RunReportCommand(*options); });
 }
 

@@ -13,9 +13,9 @@ bool WritePageFilesPdf(const results::PageFileJob& job, bool title_page,
     error = "There are no pages to write.";
     return false;
   }
-  results::PrintLook saved = look;
+  results::PrintLook saved = results::OrientedForPages(job, look);
   saved.page_of_total = true;
-  PdfPageSink sink(pdf_path, job.title, look.setup.orientation);
+  PdfPageSink sink(pdf_path, job.title, saved.setup.orientation);
   const results::PrintResult printed = results::PrintPageFiles(
       sink, job, results::PagesInPrintOrder({}, job.page_count, title_page), saved, nullptr);
   const bool written = sink.Finish();
@@ -33,8 +33,12 @@ bool WritePageFilesPdf(const results::PageFileJob& job, bool title_page,
 bool WriteReportPdf(const std::filesystem::path& workdir, int page_count, int report_kind,
                     const std::string& title, const std::string& pdf_path,
                     const results::PrintLook& look, std::string& error) {
-  const results::PageFileJob job{workdir, results::PageFilePrefix(report_kind), page_count, title,
-                                 results::PageBody::Report};
+  const results::PageFileJob job{workdir,
+                                 results::PageFilePrefix(report_kind),
+                                 page_count,
+                                 title,
+                                 results::PageBody::Report,
+                                 report_kind};
   return WritePageFilesPdf(job, false, look, pdf_path, error);
 }
 

@@ -86,7 +86,7 @@ int DrawPageHeader(platform::Canvas& canvas, const platform::Rect& area, const P
     canvas.DrawText({area.right - kPageNumberChars * metrics.average_char_width, text_top},
                     page_text, body, {});
   }
-  const int body_lines = request.body == PageBody::Report ? kBlockLines : 7;
+  const int body_lines = request.body == PageBody::Schedule ? 7 : kBlockLines;
   return block.top + title_line + (body_lines - 1) * line + line / 2;
 }
 

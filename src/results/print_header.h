@@ -10,7 +10,7 @@
 
 namespace tarvel::results {
 
-enum class PageBody { Report, Schedule };
+enum class PageBody { Report, Schedule, Thumbnails };
 
 struct HeaderRequest {
   std::string title;

@@ -23,11 +23,23 @@ std::string_view TrimLeft(std::string_view text) {
   return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
-bool HasDigit(const std::vector<std::string>& cells) {
-  return std::any_of(cells.begin(), cells.end(), [](const std::string& cell) {
-    return std::any_of(cell.begin(), cell.end(),
-                       [](unsigned char c) { return std::isdigit(c) != 0; });
-  });
+// An amount or a percentage, with its currency symbol, sign and separators.
+bool IsAmount(const std::string& cell) {
+  bool digit = false;
+  for (unsigned char c : cell) {
+    if (std::isdigit(c) != 0) {
+      digit = true;
+    } else if (c < 128 &&
+               std::string_view("$.,-%").find(static_cast<char>(c)) == std::string_view::npos) {
+      return false;
+    }
+  }
+  return digit;
+}
+
+// A row of amounts rather than a row of titles ("401(k) contributions" is a title).
+bool HasAmount(const std::vector<std::string>& cells) {
+  return std::any_of(cells.begin() + (cells.empty() ? 0 : 1), cells.end(), IsAmount);
 }
 
 int WidestRow(const std::vector<std::string>& lines) {
@@ -178,8 +190,20 @@ void DrawSchedulePageBody(platform::Canvas& canvas, const platform::Rect& area, 
 
 void DrawReportPageBody(platform::Canvas& canvas, const platform::Rect& area, int top,
                         const std::vector<std::string>& lines, const PrintLook& look) {
-  const std::vector<int> edges = ColumnEdges(area, WidestRow(lines));
-  const platform::Font font = FitFontToColumns(canvas, BodyFont(canvas, look.font), lines, edges);
+  const platform::Font body = BodyFont(canvas, look.font);
+  // The font fits the amounts; titles too wide for their column are wrapped.
+  std::vector<std::string> amount_lines;
+  int labels = 0;
+  for (const std::string& line : lines) {
+    std::vector<std::string> cells = SplitCells(line);
+    if (cells.size() < 2 || !HasAmount(cells)) continue;
+    amount_lines.push_back(line);
+    labels = std::max(labels, canvas.TextWidth(body, cells.front()));
+  }
+  const int padding = 2 * canvas.Measure(body).average_char_width;
+  const std::vector<int> edges =
+      ColumnEdges(area, WidestRow(lines), labels == 0 ? 0 : labels + padding);
+  const platform::Font font = FitFontToColumns(canvas, body, amount_lines, edges);
   const int line_height = canvas.Measure(font).LineHeight() * 5 / 4;
   int y = top;
   int rows = 0;
@@ -189,7 +213,7 @@ void DrawReportPageBody(platform::Canvas& canvas, const platform::Rect& area, in
       DrawRule(canvas, area, y + line_height / 2, look);
     } else {
       std::vector<std::string> cells = SplitCells(line);
-      const CellAlign align = HasDigit(cells) ? CellAlign::Amounts : CellAlign::Centred;
+      const CellAlign align = HasAmount(cells) ? CellAlign::Amounts : CellAlign::Centred;
       TableRow row{std::move(cells), y, line_height, (rows++ % 2) == 1, align};
       DrawTableRow(canvas, area, edges, row, font, look);
     }

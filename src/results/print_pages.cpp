@@ -1,11 +1,14 @@
 // Page files onto printed pages: header block, body and (for saved files) the page footer.
 #include "results/print_pages.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "results/print_order.h"
 #include "results/print_page_bodies.h"
 #include "results/print_schedule_pages.h"
+#include "results/print_thumbnails.h"
+#include "results/report_graphs.h"
 
 namespace tarvel::results {
 namespace {
@@ -41,15 +44,39 @@ PrintResult DrawPageFile(platform::Canvas& canvas, const PageFileJob& job, int p
     if (!read) return {PrintOutcome::Failed, name, "FILE OPEN ERROR"};
     lines = std::move(*read);
   }
-  const int top = DrawPageHeader(canvas, area, look, {job.title, page, job.body});
+  int top = DrawPageHeader(canvas, area, look, {job.title, page, job.body});
   if (page == 0) return {};
+  if (page == 1 && look.options.report_graphs && HasReportGraphs(job.report_kind)) {
+    top = DrawReportGraphs(canvas, area, top, lines, job.title, look);
+  }
   if (job.body == PageBody::Report) {
     DrawReportPageBody(canvas, area, top, lines, look);
+  } else if (job.body == PageBody::Thumbnails) {
+    DrawThumbnailPageBody(canvas, area, top, lines, look);
   } else {
     DrawSchedulePageBody(canvas, area, top, lines, look);
   }
   if (look.page_of_total) DrawFooter(canvas, area, page, job.page_count, look);
   return {};
+}
+
+int WidestPageLine(const PageFileJob& job) {
+  int widest = 0;
+  for (int page = 1; page <= job.page_count; ++page) {
+    const auto lines = ReadPageFile(job.folder / (job.prefix + std::to_string(page)));
+    if (!lines) continue;
+    for (const std::string& line : *lines) {
+      widest = std::max(widest, static_cast<int>(std::count(line.begin(), line.end(), '\t')) + 1);
+    }
+  }
+  return widest;
+}
+
+PrintLook OrientedForPages(const PageFileJob& job, PrintLook look) {
+  if (WidestPageLine(job) >= kLandscapeColumns) {
+    look.setup.orientation = platform::Orientation::Landscape;
+  }
+  return look;
 }
 
 PrintResult PrintPageFiles(platform::PageSink& sink, const PageFileJob& job,
@@ -81,7 +108,8 @@ PrintResult PrintReportPages(platform::PageSink& sink, const platform::PrintChoi
                              const std::filesystem::path& folder, int page_count, int report_kind,
                              const std::string& title, const PrintLook& look,
                              platform::PrintProgress* progress) {
-  const PageFileJob job{folder, PageFilePrefix(report_kind), page_count, title, PageBody::Report};
+  const PageFileJob job{
+      folder, PageFilePrefix(report_kind), page_count, title, PageBody::Report, report_kind};
   return PrintPageFiles(sink, job, PagesInPrintOrder(choice, page_count, true), look, progress);
 }
 

@@ -30,7 +30,17 @@ struct PageFileJob {
   int page_count = 0;
   std::string title;
   PageBody body = PageBody::Report;
+  int report_kind = 0;  // the printed report kind (1 net worth ...); 0 for the schedule
 };
+
+// Pages with this many columns or more print across the paper.
+inline constexpr int kLandscapeColumns = 10;
+
+// The most tab-separated cells on one line of the job's page files.
+int WidestPageLine(const PageFileJob& job);
+
+// The look with the paper turned to landscape when a page has 10 or more columns.
+PrintLook OrientedForPages(const PageFileJob& job, PrintLook look);
 
 enum class PrintOutcome { Printed, Cancelled, Failed };
 

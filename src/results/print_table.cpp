@@ -2,6 +2,7 @@
 #include "results/print_table.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tarvel::results {
 namespace {
@@ -13,6 +14,43 @@ std::string_view Trim(std::string_view text) {
   if (first == std::string_view::npos) return {};
   const std::size_t last = text.find_last_not_of(' ');
   return text.substr(first, last - first + 1);
+}
+
+// The words of a title split into two lines of about equal width.
+std::pair<std::string, std::string> TwoLines(const platform::Canvas& canvas,
+                                             const platform::Font& font, const std::string& text) {
+  std::pair<std::string, std::string> best{text, ""};
+  int best_width = canvas.TextWidth(font, text);
+  for (std::size_t space = text.find(' '); space != std::string::npos;
+       space = text.find(' ', space + 1)) {
+    const std::string first = text.substr(0, space);
+    const std::string second(Trim(std::string_view(text).substr(space + 1)));
+    const int width = std::max(canvas.TextWidth(font, first), canvas.TextWidth(font, second));
+    if (width < best_width) {
+      best = {first, second};
+      best_width = width;
+    }
+  }
+  return best;
+}
+
+// A title wider than its column: two lines in a font small enough for both to fit the row's
+// height and the column's width.
+void DrawWrappedTitle(platform::Canvas& canvas, const platform::Rect& cell, const std::string& text,
+                      const platform::Font& font, const platform::TextStyle& style) {
+  const auto [first, second] = TwoLines(canvas, font, text);
+  platform::Font small = font;
+  small.height = font.height * 3 / 5;
+  const int widest = std::max(canvas.TextWidth(small, first), canvas.TextWidth(small, second));
+  if (widest > cell.Width() && widest > 0) {
+    small.height = static_cast<int>(static_cast<long long>(small.height) * cell.Width() / widest);
+  }
+  if (small.height == 0) small.height = font.height < 0 ? -1 : 1;
+  const int line = canvas.Measure(small).height;
+  const int top = cell.top + std::max(0, (cell.Height() - 2 * line) / 2);
+  const int x = (cell.left + cell.right) / 2;
+  canvas.DrawText({x, top}, first, small, style);
+  canvas.DrawText({x, top + line}, second, small, style);
 }
 
 }  // namespace
@@ -29,14 +67,17 @@ std::vector<std::string> SplitCells(std::string_view line) {
   return cells;
 }
 
-std::vector<int> ColumnEdges(const platform::Rect& area, int count) {
+std::vector<int> ColumnEdges(const platform::Rect& area, int count, int first_width) {
   count = std::max(1, count);
   std::vector<int> edges;
   // The first column takes half a share: it holds an age or a short label.
-  const double share = area.Width() / (count - 0.5);
+  const double half_share = area.Width() / (count - 0.5) / 2;
+  const double first =
+      count == 1 ? area.Width() : std::clamp<double>(first_width, half_share, area.Width() / 3.0);
+  const double share = count == 1 ? 0 : (area.Width() - first) / (count - 1);
   edges.push_back(area.left);
   for (int column = 1; column <= count; ++column) {
-    edges.push_back(area.left + static_cast<int>(share * (column - 0.5)));
+    edges.push_back(area.left + static_cast<int>(first + share * (column - 1)));
   }
   edges.back() = area.right;
   return edges;
@@ -98,6 +139,12 @@ void DrawTableRow(platform::Canvas& canvas, const platform::Rect& area,
     } else if (column > 0) {
       style.horizontal = platform::HorizontalAlign::Centre;
       x = (edges[column] + edges[column + 1]) / 2;
+      const platform::Rect space{edges[column] + kCellPadding, row.top,
+                                 edges[column + 1] - kCellPadding, row.top + row.height};
+      if (canvas.TextWidth(font, cell) > space.Width()) {
+        DrawWrappedTitle(canvas, space, cell, font, style);
+        continue;
+      }
     }
     canvas.DrawText({x, text_top}, cell, font, style);
   }

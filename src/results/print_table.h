@@ -15,8 +15,9 @@ namespace tarvel::results {
 std::vector<std::string> SplitCells(std::string_view line);
 
 // Column edges for rows of up to count cells across the area: the first column is narrower
-// (an age), the others share the rest evenly. Edges has count + 1 entries.
-std::vector<int> ColumnEdges(const platform::Rect& area, int count);
+// (an age) unless its labels need first_width (at most a third of the area), the others
+// share the rest evenly. Edges has count + 1 entries.
+std::vector<int> ColumnEdges(const platform::Rect& area, int count, int first_width = 0);
 
 // The font made smaller, when needed, so the widest cell of the tab-separated lines fits
 // every column between the edges.
@@ -36,7 +37,7 @@ struct TableRow {
 };
 
 // Draws one row between the area's sides with the report options' banding, boxing and
-// column lines.
+// column lines. A centred title too wide for its column is wrapped onto two smaller lines.
 void DrawTableRow(platform::Canvas& canvas, const platform::Rect& area,
                   const std::vector<int>& edges, const TableRow& row, const platform::Font& font,
                   const PrintLook& look);

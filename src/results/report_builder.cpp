@@ -2,6 +2,7 @@
 #include "results/report_builder.h"
 
 #include "results/report_builders_internal.h"
+#include "results/report_graphs.h"
 
 namespace tarvel::results {
 namespace {
@@ -10,9 +11,8 @@ constexpr int kIncomingCode = 2;
 constexpr int kOutgoingCode = 6;
 
 // The two small graphs above the table are printed with these reports only.
-bool CarriesReportGraphs(ReportKind kind) {
-  return kind != ReportKind::AccountAssetAllocation && kind != ReportKind::AssetByAllocation;
-}
+// Only the reports whose page 1 carries the two graphs lose lines to them.
+bool CarriesReportGraphs(ReportKind kind) { return HasReportGraphs(PrintedReportKind(kind)); }
 
 }  // namespace
 

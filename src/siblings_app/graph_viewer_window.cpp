@@ -10,6 +10,7 @@
 
 #include "graphs/graph_printing.h"
 #include "graphs/paint_graph_page.h"
+#include "platform/printer.h"
 #include "siblings/plot_chart_source.h"
 #include "siblings_app/sibling_output.h"
 
@@ -171,6 +172,11 @@ void GraphViewerWindow::PrintCurrent() {
   job.source = &source;
   job.palette = siblings::PlotPalette(*plot_);
   job.currency = currency_;
+  // Printed pages cover the whole paper: the default page-setup margins keep the graph off
+  // its edges.
+  const platform::PageSetup setup;
+  job.margins = graphs::PrintMargins{setup.margin_left, setup.margin_top, setup.margin_right,
+                                     setup.margin_bottom};
   const graphs::GraphPageState state = tab.page->state();
   PrintWithDialog(this, graphs::kPrintDocumentName, [&](platform::PageSink& sink) {
     if (index == 0) return graphs::PrintSummaryPage(sink, job, state);

@@ -1,31 +1,19 @@
-// Printing goes through QPrintDialog and the planner's PrinterPageSink; pictures through the
-// image writer of the command-line planner.
+// Printing goes through the planner's print path (its dialog, copies, collation, margins and
+// PDF fallback); pictures through the image writer of the command-line planner.
 #include "siblings_app/sibling_output.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 
-#include "app/printer_page_sink.h"
+#include "app/drawn_page_printer.h"
 #include "cli/image_writer.h"
 #include "ui/shell/keywords.h"
 
 namespace tarvel::siblings_app {
 bool PrintWithDialog(QWidget* parent, const QString& document_name,
                      const std::function<bool(platform::PageSink&)>& print) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(document_name);
-  QPrintDialog dialog(&printer, parent);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  app::PrinterPageSink sink(printer);
-  const bool printed = print(sink);
-  if (!sink.Finish() && printed) {
-    QMessageBox::warning(parent, QObject::tr("Print Error"),
-                         QObject::tr("The printer could not print %1.").arg(document_name));
-    return false;
-  }
-  return printed;
+  // The pages draw their own half-inch borders; the default page setup is used.
+  return app::PrintDrawnDocument(parent, document_name.toStdString(), platform::PageSetup{}, print);
 }
 
 bool PrintOnePage(QWidget* parent, const QString& document_name,

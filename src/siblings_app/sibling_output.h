@@ -1,6 +1,6 @@
-// What every sibling window shares: printing through the print dialog onto the planner's
-// printer pages, exporting a painted page as PNG, SVG or PDF, and the message shown in place
-// of content when an input file is missing or damaged.
+// What every sibling window shares: printing through the planner's print path, exporting a
+// painted page as PNG, SVG or PDF, and the message shown in place of content when an input
+// file is missing or damaged.
 #pragma once
 
 #include <QLabel>

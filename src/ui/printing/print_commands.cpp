@@ -6,6 +6,9 @@
 
 #include "engine/data_folders.h"
 #include "model/report_options.h"
+#include "results/print_thumbnails.h"
+#include "results/report_pages.h"
+#include "ui/printing/accounts_list_print.h"
 #include "ui/printing/report_options_dialog.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
@@ -23,7 +26,7 @@ const char* CaptionOf(results::ScheduleKind kind) {
 bool PrintCommands::Handles(int id) const {
   return id == kPrintResultsCommand || id == kPrintScenarioCommand || id == kPrintPreviewCommand ||
          id == kReportOptionsCommand || id == kPageSetupCommand || id == kPrinterFontCommand ||
-         id == kPrintWindowCommand;
+         id == kPrintWindowCommand || id == kPrintThumbnailsCommand;
 }
 
 CommandOutcome PrintCommands::Execute(int id) {
@@ -50,6 +53,9 @@ CommandOutcome PrintCommands::Execute(int id) {
       break;
     case kPrintWindowCommand:
       PrintWhatIsShowing();
+      break;
+    case kPrintThumbnailsCommand:
+      PrintThumbnails();
       break;
   }
   return {};
@@ -107,8 +113,11 @@ void PrintCommands::PrintSchedule(results::ScheduleKind kind, bool preview) {
 
 void PrintCommands::PrintReport(const results::ReportPrintRequest& request) {
   const results::PageFileJob job{context_.program.working_directory,
-                                 results::PageFilePrefix(request.report_kind), request.page_count,
-                                 request.title, results::PageBody::Report};
+                                 results::PageFilePrefix(request.report_kind),
+                                 request.page_count,
+                                 request.title,
+                                 results::PageBody::Report,
+                                 request.report_kind};
   if (!request.pdf_path.empty()) {
     std::string error;
     if (!services_.printer.SavePdf(job, Look(), request.pdf_path, error)) Tell(error, "Save As");
@@ -117,6 +126,42 @@ void PrintCommands::PrintReport(const results::ReportPrintRequest& request) {
   PrintingFlag printing(context_.state);
   const results::PrintResult result =
       services_.printer.Print(results::kPrintScheduleDocument, job, Look());
+  if (result.outcome == results::PrintOutcome::Failed) Tell(result.message, result.caption);
+}
+
+void PrintCommands::PrintAccountsList(const std::vector<int>& shown_order) {
+  if (shown_order.empty()) return;
+  const results::PagesWritten written = results::WriteReportPages(
+      AccountsListTable(context_.scenario, shown_order), context_.program.working_directory,
+      {results::PageTarget::AccountsFolder});
+  if (!written.ok()) {
+    Tell(written.problem, "FILE OPEN ERROR");
+    return;
+  }
+  PrintReport({results::kAccountsListReport, written.pages, kAccountsListTitle, ""});
+}
+
+void PrintCommands::PrintThumbnails() {
+  const std::filesystem::path folder = context_.program.working_directory;
+  engine::RunOptions options;
+  options.workdir = folder;
+  const results::ReportSource source{context_.scenario, services_.run(options), folder};
+  std::string problem;
+  const int pages =
+      results::WriteThumbnailPages(results::CollectThumbnails(source), folder, problem);
+  if (pages == 0) {
+    if (problem.empty()) {
+      Tell("Cannot print file!", "Print Thumbnails");
+    } else {
+      Tell(problem, "FILE OPEN ERROR");
+    }
+    return;
+  }
+  const results::PageFileJob job{folder, results::kThumbnailPagePrefix, pages,
+                                 results::kThumbnailsTitle, results::PageBody::Thumbnails};
+  PrintingFlag printing(context_.state);
+  const results::PrintResult result =
+      services_.printer.Print(results::kThumbnailsDocument, job, Look());
   if (result.outcome == results::PrintOutcome::Failed) Tell(result.message, result.caption);
 }
 

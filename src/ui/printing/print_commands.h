@@ -1,9 +1,10 @@
 // The print commands: Print Results Report (401), its preview (890), Print Scenario (905),
-// Report Options (405), Page Setup (406), the printer font (112) and Ctrl+P (790), which
-// prints whatever is showing.
+// Report Options (405), Page Setup (406), the printer font (112), Ctrl+P (790), which
+// prints whatever is showing, and Print Thumbnails (918).
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "engine/run.h"
 #include "platform/clock.h"
@@ -22,6 +23,7 @@ inline constexpr int kReportOptionsCommand = 405;
 inline constexpr int kPageSetupCommand = 406;
 inline constexpr int kPrinterFontCommand = 112;
 inline constexpr int kPrintWindowCommand = 790;
+inline constexpr int kPrintThumbnailsCommand = 918;
 
 // Runs the scenario with these options, as the results folder does, and returns the run.
 using OptionsRun = std::function<const engine::Run&(const engine::RunOptions&)>;
@@ -43,6 +45,8 @@ class PrintCommands : public CommandHandler {
   CommandOutcome Execute(int id) override;
   // A report window's pages: through the print dialog, or straight into the PDF file asked for.
   void PrintReport(const results::ReportPrintRequest& request);
+  // The accounts folder's list in the order it shows the accounts ("apage%d", kind 112).
+  void PrintAccountsList(const std::vector<int>& shown_order);
 
  private:
   // Runs to the print file, cuts it into pages, rebuilds the results list, then prints or
@@ -52,6 +56,8 @@ class PrintCommands : public CommandHandler {
   void SetUpPage();
   void ChoosePrinterFont();
   void PrintWhatIsShowing();
+  // Runs the scenario, writes the reports' print pages and prints them as small charts.
+  void PrintThumbnails();
   results::PrintLook Look() const;
   void Tell(const std::string& text, const std::string& caption);
 

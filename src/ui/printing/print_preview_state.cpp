@@ -2,6 +2,7 @@
 #include "ui/printing/print_preview_state.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace tarvel::ui {
 
@@ -32,6 +33,19 @@ void PrintPreviewState::ScrollLines(int lines) {
 void PrintPreviewState::ScrollTo(int x, int y) {
   scroll_x_ = std::max(0, x);
   scroll_y_ = std::max(0, y);
+}
+
+std::string PrintPreviewState::StatusText() const {
+  char text[64];
+  if (page_ == 0) {
+    std::snprintf(text, sizeof text, "Title page");
+  } else {
+    std::snprintf(text, sizeof text, "Page %d of %d", page_, last_page_);
+  }
+  std::string status = text;
+  if (zoom_ == kSmallestZoom) return status + "   Fit";
+  std::snprintf(text, sizeof text, "   %d%%", static_cast<int>(Magnification() * 100 + 0.5));
+  return status + text;
 }
 
 }  // namespace tarvel::ui

@@ -3,6 +3,8 @@
 // window and the scroll position returns to the top left.
 #pragma once
 
+#include <string>
+
 namespace tarvel::ui {
 
 inline constexpr int kSmallestZoom = 1;
@@ -37,6 +39,8 @@ class PrintPreviewState {
   // How much larger than the page fitted into the window it is drawn: 1 at level 1, then
   // half as much again at each level (4.5 at level 8).
   double Magnification() const { return 1.0 + 0.5 * (zoom_ - 1); }
+  // Beside the buttons: "Title page" or "Page 2 of 5", then the zoom ("Fit", "150%").
+  std::string StatusText() const;
 
  private:
   int first_page_;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "model/working_file_names.h"
 #include "model/working_files.h"
@@ -28,6 +30,15 @@ int DeleteTempFiles(const std::string& folder, int report_page_count) {
   for (const std::string& name : ExitWorkingFileNames(report_page_count)) {
     std::error_code error;
     if (std::filesystem::remove(std::filesystem::path(folder) / name, error)) ++deleted;
+  }
+  // The thumbnail pages and any accounts-list pages past the second, as many as were written.
+  for (const auto& [prefix, first] : {std::pair{"tpage", 1}, std::pair{"apage", 3}}) {
+    std::error_code error;
+    for (int page = first; std::filesystem::remove(
+             std::filesystem::path(folder) / (prefix + std::to_string(page)), error);
+         ++page) {
+      ++deleted;
+    }
   }
   return deleted;
 }

@@ -68,5 +68,17 @@ TEST(PrintPreviewState, ZoomRunsFrom1To8AndLevel1ReturnsToTheTopLeft) {
   EXPECT_DOUBLE_EQ(Play("LLLLLLL").Magnification(), 4.5);
 }
 
+TEST(PrintPreviewState, StatusNamesThePageAndTheZoom) {
+  const struct {
+    std::string keys;
+    std::string status;
+  } cases[] = {{"", "Title page   Fit"},
+               {">", "Page 1 of 3   Fit"},
+               {">>>>L", "Page 3 of 3   150%"},
+               {">++++++++", "Page 1 of 3   450%"},
+               {">LLR-", "Page 1 of 3   Fit"}};
+  for (const auto& c : cases) EXPECT_EQ(Play(c.keys).StatusText(), c.status) << c.keys;
+}
+
 }  // namespace
 }  // namespace tarvel::ui

@@ -29,10 +29,12 @@ TEST(RecentMenuItems, NumbersNonEmptyEntriesAndEndsWithASeparator) {
 
 TEST(DeleteTempFiles, DeletesTheWorkingFilesPresentAndKeepsOthers) {
   test_support::TempFolder folder;
-  for (const char* name : {"PLOTIN~1.TMP", "plotinf01.tmp", "infile.tmp", "rpage1", "keep.ret"}) {
+  for (const char* name : {"PLOTIN~1.TMP", "plotinf01.tmp", "infile.tmp", "rpage1", "keep.ret",
+                           "tpage1", "tpage2", "apage3"}) {
     test_support::WriteText(folder.File(name), "x");
   }
-  EXPECT_EQ(DeleteTempFiles(folder.path(), 2), 4);
+  EXPECT_EQ(DeleteTempFiles(folder.path(), 2), 7);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("tpage2")));
   EXPECT_TRUE(std::filesystem::exists(folder.File("keep.ret")));
   EXPECT_FALSE(std::filesystem::exists(folder.File("rpage1")));
   EXPECT_FALSE(std::filesystem::exists(folder.File("plotinf01.tmp")));

@@ -1,0 +1,100 @@
+// Drawn documents onto QtPrinter's documents; pages left out at a step are drawn onto a
+// scratch PDF page in memory, laid out on the same paper as the printed ones.
+#include "app/drawn_page_printer.h"
+
+#include <QBuffer>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include "app/printer_page_sink.h"
+#include "app/qt_printer.h"
+#include "painting/qt_canvas.h"
+#include "results/print_order.h"
+
+namespace tarvel::app {
+namespace {
+
+// The printer's high resolution, so pages lay out on the scratch page as on paper.
+constexpr int kScratchDotsPerInch = 1200;
+
+class ScratchPage {
+ public:
+  explicit ScratchPage(const platform::PageSetup& setup) : writer_(&buffer_) {
+    buffer_.open(QIODevice::WriteOnly);
+    writer_.setResolution(kScratchDotsPerInch);
+    writer_.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
+                                      setup.orientation == platform::Orientation::Landscape
+                                          ? QPageLayout::Landscape
+                                          : QPageLayout::Portrait,
+                                      QMarginsF(0, 0, 0, 0)));
+    painter_.begin(&writer_);
+    canvas_.emplace(painter_);
+  }
+  ~ScratchPage() { painter_.end(); }
+  ScratchPage(const ScratchPage&) = delete;
+  ScratchPage& operator=(const ScratchPage&) = delete;
+
+  platform::Canvas& canvas() { return *canvas_; }
+
+ private:
+  QBuffer buffer_;
+  QPdfWriter writer_;
+  QPainter painter_;
+  std::optional<painting::QtCanvas> canvas_;
+};
+
+void TellPrintError(QWidget* parent, const std::string& text) {
+  QMessageBox::warning(parent, QObject::tr("Print Error"), QString::fromStdString(text));
+}
+
+}  // namespace
+
+bool PrintDrawnDocument(QWidget* parent, const std::string& document,
+                        const platform::PageSetup& setup, const results::DrawPages& draw) {
+  ScratchPage scratch(setup);
+  const int count = results::CountDrawnPages(scratch.canvas(), draw);
+  if (count == 0) return false;
+  QtPrinter printer(parent);
+  const std::optional<platform::PrintChoice> choice =
+      printer.ChoosePrinter(platform::PrintChoice{}, count);
+  if (!choice) return false;
+  std::unique_ptr<platform::PrintDocument> printed =
+      printer.StartDocument(document, *choice, setup);
+  if (!printed) {
+    TellPrintError(parent, "Invalid Printer");
+    return false;
+  }
+  const std::vector<int> order = results::PagesInPrintOrder(*choice, count, false);
+  QtPrintProgress progress(parent, static_cast<int>(order.size()));
+  const results::PrintResult result =
+      results::PrintDrawnPages(*printed, scratch.canvas(), order, draw, &progress);
+  if (result.outcome == results::PrintOutcome::Cancelled) printed->Cancel();
+  const bool finished = printed->Finish();
+  if (result.outcome == results::PrintOutcome::Failed) {
+    TellPrintError(parent, result.message);
+  } else if (!finished && result.outcome == results::PrintOutcome::Printed) {
+    TellPrintError(parent, "Cannot print page!");
+  }
+  return finished && result.outcome == results::PrintOutcome::Printed;
+}
+
+bool PrintDrawnDocumentOn(QPrinter& printer, const platform::PageSetup& setup,
+                          const results::DrawPages& draw) {
+  ScratchPage scratch(setup);
+  const int count = results::CountDrawnPages(scratch.canvas(), draw);
+  if (count == 0) return false;
+  platform::PrintChoice choice;
+  choice.copies = TakeCopies(printer);
+  choice.collate = printer.collateCopies();
+  printer.setFullPage(true);
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
+  PrinterPageSink sink(printer);
+  const results::PrintResult result = results::PrintDrawnPages(
+      sink, scratch.canvas(), results::PagesInPrintOrder(choice, count, false), draw, nullptr);
+  return sink.Finish() && result.outcome == results::PrintOutcome::Printed;
+}
+
+}  // namespace tarvel::app
