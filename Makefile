@@ -48,7 +48,7 @@ package: build
 # libraries with their tests built and run under both sanitizers in a second build folder.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS = scenario scenario_json accounts startup small_files budget_file life_tables tradeoff_file
+FUZZERS = scenario scenario_json accounts startup small_files budget_file life_tables tradeoff_file report xy_graph_file plot_file plotter_file
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_TESTS = model_tests engine_tests results_tests graphs_tests exchange_tests ui_tests \
                  calculators_tests save_kill_trials

@@ -84,7 +84,10 @@ std::string TrimLineEnd(std::string_view line, bool keep_quote) {
 // Names the line's account, or gives the reason it is skipped.
 void FillAccount(ReportLine& line, std::string_view name, std::string_view amount,
                  char currency_symbol) {
-  std::string cleaned = CleanAccountName(name);
+  // A name holds no tab: the intermediate list and the account lists are tab-separated.
+  std::string one_field(name);
+  std::replace(one_field.begin(), one_field.end(), '\t', ' ');
+  std::string cleaned = CleanAccountName(one_field);
   if (cleaned.size() > kMaxImportedNameLength) {
     cleaned = CleanAccountName(cleaned.substr(0, kMaxImportedNameLength));
   }

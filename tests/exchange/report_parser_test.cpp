@@ -171,6 +171,14 @@ TEST(ParseCsvReport, ReadsPrintFilesWithoutCommas) {
                       });
 }
 
+// A print file's name runs to the blanks before its amount; tabs inside it become blanks, so
+// the intermediate list keeps one name and one amount per line.
+TEST(ParseCsvReport, ReadsTabsInsideANameAsBlanks) {
+  const auto report = exchange::ParseCsvReport("Rainy\tDay Fund\t\t1500.00\n");
+  ExpectLines(report, {{LineMark::Account, "Rainy Day Fund", 1500.0}});
+  EXPECT_EQ(exchange::IntermediateText(report), "Rainy Day Fund\t1500.00\n");
+}
+
 TEST(ParseReport, TakesAnExportedFilesFirstRowAsTheBalances) {
   const char text[] =
       "Age,Checking,\"Smith, Joint\",Home,Equity,Total\n"

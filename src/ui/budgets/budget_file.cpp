@@ -32,6 +32,15 @@ std::string OneField(std::string text) {
   return text;
 }
 
+// An item name as the budget stores and the file writes it: cut at the first NUL and to the
+// field's length, with tabs and line ends as blanks. Items are sorted on this form, so a
+// budget written back sorts, and reads, the same.
+std::string StoredItemName(std::string_view cell) {
+  decltype(model::Budget::item_names)::value_type stored;
+  stored.assign(cell);
+  return OneField(stored.str());
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   while (!text.empty()) {
@@ -88,7 +97,7 @@ bool ReadItem(std::string_view line, BudgetItem& item) {
   int monthly = 0;
   int track = 0;
   int inflation = 0;
-  item.name = std::string(cells[0]);
+  item.name = StoredItemName(cells[0]);
   const bool read = ReadFloat(cells[1], item.amount) && ReadInt(cells[2], monthly) &&
                     ReadInt(cells[3], track) && ReadFloat(cells[4], item.apply_rate) &&
                     ReadInt(cells[5], inflation);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 
 #include "ui/budgets/budget_items.h"
 #include "ui/budgets/budget_page.h"
@@ -74,6 +75,34 @@ TEST(BudgetFile, ReportsAMissingOrInvalidFileAndKeepsTheBudget) {
     EXPECT_FALSE(ReadBudgetFile(budget, BudgetFileKind::Copy, h.folder.path(), h.prompter));
     EXPECT_EQ(h.Messages(), std::vector<std::string>{c.message});
     EXPECT_EQ(model::EncodeBlock(budget), model::EncodeBlock(HomeBudget()));
+  }
+}
+
+// Item names are sorted as they are stored and written, so a budget read from a file writes
+// text that reads back the same.
+TEST(BudgetFile, ItemNamesReadAsTheyAreWrittenBack) {
+  using namespace std::string_literals;
+  const std::string header = "2\nHome\n 60\n 85\n  1\n  0\n";
+  const std::string written_header = "2\nHome                          \n 60\n 85\n  1\n  0\n";
+  struct Case {
+    std::string items;          // the two item lines read
+    std::string written_items;  // the item lines written back
+  } cases[] = {
+      // Carriage returns are blanks once written, so they sort as blanks.
+      {"\r\r\xff\xff\t1\t0\t0\t0\t0\n\x10\t2\t0\t0\t0\t0\n",
+       "\x10\t2.000000\t0\t0\t0.000000\t0\n  \xff\xff\t1.000000\t0\t0\t0.000000\t0\n"},
+      // A name ends at its first NUL.
+      {"\r\xff\t1\t0\t0\t0\t0\n\x01\0\x7f\t2\t0\t0\t0\t0\n"s,
+       "\x01\t2.000000\t0\t0\t0.000000\t0\n \xff\t1.000000\t0\t0\t0.000000\t0\n"},
+  };
+  for (const Case& c : cases) {
+    model::Budget budget;
+    ASSERT_EQ(ParseBudgetFileText(header + c.items + "Dooone\n", budget), BudgetFileStatus::Read);
+    const std::string written = BudgetFileText(budget);
+    EXPECT_EQ(written, written_header + c.written_items + "Dooone\n");
+    model::Budget again;
+    ASSERT_EQ(ParseBudgetFileText(written, again), BudgetFileStatus::Read);
+    EXPECT_EQ(BudgetFileText(again), written);
   }
 }
 
