@@ -22,7 +22,7 @@ using tarvel::analysis::RateSource;
 using tarvel::bench::BenchClock;
 using tarvel::bench::LoadJsonScenario;
 
-constexpr int kRunsPerAnalysis = 200;
+constexpr int kRunsPerAnalysis = 1000;  // the analysis default
 
 // The scenario as the planner opens it: its opening run orders the events and accounts.
 std::unique_ptr<tarvel::model::Scenario> OpenedScenario(const std::filesystem::path& path,

@@ -3,8 +3,10 @@
 #include "analysis/monte_carlo.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "analysis/ranking.h"
 #include "analysis/run_choice.h"
@@ -18,8 +20,8 @@ namespace {
 using engine::IndexOf;
 using engine::PeriodColumn;
 
-// Every run's values, period-major (value [period x runs + run]), written by the workers into
-// places of their own.
+// Every run's values, run-major (value [run x periods + period]): each run writes one block of
+// its own, so the workers never write into the same cache lines.
 struct RunSeries {
   int periods = 0;
   int runs = 0;
@@ -116,7 +118,7 @@ void RunOne(const AnalysisInputs& inputs, const AnalysisOptions& options, int in
   outcome.flags = run.red_flags;
   const int periods = std::min(series.periods, static_cast<int>(run.periods.size()));
   for (int p = 0; p < periods; ++p) {
-    const std::size_t at = static_cast<std::size_t>(p) * series.runs + index;
+    const std::size_t at = static_cast<std::size_t>(index) * series.periods + p;
     series.networth[at] = Sortable(run.periods[p][IndexOf(PeriodColumn::NetWorth)]);
     series.networth_today[at] = Sortable(
         p < static_cast<int>(run.purchasing_power.size()) ? run.purchasing_power[p] : 0.0f);
@@ -124,10 +126,27 @@ void RunOne(const AnalysisInputs& inputs, const AnalysisOptions& options, int in
   }
 }
 
-void Summarise(const RunSeries& series, AnalysisResult& result) {
-  result.networth = MakePercentileTable(series.networth, series.periods, series.runs);
-  result.networth_today = MakePercentileTable(series.networth_today, series.periods, series.runs);
-  result.liquid = MakePercentileTable(series.liquid, series.periods, series.runs);
+// The three percentile tables, a period of one table per job, on the workers of the runs.
+void FillPercentiles(const RunSeries& series, int workers, AnalysisResult& result) {
+  const std::array<std::pair<const std::vector<float>*, PercentileTable*>, 3> tables = {{
+      {&series.networth, &result.networth},
+      {&series.networth_today, &result.networth_today},
+      {&series.liquid, &result.liquid},
+  }};
+  for (const auto& [values, table] : tables) *table = EmptyPercentileTable(series.periods);
+  std::vector<std::vector<float>> columns(static_cast<std::size_t>(workers));
+  JobControl unwatched;  // the summary always finishes; the caller's counter is for runs
+  RunJobs(static_cast<int>(tables.size()) * series.periods, workers,
+          [&](int worker, int job) {
+            const auto& [values, table] = tables[static_cast<std::size_t>(job / series.periods)];
+            FillPercentilePeriod(*values, series.periods, job % series.periods, columns[worker],
+                                 *table);
+          },
+          unwatched);
+}
+
+void Summarise(const RunSeries& series, int workers, AnalysisResult& result) {
+  FillPercentiles(series, workers, result);
   const auto successes = std::count_if(series.outcomes.begin(), series.outcomes.end(),
                                        [](const RunOutcome& o) { return o.success; });
   result.success_probability = static_cast<double>(successes) / series.runs;
@@ -166,7 +185,7 @@ AnalysisResult RunMonteCarlo(const AnalysisInputs& inputs, const AnalysisOptions
     result.cancelled = true;
     return result;
   }
-  Summarise(series, result);
+  Summarise(series, workers, result);
   return result;
 }
 

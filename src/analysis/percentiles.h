@@ -23,7 +23,13 @@ struct PercentileTable {
   float At(int level, int period) const { return values[level][period]; }
 };
 
-// The table of a series held period-major: series[period x runs + run].
-PercentileTable MakePercentileTable(std::span<const float> series, int periods, int runs);
+// A table of `periods` periods with every value 0, to be filled period by period.
+PercentileTable EmptyPercentileTable(int periods);
+
+// Fills one period of the table from a series held run-major (series[run x periods + period]),
+// giving the same values as SortedPercentile over the sorted period. `column` is working room
+// of the caller's, so that periods can be filled on several threads at once.
+void FillPercentilePeriod(std::span<const float> series, int periods, int period,
+                          std::vector<float>& column, PercentileTable& table);
 
 }  // namespace tarvel::analysis

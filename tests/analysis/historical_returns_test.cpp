@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <vector>
 
 #include "analysis/historical_rates.h"
@@ -75,6 +77,31 @@ TEST(Percentiles, InterpolateBetweenTheNearestRanks) {
     EXPECT_FLOAT_EQ(SortedPercentile(values, p), expected) << p;
   EXPECT_EQ(SortedPercentile(std::vector<float>{}, 50), 0.0f);
   EXPECT_EQ(SortedPercentile(std::vector<float>{7}, 95), 7.0f);
+}
+
+// A period's levels are selected from a run-major series without sorting it; they must be
+// exactly the levels of the sorted period, ties and all, for any number of runs.
+TEST(Percentiles, PeriodsSelectedFromRunMajorSeriesMatchTheSortedValues) {
+  constexpr int kPeriods = 3;
+  std::mt19937 random(11);
+  std::uniform_int_distribution<int> value(-50, 50);  // few values: many ties
+  for (const int runs : {1, 2, 7, 40, 1001}) {
+    std::vector<float> series(static_cast<std::size_t>(runs) * kPeriods);
+    for (float& v : series) v = static_cast<float>(value(random)) * 1.5f;
+    PercentileTable table = EmptyPercentileTable(kPeriods);
+    std::vector<float> column;
+    for (int period = 0; period < kPeriods; ++period) {
+      FillPercentilePeriod(series, kPeriods, period, column, table);
+      std::vector<float> sorted;
+      for (int run = 0; run < runs; ++run) sorted.push_back(series[run * kPeriods + period]);
+      std::sort(sorted.begin(), sorted.end());
+      for (std::size_t level = 0; level < kPercentileLevels.size(); ++level) {
+        EXPECT_EQ(table.At(static_cast<int>(level), period),
+                  SortedPercentile(sorted, kPercentileLevels[level]))
+            << runs << " runs, period " << period << ", level " << kPercentileLevels[level];
+      }
+    }
+  }
 }
 
 }  // namespace
