@@ -12,6 +12,11 @@ namespace {
 constexpr char kEndOfData[] = "ENDOFDATA";
 constexpr std::size_t kYearFields = 5;
 
+// A schedule's year is a whole number a loan can reach: 0 up to a few thousand.
+bool IsYearNumber(double value) {
+  return value >= 0 && value <= 9999 && value == static_cast<double>(static_cast<int>(value));
+}
+
 class PlotterParser {
  public:
   PlotterParser(const std::vector<std::string>& lines, const std::string& path)
@@ -94,6 +99,7 @@ class PlotterParser {
       const auto numbers = NumbersOf(spaced);
       if (!numbers || numbers->size() != kYearFields) return FailAtLine("is not a year line");
       const auto& n = *numbers;
+      if (!IsYearNumber(n[0])) return FailAtLine("does not start with a year number");
       file.years.push_back({static_cast<int>(n[0]), n[1], n[2], n[3], n[4]});
     }
     return Fail("it ends before \"ENDOFDATA\"");

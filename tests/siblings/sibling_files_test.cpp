@@ -162,6 +162,9 @@ TEST(SiblingFileProblems, NameTheFileAndWhatIsWrong) {
        "g is damaged: it ends before \"ENDOFDATA\"."},
       {"schedule year", true, plotter.substr(0, plotter.find("ENDOFDATA")) + "2060\tlots\n",
        "is not a year line."},
+      {"schedule year out of range", true,
+       plotter.substr(0, plotter.find("ENDOFDATA")) + "1e300\t1\t2\t3\t4\n",
+       "does not start with a year number."},
   };
   for (const Case& c : cases) {
     const std::string message = c.plotter ? ParsePlotterText(SplitLines(c.text), "g").message
