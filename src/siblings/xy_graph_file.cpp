@@ -74,6 +74,21 @@ std::vector<graphs::PeriodRecord> Points(const XyGraphFile& file) {
   return points;
 }
 
+// The refinance file holds a point every four months; the chart shows one a year (and the last
+// point), with the axis in years, so its grid stays readable over a 30-year mortgage.
+std::vector<graphs::PeriodRecord> YearlyPoints(const XyGraphFile& file) {
+  constexpr float kMonthsPerYear = 12;
+  const std::vector<graphs::PeriodRecord> monthly = Points(file);
+  std::vector<graphs::PeriodRecord> points;
+  for (std::size_t i = 0; i < monthly.size(); ++i) {
+    graphs::PeriodRecord point = monthly[i];
+    if (std::fmod(point[0], kMonthsPerYear) != 0 && i + 1 < monthly.size()) continue;
+    point[0] /= kMonthsPerYear;
+    points.push_back(point);
+  }
+  return points;
+}
+
 }  // namespace
 
 XyGraphLoad ParseXyGraphText(const std::vector<std::string>& lines, const std::string& path) {
@@ -119,11 +134,11 @@ LineChart RefinanceChart(const XyGraphFile& file) {
   LineChart chart;
   chart.title = "REFINANCE ANALYSIS";
   chart.names = file.names;
-  chart.points = Points(file);
+  chart.points = YearlyPoints(file);
   const auto month = BreakEvenMonth(file);
   chart.footer = {month ? model::Format("Break-even by month %.0f after refinancing", *month)
                         : std::string("The refinanced mortgage does not break even"),
-                  "Net worth by month since refinancing"};
+                  "Net worth by year since refinancing"};
   return chart;
 }
 

@@ -2,6 +2,8 @@
 // working directory are never touched.
 #include "siblings_app/comparer_window.h"
 
+#include <algorithm>
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -60,7 +62,8 @@ ComparerWindow::ComparerWindow(const QString& plot_path, const model::Currency& 
       problem_(MakeProblemLabel({})),
       ages_(new QLineEdit("65, 75, 85, 95")),
       chart_(new LineChartWidget),
-      table_(new QTableWidget) {
+      table_(new QTableWidget),
+      splitter_(new QSplitter(Qt::Vertical)) {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   auto* controls = new QHBoxLayout;
@@ -79,15 +82,19 @@ ComparerWindow::ComparerWindow(const QString& plot_path, const model::Currency& 
   problem_->setMargin(4);
   problem_->hide();
   layout->addWidget(problem_);
-  auto* splitter = new QSplitter(Qt::Vertical);
-  splitter->addWidget(chart_);
-  splitter->addWidget(table_);
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
-  layout->addWidget(splitter, 1);
+  splitter_->addWidget(chart_);
+  splitter_->addWidget(table_);
+  splitter_->setStretchFactor(0, 1);
+  splitter_->setStretchFactor(1, 0);
+  splitter_->setChildrenCollapsible(false);
+  layout->addWidget(splitter_, 1);
   setCentralWidget(central);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Each plan's column is as wide as its figures (or its name); the figures stay beside
+  // their labels however wide the window is.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setStretchLastSection(false);
+  table_->horizontalHeader()->setMinimumSectionSize(140);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   chart_->SetCurrency(currency_);
   connect(add, &QPushButton::clicked, this, &ComparerWindow::ChoosePlan);
@@ -192,6 +199,20 @@ void ComparerWindow::Refresh() {
       table_->setItem(static_cast<int>(row) - 1, static_cast<int>(column) - 1, item);
     }
   }
+  FitTableHeight();
+}
+
+// The table gets the height of all its rows, the chart the rest; the user's own split stays
+// until the number of rows changes (the ages asked for).
+void ComparerWindow::FitTableHeight() {
+  if (table_->rowCount() == fitted_rows_) return;
+  fitted_rows_ = table_->rowCount();
+  table_->resizeRowsToContents();
+  const int needed = table_->horizontalHeader()->sizeHint().height() +
+                     table_->verticalHeader()->length() + 2 * table_->frameWidth() + 2;
+  const QList<int> sizes = splitter_->sizes();
+  const int total = std::max(sizes.value(0) + sizes.value(1), height());
+  splitter_->setSizes({std::max(total - needed, total / 3), needed});
 }
 
 void ComparerWindow::ExportCsv() {

@@ -16,6 +16,8 @@
 #include "siblings/scenario_comparison.h"
 #include "siblings_app/line_chart_widget.h"
 
+class QSplitter;
+
 namespace tarvel::siblings_app {
 
 class ComparerWindow : public QMainWindow {
@@ -33,6 +35,7 @@ class ComparerWindow : public QMainWindow {
   const QTableWidget& table() const { return *table_; }
 
  private:
+  void FitTableHeight();
   void BuildMenus();
   void ChoosePlan();
   void RemoveLastPlan();
@@ -50,6 +53,8 @@ class ComparerWindow : public QMainWindow {
   QLineEdit* ages_;
   LineChartWidget* chart_;
   QTableWidget* table_;
+  QSplitter* splitter_;
+  int fitted_rows_ = -1;  // the row count the splitter was last fitted to
 };
 
 }  // namespace tarvel::siblings_app

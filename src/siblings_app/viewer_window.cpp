@@ -69,13 +69,20 @@ void ViewerWindow::Load(const QString& path) {
   setWindowTitle(tr("Tarvel Viewer - %1").arg(QFileInfo(path).fileName()));
 }
 
+// A match is shown in the middle of the view, with the lines around it.
 bool ViewerWindow::FindNext(const QString& text) {
   if (text.isEmpty() || !showing_text()) return false;
-  if (text_->find(text)) return true;
-  QTextCursor top = text_->textCursor();
-  top.movePosition(QTextCursor::Start);
-  text_->setTextCursor(top);
-  if (text_->find(text)) return true;
+  bool found = text_->find(text);
+  if (!found) {
+    QTextCursor top = text_->textCursor();
+    top.movePosition(QTextCursor::Start);
+    text_->setTextCursor(top);
+    found = text_->find(text);
+  }
+  if (found) {
+    text_->centerCursor();
+    return true;
+  }
   statusBar()->showMessage(tr("\"%1\" is not in this file.").arg(text), 4000);
   return false;
 }

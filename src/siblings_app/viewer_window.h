@@ -23,9 +23,10 @@ class ViewerWindow : public QMainWindow {
   bool showing_text() const { return stack_->currentWidget() == text_; }
   QString problem() const { return showing_text() ? QString() : message_->text(); }
   const QPlainTextEdit& text() const { return *text_; }
+  // Asks for a file to show (File, Open).
+  void Open();
 
  private:
-  void Open();
   void Print();
 
   QString path_;

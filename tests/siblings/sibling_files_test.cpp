@@ -63,7 +63,14 @@ TEST(RefinanceFile, ReadsBothNetWorthsAndFindsTheBreakEven) {
   ASSERT_TRUE(month);
   EXPECT_GT(*month, *result.break_even_month);
   EXPECT_LE(*month, *result.break_even_month + 4);
-  EXPECT_NE(RefinanceChart(*load.data).footer[0].find("Break-even by month"), std::string::npos);
+  // The chart shows a point a year, the axis in years, from the refinancing to the end.
+  const LineChart chart = RefinanceChart(*load.data);
+  EXPECT_NE(chart.footer[0].find("Break-even by month"), std::string::npos);
+  ASSERT_EQ(chart.points.size(), 31u);
+  for (std::size_t year = 0; year < chart.points.size(); ++year) {
+    EXPECT_EQ(chart.points[year][0], static_cast<float>(year));
+    EXPECT_NEAR(chart.points[year][2], load.data->rows[year * 3][2], 0.01);
+  }
 }
 
 ui::PlotterLoan ThirtyYearLoan() {

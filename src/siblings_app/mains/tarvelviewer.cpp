@@ -1,5 +1,6 @@
 // tarvelviewer [FILE]: the viewer the planner starts beside itself.
 #include <QApplication>
+#include <QTimer>
 
 #include "siblings_app/sibling_arguments.h"
 #include "siblings_app/viewer_window.h"
@@ -13,9 +14,14 @@ int main(int argc, char** argv) {
       application, {"Tarvel viewer: a results file (*.sch) or any text the planner writes, with "
                     "search and printing.",
                     {"[FILE]"},
-                    {"The file to show; File, Open chooses one when none is given."}});
+                    {"The file to show; without one the viewer starts by asking for it."}});
   ViewerWindow window;
-  if (!arguments.isEmpty()) window.Load(arguments.front());
   window.show();
+  // Started from the planner's menu with no file: the window opens asking which file to show.
+  if (arguments.isEmpty()) {
+    QTimer::singleShot(0, &window, [&window] { window.Open(); });
+  } else {
+    window.Load(arguments.front());
+  }
   return application.exec();
 }

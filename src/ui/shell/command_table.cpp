@@ -127,7 +127,7 @@ constexpr std::array kCommands = {
     Command{898, "Outgoing Events", "", "", F::Report, true, false, true, R::None},
     Command{899, "Accounts/Input/Output", "", "", F::Report, true, false, true, R::None},
     Command{902, "", "Shift+F11", "", F::Keyword, false, false, false, R::None},
-    Command{903, "", "", "", F::Sibling, true, false, false, R::None},
+    Command{903, "View Saved &Results...", "", "", F::Sibling, true, false, false, R::None},
     Command{904, "Calculate Rule 72T Distributions", "Ctrl+B", "Calculate Rule 72T Distributions",
             F::Sibling, false, false, false, R::None},
     Command{905, "Pr&int Scenario", "Ctrl+I", "", F::Report, true, false, false, R::None},
@@ -215,6 +215,8 @@ std::vector<Menu> MainMenu() {
       ItemList({891, 892, 893, 894, 793, 895, 792, 897, 898, 899, 909, 917});
   reports.push_back(Separator());
   Items({401, 905, 405, 406}, reports);
+  reports.push_back(Separator());
+  reports.push_back(Item(903));
 
   std::vector<MenuEntry> graphs = ItemList({501, 178, 11, 403});
   graphs.push_back(Submenu("Print All Graphs", ItemList({912, 913, 915})));
