@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <bit>
 #include <type_traits>
 
 #include "model/records.h"
@@ -67,6 +68,12 @@ class ByteReader {
     return bytes_.subspan(offset, std::min(count, bytes_.size() - offset));
   }
 
+  // count bytes as they are stored; zeros for those past the end.
+  void Block(std::size_t offset, std::uint8_t* out, std::size_t count) {
+    std::memset(out, 0, count);
+    Copy(offset, out, count);
+  }
+
  private:
   // Copies what lies inside the block; the rest of out keeps its zeros.
   void Copy(std::size_t offset, std::uint8_t* out, std::size_t count) {
@@ -122,6 +129,10 @@ class ByteWriter {
   void Text(std::size_t offset, const TextField<N>& value) {
     Put(offset, reinterpret_cast<const std::uint8_t*>(value.bytes.data()), N);
   }
+  // count bytes as they are.
+  void Block(std::size_t offset, const std::uint8_t* data, std::size_t count) {
+    Put(offset, data, count);
+  }
   // A writable view of count bytes at offset; empty (and marked) when it does not fit.
   std::span<std::uint8_t> Sub(std::size_t offset, std::size_t count) {
     if (offset > bytes_.size() || count > bytes_.size() - offset) {
@@ -155,27 +166,27 @@ class FieldArrays {
  public:
   template <class A>
   void U8s(std::size_t offset, A& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) io().U8(offset + i, values[i]);
+    Elements(offset, values, 1, [this](std::size_t at, auto& v) { io().U8(at, v); });
   }
   template <class A>
   void U16s(std::size_t offset, A& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) io().U16(offset + 2 * i, values[i]);
+    Elements(offset, values, 2, [this](std::size_t at, auto& v) { io().U16(at, v); });
   }
   template <class A>
   void I16s(std::size_t offset, A& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) io().I16(offset + 2 * i, values[i]);
+    Elements(offset, values, 2, [this](std::size_t at, auto& v) { io().I16(at, v); });
   }
   template <class A>
   void U32s(std::size_t offset, A& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) io().U32(offset + 4 * i, values[i]);
+    Elements(offset, values, 4, [this](std::size_t at, auto& v) { io().U32(at, v); });
   }
   template <class A>
   void I32s(std::size_t offset, A& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) io().I32(offset + 4 * i, values[i]);
+    Elements(offset, values, 4, [this](std::size_t at, auto& v) { io().I32(at, v); });
   }
   template <class A>
   void F32s(std::size_t offset, A& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) io().F32(offset + 4 * i, values[i]);
+    Elements(offset, values, 4, [this](std::size_t at, auto& v) { io().F32(at, v); });
   }
   // Each text takes its field's full length.
   template <class A>
@@ -187,6 +198,20 @@ class FieldArrays {
 
  private:
   Io& io() { return static_cast<Io&>(*this); }
+
+  // The stored form of each element is its little-endian bytes, so on a little-endian machine
+  // the whole array is its stored form and moves in one copy; elsewhere element by element.
+  template <class A, class One>
+  void Elements(std::size_t offset, A& values, std::size_t width, One one) {
+    static_assert(std::is_trivially_copyable_v<std::remove_cvref_t<decltype(values[0])>>);
+    if constexpr (std::endian::native == std::endian::little) {
+      if (sizeof(values[0]) == width) {
+        io().Block(offset, values.data(), values.size() * width);
+        return;
+      }
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) one(offset + width * i, values[i]);
+  }
 };
 
 // FieldWriter and FieldReader give writing and reading one shape, so that one function
@@ -215,6 +240,9 @@ class FieldWriter : public FieldArrays<FieldWriter> {
   template <std::size_t N>
   void Text(std::size_t offset, const TextField<N>& value) {
     w_.Text(offset, value);
+  }
+  void Block(std::size_t offset, const void* data, std::size_t count) {
+    w_.Block(offset, static_cast<const std::uint8_t*>(data), count);
   }
   // Writes a nested block of count bytes at offset; nothing when it does not fit.
   FieldWriter Sub(std::size_t offset, std::size_t count) {
@@ -246,6 +274,9 @@ class FieldReader : public FieldArrays<FieldReader> {
   template <std::size_t N>
   void Text(std::size_t offset, TextField<N>& value) {
     r_.Text(offset, value);
+  }
+  void Block(std::size_t offset, void* data, std::size_t count) {
+    r_.Block(offset, static_cast<std::uint8_t*>(data), count);
   }
   // Reads a nested block of count bytes at offset, cut at the end of the block.
   FieldReader Sub(std::size_t offset, std::size_t count) {
