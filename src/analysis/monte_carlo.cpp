@@ -136,13 +136,14 @@ void FillPercentiles(const RunSeries& series, int workers, AnalysisResult& resul
   for (const auto& [values, table] : tables) *table = EmptyPercentileTable(series.periods);
   std::vector<std::vector<float>> columns(static_cast<std::size_t>(workers));
   JobControl unwatched;  // the summary always finishes; the caller's counter is for runs
-  RunJobs(static_cast<int>(tables.size()) * series.periods, workers,
-          [&](int worker, int job) {
-            const auto& [values, table] = tables[static_cast<std::size_t>(job / series.periods)];
-            FillPercentilePeriod(*values, series.periods, job % series.periods, columns[worker],
-                                 *table);
-          },
-          unwatched);
+  RunJobs(
+      static_cast<int>(tables.size()) * series.periods, workers,
+      [&](int worker, int job) {
+        const auto& [values, table] = tables[static_cast<std::size_t>(job / series.periods)];
+        FillPercentilePeriod(*values, series.periods, job % series.periods, columns[worker],
+                             *table);
+      },
+      unwatched);
 }
 
 void Summarise(const RunSeries& series, int workers, AnalysisResult& result) {

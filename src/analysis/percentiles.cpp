@@ -54,7 +54,8 @@ void FillPercentilePeriod(std::span<const float> series, int periods, int period
     const Ranks ranks = RanksOf(kPercentileLevels[level], runs);
     const auto below = column.begin() + static_cast<std::ptrdiff_t>(ranks.below);
     std::nth_element(from, below, column.end());
-    const float above = ranks.above == ranks.below ? *below : *std::min_element(below + 1, column.end());
+    const float above =
+        ranks.above == ranks.below ? *below : *std::min_element(below + 1, column.end());
     table.values[level][period] = Interpolate(*below, above, ranks.fraction);
     from = below;
   }

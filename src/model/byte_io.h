@@ -3,11 +3,11 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <span>
-#include <bit>
 #include <type_traits>
 
 #include "model/records.h"

@@ -2,8 +2,6 @@
 // working directory are never touched.
 #include "siblings_app/comparer_window.h"
 
-#include <algorithm>
-
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -15,6 +13,7 @@
 #include <QSaveFile>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "painting/text_1252.h"
 #include "siblings/aligned_text.h"

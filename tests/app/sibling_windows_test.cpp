@@ -41,8 +41,7 @@ struct Sibling {
 
 std::vector<Sibling> Siblings() {
   return {
-      {"graph viewer",
-       [](const QString& path) { return GraphViewerWindow(path, {}).problem(); }},
+      {"graph viewer", [](const QString& path) { return GraphViewerWindow(path, {}).problem(); }},
       {"comparer", [](const QString& path) { return ComparerWindow(path, {}).problem(); }},
       {"trade-off plotter",
        [](const QString& path) {
@@ -66,7 +65,8 @@ TEST(SiblingWindows, NameAMissingOrDamagedFileAndWhatIsWrong) {
   Write(damaged, "this is not a graph file\n\x01\x02");
   for (const Sibling& sibling : Siblings()) {
     const QString on_missing = sibling.problem_on(QString::fromStdString(missing));
-    EXPECT_TRUE(on_missing.contains("gone.tvp")) << sibling.name << ": " << on_missing.toStdString();
+    EXPECT_TRUE(on_missing.contains("gone.tvp"))
+        << sibling.name << ": " << on_missing.toStdString();
     if (sibling.name == "viewer") continue;  // any bytes are text to the viewer
     const QString on_damaged = sibling.problem_on(QString::fromStdString(damaged));
     EXPECT_TRUE(on_damaged.contains("damaged.tvp") && on_damaged.contains("damaged"))
