@@ -5,6 +5,11 @@
 #include "model/accounts_file.h"
 #include "model/scenario_ops.h"
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  tarvel::fuzz::KeepLargeBuffersInTheHeap();
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tarvel::model;
   auto scenario = std::make_unique<Scenario>();

@@ -1,17 +1,12 @@
 // The scenario file reader: any bytes decode without fault, and a valid file's scenario
 // writes out as a file that reads back to the same scenario.
-#include <malloc.h>
-
 #include <memory>
 
 #include "fuzz/fuzz_check.h"
 #include "model/scenario_codec.h"
 
-// Every input writes a whole scenario file (a quarter megabyte) twice: kept in the heap rather
-// than mapped afresh each time, those buffers cost no page faults.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  mallopt(M_MMAP_THRESHOLD, 64 << 20);
-  mallopt(M_TRIM_THRESHOLD, 128 << 20);
+  tarvel::fuzz::KeepLargeBuffersInTheHeap();
   return 0;
 }
 

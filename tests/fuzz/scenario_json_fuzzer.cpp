@@ -7,6 +7,11 @@
 #include "fuzz/fuzz_check.h"
 #include "model/scenario_codec.h"
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  tarvel::fuzz::KeepLargeBuffersInTheHeap();
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tarvel;
   auto scenario = std::make_unique<model::Scenario>();
