@@ -222,6 +222,8 @@ TEST_F(MainWindowTest, KeepBackupCopiesShowsTheSettingAndItsCheckFollowsWhatWasW
   EXPECT_TRUE(session_->program().keep_backups);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].caption, "FILE ERROR");
+  EXPECT_EQ(prompter.messages[0].text,
+            "Cannot write " + options + ". Backup copies are still kept when a scenario is saved.");
 }
 
 TEST_F(MainWindowTest, GuardKeepsTheFolderWhileAnEditorIsOpen) {

@@ -68,12 +68,7 @@ TEST(WriteBackupsOption, WritesTheFileAndLeavesOneItCannotReadWholeAlone) {
   EXPECT_EQ(WriteBackupsOption(folder.path(), true).problem, FileProblem::CannotOpen);
   EXPECT_EQ(test_support::ReadText(path), long_text);
 
-  // A folder in the file's place cannot be read or replaced.
-  std::filesystem::remove(path);
-  std::filesystem::create_directory(path);
-  EXPECT_FALSE(WriteBackupsOption(folder.path(), true).ok());
-  EXPECT_TRUE(std::filesystem::is_directory(path));
-  // Nor can a file be written into a folder that does not exist.
+  // A file cannot be written into a folder that does not exist.
   EXPECT_EQ(WriteBackupsOption(folder.File("gone"), true).problem, FileProblem::CannotWrite);
 }
 

@@ -257,21 +257,5 @@ TEST_F(FileCommandsTest, KeepBackupCopiesTogglesTheSettingItsFileAndTheNextSave)
   EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(FileCommandsTest, KeepBackupCopiesThatCannotBeWrittenIsReportedAndChangesNothing) {
-  std::filesystem::create_directory(folder.File(model::kPlannerOptionsFileName));
-  for (const bool keep : {true, false}) {
-    program.keep_backups = keep;
-    prompter.messages.clear();
-    dispatcher->DispatchCommand(kKeepBackupsCommand);
-    EXPECT_EQ(program.keep_backups, keep);
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].caption, "FILE ERROR");
-    EXPECT_EQ(prompter.messages[0].text,
-              "Cannot write " + folder.File(model::kPlannerOptionsFileName) +
-                  ". Backup copies are " + (keep ? "still kept" : "still not kept") +
-                  " when a scenario is saved.");
-  }
-}
-
 }  // namespace
 }  // namespace tarvel::ui
