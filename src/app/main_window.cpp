@@ -187,6 +187,7 @@ void MainWindow::StartUp(const std::string& scenario_path) {
   }
   EnableScenarioCommands(state.scenario_loaded);
   RebuildBudgetMenu();
+  menus_->SetChecked(ui::kKeepBackupsCommand, session_.program().keep_backups);
   RefreshFolders();
   SwitchFolder(ui::kSummaryFolder);
   // Unsaved edits are copied for crash recovery every two minutes (and before each run).
@@ -200,6 +201,10 @@ ui::DispatchResult MainWindow::DispatchCommand(int id) {
   // A budget item's check mark follows the budget, not the click.
   if (id >= ui::kFirstBudgetCommand && id < ui::kFirstBudgetCommand + ui::kBudgetCommandCount) {
     RebuildBudgetMenu();
+  }
+  // So does the backup item's, which stays as it was when the choice could not be written.
+  if (id == ui::kKeepBackupsCommand) {
+    menus_->SetChecked(id, session_.program().keep_backups);
   }
   return result;
 }

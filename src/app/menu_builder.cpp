@@ -192,6 +192,12 @@ void MenuBuilder::SetBudgets(const std::vector<ui::BudgetMenuItem>& items) {
   }
 }
 
+void MenuBuilder::SetChecked(int id, bool checked) {
+  QAction* action = Action(id);
+  action->setCheckable(true);
+  action->setChecked(checked);
+}
+
 void MenuBuilder::SetGroupFolderName(const std::string& folder_name) {
   // The menu follows the folder name only once it is longer than 3 characters.
   const std::string name = folder_name.size() > 3 ? folder_name : std::string();

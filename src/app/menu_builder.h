@@ -39,6 +39,8 @@ class MenuBuilder : public QObject {
   // UpdateRecentMenu: the items "(1) name" .. before About, and their separator (607).
   void SetRecentFiles(const std::vector<ui::RecentMenuItem>& items);
   void SetBudgets(const std::vector<ui::BudgetMenuItem>& items);
+  // Gives a command's item a check mark, on or off.
+  void SetChecked(int id, bool checked);
   // Renames the group report items after the group folder's name.
   void SetGroupFolderName(const std::string& folder_name);
   void EnableScenarioCommands(bool enabled);

@@ -1,4 +1,4 @@
-// Reads the planner options file.
+// Reads the planner options file, and rewrites its backups line for the File menu.
 #include "model/planner_options_file.h"
 
 #include <filesystem>
@@ -19,6 +19,14 @@ std::string_view Trimmed(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+// The key of an options line, or nothing for a comment or a line without "=".
+std::string_view KeyOf(std::string_view line) {
+  const std::string_view trimmed = Trimmed(line);
+  const auto equals = trimmed.find('=');
+  if (trimmed.empty() || trimmed.front() == '#' || equals == std::string_view::npos) return {};
+  return Trimmed(trimmed.substr(0, equals));
+}
+
 void TakeOption(std::string_view key, std::string_view value, Program& program) {
   if (key == "backups") {
     if (value == "off" || value == "0" || value == "no") program.keep_backups = false;
@@ -33,9 +41,9 @@ void ParsePlannerOptions(std::string_view text, Program& program) {
     const auto end = text.find('\n');
     const std::string_view line = Trimmed(text.substr(0, end));
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    const auto equals = line.find('=');
-    if (line.empty() || line.front() == '#' || equals == std::string_view::npos) continue;
-    TakeOption(Trimmed(line.substr(0, equals)), Trimmed(line.substr(equals + 1)), program);
+    const std::string_view key = KeyOf(line);
+    if (key.empty()) continue;
+    TakeOption(key, Trimmed(line.substr(line.find('=') + 1)), program);
   }
 }
 
@@ -45,6 +53,46 @@ void ReadPlannerOptions(const std::string& folder, Program& program) {
   if (!ReadFileBytes(path.string(), kMaxOptionsBytes, bytes)) return;
   ParsePlannerOptions(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
                       program);
+}
+
+std::string WithBackupsOption(std::string_view text, bool keep_backups) {
+  const std::string setting = keep_backups ? "backups=on" : "backups=off";
+  std::string result;
+  bool written = false;
+  while (!text.empty()) {
+    const auto end = text.find('\n');
+    const std::string_view line = text.substr(0, end);
+    const std::string_view newline = end == std::string_view::npos ? "" : "\n";
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (KeyOf(line) != "backups") {
+      result.append(line).append(newline);
+    } else if (!written) {
+      // The line keeps its ending, "\r\n" included.
+      result.append(setting).append(line.ends_with('\r') ? "\r" : "").append(newline);
+      written = true;
+    }
+  }
+  if (!written) {
+    if (!result.empty() && !result.ends_with('\n')) result += '\n';
+    result.append(setting).append("\n");
+  }
+  return result;
+}
+
+FileResult WriteBackupsOption(const std::string& folder, bool keep_backups) {
+  const std::string path = (std::filesystem::path(folder) / kPlannerOptionsFileName).string();
+  std::vector<std::uint8_t> bytes;
+  std::error_code error;
+  if (std::filesystem::exists(path, error) || error) {
+    // Read one byte past the limit, so a longer file is refused rather than cut short.
+    if (!ReadFileBytes(path, kMaxOptionsBytes + 1, bytes) || bytes.size() > kMaxOptionsBytes) {
+      return FileResult::Fail(FileProblem::CannotOpen, path);
+    }
+  }
+  const std::string text = WithBackupsOption(
+      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), keep_backups);
+  if (!WriteFileAtomically(path, text)) return FileResult::Fail(FileProblem::CannotWrite, path);
+  return {};
 }
 
 }  // namespace tarvel::model

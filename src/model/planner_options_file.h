@@ -1,11 +1,12 @@
 // The planner options file "planner.ini" in the working directory: settings of this Linux
 // planner that no older file has room for, one "key=value" a line. "backups=off" stops a save
-// from keeping the previous version of the scenario as "NAME.ret.bak".
+// from keeping the previous version of the scenario as "NAME.ret.bak"; the File menu writes it.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "model/file_result.h"
 #include "model/program.h"
 
 namespace tarvel::model {
@@ -17,5 +18,13 @@ inline constexpr char kPlannerOptionsFileName[] = "planner.ini";
 void ParsePlannerOptions(std::string_view text, Program& program);
 // Reads the file when there is one; a missing file keeps the defaults.
 void ReadPlannerOptions(const std::string& folder, Program& program);
+
+// The options text with its backups setting made keep_backups: the first "backups=" line
+// changes in place, any later one is dropped, and without one a line is added at the end.
+// Every other line, comments and keys this planner does not know included, stays as it was.
+std::string WithBackupsOption(std::string_view text, bool keep_backups);
+// Rewrites the options file in the folder with the backups setting, durably; a file that
+// cannot be read whole is left alone (CannotOpen), as is the file when the write fails.
+FileResult WriteBackupsOption(const std::string& folder, bool keep_backups);
 
 }  // namespace tarvel::model

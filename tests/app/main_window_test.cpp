@@ -20,6 +20,7 @@
 #include "model/startup_file.h"
 #include "platform/help.h"
 #include "support/fake_prompter.h"
+#include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
 #include "ui/shell/results_folder.h"
 
@@ -191,6 +192,38 @@ TEST_F(MainWindowTest, RecentFilesAppearBeforeAboutWithTheirIds) {
   session_->program().recent_files[1].clear();
   window_->RebuildRecentMenu();
   EXPECT_FALSE(window_->menus().file_menu()->actions().contains(Action(603)));
+}
+
+TEST_F(MainWindowTest, KeepBackupCopiesShowsTheSettingAndItsCheckFollowsWhatWasWritten) {
+  const std::string options = folder_.File("planner.ini");
+  test_support::WriteText(options, "backups=off\n");
+  test_support::FakePrompter prompter;
+  Start(true, "", &prompter);
+  QAction* item = Action(ui::kKeepBackupsCommand);
+  const QList<QAction*> items = window_->menus().file_menu()->actions();
+  const qsizetype position = items.indexOf(item);
+  ASSERT_GT(position, 0);
+  EXPECT_EQ(items[position - 2], Action(12));  // after the accounts and export group
+  EXPECT_TRUE(items[position + 1]->isSeparator());
+  EXPECT_EQ(item->text(), "Keep &Backup Copies");
+  EXPECT_TRUE(item->isCheckable());
+  EXPECT_FALSE(item->isChecked());
+
+  item->trigger();
+  EXPECT_TRUE(item->isChecked());
+  EXPECT_TRUE(session_->program().keep_backups);
+  EXPECT_EQ(test_support::ReadText(options), "backups=on\n");
+
+  // A choice that cannot be written leaves the check mark as the setting stands.
+  fs::remove(options);
+  fs::create_directory(options);
+  item->trigger();
+  EXPECT_TRUE(item->isChecked());
+  EXPECT_TRUE(session_->program().keep_backups);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].caption, "FILE ERROR");
+  EXPECT_EQ(prompter.messages[0].text,
+            "Cannot write " + options + ". Backup copies are still kept when a scenario is saved.");
 }
 
 TEST_F(MainWindowTest, GuardKeepsTheFolderWhileAnEditorIsOpen) {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "model/accounts_file.h"
+#include "model/planner_options_file.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
@@ -26,6 +27,7 @@ bool FileCommands::Handles(int id) const {
     case kSaveAccountsCommand:
     case kReadAccountsCommand:
     case kNewAccountsByHand:
+    case kKeepBackupsCommand:
       return true;
     default:
       return RecentFileIndexOf(id) >= 0;
@@ -54,6 +56,9 @@ CommandOutcome FileCommands::Execute(int id) {
       return {};
     case kReadAccountsCommand:
       ReadAccounts();
+      return {};
+    case kKeepBackupsCommand:
+      ToggleBackupCopies();
       return {};
     default:
       return OpenRecent(RecentFileIndexOf(id));
@@ -206,6 +211,20 @@ void FileCommands::ReadAccounts() {
   context_.view.CloseFolderWindows();
   context_.view.RefreshFolders();
   context_.view.SelectFolder(kAccountsFolder);
+}
+
+void FileCommands::ToggleBackupCopies() {
+  model::Program& program = context_.program;
+  const bool keep = !program.keep_backups;
+  const model::FileResult written = model::WriteBackupsOption(program.working_directory, keep);
+  if (!written.ok()) {
+    const std::string now = program.keep_backups ? "still kept" : "still not kept";
+    context_.prompter.Ask({"Cannot write " + written.file + ". Backup copies are " + now +
+                               " when a scenario is saved.",
+                           "FILE ERROR", platform::Buttons::Ok, platform::Icon::Error});
+    return;
+  }
+  program.keep_backups = keep;
 }
 
 }  // namespace tarvel::ui

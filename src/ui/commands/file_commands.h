@@ -1,4 +1,5 @@
-// The File menu: New, Open, Save, Save as, the recent files, Save and Read Accounts, Exit.
+// The File menu: New, Open, Save, Save as, the recent files, Save and Read Accounts, the
+// backup copies setting, Exit.
 #pragma once
 
 #include <string>
@@ -33,6 +34,9 @@ class FileCommands : public CommandHandler {
   void SaveAs();
   void SaveAccounts();
   void ReadAccounts();
+  // Turns the backup copies of saved scenarios on or off and writes the choice to the
+  // planner options file; a failed write is reported and changes nothing.
+  void ToggleBackupCopies();
   // The first scenario made or opened enables the commands that need one.
   void MarkScenarioLoaded();
 

@@ -15,6 +15,7 @@ inline constexpr int kExitCommand = 5;
 inline constexpr int kAboutCommand = 6;
 inline constexpr int kSaveAccountsCommand = 8;
 inline constexpr int kReadAccountsCommand = 9;
+inline constexpr int kKeepBackupsCommand = 15;  // checked while saves keep "NAME.ret.bak"
 // Recent files (1) to (6), and the separator after them.
 inline constexpr std::array<int, 6> kRecentFileCommands = {602, 603, 604, 605, 606, 609};
 inline constexpr int kRecentSeparatorId = 607;

@@ -33,6 +33,7 @@ constexpr std::array kCommands = {
     Command{13, "&Import Account Data", "Alt+I", "Import Accounts", F::Editor, true, false, true,
             R::None},
     Command{14, "Re-Index Accounts", "", "", F::Editor, false, false, false, R::None},
+    Command{15, "Keep &Backup Copies", "", "", F::File, true, false, false, R::None},
     Command{101, "&Withdrawal", "Alt+W", "", F::Editor, true, false, true, R::AfterEditor},
     Command{102, "Gro&up Names", "Alt+U", "", F::Editor, true, false, true, R::None},
     Command{104, "Table Of Contents", "F1", "Help", F::Help, true, false, false, R::None},
@@ -198,6 +199,8 @@ std::vector<Menu> MainMenu() {
   std::vector<MenuEntry> file = ItemList({1, 2, 3, 4});
   file.push_back(Separator());
   Items({8, 9, 13, 12}, file);
+  file.push_back(Separator());
+  file.push_back(Item(15));
   file.push_back(Separator());
   file.push_back(MenuEntry{MenuEntry::Kind::RecentFiles, 607, {}, {}});
   file.push_back(Item(6));

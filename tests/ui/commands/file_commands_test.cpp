@@ -4,8 +4,10 @@
 
 #include <filesystem>
 
+#include "model/planner_options_file.h"
 #include "model/scenario_codec.h"
 #include "ui/commands/new_accounts_chooser.h"
+#include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
 #include "ui/shell_fixture.h"
 
@@ -229,6 +231,30 @@ TEST_F(FileCommandsTest, UnreadableAccountsFileIsReported) {
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].caption, "Read Error");
   EXPECT_TRUE(view.folders.empty());
+}
+
+TEST_F(FileCommandsTest, KeepBackupCopiesTogglesTheSettingItsFileAndTheNextSave) {
+  const std::string options = folder.File(model::kPlannerOptionsFileName);
+  const std::string backup = folder.File("plan.ret.bak");
+  test_support::WriteText(options, "# mine\nwidth=3\n");
+  prompter.save_choices = {"plan.ret"};
+  ASSERT_EQ(dispatcher->DispatchCommand(kSaveAsCommand), DispatchResult::Done);
+  ASSERT_TRUE(program.keep_backups);
+
+  EXPECT_EQ(dispatcher->DispatchCommand(kKeepBackupsCommand), DispatchResult::Done);
+  EXPECT_FALSE(program.keep_backups);
+  EXPECT_EQ(test_support::ReadText(options), "# mine\nwidth=3\nbackups=off\n");
+  dispatcher->DispatchCommand(kSaveCommand);
+  EXPECT_FALSE(std::filesystem::exists(backup));
+
+  const auto saved = test_support::ReadAll(folder.File("plan.ret"));
+  EXPECT_EQ(dispatcher->DispatchCommand(kKeepBackupsCommand), DispatchResult::Done);
+  EXPECT_TRUE(program.keep_backups);
+  EXPECT_EQ(test_support::ReadText(options), "# mine\nwidth=3\nbackups=on\n");
+  scenario->initial.start_age = 61;
+  dispatcher->DispatchCommand(kSaveCommand);
+  EXPECT_EQ(test_support::ReadAll(backup), saved);
+  EXPECT_TRUE(prompter.messages.empty());
 }
 
 }  // namespace
