@@ -205,7 +205,7 @@ TEST_F(MainWindowTest, KeepBackupCopiesShowsTheSettingAndItsCheckFollowsWhatWasW
   ASSERT_GT(position, 0);
   EXPECT_EQ(items[position - 2], Action(12));  // after the accounts and export group
   EXPECT_TRUE(items[position + 1]->isSeparator());
-  EXPECT_EQ(item->text(), "Keep &Backup Copies");
+  EXPECT_EQ(item->text(), "&Keep Backup Copies");
   EXPECT_TRUE(item->isCheckable());
   EXPECT_FALSE(item->isChecked());
 

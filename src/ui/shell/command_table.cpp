@@ -33,7 +33,7 @@ constexpr std::array kCommands = {
     Command{13, "&Import Account Data", "Alt+I", "Import Accounts", F::Editor, true, false, true,
             R::None},
     Command{14, "Re-Index Accounts", "", "", F::Editor, false, false, false, R::None},
-    Command{15, "Keep &Backup Copies", "", "", F::File, true, false, false, R::None},
+    Command{15, "&Keep Backup Copies", "", "", F::File, true, false, false, R::None},
     Command{101, "&Withdrawal", "Alt+W", "", F::Editor, true, false, true, R::AfterEditor},
     Command{102, "Gro&up Names", "Alt+U", "", F::Editor, true, false, true, R::None},
     Command{104, "Table Of Contents", "F1", "Help", F::Help, true, false, false, R::None},
