@@ -45,6 +45,7 @@ PrintLook PrintLookOf(const model::Scenario& scenario, const std::string& file_n
   const std::uint32_t band = colours[kBandColourIndex];
   look.band_colour = PaperBand(band == 0 ? model::kScrollBarColour : band);
   look.red_flag_colour = colours[kRedFlagColourIndex];
+  look.colours = colours;
   look.setup.margin_left = scenario.window.margin_left;
   look.setup.margin_top = scenario.window.margin_top;
   look.setup.margin_right = scenario.window.margin_right;

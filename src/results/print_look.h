@@ -2,10 +2,13 @@
 // printer font, the colours, the file name and the moment printed, and the pictures.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "model/money_format.h"
+#include "model/records.h"
 #include "model/report_options.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -26,7 +29,9 @@ struct PrintLook {
   platform::PageSetup setup;  // margins in thousandths of an inch
   platform::Colour band_colour = 0xE0E0E0;
   platform::Colour red_flag_colour = 0x6400C8;
-  std::string file_name;  // the scenario's file name, shown in the header block
+  std::array<platform::Colour, model::kColourCount> colours = model::kDefaultColours;  // charts
+  model::Currency currency;  // the value labels of the charts
+  std::string file_name;     // the scenario's file name, shown in the header block
   platform::Date date;
   platform::TimeOfDay time;
   PrintPictures pictures;

@@ -42,7 +42,7 @@ std::vector<ThumbnailSource> CollectThumbnails(const ReportSource& source) {
     const ReportPages written = WriteReportPages(report.kind, source, {PageTarget::Print});
     for (int page = 1; page <= std::min(written.pages, report.pages); ++page) {
       const auto lines = ReadPageFile(source.workdir / ("rpage" + std::to_string(page)));
-      if (!lines || ChartRowsOfPage(*lines).Empty()) continue;
+      if (!lines || ReportTableOfPage(*lines).rows.empty()) continue;
       thumbnails.push_back({report.label, WithoutPageEnd(*lines)});
     }
   }
@@ -87,7 +87,8 @@ void DrawThumbnailPageBody(platform::Canvas& canvas, const platform::Rect& area,
   for (std::size_t index = 0; index < pairs.size(); ++index) {
     const int pair_top = top + static_cast<int>(index) * height;
     const platform::Rect box{area.left, pair_top, area.right, pair_top + height - gap};
-    DrawChartPair(canvas, box, pairs[index].label, ChartRowsOfPage(pairs[index].lines), look);
+    DrawReportChartPair(canvas, box, pairs[index].label, ReportTableOfPage(pairs[index].lines),
+                        look);
   }
 }
 

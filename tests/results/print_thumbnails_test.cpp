@@ -14,8 +14,7 @@ namespace {
 using test_support::RecordingCanvas;
 
 ThumbnailSource Report(const std::string& label) {
-  return {label,
-          {"Age\tCash\tSavings", "----------", "45.0\t$1.00\t$2.00", "46.0\t$3.00\t$5.00"}};
+  return {label, {"Age\tCash\tSavings", "----------", "45.0\t$1.00\t$2.00", "46.0\t$3.00\t$5.00"}};
 }
 
 TEST(PrintThumbnails, DrawsThreeLabelledPairsAPageUnderTheThumbnailsHeader) {
@@ -31,18 +30,37 @@ TEST(PrintThumbnails, DrawsThreeLabelledPairsAPageUnderTheThumbnailsHeader) {
     int page;
     std::vector<std::string> labels;
   } cases[] = {{1, {"Net Worth", "Incoming", "Outgoing"}}, {2, {"Accounts"}}};
+  // The scenario's series colours; without page-setup margins the lines are 6 pixels wide.
+  PrintLook look;
+  look.colours[1] = 0x123456;
+  look.colours[2] = 0x654321;
+  look.setup = {platform::Orientation::Portrait, 0, 0, 0, 0};
   for (const auto& c : cases) {
     RecordingCanvas canvas({850, 1100});
-    ASSERT_EQ(DrawPageFile(canvas, job, c.page, PrintLook{}).outcome, PrintOutcome::Printed);
+    ASSERT_EQ(DrawPageFile(canvas, job, c.page, look).outcome, PrintOutcome::Printed);
     const std::vector<std::string> texts = canvas.Texts();
     EXPECT_EQ(texts.front(), "Thumbnails");
     SCOPED_TRACE(canvas.Dump());
-    EXPECT_EQ(canvas.LinesStartingWith("polyline ").size(), 2 * c.labels.size());
-    // Bars of the row totals and lines of the two columns, each chart labelled.
+    // Per pair: a line per column, each chart labelled, a bar per column and row (two rows)
+    // and a legend swatch per column, all in the column's series colour.
+    const std::vector<std::string> polylines = canvas.LinesStartingWith("polyline ");
+    EXPECT_EQ(polylines.size(), 2 * c.labels.size());
+    for (std::size_t index = 0; index < polylines.size(); ++index) {
+      EXPECT_TRUE(
+          polylines[index].ends_with(index % 2 == 0 ? "pen=solid/6/123456" : "pen=solid/6/654321"))
+          << polylines[index];
+    }
     for (const std::string& label : c.labels) {
       EXPECT_EQ(std::count(texts.begin(), texts.end(), label), 2) << label;
     }
-    EXPECT_EQ(canvas.LinesStartingWith("rect ").size(), 2 * c.labels.size() * 3);
+    const std::vector<std::string> rects = canvas.LinesStartingWith("rect ");
+    EXPECT_EQ(rects.size(), 6 * c.labels.size());
+    for (const char* brush : {"brush=solid/123456", "brush=solid/654321"}) {
+      EXPECT_EQ(std::count_if(rects.begin(), rects.end(),
+                              [&](const std::string& rect) { return rect.ends_with(brush); }),
+                3 * static_cast<long>(c.labels.size()))
+          << brush;
+    }
   }
 }
 

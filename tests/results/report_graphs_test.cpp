@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 
 #include "results/print_pages.h"
@@ -14,39 +16,93 @@ namespace {
 using test_support::RecordingCanvas;
 
 // A net worth page: the total first, then its parts.
-const std::vector<std::string> kNetWorthPage = {"Age\tNet Worth\tInvestment\tCash",
-                                                "---------------------------------",
-                                                "45.0\t$1,500.00\t$1,000.00\t$500.00",
-                                                "46.0\t$2,000.00\t$-250.50\t$2,250.50",
-                                                "47.0\t$4,500.25\t$3,000.00\t$1,500.25",
-                                                "Dooooone"};
+const std::vector<std::string> kNetWorthPage = {
+    "Age\tNet Worth\tInvestment\tCash",      "---------------------------------",
+    "45.0\t$1,500.00\t$1,000.00\t$500.00",   "46.0\t$2,000.00\t$-250.50\t$2,250.50",
+    "47.0\t$4,500.25\t$3,000.00\t$1,500.25", "Dooooone"};
 
 void WritePageFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
   std::ofstream file(path);
   for (const std::string& line : lines) file << line << "\n";
 }
 
-TEST(CellAmount, ReadsMoneyPercentagesAndNothing) {
+TEST(ReportTableOfPage, ReadsTheRowsAmountsAndHeadingsOfAPage) {
   const struct {
-    std::string cell;
-    double amount;
-  } cases[] = {{"$1,234,567.89", 1234567.89},
-               {"$-1,234.50", -1234.5},
-               {"12.5%", 12.5},
-               {"\x80-3.00", -3.0},
-               {"", 0.0},
-               {"n/a", 0.0}};
-  for (const auto& c : cases) EXPECT_DOUBLE_EQ(CellAmount(c.cell), c.amount) << c.cell;
+    std::vector<std::string> page;
+    std::vector<std::vector<float>> rows;
+    std::vector<std::string> titles;
+  } cases[] = {
+      {kNetWorthPage,
+       {{45, 1500, 1000, 500}, {46, 2000, -250.5f, 2250.5f}, {47, 4500.25f, 3000, 1500.25f}},
+       {"Age", "Net Worth", "Investment", "Cash"}},
+      {{"Age\tStocks\tBonds", "45.0\t  60.00%\t  40.00%", "46.0\t\x80-3.00\tn/a"},
+       {{45, 60, 40}, {46, -3, 0}},
+       {"Age", "Stocks", "Bonds"}},
+      {{"Age\tNet Worth", "Dooooone", "45.0\t$1.00"}, {}, {"Age", "Net Worth"}},
+  };
+  for (const auto& c : cases) {
+    const graphs::ReportTable table = ReportTableOfPage(c.page);
+    EXPECT_EQ(table.rows, c.rows) << c.page.front();
+    EXPECT_EQ(table.titles, c.titles);
+  }
 }
 
-TEST(ChartRowsOfPage, TakesAgesAmountColumnsAndHeadingsFromTheRows) {
-  const ChartRows rows = ChartRowsOfPage(kNetWorthPage);
-  EXPECT_EQ(rows.ages, (std::vector<double>{45, 46, 47}));
-  ASSERT_EQ(rows.columns.size(), 3u);
-  EXPECT_EQ(rows.columns[0], (std::vector<double>{1500, 2000, 4500.25}));
-  EXPECT_EQ(rows.columns[1], (std::vector<double>{1000, -250.5, 3000}));
-  EXPECT_EQ(rows.names, (std::vector<std::string>{"Net Worth", "Investment", "Cash"}));
-  EXPECT_TRUE(ChartRowsOfPage({"Age\tNet Worth", "Dooooone", "45.0\t$1.00"}).Empty());
+struct DrawnRect {
+  int left, top, right, bottom;
+  std::string brush;
+};
+
+std::vector<DrawnRect> Rects(const RecordingCanvas& canvas) {
+  std::vector<DrawnRect> rects;
+  for (const std::string& line : canvas.LinesStartingWith("rect ")) {
+    DrawnRect rect{};
+    char brush[32] = {};
+    std::sscanf(line.c_str(), "rect %d,%d,%d,%d pen=%*s brush=%31s", &rect.left, &rect.top,
+                &rect.right, &rect.bottom, brush);
+    rect.brush = brush;
+    rects.push_back(rect);
+  }
+  return rects;
+}
+
+// The bars stand on the charts' base line; each row overlaps one bar per series, tallest first.
+TEST(ReportChartPair, DrawsOverlappingBarsPerSeriesAndALinePerSeries) {
+  const struct {
+    std::vector<std::string> page;
+    std::vector<std::vector<int>> heights_per_row;  // relative to the first bar of the first row
+  } cases[] = {
+      {{"Age\tStocks\tBonds\tCash", "45.0\t 60.00%\t 30.00%\t 10.00%",
+        "46.0\t 20.00%\t 50.00%\t 30.00%"},
+       {{6, 3, 1}, {5, 3, 2}}},
+      {{"Age\tCash\tSavings", "45.0\t$4,000.00\t$2,000.00", "46.0\t$1,000.00\t$3,000.00"},
+       {{4, 2}, {3, 1}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.page.front());
+    RecordingCanvas canvas({850, 1100});
+    DrawReportChartPair(canvas, {50, 100, 800, 400}, "Groups", ReportTableOfPage(c.page),
+                        PrintLook{});
+    const std::size_t series = c.heights_per_row.front().size();
+    EXPECT_EQ(canvas.LinesStartingWith("polyline ").size(), series);
+    const std::vector<std::string> texts = canvas.Texts();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Groups"), 2);
+    std::vector<DrawnRect> bars;
+    int base = 0;
+    for (const DrawnRect& rect : Rects(canvas)) base = std::max(base, rect.bottom);
+    for (const DrawnRect& rect : Rects(canvas)) {
+      if (rect.bottom == base) bars.push_back(rect);
+    }
+    ASSERT_EQ(bars.size(), series * c.heights_per_row.size());
+    const double unit = (bars[0].bottom - bars[0].top) / double(c.heights_per_row[0][0]);
+    for (std::size_t row = 0; row < c.heights_per_row.size(); ++row) {
+      for (std::size_t bar = 0; bar < series; ++bar) {
+        const DrawnRect& drawn = bars[row * series + bar];
+        EXPECT_EQ(drawn.left, bars[row * series].left);
+        EXPECT_NEAR(drawn.bottom - drawn.top, unit * c.heights_per_row[row][bar], 3.0)
+            << "row " << row << " bar " << bar;
+      }
+    }
+  }
 }
 
 // Where the first table row of a page is drawn, and how many chart lines came before it.
@@ -90,9 +146,9 @@ TEST(ReportGraphs, PageOneOfTheAmountReportsCarriesTwoGraphsAboveTheTable) {
   for (const auto& c : cases) {
     const DrawnPage page = DrawPage(folder.path(), c.report_kind, c.page, c.graphs);
     SCOPED_TRACE("kind " + std::to_string(c.report_kind) + " page " + std::to_string(c.page));
-    // Lines for the columns besides the net worth total, which the bars show.
-    EXPECT_EQ(page.polylines, c.drawn ? 2u : 0u);
-    EXPECT_EQ(page.chart_labels, plain.chart_labels + (c.drawn ? 2u : 0u));
+    // A line per column; both charts titled, the net worth column named in the legend.
+    EXPECT_EQ(page.polylines, c.drawn ? 3u : 0u);
+    EXPECT_EQ(page.chart_labels, plain.chart_labels + (c.drawn ? 3u : 0u));
     if (c.drawn) {
       EXPECT_GE(page.first_row_y, plain.first_row_y + 9 * RecordingCanvas::kLineHeight);
     } else {
