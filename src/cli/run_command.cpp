@@ -49,6 +49,7 @@ std::string PeriodsText(const engine::Run& run) {
   return text;
 }
 
+// What the schedule shows: detailed results, the accounts each year, the yearly summary.
 void SetShowOptions(const RunCommandOptions& options, engine::Run& run) {
   run.options.detailed = options.detailed;
   run.options.show_accounts = options.accounts;
