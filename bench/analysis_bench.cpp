@@ -12,31 +12,16 @@
 #include "analysis/historical_returns.h"
 #include "analysis/monte_carlo.h"
 #include "bench_support.h"
-#include "engine/run_scenario.h"
-#include "engine/run_write_back.h"
 
 namespace {
 
 using tarvel::analysis::AnalysisOptions;
 using tarvel::analysis::RateSource;
 using tarvel::bench::BenchClock;
-using tarvel::bench::LoadJsonScenario;
+using tarvel::bench::OpenedScenario;
+using tarvel::bench::PlanFiles;
 
 constexpr int kRunsPerAnalysis = 1000;  // the analysis default
-
-// The scenario as the planner opens it: its opening run orders the events and accounts.
-std::unique_ptr<tarvel::model::Scenario> OpenedScenario(const std::filesystem::path& path,
-                                                        const BenchClock& clock,
-                                                        std::string& error) {
-  auto scenario = LoadJsonScenario(path, &error);
-  if (!scenario) return nullptr;
-  auto opening = std::make_unique<tarvel::engine::Run>();
-  opening->clock = &clock;
-  opening->options.write_run_files = false;
-  tarvel::engine::RunScenario(*scenario, *opening);
-  tarvel::engine::WriteBackRunFields(*opening, *scenario);
-  return scenario;
-}
 
 void Analyse(benchmark::State& state, const std::filesystem::path& path, RateSource source,
              int threads) {
@@ -65,18 +50,8 @@ void Analyse(benchmark::State& state, const std::filesystem::path& path, RateSou
   state.SetItemsProcessed(state.iterations() * kRunsPerAnalysis);
 }
 
-std::vector<std::filesystem::path> PlanFiles() {
-  std::vector<std::filesystem::path> files;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(TARVEL_EXAMPLES_SOURCE_DIR, error)) {
-    if (entry.path().extension() == ".json") files.push_back(entry.path());
-  }
-  files.push_back(std::filesystem::path(TARVEL_BENCH_DATA_DIR) / "largest.json");
-  return files;
-}
-
 void RegisterPlans() {
-  for (const auto& path : PlanFiles()) {
+  for (const auto& path : PlanFiles({"largest.json"})) {
     for (const auto& [name, source] : {std::pair{"accounts", RateSource::RandomAccounts},
                                        std::pair{"bootstrap", RateSource::Bootstrap}}) {
       for (const int threads : {1, 2}) {
@@ -98,9 +73,5 @@ void RegisterPlans() {
 
 int main(int argc, char** argv) {
   RegisterPlans();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return tarvel::bench::RunRegisteredBenchmarks(argc, argv);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "discarding_canvas.h"
 #include "engine/run_scenario.h"
 #include "siblings/comparison_chart.h"
 #include "siblings/plot_file.h"
@@ -16,28 +17,7 @@ namespace {
 
 using namespace tarvel;
 
-class DiscardingCanvas : public platform::Canvas {
- public:
-  platform::Size DeviceSize() const override { return {1200, 800}; }
-  platform::Resolution PixelsPerInch() const override { return {}; }
-  platform::TextMetrics Measure(const platform::Font&) const override { return {14, 2, 7}; }
-  int TextWidth(const platform::Font&, std::string_view text) const override {
-    return static_cast<int>(text.size()) * 7;
-  }
-  void DrawLine(platform::Point, platform::Point, const platform::Pen&) override {}
-  void DrawPolyline(std::span<const platform::Point>, const platform::Pen&) override {}
-  void DrawRectangle(const platform::Rect&, const platform::Pen&, const platform::Brush&) override {
-  }
-  void DrawPolygon(std::span<const platform::Point>, const platform::Pen&,
-                   const platform::Brush&) override {}
-  void DrawEllipse(const platform::Rect&, const platform::Pen&, const platform::Brush&) override {}
-  void DrawPie(const platform::Rect&, double, double, const platform::Pen&,
-               const platform::Brush&) override {}
-  void DrawText(platform::Point, std::string_view, const platform::Font&,
-                const platform::TextStyle&) override {}
-  void SetClip(const platform::Rect&) override {}
-  void ClearClip() override {}
-};
+using bench::DiscardingCanvas;
 
 constexpr float kFirstAge = 20;
 constexpr float kLastAge = 119;  // 100 years
@@ -64,8 +44,8 @@ std::vector<std::string> WriteHundredYearPlotFiles(const std::filesystem::path& 
 }
 
 void CompareFourHundredYearPlans(benchmark::State& state) {
-  const auto folder = std::filesystem::temp_directory_path() / "tarvel_compare_bench";
-  const std::vector<std::string> paths = WriteHundredYearPlotFiles(folder);
+  const bench::BenchFolder folder("tarvel_compare_bench");
+  const std::vector<std::string> paths = WriteHundredYearPlotFiles(folder.path());
   if (paths.empty()) {
     state.SkipWithError("the sample plot files cannot be written");
     return;
@@ -96,7 +76,6 @@ void CompareFourHundredYearPlans(benchmark::State& state) {
     benchmark::DoNotOptimize(siblings::DrawLineChart(canvas, context, chart));
     state.counters["years"] = static_cast<double>(plans.front().periods.size());
   }
-  std::filesystem::remove_all(folder);
 }
 BENCHMARK(CompareFourHundredYearPlans)->Unit(benchmark::kMillisecond);
 

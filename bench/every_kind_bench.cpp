@@ -15,6 +15,7 @@
 namespace {
 
 using tarvel::bench::BenchClock;
+using tarvel::bench::BenchFolder;
 using tarvel::bench::LoadJsonScenario;
 using tarvel::bench::LoadScenarioFile;
 using tarvel::bench::MakeRun;
@@ -36,15 +37,13 @@ void RunEveryKind(benchmark::State& state, bool with_files) {
     return;
   }
   const BenchClock clock;
-  const auto workdir = std::filesystem::temp_directory_path() / "tarvel_every_kind_bench";
-  std::filesystem::create_directories(workdir);
+  const BenchFolder workdir("tarvel_every_kind_bench");
   // The scenario is only read, and one run object serves every run.
-  auto run = MakeRun(clock, workdir, with_files);
+  auto run = MakeRun(clock, workdir.path(), with_files);
   run->options.detailed = true;
   for (auto _ : state) {
     benchmark::DoNotOptimize(tarvel::engine::RunScenario(*stored, *run));
   }
-  std::filesystem::remove_all(workdir);
 }
 
 // One iteration is a series of 100 detailed random-rate runs in memory, seeds 1 to 100.
@@ -99,9 +98,5 @@ void RegisterBenchmarks() {
 
 int main(int argc, char** argv) {
   RegisterBenchmarks();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return tarvel::bench::RunRegisteredBenchmarks(argc, argv);
 }

@@ -16,8 +16,10 @@
 namespace {
 
 using tarvel::bench::BenchClock;
+using tarvel::bench::BenchFolder;
 using tarvel::bench::LoadJsonScenario;
 using tarvel::bench::MakeRun;
+using tarvel::bench::PlanFiles;
 using tarvel::model::Scenario;
 
 enum class Kind { Schedule, ScheduleWithFiles, Analysis };
@@ -30,33 +32,18 @@ void RunPlan(benchmark::State& state, const std::filesystem::path& path, Kind ki
     return;
   }
   const BenchClock clock;
-  const auto workdir = std::filesystem::temp_directory_path() / "tarvel_run_bench";
-  std::filesystem::create_directories(workdir);
+  const BenchFolder workdir("tarvel_run_bench");
   // The scenario is only read, and one run object serves every run, as in a random-rate series.
   const Scenario& scenario = *stored;
-  auto run = MakeRun(clock, workdir, kind == Kind::ScheduleWithFiles);
+  auto run = MakeRun(clock, workdir.path(), kind == Kind::ScheduleWithFiles);
   run->options.analysis = kind == Kind::Analysis;
   for (auto _ : state) {
     benchmark::DoNotOptimize(tarvel::engine::RunScenario(scenario, *run));
   }
-  std::filesystem::remove_all(workdir);
-}
-
-// The sample scenarios' JSON sources, then the plans kept beside the benchmarks.
-std::vector<std::filesystem::path> PlanFiles() {
-  std::vector<std::filesystem::path> files;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(TARVEL_EXAMPLES_SOURCE_DIR, error)) {
-    if (entry.path().extension() == ".json") files.push_back(entry.path());
-  }
-  const std::filesystem::path data = TARVEL_BENCH_DATA_DIR;
-  files.push_back(data / "one-account.json");
-  files.push_back(data / "largest.json");
-  return files;
 }
 
 void RegisterPlans() {
-  for (const auto& path : PlanFiles()) {
+  for (const auto& path : PlanFiles({"one-account.json", "largest.json"})) {
     const std::string name = path.stem().string();
     for (const auto& [prefix, kind] : {std::pair{"Schedule/", Kind::Schedule},
                                        std::pair{"ScheduleWithFiles/", Kind::ScheduleWithFiles},
@@ -73,9 +60,5 @@ void RegisterPlans() {
 
 int main(int argc, char** argv) {
   RegisterPlans();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return tarvel::bench::RunRegisteredBenchmarks(argc, argv);
 }

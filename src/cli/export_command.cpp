@@ -6,7 +6,6 @@
 
 #include "cli/opened_scenario.h"
 #include "cli/private_folder.h"
-#include "engine/data_folders.h"
 #include "exchange/balance_export.h"
 #include "model/program.h"
 
@@ -19,12 +18,7 @@ int RunExportCommand(const ExportCommandOptions& options) {
   auto scenario = OpenScenarioFile(options.input);
   if (!scenario) return 1;
   PrivateFolder scratch;
-  if (!scratch.Make()) return 1;
-  RunAsOpened(*scenario, [&](engine::Run& run) {
-    run.clock = clock.get();
-    run.options.workdir = scratch.path();
-    run.options.data_folders = engine::ProgramDataFolders(".");
-  });
+  if (!RunOpenedFile(*scenario, {options.input, {}, clock.get()}, scratch, nullptr)) return 1;
   model::Program program;
   const exchange::BalanceTable table = exchange::RunForExport(*scenario, program, *clock);
   const std::string text = exchange::ExportText(table, options.comma ? ',' : '\t');

@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -13,10 +12,7 @@
 #include "cli/image_writer.h"
 #include "cli/opened_scenario.h"
 #include "cli/private_folder.h"
-#include "engine/data_folders.h"
 #include "engine/run.h"
-#include "engine/run_scenario.h"
-#include "engine/run_write_back.h"
 #include "graphs/chart_source.h"
 #include "graphs/draw_chart.h"
 #include "graphs/graph_page_state.h"
@@ -162,18 +158,11 @@ int RunGraphCommand(const GraphCommandOptions& options) {
   auto scenario = OpenScenarioFile(options.input);
   if (!scenario) return 1;
   PrivateFolder scratch;  // removed, with the run files in it, on every way out
-  const std::filesystem::path workdir = WorkingDirectoryFor(options.workdir, scratch);
-  if (workdir.empty()) return 1;
-  RunAsOpened(*scenario, [&](engine::Run& run) {
-    SetFileRunOptions(options.input, options.workdir, *clock, workdir, run);
-  });
   auto run = std::make_unique<engine::Run>();
-  SetFileRunOptions(options.input, options.workdir, *clock, workdir, *run);
-  if (!engine::RunScenario(*scenario, *run)) {
-    return Fail(run->problems.empty() ? std::string("The run was abandoned.")
-                                      : engine::RunProblemMessage(run->problems.front()).text);
+  if (!RunOpenedFile(*scenario, {options.input, options.workdir, clock.get()}, scratch,
+                     run.get())) {
+    return 1;
   }
-  engine::WriteBackRunFields(*run, *scenario);
 
   const graphs::ChartSource source = graphs::MakeChartSource(*run, *scenario);
   graphs::GraphPageState state(choice->kind);

@@ -12,6 +12,7 @@
 #include "analysis/monte_carlo.h"
 #include "cli/historical_data.h"
 #include "cli/opened_scenario.h"
+#include "cli/private_folder.h"
 #include "engine/data_folders.h"
 #include "model/atomic_file.h"
 
@@ -132,10 +133,9 @@ int AnalyseScenarioFile(const std::string& input, const analysis::AnalysisOption
     returns = LoadHistoricalData(data_folders, error);
     if (!returns) return Fail(error);
   }
-  RunAsOpened(*scenario, [&](engine::Run& run) {
-    run.clock = &clock;
-    run.options.data_folders = data_folders;
-  });
+  // The opening run writes no file: the current directory serves as its folder.
+  PrivateFolder unused;
+  if (!RunOpenedFile(*scenario, {input, ".", &clock}, unused, nullptr)) return 1;
   analysis::JobControl control;
   result = analysis::RunMonteCarlo(
       {scenario.get(), &clock, data_folders, returns ? &*returns : nullptr}, options, control);

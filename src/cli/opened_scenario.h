@@ -1,5 +1,5 @@
 // What the planner does with a scenario file it opens, for the commands that run one: the
-// clock of --today, reading the file and the opening run.
+// clock of --today, reading the file, the opening run and the run of the command itself.
 #pragma once
 
 #include <filesystem>
@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/private_folder.h"
 #include "engine/run.h"
 #include "model/records.h"
 #include "platform/clock.h"
@@ -26,15 +27,23 @@ std::unique_ptr<platform::Clock> ClockForToday(const std::string& today);
 // nothing after printing the problem (a missing or invalid file).
 std::unique_ptr<model::Scenario> OpenScenarioFile(const std::string& path);
 
-// The run made when a file is opened: it orders the events and the accounts and sets the
-// start age in the scenario; its schedule and files are not kept.
-void RunAsOpened(model::Scenario& scenario, const std::function<void(engine::Run&)>& set_options);
+// How a command runs the scenario file it has opened.
+struct FileRunSetup {
+  std::string input;           // the scenario file
+  std::string workdir_option;  // --workdir; empty for the command's private folder
+  const platform::Clock* clock = nullptr;
+  // The command's own options, set after the file's on the opening run and on its own run.
+  std::function<void(engine::Run&)> add_options = [](engine::Run&) {};
+  // Readies the command's own run for its output (results or print file, random rates...);
+  // false after printing why the command cannot go on.
+  std::function<bool(engine::Run&)> ready_run = [](engine::Run&) { return true; };
+};
 
-// The options of a run in the working folder `workdir` of the scenario file `input`: the
-// clock, the run files' folder, the file name shown in the pages, and the life tables looked
-// for where --workdir points (the current directory without it), as for `tarvel run`.
-void SetFileRunOptions(const std::string& input, const std::string& workdir_option,
-                       const platform::Clock& clock, const std::filesystem::path& workdir,
-                       engine::Run& run);
+// Runs an opened scenario file as the commands do: makes the working folder (`scratch` when
+// no --workdir is given), runs the scenario as opened, then runs `run` (nothing more when
+// null) with the same options and writes its fields back into the scenario. False after
+// printing the problem (the first problem of an abandoned run).
+bool RunOpenedFile(model::Scenario& scenario, const FileRunSetup& setup, PrivateFolder& scratch,
+                   engine::Run* run);
 
 }  // namespace tarvel::cli

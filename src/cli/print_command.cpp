@@ -12,8 +12,6 @@
 #include "cli/private_folder.h"
 #include "engine/data_folders.h"
 #include "engine/run.h"
-#include "engine/run_problems.h"
-#include "engine/run_scenario.h"
 #include "painting/report_pdf.h"
 #include "results/print_look.h"
 #include "results/print_schedule_pages.h"
@@ -39,22 +37,18 @@ int RunPrintCommand(const PrintCommandOptions& options) {
   if (!clock) return 2;
   auto scenario = OpenScenarioFile(options.input);
   if (!scenario) return 1;
-  PrivateFolder scratch;
-  const std::filesystem::path workdir = WorkingDirectoryFor(options.workdir, scratch);
-  if (workdir.empty()) return 1;
-  RunAsOpened(*scenario, [&](engine::Run& run) {
-    SetFileRunOptions(options.input, options.workdir, *clock, workdir, run);
-  });
-
   const results::ScheduleKind kind =
       options.schedule ? results::ScheduleKind::ResultsReport : results::ScheduleKind::Scenario;
+  FileRunSetup setup{options.input, options.workdir, clock.get()};
+  setup.ready_run = [&](engine::Run& run) {
+    run.options.detailed = options.detailed;
+    run.options = results::SchedulePrintRunOptions(run.options, kind);
+    return true;
+  };
+  PrivateFolder scratch;
   auto run = std::make_unique<results::ScheduleRun>();
-  SetFileRunOptions(options.input, options.workdir, *clock, workdir, *run);
-  run->options.detailed = options.detailed;
-  run->options = results::SchedulePrintRunOptions(run->options, kind);
-  if (!engine::RunScenario(*scenario, *run) && !run->problems.empty()) {
-    return Fail(engine::RunProblemMessage(run->problems.front()).text);
-  }
+  if (!RunOpenedFile(*scenario, setup, scratch, run.get())) return 1;
+  const std::filesystem::path& workdir = run->options.workdir;
   std::string failed_name;
   const std::optional<int> pages = results::MakeSchedulePageFiles(workdir, kind, failed_name);
   if (!pages) return Fail("FILE OPEN ERROR: " + failed_name);

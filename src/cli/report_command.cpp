@@ -13,8 +13,6 @@
 #include "cli/private_folder.h"
 #include "engine/data_folders.h"
 #include "engine/run.h"
-#include "engine/run_scenario.h"
-#include "engine/run_write_back.h"
 #include "painting/report_pdf.h"
 #include "results/print_look.h"
 #include "results/report_builder.h"
@@ -128,19 +126,12 @@ int RunReportCommand(const ReportCommandOptions& options) {
   auto scenario = OpenScenarioFile(options.input);
   if (!scenario) return 1;
   PrivateFolder scratch;  // removed, with the run and page files in it, on every way out
-  const std::filesystem::path workdir = WorkingDirectoryFor(options.workdir, scratch);
-  if (workdir.empty()) return 1;
-  RunAsOpened(*scenario, [&](engine::Run& run) {
-    SetFileRunOptions(options.input, options.workdir, *clock, workdir, run);
-  });
   auto run = std::make_unique<engine::Run>();
-  SetFileRunOptions(options.input, options.workdir, *clock, workdir, *run);
-  if (!engine::RunScenario(*scenario, *run)) {
-    return Fail(run->problems.empty() ? std::string("The run was abandoned.")
-                                      : engine::RunProblemMessage(run->problems.front()).text);
+  if (!RunOpenedFile(*scenario, {options.input, options.workdir, clock.get()}, scratch,
+                     run.get())) {
+    return 1;
   }
-  engine::WriteBackRunFields(*run, *scenario);
-  const results::ReportSource source{*scenario, *run, workdir};
+  const results::ReportSource source{*scenario, *run, run->options.workdir};
   switch (*format) {
     case OutputFormat::Csv:
       return WriteCsv(*kind, source, options.out);

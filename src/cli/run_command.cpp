@@ -18,7 +18,6 @@
 #include "engine/data_folders.h"
 #include "engine/random_rates.h"
 #include "engine/run.h"
-#include "engine/run_scenario.h"
 #include "model/atomic_file.h"
 #include "model/fixed_format.h"
 #include "model/money_format.h"
@@ -50,18 +49,11 @@ std::string PeriodsText(const engine::Run& run) {
   return text;
 }
 
-// A private working directory is empty, so the user's own life tables are looked for in the
-// current directory instead.
-void SetCommonOptions(const RunCommandOptions& options, const platform::Clock& clock,
-                      const std::filesystem::path& workdir, engine::Run& run) {
-  run.clock = &clock;
+// What the schedule shows: detailed results, the accounts each year, the yearly summary.
+void SetShowOptions(const RunCommandOptions& options, engine::Run& run) {
   run.options.detailed = options.detailed;
   run.options.show_accounts = options.accounts;
   run.options.add_summary = !options.no_summary;
-  run.options.workdir = workdir;
-  run.options.scenario_file_name = std::filesystem::path(options.input).filename().string();
-  run.options.data_folders =
-      engine::ProgramDataFolders(options.workdir.empty() ? "." : options.workdir);
 }
 
 // The random-rate run asked for: its source, its seed (fixed, or from the clock) and the
@@ -147,28 +139,26 @@ int RunRunCommand(const RunCommandOptions& options) {
   std::unique_ptr<analysis::HistoricalRateSource> historical_rates;
   if (!MakeHistoricalRates(options, returns, historical_rates)) return 1;
   PrivateFolder scratch;  // removed, with the run files in it, on every way out
-  const std::filesystem::path workdir = WorkingDirectoryFor(options.workdir, scratch);
   const bool print = options.schedule.empty() && options.periods.empty() && !options.quiet;
-  if (workdir.empty() || (print && !scratch.Make())) return 1;
-  const auto set_options = [&](engine::Run& run) {
-    SetCommonOptions(options, *clock, workdir, run);
+  std::filesystem::path results = options.schedule;
+  FileRunSetup setup{options.input, options.workdir, clock.get()};
+  setup.add_options = [&](engine::Run& run) { SetShowOptions(options, run); };
+  setup.ready_run = [&](engine::Run& run) {
+    if (print) {
+      if (!scratch.Make()) return false;
+      results = scratch.path() / "results.sch";
+    }
+    if (!results.empty()) {
+      run.options.mode = engine::OutputMode::ResultsFile;
+      run.options.saving = true;
+      run.options.output_file = results;
+    }
+    SetRandomOptions(options, *scenario, run);
+    run.options.yearly_rates = historical_rates.get();
+    return true;
   };
-  RunAsOpened(*scenario, set_options);
   auto run = std::make_unique<results::ScheduleRun>();
-  set_options(*run);
-  const std::filesystem::path results =
-      print ? scratch.path() / "results.sch" : std::filesystem::path(options.schedule);
-  if (!results.empty()) {
-    run->options.mode = engine::OutputMode::ResultsFile;
-    run->options.saving = true;
-    run->options.output_file = results;
-  }
-  SetRandomOptions(options, *scenario, *run);
-  run->options.yearly_rates = historical_rates.get();
-  if (!engine::RunScenario(*scenario, *run)) {
-    return Fail(run->problems.empty() ? std::string("The run was abandoned.")
-                                      : engine::RunProblemMessage(run->problems.front()).text);
-  }
+  if (!RunOpenedFile(*scenario, setup, scratch, run.get())) return 1;
   ShowWarnings(*run);
   if (!options.periods.empty() && !model::WriteFileAtomically(options.periods, PeriodsText(*run))) {
     return Fail("Cannot write " + options.periods + ".");
