@@ -166,6 +166,16 @@ class ScheduleBody {
   int rows_ = 0;
 };
 
+// Every line of a page is printed: when a large printer font (or the graphs above the table)
+// leaves too little room for the page's lines, the rows and their font shrink together.
+void FitRowsToHeight(int room, int rows, platform::Font& font, int& line_height) {
+  if (rows <= 0 || line_height <= 0 || line_height * rows <= room) return;
+  const int fitted = std::max(1, room / rows);
+  font.height = static_cast<int>(static_cast<long long>(font.height) * fitted / line_height);
+  if (font.height == 0) font.height = -1;
+  line_height = fitted;
+}
+
 }  // namespace
 
 std::optional<std::string> InactiveListingLine(const std::string& line) {
@@ -203,8 +213,9 @@ void DrawReportPageBody(platform::Canvas& canvas, const platform::Rect& area, in
   const int padding = 2 * canvas.Measure(body).average_char_width;
   const std::vector<int> edges =
       ColumnEdges(area, WidestRow(lines), labels == 0 ? 0 : labels + padding);
-  const platform::Font font = FitFontToColumns(canvas, body, amount_lines, edges);
-  const int line_height = canvas.Measure(font).LineHeight() * 5 / 4;
+  platform::Font font = FitFontToColumns(canvas, body, amount_lines, edges);
+  int line_height = canvas.Measure(font).LineHeight() * 5 / 4;
+  FitRowsToHeight(area.bottom - top, static_cast<int>(lines.size()), font, line_height);
   int y = top;
   int rows = 0;
   for (const std::string& line : lines) {

@@ -177,5 +177,33 @@ TEST(OrientedForPages, TurnsThePaperWhenAPageHasTenColumnsOrMore) {
   }
 }
 
+// A full page (50 lines, or 40 under the graphs) prints every one of its rows: when the font
+// leaves too little room, the rows and their font shrink together.
+TEST(ReportPageBody, PrintsEveryRowOfAFullPage) {
+  const struct {
+    int rows;
+    bool graphs;
+  } cases[] = {{40, true}, {50, false}};
+  for (const auto& c : cases) {
+    test_support::TempFolder folder;
+    std::vector<std::string> page = {"Age\tNet Worth\tCash", "--------------------"};
+    for (int row = 0; row < c.rows - 2; ++row) {
+      page.push_back(std::to_string(45 + row) + ".0\t$1,234,567.00\t$1.00");
+    }
+    WritePageFile(std::filesystem::path(folder.path()) / "rpage1", page);
+    PageFileJob job{folder.path(), "rpage", 1, "Net Worth", PageBody::Report, 1};
+    PrintLook look;
+    look.options.report_graphs = c.graphs;
+    look.font.points = 14;
+    RecordingCanvas canvas({850, 1100});
+    ASSERT_EQ(DrawPageFile(canvas, job, 1, look).outcome, PrintOutcome::Printed);
+    std::size_t ages = 0;
+    for (const std::string& line : canvas.LinesStartingWith("text ")) {
+      if (line.find(".0\"") != std::string::npos) ++ages;
+    }
+    EXPECT_EQ(ages, static_cast<std::size_t>(c.rows - 2)) << c.rows << " lines";
+  }
+}
+
 }  // namespace
 }  // namespace tarvel::results
