@@ -66,6 +66,7 @@ results::PrintLook PrintCommands::Look() const {
   results::PrintLook look =
       results::PrintLookOf(context_.scenario, file_name, services_.clock,
                            engine::ProgramDataFolders(context_.program.working_directory));
+  look.currency = context_.program.currency;
   const model::PageMargins& margins = context_.program.margins;
   look.setup.margin_left = margins.left;
   look.setup.margin_top = margins.top;
