@@ -55,7 +55,7 @@ void DepositYear(const model::Scenario& /*scenario*/, Run& run, int slot) {
     run.sink.Emit([&] { return LineText("  %s - Deposit %s to %s", name, money(), account_name); },
                   slot);
   }
-  if (received) run.files.Incoming(run.current_age, account_name, amount);
+  if (position >= 0) run.files.Incoming(run.current_age, account_name, amount);
   FinishAfterAction(event, run);
 }
 

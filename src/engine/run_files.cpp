@@ -82,17 +82,17 @@ void WriteFixed(std::FILE* file, double value, model::FixedFormat format, char a
 }
 
 void RunFiles::Incoming(float age, std::string_view account, double amount) {
-  if (!incoming || age < first_shown_age) return;
+  if (!incoming) return;
   WriteRecord(incoming.get(), age, account, nullptr, amount);
 }
 
 void RunFiles::Outgoing(float age, std::string_view account, double amount) {
-  if (!outgoing || age < first_shown_age) return;
+  if (!outgoing) return;
   WriteRecord(outgoing.get(), age, account, nullptr, amount);
 }
 
 void RunFiles::EventRecord(float age, std::string_view name, int code, double amount) {
-  if (!big || age < first_shown_age) return;
+  if (!big) return;
   WriteRecord(big.get(), age, name, &code, amount);
 }
 

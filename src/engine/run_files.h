@@ -39,8 +39,8 @@ class FileHandle {
   std::optional<model::TemporaryFile> replacing_;
 };
 
-// Record writers do nothing when their file is not open, so a run goes on without it, and
-// write nothing for the years before the shown start age.
+// Record writers do nothing when their file is not open, so a run goes on without it. Events
+// that begin before the shown start age write their records from their first simulated year.
 struct RunFiles {
   FileHandle plot;
   FileHandle big;       // "bigfile.tmp": event and category records
@@ -48,7 +48,6 @@ struct RunFiles {
   FileHandle incoming;  // "infile.tmp": money entering accounts
   FileHandle output;    // results file (mode 1) or print file (mode 2)
   FileHandle export_file;
-  float first_shown_age = 0;  // the whole start age of the scenario
 
   // "%5.1f\t%s\t%13.2f\n": age, account name, amount.
   void Incoming(float age, std::string_view account, double amount);

@@ -180,7 +180,6 @@ void OpenRunFile(Run& run, FileHandle& file, const char* name) {
 }
 
 void OpenRunFiles(Run& run) {
-  run.files.first_shown_age = run.shown_start_age;
   OpenRunFile(run, run.files.big, model::kEventRunFileName);
   OpenRunFile(run, run.files.outgoing, model::kOutgoingRunFileName);
   OpenRunFile(run, run.files.incoming, model::kIncomingRunFileName);

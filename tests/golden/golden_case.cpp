@@ -7,6 +7,8 @@
 //   EXPECTED_PREFIX.args  the options after the scenario file, on one line (may be empty)
 //   EXPECTED_PREFIX.sch   the expected results file
 //   EXPECTED_PREFIX.csv   the expected yearly results
+//   EXPECTED_PREFIX.bigfile.tmp, .infile.tmp, .outfile.tmp
+//                         the expected run files, for the cases that pin them (optional)
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -87,6 +89,10 @@ int main(int argc, char** argv) {
   bool same = true;
   for (const char* kind : {".sch", ".csv"}) {
     same = Check(expected + kind, work / (name + kind), update) && same;
+  }
+  for (const char* run_file : {"bigfile.tmp", "infile.tmp", "outfile.tmp"}) {
+    const std::string pinned = expected + "." + run_file;
+    if (fs::exists(pinned)) same = Check(pinned, work / "run" / run_file, update) && same;
   }
   return same ? 0 : 1;
 }
