@@ -4,6 +4,7 @@
 
 #include <QCommandLinkButton>
 #include <QFont>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -47,9 +48,18 @@ FirstStartPage::FirstStartPage(Choose choose, QWidget* parent)
   auto* scroll = new QScrollArea(this);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
-  sections_ = new QWidget(scroll);
+  // One column of at most kColumnWidth, centred, whose sections and buttons take its width
+  // so that every description wraps instead of being cut.
+  auto* area = new QWidget(scroll);
+  auto* centring = new QHBoxLayout(area);
+  sections_ = new QWidget(area);
+  sections_->setMaximumWidth(kColumnWidth);
+  sections_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   sections_layout_ = new QVBoxLayout(sections_);
-  scroll->setWidget(sections_);
+  centring->addStretch(1);
+  centring->addWidget(sections_, 3);
+  centring->addStretch(1);
+  scroll->setWidget(area);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(scroll);
@@ -74,7 +84,6 @@ void FirstStartPage::Fill(const ui::StartPageContent& content) {
 void FirstStartPage::AddSection(const QString& heading, const std::vector<ui::StartChoice>& choices,
                                 const QString& when_empty) {
   auto* section = new QWidget(sections_);
-  section->setMaximumWidth(kColumnWidth);
   auto* layout = new QVBoxLayout(section);
   layout->setContentsMargins(0, 12, 0, 0);
   layout->addWidget(Heading(heading, 2, section));
@@ -94,7 +103,7 @@ void FirstStartPage::AddSection(const QString& heading, const std::vector<ui::St
     connect(button, &QCommandLinkButton::clicked, this, [this, choice] { choose_(choice); });
     layout->addWidget(button);
   }
-  sections_layout_->addWidget(section, 0, Qt::AlignHCenter);
+  sections_layout_->addWidget(section);
 }
 
 }  // namespace tarvel::app

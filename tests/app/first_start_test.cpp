@@ -152,7 +152,7 @@ TEST_F(FirstStartTest, AWorkingDirectoryThatCannotBeWrittenIsToldOnceWithItsReas
   ASSERT_EQ(prompter_.messages.size(), 1u);
   const std::string& text = prompter_.messages[0].text;
   for (const std::string& part : {workdir, std::string("Permission denied"), std::string("Save As"),
-                                 std::string("--workdir")}) {
+                                  std::string("--workdir")}) {
     EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
   }
   // Save in that folder names the file and the reason.
