@@ -30,6 +30,7 @@
 #include "app/results_folder_page.h"
 #include "app/start_page.h"
 #include "app/window_placement.h"
+#include "engine/data_folders.h"
 #include "engine/random_rates.h"
 #include "model/record_counts.h"
 #include "model/scenario_ops.h"
@@ -37,7 +38,6 @@
 #include "painting/text_1252.h"
 #include "ui/accounts/account_commands.h"
 #include "ui/analysis/monte_carlo_folder.h"
-#include "engine/data_folders.h"
 #include "ui/commands/scenario_file_steps.h"
 #include "ui/editors/add_event_chooser.h"
 #include "ui/scenario/event_editor_command.h"
@@ -154,9 +154,8 @@ void MainWindow::BuildFolderPages() {
   events_page_ = new EventListPage(
       event_list_, [this](int index) { return Colour(index); }, folders_);
   results_page_ = new ResultsFolderPage(results_folder_, folders_);
-  for (QWidget* page :
-       std::initializer_list<QWidget*>{start_page_, first_start_page_, accounts_page_,
-                                       events_page_, results_page_}) {
+  for (QWidget* page : std::initializer_list<QWidget*>{
+           start_page_, first_start_page_, accounts_page_, events_page_, results_page_}) {
     folders_->AddPage(page);
   }
   // A zoom re-runs so that the plot file holds the zoomed ages.
