@@ -19,6 +19,7 @@
 #include "app/data_paths.h"
 #include "app/desktop_keys.h"
 #include "app/event_list_page.h"
+#include "app/first_start_page.h"
 #include "app/folder_area.h"
 #include "app/graph_folders.h"
 #include "app/menu_builder.h"
@@ -29,6 +30,7 @@
 #include "app/results_folder_page.h"
 #include "app/start_page.h"
 #include "app/window_placement.h"
+#include "engine/data_folders.h"
 #include "engine/random_rates.h"
 #include "model/record_counts.h"
 #include "model/scenario_ops.h"
@@ -48,6 +50,8 @@ namespace tarvel::app {
 namespace {
 
 constexpr char kProgramTitle[] = "Tarvel Financial Planner";
+// The first tab while it shows the first-start page.
+constexpr char kStartCaption[] = "Start";
 constexpr int kStartPageMilliseconds = 2000;
 constexpr int kMinimumWidth = 600;
 constexpr int kMinimumHeight = 300;
@@ -110,6 +114,7 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
                                  return RunScenario(options);
                                }});
   handlers_->AddTo(dispatcher_);
+  start_presenter_ = std::make_unique<ui::StartPagePresenter>(context_, dispatcher_);
   connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
   keys_ = new DesktopKeys(*this, *menus_, session.program().working_directory, [this](int step) {
     // Steps by tab: the tabs carry their folder numbers, which need not follow their order.
@@ -129,6 +134,12 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildFolderPages() {
   start_page_ = new StartPage(folders_);
+  first_start_page_ = new FirstStartPage(
+      [this](const ui::StartChoice& choice) {
+        start_presenter_->Choose(choice);
+        NoticeFirstEdit();
+      },
+      folders_);
   accounts_page_ = new AccountsFolderPage(
       session_.scenario(), session_.prompter(), session_.help(),
       AccountsFolderActions{[this] { return EditorIsOpen(); },
@@ -143,8 +154,8 @@ void MainWindow::BuildFolderPages() {
   events_page_ = new EventListPage(
       event_list_, [this](int index) { return Colour(index); }, folders_);
   results_page_ = new ResultsFolderPage(results_folder_, folders_);
-  for (QWidget* page :
-       std::initializer_list<QWidget*>{start_page_, accounts_page_, events_page_, results_page_}) {
+  for (QWidget* page : std::initializer_list<QWidget*>{
+           start_page_, first_start_page_, accounts_page_, events_page_, results_page_}) {
     folders_->AddPage(page);
   }
   // A zoom re-runs so that the plot file holds the zoomed ages.
@@ -161,13 +172,17 @@ void MainWindow::PlaceWindow() {
 
 void MainWindow::StartUp(const std::string& scenario_path) {
   PlaceWindow();
+  session_.CheckWorkingFolder();
   ui::ShellState& state = session_.state();
   const bool known_start = session_.ReadStartupFile();
   if (!scenario_path.empty()) {
     session_.program().open_name = scenario_path;
     model::AddRecentFile(session_.program(), scenario_path);
   }
-  if (known_start || !scenario_path.empty()) {
+  // A start-up file that names no plan of the user's (a first start ended without saving
+  // one) starts as a first start does.
+  const bool names_a_plan = !ui::IsWorkingScenarioName(session_.program().open_name);
+  if ((known_start && names_a_plan) || !scenario_path.empty()) {
     // Only a first start greys the scenario commands: a last scenario that cannot be read
     // leaves an empty scenario to work on.
     state.scenario_loaded = true;
@@ -177,8 +192,7 @@ void MainWindow::StartUp(const std::string& scenario_path) {
       RunScenario();
     }
   } else {
-    // A first start has no current file yet.
-    SetTitle(ui::WindowTitle(""));
+    StartWithoutAPlan();
   }
   if (session_.OfferRecovery()) {
     state.scenario_loaded = true;
@@ -196,8 +210,28 @@ void MainWindow::StartUp(const std::string& scenario_path) {
   recovery_timer->start(std::chrono::minutes(2));
 }
 
+void MainWindow::StartWithoutAPlan() {
+  model::Scenario& scenario = session_.scenario();
+  model::FillAllocationCategoryDefaults(scenario);
+  model::ApplyNewScenarioDefaults(scenario);
+  scenario.modified = false;
+  session_.program().open_name = model::kFallbackScenarioName;
+  session_.program().save_name = model::kFallbackScenarioName;
+  SetTitle(ui::WindowTitle(session_.program().open_name));
+}
+
+void MainWindow::NoticeFirstEdit() {
+  ui::ShellState& state = session_.state();
+  if (state.scenario_loaded || !session_.scenario().modified) return;
+  state.scenario_loaded = true;
+  EnableScenarioCommands(true);
+  SetTitle(ui::WindowTitle(session_.program().open_name));
+  RefreshFolders();
+}
+
 ui::DispatchResult MainWindow::DispatchCommand(int id) {
   const ui::DispatchResult result = dispatcher_.DispatchCommand(id);
+  NoticeFirstEdit();
   // A budget item's check mark follows the budget, not the click.
   if (id >= ui::kFirstBudgetCommand && id < ui::kFirstBudgetCommand + ui::kBudgetCommandCount) {
     RebuildBudgetMenu();
@@ -245,7 +279,9 @@ void MainWindow::SwitchFolder(int index) {
   state.current_folder = index;
   EnablePrintCurrentGraph();
   if (index == ui::kSummaryFolder && state.start_page_pending) {
-    const bool show = options_.show_start_page && session_.program().hide_maker_page == 0;
+    // Without a plan the first-start page takes the place of the maker's page.
+    const bool show = options_.show_start_page && session_.program().hide_maker_page == 0 &&
+                      !ui::ShowsStartPage(state, session_.scenario());
     if (show && !start_page_showing_) {
       start_page_showing_ = true;
       folders_->ShowPage(start_page_);
@@ -286,6 +322,12 @@ void MainWindow::ShowFolderPage(int index) {
     default:
       break;
   }
+  if (index == ui::kSummaryFolder && ui::ShowsStartPage(session_.state(), session_.scenario())) {
+    first_start_page_->Fill(ui::StartPageChoices(
+        session_.program(), ui::FindSamplePlans(engine::ProgramSamplePlanFolders())));
+    folders_->ShowPage(first_start_page_);
+    return;
+  }
   GraphPage* page = graph_folders_->Prepare(index, AccountCount());
   if (page == nullptr) page = graph_folders_->page(ui::kSummaryFolder);
   folders_->ShowPage(page);
@@ -320,6 +362,7 @@ void MainWindow::AccountsChanged() {
   session_.state().results_stale = true;
   model::RecomputeInitialTotals(session_.scenario());
   RefreshFolders();
+  NoticeFirstEdit();
 }
 
 // --- ui::ShellView ---
@@ -340,9 +383,10 @@ void MainWindow::SelectFolder(int folder) {
 
 void MainWindow::RefreshFolders() {
   const ui::ShellState& state = session_.state();
-  folders_->RebuildTabs(
-      ui::FolderCaptions(AccountCount(), GroupFolderName(), state.start_page_pending),
-      state.current_folder);
+  std::vector<std::string> captions =
+      ui::FolderCaptions(AccountCount(), GroupFolderName(), state.start_page_pending);
+  if (ui::ShowsStartPage(state, session_.scenario())) captions.front() = kStartCaption;
+  folders_->RebuildTabs(captions, state.current_folder);
   folders_->InsertFolderTab(ui::kResultsFolder + 1, ui::kMonteCarloCaption, ui::kMonteCarloFolder);
   if (state.current_folder == ui::kMonteCarloFolder) {
     folders_->SelectTabQuietly(ui::kMonteCarloFolder);

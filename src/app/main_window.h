@@ -8,6 +8,7 @@
 #include "analysis/run_choice.h"
 #include "app/planner_session.h"
 #include "app/qt_page_printer.h"
+#include "ui/commands/first_start.h"
 #include "ui/commands/link_commands.h"
 #include "ui/scenario/event_list_folder.h"
 #include "ui/shell/command_handlers.h"
@@ -22,6 +23,7 @@ namespace tarvel::app {
 class AccountsFolderPage;
 class DesktopKeys;
 class EventListPage;
+class FirstStartPage;
 class FolderArea;
 class GraphFolders;
 class MenuBuilder;
@@ -63,6 +65,7 @@ class MainWindow : public QMainWindow,
   MonteCarloPage& monte_carlo_page() { return *monte_carlo_page_; }
   ui::EventListFolder& event_list_folder() { return event_list_; }
   EventListPage* event_list_page() const { return events_page_; }
+  FirstStartPage* first_start_page() const { return first_start_page_; }
   // The "Add Event" chooser while it is open.
   TemplateDialog* event_chooser() const { return event_chooser_; }
 
@@ -111,6 +114,10 @@ class MainWindow : public QMainWindow,
   void BuildFolderPages();
   void ShowFolderPage(int index);
   void FinishStartPage();
+  // The first start: an empty plan with a new scenario's defaults, named Untitled.
+  void StartWithoutAPlan();
+  // Something typed before any plan was made or opened makes the empty plan the open one.
+  void NoticeFirstEdit();
   // Every run goes through here: the zoomed ages for the plot file, and a run to the results
   // list reaches the graph pages.
   const results::ScheduleRun& RunWithGraphRange(engine::RunOptions options, bool show_messages);
@@ -149,6 +156,8 @@ class MainWindow : public QMainWindow,
   DesktopKeys* keys_ = nullptr;
   FolderArea* folders_ = nullptr;
   StartPage* start_page_ = nullptr;
+  FirstStartPage* first_start_page_ = nullptr;
+  std::unique_ptr<ui::StartPagePresenter> start_presenter_;
   AccountsFolderPage* accounts_page_ = nullptr;
   EventListPage* events_page_ = nullptr;
   ResultsFolderPage* results_page_ = nullptr;

@@ -15,6 +15,7 @@
 #include "ui/commands/crash_recovery_offer.h"
 #include "ui/commands/scenario_claim_check.h"
 #include "ui/commands/scenario_file_steps.h"
+#include "ui/shell/folder_access.h"
 #include "ui/shell/run_problem_boxes.h"
 #include "ui/shell/working_file_cleanup.h"
 
@@ -40,6 +41,13 @@ void PlannerSession::SetParentWindow(QWidget* window) {
 void PlannerSession::ReadPreferences() {
   model::ReadPreferences(program_.working_directory, program_, *scenario_);
   model::ReadPlannerOptions(program_.working_directory, program_);
+}
+
+void PlannerSession::CheckWorkingFolder() {
+  const std::optional<std::string> problem = ui::FolderWriteProblem(program_.working_directory);
+  working_folder_read_only_ = problem.has_value();
+  if (problem)
+    prompter().Ask(ui::ReadOnlyWorkingFolderMessage(program_.working_directory, *problem));
 }
 
 bool PlannerSession::ReadStartupFile() { return model::ReadStartupFile(program_); }
@@ -74,6 +82,8 @@ const results::ScheduleRun& PlannerSession::Run(const engine::RunOptions& option
   // The generator goes on where the last run left it, so no two random runs repeat.
   run->random = random_state_;
   engine::RunScenario(*scenario_, *run);
+  // The user was told once at start-up that the working folder cannot be written.
+  if (working_folder_read_only_) ui::DropWorkingFolderProblems(run->problems);
   // Balances, event order and the other run-time fields are shown and saved from the scenario.
   engine::WriteBackRunFields(*run, *scenario_);
   random_state_ = run->random;

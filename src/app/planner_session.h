@@ -43,6 +43,10 @@ class PlannerSession {
 
   // Start-up: "prefinf.dat" into the program's window geometry and preferences.
   void ReadPreferences();
+  // Start-up: a working folder the planner cannot write to is told once, with the system's
+  // reason and what to do; the runs then stop reporting the run files they cannot write.
+  void CheckWorkingFolder();
+  bool working_folder_read_only() const { return working_folder_read_only_; }
   // Start-up: "finance.dat" and the scenario it names. False on a first start (no file).
   bool ReadStartupFile();
   // Reads the scenario named by the open name; true when it was read.
@@ -81,6 +85,7 @@ class PlannerSession {
   QtLauncher launcher_;
   model::SystemClock clock_;
   engine::RandomState random_state_;  // carried from run to run
+  bool working_folder_read_only_ = false;
 };
 
 }  // namespace tarvel::app

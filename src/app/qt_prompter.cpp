@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -67,6 +69,23 @@ QString StartPath(const platform::FileDialog& dialog) {
   return path;
 }
 
+// Room the window manager takes beside the caption: the icon and the title-bar buttons.
+constexpr int kTitleBarRoom = 160;
+
+// The window manager shows the caption followed by the program's name and cuts it to the
+// box's width; a short message would leave only "FILE E...". The box is made wide enough.
+void KeepCaptionWhole(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  QFont title_font = box.font();
+  title_font.setBold(true);
+  const QString shown =
+      box.windowTitle() + QString::fromUtf8(" \u2014 ") + QGuiApplication::applicationDisplayName();
+  const int width = QFontMetrics(title_font).horizontalAdvance(shown) + kTitleBarRoom;
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 QString NameFilters(const platform::FileDialog& dialog) {
@@ -87,6 +106,7 @@ platform::Answer QtPrompter::Ask(const platform::Message& message) {
   QMessageBox box(IconOf(message.icon), painting::FromWindows1252(message.caption),
                   painting::FromWindows1252(message.text), ButtonsOf(message.buttons), parent_);
   box.setWindowModality(message.system_modal ? Qt::ApplicationModal : Qt::WindowModal);
+  KeepCaptionWhole(box);
   // The box takes the keyboard focus, even when the planner's window is not the active one.
   QTimer::singleShot(0, &box, [&box] {
     box.raise();

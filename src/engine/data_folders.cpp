@@ -10,6 +10,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kInstalledFolder[] = "share/tarvel-planner";
+constexpr char kSamplesFolder[] = "examples";
 
 bool IsInside(const fs::path& file, const fs::path& folder) {
   if (folder.empty()) return false;
@@ -43,6 +44,10 @@ fs::path InstallPrefix(const fs::path& executable) {
   return folder.parent_path();
 }
 
+bool IsInstalled(const ProgramPlaces& places) {
+  return !places.executable.empty() && !IsInside(places.executable, places.build_folder);
+}
+
 }  // namespace
 
 ProgramPlaces ThisProgramPlaces() {
@@ -57,8 +62,7 @@ ProgramPlaces ThisProgramPlaces() {
 }
 
 std::vector<fs::path> DataFolders(const fs::path& workdir, const ProgramPlaces& places) {
-  const bool installed =
-      !places.executable.empty() && !IsInside(places.executable, places.build_folder);
+  const bool installed = IsInstalled(places);
   std::vector<fs::path> folders;
   AddOnce(folders, workdir.empty() ? fs::path(".") : workdir);
   if (installed) AddOnce(folders, InstallPrefix(places.executable) / kInstalledFolder);
@@ -70,6 +74,19 @@ std::vector<fs::path> DataFolders(const fs::path& workdir, const ProgramPlaces& 
 std::vector<fs::path> ProgramDataFolders(const fs::path& workdir) {
   return DataFolders(workdir, ThisProgramPlaces());
 }
+
+std::vector<fs::path> SamplePlanFolders(const ProgramPlaces& places) {
+  std::vector<fs::path> folders;
+  if (IsInstalled(places)) {
+    AddOnce(folders, InstallPrefix(places.executable) / kInstalledFolder / kSamplesFolder);
+    if (!places.install_data.empty()) AddOnce(folders, places.install_data / kSamplesFolder);
+  } else if (!places.build_folder.empty()) {
+    AddOnce(folders, places.build_folder / kSamplesFolder);
+  }
+  return folders;
+}
+
+std::vector<fs::path> ProgramSamplePlanFolders() { return SamplePlanFolders(ThisProgramPlaces()); }
 
 fs::path FindDataFile(const std::vector<fs::path>& folders, std::string_view name) {
   for (const fs::path& folder : folders) {

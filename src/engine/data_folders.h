@@ -31,6 +31,12 @@ std::vector<std::filesystem::path> DataFolders(const std::filesystem::path& work
 // workdir.
 std::vector<std::filesystem::path> ProgramDataFolders(const std::filesystem::path& workdir);
 
+// Where the sample plans built from data/examples are: share/tarvel-planner/examples of an
+// installed program (beside its bin folder, then under the configured prefix), or the build
+// folder's examples folder for a program inside its build.
+std::vector<std::filesystem::path> SamplePlanFolders(const ProgramPlaces& places);
+std::vector<std::filesystem::path> ProgramSamplePlanFolders();
+
 // The path of a shipped file (a name or a relative path such as "help/contents.html") in the
 // first folder that holds it, or an empty path.
 std::filesystem::path FindDataFile(const std::vector<std::filesystem::path>& folders,

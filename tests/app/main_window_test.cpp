@@ -58,7 +58,7 @@ TEST_F(MainWindowTest, ShowsAFolderForEveryTenAccounts) {
 
 TEST_F(MainWindowTest, FirstStartDisablesTheScenarioCommandsAndWritesFinanceDat) {
   Start(/*with_sample=*/false);
-  EXPECT_EQ(window_->windowTitle(), "Retirement Planner - ");
+  EXPECT_EQ(window_->windowTitle(), "Retirement Planner - Untitled");
   EXPECT_TRUE(fs::exists(folder_.File("finance.dat")));
   for (int id : {3, 4, 7, 101, 401, 501, 881, 899}) EXPECT_FALSE(Action(id)->isEnabled()) << id;
   for (int id : {1, 2, 5, 6, 104, 884}) EXPECT_TRUE(Action(id)->isEnabled()) << id;

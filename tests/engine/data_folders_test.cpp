@@ -56,6 +56,28 @@ TEST(DataFolders, LookInTheWorkingDirectoryThenTheInstallThenABuildsSourceData) 
   }
 }
 
+TEST(SamplePlanFolders, AreTheInstalledExamplesOrTheBuildsExamples) {
+  struct Case {
+    const char* what;
+    fs::path executable;
+    std::vector<fs::path> folders;
+  };
+  const Case cases[] = {
+      {"installed elsewhere",
+       "/opt/tarvel/bin/tarvel-planner",
+       {"/opt/tarvel/share/tarvel-planner/examples", "/usr/local/share/tarvel-planner/examples"}},
+      {"installed under the prefix",
+       "/usr/local/bin/tarvel-planner",
+       {"/usr/local/share/tarvel-planner/examples"}},
+      {"run from the build", "/src/build/src/app/tarvel-planner", {"/src/build/examples"}},
+  };
+  for (const Case& c : cases) {
+    const engine::ProgramPlaces places{c.executable, "/usr/local/share/tarvel-planner",
+                                       "/src/build", "/src/data"};
+    EXPECT_EQ(engine::SamplePlanFolders(places), c.folders) << c.what;
+  }
+}
+
 TEST(DataFolders, ThisTestProgramFindsTheShippedTablesOfItsSourceTree) {
   const std::vector<fs::path> folders = engine::ProgramDataFolders("/no/such/dir");
   EXPECT_EQ(folders.front(), fs::path("/no/such/dir"));

@@ -2,12 +2,14 @@
 #include "ui/commands/file_commands.h"
 
 #include <memory>
+#include <optional>
 
 #include "model/accounts_file.h"
 #include "model/planner_options_file.h"
 #include "model/scenario_file.h"
 #include "model/scenario_ops.h"
 #include "model/startup_file.h"
+#include "model/working_file_names.h"
 #include "ui/commands/new_accounts_chooser.h"
 #include "ui/commands/scenario_claim_check.h"
 #include "ui/commands/scenario_file_steps.h"
@@ -16,6 +18,16 @@
 #include "ui/shell/recent_menu.h"
 
 namespace tarvel::ui {
+namespace {
+
+// The first scenario made or opened enables the commands that need one.
+void MarkScenarioLoaded(CommandContext& context) {
+  if (context.state.scenario_loaded) return;
+  context.state.scenario_loaded = true;
+  context.view.EnableScenarioCommands(true);
+}
+
+}  // namespace
 
 bool FileCommands::Handles(int id) const {
   switch (id) {
@@ -65,12 +77,6 @@ CommandOutcome FileCommands::Execute(int id) {
   }
 }
 
-void FileCommands::MarkScenarioLoaded() {
-  if (context_.state.scenario_loaded) return;
-  context_.state.scenario_loaded = true;
-  context_.view.EnableScenarioCommands(true);
-}
-
 CommandOutcome FileCommands::New() {
   // The allocation categories get their usual names before any way of making accounts.
   model::FillAllocationCategoryDefaults(context_.scenario);
@@ -93,26 +99,73 @@ CommandOutcome StartNewScenario(CommandContext& context) {
   scenario.initial.event_count = 0;
   scenario.modified = false;
   model::ClearScenario(scenario);
-  const model::FileResult created = model::CreateWorkingFile(program, scenario);
-  if (!created.ok()) {
-    if (auto message = ScenarioFileMessage(created, ScenarioFileRole::Working)) {
-      context.prompter.Ask(*message);
-    }
-    context.view.RebuildBudgetMenu();
-    return {};
+  // Save asks for a name for a new scenario, so a working file that cannot be made (a
+  // working folder the planner cannot write to) leaves it unnamed, not lost.
+  if (!model::CreateWorkingFile(program, scenario).ok()) {
+    program.open_name = model::kFallbackScenarioName;
+    program.save_name = model::kFallbackScenarioName;
   }
+  program.scenario_claim.reset();
   model::ApplyNewScenarioDefaults(scenario);
   context.view.SetTitle(WindowTitle(program.open_name));
   context.view.RebuildBudgetMenu();
-  if (!context.state.scenario_loaded) {
-    context.state.scenario_loaded = true;
-    context.view.EnableScenarioCommands(true);
-  }
+  MarkScenarioLoaded(context);
   context.view.RefreshFolders();
   context.view.SelectFolder(kAccountsFolder);
   CommandOutcome result;
   result.replaced_scenario = true;
   return result;
+}
+
+namespace {
+
+// A scenario read from a file beside the open one.
+struct ReadPlan {
+  model::Program program;
+  std::unique_ptr<model::Scenario> scenario;
+};
+
+// Reads the named file without touching the open scenario; a file that cannot be read is
+// told and gives nothing.
+std::optional<ReadPlan> ReadBesideOpenScenario(CommandContext& context, const std::string& name) {
+  ReadPlan plan{context.program, std::make_unique<model::Scenario>()};
+  plan.program.open_name = name;
+  const model::FileResult read = model::ReadScenario(plan.program, *plan.scenario);
+  if (!read.ok()) {
+    if (auto message = ScenarioFileMessage(read)) context.prompter.Ask(*message);
+    return std::nullopt;
+  }
+  return plan;
+}
+
+// The read scenario replaces the open one, unmodified, and the window shows it on the folder.
+CommandOutcome ReplaceScenario(CommandContext& context, ReadPlan plan, int folder) {
+  context.program = std::move(plan.program);
+  context.scenario = *plan.scenario;
+  context.scenario.modified = false;
+  ShellView& view = context.view;
+  view.SetTitle(WindowTitle(context.program.open_name));
+  view.CloseFolderWindows();
+  view.RebuildRecentMenu();
+  view.RebuildBudgetMenu();
+  MarkScenarioLoaded(context);
+  view.RefreshFolders();
+  view.SelectFolder(folder);
+  CommandOutcome result;
+  result.replaced_scenario = true;
+  return result;
+}
+
+}  // namespace
+
+CommandOutcome OpenSamplePlan(CommandContext& context, const std::string& path) {
+  std::optional<ReadPlan> plan = ReadBesideOpenScenario(context, path);
+  if (!plan) return {};
+  // A sample is a starting point: the user's own copy is unnamed until it is saved.
+  plan->program.open_name = model::kFallbackScenarioName;
+  plan->program.save_name = model::kFallbackScenarioName;
+  plan->program.scenario_claim.reset();
+  return ReplaceScenario(context, std::move(*plan), kSummaryFolder);
 }
 
 CommandOutcome FileCommands::Open() {
@@ -131,59 +184,35 @@ CommandOutcome FileCommands::OpenNamed(std::string name) {
   // The file is read beside the open scenario: one that cannot be read (its message says why)
   // leaves the open scenario, its file names and its unsaved changes as they were.
   if (!MayOpenScenario(context_.program, name, context_.prompter)) return {};
-  model::Program read_program = context_.program;
-  auto read_scenario = std::make_unique<model::Scenario>();
-  read_program.open_name = name;
-  const model::FileResult read = model::ReadScenario(read_program, *read_scenario);
-  if (!read.ok()) {
-    if (auto message = ScenarioFileMessage(read)) context_.prompter.Ask(*message);
+  std::optional<ReadPlan> plan = ReadBesideOpenScenario(context_, name);
+  if (!plan) {
     context_.view.ShowStatus(name + " was not opened; the open scenario is unchanged.");
     return {};
   }
-  const std::string previous = context_.program.open_name;
-  context_.program = std::move(read_program);
-  context_.scenario = *read_scenario;
-  context_.scenario.modified = false;
-  // The file that was open goes first in the recent files, and the file just opened above it.
-  model::AddRecentFile(context_.program, previous);
-  model::AddRecentFile(context_.program, name);
-  ShellView& view = context_.view;
-  view.SetTitle(WindowTitle(name));
-  view.CloseFolderWindows();
-  view.RebuildRecentMenu();
-  view.RebuildBudgetMenu();
-  MarkScenarioLoaded();
-  view.RefreshFolders();
-  view.SelectFolder(context_.scenario.initial.event_count == 0 ? kSummaryFolder : kScenarioFolder);
-  CommandOutcome result;
-  result.replaced_scenario = true;
-  return result;
+  // The file that was open goes first in the recent files, and the file just opened above it;
+  // an unnamed scenario has no file to go back to.
+  const std::string& previous = context_.program.open_name;
+  if (!IsWorkingScenarioName(previous)) model::AddRecentFile(plan->program, previous);
+  model::AddRecentFile(plan->program, name);
+  const int folder = plan->scenario->initial.event_count == 0 ? kSummaryFolder : kScenarioFolder;
+  return ReplaceScenario(context_, std::move(*plan), folder);
 }
 
 void FileCommands::Save() {
+  // A scenario the user has not named yet is saved under the name the user gives it.
+  if (IsUnnamedScenario(context_.program)) {
+    SaveAs();
+    return;
+  }
   if (!WriteScenarioOrSay(context_.program, context_.scenario, context_.prompter)) return;
   context_.view.SetTitle(WindowTitle(context_.program.open_name));
-  MarkScenarioLoaded();
+  MarkScenarioLoaded(context_);
 }
 
 void FileCommands::SaveAs() {
-  model::Program& program = context_.program;
-  const auto choice = context_.prompter.ChooseFileToSave(
-      ScenarioFileDialog(program, "Save Scenario With a New Name"));
-  if (!choice) return;
-  const std::string old_open_name = program.open_name;
-  const std::string old_save_name = program.save_name;
-  program.open_name = *choice;
-  if (!SaveScenarioAsAsking(program, context_.scenario, context_.prompter, *choice)) {
-    // The scenario keeps the names of the file it still belongs to.
-    program.open_name = old_open_name;
-    program.save_name = old_save_name;
-    return;
-  }
-  context_.scenario.modified = false;
-  context_.view.SetTitle(WindowTitle(program.open_name));
-  MarkScenarioLoaded();
-  model::AddRecentFile(program, program.open_name);
+  if (!SaveScenarioUnderNewName(context_.program, context_.scenario, context_.prompter)) return;
+  context_.view.SetTitle(WindowTitle(context_.program.open_name));
+  MarkScenarioLoaded(context_);
   context_.view.RebuildRecentMenu();
   context_.view.RunScenario();
   context_.view.RefreshEventList();

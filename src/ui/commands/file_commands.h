@@ -10,9 +10,13 @@
 
 namespace tarvel::ui {
 
-// The new-scenario reset: clears the scenario, makes its working file and shows the Accounts
-// folder; replaced_scenario is set unless the working file could not be made.
+// The new-scenario reset: clears the scenario, makes its working file (the scenario stays
+// unnamed when it cannot be made) and shows the Accounts folder.
 CommandOutcome StartNewScenario(CommandContext& context);
+
+// Opens a sample plan shipped with the program as a new, unnamed scenario (Save asks for a
+// name); a file that cannot be read is told and changes nothing.
+CommandOutcome OpenSamplePlan(CommandContext& context, const std::string& path);
 
 class FileCommands : public CommandHandler {
  public:
@@ -37,8 +41,6 @@ class FileCommands : public CommandHandler {
   // Turns the backup copies of saved scenarios on or off and writes the choice to the
   // planner options file; a failed write is reported and changes nothing.
   void ToggleBackupCopies();
-  // The first scenario made or opened enables the commands that need one.
-  void MarkScenarioLoaded();
 
   CommandContext& context_;
   DialogRunner& dialogs_;

@@ -6,6 +6,9 @@
 #include "model/accounts_file.h"
 #include "model/money_format.h"
 #include "model/scenario_file.h"
+#include "model/startup_file.h"
+#include "model/working_file_names.h"
+#include "ui/shell/folder_access.h"
 
 namespace tarvel::ui {
 namespace {
@@ -54,7 +57,26 @@ platform::FileDialog WorkingFolderDialog(const model::Program& program, const ch
 
 }  // namespace
 
-std::string WindowTitle(const std::string& name) { return "Retirement Planner - " + name; }
+bool IsWorkingScenarioName(const std::string& name) {
+  if (name.empty() || name == model::kFallbackScenarioName) return true;
+  // The start-up counter that names a new scenario's working file stays below 10.
+  for (int counter = 0; counter < 10; ++counter) {
+    if (name == model::Format(model::kWorkingScenarioFormat, counter, 1)) return true;
+  }
+  return false;
+}
+
+bool IsUnnamedScenario(const model::Program& program) {
+  return IsWorkingScenarioName(program.save_name);
+}
+
+std::string ShownScenarioName(const model::Program& program) {
+  return IsUnnamedScenario(program) ? kUntitledName : program.save_name;
+}
+
+std::string WindowTitle(const std::string& name) {
+  return "Retirement Planner - " + (IsWorkingScenarioName(name) ? kUntitledName : name);
+}
 
 platform::FileDialog ScenarioFileDialog(const model::Program& program, const char* title) {
   return WorkingFolderDialog(program, title, {"Scenario Files (*.RET)", "*.ret;*.RET"}, "ret");
@@ -64,7 +86,8 @@ platform::FileDialog AccountsFileDialog(const model::Program& program, const cha
   return WorkingFolderDialog(program, title, {"Account Files (*.ACC)", "*.acc;*.ACC"}, "acc");
 }
 
-std::optional<Message> ScenarioFileMessage(const model::FileResult& result, ScenarioFileRole role) {
+std::optional<Message> ScenarioFileMessage(const model::FileResult& result, ScenarioFileRole role,
+                                           const std::string& reason) {
   switch (result.problem) {
     case FileProblem::None:
     case FileProblem::Exists:
@@ -79,9 +102,13 @@ std::optional<Message> ScenarioFileMessage(const model::FileResult& result, Scen
       return ErrorMessage("Cannot open " + result.file, kFileError);
     case FileProblem::CannotCreate:
     case FileProblem::CannotWrite:
-      return ErrorMessage(
-          role == ScenarioFileRole::Working ? "Cannot open temporary file!" : "Cannot open file!",
-          kFileError);
+      if (role == ScenarioFileRole::Working) {
+        return ErrorMessage("Cannot open temporary file!", kFileError);
+      }
+      return ErrorMessage("Cannot save the plan to " + result.file +
+                              (reason.empty() ? "" : " (" + reason + ")") +
+                              ".\n\nUse Save As to save it in a folder you can write to.",
+                          kFileError);
   }
   return std::nullopt;
 }
@@ -103,10 +130,20 @@ bool ReadScenarioQuietlyIfMissing(model::Program& program, model::Scenario& scen
   return result.ok();
 }
 
+// A failed save is told with the system's reason for the file it meant to write.
+void TellSaveResult(const model::Program& program, platform::Prompter& prompter,
+                    const model::FileResult& result) {
+  const bool not_written =
+      result.problem == FileProblem::CannotWrite || result.problem == FileProblem::CannotCreate;
+  const std::string reason =
+      not_written ? FileWriteProblem(model::ScenarioPath(program, result.file)) : "";
+  Tell(prompter, ScenarioFileMessage(result, ScenarioFileRole::Named, reason));
+}
+
 bool WriteScenarioOrSay(model::Program& program, model::Scenario& scenario,
                         platform::Prompter& prompter) {
   const model::FileResult result = model::WriteScenario(program, scenario);
-  Tell(prompter, ScenarioFileMessage(result));
+  TellSaveResult(program, prompter, result);
   return result.ok();
 }
 
@@ -117,8 +154,27 @@ bool SaveScenarioAsAsking(model::Program& program, model::Scenario& scenario,
     if (!AgreesToOverwrite(prompter, name + " exits - Overwrite anyway?")) return false;
     result = model::SaveScenarioAs(program, scenario, name, model::Overwrite::Agreed);
   }
-  Tell(prompter, ScenarioFileMessage(result));
+  TellSaveResult(program, prompter, result);
   return result.ok();
+}
+
+bool SaveScenarioUnderNewName(model::Program& program, model::Scenario& scenario,
+                              platform::Prompter& prompter) {
+  const auto choice =
+      prompter.ChooseFileToSave(ScenarioFileDialog(program, "Save Scenario With a New Name"));
+  if (!choice) return false;
+  const std::string old_open_name = program.open_name;
+  const std::string old_save_name = program.save_name;
+  program.open_name = *choice;
+  if (!SaveScenarioAsAsking(program, scenario, prompter, *choice)) {
+    // The scenario keeps the names of the file it still belongs to.
+    program.open_name = old_open_name;
+    program.save_name = old_save_name;
+    return false;
+  }
+  scenario.modified = false;
+  model::AddRecentFile(program, program.open_name);
+  return true;
 }
 
 bool WriteAccountsFileAsking(const std::string& path, const model::Scenario& scenario,
@@ -136,16 +192,17 @@ std::optional<Answer> PromptSaveScenario(model::Program& program, model::Scenari
                                          platform::Prompter& prompter) {
   if (!scenario.modified) return std::nullopt;
   Message question;
-  question.text = "Do you wish to save the file " + program.save_name + "?";
+  question.text = "Do you wish to save the file " + ShownScenarioName(program) + "?";
   question.caption = "Tarvel Retirement Planner";
   question.buttons = Buttons::YesNoCancel;
   question.icon = Icon::Question;
   question.system_modal = true;
   const Answer answer = prompter.Ask(question);
-  if (answer == Answer::Yes && !WriteScenarioOrSay(program, scenario, prompter)) {
-    return Answer::Cancel;
-  }
-  return answer;
+  if (answer != Answer::Yes) return answer;
+  const bool saved = IsUnnamedScenario(program)
+                         ? SaveScenarioUnderNewName(program, scenario, prompter)
+                         : WriteScenarioOrSay(program, scenario, prompter);
+  return saved ? answer : Answer::Cancel;
 }
 
 }  // namespace tarvel::ui

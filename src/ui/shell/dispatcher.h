@@ -64,10 +64,12 @@ class Dispatcher {
   // Handlers are asked in the order they were added; the first that handles an id wins.
   void AddHandler(CommandHandler& handler) { handlers_.push_back(&handler); }
   DispatchResult DispatchCommand(int id);
+  // The ending of every command that brought in another scenario: editors closed, a run, the
+  // event list rebuilt.
+  void EndReplacingScenario();
 
  private:
   CommandHandler* HandlerOf(int id) const;
-  void EndReplacingScenario();
   void RefreshAfterEditor(Refresh scope);
 
   CommandContext& context_;

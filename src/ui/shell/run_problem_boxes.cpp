@@ -1,6 +1,8 @@
 // The error boxes of a run's problems.
 #include "ui/shell/run_problem_boxes.h"
 
+#include <algorithm>
+
 #include "engine/run_problems.h"
 
 namespace tarvel::ui {
@@ -13,6 +15,13 @@ void ShowRunProblems(const engine::Run& run, platform::Prompter& prompter) {
     message.icon = platform::Icon::Error;
     prompter.Ask(message);
   }
+}
+
+void DropWorkingFolderProblems(std::vector<engine::RunProblem>& problems) {
+  std::erase_if(problems, [](const engine::RunProblem& problem) {
+    return problem.kind == engine::RunProblemKind::PlotFileNotOpened ||
+           problem.kind == engine::RunProblemKind::RunFileNotOpened;
+  });
 }
 
 }  // namespace tarvel::ui

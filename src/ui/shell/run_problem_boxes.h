@@ -8,5 +8,8 @@
 namespace tarvel::ui {
 
 void ShowRunProblems(const engine::Run& run, platform::Prompter& prompter);
+// Leaves out the problems of the plot and run files, which a run writes into the working
+// folder: once the user knows that folder cannot be written, they say nothing new.
+void DropWorkingFolderProblems(std::vector<engine::RunProblem>& problems);
 
 }  // namespace tarvel::ui

@@ -164,7 +164,7 @@ TEST_F(FileCommandsTest, NewByHandMakesAWorkingFileAndShowsTheAccounts) {
   EXPECT_EQ(dialogs.titles, std::vector<std::string>{"Create New Accounts"});
   EXPECT_EQ(program.open_name, "./temp31.ret");
   EXPECT_EQ(program.save_name, "./temp31.ret");
-  EXPECT_EQ(view.title, "Retirement Planner - ./temp31.ret");
+  EXPECT_EQ(view.title, "Retirement Planner - Untitled");
   EXPECT_EQ(std::filesystem::file_size(folder.File("temp31.ret")), 80u + 4124u);
   EXPECT_FALSE(scenario->modified);
   EXPECT_EQ(scenario->settings.rmd_table_name[0].str(), "IRA 1");
@@ -172,17 +172,71 @@ TEST_F(FileCommandsTest, NewByHandMakesAWorkingFileAndShowsTheAccounts) {
   EXPECT_TRUE(view.Called("run"));
 }
 
-TEST_F(FileCommandsTest, AWorkingFileThatCannotBeMadeIsReportedAndNothingRuns) {
+TEST_F(FileCommandsTest, AWorkingFileThatCannotBeMadeLeavesANewUntitledPlan) {
   program.working_directory = folder.File("gone");
+  program.open_name = program.save_name = "/plans/old.ret";
   dialogs.radio_choices = {
       {kByHandChoice, {kFromTabFileChoice, kFromCommaFileChoice, kByHandChoice}}};
   dialogs.presses = {kIdOk};
-  dispatcher->DispatchCommand(kNewCommand);
-  ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "Cannot open temporary file!");
-  EXPECT_EQ(prompter.messages[0].caption, "FILE ERROR");
-  EXPECT_TRUE(view.folders.empty());
-  EXPECT_FALSE(view.Called("run"));
+  EXPECT_EQ(dispatcher->DispatchCommand(kNewCommand), DispatchResult::Done);
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(view.title, "Retirement Planner - Untitled");
+  EXPECT_EQ(program.save_name, "tmp01.ret");
+  EXPECT_EQ(view.folders.back(), kAccountsFolder);
+  EXPECT_TRUE(view.Called("run"));
+}
+
+TEST_F(FileCommandsTest, SaveOnAnUnnamedPlanAsksForANameAndWritesThere) {
+  for (const char* working : {"tmp01.ret", "./temp01.ret"}) {
+    program.open_name = program.save_name = working;
+    scenario->accounts.count = 1;
+    scenario->modified = true;
+    prompter.save_dialogs.clear();
+    prompter.save_choices = {folder.File("ours.ret")};
+    prompter.answers = {platform::Answer::Yes};  // overwrite on the second round
+    EXPECT_EQ(dispatcher->DispatchCommand(kSaveCommand), DispatchResult::Done);
+    ASSERT_EQ(prompter.save_dialogs.size(), 1u) << working;
+    EXPECT_EQ(prompter.save_dialogs[0].title, "Save Scenario With a New Name");
+    EXPECT_EQ(test_support::ReadAll(folder.File("ours.ret")), model::EncodeScenario(*scenario));
+    EXPECT_FALSE(std::filesystem::exists(folder.File(working))) << working;
+    EXPECT_EQ(view.title, "Retirement Planner - " + folder.File("ours.ret"));
+    EXPECT_FALSE(scenario->modified);
+  }
+  // Cancelling the dialog writes nothing and keeps the edits.
+  program.open_name = program.save_name = "tmp01.ret";
+  scenario->modified = true;
+  dispatcher->DispatchCommand(kSaveCommand);
+  EXPECT_TRUE(scenario->modified);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("tmp01.ret")));
+}
+
+TEST_F(FileCommandsTest, OpeningAFileAfterAnUnnamedPlanKeepsTheWorkingNameOutOfTheRecentList) {
+  WriteScenarioFile("a.ret");
+  for (const char* working : {"", "tmp01.ret", "./temp01.ret"}) {
+    program.open_name = program.save_name = working;
+    program.recent_files = {};
+    prompter.open_choices = {"a.ret"};
+    dispatcher->DispatchCommand(kOpenCommand);
+    EXPECT_EQ(program.recent_files[0], "a.ret") << working;
+    EXPECT_EQ(program.recent_files[1], "") << working;
+  }
+}
+
+TEST_F(FileCommandsTest, ASampleOpensAsAnUnnamedPlanThatSaveAsksANameFor) {
+  const std::string sample = folder.File(WriteScenarioFile("sample.ret", 2));
+  EXPECT_TRUE(OpenSamplePlan(*context, sample).replaced_scenario);
+  EXPECT_EQ(scenario->accounts.count, 2);
+  EXPECT_EQ(view.title, "Retirement Planner - Untitled");
+  EXPECT_TRUE(view.commands_enabled);
+  EXPECT_EQ(view.folders.back(), kSummaryFolder);
+  EXPECT_EQ(program.recent_files[0], "");
+  const auto before = test_support::ReadAll(sample);
+  scenario->modified = true;
+  prompter.save_choices = {folder.File("mine.ret")};
+  dispatcher->DispatchCommand(kSaveCommand);
+  EXPECT_EQ(prompter.save_dialogs.size(), 1u);
+  EXPECT_EQ(test_support::ReadAll(sample), before);
+  EXPECT_TRUE(std::filesystem::exists(folder.File("mine.ret")));
 }
 
 TEST_F(FileCommandsTest, NewFromAFileIsNotAvailableYetAndChangesNothing) {
