@@ -200,9 +200,9 @@ std::vector<Menu> MainMenu() {
   file.push_back(Separator());
   Items({8, 9, 13, 12}, file);
   file.push_back(Separator());
-  Items({790, 890}, file);
-  file.push_back(Separator());
   file.push_back(Item(15));
+  file.push_back(Separator());
+  Items({790, 890}, file);
   file.push_back(Separator());
   file.push_back(MenuEntry{MenuEntry::Kind::RecentFiles, 607, {}, {}});
   file.push_back(Item(6));
