@@ -6,14 +6,17 @@
 #include <QMenu>
 #include <QShortcut>
 #include <fstream>
+#include <optional>
 
 #include "app/menu_builder.h"
+#include "app/planner_session.h"
+#include "model/planner_options_file.h"
 
 namespace tarvel::app {
 namespace {
 
-constexpr char kKeysFile[] = "keys.dat";
-constexpr char kDesktopWord[] = "desktop";
+// Where an earlier version of the planner kept the choice: "desktop" or "planner".
+constexpr char kOldKeysFile[] = "keys.dat";
 
 void AddFolderKeys(QMainWindow& window, std::span<const std::string_view> keys,
                    std::function<void()> move) {
@@ -25,26 +28,29 @@ void AddFolderKeys(QMainWindow& window, std::span<const std::string_view> keys,
   }
 }
 
+// The first word of the older keys file; an empty word when the file exists without one.
+std::optional<std::string> OldKeysFileWord(const std::string& folder) {
+  std::ifstream file(folder + "/" + kOldKeysFile);
+  if (!file) return std::nullopt;
+  std::string word;
+  file >> word;
+  return word;
+}
+
 }  // namespace
 
 ui::KeyScheme ReadKeyScheme(const std::string& folder) {
-  std::ifstream file(folder + "/" + kKeysFile);
-  std::string word;
-  if (file >> word && word == kDesktopWord) return ui::KeyScheme::Desktop;
-  return ui::KeyScheme::Planner;
+  const std::optional<std::string> options_word =
+      model::ReadPlannerOption(folder, ui::kKeySchemeOption);
+  const std::optional<std::string> old_word = OldKeysFileWord(folder);
+  return ui::ChosenKeyScheme(options_word, old_word);
 }
 
-bool WriteKeyScheme(const std::string& folder, ui::KeyScheme scheme) {
-  std::ofstream file(folder + "/" + kKeysFile, std::ios::trunc);
-  file << (scheme == ui::KeyScheme::Desktop ? kDesktopWord : "planner") << "\n";
-  return static_cast<bool>(file);
-}
-
-DesktopKeys::DesktopKeys(QMainWindow& window, MenuBuilder& menus, std::string folder,
+DesktopKeys::DesktopKeys(QMainWindow& window, MenuBuilder& menus, PlannerSession& session,
                          std::function<void(int step)> step)
-    : QObject(&window), menus_(menus), folder_(std::move(folder)) {
-  preference_ = new QAction(tr("Use the Desktop's Standard Keys"), this);
-  preference_->setObjectName("desktop_keys");
+    : QObject(&window), menus_(menus), session_(session) {
+  preference_ = new QAction(MenuText(ui::kClassicKeysText), this);
+  preference_->setObjectName("classic_keys");
   preference_->setCheckable(true);
   if (QMenu* edit = menus_.menu("Edit")) {
     edit->addSeparator();
@@ -52,11 +58,9 @@ DesktopKeys::DesktopKeys(QMainWindow& window, MenuBuilder& menus, std::string fo
   }
   AddFolderKeys(window, ui::NextFolderKeys(), [step] { step(1); });
   AddFolderKeys(window, ui::PreviousFolderKeys(), [step] { step(-1); });
-  Apply(ReadKeyScheme(folder_));
-  connect(preference_, &QAction::toggled, this, [this](bool desktop) {
-    const ui::KeyScheme scheme = desktop ? ui::KeyScheme::Desktop : ui::KeyScheme::Planner;
-    Apply(scheme);
-    WriteKeyScheme(folder_, scheme);
+  Apply(ReadKeyScheme(session_.program().working_directory));
+  connect(preference_, &QAction::toggled, this, [this](bool classic) {
+    Choose(classic ? ui::KeyScheme::Classic : ui::KeyScheme::Standard);
   });
 }
 
@@ -64,7 +68,21 @@ void DesktopKeys::Apply(ui::KeyScheme scheme) {
   scheme_ = scheme;
   menus_.ApplyKeyScheme(scheme);
   const QSignalBlocker quiet(preference_);
-  preference_->setChecked(scheme == ui::KeyScheme::Desktop);
+  preference_->setChecked(scheme == ui::KeyScheme::Classic);
+}
+
+// The keys change at once; a choice that cannot be written lasts until the planner closes.
+void DesktopKeys::Choose(ui::KeyScheme scheme) {
+  Apply(scheme);
+  const model::FileResult written = model::WritePlannerOption(
+      session_.program().working_directory, ui::kKeySchemeOption, ui::KeySchemeWord(scheme));
+  if (!written.ok()) {
+    session_.prompter().Ask(
+        {"Cannot write " + written.file +
+             ". The keys are changed until the planner closes; the next start uses "
+             "the keys chosen before.",
+         "FILE ERROR", platform::Buttons::Ok, platform::Icon::Warning});
+  }
 }
 
 }  // namespace tarvel::app

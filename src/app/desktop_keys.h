@@ -1,5 +1,5 @@
-// The keys preference of the main window: the planner's own accelerators by default, the
-// desktop's standard keys on request (kept in the working directory's "keys.dat"), and the
+// The keys of the main window: the desktop's standard keys by default, the planner's classic
+// keys when the Edit menu's "Classic keys" is checked (remembered in "planner.ini"), and the
 // folder keys Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDown and Ctrl+PgUp in both.
 #pragma once
 
@@ -15,29 +15,33 @@ class QMainWindow;
 namespace tarvel::app {
 
 class MenuBuilder;
+class PlannerSession;
 
-// "keys.dat" in the folder: "desktop" selects the desktop's keys; anything else, or no file,
-// the planner's.
+// The scheme chosen in the folder: "keys=" of "planner.ini", else an older "keys.dat", else
+// the standard keys.
 ui::KeyScheme ReadKeyScheme(const std::string& folder);
-bool WriteKeyScheme(const std::string& folder, ui::KeyScheme scheme);
 
 class DesktopKeys : public QObject {
   Q_OBJECT
 
  public:
-  // step(+1) and step(-1) move to the next and the previous folder.
-  DesktopKeys(QMainWindow& window, MenuBuilder& menus, std::string folder,
+  // The choice is read from and written to the session's working directory; step(+1) and
+  // step(-1) move to the next and the previous folder.
+  DesktopKeys(QMainWindow& window, MenuBuilder& menus, PlannerSession& session,
               std::function<void(int step)> step);
 
+  // The "Classic keys" check item of the Edit menu.
   QAction* preference() const { return preference_; }
   ui::KeyScheme scheme() const { return scheme_; }
   void Apply(ui::KeyScheme scheme);
 
  private:
+  void Choose(ui::KeyScheme scheme);
+
   MenuBuilder& menus_;
-  std::string folder_;
+  PlannerSession& session_;
   QAction* preference_;
-  ui::KeyScheme scheme_ = ui::KeyScheme::Planner;
+  ui::KeyScheme scheme_ = ui::KeyScheme::Standard;
 };
 
 }  // namespace tarvel::app

@@ -116,7 +116,7 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
   handlers_->AddTo(dispatcher_);
   start_presenter_ = std::make_unique<ui::StartPagePresenter>(context_, dispatcher_);
   connect(folders_, &FolderArea::FolderRequested, this, &MainWindow::SwitchFolder);
-  keys_ = new DesktopKeys(*this, *menus_, session.program().working_directory, [this](int step) {
+  keys_ = new DesktopKeys(*this, *menus_, session, [this](int step) {
     // Steps by tab: the tabs carry their folder numbers, which need not follow their order.
     const int count = tab_bar()->count();
     if (count == 0) return;

@@ -10,6 +10,7 @@
 
 #include "app/toolbar_icons.h"
 #include "painting/text_1252.h"
+#include "ui/shell/menu_mnemonics.h"
 
 namespace tarvel::app {
 namespace {
@@ -57,7 +58,8 @@ MenuBuilder::MenuBuilder(QMainWindow& window, Trigger trigger)
     : QObject(&window), window_(window), trigger_(std::move(trigger)) {
   for (const ui::Command& command : ui::CommandTable()) MakeAction(command);
   for (const ui::Menu& menu : ui::MainMenu()) {
-    // Menu titles carry no mnemonic: the Alt+letter accelerators of the commands own them.
+    // Menu titles get their mnemonics from the key scheme: the classic keys give Alt+letter
+    // to commands.
     QMenu* qt_menu =
         window.menuBar()->addMenu(QString::fromUtf8(menu.title.data(), menu.title.size()));
     menus_.emplace_back(menu.title, qt_menu);
@@ -105,6 +107,21 @@ void MenuBuilder::AddEntries(QMenu* menu, const std::vector<ui::MenuEntry>& entr
       case ui::MenuEntry::Kind::RecentFiles:
         break;  // filled by SetRecentFiles before the About item that follows
     }
+  }
+  GiveMnemonics(menu);
+}
+
+void MenuBuilder::GiveMnemonics(QMenu* menu) {
+  QList<QAction*> items;
+  std::vector<std::string> texts;
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator()) continue;
+    items.append(action);
+    texts.push_back(action->text().toStdString());
+  }
+  texts = ui::WithMnemonics(std::move(texts));
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    items[i]->setText(QString::fromStdString(texts[static_cast<std::size_t>(i)]));
   }
 }
 
@@ -175,12 +192,13 @@ void MenuBuilder::SetRecentFiles(const std::vector<ui::RecentMenuItem>& items) {
       action->setObjectName("command_607");
     } else {
       action = Action(item.id);
-      // "&" in a path is not a mnemonic.
+      // "&" in a path is not a mnemonic; the item's number is.
       action->setText(QString::fromStdString(item.text).replace("&", "&&"));
     }
     file_menu_->insertAction(recent_anchor_, action);
     recent_actions_.push_back(action);
   }
+  GiveMnemonics(file_menu_);
 }
 
 void MenuBuilder::SetBudgets(const std::vector<ui::BudgetMenuItem>& items) {
@@ -190,6 +208,7 @@ void MenuBuilder::SetBudgets(const std::vector<ui::BudgetMenuItem>& items) {
     action->setCheckable(true);
     action->setChecked(item.checked);
   }
+  GiveMnemonics(budget_menu_);
 }
 
 void MenuBuilder::SetChecked(int id, bool checked) {
@@ -201,8 +220,12 @@ void MenuBuilder::SetChecked(int id, bool checked) {
 void MenuBuilder::SetGroupFolderName(const std::string& folder_name) {
   // The menu follows the folder name only once it is longer than 3 characters.
   const std::string name = folder_name.size() > 3 ? folder_name : std::string();
-  Action(ui::kGroupReportCommand)->setText(MenuText(ui::GroupReportMenuText(name)));
-  Action(ui::kGroupAllocationsCommand)->setText(MenuText(ui::GroupAllocationsMenuText(name)));
+  // "&" in the folder name is not a mnemonic.
+  Action(ui::kGroupReportCommand)
+      ->setText(MenuText(ui::GroupReportMenuText(name)).replace("&", "&&"));
+  Action(ui::kGroupAllocationsCommand)
+      ->setText(MenuText(ui::GroupAllocationsMenuText(name)).replace("&", "&&"));
+  GiveMnemonics(menu("Reports"));
 }
 
 void MenuBuilder::EnableScenarioCommands(bool enabled) {

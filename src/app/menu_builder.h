@@ -51,6 +51,8 @@ class MenuBuilder : public QObject {
  private:
   QAction* MakeAction(const ui::Command& command);
   void AddEntries(QMenu* menu, const std::vector<ui::MenuEntry>& entries);
+  // Every item of the menu without a mnemonic gets a free one; the others keep theirs.
+  void GiveMnemonics(QMenu* menu);
   void BuildToolbar(QMainWindow& window);
   QIcon IconFor(int id) const;
 

@@ -159,8 +159,8 @@ TEST_F(MainWindowTest, MenusCarryTheCommandIdsAndAccelerators) {
   const struct {
     int id;
     const char* keys;
-  } expected[] = {{1, "Alt+N"}, {2, "Alt+O"},    {5, "Alt+X"},     {104, "F1"},
-                  {501, "F2"},  {884, "Ctrl+W"}, {895, "Ctrl+F6"}, {902, "Shift+F11"}};
+  } expected[] = {{1, "Ctrl+N"}, {2, "Ctrl+O"},         {5, "Ctrl+Q"},    {104, "F1"},
+                  {501, "F2"},   {884, "Ctrl+Shift+W"}, {895, "Ctrl+F6"}, {902, "Shift+F11"}};
   for (const auto& row : expected) {
     ASSERT_NE(Action(row.id), nullptr) << row.id;
     EXPECT_EQ(Action(row.id)->shortcut(), QKeySequence(row.keys)) << row.id;
@@ -168,10 +168,11 @@ TEST_F(MainWindowTest, MenusCarryTheCommandIdsAndAccelerators) {
   }
   QStringList titles;
   for (QAction* menu : window_->menuBar()->actions()) titles << menu->text();
-  EXPECT_EQ(titles,
-            (QStringList{"File", "Edit", "Reports", "Graphs", "Budgets", "Calculators", "Help"}));
+  EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Reports", "&Graphs", "&Budgets",
+                                 "&Calculators", "&Help"}));
   EXPECT_EQ(window_->menus().file_menu()->actions().first()->text(), "&New");
-  EXPECT_EQ(Action(461)->text().toStdString(), session_->scenario().budgets[0].name.str());
+  EXPECT_EQ(Action(461)->text().remove('&').toStdString(),
+            session_->scenario().budgets[0].name.str());
   EXPECT_TRUE(Action(461)->isCheckable());
   EXPECT_EQ(Action(1)->toolTip(), "Create a New Scenario");
   EXPECT_EQ(window_->menus().toolbar()->actions().size(), 30);
@@ -186,8 +187,8 @@ TEST_F(MainWindowTest, RecentFilesAppearBeforeAboutWithTheirIds) {
   const qsizetype about = items.indexOf(Action(6));
   ASSERT_GE(about, 3);
   EXPECT_EQ(items[about - 3], Action(602));
-  EXPECT_EQ(Action(602)->text(), "(1) /plans/one.ret");
-  EXPECT_EQ(Action(603)->text(), "(2) /plans/two && more.ret");
+  EXPECT_EQ(Action(602)->text(), "(&1) /plans/one.ret");
+  EXPECT_EQ(Action(603)->text(), "(&2) /plans/two && more.ret");
   EXPECT_TRUE(items[about - 1]->isSeparator());
   session_->program().recent_files[1].clear();
   window_->RebuildRecentMenu();

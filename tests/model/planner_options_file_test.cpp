@@ -72,5 +72,19 @@ TEST(WriteBackupsOption, WritesTheFileAndLeavesOneItCannotReadWholeAlone) {
   EXPECT_EQ(WriteBackupsOption(folder.File("gone"), true).problem, FileProblem::CannotWrite);
 }
 
+TEST(PlannerOption, IsReadFromItsFirstLineAndWrittenBesideTheOtherSettings) {
+  EXPECT_EQ(PlannerOptionValue("# keys=x\n keys = classic \nkeys=standard\n", "keys"), "classic");
+  EXPECT_EQ(PlannerOptionValue("backups=off\n", "keys"), std::nullopt);
+
+  test_support::TempFolder folder;
+  EXPECT_EQ(ReadPlannerOption(folder.path(), "keys"), std::nullopt);  // no file
+  test_support::WriteText(folder.File(kPlannerOptionsFileName), "backups=off\n");
+  ASSERT_TRUE(WritePlannerOption(folder.path(), "keys", "classic").ok());
+  ASSERT_TRUE(WritePlannerOption(folder.path(), "keys", "standard").ok());
+  EXPECT_EQ(test_support::ReadText(folder.File(kPlannerOptionsFileName)),
+            "backups=off\nkeys=standard\n");
+  EXPECT_EQ(ReadPlannerOption(folder.path(), "keys"), "standard");
+}
+
 }  // namespace
 }  // namespace tarvel::model

@@ -53,13 +53,13 @@ constexpr std::array kCommands = {
     Command{180, "Taxes/Inflation/Investment", "Ctrl+X", "Tax/Inflation/Investment Analysis",
             F::Calculator, true, false, false, R::None},
     Command{200, "Add Account", "Alt+K", "", F::Editor, true, false, false, R::None},
-    Command{401, "Print Results Report", "Ctrl+F1", "Print the Results", F::Report, true, false,
+    Command{401, "&Print Results Report", "Ctrl+F1", "Print the Results", F::Report, true, false,
             true, R::None},
-    Command{403, "Print Current &Graph", "Ctrl+G", "Print Current Graph", F::Graph, false, false,
+    Command{403, "&Print Current Graph", "Ctrl+G", "Print Current Graph", F::Graph, false, false,
             true, R::None},
     Command{404, "", "", "", F::Graph, false, false, true, R::None},
     Command{405, "Report Option&s", "Ctrl+S", "", F::Report, true, false, false, R::None},
-    Command{406, "Page Setup", "Ctrl+Y", "", F::Report, true, false, false, R::None},
+    Command{406, "Pag&e Setup", "Ctrl+Y", "", F::Report, true, false, false, R::None},
     Command{441, "", "", "", F::Posted, true, false, false, R::None},
     Command{442, "", "", "", F::Posted, true, false, false, R::None},
     Command{443, "", "", "", F::Posted, true, false, false, R::None},
@@ -97,9 +97,9 @@ constexpr std::array kCommands = {
     Command{785, "Required Minimum Distributions", "", "", F::Help, true, false, false, R::None},
     Command{786, "Asset Allocation", "", "", F::Help, true, false, false, R::None},
     Command{787, "Calculators", "", "", F::Help, true, false, false, R::None},
-    Command{790, "", "Ctrl+P", "", F::Report, false, false, false, R::None},
+    Command{790, "&Print...", "Ctrl+P", "", F::Report, false, false, false, R::None},
     Command{792, "Group Allocations", "Ctrl+F11", "", F::Report, true, false, false, R::None},
-    Command{793, "Account Allocations", "", "", F::Report, true, false, false, R::None},
+    Command{793, "Account A&llocations", "", "", F::Report, true, false, false, R::None},
     Command{794, "Rule 72T Distribution", "Alt+P", "", F::Editor, true, false, false,
             R::AfterEditor},
     Command{881, "Mortgage Calculator", "Ctrl+O", "Mortgage Calculator", F::Calculator, true, false,
@@ -118,22 +118,22 @@ constexpr std::array kCommands = {
             R::AfterEditor},
     Command{889, "Re&quired Minimum Distribution", "Alt+Q", "", F::Editor, true, false, true,
             R::AfterEditor},
-    Command{890, "", "Ctrl+V", "", F::Report, false, false, false, R::None},
-    Command{891, "Net Worth", "", "", F::Report, true, false, true, R::None},
-    Command{892, "Incoming", "", "", F::Report, true, false, true, R::None},
-    Command{893, "Outgoing", "", "", F::Report, true, false, true, R::None},
-    Command{894, "Account", "", "", F::Report, true, false, false, R::None},
+    Command{890, "Print Pre&view", "Ctrl+V", "", F::Report, false, false, false, R::None},
+    Command{891, "&Net Worth", "", "", F::Report, true, false, true, R::None},
+    Command{892, "In&coming", "", "", F::Report, true, false, true, R::None},
+    Command{893, "&Outgoing", "", "", F::Report, true, false, true, R::None},
+    Command{894, "&Account", "", "", F::Report, true, false, false, R::None},
     Command{895, "Group", "Ctrl+F6", "", F::Report, true, false, true, R::None},
-    Command{897, "Incoming Events", "", "", F::Report, true, false, true, R::None},
-    Command{898, "Outgoing Events", "", "", F::Report, true, false, true, R::None},
-    Command{899, "Accounts/Input/Output", "", "", F::Report, true, false, true, R::None},
+    Command{897, "Inco&ming Events", "", "", F::Report, true, false, true, R::None},
+    Command{898, "Outgoing E&vents", "", "", F::Report, true, false, true, R::None},
+    Command{899, "Accoun&ts/Input/Output", "", "", F::Report, true, false, true, R::None},
     Command{902, "", "Shift+F11", "", F::Keyword, false, false, false, R::None},
     Command{903, "View Saved &Results...", "", "", F::Sibling, true, false, false, R::None},
     Command{904, "Calculate Rule 72T Distributions", "Ctrl+B", "Calculate Rule 72T Distributions",
             F::Sibling, false, false, false, R::None},
     Command{905, "Pr&int Scenario", "Ctrl+I", "", F::Report, true, false, false, R::None},
-    Command{909, "Account Asset Allocation Table", "", "", F::Report, true, false, false, R::None},
-    Command{917, "Asset By Allocation", "", "", F::Report, true, false, true, R::None},
+    Command{909, "Account Asset Allocation Ta&ble", "", "", F::Report, true, false, false, R::None},
+    Command{917, "Asset B&y Allocation", "", "", F::Report, true, false, true, R::None},
     Command{911, "", "Alt+F12", "", F::Keyword, false, false, false, R::None},
     Command{912, "Line Graphs", "", "", F::Graph, false, false, false, R::None},
     Command{913, "Bar Graphs", "", "", F::Graph, false, false, false, R::None},
@@ -202,13 +202,15 @@ std::vector<Menu> MainMenu() {
   file.push_back(Separator());
   file.push_back(Item(15));
   file.push_back(Separator());
+  Items({790, 890}, file);
+  file.push_back(Separator());
   file.push_back(MenuEntry{MenuEntry::Kind::RecentFiles, 607, {}, {}});
   file.push_back(Item(6));
   file.push_back(Separator());
   file.push_back(Item(5));
 
   std::vector<MenuEntry> edit = ItemList({7});
-  edit.push_back(Submenu("Add Event To Scenario", ItemList({101, 106, 107, 466, 108, 109, 110})));
+  edit.push_back(Submenu("Add &Event To Scenario", ItemList({101, 106, 107, 466, 108, 109, 110})));
   edit.push_back(Separator());
   Items({200, 102, 14}, edit);
   edit.push_back(Separator());
