@@ -78,6 +78,13 @@ void FirstStartPage::Fill(const ui::StartPageContent& content) {
   AddSection(tr("Try a sample plan"), content.samples,
              tr("No sample plans were found beside this installation."));
   if (!content.recent.empty()) AddSection(tr("Recent plans"), content.recent, {});
+  if (!content.keys_note.empty()) {
+    auto* keys = new QLabel(QString::fromStdString(content.keys_note), sections_);
+    keys->setObjectName("start_keys_note");
+    keys->setWordWrap(true);
+    keys->setContentsMargins(0, 12, 0, 0);
+    sections_layout_->addWidget(keys);
+  }
   sections_layout_->addStretch(1);
 }
 

@@ -323,8 +323,10 @@ void MainWindow::ShowFolderPage(int index) {
       break;
   }
   if (index == ui::kSummaryFolder && ui::ShowsStartPage(session_.state(), session_.scenario())) {
-    first_start_page_->Fill(ui::StartPageChoices(
-        session_.program(), ui::FindSamplePlans(engine::ProgramSamplePlanFolders())));
+    ui::StartPageContent content = ui::StartPageChoices(
+        session_.program(), ui::FindSamplePlans(engine::ProgramSamplePlanFolders()));
+    content.keys_note = ui::KeySchemeNote(keys_->scheme());
+    first_start_page_->Fill(content);
     folders_->ShowPage(first_start_page_);
     return;
   }

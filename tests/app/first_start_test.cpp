@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLinkButton>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -69,6 +70,9 @@ TEST_F(FirstStartTest, AnEmptyWorkingDirectoryShowsTheStartPageWithEveryWayToBeg
                            "start_sample_0", "start_sample_1", "start_sample_2"}) {
     EXPECT_NE(Choice(name), nullptr) << name;
   }
+  auto* keys = window_->first_start_page()->findChild<QLabel*>("start_keys_note");
+  ASSERT_NE(keys, nullptr);
+  EXPECT_TRUE(keys->text().contains("Edit > Classic keys")) << keys->text().toStdString();
   EXPECT_TRUE(prompter_.messages.empty());
 }
 

@@ -26,6 +26,7 @@ struct StartPageContent {
   std::vector<StartChoice> begin;    // new by hand, new from a report, open
   std::vector<StartChoice> samples;  // one per sample plan found
   std::vector<StartChoice> recent;   // one per recent plan that still exists
+  std::string keys_note;             // which keys are in force and how to switch
 };
 
 // While no plan is open and nothing has been typed, the first folder shows the start page.
