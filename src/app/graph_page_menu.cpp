@@ -77,6 +77,7 @@ std::unique_ptr<QMenu> GraphPage::MakeContextMenu(QPoint point) {
 }
 
 void GraphPage::ShowContextMenu(QPoint point) {
+  ShowCallout({}, {});  // a read-out would stand beside the menu
   QMenu* menu = MakeContextMenu(point).release();
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(mapToGlobal(point));

@@ -10,12 +10,11 @@ std::string PageHint(const GraphPageState& state) {
     return "Point at a slice for its amount. Double-click to return to the graph.";
   }
   const std::string gestures =
-      "Click for the values at an age. Drag across ages or turn the wheel to zoom. "
-      "Double-click for a pie. Right-click for more.";
+      "Click: values at an age. Drag or wheel: zoom. Double-click: pie. Right-click: menu.";
   if (!state.view().zoomed) return gestures;
   const engine::AgeRange ages = state.ZoomAgeRange();
-  return model::Format("Ages %d to %d shown (right-click, Reset Zoom for all). ",
-                       static_cast<int>(ages.first), static_cast<int>(ages.last)) +
+  return model::Format("Ages %d to %d. ", static_cast<int>(ages.first),
+                       static_cast<int>(ages.last)) +
          gestures;
 }
 

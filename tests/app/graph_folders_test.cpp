@@ -235,7 +235,7 @@ TEST_F(GraphFoldersTest, TheHintOfTheGraphUnderThePointerShowsInTheStatusBar) {
   window_->SwitchFolder(4);
   QEnterEvent enter(QPointF(200, 200), QPointF(200, 200), QPointF(200, 200));
   QApplication::sendEvent(ShownPage(), &enter);
-  EXPECT_TRUE(window_->statusBar()->currentMessage().contains("Right-click for more"))
+  EXPECT_TRUE(window_->statusBar()->currentMessage().contains("Right-click: menu"))
       << window_->statusBar()->currentMessage().toStdString();
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(ShownPage(), &leave);

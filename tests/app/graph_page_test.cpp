@@ -284,8 +284,8 @@ TEST_F(GraphPageGestures, ThePointerOverThePageGetsAHint) {
   QApplication::sendEvent(&page_, &enter);
   ASSERT_EQ(hints.count(), 1);
   const QString hint = hints.takeFirst().at(0).toString();
-  EXPECT_TRUE(hint.contains("wheel")) << hint.toStdString();
-  EXPECT_TRUE(hint.contains("Right-click")) << hint.toStdString();
+  EXPECT_TRUE(hint.contains("wheel: zoom")) << hint.toStdString();
+  EXPECT_TRUE(hint.contains("Right-click: menu")) << hint.toStdString();
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(&page_, &leave);
   ASSERT_EQ(hints.count(), 1);
