@@ -189,34 +189,27 @@ void GraphPage::resizeEvent(QResizeEvent*) {
   Redraw();
 }
 
-std::optional<GraphPage::PlotHit> GraphPage::PlotAt(QPoint point) const {
+std::optional<GraphPage::PlotHit> GraphPage::HitWhere(QPoint point, AreaTest inside) const {
   if (!has_run_ || (layout_ == graphs::PageLayout::Full && paint_.pie)) return std::nullopt;
   const platform::Point at = PointOf(point);
   if (layout_ == graphs::PageLayout::Full) {
-    if (!graphs::InPlot(paint_.chart, at)) return std::nullopt;
+    if (!inside(paint_.chart, at)) return std::nullopt;
     return PlotHit{&paint_.chart, kind_};
   }
   for (int i = 0; i < graphs::kThumbnailCount; ++i) {
     if (i == paint_.pie_quadrant) continue;
     const graphs::ChartGeometry& geometry = paint_.thumbnails[static_cast<std::size_t>(i)];
-    if (graphs::InPlot(geometry, at)) return PlotHit{&geometry, graphs::ThumbnailKind(i + 1)};
+    if (inside(geometry, at)) return PlotHit{&geometry, graphs::ThumbnailKind(i + 1)};
   }
   return std::nullopt;
 }
 
+std::optional<GraphPage::PlotHit> GraphPage::PlotAt(QPoint point) const {
+  return HitWhere(point, graphs::InPlot);
+}
+
 std::optional<GraphPage::PlotHit> GraphPage::ZoomBandAt(QPoint point) const {
-  if (!has_run_ || (layout_ == graphs::PageLayout::Full && paint_.pie)) return std::nullopt;
-  const platform::Point at = PointOf(point);
-  if (layout_ == graphs::PageLayout::Full) {
-    if (!graphs::InZoomBand(paint_.chart, at)) return std::nullopt;
-    return PlotHit{&paint_.chart, kind_};
-  }
-  for (int i = 0; i < graphs::kThumbnailCount; ++i) {
-    if (i == paint_.pie_quadrant) continue;
-    const graphs::ChartGeometry& geometry = paint_.thumbnails[static_cast<std::size_t>(i)];
-    if (graphs::InZoomBand(geometry, at)) return PlotHit{&geometry, graphs::ThumbnailKind(i + 1)};
-  }
-  return std::nullopt;
+  return HitWhere(point, graphs::InZoomBand);
 }
 
 void GraphPage::ShowCallout(QPoint anchor, std::vector<std::string> lines) {

@@ -109,6 +109,9 @@ class GraphPage : public QWidget {
   void TakeOverState();
   void RenderIfStale();
   graphs::PageRequest Request() const;
+  using AreaTest = bool (*)(const graphs::ChartGeometry&, platform::Point);
+  // The full chart or the summary thumbnail whose area holds the point.
+  std::optional<PlotHit> HitWhere(QPoint point, AreaTest inside) const;
   std::optional<PlotHit> PlotAt(QPoint point) const;
   // Where a zoom may be marked, dragged or wheeled: over the shown ages, plot or labels.
   std::optional<PlotHit> ZoomBandAt(QPoint point) const;
