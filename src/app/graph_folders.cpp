@@ -17,8 +17,9 @@ constexpr int kAccountTabs = model::kMaxAccounts / graphs::kAccountsPerFolder;
 
 }  // namespace
 
-GraphFolders::GraphFolders(FolderArea& area, std::function<void()> zoomed)
-    : area_(area), zoomed_(std::move(zoomed)) {
+GraphFolders::GraphFolders(FolderArea& area, std::function<void()> zoomed,
+                           std::function<void(const QString&)> hint)
+    : area_(area), zoomed_(std::move(zoomed)), hint_(std::move(hint)) {
   pages_.push_back(AddPage(GraphKind::NetWorth, PageLayout::Summary));
   pages_.resize(ui::kNetWorthFolder, nullptr);
   for (GraphKind kind :
@@ -38,6 +39,9 @@ GraphPage* GraphFolders::AddPage(GraphKind kind, PageLayout layout) {
   QObject::connect(page, &GraphPage::ZoomChanged, page, [this, page] {
     graph_range_ = page->ZoomAgeRange();
     if (zoomed_) zoomed_();
+  });
+  QObject::connect(page, &GraphPage::StatusHint, page, [this](const QString& text) {
+    if (hint_) hint_(text);
   });
   return page;
 }

@@ -3,6 +3,7 @@
 // gets every run and the marked age, and they are printed from here.
 #pragma once
 
+#include <QString>
 #include <array>
 #include <functional>
 #include <memory>
@@ -27,8 +28,10 @@ class FolderArea;
 class GraphFolders : public ui::GraphPrinter {
  public:
   // Adds the pages to the folder area. zoomed is called after a page's zoom changed the ages
-  // the plot file should hold (graph_range()).
-  GraphFolders(FolderArea& area, std::function<void()> zoomed);
+  // the plot file should hold (graph_range()); hint gets the status-bar hint of the page under
+  // the pointer (empty when it left).
+  GraphFolders(FolderArea& area, std::function<void()> zoomed,
+               std::function<void(const QString&)> hint = {});
 
   // The page of a graph folder, set up for the scenario's account count; nullptr for the
   // accounts, scenario and results folders and for tabs the scenario does not have.
@@ -68,6 +71,7 @@ class GraphFolders : public ui::GraphPrinter {
 
   FolderArea& area_;
   std::function<void()> zoomed_;
+  std::function<void(const QString&)> hint_;
   std::shared_ptr<graphs::GraphPageState> state_ = std::make_shared<graphs::GraphPageState>();
   std::vector<GraphPage*> pages_;  // by folder index; nullptr for folders 1 to 3
   std::array<graphs::AccountRange, model::kMaxAccounts / graphs::kAccountsPerFolder> ranges_{};

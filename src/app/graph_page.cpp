@@ -2,12 +2,16 @@
 // to the screen; callouts and zoom marks are drawn over the copy, so the buffer keeps none.
 #include "app/graph_page.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "graphs/boxes.h"
+#include "graphs/page_hint.h"
 #include "graphs/page_pointer.h"
 #include "painting/qt_canvas.h"
 
@@ -15,6 +19,8 @@ namespace tarvel::app {
 namespace {
 
 constexpr int kCalloutHeight = 18;
+constexpr int kWheelNotch = 120;  // eighths of a degree
+constexpr int kDragBandAlpha = 60;
 
 platform::Point PointOf(QPoint point) { return {point.x(), point.y()}; }
 
@@ -30,6 +36,8 @@ GraphPage::GraphPage(graphs::GraphKind kind, graphs::PageLayout layout,
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 150);
+  menu_timer_.setSingleShot(true);
+  connect(&menu_timer_, &QTimer::timeout, this, [this] { ShowContextMenu(menu_point_); });
 }
 
 bool GraphPage::ShowsKind(graphs::GraphKind kind) const {
@@ -155,14 +163,23 @@ void GraphPage::paintEvent(QPaintEvent*) {
         QRect(QPoint(std::min(zoom_marks_[0].x(), zoom_marks_[1].x()), top),
               QPoint(std::max(zoom_marks_[0].x(), zoom_marks_[1].x()), zoom_geometry_.y0)));
   }
+  if (dragging_) {
+    QColor band = mark_colour;
+    band.setAlpha(kDragBandAlpha);
+    const graphs::ChartGeometry& g = drag_geometry_;
+    const int left = std::clamp(std::min(press_point_->x(), drag_point_.x()), g.x0, g.x0 + g.width);
+    const int right =
+        std::clamp(std::max(press_point_->x(), drag_point_.x()), g.x0, g.x0 + g.width);
+    painter.fillRect(QRect(QPoint(left, g.y0 - g.height), QPoint(right, g.y0)), band);
+  }
   if (!callout_lines_.empty()) {
     painting::QtCanvas canvas(painter);
     graphs::Callout callout;
     callout.anchor = PointOf(callout_anchor_);
     callout.height = kCalloutHeight;
-    callout.first_line = callout_lines_[0];
-    if (callout_lines_.size() > 1) callout.second_line = callout_lines_[1];
+    callout.lines = callout_lines_;
     callout.align = graphs::CalloutAlign::RightToAnchor;
+    callout.bounds = platform::Rect{0, 0, width(), height()};
     graphs::DrawCallout(canvas, palette_, platform::kWhite, callout);
   }
 }
@@ -172,19 +189,27 @@ void GraphPage::resizeEvent(QResizeEvent*) {
   Redraw();
 }
 
-std::optional<GraphPage::PlotHit> GraphPage::PlotAt(QPoint point) const {
+std::optional<GraphPage::PlotHit> GraphPage::HitWhere(QPoint point, AreaTest inside) const {
   if (!has_run_ || (layout_ == graphs::PageLayout::Full && paint_.pie)) return std::nullopt;
   const platform::Point at = PointOf(point);
   if (layout_ == graphs::PageLayout::Full) {
-    if (!graphs::InPlot(paint_.chart, at)) return std::nullopt;
+    if (!inside(paint_.chart, at)) return std::nullopt;
     return PlotHit{&paint_.chart, kind_};
   }
   for (int i = 0; i < graphs::kThumbnailCount; ++i) {
     if (i == paint_.pie_quadrant) continue;
     const graphs::ChartGeometry& geometry = paint_.thumbnails[static_cast<std::size_t>(i)];
-    if (graphs::InPlot(geometry, at)) return PlotHit{&geometry, graphs::ThumbnailKind(i + 1)};
+    if (inside(geometry, at)) return PlotHit{&geometry, graphs::ThumbnailKind(i + 1)};
   }
   return std::nullopt;
+}
+
+std::optional<GraphPage::PlotHit> GraphPage::PlotAt(QPoint point) const {
+  return HitWhere(point, graphs::InPlot);
+}
+
+std::optional<GraphPage::PlotHit> GraphPage::ZoomBandAt(QPoint point) const {
+  return HitWhere(point, graphs::InZoomBand);
 }
 
 void GraphPage::ShowCallout(QPoint anchor, std::vector<std::string> lines) {
@@ -207,30 +232,119 @@ void GraphPage::MarkZoom(const PlotHit& hit, QPoint point) {
   update();
 }
 
+void GraphPage::ShowSeriesValues(const PlotHit& hit, QPoint point) {
+  const int period = graphs::PeriodAt(*hit.geometry, point.x(), state_->style());
+  state_->SelectPeriod(period);
+  const graphs::KindSeries series =
+      graphs::SeriesOfKind(hit.kind, source_, accounts_, allocation_title_);
+  const std::vector<std::string> lines =
+      graphs::SeriesValueLines(series, source_, period, currency_);
+  if (layout_ == graphs::PageLayout::Summary) Redraw();  // the panel shows the chosen age
+  ShowCallout(point, lines);
+}
+
+void GraphPage::ViewChanged(bool zoom_changed) {
+  zoom_marks_.clear();
+  Redraw();
+  if (zoom_changed) emit ZoomChanged();
+  ShowHint();
+}
+
+void GraphPage::ShowHint() {
+  if (underMouse()) emit StatusHint(QString::fromStdString(graphs::PageHint(*state_)));
+}
+
 void GraphPage::mousePressEvent(QMouseEvent* event) {
   TakeOverState();
   RenderIfStale();
   const QPoint point = event->position().toPoint();
   const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
-  if (shift && event->button() == Qt::RightButton) {
-    state_->ApplyZoom(source_);
-    zoom_marks_.clear();
-    Redraw();
-    emit ZoomChanged();
+  if (event->button() == Qt::RightButton) {
+    if (shift) {
+      state_->ApplyZoom(source_);
+      ViewChanged(true);
+    } else {
+      menu_point_ = point;
+      menu_timer_.start(QApplication::doubleClickInterval());
+    }
     return;
   }
   if (event->button() != Qt::LeftButton) return;
-  const std::optional<PlotHit> hit = PlotAt(point);
-  if (!hit) return;
   if (shift) {
-    MarkZoom(*hit, point);
+    // A range is chosen by its ages, so a mark may be set below the plot, over the ages.
+    if (const std::optional<PlotHit> band = ZoomBandAt(point)) MarkZoom(*band, point);
     return;
   }
-  if (state_->style() == graphs::ChartStyle::Bar3D) return;  // line and bar graphs only
-  state_->SelectPeriod(graphs::ClickedPeriod(*hit->geometry, point.x()));
-  const double value = hit->geometry->ValueAt(point.y());
-  ShowCallout(point, {graphs::ValueReadoutText(value, currency_)});
-  if (layout_ == graphs::PageLayout::Summary) Redraw();
+  if (const std::optional<PlotHit> band = ZoomBandAt(point)) {
+    press_point_ = point;
+    drag_geometry_ = *band->geometry;
+  }
+  if (const std::optional<PlotHit> hit = PlotAt(point)) ShowSeriesValues(*hit, point);
+}
+
+void GraphPage::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const bool dragged = dragging_;
+  dragging_ = false;
+  if (dragged) ZoomByDrag(event->position().toPoint());
+  press_point_.reset();
+  if (dragged) update();
+}
+
+void GraphPage::ZoomByDrag(QPoint release) {
+  const graphs::AgeSpan ages =
+      graphs::AgesBetween(drag_geometry_, source_, press_point_->x(), release.x(), state_->style());
+  const bool zoomed =
+      state_->ZoomToAges(ages.first, ages.last, source_) == graphs::ZoomOutcome::Zoomed;
+  ViewChanged(zoomed);
+  if (!zoomed) emit StatusHint(tr("Drag across at least 2 years of ages to zoom."));
+}
+
+bool GraphPage::ZoomToAges(int from_age, int to_age) {
+  TakeOverState();
+  const bool zoomed = state_->ZoomToAges(static_cast<float>(from_age), static_cast<float>(to_age),
+                                         source_) == graphs::ZoomOutcome::Zoomed;
+  if (zoomed) ViewChanged(true);
+  return zoomed;
+}
+
+void GraphPage::wheelEvent(QWheelEvent* event) {
+  TakeOverState();
+  RenderIfStale();
+  const QPoint point = event->position().toPoint();
+  const std::optional<PlotHit> band = ZoomBandAt(point);
+  if (!band) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  wheel_angle_ += event->angleDelta().y();
+  const int notches = wheel_angle_ / kWheelNotch;
+  if (notches == 0) return;
+  wheel_angle_ -= notches * kWheelNotch;
+  const int anchor = graphs::PeriodAt(*band->geometry, point.x(), state_->style());
+  if (state_->WheelZoom(anchor, notches, source_) != graphs::ZoomOutcome::Dropped) {
+    ViewChanged(true);
+  }
+}
+
+void GraphPage::contextMenuEvent(QContextMenuEvent* event) {
+  event->accept();
+  // A mouse's right click waits for the double-click interval (mousePressEvent); the menu key
+  // opens the menu at once, at the pointer when it is over the page.
+  if (event->reason() == QContextMenuEvent::Mouse) return;
+  const QPoint pointer = mapFromGlobal(QCursor::pos());
+  ShowContextMenu(rect().contains(pointer) ? pointer : rect().center());
+}
+
+void GraphPage::enterEvent(QEnterEvent* event) {
+  QWidget::enterEvent(event);
+  emit StatusHint(QString::fromStdString(graphs::PageHint(state())));
+}
+
+void GraphPage::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  emit StatusHint({});
 }
 
 void GraphPage::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -238,28 +352,39 @@ void GraphPage::mouseDoubleClickEvent(QMouseEvent* event) {
   RenderIfStale();
   const QPoint point = event->position().toPoint();
   if (event->button() == Qt::RightButton) {
-    if (state_->CycleStyle()) {
-      zoom_marks_.clear();
-      Redraw();
-    }
+    menu_timer_.stop();  // the second click of a double-click: no menu
+    const bool was_zoomed = state_->view().zoomed;
+    if (state_->CycleStyle()) ViewChanged(was_zoomed != state_->view().zoomed);
     return;
   }
   if (event->button() != Qt::LeftButton) return;
   if (state_->InBreakdown()) {
     state_->LeaveBreakdown();
-    Redraw();
+    ViewChanged(false);
     return;
   }
   const std::optional<PlotHit> hit = PlotAt(point);
   if (!hit) return;
   if (layout_ == graphs::PageLayout::Summary) state_->ShowKind(hit->kind);
   state_->EnterBreakdown(graphs::PeriodUnderPointer(*hit->geometry, point.x()));
-  zoom_marks_.clear();
-  Redraw();
+  ViewChanged(false);
 }
 
 void GraphPage::mouseMoveEvent(QMouseEvent* event) {
   RenderIfStale();
+  const QPoint point = event->position().toPoint();
+  if (press_point_ && event->buttons().testFlag(Qt::LeftButton)) {
+    if (!dragging_ &&
+        std::abs(point.x() - press_point_->x()) >= QApplication::startDragDistance()) {
+      dragging_ = true;
+      callout_lines_.clear();
+    }
+    if (dragging_) {
+      drag_point_ = point;
+      update();
+      return;
+    }
+  }
   if (!paint_.pie || !paint_.breakdown) {
     unsetCursor();
     return;

@@ -1,11 +1,15 @@
 // A graph folder of the main window: one graph kind (or the summary page) painted into a
-// back buffer, with pointer read-outs, the breakdown pie, style cycling, zooming, the
-// legend keys and the age marked in the results folder. The folders share one page state,
-// so a style, zoom or legend chosen on one page is there on the others.
+// back buffer, with pointer read-outs, the breakdown pie, style cycling, zooming (Shift-clicks,
+// a drag across ages, the mouse wheel, a context menu), the legend keys, image copies and the
+// age marked in the results folder. The folders share one page state, so a style, zoom or
+// legend chosen on one page is there on the others.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QPoint>
+#include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -19,6 +23,8 @@
 #include "graphs/paint_graph_page.h"
 #include "model/money_format.h"
 #include "model/records.h"
+
+class QMenu;
 
 namespace tarvel::app {
 
@@ -47,6 +53,17 @@ class GraphPage : public QWidget {
   void SetMarkedAge(std::optional<float> age);
   // No zoom selection, first period 0, the whole run.
   void ResetZoom();
+  // Shows the ages from one to the other on every graph page; false when the range is shorter
+  // than 2 years or leaves the plan's ages (the view stays as it was).
+  bool ZoomToAges(int from_age, int to_age);
+
+  // The context menu at a point of the page: zoom, reset, style, pie, legend and image
+  // actions, enabled for what the page shows there.
+  std::unique_ptr<QMenu> MakeContextMenu(QPoint point);
+  // The page as painted, without callouts or zoom marks.
+  QImage Image();
+  // Writes Image() to a file, its type by the file's extension; false with the reason.
+  bool SaveImage(const QString& path, QString* reason = nullptr);
 
   // The shared state as this page shows it: its own kind, unless its breakdown pie is up.
   graphs::GraphPageState state() const;
@@ -60,6 +77,8 @@ class GraphPage : public QWidget {
  signals:
   // The view window changed through a zoom; the shell may re-run for the plot file.
   void ZoomChanged();
+  // What the mouse does on this page, for the status bar; empty when the pointer left.
+  void StatusHint(const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -67,8 +86,13 @@ class GraphPage : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   struct PlotHit {
@@ -85,10 +109,30 @@ class GraphPage : public QWidget {
   void TakeOverState();
   void RenderIfStale();
   graphs::PageRequest Request() const;
+  using AreaTest = bool (*)(const graphs::ChartGeometry&, platform::Point);
+  // The full chart or the summary thumbnail whose area holds the point.
+  std::optional<PlotHit> HitWhere(QPoint point, AreaTest inside) const;
   std::optional<PlotHit> PlotAt(QPoint point) const;
+  // Where a zoom may be marked, dragged or wheeled: over the shown ages, plot or labels.
+  std::optional<PlotHit> ZoomBandAt(QPoint point) const;
   void ShowCallout(QPoint anchor, std::vector<std::string> lines);
+  void ShowSeriesValues(const PlotHit& hit, QPoint point);
   void MarkZoom(const PlotHit& hit, QPoint point);
+  void ZoomByDrag(QPoint release);
   void MovePointerToSelection();
+  // After a zoom or style change: repaint, tell the shell, refresh the hint.
+  void ViewChanged(bool zoom_changed);
+  void ShowHint();
+  void ShowContextMenu(QPoint point);
+  // Context-menu actions.
+  void AddZoomActions(QMenu& menu, QPoint point);
+  void AddStyleActions(QMenu& menu);
+  void AddPieAction(QMenu& menu, QPoint point);
+  void AddLegendActions(QMenu& menu);
+  void AddImageActions(QMenu& menu);
+  void AskZoomRange(QPoint point);
+  void SetStyle(graphs::ChartStyle style);
+  void AskImageFile();
 
   graphs::GraphKind kind_;
   graphs::PageLayout layout_;
@@ -107,6 +151,16 @@ class GraphPage : public QWidget {
   std::vector<std::string> callout_lines_;
   std::vector<QPoint> zoom_marks_;  // pointer positions of the pending selection
   graphs::ChartGeometry zoom_geometry_;
+  // A left press over the ages that may become a drag across them.
+  std::optional<QPoint> press_point_;
+  bool dragging_ = false;
+  QPoint drag_point_;
+  graphs::ChartGeometry drag_geometry_;
+  int wheel_angle_ = 0;  // eighths of a degree not yet turned into notches
+  // A right click opens the menu once a right double-click (the style cycle) is ruled out.
+  QTimer menu_timer_;
+  QPoint menu_point_;
+  QString image_folder_;
 };
 
 }  // namespace tarvel::app

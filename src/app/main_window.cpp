@@ -159,7 +159,9 @@ void MainWindow::BuildFolderPages() {
     folders_->AddPage(page);
   }
   // A zoom re-runs so that the plot file holds the zoomed ages.
-  graph_folders_ = std::make_unique<GraphFolders>(*folders_, [this] { RunForGraphRange(); });
+  graph_folders_ = std::make_unique<GraphFolders>(
+      *folders_, [this] { RunForGraphRange(); },
+      [this](const QString& hint) { statusBar()->showMessage(hint); });
   graph_folders_->SetCurrency(session_.program().currency);
   graph_folders_->UsePageMargins(session_.program().margins);
   BuildMonteCarloPage();

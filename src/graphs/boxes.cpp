@@ -18,6 +18,15 @@ void DrawCorner(platform::Canvas& canvas, Point first, Point corner, Point last,
   canvas.DrawPolyline(points, pen);
 }
 
+// The top-left corner of a callout box moved inside the bounds: right of the anchor when it
+// would stand out on the left, then left and up as far as the bounds ask.
+Point KeptInside(Point at, int anchor_x, int width, int height, const platform::Rect& bounds) {
+  if (at.x - 2 < bounds.left) at.x = anchor_x;
+  at.x = std::max(bounds.left + 2, std::min(at.x, bounds.right - width - 1 - kShadow));
+  at.y = std::max(bounds.top + 2, std::min(at.y, bounds.bottom - height - 1 - kShadow));
+  return at;
+}
+
 }  // namespace
 
 void DrawBevelBox(platform::Canvas& canvas, const Palette& palette, int x, int y, int width,
@@ -48,11 +57,13 @@ platform::Font CalloutFont(int height) {
 platform::Rect DrawCallout(platform::Canvas& canvas, const Palette& palette,
                            platform::Colour background, const Callout& callout) {
   const platform::Font font = CalloutFont(callout.height);
-  std::vector<std::string> lines{" " + callout.first_line};
+  std::vector<std::string> lines;
+  for (const std::string& line : callout.lines) lines.push_back(" " + line);
+  if (lines.empty()) lines.emplace_back(" ");
   CalloutAlign align = callout.align;
-  if (!callout.second_line.empty()) {
-    lines.push_back(" " + callout.second_line);
-    const std::size_t length = std::max(lines[0].size(), lines[1].size());
+  if (lines.size() > 1) {
+    std::size_t length = 0;
+    for (const std::string& line : lines) length = std::max(length, line.size());
     for (std::string& line : lines) line.resize(length, ' ');
     align = CalloutAlign::RightToAnchor;
   }
@@ -60,18 +71,20 @@ platform::Rect DrawCallout(platform::Canvas& canvas, const Palette& palette,
   int width = 0;
   for (const std::string& line : lines) width = std::max(width, canvas.TextWidth(font, line));
   const int line_height = canvas.Measure(font).LineHeight();
-  const int x = align == CalloutAlign::LeftEdge ? callout.anchor.x : callout.anchor.x - width;
-  int y = callout.anchor.y;
+  const int box_height = static_cast<int>(lines.size()) * line_height + 2;
+  Point at{align == CalloutAlign::LeftEdge ? callout.anchor.x : callout.anchor.x - width,
+           callout.anchor.y};
+  if (callout.bounds) at = KeptInside(at, callout.anchor.x, width, box_height, *callout.bounds);
+
   const platform::TextStyle style{platform::HorizontalAlign::Left, platform::VerticalAlign::Top,
                                   platform::kBlack, background};
+  int y = at.y;
   for (const std::string& line : lines) {
-    canvas.DrawText({x, y}, line, font, style);
+    canvas.DrawText({at.x, y}, line, font, style);
     y += line_height;
   }
-  const int box_height = y - callout.anchor.y + 2;
-  DrawBevelBox(canvas, palette, x - 1, callout.anchor.y - 1, width + 2, box_height, true);
-  return {x - 2, callout.anchor.y - 2, x + width + 1 + kShadow,
-          callout.anchor.y - 1 + box_height + kShadow};
+  DrawBevelBox(canvas, palette, at.x - 1, at.y - 1, width + 2, box_height, true);
+  return {at.x - 2, at.y - 2, at.x + width + 1 + kShadow, at.y - 1 + box_height + kShadow};
 }
 
 }  // namespace tarvel::graphs

@@ -1,8 +1,10 @@
 // Bevelled boxes that frame legends and lists, and the callout boxes of pointer read-outs.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "graphs/palette.h"
 #include "platform/canvas.h"
@@ -19,13 +21,15 @@ enum class CalloutAlign {
   RightToAnchor,  // the box ends at the anchor
 };
 
-// A boxed read-out: one line, or two lines padded to equal length (always right-aligned).
+// A boxed read-out: one line, or several lines padded to equal length (right-aligned).
 struct Callout {
   platform::Point anchor;  // the top of the text, left or right edge by align
   int height = 16;         // the callout font is this height less 4
-  std::string first_line;
-  std::string second_line;  // empty for a one-line callout
+  std::vector<std::string> lines;
   CalloutAlign align = CalloutAlign::LeftEdge;
+  // When set, a box that would stand out of these bounds moves inside them: to the right of
+  // the anchor when there is no room left of it, and up when there is none below.
+  std::optional<platform::Rect> bounds;
 };
 
 // The bold "Tms Rmn" font of callouts for a requested callout height.

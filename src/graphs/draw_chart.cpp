@@ -68,9 +68,9 @@ ChartGeometry DrawChart(platform::Canvas& canvas, const ChartContext& context,
   const Extremes extremes = FindExtremes(data, series, view.first_period, periods);
   if (request.purchasing_power) series.push_back({SeriesSource::PurchasingPower, 0});
 
-  const ValueScale scale = view.zoomed && request.zoom_maximum
-                               ? ChooseZoomScale(*request.zoom_maximum)
-                               : ChooseValueScale(extremes.minimum, extremes.maximum, view.zoomed);
+  // A zoomed range is fitted to its own values, whatever the height of the zoom marks.
+  const ValueScale scale = view.zoomed ? ChooseZoomScale(extremes.minimum, extremes.maximum)
+                                       : ChooseValueScale(extremes.minimum, extremes.maximum);
   const bool legend = !request.legend_hidden;
   const ChartContext plot = legend ? PlotBesideLegend(canvas, context, request) : context;
   ChartGeometry geometry;

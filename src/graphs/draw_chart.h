@@ -27,9 +27,6 @@ struct ChartRequest {
   std::optional<PurchasingPowerRow> purchasing_power;
   FooterAlign footer_align = FooterAlign::Centred;
   std::array<std::string, 3> footer_lines{};
-  // The top kept for a zoomed range on the graph it was marked on; other zoomed graphs
-  // scale to their own values over the zoomed ages.
-  std::optional<float> zoom_maximum;
   bool legend_hidden = false;
   bool legend_in_front = false;
   bool grid_off = false;

@@ -11,8 +11,26 @@ namespace {
 
 constexpr float kShortestZoom = 2.0f;  // years between the first and the last age shown
 constexpr int kFewestStyledPeriods = 3;
+constexpr int kFewestZoomedPeriods = 3;  // the shortest zoom, 2 years, shows 3 periods
+constexpr double kWheelZoomIn = 0.8;     // of the periods shown, per notch
+constexpr double kWheelZoomOut = 1.25;
 
 }  // namespace
+
+PeriodWindow WheelZoomWindow(PeriodWindow shown, int run_periods, int anchor, int notches) {
+  if (run_periods < kFewestZoomedPeriods || notches == 0) return shown;
+  const int fewest = kFewestZoomedPeriods;
+  shown.count = std::clamp(shown.count, fewest, run_periods);
+  const double factor = std::pow(notches > 0 ? kWheelZoomIn : kWheelZoomOut, std::abs(notches));
+  int count = static_cast<int>(std::lround(shown.count * factor));
+  // Every notch changes the window by at least one period while there is room.
+  if (count == shown.count) count += notches > 0 ? -1 : 1;
+  count = std::clamp(count, fewest, run_periods);
+  anchor = std::clamp(anchor, shown.first, shown.first + shown.count - 1);
+  const double place = static_cast<double>(anchor - shown.first) / shown.count;
+  const int first = anchor - static_cast<int>(std::lround(place * count));
+  return {std::clamp(first, 0, run_periods - count), count};
+}
 
 void GraphPageState::ShowKind(GraphKind kind) {
   if (kind == GraphKind::Breakdown) return;  // a pie is entered from a graph only
@@ -62,35 +80,47 @@ ZoomOutcome GraphPageState::ApplyZoom(const ChartSource& source) {
     ResetZoom();
     return ZoomOutcome::WholeRun;
   }
-  const float first_age = source.Age(0);
-  float start = selection.start_age;
-  float end = selection.end_set ? selection.end_age : first_age;
-  if (end < start) std::swap(start, end);
+  // Only a start shows the ages from the first period's to it.
+  const float end = selection.end_set ? selection.end_age : source.Age(0);
+  return ZoomToAges(selection.start_age, end, source);
+}
+
+ZoomOutcome GraphPageState::ZoomToAges(float from_age, float to_age, const ChartSource& source) {
+  const float start = std::min(from_age, to_age);
+  const float end = std::max(from_age, to_age);
   // A selection that is too short or runs past the scenario's end leaves the view alone.
   if (end - start < kShortestZoom || end > source.end_age) return ZoomOutcome::Dropped;
-
-  const int first = std::max(0, static_cast<int>(std::lround(start - first_age)));
+  const int first = std::max(0, static_cast<int>(std::lround(start - source.Age(0))));
   const int count = static_cast<int>(std::lround(end - start)) + 1;
   if (first + count > run_periods_) return ZoomOutcome::Dropped;
-  view_.first_period = first;
-  view_.period_count = static_cast<float>(count);
-  view_.zoomed = true;
-  zoom_maximum_ = selection.maximum;
-  zoom_kind_ = selection.kind;
-  zoom_first_age_ = start;
-  zoom_last_age_ = end;
+  ShowWindow({first, count}, start, end);
   return ZoomOutcome::Zoomed;
+}
+
+ZoomOutcome GraphPageState::WheelZoom(int anchor_period, int notches, const ChartSource& source) {
+  const PeriodWindow shown{view_.first_period, view_.Periods()};
+  const PeriodWindow window = WheelZoomWindow(shown, run_periods_, anchor_period, notches);
+  if (window.count >= run_periods_) {
+    ResetZoom();
+    return ZoomOutcome::WholeRun;
+  }
+  if (window.first == shown.first && window.count == shown.count) return ZoomOutcome::Dropped;
+  selection_ = {};
+  ShowWindow(window, source.Age(window.first), source.Age(window.first + window.count - 1));
+  return ZoomOutcome::Zoomed;
+}
+
+void GraphPageState::ShowWindow(PeriodWindow window, float first_age, float last_age) {
+  view_.first_period = window.first;
+  view_.period_count = static_cast<float>(window.count);
+  view_.zoomed = true;
+  zoom_first_age_ = first_age;
+  zoom_last_age_ = last_age;
 }
 
 void GraphPageState::ResetZoom() {
   selection_ = {};
-  zoom_maximum_ = 0;
   ShowWholeRun();
-}
-
-std::optional<float> GraphPageState::ZoomMaximumFor(GraphKind kind) const {
-  if (!view_.zoomed || kind != zoom_kind_) return std::nullopt;
-  return zoom_maximum_;
 }
 
 engine::AgeRange GraphPageState::ZoomAgeRange() const {

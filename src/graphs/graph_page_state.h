@@ -19,9 +19,22 @@ struct ZoomSelection {
   bool end_set = false;
   float start_age = 0;
   float end_age = 0;
-  float maximum = 0;                     // the value at the pointer's height of the latest mark
-  GraphKind kind = GraphKind::NetWorth;  // the graph the maximum was read from
+  // The value at the pointer's height of the latest mark and its graph; a zoomed chart is
+  // fitted to its own values, so these only describe the marks.
+  float maximum = 0;
+  GraphKind kind = GraphKind::NetWorth;
 };
+
+// The periods a view shows: the first period's index and how many.
+struct PeriodWindow {
+  int first = 0;
+  int count = 0;
+};
+
+// The window after turning the mouse wheel by notches (positive zooms in) around the anchor
+// period, which keeps its place under the pointer: each notch in shows a fifth fewer periods,
+// each notch out a quarter more; never fewer than 3 nor more than the run.
+PeriodWindow WheelZoomWindow(PeriodWindow shown, int run_periods, int anchor, int notches);
 
 enum class ZoomMark { Started, Ended, Cancelled };
 enum class ZoomOutcome { WholeRun, Zoomed, Dropped };
@@ -47,15 +60,17 @@ class GraphPageState {
   int run_periods() const { return run_periods_; }
 
   const ZoomSelection& selection() const { return selection_; }
-  float zoom_maximum() const { return zoom_maximum_; }
-  // The top of a zoomed chart of this kind: the zoom maximum on the graph it was marked on;
-  // none for other graphs (they scale to their own values) and when not zoomed.
-  std::optional<float> ZoomMaximumFor(GraphKind kind) const;
   // Shift with the left button at a period's age and the value at the pointer's height on
   // a graph of the given kind.
   ZoomMark MarkZoom(float age, float value, GraphKind kind = GraphKind::NetWorth);
   // Shift with the right button: applies the selection, or returns to the whole run.
   ZoomOutcome ApplyZoom(const ChartSource& source);
+  // Shows the ages from one to the other (in either order), also from a zoomed view. A range
+  // shorter than 2 years or ending beyond the scenario's end age is dropped.
+  ZoomOutcome ZoomToAges(float from_age, float to_age, const ChartSource& source);
+  // The mouse wheel over the anchor period (WheelZoomWindow); a window as wide as the run
+  // shows the whole run.
+  ZoomOutcome WheelZoom(int anchor_period, int notches, const ChartSource& source);
   // No selection, first period 0, the whole run.
   void ResetZoom();
   // The ages the run writes to the plot file while zoomed; unset for the whole run.
@@ -89,14 +104,13 @@ class GraphPageState {
 
  private:
   void ShowWholeRun();
+  void ShowWindow(PeriodWindow window, float first_age, float last_age);
 
   GraphKind kind_;
   GraphKind previous_kind_ = GraphKind::NetWorth;
   ChartView view_;
   int run_periods_ = 0;
   ZoomSelection selection_;
-  float zoom_maximum_ = 0;
-  GraphKind zoom_kind_ = GraphKind::NetWorth;
   float zoom_first_age_ = 0;
   float zoom_last_age_ = 0;
   int selected_period_ = 0;

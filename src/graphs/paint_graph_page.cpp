@@ -57,7 +57,6 @@ ChartGeometry DrawKindChart(platform::Canvas& canvas, const ChartContext& contex
   if (kind_series.purchasing_power) chart.purchasing_power = PurchasingPowerRow{source.start_age};
   chart.footer_align = request.footer_align;
   chart.footer_lines = request.footer_lines;
-  chart.zoom_maximum = state.ZoomMaximumFor(kind);
   chart.legend_hidden = state.legend_hidden();
   chart.legend_in_front = state.legend_in_front();
   const ChartGeometry geometry = DrawChart(canvas, context, source.Data(), chart);

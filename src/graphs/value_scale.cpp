@@ -3,6 +3,7 @@
 // always computed, so the grid lines land on the same values.
 #include "graphs/value_scale.h"
 
+#include <array>
 #include <cmath>
 
 namespace tarvel::graphs {
@@ -12,6 +13,9 @@ constexpr float kLargestValue = 1e30f;
 constexpr int kMaxRaises = 100;  // raising the top by S needs at most about 10 steps
 // The leading digit d rounds a magnitude down by less than (d + 1) / d, at most twice.
 constexpr int kMaxWidenings = 20;
+constexpr double kGridSteps = 10;                      // grid lines 0 to 10
+constexpr std::array<double, 3> kRoundSteps{1, 2, 5};  // times a power of ten
+constexpr double kSlack = 1e-6;                        // of a grid step
 
 float Sound(float value) {
   if (std::isnan(value)) return 0;
@@ -106,10 +110,24 @@ ValueScale ChooseValueScale(float minimum, float maximum, bool zoomed) {
   return ValueScale{ZeroOnGridLine(minimum, step), range, step};
 }
 
-ValueScale ChooseZoomScale(float maximum) {
-  float range = static_cast<float>(0.1f * Sound(maximum) * 10.0f);
-  if (!(range > 0)) range = 1.0f;
-  return ValueScale{0, range, 0.1f * range};
+ValueScale ChooseZoomScale(float minimum, float maximum) {
+  const double low = std::fmin(Sound(minimum), 0.0f);
+  const double high = std::fmax(Sound(maximum), 0.0f);
+  if (!(high - low > 0)) return ValueScale{};
+  const double decade = std::pow(10.0, std::floor(std::log10((high - low) / kGridSteps)) - 1);
+  for (double power = decade;; power *= 10) {
+    for (const double multiple : kRoundSteps) {
+      const double step = multiple * power;
+      // A hair of slack so that a value on a grid line does not ask for one more line.
+      const double bottom = std::floor(low / step + kSlack);
+      const double top = std::ceil(high / step - kSlack);
+      if (top - bottom > kGridSteps) continue;
+      // Spare lines go above the values, or below them when no value is above 0.
+      const double first_line = high > 0 ? bottom : -kGridSteps;
+      return ValueScale{static_cast<float>(first_line * step),
+                        static_cast<float>(kGridSteps * step), static_cast<float>(step)};
+    }
+  }
 }
 
 }  // namespace tarvel::graphs

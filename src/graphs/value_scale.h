@@ -17,7 +17,9 @@ struct ValueScale {
 // taken as the nearest sound value.
 ValueScale ChooseValueScale(float minimum, float maximum, bool zoomed = false);
 
-// The scale of a zoomed range: m = 0 and R = the zoom maximum (1 when it is not positive).
-ValueScale ChooseZoomScale(float maximum);
+// The scale of a zoomed range, fitted to the values shown there: the grid step S is 1, 2 or 5
+// times a power of ten, the smallest whose ten grid lines hold every value from minimum to
+// maximum and the value 0, with 0 on a grid line. Values that are all 0 give R = 1.
+ValueScale ChooseZoomScale(float minimum, float maximum);
 
 }  // namespace tarvel::graphs

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEnterEvent>
 #include <QImage>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -225,6 +228,18 @@ TEST_F(GraphFoldersTest, AfterAZoomEveryPageDrawsItsOwnValuesOnScreenAndInPrint)
     EXPECT_GE(printed_top, own.maximum - 1) << row.folder;
     EXPECT_LT(printed_top, 2 * own.maximum) << row.folder;
   }
+}
+
+TEST_F(GraphFoldersTest, TheHintOfTheGraphUnderThePointerShowsInTheStatusBar) {
+  Start();
+  window_->SwitchFolder(4);
+  QEnterEvent enter(QPointF(200, 200), QPointF(200, 200), QPointF(200, 200));
+  QApplication::sendEvent(ShownPage(), &enter);
+  EXPECT_TRUE(window_->statusBar()->currentMessage().contains("Right-click: menu"))
+      << window_->statusBar()->currentMessage().toStdString();
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(ShownPage(), &leave);
+  EXPECT_TRUE(window_->statusBar()->currentMessage().isEmpty());
 }
 
 TEST_F(GraphFoldersTest, PrintedGraphsKeepThePageSetupMargins) {

@@ -118,8 +118,7 @@ TEST(DrawCallout, RightAlignsTwoLinesPaddedToEqualLength) {
   Callout callout;
   callout.anchor = {300, 100};
   callout.height = 20;
-  callout.first_line = "Investment Accounts";
-  callout.second_line = "$1,234.00";
+  callout.lines = {"Investment Accounts", "$1,234.00"};
   callout.align = CalloutAlign::LeftEdge;  // two lines are always right-aligned
   const platform::Rect covered = DrawCallout(canvas, Palette{}, 0xEEEEEE, callout);
   const int x = 300 - 20 * 7;
@@ -133,6 +132,22 @@ TEST(DrawCallout, RightAlignsTwoLinesPaddedToEqualLength) {
           ::testing::_));
   EXPECT_LE(covered.left, x - 1);
   EXPECT_GE(covered.right, 300 + 4);
+}
+
+TEST(DrawCallout, AReadOutNearAnEdgeStaysInsideItsBounds) {
+  RecordingCanvas canvas;
+  Callout callout;
+  callout.anchor = {40, 190};
+  callout.lines = {"Age 62", "Net Worth: $1,234.00", "Equity: $0.00"};
+  callout.align = CalloutAlign::RightToAnchor;
+  const platform::Rect bounds{0, 0, 400, 200};
+  callout.bounds = bounds;
+  const platform::Rect covered = DrawCallout(canvas, Palette{}, 0xEEEEEE, callout);
+  EXPECT_GE(covered.left, bounds.left);
+  EXPECT_GE(covered.top, bounds.top);
+  EXPECT_LE(covered.right, bounds.right);
+  EXPECT_LE(covered.bottom, bounds.bottom);
+  EXPECT_EQ(canvas.LinesStartingWith("text").size(), 3u);
 }
 
 }  // namespace

@@ -105,19 +105,23 @@ TEST(DrawChart, TheLegendStaysClearOfThePlotArea) {
   }
 }
 
-TEST(DrawChart, ZoomedChartsUseTheZoomMaximum) {
+TEST(DrawChart, ZoomedChartsFitTheShownValuesWithRoundTicks) {
   std::vector<PeriodRecord> periods = testing::AgedPeriods(20);
+  for (int i = 0; i < 20; ++i) periods[static_cast<std::size_t>(i)][6] = 100'000.0f * i + 68'181;
+  periods[12][1] = -3'000;
   ChartData data;
   data.periods = periods;
   RecordingCanvas canvas;
   ChartContext context = testing::ScreenContext({0, 0, 800, 600}, 5);
   context.view.zoomed = true;
   context.view.first_period = 10;
-  ChartRequest request = NetWorthRequest();
-  request.zoom_maximum = 2500;
-  const ChartGeometry g = DrawChart(canvas, context, data, request);
-  EXPECT_FLOAT_EQ(g.scale.range, 2500);
+  const ChartGeometry g = DrawChart(canvas, context, data, NetWorthRequest());
+  // Values -3,000 to 1,468,181 over ages 10 to 14: steps of 200,000 from -200,000.
+  EXPECT_FLOAT_EQ(g.scale.minimum, -200'000);
+  EXPECT_FLOAT_EQ(g.scale.step, 200'000);
   EXPECT_EQ(g.first_period, 10);
+  EXPECT_THAT(canvas.Texts(), ::testing::Contains("$1,400,000"));
+  EXPECT_THAT(canvas.Texts(), ::testing::Contains("-$200,000"));
 }
 
 TEST(DrawChart, BadInputNeverBreaksAnyStyle) {

@@ -85,12 +85,36 @@ TEST(ChooseValueScale, UnsoundInputStillGivesAUsableScale) {
   }
 }
 
-TEST(ChooseZoomScale, StartsAtZeroAndSpansTheZoomMaximum) {
-  ExpectScale(ChooseZoomScale(5432), 0, 5432, 543.2f);
-  ExpectScale(ChooseZoomScale(0), 0, 1, 0.1f);
-  // A selection made below the zero line would turn the chart upside down.
-  ExpectScale(ChooseZoomScale(-200), 0, 1, 0.1f);
-  ExpectScale(ChooseZoomScale(std::numeric_limits<float>::quiet_NaN()), 0, 1, 0.1f);
+struct ZoomScaleCase {
+  float minimum;
+  float maximum;
+  float expected_minimum;
+  float expected_range;
+};
+
+// A zoomed range is fitted to its own values with steps of 1, 2 or 5 times a power of ten;
+// the zoom marks' heights play no part.
+TEST(ChooseZoomScale, FitsTheShownValuesWithRoundSteps) {
+  const ZoomScaleCase cases[] = {
+      {0, 1'568'181, 0, 2'000'000},           // step 200,000, not 156,818.1
+      {0, 5432, 0, 10'000},                   // step 1,000
+      {0, 1000, 0, 1000},                     // a value on the top line needs no more
+      {-350, 1200, -400, 2000},               // step 200, 0 on line 2
+      {-90'000, -10'000, -100'000, 100'000},  // all below 0: 0 is the top line
+      {0, 0.37f, 0, 0.5f},                    // step 0.05
+      {0, 0, 0, 1},                           // nothing to show
+  };
+  for (const ZoomScaleCase& c : cases) {
+    const ValueScale scale = ChooseZoomScale(c.minimum, c.maximum);
+    SCOPED_TRACE(std::to_string(c.minimum) + " to " + std::to_string(c.maximum));
+    EXPECT_FLOAT_EQ(scale.minimum, c.expected_minimum);
+    EXPECT_FLOAT_EQ(scale.range, c.expected_range);
+    EXPECT_FLOAT_EQ(scale.step, c.expected_range / 10);
+    EXPECT_LE(scale.minimum, std::fmin(c.minimum, 0.0f));
+    EXPECT_GE(scale.Top(), c.maximum);
+  }
+  const ValueScale wild = ChooseZoomScale(std::numeric_limits<float>::quiet_NaN(), 3e38f);
+  EXPECT_TRUE(std::isfinite(wild.range) && wild.range > 0);
 }
 
 }  // namespace
