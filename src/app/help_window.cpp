@@ -3,6 +3,8 @@
 #include "app/help_window.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLineEdit>
@@ -176,12 +178,45 @@ void HelpWindow::ShowPage(int context) {
   browser_->setSource(QUrl::fromLocalFile(path));
 }
 
+// A modal dialog blocks every window but its own: while one is open, the help window becomes
+// a window of that dialog, so it can be read, scrolled and typed in beside it.
 void QtHelp::ShowTopic(int context) {
   if (window_ == nullptr) window_ = new HelpWindow(parent_);
   window_->ShowPage(context);
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal != nullptr && modal != window_ && !modal->isAncestorOf(window_)) HandTo(modal);
   window_->show();
   window_->raise();
   window_->activateWindow();
+}
+
+void QtHelp::HandTo(QWidget* owner) {
+  if (owner == window_->parentWidget()) return;
+  if (window_->parentWidget() != nullptr) window_->parentWidget()->removeEventFilter(&watcher_);
+  const QRect geometry = window_->geometry();
+  const bool shown = window_->isVisible();
+  window_->setParent(owner, window_->windowFlags());
+  window_->setGeometry(geometry);
+  if (shown) window_->show();
+  if (owner != parent_) owner->installEventFilter(&watcher_);
+}
+
+// The dialog that holds the help window is closing: the help window stays open and goes to
+// the next dialog still open, else back to the main window.
+void QtHelp::OwnerClosing(QWidget* owner) {
+  if (window_ == nullptr || window_->parentWidget() != owner) return;
+  QWidget* next = parent_;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget != owner && widget->isModal() && widget->isVisible()) next = widget;
+  }
+  HandTo(next);
+}
+
+bool QtHelp::OwnerWatcher::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+    help_.OwnerClosing(static_cast<QWidget*>(watched));
+  }
+  return false;
 }
 
 }  // namespace tarvel::app
