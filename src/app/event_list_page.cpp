@@ -102,7 +102,7 @@ void EventListPage::ShowRows(const std::vector<ui::EventListRow>& rows, int sele
     }
     const ShownRow shown = RowInPalette(i % 2 == 0 ? QColor(Qt::white) : band,
                                         row.inactive ? inactive : QColor(Qt::black),
-                                        list_->palette());
+                                        palette());
     for (int column = 0; column < 2; ++column) {
       item->setBackground(column, shown.background);
       item->setForeground(column, shown.text);

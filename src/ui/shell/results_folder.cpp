@@ -102,6 +102,7 @@ std::array<int, kColumnCount> ColumnWidths(int width, const std::array<int, kCol
       used += widths[column];
       last_free = column;
       if (widths[column] < least[column]) {
+        widths[column] = least[column];
         at_least[column] = true;
         settled = false;
       }
