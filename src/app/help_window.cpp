@@ -18,17 +18,19 @@
 #include <QVBoxLayout>
 
 #include "app/data_paths.h"
+#include "app/list_colours.h"
 #include "app/window_placement.h"
 
 namespace tarvel::app {
 namespace {
 
-// Where the help window opens, inside the screen's available area.
+// Where the help window opens, inside the screen's available area, and its size in
+// characters of the window's font: lines of a readable length beside the contents titles.
 constexpr int kHelpLeft = 40;
 constexpr int kHelpTop = 40;
-constexpr int kHelpWidth = 740;
-constexpr int kHelpHeight = 560;
-constexpr int kNavigationWidth = 210;
+constexpr int kHelpColumns = 105;
+constexpr int kHelpLines = 32;
+constexpr int kNavigationColumns = 30;
 constexpr int kFileRole = Qt::UserRole;
 
 QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback, QWidget* widget) {
@@ -46,7 +48,10 @@ QString HelpPageName(int context) {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(tr("Tarvel Financial Planner Help"));
   setObjectName("help_window");
-  PlaceInsideScreen(*this, QRect(kHelpLeft, kHelpTop, kHelpWidth, kHelpHeight));
+  const int help_width = fontMetrics().averageCharWidth() * kHelpColumns;
+  const int navigation_width = fontMetrics().averageCharWidth() * kNavigationColumns;
+  PlaceInsideScreen(*this,
+                    QRect(kHelpLeft, kHelpTop, help_width, fontMetrics().lineSpacing() * kHelpLines));
   browser_ = new QTextBrowser(this);
   browser_->setOpenExternalLinks(true);
   auto* tools = new QToolBar(this);
@@ -72,12 +77,27 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   splitter->addWidget(navigation_);
   splitter->addWidget(browser_);
   splitter->setStretchFactor(1, 1);
-  splitter->setSizes({kNavigationWidth, kHelpWidth - kNavigationWidth});
+  splitter->setSizes({navigation_width, help_width - navigation_width});
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(tools);
   layout->addWidget(splitter);
+  ShowLinksReadably();
+}
+
+// A dark palette that kept the light look's blue links gets them in a lighter blue.
+void HelpWindow::ShowLinksReadably() {
+  QPalette shown = palette();
+  for (QPalette::ColorRole role : {QPalette::Link, QPalette::LinkVisited}) {
+    shown.setColor(role, RowInPalette(Qt::white, shown.color(role), shown).text);
+  }
+  browser_->setPalette(shown);
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) ShowLinksReadably();
 }
 
 QWidget* HelpWindow::BuildContentsTab() {

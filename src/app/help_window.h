@@ -31,7 +31,11 @@ class HelpWindow : public QWidget {
   QLineEdit* search_box() const { return search_box_; }
   QListWidget* search_results() const { return search_results_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void ShowLinksReadably();
   QWidget* BuildContentsTab();
   QWidget* BuildIndexTab();
   QWidget* BuildSearchTab();

@@ -7,10 +7,13 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QPalette>
+#include <QPushButton>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <algorithm>
 
 #include "app/event_list_page.h"
+#include "app/help_window.h"
 #include "app/main_window_fixture.h"
 #include "app/results_folder_page.h"
 #include "app/results_list_model.h"
@@ -111,9 +114,24 @@ TEST_F(DesktopThemeTest, InADarkPaletteTheResultsRowsAreDarkBands) {
   }
 }
 
-// Every amount of every yearly row fits its column.
+// The help pages' links read on a dark page, though the dark palette kept the blue of light ones.
+TEST_F(DesktopThemeTest, InADarkPaletteHelpLinksRead) {
+  QApplication::setPalette(DarkPalette());
+  Start();
+  session_->help().ShowTopic(1542);
+  const QPalette shown = session_->help().window()->browser()->palette();
+  EXPECT_GE(Contrast(shown.color(QPalette::Link), shown.color(QPalette::Base)),
+            ui::kReadableContrast);
+}
+
+// Every amount of every yearly row fits its column, every button shows its caption.
 void DesktopThemeTest::ExpectResultsAmountsWhole() {
-  ResultsListView& list = ShowResults().list();
+  ResultsFolderPage& page = ShowResults();
+  for (const QPushButton* button : page.findChildren<QPushButton*>()) {
+    EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()))
+        << button->text().toStdString();
+  }
+  ResultsListView& list = page.list();
   const QFontMetrics metrics = list.fontMetrics();
   int summary_rows = 0;
   for (int row = 0; row < list.model()->rowCount(); ++row) {
