@@ -101,8 +101,7 @@ void EventListPage::ShowRows(const std::vector<ui::EventListRow>& rows, int sele
       item->setText(1, painting::FromWindows1252(row.text).trimmed().prepend("    "));
     }
     const ShownRow shown = RowInPalette(i % 2 == 0 ? QColor(Qt::white) : band,
-                                        row.inactive ? inactive : QColor(Qt::black),
-                                        palette());
+                                        row.inactive ? inactive : QColor(Qt::black), palette());
     for (int column = 0; column < 2; ++column) {
       item->setBackground(column, shown.background);
       item->setForeground(column, shown.text);

@@ -50,8 +50,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("help_window");
   const int help_width = fontMetrics().averageCharWidth() * kHelpColumns;
   const int navigation_width = fontMetrics().averageCharWidth() * kNavigationColumns;
-  PlaceInsideScreen(*this,
-                    QRect(kHelpLeft, kHelpTop, help_width, fontMetrics().lineSpacing() * kHelpLines));
+  PlaceInsideScreen(
+      *this, QRect(kHelpLeft, kHelpTop, help_width, fontMetrics().lineSpacing() * kHelpLines));
   browser_ = new QTextBrowser(this);
   browser_->setOpenExternalLinks(true);
   auto* tools = new QToolBar(this);

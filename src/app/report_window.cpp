@@ -30,7 +30,7 @@ constexpr int kCellPadding = 16;
 
 QColor ReportBandColour(PlannerSession& session) {
   return QColorOf(ui::ScreenBandColour(session.scenario().colours.colours[kBandColourIndex],
-                                        session.state().keywords));
+                                       session.state().keywords));
 }
 
 void FillBandedList(QTreeWidget& list, const std::vector<std::string>& titles,

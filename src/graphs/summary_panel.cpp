@@ -135,7 +135,8 @@ PanelLayout LayOut(const std::vector<SummaryRow>& rows, const platform::Rect& ar
   layout.split = rows.size();
   if (layout.columns == 2) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
-      if (rows[i].type == SummaryRow::Type::Heading && rows[i].label == "Outgoing") layout.split = i;
+      if (rows[i].type == SummaryRow::Type::Heading && rows[i].label == "Outgoing")
+        layout.split = i;
     }
   }
   int y = area.top + l;

@@ -61,12 +61,24 @@ RgbColour FromHsl(const Hsl& hsl) {
   const double second = chroma * (1 - std::abs(std::fmod(hsl.hue, 2) - 1));
   double red = 0, green = 0, blue = 0;
   switch (static_cast<int>(hsl.hue) % 6) {
-    case 0: red = chroma, green = second; break;
-    case 1: red = second, green = chroma; break;
-    case 2: green = chroma, blue = second; break;
-    case 3: green = second, blue = chroma; break;
-    case 4: red = second, blue = chroma; break;
-    default: red = chroma, blue = second; break;
+    case 0:
+      red = chroma, green = second;
+      break;
+    case 1:
+      red = second, green = chroma;
+      break;
+    case 2:
+      green = chroma, blue = second;
+      break;
+    case 3:
+      green = second, blue = chroma;
+      break;
+    case 4:
+      red = second, blue = chroma;
+      break;
+    default:
+      red = chroma, blue = second;
+      break;
   }
   const double low = lightness - chroma / 2;
   auto byte = [low](double channel) {
