@@ -152,7 +152,8 @@ void MainWindow::BuildFolderPages() {
                             }},
       folders_);
   events_page_ = new EventListPage(
-      event_list_, [this](int index) { return Colour(index); }, folders_);
+      event_list_, [this](int index) { return Colour(index); }, session_.state().keywords,
+      folders_);
   results_page_ = new ResultsFolderPage(results_folder_, folders_);
   for (QWidget* page : std::initializer_list<QWidget*>{
            start_page_, first_start_page_, accounts_page_, events_page_, results_page_}) {

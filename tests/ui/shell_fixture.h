@@ -48,7 +48,7 @@ class ShellFixture : public ::testing::Test {
         ui::CommandContext{program, *scenario, state, view, editors, prompter});
     dispatcher = std::make_unique<ui::Dispatcher>(*context);
     files = std::make_unique<ui::FileCommands>(*context, dialogs, help);
-    help_commands = std::make_unique<ui::HelpCommands>(view, help);
+    help_commands = std::make_unique<ui::HelpCommands>(view, state, help);
     links = std::make_unique<ui::LinkCommands>(
         *context, launcher, ui::LinkAddresses{"mailto:someone@example.org", "file:///manual"});
     keywords = std::make_unique<ui::KeywordCommands>(*context);

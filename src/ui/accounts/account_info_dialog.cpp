@@ -121,6 +121,7 @@ DialogTemplate AccountInfoTemplate() {
       MakeControl(kIdOk, ControlKind::DefaultButton, "OK"),
       MakeControl(kIdCancel, ControlKind::PushButton, "Cancel"),
       MakeControl(kDividendButton, ControlKind::PushButton, "&Dividend..."),
+      MakeControl(kAccountHelpButton, ControlKind::PushButton, "&Help"),
       effective,
   };
   // The effective-rate calculator is not part of the program yet.
@@ -305,6 +306,9 @@ void AccountInfoDialog::Command(platform::DialogView& view, int control) {
       services_.dialogs.RunModal(DividendTemplate(), dividend);
       break;
     }
+    case kAccountHelpButton:
+      services_.help.ShowTopic(kAccountInfoHelpContext);
+      break;
     default:
       break;
   }
