@@ -62,10 +62,13 @@ struct RefinanceResult {
   float owed_amount = 0;                // the computed amount before costs and points were added
   float refinanced_payment = 0;         // P2
   float costs = 0;                      // points x 0.01 x refinanced amount + closing costs
-  std::optional<int> break_even_month;  // none when the refinanced net worth never catches up
+  // Months after the refinancing until the refinanced household's net worth has caught up
+  // (1 when it has after the first month); none when it never does.
+  std::optional<int> break_even_month;
   int plotted_months = 0;
-  std::vector<RefinanceRow> rows;      // two rows at the refinancing age, then two a year
-  std::vector<RefinancePoint> points;  // the start and every fourth month
+  std::vector<RefinanceRow> rows;  // two rows at the refinancing age, then two a year
+  // The start, every fourth month and the break-even month.
+  std::vector<RefinancePoint> points;
 };
 
 // The whole comparison of checked inputs. Each mortgage pays only while the year's age is

@@ -58,11 +58,10 @@ TEST(RefinanceFile, ReadsBothNetWorthsAndFindsTheBreakEven) {
     EXPECT_NEAR(load.data->rows[i][1], result.points[i].existing, 0.01);
     EXPECT_NEAR(load.data->rows[i][2], result.points[i].refinanced, 0.01);
   }
-  // Points are four months apart: the plotted break-even is the first point at or after it.
+  // The plotter finds the same break-even month as the dialog shows.
   const auto month = BreakEvenMonth(*load.data);
   ASSERT_TRUE(month);
-  EXPECT_GT(*month, *result.break_even_month);
-  EXPECT_LE(*month, *result.break_even_month + 4);
+  EXPECT_EQ(*month, *result.break_even_month);
   // The chart shows a point a year, the axis in years, from the refinancing to the end.
   const LineChart chart = RefinanceChart(*load.data);
   EXPECT_NE(chart.footer[0].find("Break-even by month"), std::string::npos);
