@@ -61,6 +61,16 @@ class Windows1252LengthValidator : public QValidator {
   int max_bytes_;
 };
 
+// The title as the window manager shows it: the desktop adds the program's name when it has
+// been given one.
+QString ShownTitle(const QString& title) {
+  const QString program = QGuiApplication::applicationDisplayName();
+  if (program.isEmpty() || program == QGuiApplication::applicationName() || program == title) {
+    return title;
+  }
+  return title + QString::fromUtf8(" \u2014 ") + program;
+}
+
 }  // namespace
 
 TemplateDialog::TemplateDialog(const ui::DialogTemplate& dialog, ui::DialogPresenter& presenter,
@@ -118,11 +128,14 @@ void TemplateDialog::FixSize() {
   setWindowFlags((kind_ == Kind::ToolWindow ? Qt::Tool : Qt::Dialog) | Qt::CustomizeWindowHint |
                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setSizeGripEnabled(false);
-  // The title bar holds an icon and the close button besides the title.
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  // Window managers draw titles in bold, beside an icon and up to three buttons.
   const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-  const int title_width = fontMetrics().horizontalAdvance(windowTitle()) + 3 * title_bar;
+  QFont title_font = font();
+  title_font.setBold(true);
+  const int title_width =
+      QFontMetrics(title_font).horizontalAdvance(ShownTitle(windowTitle())) + 5 * title_bar;
   // Widgets filled before the dialog is shown do not tell the layout their new size.
   for (QLayout* inner : layout()->findChildren<QLayout*>()) inner->invalidate();
   layout()->invalidate();

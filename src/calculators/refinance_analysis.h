@@ -56,12 +56,12 @@ struct RefinancePoint {
 };
 
 struct RefinanceResult {
-  float existing_payment = 0;           // P1
-  float refinanced_amount = 0;          // after the closing costs and points it includes
-  bool amount_computed = false;         // the amount typed was 0 or below
-  float owed_amount = 0;                // the computed amount before costs and points were added
-  float refinanced_payment = 0;         // P2
-  float costs = 0;                      // points x 0.01 x refinanced amount + closing costs
+  float existing_payment = 0;    // P1
+  float refinanced_amount = 0;   // after the closing costs and points it includes
+  bool amount_computed = false;  // the amount typed was 0 or below
+  float owed_amount = 0;         // the computed amount before costs and points were added
+  float refinanced_payment = 0;  // P2
+  float costs = 0;               // points x 0.01 x refinanced amount + closing costs
   // Months after the refinancing until the refinanced household's net worth has caught up
   // (1 when it has after the first month); none when it never does.
   std::optional<int> break_even_month;

@@ -139,8 +139,8 @@ TEST_F(EditorWindowsTest, TheChooserClosesWhenItOpensAnEditor) {
   ASSERT_NE(chooser, nullptr);
   bool chooser_shown_over_editor = true;
   OnNextDialog([&](TemplateDialog& dialog) {
-    chooser_shown_over_editor = window_->event_chooser() != nullptr &&
-                                window_->event_chooser()->isVisible();
+    chooser_shown_over_editor =
+        window_->event_chooser() != nullptr && window_->event_chooser()->isVisible();
     Press(dialog, ui::kIdCancel);
   });
   auto* deposit = qobject_cast<QPushButton*>(chooser->ControlWidget(110));

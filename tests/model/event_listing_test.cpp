@@ -37,7 +37,7 @@ class EventListing : public ::testing::Test {
 
   // The texts of one event's lines, description first.
   Lines LinesOf(int slot, const Currency& currency = Currency::Dollars(),
-               ListingFor target = ListingFor::File) const {
+                ListingFor target = ListingFor::File) const {
     Lines texts;
     for (const ListingLine& line : DescribeEvents(*scenario_, currency, target)) {
       if (line.event_slot == slot) texts.push_back(line.text);

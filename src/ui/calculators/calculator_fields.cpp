@@ -42,8 +42,8 @@ void RefuseInput(platform::DialogView& view, platform::Prompter& prompter, int c
 
 void RefuseNumber(platform::DialogView& view, platform::Prompter& prompter, int control,
                   const std::string& message, const std::string& caption, char currency_symbol) {
-  RefuseInput(view, prompter, control, RefusalText(view, control, caption, message, currency_symbol),
-              caption);
+  RefuseInput(view, prompter, control,
+              RefusalText(view, control, caption, message, currency_symbol), caption);
 }
 
 std::string MoneyText(double amount, const model::Currency& currency) {

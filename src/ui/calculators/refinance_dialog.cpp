@@ -250,8 +250,8 @@ std::optional<calc::RefinanceInputs> RefinanceDialog::ReadInputs(platform::Dialo
   inputs.cash_out_as_savings = view.Checked(kCashOutSavings);
   inputs.include_closing_costs = view.Checked(kIncludeClosing);
   inputs.include_points = view.Checked(kIncludePoints);
-  if (!AcceptInputs(view, services_.prompter, calc::CheckRefinance(inputs.values),
-                    kInputControls, services_.program.currency.symbol)) {
+  if (!AcceptInputs(view, services_.prompter, calc::CheckRefinance(inputs.values), kInputControls,
+                    services_.program.currency.symbol)) {
     return std::nullopt;
   }
   KeepFields(view, inputs);

@@ -85,8 +85,8 @@ std::string FieldNameOfCaption(std::string_view caption) {
     }
   }
   // An all-capitals caption names its field in sentence case.
-  const bool capitals = std::none_of(name.begin(), name.end(),
-                                     [](unsigned char c) { return std::islower(c) != 0; });
+  const bool capitals =
+      std::none_of(name.begin(), name.end(), [](unsigned char c) { return std::islower(c) != 0; });
   if (capitals) {
     for (std::size_t i = 1; i < name.size(); ++i) {
       name[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));

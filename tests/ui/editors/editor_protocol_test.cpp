@@ -92,9 +92,12 @@ TEST(FieldCheck, TextThatIsNoNumberIsCalledSoAndNumbersOutOfRangeGetTheRangeMess
 
 TEST(FieldCheck, NamesTheFieldFromItsErrorCaption) {
   const std::pair<const char*, const char*> cases[] = {
-      {"START AGE ERROR", "Start age"},       {"NO OF YEARS ERROR", "No of years"},
-      {"Number of Years Error!", "Number of Years"}, {"Rate Error!", "Rate"},
-      {"Additional Monthly Amount Error", "Additional Monthly Amount"}, {"", ""},
+      {"START AGE ERROR", "Start age"},
+      {"NO OF YEARS ERROR", "No of years"},
+      {"Number of Years Error!", "Number of Years"},
+      {"Rate Error!", "Rate"},
+      {"Additional Monthly Amount Error", "Additional Monthly Amount"},
+      {"", ""},
   };
   for (const auto& [caption, name] : cases) EXPECT_EQ(FieldNameOfCaption(caption), name);
   EXPECT_EQ(NotANumberText("", "x"), "\"x\" is not a number.");

@@ -32,10 +32,10 @@ TEST_F(MortgageEditorTest, EitherThePayoffAgeOrTheNumberOfYearsIsEnough) {
     const char* shown_payoff;
     const char* shown_years;
   } cases[] = {
-      {"", "30", "75.00", "30"},     // the payoff age follows from the term
-      {"0.00", "30", "75.00", "30"}, // as a new mortgage shows it
-      {"60", "", "60", "15"},        // the term follows from the payoff age
-      {"60", "30", "60", "30"},      // both given: an early payoff is kept
+      {"", "30", "75.00", "30"},      // the payoff age follows from the term
+      {"0.00", "30", "75.00", "30"},  // as a new mortgage shows it
+      {"60", "", "60", "15"},         // the term follows from the payoff age
+      {"60", "30", "60", "30"},       // both given: an early payoff is kept
   };
   for (const Case& c : cases) {
     MortgageEditor editor(services, EditRequest{});
