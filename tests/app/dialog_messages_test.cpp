@@ -37,14 +37,16 @@ void AnswerNextBoxWithReturn(BoxSeen& seen) {
   auto tries = std::make_shared<int>(0);
   QObject::connect(timer, &QTimer::timeout, [timer, tries, &seen] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr && ++*tries < 300) return;
+    QWidget* focus = QApplication::focusWidget();
+    const bool focus_in_box = box != nullptr && focus != nullptr && focus->window() == box;
+    // The box gets the keyboard once it has been shown: wait for that, not for ever.
+    if (!focus_in_box && ++*tries < 300) return;
     timer->stop();
     timer->deleteLater();
     if (box == nullptr) return;
     seen.parent = box->parentWidget();
     seen.text = box->text();
-    QWidget* focus = QApplication::focusWidget();
-    seen.focus_in_box = focus != nullptr && focus->window() == box;
+    seen.focus_in_box = focus_in_box;
     QTest::keyClick(focus != nullptr ? focus : box, Qt::Key_Return);
     seen.closed_by_return = !box->isVisible();
     if (!seen.closed_by_return) box->done(QMessageBox::Ok);

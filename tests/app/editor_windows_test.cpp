@@ -27,6 +27,14 @@ namespace {
 class EditorWindowsTest : public DialogDrivingFixture {
  protected:
   QTreeWidget* EventList() { return window_->event_list_page()->list(); }
+  // The planner shown on the Scenario folder, and its Add button pressed.
+  TemplateDialog* OpenChooser() {
+    Start(true, "", &prompter_);
+    window_->show();
+    window_->SwitchFolder(ui::kScenarioFolder);
+    QTest::mouseClick(window_->event_list_page()->button(ui::EventListButton::Add), Qt::LeftButton);
+    return window_->event_chooser();
+  }
 };
 
 TEST_F(EditorWindowsTest, InitialValuesFromTheMenuChangesTheEventListAndTheResults) {
@@ -106,11 +114,7 @@ TEST_F(EditorWindowsTest, SpaceInactivatesTheSelectedEventInTheInactiveColour) {
 }
 
 TEST_F(EditorWindowsTest, AddShowsTheChooserBesideTheScenarioFolderWithoutCountingAsAnEditor) {
-  Start(true, "", &prompter_);
-  window_->show();
-  window_->SwitchFolder(ui::kScenarioFolder);
-  QTest::mouseClick(window_->event_list_page()->button(ui::EventListButton::Add), Qt::LeftButton);
-  TemplateDialog* chooser = window_->event_chooser();
+  TemplateDialog* chooser = OpenChooser();
   ASSERT_NE(chooser, nullptr);
   EXPECT_EQ(chooser->objectName(), "events");
   EXPECT_TRUE(chooser->isVisible());
@@ -131,11 +135,7 @@ TEST_F(EditorWindowsTest, AddShowsTheChooserBesideTheScenarioFolderWithoutCounti
 }
 
 TEST_F(EditorWindowsTest, TheChooserClosesWhenItOpensAnEditor) {
-  Start(true, "", &prompter_);
-  window_->show();
-  window_->SwitchFolder(ui::kScenarioFolder);
-  QTest::mouseClick(window_->event_list_page()->button(ui::EventListButton::Add), Qt::LeftButton);
-  TemplateDialog* chooser = window_->event_chooser();
+  TemplateDialog* chooser = OpenChooser();
   ASSERT_NE(chooser, nullptr);
   bool chooser_shown_over_editor = true;
   OnNextDialog([&](TemplateDialog& dialog) {
