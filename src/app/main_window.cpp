@@ -29,6 +29,7 @@
 #include "app/report_window.h"
 #include "app/results_folder_page.h"
 #include "app/start_page.h"
+#include "app/tool_window_place.h"
 #include "app/window_placement.h"
 #include "engine/data_folders.h"
 #include "engine/random_rates.h"
@@ -520,8 +521,8 @@ void MainWindow::ShowEventChooser() {
       [this](int id) { DispatchCommand(id); });
   event_chooser_ = new TemplateDialog(ui::AddEventChooserTemplate(), *chooser_presenter_, this);
   connect(event_chooser_, &QObject::destroyed, this, [this] { event_chooser_ = nullptr; });
-  event_chooser_->ShowModeless();
-  if (event_chooser_ != nullptr) event_chooser_->move(frameGeometry().topLeft());
+  event_chooser_->ShowModeless(TemplateDialog::Kind::ToolWindow);
+  if (event_chooser_ != nullptr) PlaceToolWindowBeside(*event_chooser_, *events_page_);
 }
 
 void MainWindow::CloseEventChooser() {

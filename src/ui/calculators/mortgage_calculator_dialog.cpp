@@ -119,7 +119,8 @@ std::optional<calculators::MortgageInputs> MortgageCalculatorDialog::Calculate(
   for (std::size_t input = 0; input < inputs.size(); ++input) {
     inputs[input] = FieldNumber(view, kInputControls[input], symbol);
   }
-  if (!AcceptInputs(view, services_.prompter, calculators::CheckMortgage(inputs), kInputControls)) {
+  if (!AcceptInputs(view, services_.prompter, calculators::CheckMortgage(inputs), kInputControls,
+                    symbol)) {
     return std::nullopt;
   }
   const float payment = calculators::MortgagePayment(inputs);

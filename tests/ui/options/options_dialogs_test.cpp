@@ -37,8 +37,7 @@ TEST(AllocationOptions, KeepsOneOptionEventWhileAMethodIsChosen) {
   } steps[] = {
       {c::kProportional, "0.5", "100", "START AGE ERROR: This age must be between 1.0 and 120.0.",
        0, 0},
-      {c::kProportional, "65.8", "x",
-       "AMOUNT ERROR: This amount must be greater than 0.00 and less than 99999999.00.", 0, 0},
+      {c::kProportional, "65.8", "x", "AMOUNT ERROR: Amount: \"x\" is not a number.", 0, 0},
       {c::kProportional, "65.8", "$2,500.00", nullptr, 1, 2500},
       {c::kEqual, "70", "3000", nullptr, 1, 3000},  // the same event, edited
       {0, "70", "3000", nullptr, 0, 0},             // no method: the event goes
