@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/clock.h"
 #include "platform/help.h"
 #include "ui/shell/dialog_template.h"
 #include "ui/shell/dispatcher.h"
@@ -11,13 +12,15 @@
 namespace tarvel::ui {
 
 // The new-scenario reset: clears the scenario, makes its working file and shows the Accounts
-// folder; replaced_scenario is set unless the working file could not be made.
-CommandOutcome StartNewScenario(CommandContext& context);
+// folder; replaced_scenario is set unless the working file could not be made. The RMD tables
+// start filled, at the age US rules give for the birth year of the plan that was open.
+CommandOutcome StartNewScenario(CommandContext& context, const platform::Clock& clock);
 
 class FileCommands : public CommandHandler {
  public:
-  FileCommands(CommandContext& context, DialogRunner& dialogs, platform::Help& help)
-      : context_(context), dialogs_(dialogs), help_(help) {}
+  FileCommands(CommandContext& context, DialogRunner& dialogs, platform::Help& help,
+               const platform::Clock& clock)
+      : context_(context), dialogs_(dialogs), help_(help), clock_(clock) {}
 
   bool Handles(int id) const override;
   CommandOutcome Execute(int id) override;
@@ -43,6 +46,7 @@ class FileCommands : public CommandHandler {
   CommandContext& context_;
   DialogRunner& dialogs_;
   platform::Help& help_;
+  const platform::Clock& clock_;
 };
 
 }  // namespace tarvel::ui
