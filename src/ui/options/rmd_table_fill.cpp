@@ -39,9 +39,9 @@ UniformFill ReadUniformFill(const model::Program& program, int start_age) {
   UniformFill fill;
   if (start_age < engine::kFirstFillableStartAge || start_age > engine::kLastFillableStartAge) {
     fill.problem = Problem(
-        model::Format("The IRS Uniform Lifetime Table covers the ages %d to %d, so it can fill a "
-                      "table that starts at an age from %d to %d; this table starts at %d.",
-                      engine::kFirstUniformAge, engine::kLastUniformAge,
+        model::Format("The IRS Uniform Lifetime Table in %s covers the ages %d to %d, so it can "
+                      "fill a table that starts at an age from %d to %d; this table starts at %d.",
+                      engine::kMortalityFileName, engine::kFirstUniformAge, engine::kLastUniformAge,
                       engine::kFirstFillableStartAge, engine::kLastFillableStartAge, start_age),
         "AGE ERROR", platform::Icon::Error);
     return fill;

@@ -205,8 +205,8 @@ TEST(LifeTableEditor, FillShowsTheUniformLifetimeDivisorsOfTheTypedStartAgeUntil
       {"at 73", "73", false, "Age  73", "26.5", "5.6 ", nullptr},
       {"at 75", "75", false, "Age  75", "24.6", "4.9 ", nullptr},
       {"beyond the table", "90", false, "Age  70", "0.0 ", "0.0 ",
-       "AGE ERROR: The IRS Uniform Lifetime Table covers the ages 10 to 115, so it can fill a "
-       "table that starts at an age from 10 to 86; this table starts at 90."},
+       "AGE ERROR: The IRS Uniform Lifetime Table in mort.dat covers the ages 10 to 115, so it "
+       "can fill a table that starts at an age from 10 to 86; this table starts at 90."},
       {"not an age", "0", false, "Age  70", "0.0 ", "0.0 ",
        "AGE ERROR: This age must be between 1 and 120.0."},
       {"damaged file", "73", true, "Age  70", "0.0 ", "0.0 ",
