@@ -125,9 +125,8 @@ void ExplainMissingDivisor(const model::AccountSettings& settings, Run& run, int
   const std::string name = settings.rmd_table_name[table - 1].str();
   const std::string shown = name.empty() ? model::Format("Table %d", table)
                                          : model::Format("Table %d (%s)", table, name.c_str());
-  run.sink.Emit(model::Format("  Required Minimum Distribution - %s has no life-expectancy "
-                              "divisor for age %d (its value is %.1f), so no distribution is "
-                              "taken in a year without one.",
+  run.sink.Emit(model::Format("  %s has no life-expectancy divisor for age %d (value %.1f): no "
+                              "distribution is taken in a year without one.",
                               shown.c_str(), age, double{divisor}),
                 slot);
   run.sink.Emit(model::Format("  To fill the table, choose Edit > Required Minimum Distribution > "

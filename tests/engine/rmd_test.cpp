@@ -233,11 +233,11 @@ TEST(RequiredDistributions, AMissingDivisorIsExplainedOnceNamingTheTableAndAge) 
     const char* explanation;
   } cases[] = {
       {"an empty table", 0, "IRA 1",
-       "  Required Minimum Distribution - Table 1 (IRA 1) has no life-expectancy divisor for "
-       "age 70 (its value is 0.0), so no distribution is taken in a year without one."},
+       "  Table 1 (IRA 1) has no life-expectancy divisor for age 70 (value 0.0): no distribution "
+       "is taken in a year without one."},
       {"a table filled up to age 72", 3, "",
-       "  Required Minimum Distribution - Table 1 has no life-expectancy divisor for age 73 (its "
-       "value is 0.0), so no distribution is taken in a year without one."},
+       "  Table 1 has no life-expectancy divisor for age 73 (value 0.0): no distribution is taken "
+       "in a year without one."},
   };
   const std::string problem =
       "  Required Minimum Distribution - Detected a possible problem with the Life Expectancy "
