@@ -41,6 +41,7 @@
 #include "ui/analysis/monte_carlo_folder.h"
 #include "ui/commands/scenario_file_steps.h"
 #include "ui/editors/add_event_chooser.h"
+#include "ui/options/rmd_table_fill.h"
 #include "ui/scenario/event_editor_command.h"
 #include "ui/shell/budget_menu.h"
 #include "ui/shell/command_ids.h"
@@ -218,6 +219,8 @@ void MainWindow::StartWithoutAPlan() {
   model::Scenario& scenario = session_.scenario();
   model::FillAllocationCategoryDefaults(scenario);
   model::ApplyNewScenarioDefaults(scenario);
+  ui::FillNewPlanRmdTables(scenario, session_.program(),
+                           engine::NewPlanRmdStartAge(scenario.initial, session_.clock().Today()));
   scenario.modified = false;
   session_.program().open_name = model::kFallbackScenarioName;
   session_.program().save_name = model::kFallbackScenarioName;

@@ -14,6 +14,7 @@
 #include "ui/calculators/effective_rate_dialog.h"
 #include "ui/editors/field_check.h"
 #include "ui/editors/field_text.h"
+#include "ui/options/rmd_table_fill.h"
 
 namespace tarvel::ui {
 namespace {
@@ -283,6 +284,7 @@ void AccountInfoDialog::Command(platform::DialogView& view, int control) {
       if (!ReadNumbers(view) || !ReadAllocation(view)) return;
       ReadTable(view);
       Commit();
+      if (draft_.rmd_table != 0) OfferToFillEmptyTable(services_, draft_.rmd_table / 10 - 1);
       view.Close(kIdOk);
       break;
     case kIdCancel:

@@ -13,7 +13,8 @@
 namespace tarvel::ui {
 
 CommandHandlers::CommandHandlers(CommandContext& context, HandlerServices services) {
-  handlers_.push_back(std::make_unique<FileCommands>(context, services.dialogs, services.help));
+  handlers_.push_back(
+      std::make_unique<FileCommands>(context, services.dialogs, services.help, services.clock));
   handlers_.push_back(std::make_unique<HelpCommands>(context.view, context.state, services.help));
   handlers_.push_back(
       std::make_unique<LinkCommands>(context, services.launcher, std::move(services.addresses)));
