@@ -32,6 +32,7 @@ void TakeOption(std::string_view key, std::string_view value, Program& program) 
     if (value == "off" || value == "0" || value == "no") program.keep_backups = false;
     if (value == "on" || value == "1" || value == "yes") program.keep_backups = true;
   }
+  if (key == kPrintFolderKey) program.print_folder = std::string(value);
 }
 
 }  // namespace
@@ -56,7 +57,11 @@ void ReadPlannerOptions(const std::string& folder, Program& program) {
 }
 
 std::string WithBackupsOption(std::string_view text, bool keep_backups) {
-  const std::string setting = keep_backups ? "backups=on" : "backups=off";
+  return WithOption(text, "backups", keep_backups ? "on" : "off");
+}
+
+std::string WithOption(std::string_view text, std::string_view key, std::string_view value) {
+  const std::string setting = std::string(key) + "=" + std::string(value);
   std::string result;
   bool written = false;
   while (!text.empty()) {
@@ -64,7 +69,7 @@ std::string WithBackupsOption(std::string_view text, bool keep_backups) {
     const std::string_view line = text.substr(0, end);
     const std::string_view newline = end == std::string_view::npos ? "" : "\n";
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (KeyOf(line) != "backups") {
+    if (KeyOf(line) != key) {
       result.append(line).append(newline);
     } else if (!written) {
       // The line keeps its ending, "\r\n" included.
@@ -80,6 +85,11 @@ std::string WithBackupsOption(std::string_view text, bool keep_backups) {
 }
 
 FileResult WriteBackupsOption(const std::string& folder, bool keep_backups) {
+  return WritePlannerOption(folder, "backups", keep_backups ? "on" : "off");
+}
+
+FileResult WritePlannerOption(const std::string& folder, std::string_view key,
+                              std::string_view value) {
   const std::string path = (std::filesystem::path(folder) / kPlannerOptionsFileName).string();
   std::vector<std::uint8_t> bytes;
   std::error_code error;
@@ -89,8 +99,8 @@ FileResult WriteBackupsOption(const std::string& folder, bool keep_backups) {
       return FileResult::Fail(FileProblem::CannotOpen, path);
     }
   }
-  const std::string text = WithBackupsOption(
-      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), keep_backups);
+  const std::string text = WithOption(
+      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), key, value);
   if (!WriteFileAtomically(path, text)) return FileResult::Fail(FileProblem::CannotWrite, path);
   return {};
 }

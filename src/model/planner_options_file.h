@@ -12,6 +12,8 @@
 namespace tarvel::model {
 
 inline constexpr char kPlannerOptionsFileName[] = "planner.ini";
+// The folder the last printed PDF file went to.
+inline constexpr char kPrintFolderKey[] = "print_folder";
 
 // Takes the settings the text names; unknown keys, blank lines and lines starting with "#"
 // are passed over.
@@ -26,5 +28,12 @@ std::string WithBackupsOption(std::string_view text, bool keep_backups);
 // Rewrites the options file in the folder with the backups setting, durably; a file that
 // cannot be read whole is left alone (CannotOpen), as is the file when the write fails.
 FileResult WriteBackupsOption(const std::string& folder, bool keep_backups);
+
+// The options text with the key's line set to value, kept in place as WithBackupsOption
+// keeps the backups line.
+std::string WithOption(std::string_view text, std::string_view key, std::string_view value);
+// Rewrites the options file with the key set to value, as WriteBackupsOption does.
+FileResult WritePlannerOption(const std::string& folder, std::string_view key,
+                              std::string_view value);
 
 }  // namespace tarvel::model
