@@ -100,10 +100,10 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
         if (print_commands_ != nullptr) print_commands_->PrintReport(request);
       });
   handlers_ = std::make_unique<ui::CommandHandlers>(
-      context_,
-      ui::HandlerServices{session.dialogs(), session.help(), session.launcher(), *graph_folders_,
-                          PlannerAddresses(), session.clock(), [this] { ShowEventChooser(); },
-                          report_windows_.get(), &page_printer_->printer()});
+      context_, ui::HandlerServices{session.dialogs(), session.help(), session.launcher(),
+                                    *graph_folders_, PlannerAddresses(), session.clock(),
+                                    [this] { ShowEventChooser(); }, report_windows_.get(),
+                                    &page_printer_->printer()});
   print_commands_ = &handlers_->AddPrintCommands(
       context_,
       ui::PrintCommandServices{*page_printer_, session.dialogs(), *graph_folders_, session.clock(),
@@ -132,12 +132,14 @@ void MainWindow::BuildFolderPages() {
   start_page_ = new StartPage(folders_);
   accounts_page_ = new AccountsFolderPage(
       session_.scenario(), session_.prompter(), session_.help(),
-      AccountsFolderActions{
-          [this] { return EditorIsOpen(); }, [this](int position) { OpenAccountDialog(position); },
-          [this] { AccountsChanged(); }, [this] { DispatchCommand(kImportAccountDataCommand); },
-          [this](const std::vector<int>& order) {
-            if (print_commands_ != nullptr) print_commands_->PrintAccountsList(order);
-          }},
+      AccountsFolderActions{[this] { return EditorIsOpen(); },
+                            [this](int position) { OpenAccountDialog(position); },
+                            [this] { AccountsChanged(); },
+                            [this] { DispatchCommand(kImportAccountDataCommand); },
+                            [this](const std::vector<int>& order) {
+                              if (print_commands_ != nullptr)
+                                print_commands_->PrintAccountsList(order);
+                            }},
       folders_);
   events_page_ = new EventListPage(
       event_list_, [this](int index) { return Colour(index); }, folders_);
