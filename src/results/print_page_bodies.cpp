@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
 #include <optional>
 
 #include "results/print_schedule_layout.h"
@@ -242,20 +243,30 @@ void DrawReportPageBody(platform::Canvas& canvas, const platform::Rect& area, in
   const std::vector<int> edges =
       ColumnEdges(area, WidestRow(lines), labels == 0 ? 0 : labels + padding);
   platform::Font font = FitFontToColumns(canvas, body, amount_lines, edges);
+  // Column titles too wide for their column take two lines of the font.
+  std::vector<int> heights(lines.size(), 1);
+  for (std::size_t index = 0; index < lines.size(); ++index) {
+    if (rows[index].size() > 1 && !HasAmount(rows[index]) &&
+        TitlesNeedTwoLines(canvas, edges, rows[index], font)) {
+      heights[index] = 2;
+    }
+  }
   int line_height = canvas.Measure(font).LineHeight() * 5 / 4;
-  FitRowsToHeight(area.bottom - top, static_cast<int>(lines.size()), font, line_height);
+  const int row_lines = std::accumulate(heights.begin(), heights.end(), 0);
+  FitRowsToHeight(area.bottom - top, row_lines, font, line_height);
   int y = top;
   int banded = 0;
   for (std::size_t index = 0; index < lines.size(); ++index) {
-    if (y + line_height > area.bottom) break;
+    const int height = heights[index] * line_height;
+    if (y + height > area.bottom) break;
     if (Contains(lines[index], "---------")) {
-      DrawRule(canvas, area, y + line_height / 2, look);
+      DrawRule(canvas, area, y + height / 2, look);
     } else {
       const CellAlign align = HasAmount(rows[index]) ? CellAlign::Amounts : CellAlign::Centred;
-      TableRow row{std::move(rows[index]), y, line_height, (banded++ % 2) == 1, align};
+      TableRow row{std::move(rows[index]), y, height, (banded++ % 2) == 1, align};
       DrawTableRow(canvas, area, edges, row, font, look);
     }
-    y += line_height;
+    y += height;
   }
 }
 
