@@ -79,6 +79,8 @@ std::optional<platform::PrintChoice> QtPrinter::ChoosePrinter(const platform::Pr
   // What a print to a PDF file proposes; the caller settles the path with a file dialog.
   if (!initial.output_file.empty()) {
     printer.setOutputFileName(QString::fromStdString(initial.output_file));
+  } else if (printer.outputFormat() == QPrinter::PdfFormat) {
+    printer.setOutputFileName("tarvel-print.pdf");
   }
   printer.setCopyCount(std::max(1, initial.copies));
   printer.setCollateCopies(initial.collate);
