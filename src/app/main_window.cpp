@@ -108,7 +108,8 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
   handlers_ = std::make_unique<ui::CommandHandlers>(
       context_, ui::HandlerServices{session.dialogs(), session.help(), session.launcher(),
                                     *graph_folders_, PlannerAddresses(), session.clock(),
-                                    [this] { ShowEventChooser(); }, report_windows_.get()});
+                                    [this] { ShowEventChooser(); }, report_windows_.get(),
+                                    &page_printer_->printer()});
   print_commands_ = &handlers_->AddPrintCommands(
       context_,
       ui::PrintCommandServices{*page_printer_, session.dialogs(), *graph_folders_, session.clock(),
