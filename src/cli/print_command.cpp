@@ -12,6 +12,7 @@
 #include "cli/private_folder.h"
 #include "engine/data_folders.h"
 #include "engine/run.h"
+#include "model/atomic_file.h"
 #include "painting/report_pdf.h"
 #include "results/print_look.h"
 #include "results/print_schedule_pages.h"
@@ -50,7 +51,11 @@ int RunPrintCommand(const PrintCommandOptions& options) {
   if (!RunOpenedFile(*scenario, setup, scratch, run.get())) return 1;
   const std::filesystem::path& workdir = run->options.workdir;
   std::string failed_name;
-  const std::optional<int> pages = results::MakeSchedulePageFiles(workdir, kind, failed_name);
+  std::error_code reason;
+  const std::optional<int> pages =
+      results::MakeSchedulePageFiles(workdir, kind, failed_name, &reason);
+  if (!pages && reason)
+    return Fail(model::CannotWriteMessage((workdir / failed_name).string(), reason));
   if (!pages) return Fail("FILE OPEN ERROR: " + failed_name);
   if (*pages == 0) return Fail("Cannot print file!");
 

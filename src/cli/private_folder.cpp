@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "cli/opened_scenario.h"
+#include "model/interrupt_cleanup.h"
 
 namespace tarvel::cli {
 namespace {
@@ -25,6 +26,7 @@ PrivateFolder::~PrivateFolder() {
   if (path_.empty()) return;
   std::error_code error;
   fs::remove_all(path_, error);
+  model::ReleaseTemporary(cleanup_slot_);
 }
 
 bool PrivateFolder::Make() {
@@ -37,6 +39,7 @@ bool PrivateFolder::Make() {
     return false;
   }
   path_ = pattern;
+  cleanup_slot_ = model::RegisterTemporary(path_.string(), model::TemporaryKind::Folder);
   return true;
 }
 
