@@ -19,6 +19,8 @@ RunMessage RunProblemMessage(const RunProblem& problem) {
   switch (problem.kind) {
     case RunProblemKind::ResultsFileNotOpened:
     case RunProblemKind::ExportFileNotOpened:
+      // A file the user named is told with the system's reason when it is known.
+      if (!problem.path.empty()) return {RunProblemText(problem), kFileError};
       return {"Cannot open " + problem.file, kFileError};
     case RunProblemKind::PrintFileNotOpened:
       return {"Cannot open temporary print file", kFileError};
