@@ -33,6 +33,7 @@ bool PrivateFolder::Make() {
   if (!path_.empty()) return true;
   const fs::path parent = TemporaryDirectory();
   std::string pattern = (parent / "tarvel-XXXXXX").string();
+  const model::InterruptsHeld held;
   if (::mkdtemp(pattern.data()) == nullptr) {
     const std::string reason = std::generic_category().message(errno);
     Fail("Cannot create a temporary folder in " + parent.string() + ": " + reason + ".");

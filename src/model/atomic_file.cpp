@@ -77,6 +77,7 @@ std::optional<TemporaryFile> CreateTemporaryFile(const std::string& target_path,
       (FolderOf(target) / ("." + target.filename().string() + ".XXXXXX")).string();
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
+  std::optional<InterruptsHeld> held(std::in_place);
   const int fd = ::mkostemp(name.data(), O_CLOEXEC);
   if (fd < 0) {
     error = LastError();
@@ -84,6 +85,7 @@ std::optional<TemporaryFile> CreateTemporaryFile(const std::string& target_path,
   }
   TemporaryFile file{fd, std::string(name.data()), target.string(),
                      RegisterTemporary(name.data(), TemporaryKind::File)};
+  held.reset();
   // The new file keeps the permissions of the one it replaces.
   struct stat old_status {};
   const mode_t mode =

@@ -4,6 +4,7 @@
 #include "model/interrupt_cleanup.h"
 
 #include <dirent.h>
+#include <pthread.h>
 #include <fcntl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -106,6 +107,15 @@ int RegisterTemporary(const std::string& path, TemporaryKind kind) {
 void ReleaseTemporary(int slot) {
   if (slot >= 0 && slot < kSlots) slots[slot].state.store(kFree, std::memory_order_release);
 }
+
+InterruptsHeld::InterruptsHeld() {
+  sigset_t held;
+  ::sigemptyset(&held);
+  for (const int signal_number : {SIGINT, SIGTERM, SIGHUP}) ::sigaddset(&held, signal_number);
+  ::pthread_sigmask(SIG_BLOCK, &held, &previous_);
+}
+
+InterruptsHeld::~InterruptsHeld() { ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
 
 void RemoveRegisteredTemporaries() noexcept {
   const int saved_errno = errno;

@@ -3,6 +3,8 @@
 // every registered path before the program ends.
 #pragma once
 
+#include <signal.h>
+
 #include <string>
 
 namespace tarvel::model {
@@ -17,5 +19,18 @@ void ReleaseTemporary(int slot);
 // Removes every registered file, and every registered folder with what it holds. Safe to call
 // from a signal handler: it allocates nothing and makes only async-signal-safe system calls.
 void RemoveRegisteredTemporaries() noexcept;
+
+// Holds back the interrupting signals while it lives, so a temporary is never made without
+// being registered: create and register it within one.
+class InterruptsHeld {
+ public:
+  InterruptsHeld();
+  ~InterruptsHeld();
+  InterruptsHeld(const InterruptsHeld&) = delete;
+  InterruptsHeld& operator=(const InterruptsHeld&) = delete;
+
+ private:
+  sigset_t previous_;
+};
 
 }  // namespace tarvel::model
