@@ -7,8 +7,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <optional>
 
 #include "app/printer_page_sink.h"
+#include "model/atomic_file.h"
 #include "painting/paper.h"
 
 namespace tarvel::app {
@@ -29,24 +31,47 @@ void ApplySetup(QPrinter& printer, const platform::PageSetup& setup) {
   printer.setPageMargins(InchMargins(setup), QPageLayout::Inch);
 }
 
+// A PDF file is printed into a temporary file beside it that takes its place only once the
+// document is finished, so a failed or cancelled print leaves the old file as it was.
 class QtPrintDocument : public platform::PrintDocument {
  public:
-  explicit QtPrintDocument(std::unique_ptr<QPrinter> printer)
-      : printer_(std::move(printer)), sink_(*printer_) {}
+  QtPrintDocument(std::unique_ptr<QPrinter> printer, std::optional<model::TemporaryFile> pdf)
+      : printer_(std::move(printer)), pdf_(std::move(pdf)), sink_(*printer_) {}
+  ~QtPrintDocument() override {
+    if (pdf_) model::DiscardTemporaryFile(*pdf_);
+  }
   platform::Canvas* BeginPage() override { return cancelled_ ? nullptr : sink_.BeginPage(); }
   void EndPage() override { sink_.EndPage(); }
   void Cancel() override {
     cancelled_ = true;
     printer_->abort();
   }
-  bool Finish() override { return sink_.Finish() && !cancelled_; }
+  bool Finish() override {
+    const bool printed = sink_.Finish() && !cancelled_;
+    if (!pdf_) return printed;
+    const bool kept = printed && model::CommitTemporaryFile(*pdf_);
+    if (!printed) model::DiscardTemporaryFile(*pdf_);
+    pdf_.reset();
+    return kept;
+  }
   bool cancelled() const override { return cancelled_; }
 
  private:
   std::unique_ptr<QPrinter> printer_;
+  std::optional<model::TemporaryFile> pdf_;
   PrinterPageSink sink_;
   bool cancelled_ = false;
 };
+
+// Points a PDF printer at a temporary file beside the file chosen; nothing for a printer.
+std::optional<model::TemporaryFile> PrintIntoTemporaryFile(QPrinter& printer) {
+  if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
+    return std::nullopt;
+  }
+  auto pdf = model::CreateTemporaryFile(printer.outputFileName().toStdString());
+  if (pdf) printer.setOutputFileName(QString::fromStdString(pdf->path));
+  return pdf;
+}
 
 }  // namespace
 
@@ -146,7 +171,8 @@ std::unique_ptr<platform::PrintDocument> QtPrinter::StartDocument(
   ApplySetup(*printer, setup);
   // The page-setup margins are the only margins: the whole paper is drawn on.
   printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
-  return std::make_unique<QtPrintDocument>(std::move(printer));
+  std::optional<model::TemporaryFile> pdf = PrintIntoTemporaryFile(*printer);
+  return std::make_unique<QtPrintDocument>(std::move(printer), std::move(pdf));
 }
 
 QtPrintProgress::QtPrintProgress(QWidget* parent, int pages)

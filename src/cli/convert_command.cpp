@@ -55,11 +55,12 @@ bool ReadInput(const std::string& path, FileForm form, model::Scenario& scenario
   return load.ok;
 }
 
-bool WriteOutput(const std::string& path, FileForm form, const model::Scenario& scenario) {
+bool WriteOutput(const std::string& path, FileForm form, const model::Scenario& scenario,
+                 std::error_code& error) {
   if (form == FileForm::kScenario) {
-    return model::WriteFileAtomically(path, model::EncodeScenario(scenario));
+    return model::WriteFileAtomically(path, model::EncodeScenario(scenario), error);
   }
-  return model::WriteFileAtomically(path, exchange::ScenarioToJson(scenario).dump(2) + "\n");
+  return model::WriteFileAtomically(path, exchange::ScenarioToJson(scenario).dump(2) + "\n", error);
 }
 
 }  // namespace
@@ -74,8 +75,9 @@ int RunConvert(const ConvertOptions& options) {
   // The colours a file without a colours block keeps are the program's default colours.
   auto scenario = std::make_unique<model::Scenario>();
   if (!ReadInput(options.input, *input_form, *scenario)) return 1;
-  if (!WriteOutput(options.output, *output_form, *scenario)) {
-    return Fail("Cannot write " + options.output + ".");
+  std::error_code error;
+  if (!WriteOutput(options.output, *output_form, *scenario, error)) {
+    return Fail(model::CannotWriteMessage(options.output, error));
   }
   return 0;
 }

@@ -7,6 +7,7 @@
 #include "cli/opened_scenario.h"
 #include "cli/private_folder.h"
 #include "exchange/balance_export.h"
+#include "model/atomic_file.h"
 #include "model/program.h"
 
 namespace tarvel::cli {
@@ -22,8 +23,9 @@ int RunExportCommand(const ExportCommandOptions& options) {
   model::Program program;
   const exchange::BalanceTable table = exchange::RunForExport(*scenario, program, *clock);
   const std::string text = exchange::ExportText(table, options.comma ? ',' : '\t');
-  if (!exchange::WriteExportFile(options.output, text, model::Overwrite::Agreed).ok()) {
-    return Fail("Cannot write " + options.output + ".");
+  std::error_code error;
+  if (!model::WriteFileAtomically(options.output, text, error)) {
+    return Fail(model::CannotWriteMessage(options.output, error));
   }
   return 0;
 }

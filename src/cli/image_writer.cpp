@@ -3,6 +3,7 @@
 // program has none, so images can be written on machines without a display.
 #include "cli/image_writer.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
@@ -13,9 +14,9 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 
+#include "model/atomic_file.h"
 #include "painting/qt_canvas.h"
 
 namespace tarvel::cli {
@@ -74,22 +75,25 @@ bool ImageFormatOf(const std::string& path, ImageFormat& format) {
   return true;
 }
 
+// The image is made in memory and written whole through a temporary file beside the target,
+// so a kill or a full disk never leaves a broken image in its place.
 bool WriteImage(const std::string& path, ImageFormat format, platform::Size size,
                 const std::function<void(platform::Canvas&)>& paint, std::string& error) {
   GuiScope gui;
-  const QString file = QString::fromLocal8Bit(path.c_str());
+  QBuffer file;
+  file.open(QIODevice::WriteOnly);
   const QSize pixels(size.width, size.height);
   bool painted = false;
   switch (format) {
     case ImageFormat::Png: {
       QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
       image.fill(Qt::white);
-      painted = Paint(image, paint) && image.save(file, "PNG");
+      painted = Paint(image, paint) && image.save(&file, "PNG");
       break;
     }
     case ImageFormat::Svg: {
       QSvgGenerator svg;
-      svg.setFileName(file);
+      svg.setOutputDevice(&file);
       svg.setSize(pixels);
       svg.setViewBox(QRect(QPoint(0, 0), pixels));
       svg.setResolution(kScreenDpi);
@@ -98,7 +102,7 @@ bool WriteImage(const std::string& path, ImageFormat format, platform::Size size
       break;
     }
     case ImageFormat::Pdf: {
-      QPdfWriter pdf(file);
+      QPdfWriter pdf(&file);
       pdf.setResolution(kScreenDpi);
       const QSizeF points(size.width * 72.0 / kScreenDpi, size.height * 72.0 / kScreenDpi);
       pdf.setPageSize(QPageSize(points, QPageSize::Point));
@@ -108,10 +112,18 @@ bool WriteImage(const std::string& path, ImageFormat format, platform::Size size
       break;
     }
   }
-  std::error_code size_error;
-  if (painted && std::filesystem::file_size(path, size_error) == 0) painted = false;
-  if (!painted) error = "Cannot write " + path + ".";
-  return painted;
+  if (!painted || file.data().isEmpty()) {
+    error = "Cannot draw " + path + ".";
+    return false;
+  }
+  const QByteArray& bytes = file.data();
+  std::error_code reason;
+  if (!model::WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()),
+                                  reason)) {
+    error = model::CannotWriteMessage(path, reason);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace tarvel::cli

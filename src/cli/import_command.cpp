@@ -83,8 +83,9 @@ int RunImportCommand(const ImportCommandOptions& options) {
                 ". Please make sure this is the correct delimited file type.");
   }
   ReportLeftOut(exchange::ApplyImport(*scenario, preview, mode, options.add_new), *scenario);
-  if (!model::WriteFileAtomically(options.output, model::EncodeScenario(*scenario))) {
-    return Fail("Cannot write " + options.output + ".");
+  std::error_code error;
+  if (!model::WriteFileAtomically(options.output, model::EncodeScenario(*scenario), error)) {
+    return Fail(model::CannotWriteMessage(options.output, error));
   }
   return 0;
 }

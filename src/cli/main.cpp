@@ -11,11 +11,13 @@
 #include "cli/export_command.h"
 #include "cli/graph_command.h"
 #include "cli/import_command.h"
+#include "cli/interrupt_signals.h"
 #include "cli/montecarlo_command.h"
 #include "cli/print_command.h"
 #include "cli/report_command.h"
 #include "cli/rule72t_command.h"
 #include "cli/run_command.h"
+#include "cli/standard_output.h"
 
 namespace {
 
@@ -45,6 +47,7 @@ int main(int argc, char** argv) {
   // A closed pipe on standard output is reported as a write failure, so that a command still
   // ends normally and removes its temporary folder.
   std::signal(SIGPIPE, SIG_IGN);
+  tarvel::cli::EndCleanlyOnInterrupt();
   CLI::App app{"Tarvel Financial Planner command line"};
   app.set_version_flag("--version", "tarvel " TARVEL_VERSION);
   app.require_subcommand(1);
@@ -69,6 +72,11 @@ int main(int argc, char** argv) {
     return code == 0 ? 0 : 2;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "tarvel: %s\n", error.what());
+    return 1;
+  }
+  // What a command printed must have reached standard output, as any file it writes.
+  if (const std::error_code problem = tarvel::cli::FlushStandardOutput()) {
+    std::fprintf(stderr, "%s\n", tarvel::cli::StandardOutputMessage(problem).c_str());
     return 1;
   }
   return status;

@@ -82,7 +82,15 @@ bool RunOpenedFile(model::Scenario& scenario, const FileRunSetup& setup, Private
   if (run == nullptr) return true;
   set_options(*run);
   if (!setup.ready_run(*run)) return false;
-  if (!engine::RunScenario(scenario, *run)) {
+  const bool finished = engine::RunScenario(scenario, *run);
+  // A file the run could not open or write whole fails the command, naming the file.
+  for (const engine::RunProblem& problem : run->problems) {
+    if (engine::IsFileProblem(problem)) {
+      Fail(engine::RunProblemText(problem));
+      return false;
+    }
+  }
+  if (!finished) {
     Fail(run->problems.empty() ? std::string("The run was abandoned.")
                                : engine::RunProblemMessage(run->problems.front()).text);
     return false;

@@ -12,6 +12,7 @@
 #include "cli/private_folder.h"
 #include "engine/data_folders.h"
 #include "engine/run.h"
+#include "model/atomic_file.h"
 #include "painting/paper.h"
 #include "painting/report_pdf.h"
 #include "results/print_look.h"
@@ -62,8 +63,11 @@ int RunPrintCommand(const PrintCommandOptions& options) {
   // The pages are cut to the lines the paper holds in the printer font.
   const int page_half_lines = painting::ScheduleLayoutOnPaper(look, *paper).page_half_lines;
   std::string failed_name;
+  std::error_code reason;
   const std::optional<int> pages =
-      results::MakeSchedulePageFiles(workdir, kind, failed_name, page_half_lines);
+      results::MakeSchedulePageFiles(workdir, kind, failed_name, page_half_lines, &reason);
+  if (!pages && reason)
+    return Fail(model::CannotWriteMessage((workdir / failed_name).string(), reason));
   if (!pages) return Fail("FILE OPEN ERROR: " + failed_name);
   if (*pages == 0) return Fail("Cannot print file!");
 

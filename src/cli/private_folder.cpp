@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "cli/opened_scenario.h"
+#include "model/interrupt_cleanup.h"
 
 namespace tarvel::cli {
 namespace {
@@ -25,18 +26,21 @@ PrivateFolder::~PrivateFolder() {
   if (path_.empty()) return;
   std::error_code error;
   fs::remove_all(path_, error);
+  model::ReleaseTemporary(cleanup_slot_);
 }
 
 bool PrivateFolder::Make() {
   if (!path_.empty()) return true;
   const fs::path parent = TemporaryDirectory();
   std::string pattern = (parent / "tarvel-XXXXXX").string();
+  const model::InterruptsHeld held;
   if (::mkdtemp(pattern.data()) == nullptr) {
     const std::string reason = std::generic_category().message(errno);
     Fail("Cannot create a temporary folder in " + parent.string() + ": " + reason + ".");
     return false;
   }
   path_ = pattern;
+  cleanup_slot_ = model::RegisterTemporary(path_.string(), model::TemporaryKind::Folder);
   return true;
 }
 

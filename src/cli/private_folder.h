@@ -22,6 +22,7 @@ class PrivateFolder {
 
  private:
   std::filesystem::path path_;
+  int cleanup_slot_ = -1;  // removed also when the command is interrupted
 };
 
 // The working directory of a command's run: the folder named by --workdir (created when

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -13,6 +14,7 @@
 #include "cli/private_folder.h"
 #include "engine/data_folders.h"
 #include "engine/run.h"
+#include "model/atomic_file.h"
 #include "painting/report_pdf.h"
 #include "results/print_look.h"
 #include "results/report_builder.h"
@@ -69,13 +71,18 @@ int WriteJoinedPages(ReportKind kind, const results::ReportSource& source, const
                                          : results::PageTarget::Print;
   const results::ReportPages pages = results::WriteReportPages(kind, source, {target});
   if (pages.pages == 0) return Fail(pages.problem.text);
-  std::ofstream file(out, std::ios::binary);
-  for (int page = 1; page <= pages.pages && file; ++page) {
-    std::ifstream in(source.workdir / (results::PageFilePrefix(target) + std::to_string(page)),
-                     std::ios::binary);
-    file << in.rdbuf();
+  std::string text;
+  for (int page = 1; page <= pages.pages; ++page) {
+    const std::filesystem::path name =
+        source.workdir / (results::PageFilePrefix(target) + std::to_string(page));
+    std::ifstream in(name, std::ios::binary);
+    text.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) return Fail("Cannot read " + name.string());
   }
-  if (!file.flush()) return Fail("Cannot write " + out);
+  std::error_code error;
+  if (!model::WriteFileAtomically(out, text, error)) {
+    return Fail(model::CannotWriteMessage(out, error));
+  }
   return 0;
 }
 
@@ -107,7 +114,10 @@ int WriteCsv(ReportKind kind, const results::ReportSource& source, const std::st
   const std::optional<results::ReportTable> table =
       results::BuildReportTable(kind, source, problem);
   if (!table) return Fail(problem.text);
-  if (!results::WriteReportCsv(*table, out)) return Fail("Cannot write " + out);
+  std::error_code error;
+  if (!model::WriteFileAtomically(out, results::ReportCsv(*table), error)) {
+    return Fail(model::CannotWriteMessage(out, error));
+  }
   return 0;
 }
 

@@ -15,6 +15,7 @@
 #include "cli/historical_data.h"
 #include "cli/opened_scenario.h"
 #include "cli/private_folder.h"
+#include "cli/standard_output.h"
 #include "engine/data_folders.h"
 #include "engine/random_rates.h"
 #include "engine/run.h"
@@ -70,7 +71,7 @@ void SetRandomOptions(const RunCommandOptions& options, model::Scenario& scenari
   engine::ResetAccountRateStatistics(scenario);
 }
 
-// Problems a finished run reports (a run file that could not be created) are warnings.
+// Problems a finished run reports (a life table missing or damaged) are warnings.
 void ShowWarnings(const engine::Run& run) {
   for (const engine::RunMessage& message : engine::RunProblemMessages(run.problems)) {
     std::fprintf(stderr, "%s\n", message.text.c_str());
@@ -78,13 +79,12 @@ void ShowWarnings(const engine::Run& run) {
 }
 
 // The text of a results file, converted for the terminal, on standard output.
-bool PrintResults(const std::filesystem::path& results) {
+std::error_code PrintResults(const std::filesystem::path& results) {
   std::ifstream in(results, std::ios::binary);
   const std::string text = model::Utf8From1252(
       std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
-  if (!in.good() && !in.eof()) return false;
-  return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-         std::fflush(stdout) == 0;
+  if (!in.good() && !in.eof()) return std::make_error_code(std::errc::io_error);
+  return WriteStandardOutput(text);
 }
 
 // Options that cannot go together; empty when the command can go on.
@@ -160,10 +160,16 @@ int RunRunCommand(const RunCommandOptions& options) {
   auto run = std::make_unique<results::ScheduleRun>();
   if (!RunOpenedFile(*scenario, setup, scratch, run.get())) return 1;
   ShowWarnings(*run);
-  if (!options.periods.empty() && !model::WriteFileAtomically(options.periods, PeriodsText(*run))) {
-    return Fail("Cannot write " + options.periods + ".");
+  std::error_code error;
+  if (!options.periods.empty() &&
+      !model::WriteFileAtomically(options.periods, PeriodsText(*run), error)) {
+    return Fail(model::CannotWriteMessage(options.periods, error));
   }
-  if (print && !PrintResults(results)) return Fail("Cannot write the results to standard output.");
+  if (print) {
+    if (const std::error_code problem = PrintResults(results)) {
+      return Fail(StandardOutputMessage(problem));
+    }
+  }
   return 0;
 }
 

@@ -58,7 +58,9 @@ void ReadRunLifeTables(Run& run) {
   for (LifeTableProblem& problem : read.problems) {
     run.problems.push_back(
         {problem.missing ? RunProblemKind::LifeTableMissing : RunProblemKind::LifeTableDamaged,
-         std::move(problem.file), std::move(problem.text)});
+         std::move(problem.file),
+         std::move(problem.text),
+         {}});
   }
 }
 

@@ -2,8 +2,10 @@
 // outgoing and event files.
 #include "engine/run_files.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -12,38 +14,77 @@
 
 namespace tarvel::engine {
 
-bool FileHandle::Open(const std::filesystem::path& path, const char* mode) {
-  Close();
-  file_ = std::fopen(path.c_str(), mode);
+// The stream's buffer is written through this function, so a failing write is seen with its
+// reason at the moment it happens, not only as a sticky error flag at the end.
+ssize_t FileHandle::WriteThrough(void* cookie, const char* data, std::size_t size) {
+  auto* handle = static_cast<FileHandle*>(cookie);
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t written = ::write(handle->fd_, data + done, size - done);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      if (!handle->error_) handle->error_ = {errno, std::generic_category()};
+      return static_cast<ssize_t>(done);
+    }
+    done += static_cast<std::size_t>(written);
+  }
+  return static_cast<ssize_t>(size);
+}
+
+bool FileHandle::Attach(int fd) {
+  fd_ = fd;
+  cookie_io_functions_t functions{};
+  functions.write = &FileHandle::WriteThrough;
+  file_ = ::fopencookie(this, "w", functions);
+  if (file_ == nullptr) error_ = {errno, std::generic_category()};
   return file_ != nullptr;
+}
+
+bool FileHandle::Open(const std::filesystem::path& path) {
+  Close();
+  path_ = path;
+  error_.clear();
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    error_ = {errno, std::generic_category()};
+    return false;
+  }
+  if (Attach(fd)) return true;
+  ::close(fd);
+  fd_ = -1;
+  return false;
 }
 
 bool FileHandle::OpenReplacing(const std::filesystem::path& path) {
   Close();
-  replacing_ = model::CreateTemporaryFile(path.string());
+  path_ = path;
+  error_.clear();
+  replacing_ = model::CreateTemporaryFile(path.string(), error_);
   if (!replacing_) return false;
-  file_ = ::fdopen(::dup(replacing_->fd), "w");
-  if (file_ == nullptr) {
-    model::DiscardTemporaryFile(*replacing_);
-    replacing_.reset();
-  }
-  return file_ != nullptr;
+  if (Attach(replacing_->fd)) return true;
+  model::DiscardTemporaryFile(*replacing_);
+  replacing_.reset();
+  fd_ = -1;
+  return false;
 }
 
-void FileHandle::Close() {
-  if (file_ != nullptr) {
-    const bool flushed = std::fflush(file_) == 0;
-    std::fclose(file_);
-    file_ = nullptr;
-    if (replacing_) {
-      if (flushed) {
-        model::CommitTemporaryFile(*replacing_);
-      } else {
-        model::DiscardTemporaryFile(*replacing_);
-      }
+bool FileHandle::Close() {
+  if (file_ == nullptr) return true;
+  if (std::fflush(file_) != 0 && !error_) error_ = std::make_error_code(std::errc::io_error);
+  std::fclose(file_);  // the stream has no close function: the descriptor stays open
+  file_ = nullptr;
+  if (replacing_) {
+    if (error_) {
+      model::DiscardTemporaryFile(*replacing_);
+    } else {
+      model::CommitTemporaryFile(*replacing_, error_);
     }
+    replacing_.reset();
+  } else if (::close(fd_) != 0 && !error_) {
+    error_ = {errno, std::generic_category()};
   }
-  replacing_.reset();
+  fd_ = -1;
+  return !error_;
 }
 
 namespace {
@@ -96,13 +137,12 @@ void RunFiles::EventRecord(float age, std::string_view name, int code, double am
   WriteRecord(big.get(), age, name, &code, amount);
 }
 
-void RunFiles::CloseAll() {
-  plot.Close();
-  big.Close();
-  outgoing.Close();
-  incoming.Close();
-  output.Close();
-  export_file.Close();
+std::vector<const FileHandle*> RunFiles::CloseAll() {
+  std::vector<const FileHandle*> failed;
+  for (FileHandle* file : {&plot, &big, &outgoing, &incoming, &output, &export_file}) {
+    if (!file->Close()) failed.push_back(file);
+  }
+  return failed;
 }
 
 }  // namespace tarvel::engine

@@ -16,7 +16,12 @@ inline constexpr int kFinalSeparatorWidth = 175;
 enum class Preparation { kGoOn, kAbandoned, kFinished };
 
 // Keeps a problem for the caller to show.
-void ReportProblem(Run& run, RunProblemKind kind, std::string file);
+// A file that could not be opened or written, with its path and the system's reason.
+void ReportFileProblem(Run& run, RunProblemKind kind, std::string file, const FileHandle& handle);
+// Closes every file of the run, reporting each one that could not be written whole.
+void CloseRunFiles(Run& run);
+// Closes one file, reporting it when it could not be written whole.
+void CloseRunFile(Run& run, FileHandle& file);
 // By position: whether some active Mortgage names the account's id as its equity account.
 std::array<bool, model::kMaxAccounts> MortgageEquityAccounts(const RunState& state);
 

@@ -46,12 +46,12 @@ bool OpenOutput(const model::Scenario& scenario, Run& run) {
     if (mode == OutputMode::PrintFile && path.empty())
       path = run.options.workdir / model::kPrintFileName;
     const bool opened = mode == OutputMode::ResultsFile ? run.files.output.OpenReplacing(path)
-                                                        : run.files.output.Open(path, "w");
+                                                        : run.files.output.Open(path);
     if (!opened) {
-      ReportProblem(run,
-                    mode == OutputMode::ResultsFile ? RunProblemKind::ResultsFileNotOpened
-                                                    : RunProblemKind::PrintFileNotOpened,
-                    path.string());
+      ReportFileProblem(run,
+                        mode == OutputMode::ResultsFile ? RunProblemKind::ResultsFileNotOpened
+                                                        : RunProblemKind::PrintFileNotOpened,
+                        path.string(), run.files.output);
       return false;
     }
   }
@@ -71,8 +71,9 @@ bool OpenOutput(const model::Scenario& scenario, Run& run) {
 }
 
 bool OpenPlotFile(const model::Scenario& scenario, Run& run) {
-  if (!run.files.plot.Open(run.options.workdir / run.options.plot_file_name, "w")) {
-    ReportProblem(run, RunProblemKind::PlotFileNotOpened, run.options.plot_file_name);
+  if (!run.files.plot.Open(run.options.workdir / run.options.plot_file_name)) {
+    ReportFileProblem(run, RunProblemKind::PlotFileNotOpened, run.options.plot_file_name,
+                      run.files.plot);
     return false;
   }
   const platform::Date date = run.clock ? run.clock->Today() : platform::Date{};
@@ -175,8 +176,8 @@ void SetStartAge(const model::Scenario& scenario, Run& run) {
 }
 
 void OpenRunFile(Run& run, FileHandle& file, const char* name) {
-  if (!file.Open(run.options.workdir / name, "w")) {
-    ReportProblem(run, RunProblemKind::RunFileNotOpened, name);
+  if (!file.Open(run.options.workdir / name)) {
+    ReportFileProblem(run, RunProblemKind::RunFileNotOpened, name, file);
   }
 }
 
@@ -195,8 +196,9 @@ void OpenRunFiles(Run& run) {
 
 void OpenExportFile(Run& run) {
   if (run.options.export_separator == 0 || run.options.export_file.empty()) return;
-  if (!run.files.export_file.Open(run.options.export_file, "w")) {
-    ReportProblem(run, RunProblemKind::ExportFileNotOpened, run.options.export_file.string());
+  if (!run.files.export_file.Open(run.options.export_file)) {
+    ReportFileProblem(run, RunProblemKind::ExportFileNotOpened, run.options.export_file.string(),
+                      run.files.export_file);
   }
 }
 
@@ -220,7 +222,7 @@ Preparation PrepareRun(const model::Scenario& scenario, Run& run) {
   const bool run_files = run.options.write_run_files && !analysis;
   const bool plot = !run.options.listing_only && run_files;
   if (plot && !OpenPlotFile(scenario, run)) {
-    run.files.CloseAll();
+    CloseRunFiles(run);
     return Preparation::kAbandoned;
   }
   ResetEventWorkingFields(run.state);
@@ -234,7 +236,7 @@ Preparation PrepareRun(const model::Scenario& scenario, Run& run) {
     WritePlotAccounts(run.files.plot.get(), run.state.Accounts(), PlotYears(scenario, run));
   if (!run.sink.saving()) run.sink.Emit("??", -1);
   if (run.options.listing_only || run.options.scenario_print) {
-    run.files.CloseAll();
+    CloseRunFiles(run);
     return run.options.listing_only ? Preparation::kAbandoned : Preparation::kFinished;
   }
   SetStartAge(scenario, run);

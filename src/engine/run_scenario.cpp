@@ -21,8 +21,24 @@
 namespace tarvel::engine {
 namespace internal {
 
-void ReportProblem(Run& run, RunProblemKind kind, std::string file) {
-  run.problems.push_back({kind, std::move(file), {}});
+void ReportFileProblem(Run& run, RunProblemKind kind, std::string file, const FileHandle& handle) {
+  run.problems.push_back({kind, std::move(file), handle.error().message(), handle.path().string()});
+}
+
+namespace {
+
+void ReportNotWritten(Run& run, const FileHandle& file) {
+  ReportFileProblem(run, RunProblemKind::FileNotWritten, file.path().string(), file);
+}
+
+}  // namespace
+
+void CloseRunFile(Run& run, FileHandle& file) {
+  if (!file.Close()) ReportNotWritten(run, file);
+}
+
+void CloseRunFiles(Run& run) {
+  for (const FileHandle* file : run.files.CloseAll()) ReportNotWritten(run, *file);
 }
 
 std::array<bool, model::kMaxAccounts> MortgageEquityAccounts(const RunState& state) {
@@ -184,7 +200,7 @@ void WriteFinalRecord(const model::Scenario& scenario, Run& run) {
   WritePurchasingPower(scenario, run);
   if (shown && run.files.plot) {
     WritePlotTrailer(run.files.plot.get(), scenario, run.state.Accounts(), run.purchasing_power);
-    run.files.plot.Close();
+    CloseRunFile(run, run.files.plot);
   }
   run.year = YearTotals{};
 }
@@ -248,7 +264,14 @@ void CloseRun(Run& run) {
   for (FileHandle* file : {&run.files.big, &run.files.incoming, &run.files.outgoing}) {
     if (*file) std::fputs("Dooone\n", file->get());
   }
-  run.files.CloseAll();
+  CloseRunFiles(run);
+}
+
+bool AnyFileNotWritten(const Run& run) {
+  for (const RunProblem& problem : run.problems) {
+    if (problem.kind == RunProblemKind::FileNotWritten) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -280,7 +303,8 @@ bool RunScenario(const model::Scenario& scenario, Run& run) {
   WriteRateStatistics(scenario, run);
   WriteRedFlags(run);
   CloseRun(run);
-  return true;
+  // The results stand, but a file the run was asked for is missing or cut short.
+  return !AnyFileNotWritten(run);
 }
 
 }  // namespace tarvel::engine

@@ -4,6 +4,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 
+#include "model/atomic_file.h"
+
 namespace tarvel::painting {
 namespace {
 
@@ -13,7 +15,8 @@ constexpr int kPdfDpi = 300;
 
 PdfPageSink::PdfPageSink(const std::string& path, const std::string& title,
                          platform::Orientation orientation, QPageSize::PageSizeId paper)
-    : writer_(QString::fromStdString(path)) {
+    : path_(path), writer_(&document_) {
+  document_.open(QIODevice::WriteOnly);
   writer_.setResolution(kPdfDpi);
   writer_.setPageLayout(PaperLayout(paper, orientation));
   writer_.setTitle(QString::fromStdString(title));
@@ -43,11 +46,22 @@ void PdfPageSink::EndPage() {
 }
 
 bool PdfPageSink::Finish() {
-  if (!finished_) {
-    finished_ = true;
-    if (painter_.isActive() && !painter_.end()) failed_ = true;
+  if (finished_) return !failed_;
+  finished_ = true;
+  if (painter_.isActive() && !painter_.end()) failed_ = true;
+  if (failed_ || pages_ == 0) {
+    failed_ = true;
+    problem_ = "Cannot write " + path_ + ".";
+    return false;
   }
-  return !failed_ && pages_ > 0;
+  const QByteArray& bytes = document_.data();
+  std::error_code error;
+  if (!model::WriteFileAtomically(path_, std::string_view(bytes.constData(), bytes.size()),
+                                  error)) {
+    failed_ = true;
+    problem_ = model::CannotWriteMessage(path_, error);
+  }
+  return !failed_;
 }
 
 }  // namespace tarvel::painting

@@ -1,8 +1,10 @@
 // Printed pages straight into a PDF file: pages of the desktop's paper (or the one asked for)
 // at 300 dots per inch, the whole paper drawable so the page-setup margins are the only
-// margins.
+// margins. The document is made in memory and written whole when it is finished, so the file
+// is never left half written.
 #pragma once
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <memory>
@@ -30,8 +32,13 @@ class PdfPageSink : public platform::PageSink {
   void EndPage() override;
   // Ends the file. True when it was written with at least one page.
   bool Finish();
+  // Why Finish failed, for the user: "Cannot write PATH: REASON".
+  const std::string& problem() const { return problem_; }
 
  private:
+  std::string path_;
+  std::string problem_;
+  QBuffer document_;
   QPdfWriter writer_;
   QPainter painter_;
   std::optional<QtCanvas> canvas_;

@@ -26,7 +26,7 @@ bool WritePageFilesPdf(const results::PageFileJob& job, bool title_page,
     return false;
   }
   if (!written) {
-    error = "Cannot write " + pdf_path + ".";
+    error = sink.problem();
     return false;
   }
   return true;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "model/atomic_file.h"
 #include "model/working_file_names.h"
 
 namespace tarvel::results {
@@ -174,14 +175,17 @@ std::optional<std::vector<std::string>> ReadPageFile(const std::filesystem::path
 }
 
 bool WriteSchedulePageFiles(const std::filesystem::path& folder,
-                            const std::vector<PageLines>& pages, std::string& failed_name) {
+                            const std::vector<PageLines>& pages, std::string& failed_name,
+                            std::error_code* reason) {
   for (std::size_t index = 0; index < pages.size(); ++index) {
     const std::string name = "page" + std::to_string(index + 1);
-    std::ofstream file(folder / name, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : pages[index]) file << line << '\n';
-    file << kPageEnd << '\n';
-    if (!file) {
+    std::string text;
+    for (const std::string& line : pages[index]) text.append(line).push_back('\n');
+    text.append(kPageEnd).push_back('\n');
+    std::error_code error;
+    if (!model::WriteWorkingFile((folder / name).string(), text, error)) {
       failed_name = name;
+      if (reason != nullptr) *reason = error;
       return false;
     }
   }
@@ -199,7 +203,8 @@ engine::RunOptions SchedulePrintRunOptions(engine::RunOptions options, ScheduleK
 }
 
 std::optional<int> MakeSchedulePageFiles(const std::filesystem::path& folder, ScheduleKind kind,
-                                         std::string& failed_name, int page_half_lines) {
+                                         std::string& failed_name, int page_half_lines,
+                                         std::error_code* reason) {
   const std::optional<std::vector<std::string>> print_lines =
       ReadPageFile(folder / model::kPrintFileName);
   if (!print_lines) {
@@ -208,7 +213,7 @@ std::optional<int> MakeSchedulePageFiles(const std::filesystem::path& folder, Sc
   }
   if (print_lines->empty()) return 0;
   const std::vector<PageLines> pages = CutSchedulePages(*print_lines, kind, page_half_lines);
-  if (!WriteSchedulePageFiles(folder, pages, failed_name)) return std::nullopt;
+  if (!WriteSchedulePageFiles(folder, pages, failed_name, reason)) return std::nullopt;
   return static_cast<int>(pages.size());
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "engine/run.h"
@@ -42,18 +43,21 @@ std::vector<PageLines> CutSchedulePages(const std::vector<std::string>& print_li
 std::optional<std::vector<std::string>> ReadPageFile(const std::filesystem::path& path);
 
 // Writes "page1", "page2", ... into folder, each ending with "Dooooone". On failure returns
-// false and names the file that could not be created.
+// false and names the file that could not be written, with the system's reason.
 bool WriteSchedulePageFiles(const std::filesystem::path& folder,
-                            const std::vector<PageLines>& pages, std::string& failed_name);
+                            const std::vector<PageLines>& pages, std::string& failed_name,
+                            std::error_code* reason = nullptr);
 
 // The run that writes the print file of a kind: print-file mode, no run files, and for the
 // scenario pages the listing only.
 engine::RunOptions SchedulePrintRunOptions(engine::RunOptions options, ScheduleKind kind);
 
 // Cuts the print file in folder (written by a run in print-file mode) into page files. The
-// page count, or nothing with failed_name set to the file that could not be read or written.
+// page count, or nothing with failed_name set to the file that could not be read or written
+// (and reason to why it could not be written).
 std::optional<int> MakeSchedulePageFiles(const std::filesystem::path& folder, ScheduleKind kind,
                                          std::string& failed_name,
-                                         int page_half_lines = kDefaultPageHalfLines);
+                                         int page_half_lines = kDefaultPageHalfLines,
+                                         std::error_code* reason = nullptr);
 
 }  // namespace tarvel::results

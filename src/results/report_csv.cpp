@@ -1,8 +1,9 @@
 // CSV text of report tables.
 #include "results/report_csv.h"
 
-#include <fstream>
 #include <string_view>
+
+#include "model/atomic_file.h"
 
 namespace tarvel::results {
 namespace {
@@ -49,10 +50,7 @@ std::string ReportCsv(const ReportTable& table) {
 }
 
 bool WriteReportCsv(const ReportTable& table, const std::filesystem::path& path) {
-  std::ofstream out(path, std::ios::binary);
-  if (!out) return false;
-  out << ReportCsv(table);
-  return static_cast<bool>(out.flush());
+  return model::WriteFileAtomically(path.string(), ReportCsv(table));
 }
 
 }  // namespace tarvel::results

@@ -6,17 +6,13 @@
 #include <cstdio>
 #include <memory>
 
+#include "engine/run_files.h"
 #include "model/money_format.h"
 
 namespace tarvel::results {
 namespace {
 
 constexpr char kSeparator[] = "---------------------------";
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using PageFile = std::unique_ptr<std::FILE, FileCloser>;
 
 // The cell columns one page series carries.
 struct ColumnBlock {
@@ -51,14 +47,12 @@ class PageWriter {
     if (!OpenNextPage()) return false;
     for (const ReportRow& row : table_.rows) {
       if (count_ % length_ == 0 || count_ >= length_) {
-        ClosePage();
-        if (!OpenNextPage()) return false;
+        if (!ClosePage() || !OpenNextPage()) return false;
       }
       WriteRow(row);
       ++count_;
     }
-    ClosePage();
-    return true;
+    return ClosePage();
   }
 
   int pages() const { return page_number_; }
@@ -67,8 +61,7 @@ class PageWriter {
  private:
   bool OpenNextPage() {
     const std::string name = PageFilePrefix(options_.target) + std::to_string(page_number_ + 1);
-    file_.reset(std::fopen((folder_ / name).c_str(), "w"));
-    if (!file_) {
+    if (!file_.Open(folder_ / name)) {
       problem_ = "Cannot open " + name;
       return false;
     }
@@ -99,10 +92,13 @@ class PageWriter {
     std::fprintf(file_.get(), "%s\n", line.c_str());
   }
 
-  void ClosePage() {
-    if (!file_) return;
+  // False when the page did not reach its file whole.
+  bool ClosePage() {
+    if (!file_) return true;
     std::fprintf(file_.get(), "%s\n", table_.end_marker.c_str());
-    file_.reset();
+    if (file_.Close()) return true;
+    problem_ = model::CannotWriteMessage(file_.path().string(), file_.error());
+    return false;
   }
 
   const ReportTable& table_;
@@ -110,7 +106,7 @@ class PageWriter {
   const PageOptions& options_;
   const int length_;
   ColumnBlock block_;
-  PageFile file_;
+  engine::FileHandle file_;
   int page_number_;
   int count_ = 0;
   std::string problem_;

@@ -171,7 +171,7 @@ TEST_F(FundFromSavingsTest, NothingIsTakenBeforeTheShownStartAge) {
 
 TEST_F(FundFromSavingsTest, WritesAnOutgoingRecordForEveryAmountTaken) {
   const auto path = std::filesystem::temp_directory_path() / "tarvel_funding_outfile.tmp";
-  ASSERT_TRUE(run_.files.outgoing.Open(path, "w"));
+  ASSERT_TRUE(run_.files.outgoing.Open(path));
   AddAccount(*scenario_, AccountType::Investment, 1000, 0, "Brokerage");
   Year(60);
   Fund(1500, FundingReason::Payment, 4);

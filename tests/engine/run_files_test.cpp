@@ -230,3 +230,43 @@ TEST_F(RunFilesTest, ListingOnlyStopsAfterPreparation) {
 
 }  // namespace
 }  // namespace tarvel::engine_test
+
+namespace tarvel::engine_test {
+namespace {
+
+// A device that takes no byte stands for a full disk: each file the run writes in place is
+// checked up to its closing, and the one cut short is named with the system's reason.
+TEST_F(RunFilesTest, AFileCutShortFailsTheRunNamingTheFileAndTheReason) {
+  using engine::OutputMode;
+  struct Case {
+    OutputMode mode;
+    char separator;
+  };
+  for (const Case& each : {Case{OutputMode::PrintFile, 0}, Case{OutputMode::ResultsList, ','}}) {
+    auto full = MakeRun(clock);
+    full->options.workdir = workdir;
+    full->options.mode = each.mode;
+    full->options.output_file = "/dev/full";
+    full->options.export_separator = each.separator;
+    full->options.export_file = "/dev/full";
+    EXPECT_FALSE(engine::RunScenario(*scenario, *full));
+    ASSERT_FALSE(full->problems.empty());
+    EXPECT_EQ(engine::RunProblemText(full->problems.back()),
+              "Cannot write /dev/full: No space left on device");
+  }
+}
+
+TEST_F(RunFilesTest, AResultsFileInPlaceOfAFolderIsRefusedAndTheFolderKept) {
+  using engine::OutputMode;
+  std::filesystem::create_directories(workdir / "d.sch");
+  run->options.mode = OutputMode::ResultsFile;
+  run->options.output_file = workdir / "d.sch";
+  EXPECT_FALSE(engine::RunScenario(*scenario, *run));
+  ASSERT_EQ(run->problems.size(), 1u);
+  EXPECT_EQ(engine::RunProblemText(run->problems[0]),
+            "Cannot write " + (workdir / "d.sch").string() + ": Is a directory");
+  EXPECT_TRUE(std::filesystem::is_directory(workdir / "d.sch"));
+}
+
+}  // namespace
+}  // namespace tarvel::engine_test

@@ -254,10 +254,11 @@ void ResultsFolder::RunList(const engine::RunOptions& options) {
 bool ResultsFolder::RunToFile(const engine::RunOptions& options) {
   const engine::Run& run = host_.RunScenario(options);
   ShowRunProblems(run, prompter_);
-  // The run is abandoned when its results or print file cannot be opened.
+  // The run is abandoned when its results or print file cannot be opened or written whole.
   for (const engine::RunProblem& problem : run.problems) {
     if (problem.kind == engine::RunProblemKind::ResultsFileNotOpened ||
-        problem.kind == engine::RunProblemKind::PrintFileNotOpened) {
+        problem.kind == engine::RunProblemKind::PrintFileNotOpened ||
+        problem.kind == engine::RunProblemKind::FileNotWritten) {
       return false;
     }
   }

@@ -318,6 +318,21 @@ TEST_F(ResultsFolderTest, AResultsFileThatCannotBeCreatedEndsTheSaveWithTheMessa
   EXPECT_EQ(folder_.RowCount(), 82);
 }
 
+TEST_F(ResultsFolderTest, AResultsFileNotWrittenWholeEndsTheSaveWithTheFileAndItsReason) {
+  prompter_.save_choices = {"/full/plan.sch"};
+  host_.on_run = [](engine::Run& run) {
+    if (run.options.mode != OutputMode::ResultsFile) return;
+    run.problems.push_back({engine::RunProblemKind::FileNotWritten, "/full/plan.sch",
+                            "No space left on device", "/full/plan.sch"});
+  };
+  host_.runs.clear();
+  Press(ResultsCommand::Save);
+  ASSERT_EQ(prompter_.messages.size(), 1u);
+  EXPECT_EQ(prompter_.messages[0].text, "Cannot write /full/plan.sch: No space left on device");
+  ASSERT_EQ(host_.runs.size(), 2u);  // no print-file run; the list is rebuilt
+  EXPECT_EQ(host_.runs[1].mode, OutputMode::ResultsList);
+}
+
 TEST_F(ResultsFolderTest, APrintFileThatCannotBeCreatedIsReported) {
   prompter_.save_choices = {"/tmp/plan.sch"};
   host_.on_run = [](engine::Run& run) {
