@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "cli/input_file.h"
+#include "cli/opened_scenario.h"
 #include "exchange/scenario_json.h"
 #include "exchange/scenario_json_limits.h"
 #include "model/atomic_file.h"
@@ -32,23 +33,12 @@ std::optional<FileForm> FormOf(const std::string& path) {
   return std::nullopt;
 }
 
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "%s\n", message.c_str());
-  return 1;
-}
-
 // Reads the input into scenario; on failure prints the message and returns false.
 bool ReadInput(const std::string& path, FileForm form, model::Scenario& scenario) {
   const std::optional<std::vector<std::uint8_t>> read = ReadInputFile(path);
   if (!read) return false;
   const std::vector<std::uint8_t>& bytes = *read;
-  if (form == FileForm::kScenario) {
-    if (!model::DecodeScenario(bytes, scenario).valid) {
-      Fail(path + " doesn't seem to be a valid Tarvel Financial Planner file.");
-      return false;
-    }
-    return true;
-  }
+  if (form == FileForm::kScenario) return DecodeScenarioFile(path, bytes, scenario);
   // Size and shape are checked before any value is built, so memory stays bounded.
   const exchange::JsonLoad load = exchange::ScenarioFromJsonBytes(bytes, scenario);
   if (!load.ok) Fail(path + ": " + load.error);

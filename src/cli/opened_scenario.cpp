@@ -9,8 +9,9 @@
 #include "engine/run_problems.h"
 #include "engine/run_scenario.h"
 #include "engine/run_write_back.h"
-#include "model/scenario_codec.h"
+#include "model/scenario_opening.h"
 #include "model/scenario_ops.h"
+#include "model/windows_1252.h"
 
 namespace tarvel::cli {
 
@@ -58,14 +59,28 @@ std::unique_ptr<platform::Clock> ClockForToday(const std::string& today) {
   return nullptr;
 }
 
+bool DecodeScenarioFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                        model::Scenario& scenario) {
+  const model::ScenarioOpening opening = model::OpenScenarioBytes(bytes, scenario);
+  if (!opening.load.valid) {
+    Fail(path + " doesn't seem to be a valid Tarvel Financial Planner file.");
+    return false;
+  }
+  // Record text in the lines is Windows-1252; the path is the file system's bytes.
+  for (const std::string& refusal : opening.refusals) {
+    Fail(path + ": " + model::Utf8From1252(refusal));
+  }
+  if (!opening.usable()) return false;
+  const std::string warning = model::CutShortWarning(path, opening.load);
+  if (!warning.empty()) std::fprintf(stderr, "Warning: %s\n", warning.c_str());
+  return true;
+}
+
 std::unique_ptr<model::Scenario> OpenScenarioFile(const std::string& path) {
   const auto bytes = ReadInputFile(path);
   if (!bytes) return nullptr;
   auto scenario = std::make_unique<model::Scenario>();
-  if (!model::DecodeScenario(*bytes, *scenario).valid) {
-    Fail(path + " doesn't seem to be a valid Tarvel Financial Planner file.");
-    return nullptr;
-  }
+  if (!DecodeScenarioFile(path, *bytes, *scenario)) return nullptr;
   model::RecomputeInitialTotals(*scenario);
   return scenario;
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "cli/private_folder.h"
@@ -22,6 +23,12 @@ int Usage(const std::string& message);
 // The system clock when today is empty, else that fixed day; nothing for a bad date (the
 // usage message is printed).
 std::unique_ptr<platform::Clock> ClockForToday(const std::string& today);
+
+// Decodes a scenario file's bytes as the planner opens them. False after printing why the
+// file is refused (not a scenario file, or values no plan can have); a file that ends inside
+// a block is read, with a warning on stderr naming what took its defaults.
+bool DecodeScenarioFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                        model::Scenario& scenario);
 
 // Reads a scenario file and refreshes its initial totals, as opening it in the planner does;
 // nothing after printing the problem (a missing or invalid file).

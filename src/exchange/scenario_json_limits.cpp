@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "exchange/json_plan_paths.h"
+#include "exchange/scenario_baseline.h"
 #include "model/money_format.h"
 #include "model/record_counts.h"
 
@@ -119,7 +121,12 @@ JsonLoad ScenarioFromJsonBytes(std::span<const std::uint8_t> bytes, model::Scena
   json parsed;
   JsonLoad load = ParseScenarioJson(bytes, parsed);
   if (!load.ok) return load;
-  return ScenarioFromJson(parsed, scenario);
+  load = ScenarioFromJson(parsed, scenario);
+  if (!load.ok) return load;
+  load.error = FirstPlanProblem(scenario);
+  load.ok = load.error.empty();
+  if (!load.ok) scenario = *json_internal::MakeBaseline(0, 0);
+  return load;
 }
 
 }  // namespace tarvel::exchange

@@ -22,7 +22,9 @@ inline constexpr std::size_t kMaxJsonValues = 500000;
 // broken text says what is wrong ("holds 1000000 events; a scenario holds at most 150").
 JsonLoad ParseScenarioJson(std::span<const std::uint8_t> bytes, nlohmann::ordered_json& json);
 
-// Parses and reads the scenario in one step.
+// Parses and reads the scenario in one step, refusing one that cannot be a plan (a value
+// that is not a finite number, an end age not above the start age) as the scenario file's
+// reader does; the error names the first such value by its JSON path.
 JsonLoad ScenarioFromJsonBytes(std::span<const std::uint8_t> bytes, model::Scenario& scenario);
 
 }  // namespace tarvel::exchange

@@ -13,15 +13,19 @@ enum class FileProblem {
   CannotCreate,  // a new file could not be made
   CannotWrite,   // the bytes did not reach the disk; an old file is left as it was
   Exists,        // the file exists and overwriting it was not agreed
+  NotAPlan,      // the file reads but holds values no plan can have
 };
 
 struct FileResult {
   FileProblem problem = FileProblem::None;
   std::string file;  // the name as the user gave it
+  // For the user, in plain words: NotAPlan: the refused values, one a line; success: a
+  // warning about what was read (a file cut short inside a block), or nothing.
+  std::string note;
 
   bool ok() const { return problem == FileProblem::None; }
   static FileResult Fail(FileProblem problem, std::string file) {
-    return {problem, std::move(file)};
+    return {problem, std::move(file), {}};
   }
 };
 

@@ -25,17 +25,22 @@ class BlockCursor {
  public:
   explicit BlockCursor(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
-  // The next size bytes, or fewer when the file ends inside the block.
-  std::span<const std::uint8_t> Next(std::size_t size) {
+  // The next size bytes of block number `block`, or fewer when the file ends inside it.
+  std::span<const std::uint8_t> Next(std::size_t size, int block = 0) {
     const std::size_t available = std::min(size, bytes_.size() - position_);
-    const auto block = bytes_.subspan(position_, available);
+    if (available > 0 && available < size) cut_block_ = block;
+    const auto bytes = bytes_.subspan(position_, available);
     position_ += available;
-    return block;
+    return bytes;
   }
+
+  // The block the file ended inside; 0 when it ended at a block boundary.
+  int cut_block() const { return cut_block_; }
 
  private:
   std::span<const std::uint8_t> bytes_;
   std::size_t position_ = 0;
+  int cut_block_ = 0;
 };
 
 // Appends the blocks in file order.
@@ -134,18 +139,20 @@ void RepairIndexes(Scenario& scenario) {
 // Blocks 4 to 17: none of them can make the file invalid.
 void ReadTrailingBlocks(BlockCursor& cursor, Scenario& scenario, ScenarioLoad& load,
                         const ProgramColours& program_colours) {
-  DecodeOver(cursor.Next(kGroupTableSize), scenario.groups);
-  if (!ReadWhole(cursor.Next(kReportHeadersSize), scenario.report_headers)) {
+  DecodeOver(cursor.Next(kGroupTableSize, 4), scenario.groups);
+  if (!ReadWhole(cursor.Next(kReportHeadersSize, 5), scenario.report_headers)) {
     ClearReportHeaders(scenario.report_headers);
     ApplyPerAccountDefaults(scenario);
   }
-  if (!ReadWhole(cursor.Next(kAccountSettingsSize), scenario.settings)) {
+  if (!ReadWhole(cursor.Next(kAccountSettingsSize, 6), scenario.settings)) {
     ApplyPerAccountDefaults(scenario);
   }
   RepairSettingsSlots(scenario);
-  for (LogFont& font : scenario.report_fonts) DecodeOver(cursor.Next(kLogFontSize), font);
+  for (int f = 0; f < kReportFonts; ++f) {
+    DecodeOver(cursor.Next(kLogFontSize, 7 + f), scenario.report_fonts[f]);
+  }
 
-  load.window_read = ReadWhole(cursor.Next(kWindowSetupSize), scenario.window);
+  load.window_read = ReadWhole(cursor.Next(kWindowSetupSize, 10), scenario.window);
   if (!load.window_read) {
     WindowSetup defaults;
     scenario.window.margin_left = defaults.margin_left;
@@ -154,7 +161,7 @@ void ReadTrailingBlocks(BlockCursor& cursor, Scenario& scenario, ScenarioLoad& l
     scenario.window.margin_bottom = defaults.margin_bottom;
     scenario.window.print_option = defaults.print_option;
   }
-  const auto budgets = cursor.Next(kBudgetCount * kBudgetSize);
+  const auto budgets = cursor.Next(kBudgetCount * kBudgetSize, 11);
   load.budgets_read = budgets.size() == kBudgetCount * kBudgetSize;
   if (load.budgets_read) {
     for (int b = 0; b < kBudgetCount; ++b) {
@@ -162,16 +169,16 @@ void ReadTrailingBlocks(BlockCursor& cursor, Scenario& scenario, ScenarioLoad& l
     }
     NameUnnamedBudgets(scenario);
   }
-  if (!ReadWhole(cursor.Next(kDividendSettingsSize), scenario.dividends)) {
+  if (!ReadWhole(cursor.Next(kDividendSettingsSize, 12), scenario.dividends)) {
     ApplyDividendDefaults(scenario);
   }
-  if (!ReadWhole(cursor.Next(kAllocationCategoriesSize), scenario.categories)) {
+  if (!ReadWhole(cursor.Next(kAllocationCategoriesSize, 13), scenario.categories)) {
     scenario.categories = AllocationCategories{};
   }
-  if (!ReadWhole(cursor.Next(kAllocationBlockSize), scenario.allocation)) {
+  if (!ReadWhole(cursor.Next(kAllocationBlockSize, 14), scenario.allocation)) {
     scenario.allocation = AllocationBlock{};
   }
-  const auto reserved = cursor.Next(kReservedBlockSize);
+  const auto reserved = cursor.Next(kReservedBlockSize, 15);
   if (reserved.size() == kReservedBlockSize) {
     std::copy(reserved.begin(), reserved.end(), scenario.reserved_block.begin());
   } else {
@@ -180,7 +187,7 @@ void ReadTrailingBlocks(BlockCursor& cursor, Scenario& scenario, ScenarioLoad& l
       scenario.events[slot].equity_account = kNoAccount;
     }
   }
-  load.colours_read = ReadWhole(cursor.Next(kProgramColoursSize), scenario.colours);
+  load.colours_read = ReadWhole(cursor.Next(kProgramColoursSize, 16), scenario.colours);
   load.colours_valid = load.colours_read && !NeighbouringColoursEqual(scenario.colours);
   if (!load.colours_read) {
     scenario.colours = program_colours;
@@ -189,9 +196,14 @@ void ReadTrailingBlocks(BlockCursor& cursor, Scenario& scenario, ScenarioLoad& l
     scenario.colours.colours = kDefaultColours;
     scenario.colours.colours[kColourCount - 1] = kScrollBarColour;
   }
-  for (IncomeExpenseList& list : scenario.income_expense) {
-    DecodeOver(cursor.Next(kIncomeExpenseListSize), list);
+  // The lists are one block: a file that ends between two lists ends inside it.
+  const auto lists = cursor.Next(kEventSlots * kIncomeExpenseListSize, 17);
+  for (std::size_t slot = 0; slot * kIncomeExpenseListSize < lists.size(); ++slot) {
+    const std::size_t start = slot * kIncomeExpenseListSize;
+    DecodeOver(lists.subspan(start, std::min(kIncomeExpenseListSize, lists.size() - start)),
+               scenario.income_expense[slot]);
   }
+  load.cut_block = cursor.cut_block();
 }
 
 }  // namespace

@@ -22,6 +22,10 @@ struct ScenarioLoad {
   bool colours_valid = false;  // ... and no two neighbouring colours were equal
   bool window_read = false;    // block 10 was complete
   bool budgets_read = false;   // block 11 was complete
+  // The block (4..17, numbered in file order) the file ends inside, whose missing part and
+  // later blocks took their defaults; 0 when the file ends at a block boundary, as the
+  // shorter files of earlier versions do.
+  int cut_block = 0;
 };
 
 // Replaces the scenario with the bytes' content: clears it, reads the blocks, gives the

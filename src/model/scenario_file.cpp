@@ -18,6 +18,8 @@
 #include "model/record_counts.h"
 #include "model/scenario_backup.h"
 #include "model/scenario_codec.h"
+#include "model/scenario_opening.h"
+#include "model/scenario_ops.h"
 #include "model/working_file_names.h"
 
 namespace tarvel::model {
@@ -103,9 +105,16 @@ FileResult ReadScenario(Program& program, Scenario& scenario) {
     return FileResult::Fail(FileProblem::CannotOpen, program.open_name);
   }
   scenario.colours.colours = program.colours;
-  const ScenarioLoad load = DecodeScenario(bytes, scenario);
-  if (!load.valid) {
-    FileResult result = FileResult::Fail(FileProblem::Invalid, program.open_name);
+  const ScenarioOpening opening = OpenScenarioBytes(bytes, scenario);
+  const ScenarioLoad& load = opening.load;
+  if (!opening.usable()) {
+    FileResult result = FileResult::Fail(load.valid ? FileProblem::NotAPlan : FileProblem::Invalid,
+                                         program.open_name);
+    for (const std::string& line : opening.refusals) {
+      result.note += (result.note.empty() ? "" : "\n") + line;
+    }
+    // Nothing of a refused file is kept.
+    if (load.valid) ClearScenario(scenario);
     program.open_name = kFallbackScenarioName;
     program.save_name = kFallbackScenarioName;
     return result;
@@ -120,7 +129,9 @@ FileResult ReadScenario(Program& program, Scenario& scenario) {
   program.colour_banding = 1;
   program.toolbar_visible = true;
   ClaimScenarioFile(program, ScenarioPath(program, program.open_name));
-  return {};
+  FileResult result;
+  result.note = CutShortWarning(program.open_name, load);
+  return result;
 }
 
 FileResult WriteScenario(Program& program, Scenario& scenario) {

@@ -16,7 +16,9 @@ std::string ScenarioPath(const Program& program, const std::string& name);
 
 // Replaces the scenario with the file named by the open name. CannotOpen (scenario
 // unchanged) when the file cannot be opened; Invalid (scenario cleared, both names
-// "tmp01.ret") when block 1, an event record or the account table is cut short.
+// "tmp01.ret") when block 1, an event record or the account table is cut short; NotAPlan
+// (the same, the note naming the values) when it holds values no plan can have. A file that
+// ends inside a later block opens with a note saying what took its defaults.
 FileResult ReadScenario(Program& program, Scenario& scenario);
 // Writes the complete scenario over the save name, which must exist already. The old file
 // is replaced only once the new one is wholly written; on failure (CannotWrite) the colours

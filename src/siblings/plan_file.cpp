@@ -13,7 +13,7 @@
 #include "engine/run_scenario.h"
 #include "engine/run_write_back.h"
 #include "model/record_counts.h"
-#include "model/scenario_codec.h"
+#include "model/scenario_opening.h"
 #include "model/scenario_ops.h"
 #include "model/working_file_names.h"
 #include "results/schedule_run.h"
@@ -46,9 +46,13 @@ PlotFileLoad RunScenarioFile(const std::filesystem::path& path,
   const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                         std::istreambuf_iterator<char>());
   auto scenario = std::make_unique<model::Scenario>();
-  if (!model::DecodeScenario(bytes, *scenario).valid) {
+  const model::ScenarioOpening opening = model::OpenScenarioBytes(bytes, *scenario);
+  if (!opening.load.valid) {
     return PlotFileLoad::Failed(path.string() +
                                 " doesn't seem to be a valid Tarvel Financial Planner file.");
+  }
+  if (!opening.usable()) {
+    return PlotFileLoad::Failed(path.string() + ": " + opening.refusals.front());
   }
   model::RecomputeInitialTotals(*scenario);
   std::error_code error;

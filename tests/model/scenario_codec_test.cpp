@@ -163,6 +163,23 @@ TEST(ScenarioCodec, EveryBlockBoundaryOfAShortFileGivesItsDefaults) {
   }
 }
 
+TEST(ScenarioCodec, TellsTheBlockAFileEndsInsideAndNothingAtABoundary) {
+  const std::vector<std::uint8_t> saved = SavedScenario();
+  const auto starts = BlockStarts(2);
+  // starts[b] is where block b + 1 starts; blocks 4 to 17 may be cut short.
+  for (int block = 4; block <= 17; ++block) {
+    const std::size_t begin = starts[block - 1];
+    const std::size_t end = starts[block];
+    for (const std::size_t length : {begin + 1, (begin + end) / 2, end - 1}) {
+      auto scenario = ScenarioWithProgramColours();
+      const ScenarioLoad load = DecodeScenario(std::span(saved).first(length), *scenario);
+      EXPECT_EQ(load.cut_block, block) << length;
+    }
+    auto scenario = ScenarioWithProgramColours();
+    EXPECT_EQ(DecodeScenario(std::span(saved).first(end), *scenario).cut_block, 0) << end;
+  }
+}
+
 TEST(ScenarioCodec, EventCountOutsideTheTableMakesTheFileInvalid) {
   for (std::int16_t count : {std::int16_t{-1}, std::int16_t{151}, std::int16_t{-32768}}) {
     std::vector<std::uint8_t> bytes = PatternFile(0, 3);

@@ -131,15 +131,13 @@ struct ReadPlan {
 };
 
 // Reads the named file without touching the open scenario; a file that cannot be read is
-// told and gives nothing.
+// told and gives nothing, a warning about one that can is told.
 std::optional<ReadPlan> ReadBesideOpenScenario(CommandContext& context, const std::string& name) {
   ReadPlan plan{context.program, std::make_unique<model::Scenario>()};
   plan.program.open_name = name;
   const model::FileResult read = model::ReadScenario(plan.program, *plan.scenario);
-  if (!read.ok()) {
-    if (auto message = ScenarioFileMessage(read)) context.prompter.Ask(*message);
-    return std::nullopt;
-  }
+  if (auto message = ScenarioFileMessage(read)) context.prompter.Ask(*message);
+  if (!read.ok()) return std::nullopt;
   return plan;
 }
 

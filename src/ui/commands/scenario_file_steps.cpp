@@ -89,9 +89,16 @@ platform::FileDialog AccountsFileDialog(const model::Program& program, const cha
 std::optional<Message> ScenarioFileMessage(const model::FileResult& result, ScenarioFileRole role,
                                            const std::string& reason) {
   switch (result.problem) {
-    case FileProblem::None:
+    case FileProblem::None: {
+      if (result.note.empty()) return std::nullopt;
+      Message message = ErrorMessage(result.note, kFileWarning);
+      message.icon = Icon::Warning;
+      return message;
+    }
     case FileProblem::Exists:
       return std::nullopt;
+    case FileProblem::NotAPlan:
+      return ErrorMessage(result.file + " cannot be opened:\n\n" + result.note, kFileWarning);
     case FileProblem::Invalid: {
       Message message = ErrorMessage(
           result.file + " doesn't seem to be a valid Tarvel Financial Planner file.", kFileWarning);

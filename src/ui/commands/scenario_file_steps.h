@@ -27,9 +27,10 @@ std::string WindowTitle(const std::string& name);
 platform::FileDialog ScenarioFileDialog(const model::Program& program, const char* title);
 platform::FileDialog AccountsFileDialog(const model::Program& program, const char* title);
 
-// What the user is told about a scenario file that could not be read, written or created;
-// nothing for success. A working file has its own wording for what cannot be created. A
-// scenario that cannot be saved is named with the system's reason when one is given.
+// What the user is told about a scenario file that could not be read, written or created,
+// or was read with a warning; nothing for a plain success. A working file has its own wording for
+// what cannot be created. A scenario that cannot be saved is named with the system's reason when
+// one is given.
 enum class ScenarioFileRole { Named, Working };
 std::optional<platform::Message> ScenarioFileMessage(
     const model::FileResult& result, ScenarioFileRole role = ScenarioFileRole::Named,

@@ -110,12 +110,6 @@ std::string RefusalText(const platform::DialogView& view, int control, std::stri
   return NotANumberText(caption, text);
 }
 
-std::string EndAgeOrderText(double start_age, double end_age) {
-  const std::string first = end_age < start_age ? "The end age comes before the start age."
-                                                : "The end age is the same as the start age.";
-  return first + model::Format(" Type an end age after %.0f.", std::trunc(start_age));
-}
-
 std::string ReadFieldText(const platform::DialogView& view, int control, int max_chars) {
   std::string text = view.Text(control);
   if (max_chars > 0 && static_cast<int>(text.size()) > max_chars - 1) text.resize(max_chars - 1);

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/plan_checks.h"
 #include "platform/dialog_view.h"
 #include "platform/prompter.h"
 
@@ -44,7 +45,7 @@ std::string NotANumberText(std::string_view caption, std::string_view text);
 std::string RefusalText(const platform::DialogView& view, int control, std::string_view caption,
                         std::string range_message, char currency_symbol = '$');
 // The message of an end age that does not come after the start age (whole years).
-std::string EndAgeOrderText(double start_age, double end_age);
+using model::EndAgeOrderText;
 
 // ValidateField: the value when it lies inside the rule's bounds; otherwise the rule's message
 // (or, for a text that is no number, NotANumberText) is shown as a stop box, the field gets the

@@ -6,6 +6,7 @@
 
 #include "engine/birthday_fraction.h"
 #include "model/money_format.h"
+#include "model/plan_checks.h"
 #include "model/scenario_ops.h"
 #include "ui/editors/field_check.h"
 #include "ui/editors/field_text.h"
@@ -191,8 +192,8 @@ bool InitialValuesEditor::CheckAgeRange(platform::DialogView& view, double start
                                         double end_age) {
   const int whole_start = static_cast<int>(start_age);
   const int whole_end = static_cast<int>(end_age);
-  if (whole_end <= whole_start) {
-    ShowStop(services_.prompter, EndAgeOrderText(whole_start, whole_end), "END AGE ERROR");
+  if (!model::EndAgeIsAboveStartAge(start_age, end_age)) {
+    ShowStop(services_.prompter, EndAgeOrderText(start_age, end_age), "END AGE ERROR");
   } else if (whole_end - whole_start >= kAllowableAgeRange) {
     ShowStop(services_.prompter, "The age range must be less than 100 years!", "Age Range Error!");
   } else {

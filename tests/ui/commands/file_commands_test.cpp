@@ -63,6 +63,9 @@ TEST_F(FileCommandsTest, RecentFileItemOpensItsEntry) {
 
 TEST_F(FileCommandsTest, ARefusedFileIsReportedAndKeepsTheOpenScenarioAsItWas) {
   test_support::WriteText(folder.File("bad.ret"), "too short");
+  auto no_plan = std::make_unique<model::Scenario>();
+  no_plan->initial.end_age = no_plan->initial.start_age;
+  test_support::WriteAll(folder.File("ages.ret"), model::EncodeScenario(*no_plan));
   const struct {
     const char* chosen;
     const char* caption;
@@ -71,6 +74,9 @@ TEST_F(FileCommandsTest, ARefusedFileIsReportedAndKeepsTheOpenScenarioAsItWas) {
       {"bad.ret", "FILE WARNING",
        "bad.ret doesn't seem to be a valid Tarvel Financial Planner file."},
       {"missing.ret", "FILE ERROR", "Cannot open missing.ret"},
+      {"ages.ret", "FILE WARNING",
+       "ages.ret cannot be opened:\n\nThe end age is the same as the start age. Type an end age "
+       "after 30."},
   };
   program.open_name = "mine.ret";
   program.save_name = "mine.ret";
@@ -100,6 +106,44 @@ TEST_F(FileCommandsTest, ARefusedFileIsReportedAndKeepsTheOpenScenarioAsItWas) {
     EXPECT_TRUE(view.folders.empty());
     EXPECT_TRUE(view.commands_enabled);
     EXPECT_FALSE(view.Called("run"));
+  }
+}
+
+TEST_F(FileCommandsTest, AFileCutInsideABlockOpensWithOneWarningAndAnOlderLayoutSilently) {
+  const std::uintmax_t complete = model::CompleteScenarioSize(0);
+  const std::uintmax_t account_table_end = 80 + 4124;
+  const struct {
+    std::uintmax_t length;
+    const char* warning;
+  } cases[] = {
+      {account_table_end, nullptr},
+      {complete - 1398 * 153, nullptr},
+      {complete - 700,
+       "cut.ret ends inside its income and expense lists; default values were filled in for the "
+       "income and expense lists."},
+      {account_table_end + 100,
+       "cut.ret ends inside its account groups; default values were filled in for the account "
+       "groups, report headings, account settings, report fonts, page setup, budgets, dividend "
+       "settings, allocation categories, asset allocations, mortgage equity accounts, colours, "
+       "and income and expense lists."},
+  };
+  for (const auto& c : cases) {
+    WriteScenarioFile("cut.ret", 1);
+    std::filesystem::resize_file(folder.File("cut.ret"), c.length);
+    prompter.messages.clear();
+    view.calls.clear();
+    prompter.open_choices = {"cut.ret"};
+    dispatcher->DispatchCommand(2);
+    EXPECT_EQ(program.open_name, "cut.ret") << c.length;
+    EXPECT_TRUE(view.Called("run"));
+    if (c.warning == nullptr) {
+      EXPECT_TRUE(prompter.messages.empty()) << c.length;
+      continue;
+    }
+    ASSERT_EQ(prompter.messages.size(), 1u) << c.length;
+    EXPECT_EQ(prompter.messages[0].caption, "FILE WARNING");
+    EXPECT_EQ(prompter.messages[0].icon, platform::Icon::Warning);
+    EXPECT_EQ(prompter.messages[0].text, c.warning);
   }
 }
 
