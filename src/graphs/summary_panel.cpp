@@ -188,19 +188,18 @@ void DrawSummaryPanel(platform::Canvas& canvas, const ChartContext& context,
       y += l / 2;
     }
     const int right = left + column_width - 2 * c;
-    platform::TextStyle value_style;
-    value_style.horizontal = platform::HorizontalAlign::Right;
-    value_style.colour = row.negative ? context.palette.RedFlag() : platform::kBlack;
+    platform::TextStyle value_style = context.scheme.Text(platform::HorizontalAlign::Right);
+    if (row.negative) value_style.colour = context.palette.RedFlag();
     switch (row.type) {
       case SummaryRow::Type::Line:
-        canvas.DrawText({left, y}, row.label, font, {});
+        canvas.DrawText({left, y}, row.label, font, context.scheme.Text());
         canvas.DrawText({right, y}, row.value, font, value_style);
         y += l / 2;
         break;
       case SummaryRow::Type::Heading: {
         platform::Font bold = font;
         bold.weight = platform::kBoldWeight;
-        canvas.DrawText({left, y}, row.label, bold, {});
+        canvas.DrawText({left, y}, row.label, bold, context.scheme.Text());
         canvas.DrawLine({left, y + l}, {right, y + l},
                         platform::Pen::Solid(context.palette.Grid()));
         break;
@@ -210,7 +209,7 @@ void DrawSummaryPanel(platform::Canvas& canvas, const ChartContext& context,
           canvas.DrawRectangle({left, y + 3, left + c + c / 2, y + l - 2}, outline,
                                platform::Brush::Solid(context.palette.Series(row.series_position)));
         }
-        canvas.DrawText({left + 2 * c, y}, row.label, font, {});
+        canvas.DrawText({left + 2 * c, y}, row.label, font, context.scheme.Text());
         canvas.DrawText({right, y}, row.value, font, value_style);
         break;
     }
