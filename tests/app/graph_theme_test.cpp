@@ -153,7 +153,7 @@ TEST_F(GraphThemeTest, InADarkPaletteImagesStayBlackOnWhite) {
   const QImage image = page.Image();
   EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
   const graphs::ChartGeometry& chart = page.painted().chart;
-  EXPECT_EQ(image.pixelColor(chart.x0, chart.y0 - chart.height / 2), QColor(Qt::black));
+  EXPECT_LT(image.pixelColor(chart.x0, chart.y0 - chart.height / 2).lightness(), 64);  // the axis
 }
 
 // Chart texts grow with the desktop font, and none leaves the page or runs into another.
@@ -173,7 +173,7 @@ TEST_F(GraphThemeTest, WithAFontHalfAgainAsLargeTheChartTextsGrowAndFit) {
   const int usual = ShowGraph(ui::kNetWorthFolder).painted().chart.line_height;
   window_.reset();
   ScaleFont(1.5);
-  Start();
+  Start(false);  // the same plan, named in the start-up file
   for (int folder : {ui::kNetWorthFolder, ui::kNetWorthFolder + 1, ui::kSummaryFolder}) {
     GraphPage& page = ShowGraph(folder);
     if (folder == ui::kNetWorthFolder) EXPECT_GE(page.painted().chart.line_height, usual * 4 / 3);
