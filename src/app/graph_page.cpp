@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "app/list_colours.h"
 #include "graphs/boxes.h"
 #include "graphs/page_hint.h"
 #include "graphs/page_pointer.h"
@@ -18,7 +20,6 @@
 namespace tarvel::app {
 namespace {
 
-constexpr int kCalloutHeight = 18;
 constexpr int kWheelNotch = 120;  // eighths of a degree
 constexpr int kDragBandAlpha = 60;
 
@@ -109,18 +110,35 @@ void GraphPage::ResetZoom() {
   Redraw();
 }
 
-graphs::PageRequest GraphPage::Request() const {
+graphs::PageRequest GraphPage::ScreenRequest() const {
   graphs::PageRequest request;
   request.layout = layout_;
   request.window = {0, 0, width(), height()};
   request.accounts = accounts_;
   request.allocation_title = allocation_title_;
-  request.font = graphs::ScreenChartFont();
+  request.font = graphs::ScreenChartFont(QFontInfo(font()).pixelSize());
   request.palette = palette_;
   request.currency = currency_;
-  request.background = platform::Rgb(255, 255, 255);
+  request.scheme = Scheme();
   request.footer_lines = footer_lines_;
   return request;
+}
+
+graphs::ChartScheme GraphPage::Scheme() const {
+  const QPalette& colours = palette();
+  return graphs::ScreenScheme(ColourRefOf(colours.color(QPalette::Base)),
+                              ColourRefOf(colours.color(QPalette::Text)));
+}
+
+graphs::PagePaint GraphPage::PaintOnto(QPaintDevice& device,
+                                       const graphs::PageRequest& request) const {
+  QPainter painter(&device);
+  painter.fillRect(QRect(0, 0, device.width(), device.height()),
+                   QColorOf(request.scheme.background));
+  if (!has_run_) return {};
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painting::QtCanvas canvas(painter);
+  return graphs::PaintGraphPage(canvas, source_, state(), request);
 }
 
 void GraphPage::Redraw() {
@@ -134,14 +152,7 @@ void GraphPage::RenderIfStale() {
   buffer_stale_ = false;
   const QSize size = this->size().expandedTo(QSize(1, 1));
   if (buffer_.size() != size) buffer_ = QPixmap(size);
-  buffer_.fill(Qt::white);
-  paint_ = {};
-  if (has_run_) {
-    QPainter painter(&buffer_);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painting::QtCanvas canvas(painter);
-    paint_ = graphs::PaintGraphPage(canvas, source_, state(), Request());
-  }
+  paint_ = PaintOnto(buffer_, ScreenRequest());
 }
 
 void GraphPage::paintEvent(QPaintEvent*) {
@@ -176,12 +187,19 @@ void GraphPage::paintEvent(QPaintEvent*) {
     painting::QtCanvas canvas(painter);
     graphs::Callout callout;
     callout.anchor = PointOf(callout_anchor_);
-    callout.height = kCalloutHeight;
+    callout.height = graphs::ScreenCalloutHeight(ScreenRequest().font);
     callout.lines = callout_lines_;
     callout.align = graphs::CalloutAlign::RightToAnchor;
     callout.bounds = platform::Rect{0, 0, width(), height()};
-    graphs::DrawCallout(canvas, palette_, platform::kWhite, callout);
+    const graphs::ChartScheme scheme = Scheme();
+    graphs::DrawCallout(canvas, graphs::InScheme(palette_, scheme), scheme, callout);
   }
+}
+
+void GraphPage::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // A new desktop palette or font repaints the page in its colours and at its size.
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) Redraw();
 }
 
 void GraphPage::resizeEvent(QResizeEvent*) {

@@ -25,6 +25,7 @@
 #include "model/records.h"
 
 class QMenu;
+class QPaintDevice;
 
 namespace tarvel::app {
 
@@ -60,15 +61,22 @@ class GraphPage : public QWidget {
   // The context menu at a point of the page: zoom, reset, style, pie, legend and image
   // actions, enabled for what the page shows there.
   std::unique_ptr<QMenu> MakeContextMenu(QPoint point);
-  // The page as painted, without callouts or zoom marks.
+  // The page as an image file shows it: black on white in the usual chart font, whatever the
+  // desktop's palette and font, without callouts or zoom marks.
   QImage Image();
   // Writes Image() to a file, its type by the file's extension; false with the reason.
   bool SaveImage(const QString& path, QString* reason = nullptr);
+
+  // What the page paints on screen: the desktop palette's colours, the chart font grown with
+  // the desktop's font.
+  graphs::PageRequest ScreenRequest() const;
 
   // The shared state as this page shows it: its own kind, unless its breakdown pie is up.
   graphs::GraphPageState state() const;
   // The ages the plot file should hold while zoomed (the shell re-runs with them).
   engine::AgeRange ZoomAgeRange() const { return state_->ZoomAgeRange(); }
+  // The results the page shows.
+  const graphs::ChartSource& source() const { return source_; }
   // Where the last paint put the chart, the pie and the thumbnails.
   const graphs::PagePaint& painted() const { return paint_; }
   // The callout shown, one or two lines; empty when none.
@@ -83,6 +91,7 @@ class GraphPage : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -108,7 +117,9 @@ class GraphPage : public QWidget {
   // A page shown, or used, after another page: the shared state takes this page's kind.
   void TakeOverState();
   void RenderIfStale();
-  graphs::PageRequest Request() const;
+  graphs::ChartScheme Scheme() const;
+  // The page painted onto an image or the back buffer, on the request's background.
+  graphs::PagePaint PaintOnto(QPaintDevice& device, const graphs::PageRequest& request) const;
   using AreaTest = bool (*)(const graphs::ChartGeometry&, platform::Point);
   // The full chart or the summary thumbnail whose area holds the point.
   std::optional<PlotHit> HitWhere(QPoint point, AreaTest inside) const;

@@ -224,7 +224,13 @@ void GraphPage::AskZoomRange(QPoint point) {
 
 QImage GraphPage::Image() {
   RenderIfStale();
-  return buffer_.toImage();
+  // Image files are drawn as on paper, whatever the desktop's palette and font.
+  graphs::PageRequest request = ScreenRequest();
+  request.font = graphs::ScreenChartFont();
+  request.scheme = {};
+  QImage image(buffer_.size(), QImage::Format_RGB32);
+  PaintOnto(image, request);
+  return image;
 }
 
 bool GraphPage::SaveImage(const QString& path, QString* reason) {

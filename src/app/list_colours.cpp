@@ -4,15 +4,12 @@
 #include "ui/shell/band_colours.h"
 
 namespace tarvel::app {
-namespace {
 
 std::uint32_t ColourRefOf(const QColor& colour) {
   return static_cast<std::uint32_t>(colour.red()) |
          (static_cast<std::uint32_t>(colour.green()) << 8) |
          (static_cast<std::uint32_t>(colour.blue()) << 16);
 }
-
-}  // namespace
 
 QColor QColorOf(std::uint32_t colour) {
   return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);

@@ -9,6 +9,8 @@
 namespace tarvel::app {
 
 QColor QColorOf(std::uint32_t colour);
+// The planner's 0x00BBGGRR colour of a Qt colour.
+std::uint32_t ColourRefOf(const QColor& colour);
 
 struct ShownRow {
   QColor background;

@@ -30,8 +30,8 @@ Point KeptInside(Point at, int anchor_x, int width, int height, const platform::
 }  // namespace
 
 void DrawBevelBox(platform::Canvas& canvas, const Palette& palette, int x, int y, int width,
-                  int height, bool shadow) {
-  const platform::Pen white = platform::Pen::Solid(platform::kWhite, 1);
+                  int height, bool shadow, const ChartScheme& scheme) {
+  const platform::Pen lit = platform::Pen::Solid(scheme.highlight, 1);
   const platform::Pen shade = platform::Pen::Solid(palette.Grid(), 1);
   const int right = x + width;
   const int bottom = y + height;
@@ -42,11 +42,11 @@ void DrawBevelBox(platform::Canvas& canvas, const Palette& palette, int x, int y
     canvas.DrawRectangle({x + kShadow, bottom, right + kShadow, bottom + kShadow},
                          platform::Pen::None(), fill);
   }
-  DrawCorner(canvas, {x - 1, bottom}, {x - 1, y - 1}, {right, y - 1}, white);
+  DrawCorner(canvas, {x - 1, bottom}, {x - 1, y - 1}, {right, y - 1}, lit);
   DrawCorner(canvas, {x + 1, bottom - 1}, {x + 1, y + 1}, {right - 1, y + 1}, shade);
-  canvas.DrawRectangle({x, y, right, bottom}, platform::Pen::Solid(platform::kBlack, 1),
+  canvas.DrawRectangle({x, y, right, bottom}, platform::Pen::Solid(scheme.ink, 1),
                        platform::Brush::Hollow());
-  DrawCorner(canvas, {right - 2, y + 1}, {right - 2, bottom - 2}, {x + 1, bottom - 2}, white);
+  DrawCorner(canvas, {right - 2, y + 1}, {right - 2, bottom - 2}, {x + 1, bottom - 2}, lit);
   DrawCorner(canvas, {x + 2, bottom - 3}, {x + 2, y + 2}, {right - 3, y + 2}, shade);
 }
 
@@ -55,7 +55,7 @@ platform::Font CalloutFont(int height) {
 }
 
 platform::Rect DrawCallout(platform::Canvas& canvas, const Palette& palette,
-                           platform::Colour background, const Callout& callout) {
+                           const ChartScheme& scheme, const Callout& callout) {
   const platform::Font font = CalloutFont(callout.height);
   std::vector<std::string> lines;
   for (const std::string& line : callout.lines) lines.push_back(" " + line);
@@ -76,14 +76,14 @@ platform::Rect DrawCallout(platform::Canvas& canvas, const Palette& palette,
            callout.anchor.y};
   if (callout.bounds) at = KeptInside(at, callout.anchor.x, width, box_height, *callout.bounds);
 
-  const platform::TextStyle style{platform::HorizontalAlign::Left, platform::VerticalAlign::Top,
-                                  platform::kBlack, background};
+  platform::TextStyle style = scheme.Text();
+  style.background = scheme.background;
   int y = at.y;
   for (const std::string& line : lines) {
     canvas.DrawText({at.x, y}, line, font, style);
     y += line_height;
   }
-  DrawBevelBox(canvas, palette, at.x - 1, at.y - 1, width + 2, box_height, true);
+  DrawBevelBox(canvas, palette, at.x - 1, at.y - 1, width + 2, box_height, true, scheme);
   return {at.x - 2, at.y - 2, at.x + width + 1 + kShadow, at.y - 1 + box_height + kShadow};
 }
 

@@ -6,15 +6,16 @@
 #include <string_view>
 #include <vector>
 
+#include "graphs/chart_scheme.h"
 #include "graphs/palette.h"
 #include "platform/canvas.h"
 
 namespace tarvel::graphs {
 
-// A framed box with a white highlight above and left, inner shading in entry 13 and, with
-// shadow, a 4-pixel shadow along the right and bottom edges.
+// A box framed in the scheme's ink with a highlight above and left (white on paper), inner
+// shading in entry 13 and, with shadow, a 4-pixel shadow along the right and bottom edges.
 void DrawBevelBox(platform::Canvas& canvas, const Palette& palette, int x, int y, int width,
-                  int height, bool shadow);
+                  int height, bool shadow, const ChartScheme& scheme = {});
 
 enum class CalloutAlign {
   LeftEdge,       // the box starts at the anchor
@@ -35,9 +36,9 @@ struct Callout {
 // The bold "Tms Rmn" font of callouts for a requested callout height.
 platform::Font CalloutFont(int height);
 
-// Draws the text, preceded by a space, on the background colour in black, then the box.
+// Draws the text, preceded by a space, in the scheme's ink on its background, then the box.
 // Returns the rectangle covered, shadow included, so a page can restore it later.
 platform::Rect DrawCallout(platform::Canvas& canvas, const Palette& palette,
-                           platform::Colour background, const Callout& callout);
+                           const ChartScheme& scheme, const Callout& callout);
 
 }  // namespace tarvel::graphs

@@ -155,10 +155,11 @@ PieLayout DrawBreakdownPie(platform::Canvas& canvas, const ChartContext& context
       canvas.DrawRectangle({layout.list.left + 3, y + 2, layout.list.left + c + c / 2, y + l - 2},
                            outline, platform::Brush::Solid(colour));
     }
-    canvas.DrawText({layout.list.left + 2 * c + 2, y}, lines[i], context.font, {});
+    canvas.DrawText({layout.list.left + 2 * c + 2, y}, lines[i], context.font,
+                    context.scheme.Text());
   }
   DrawBevelBox(canvas, context.palette, layout.list.left, layout.list.top, layout.list.Width(),
-               layout.list.Height(), true);
+               layout.list.Height(), true, context.scheme);
 
   if (layout.radius > 0) {
     const int shadow = context.view.IsThumbnail() ? 2 : 4;
@@ -173,10 +174,9 @@ PieLayout DrawBreakdownPie(platform::Canvas& canvas, const ChartContext& context
                      platform::Brush::Solid(context.palette.Entry(slice.colour_entry)));
     }
   }
-  platform::TextStyle centred;
-  centred.horizontal = platform::HorizontalAlign::Centre;
   canvas.DrawText({layout.centre.x, layout.centre.y + layout.radius + l / 2},
-                  model::Format("Age %d", static_cast<int>(breakdown.age)), context.font, centred);
+                  model::Format("Age %d", static_cast<int>(breakdown.age)), context.font,
+                  context.scheme.Text(platform::HorizontalAlign::Centre));
   return layout;
 }
 

@@ -1,7 +1,8 @@
 // What the graph pages hand the engine for one chart: the rectangle, the view window, the
-// chart font, the palette, the currency and the window background.
+// chart font, the palette, the currency and the colour scheme.
 #pragma once
 
+#include "graphs/chart_scheme.h"
 #include "graphs/palette.h"
 #include "model/money_format.h"
 #include "platform/canvas.h"
@@ -32,7 +33,7 @@ struct ChartContext {
   platform::Font font;  // the screen or printer font chosen by the page
   Palette palette;
   model::Currency currency;
-  platform::Colour background = platform::kWhite;  // behind blanked legend rows and callouts
+  ChartScheme scheme;  // background and ink; the palette is already in its tones
 };
 
 }  // namespace tarvel::graphs

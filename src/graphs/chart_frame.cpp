@@ -14,13 +14,6 @@ constexpr std::array<const char*, 12> kMonthNames = {
 
 constexpr int kFooterGap = 9;  // pixels between the last footer line and the bottom
 
-platform::TextStyle Centred(platform::VerticalAlign vertical = platform::VerticalAlign::Top) {
-  platform::TextStyle style;
-  style.horizontal = platform::HorizontalAlign::Centre;
-  style.vertical = vertical;
-  return style;
-}
-
 int CentreX(const platform::Rect& area) { return area.left + area.Width() / 2; }
 
 }  // namespace
@@ -58,26 +51,29 @@ FrameLayout DrawChartFrame(platform::Canvas& canvas, const ChartContext& context
   layout.legend_width = LegendWidth(canvas, context.font, text.series_names);
   layout.legend_left = area.right - layout.legend_width - c - 15;
 
+  const ChartScheme& scheme = context.scheme;
+  const platform::TextStyle centred = scheme.Text(platform::HorizontalAlign::Centre);
   const ChartView& view = context.view;
   if (view.IsThumbnail()) {
     if (view.printing) {
-      canvas.DrawText({CentreX(area), area.bottom - l}, text.title, context.font, Centred());
+      canvas.DrawText({CentreX(area), area.bottom - l}, text.title, context.font, centred);
     } else {
-      canvas.DrawText({CentreX(area), area.bottom - kFooterGap}, ThumbnailTitle(view.thumbnail),
-                      context.font, Centred(platform::VerticalAlign::Bottom));
+      canvas.DrawText(
+          {CentreX(area), area.bottom - kFooterGap}, ThumbnailTitle(view.thumbnail), context.font,
+          scheme.Text(platform::HorizontalAlign::Centre, platform::VerticalAlign::Bottom));
     }
     return layout;
   }
   if (view.printing) {
-    canvas.DrawText({CentreX(area), area.top}, text.title, context.font, Centred());
+    canvas.DrawText({CentreX(area), area.top}, text.title, context.font, centred);
     return layout;
   }
   for (int i = 0; i < 3; ++i) {
     const int y = area.bottom - kFooterGap - (3 - i) * l;
     if (text.footer_align == FooterAlign::Left) {
-      canvas.DrawText({area.left + 8, y}, text.footer_lines[i], context.font, {});
+      canvas.DrawText({area.left + 8, y}, text.footer_lines[i], context.font, scheme.Text());
     } else {
-      canvas.DrawText({CentreX(area), y}, text.footer_lines[i], context.font, Centred());
+      canvas.DrawText({CentreX(area), y}, text.footer_lines[i], context.font, centred);
     }
   }
   return layout;

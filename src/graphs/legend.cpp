@@ -92,14 +92,15 @@ platform::Rect DrawLegend(platform::Canvas& canvas, const ChartContext& context,
   int y = top;
   for (const Row& row : rows) {
     canvas.DrawRectangle({left, y, row_right, y + l}, platform::Pen::None(),
-                         platform::Brush::Solid(context.background));
+                         platform::Brush::Solid(context.scheme.background));
     canvas.DrawRectangle({left, y, left + swatch_width, y + l}, outline,
                          platform::Brush::Solid(context.palette.Series(row.position)));
-    canvas.DrawText({left + 2 * c, y}, row.text, context.font, {});
+    canvas.DrawText({left + 2 * c, y}, row.text, context.font, context.scheme.Text());
     y += l;
   }
   const platform::Rect box{left - kFrameGap, top - kFrameGap, row_right + kFrameGap, y + kFrameGap};
-  DrawBevelBox(canvas, context.palette, box.left, box.top, box.Width(), box.Height(), true);
+  DrawBevelBox(canvas, context.palette, box.left, box.top, box.Width(), box.Height(), true,
+               context.scheme);
   return box;
 }
 

@@ -3,6 +3,7 @@
 #include "graphs/paint_graph_page.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "graphs/draw_chart.h"
 #include "graphs/summary_panel.h"
@@ -11,6 +12,7 @@ namespace tarvel::graphs {
 namespace {
 
 constexpr int kQuadrantMargin = 4;  // pixels around each summary quadrant
+constexpr int kCalloutHeight = 18;  // with the usual chart font
 
 ChartContext ContextFor(const PageRequest& request, const GraphPageState& state,
                         platform::Rect area, int thumbnail) {
@@ -20,9 +22,9 @@ ChartContext ContextFor(const PageRequest& request, const GraphPageState& state,
   context.view.printing = request.printing;
   context.view.thumbnail = thumbnail;
   context.font = request.font;
-  context.palette = request.palette;
+  context.palette = InScheme(request.palette, request.scheme);
   context.currency = request.currency;
-  context.background = request.background;
+  context.scheme = request.scheme;
   return context;
 }
 
@@ -121,6 +123,17 @@ void PaintSummary(platform::Canvas& canvas, const ChartSource& source, const Gra
 
 }  // namespace
 
+platform::Font ScreenChartFont(int desktop_font_pixels) {
+  platform::Font font = ScreenChartFont();
+  font.height = -std::max(kChartFontPixels, desktop_font_pixels);
+  return font;
+}
+
+int ScreenCalloutHeight(const platform::Font& chart_font) {
+  const int pixels = std::max(kChartFontPixels, std::abs(chart_font.height));
+  return (kCalloutHeight * pixels + kChartFontPixels / 2) / kChartFontPixels;
+}
+
 GraphKind ThumbnailKind(int thumbnail) {
   switch (thumbnail) {
     case 2:
@@ -150,7 +163,7 @@ PagePaint PaintGraphPage(platform::Canvas& canvas, const ChartSource& source,
   PagePaint paint;
   paint.chart_area = PageArea(canvas, request);
   canvas.DrawRectangle(request.window, platform::Pen::None(),
-                       platform::Brush::Solid(request.background));
+                       platform::Brush::Solid(request.scheme.background));
   if (request.layout == PageLayout::Summary) {
     PaintSummary(canvas, source, state, request, paint);
   } else {

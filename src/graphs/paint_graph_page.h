@@ -37,7 +37,7 @@ struct PageRequest {
   platform::Font font{"Courier", 16};
   Palette palette;
   model::Currency currency;
-  platform::Colour background = platform::kWhite;
+  ChartScheme scheme;  // black on white but on screen; the palette is drawn in its tones
   std::array<std::string, 3> footer_lines{};
   FooterAlign footer_align = FooterAlign::Centred;
   bool printing = false;
@@ -55,8 +55,15 @@ struct PagePaint {
   int pie_quadrant = -1;  // summary page: the thumbnail that shows the pie
 };
 
-// The chart font of graph pages on screen and in image files.
-inline platform::Font ScreenChartFont() { return platform::Font("Sans Serif", -13); }
+// The chart font of image files, and of graph pages on screen with the usual desktop font.
+inline constexpr int kChartFontPixels = 13;
+inline platform::Font ScreenChartFont() { return platform::Font("Sans Serif", -kChartFontPixels); }
+// The chart font on screen grows with the desktop's font (its character height in pixels), so
+// a 1.5 times larger desktop font gives 1.5 times larger labels; it is never smaller than in
+// image files.
+platform::Font ScreenChartFont(int desktop_font_pixels);
+// The height asked of pointer read-outs on screen, grown with the chart font as it grew.
+int ScreenCalloutHeight(const platform::Font& chart_font);
 
 // The kind drawn in a summary-page thumbnail (1 net worth, 2 incoming, 3 outgoing).
 GraphKind ThumbnailKind(int thumbnail);

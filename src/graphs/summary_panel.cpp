@@ -153,13 +153,36 @@ PanelLayout LayOut(const std::vector<SummaryRow>& rows, const platform::Rect& ar
   return layout;
 }
 
+// The width of a column of the panel, and where its rows' values end within it.
+int ColumnWidth(const platform::Rect& area, int char_width, int columns) {
+  return (area.Width() - 2 * char_width) / columns;
+}
+int ValueRight(int column_width, int char_width) { return column_width - 2 * char_width; }
+
+// Every label ends a character before its value begins, within its column.
+bool RowsFitColumns(const platform::Canvas& canvas, const platform::Font& font,
+                    const std::vector<SummaryRow>& rows, const platform::Rect& area, int columns) {
+  const int c = canvas.Measure(font).average_char_width;
+  const int right = ValueRight(ColumnWidth(area, c, columns), c);
+  for (const SummaryRow& row : rows) {
+    const int label_left = row.type == SummaryRow::Type::Item ? 2 * c : 0;
+    const int value_width = row.value.empty() ? 0 : canvas.TextWidth(font, row.value) + c;
+    if (label_left + canvas.TextWidth(font, row.label) + value_width > right) return false;
+  }
+  return true;
+}
+
 // The chart font, made smaller while the rows do not fit the panel's area.
 platform::Font FittingFont(const platform::Canvas& canvas, const ChartContext& context,
                            const std::vector<SummaryRow>& rows) {
   platform::Font font = context.font;
   while (std::abs(font.height) > kSmallestFontHeight) {
     const int l = std::max(1, canvas.Measure(font).LineHeight());
-    if (LayOut(rows, context.area, l).bottom <= context.area.bottom) break;
+    const PanelLayout layout = LayOut(rows, context.area, l);
+    if (layout.bottom <= context.area.bottom &&
+        RowsFitColumns(canvas, font, rows, context.area, layout.columns)) {
+      break;
+    }
     font.height += font.height < 0 ? 1 : -1;
   }
   return font;
@@ -175,7 +198,7 @@ void DrawSummaryPanel(platform::Canvas& canvas, const ChartContext& context,
   const platform::Rect& area = context.area;
   const PanelLayout layout = LayOut(rows, area, std::max(1, metrics.LineHeight()));
   const int l = layout.line_height;
-  const int column_width = (area.Width() - 2 * c) / layout.columns;
+  const int column_width = ColumnWidth(area, c, layout.columns);
   const platform::Pen outline = platform::Pen::Solid(platform::kBlack, 1);
   int left = area.left + c;
   int y = area.top + l;
@@ -187,20 +210,19 @@ void DrawSummaryPanel(platform::Canvas& canvas, const ChartContext& context,
     } else if (row.type == SummaryRow::Type::Heading) {
       y += l / 2;
     }
-    const int right = left + column_width - 2 * c;
-    platform::TextStyle value_style;
-    value_style.horizontal = platform::HorizontalAlign::Right;
-    value_style.colour = row.negative ? context.palette.RedFlag() : platform::kBlack;
+    const int right = left + ValueRight(column_width, c);
+    platform::TextStyle value_style = context.scheme.Text(platform::HorizontalAlign::Right);
+    if (row.negative) value_style.colour = context.palette.RedFlag();
     switch (row.type) {
       case SummaryRow::Type::Line:
-        canvas.DrawText({left, y}, row.label, font, {});
+        canvas.DrawText({left, y}, row.label, font, context.scheme.Text());
         canvas.DrawText({right, y}, row.value, font, value_style);
         y += l / 2;
         break;
       case SummaryRow::Type::Heading: {
         platform::Font bold = font;
         bold.weight = platform::kBoldWeight;
-        canvas.DrawText({left, y}, row.label, bold, {});
+        canvas.DrawText({left, y}, row.label, bold, context.scheme.Text());
         canvas.DrawLine({left, y + l}, {right, y + l},
                         platform::Pen::Solid(context.palette.Grid()));
         break;
@@ -210,7 +232,7 @@ void DrawSummaryPanel(platform::Canvas& canvas, const ChartContext& context,
           canvas.DrawRectangle({left, y + 3, left + c + c / 2, y + l - 2}, outline,
                                platform::Brush::Solid(context.palette.Series(row.series_position)));
         }
-        canvas.DrawText({left + 2 * c, y}, row.label, font, {});
+        canvas.DrawText({left + 2 * c, y}, row.label, font, context.scheme.Text());
         canvas.DrawText({right, y}, row.value, font, value_style);
         break;
     }

@@ -120,7 +120,8 @@ TEST(DrawCallout, RightAlignsTwoLinesPaddedToEqualLength) {
   callout.height = 20;
   callout.lines = {"Investment Accounts", "$1,234.00"};
   callout.align = CalloutAlign::LeftEdge;  // two lines are always right-aligned
-  const platform::Rect covered = DrawCallout(canvas, Palette{}, 0xEEEEEE, callout);
+  const platform::Rect covered =
+      DrawCallout(canvas, Palette{}, ChartScheme{.background = 0xEEEEEE}, callout);
   const int x = 300 - 20 * 7;
   EXPECT_THAT(
       canvas.lines(),
@@ -142,7 +143,8 @@ TEST(DrawCallout, AReadOutNearAnEdgeStaysInsideItsBounds) {
   callout.align = CalloutAlign::RightToAnchor;
   const platform::Rect bounds{0, 0, 400, 200};
   callout.bounds = bounds;
-  const platform::Rect covered = DrawCallout(canvas, Palette{}, 0xEEEEEE, callout);
+  const platform::Rect covered =
+      DrawCallout(canvas, Palette{}, ChartScheme{.background = 0xEEEEEE}, callout);
   EXPECT_GE(covered.left, bounds.left);
   EXPECT_GE(covered.top, bounds.top);
   EXPECT_LE(covered.right, bounds.right);

@@ -5,16 +5,15 @@
 
 #include <cstdint>
 
+#include "model/colour_tones.h"
 #include "ui/shell/keywords.h"
 
 namespace tarvel::ui {
 
 using RgbColour = std::uint32_t;
 
-// The contrast of two colours by their relative luminance: 1 for the same colour, 21 for
-// black on white. 4.5 is the least that reads comfortably as body text.
-double ContrastRatio(RgbColour first, RgbColour second);
-inline constexpr double kReadableContrast = 4.5;
+using model::ContrastRatio;
+using model::kReadableContrast;
 
 // The band of odd rows on screen in a light palette: the stored band colour (0, the stored
 // default, stands for the scroll-bar colour) shaded as the start-up keywords ask.
