@@ -6,9 +6,13 @@
 #include <QPalette>
 #include <cstdint>
 
+#include "ui/shell/band_colours.h"
+
 namespace tarvel::app {
 
 QColor QColorOf(std::uint32_t colour);
+// The base and text of the palette's lists.
+ui::ListPalette ListPaletteOf(const QPalette& palette);
 
 struct ShownRow {
   QColor background;
