@@ -78,10 +78,12 @@ namespace {
 
 constexpr int kProgressMilliseconds = 100;
 // The success figure's size against the page's font.
-constexpr double kSuccessFontScale = 2.5;
+constexpr double kSuccessFontScale = 2.0;
 // The chart's share of the height it shares with the tables, at first.
-constexpr int kChartStretch = 3;
-constexpr int kTablesStretch = 2;
+constexpr int kChartStretch = 2;
+constexpr int kTablesStretch = 1;
+// The number fields are wide enough for this many digits, and no wider.
+constexpr int kDigitsShown = 10;
 
 // The settings in a side panel that scrolls down but is never narrower than its widest row,
 // so no caption is cut, whatever the font.
@@ -98,11 +100,9 @@ class SettingsPanel : public QScrollArea {
     return {content.width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth(),
             QScrollArea::minimumSizeHint().height()};
   }
+  // As narrow as it can be without cutting a caption: the rest of the page is the chart's.
   QSize sizeHint() const override {
-    const QSize content = widget() ? widget()->sizeHint() : QSize();
-    return {std::max(content.width(), minimumSizeHint().width()) +
-                verticalScrollBar()->sizeHint().width(),
-            QScrollArea::sizeHint().height()};
+    return {minimumSizeHint().width(), QScrollArea::sizeHint().height()};
   }
 };
 
@@ -211,15 +211,19 @@ QLayout* MonteCarloPage::FormRows(QWidget* parent) {
   runs_ = new QLineEdit(QString::fromStdString(defaults.runs), parent);
   seed_ = new QLineEdit(QString::fromStdString(defaults.seed), parent);
   block_years_ = new QLineEdit(QString::fromStdString(defaults.block_years), parent);
+  for (QLineEdit* edit : {runs_, seed_, block_years_}) {
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QString(kDigitsShown, '0')));
+  }
   auto* new_seed = new QPushButton(tr("New Seed"), parent);
   auto* seed_row = new QHBoxLayout;
-  seed_row->addWidget(seed_, 1);
+  seed_row->addWidget(seed_);
   seed_row->addWidget(new_seed);
+  seed_row->addStretch(1);
   form->addRow(tr("Source:"), source_);
   form->addRow(tr("Runs:"), runs_);
   form->addRow(tr("Seed:"), seed_row);
   form->addRow(tr("Block years:"), block_years_);
-  wrap_ = new QCheckBox(tr("Wrap to the first year when the data ends"), parent);
+  wrap_ = new QCheckBox(tr("Wrap when the data ends"), parent);
   historical_inflation_ = new QCheckBox(tr("Historical inflation"), parent);
   historical_inflation_->setChecked(defaults.historical_inflation);
   run_ = new QPushButton(tr("Run"), parent);
@@ -263,7 +267,7 @@ QLayout* MonteCarloPage::VariationRows(QWidget* parent) {
   variation_ = WrappedLabel({}, parent);
   variation_->setObjectName("monte_carlo_variation");
   variation_->setTextFormat(Qt::RichText);
-  assumed_allocation_ = new QCheckBox(tr("Assume an allocation where none is set"), parent);
+  assumed_allocation_ = new QCheckBox(tr("Assume an allocation"), parent);
   assumption_note_ = WrappedLabel(
       QString(analysis::kAssumedAllocationRule) +
           tr(" This is an assumption: it applies to this analysis and does not change the plan."),
@@ -283,9 +287,6 @@ QWidget* MonteCarloPage::ResultsArea(QWidget* parent) {
   big.setPointSizeF(big.pointSizeF() * kSuccessFontScale);
   big.setBold(true);
   success_->setFont(big);
-  auto* headline = new QHBoxLayout;
-  headline->addWidget(success_);
-  headline->addWidget(WrappedLabel(ui::kSuccessDefinition, area), 1);
   status_ = WrappedLabel({}, area);
   auto* money = new QHBoxLayout;
   todays_money_ = new QRadioButton(tr("Today's money"), area);
@@ -294,7 +295,6 @@ QWidget* MonteCarloPage::ResultsArea(QWidget* parent) {
   auto* money_group = new QButtonGroup(area);
   money_group->addButton(todays_money_);
   money_group->addButton(nominal_);
-  money->addWidget(new QLabel(tr("Net worth in:"), area));
   money->addWidget(todays_money_);
   money->addWidget(nominal_);
   money->addStretch(1);
@@ -305,7 +305,8 @@ QWidget* MonteCarloPage::ResultsArea(QWidget* parent) {
   chart_and_tables->setStretchFactor(0, kChartStretch);
   chart_and_tables->setStretchFactor(1, kTablesStretch);
   chart_and_tables->setChildrenCollapsible(false);
-  layout->addLayout(headline);
+  layout->addWidget(success_);
+  layout->addWidget(WrappedLabel(ui::kSuccessDefinition, area));
   layout->addWidget(status_);
   layout->addLayout(money);
   layout->addWidget(chart_and_tables, 1);
@@ -330,7 +331,7 @@ QWidget* MonteCarloPage::TablesArea(QWidget* parent) {
   runs_layout->addWidget(open, 0, Qt::AlignLeft);
   tabs->addTab(percentiles_, tr("Net worth by age"));
   tabs->addTab(causes_, tr("Failure causes"));
-  tabs->addTab(runs, tr("Runs by final net worth, lowest first"));
+  tabs->addTab(runs, tr("Runs by final net worth"));
   connect(open, &QPushButton::clicked, this,
           [this] { OpenRankedRun(ranked_->indexOfTopLevelItem(ranked_->currentItem())); });
   connect(ranked_, &QTreeWidget::itemDoubleClicked, this,

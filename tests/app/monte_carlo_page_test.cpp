@@ -288,9 +288,10 @@ class MonteCarloLookTest : public MonteCarloPageTest {
 void MonteCarloLookTest::ExpectNothingCut() {
   ShowAnalysis();
   for (QWidget* widget : Page().findChildren<QWidget*>()) {
+    const auto* label = qobject_cast<QLabel*>(widget);
     const bool captioned =
-        qobject_cast<QAbstractButton*>(widget) ||
-        (qobject_cast<QLabel*>(widget) && !static_cast<QLabel*>(widget)->wordWrap());
+        (qobject_cast<QAbstractButton*>(widget) || (label && !label->wordWrap())) &&
+        !widget->property("text").toString().isEmpty();
     if (!captioned || !widget->isVisible()) continue;
     EXPECT_GE(widget->width(), widget->sizeHint().width())
         << widget->metaObject()->className() << " "
@@ -354,9 +355,8 @@ TEST_F(MonteCarloLookTest, InADarkPaletteTheFanIsDarkWithReadableTextAndItsHues)
   const QColor background = image.pixelColor(1, 1);
   EXPECT_EQ(background, DarkPalette().color(QPalette::Base));
   const int rows = image.height();
-  EXPECT_GE(StrongestContrast(image, 0, rows / 8, background), ui::kReadableContrast);  // title
-  EXPECT_GE(StrongestContrast(image, rows * 7 / 8, rows, background),
-            ui::kReadableContrast);  // ages
+  EXPECT_GE(StrongestContrast(image, 0, rows / 8, background), ui::kReadableContrast);     // title
+  EXPECT_GE(StrongestContrast(image, rows / 2, rows, background), ui::kReadableContrast);  // ages
   int blue = 0;
   int white = 0;
   for (int y = 0; y < rows; ++y) {
