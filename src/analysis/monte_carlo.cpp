@@ -53,10 +53,12 @@ std::unique_ptr<engine::Run> MakeAnalysisRun(const AnalysisInputs& inputs) {
 // The inputs with the life tables read, once for every run of the analysis.
 AnalysisInputs WithLifeTables(const AnalysisInputs& inputs) {
   AnalysisInputs read = inputs;
-  if (!read.life_tables) {
-    read.life_tables =
-        std::make_shared<const engine::LifeTablesRead>(engine::ReadLifeTables(inputs.data_folders));
-  }
+  if (read.life_tables) return read;
+  // Without data folders a run looks in its working directory, the current one.
+  std::vector<std::filesystem::path> folders = inputs.data_folders;
+  if (folders.empty()) folders.push_back(engine::RunOptions{}.workdir);
+  read.life_tables =
+      std::make_shared<const engine::LifeTablesRead>(engine::ReadLifeTables(folders));
   return read;
 }
 
