@@ -43,8 +43,8 @@ void Analyse(benchmark::State& state, const std::filesystem::path& path, RateSou
   options.threads = threads;
   for (auto _ : state) {
     tarvel::analysis::JobControl control;
-    const auto result =
-        tarvel::analysis::RunMonteCarlo({scenario.get(), &clock, {}, &*returns}, options, control);
+    const auto result = tarvel::analysis::RunMonteCarlo(
+        {scenario.get(), &clock, {}, &*returns, nullptr}, options, control);
     benchmark::DoNotOptimize(result.success_probability);
   }
   state.SetItemsProcessed(state.iterations() * kRunsPerAnalysis);

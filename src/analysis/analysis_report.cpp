@@ -31,16 +31,25 @@ void AppendTable(std::string& text, const char* title, const PercentileTable& ta
   }
 }
 
-void AppendCauses(std::string& text, const FailureCauses& causes) {
-  text += "Failure causes (share of runs, median first age):\n";
+void AppendFlags(std::string& text, const char* title, const FailureCauses& causes, bool failures) {
+  text += title;
   for (const FlagCause& cause : causes.flags) {
-    if (cause.runs == 0) {
+    if (cause.failure != failures) continue;
+    if (!cause.median_age) {
       text += Format("  %5.1f %%         %s\n", 0.0, cause.text.c_str());
     } else {
       text += Format("  %5.1f %%  %5.1f  %s\n", cause.share * 100.0,
-                     static_cast<double>(cause.median_age), cause.text.c_str());
+                     static_cast<double>(*cause.median_age), cause.text.c_str());
     }
   }
+}
+
+void AppendCauses(std::string& text, const FailureCauses& causes) {
+  AppendFlags(text, "Failures, which break a run's success (share of runs, median first age):\n",
+              causes, true);
+  AppendFlags(text,
+              "Warnings, which a successful run can have (share of runs, median first age):\n",
+              causes, false);
   text += "First age of liquid depletion:\n";
   for (const AgeBin& bin : causes.depletion) {
     text +=

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 #include "analysis/percentiles.h"
 
@@ -12,35 +11,45 @@ namespace {
 
 using FlagOf = const engine::RedFlag& (*)(const engine::RedFlags&);
 
-constexpr std::array<std::pair<const char*, FlagOf>, 6> kFlags = {{
+struct KnownFlag {
+  const char* text;
+  FlagOf flag_of;
+  bool failure;  // as RunSucceeded counts it
+};
+
+constexpr std::array<KnownFlag, 6> kFlags = {{
     {"A penalty was paid.",
-     [](const engine::RedFlags& f) -> const engine::RedFlag& { return f.penalty_paid; }},
+     [](const engine::RedFlags& f) -> const engine::RedFlag& { return f.penalty_paid; }, false},
     {"Liquid accounts were depleted.",
-     [](const engine::RedFlags& f) -> const engine::RedFlag& { return f.liquid_depleted; }},
+     [](const engine::RedFlags& f) -> const engine::RedFlag& { return f.liquid_depleted; }, true},
     {"A withdrawal account was depleted.",
      [](const engine::RedFlags& f) -> const engine::RedFlag& {
        return f.withdrawal_account_depleted;
-     }},
+     },
+     false},
     {"RMD accounts were depleted.",
-     [](const engine::RedFlags& f) -> const engine::RedFlag& { return f.rmd_depleted; }},
+     [](const engine::RedFlags& f) -> const engine::RedFlag& { return f.rmd_depleted; }, false},
     {"Transfers were not completed.",
-     [](const engine::RedFlags& f) -> const engine::RedFlag& { return f.transfers_not_completed; }},
+     [](const engine::RedFlags& f) -> const engine::RedFlag& { return f.transfers_not_completed; },
+     false},
     {"Your net worth went negative.",
-     [](const engine::RedFlags& f) -> const engine::RedFlag& { return f.net_worth_negative; }},
+     [](const engine::RedFlags& f) -> const engine::RedFlag& { return f.net_worth_negative; },
+     true},
 }};
 
-FlagCause CountFlag(std::span<const RunOutcome> outcomes, const char* text, FlagOf flag_of) {
+FlagCause CountFlag(std::span<const RunOutcome> outcomes, const KnownFlag& known) {
   std::vector<float> ages;
   for (const RunOutcome& outcome : outcomes) {
-    const engine::RedFlag& flag = flag_of(outcome.flags);
+    const engine::RedFlag& flag = known.flag_of(outcome.flags);
     if (flag.set) ages.push_back(static_cast<float>(flag.age));
   }
   std::sort(ages.begin(), ages.end());
   FlagCause cause;
-  cause.text = text;
+  cause.text = known.text;
   cause.runs = static_cast<int>(ages.size());
   cause.share = outcomes.empty() ? 0.0 : static_cast<double>(ages.size()) / outcomes.size();
-  cause.median_age = SortedPercentile(ages, 50);
+  if (!ages.empty()) cause.median_age = SortedPercentile(ages, 50);
+  cause.failure = known.failure;
   return cause;
 }
 
@@ -49,9 +58,7 @@ FlagCause CountFlag(std::span<const RunOutcome> outcomes, const char* text, Flag
 FailureCauses CountFailureCauses(std::span<const RunOutcome> outcomes, int first_age,
                                  int last_age) {
   FailureCauses causes;
-  for (const auto& [text, flag_of] : kFlags) {
-    causes.flags.push_back(CountFlag(outcomes, text, flag_of));
-  }
+  for (const KnownFlag& known : kFlags) causes.flags.push_back(CountFlag(outcomes, known));
   for (int age = first_age; age <= last_age; age += kDepletionBinYears) {
     causes.depletion.push_back({age, 0});
   }

@@ -1,7 +1,9 @@
 // Why runs fail: for each red flag of the results folder the share of runs it fires in and the
-// median first age, and a histogram of the first age at which the liquid accounts run dry.
+// median first age, and a histogram of the first age at which the liquid accounts run dry. The
+// flags that break a run's success are failures; the others are warnings a run can succeed with.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -11,10 +13,11 @@
 namespace tarvel::analysis {
 
 struct FlagCause {
-  std::string text;      // the results folder's red-flag text
-  double share = 0;      // fraction of the runs, 0..1
-  float median_age = 0;  // of the runs it fires in; 0 when it never fires
-  int runs = 0;          // runs it fires in
+  std::string text;                 // the results folder's red-flag text
+  double share = 0;                 // fraction of the runs, 0..1
+  std::optional<float> median_age;  // of the runs it fires in; nothing when it never fires
+  int runs = 0;                     // runs it fires in
+  bool failure = false;             // it breaks a run's success (RunSucceeded)
 };
 
 struct AgeBin {

@@ -46,7 +46,24 @@ std::unique_ptr<engine::Run> MakeAnalysisRun(const AnalysisInputs& inputs) {
   run->options.analysis = true;
   run->options.write_run_files = false;
   run->options.data_folders = inputs.data_folders;
+  run->options.life_tables = inputs.life_tables;
   return run;
+}
+
+// The inputs with the life tables read, once for every run of the analysis.
+AnalysisInputs WithLifeTables(const AnalysisInputs& inputs) {
+  AnalysisInputs read = inputs;
+  if (read.life_tables) return read;
+  // Without data folders a run looks in its working directory, the current one.
+  std::vector<std::filesystem::path> folders = inputs.data_folders;
+  if (folders.empty()) folders.push_back(engine::RunOptions{}.workdir);
+  read.life_tables =
+      std::make_shared<const engine::LifeTablesRead>(engine::ReadLifeTables(folders));
+  return read;
+}
+
+std::string ThreadProblemText(const std::string& reason) {
+  return "Cannot start a worker thread for the analysis: " + reason + ".";
 }
 
 // The run with the plan's own fixed rates: its ages are the ages of every run.
@@ -128,7 +145,9 @@ void RunOne(const AnalysisInputs& inputs, const AnalysisOptions& options, int in
 }
 
 // The three percentile tables, a period of one table per job, on the workers of the runs.
-void FillPercentiles(const RunSeries& series, int workers, AnalysisResult& result) {
+// False when a worker could not start.
+bool FillPercentiles(const RunSeries& series, int workers, const ThreadStarter& start_thread,
+                     AnalysisResult& result) {
   const std::array<std::pair<const std::vector<float>*, PercentileTable*>, 3> tables = {{
       {&series.networth, &result.networth},
       {&series.networth_today, &result.networth_today},
@@ -137,7 +156,8 @@ void FillPercentiles(const RunSeries& series, int workers, AnalysisResult& resul
   for (const auto& [values, table] : tables) *table = EmptyPercentileTable(series.periods);
   std::vector<std::vector<float>> columns(static_cast<std::size_t>(workers));
   JobControl unwatched;  // the summary always finishes; the caller's counter is for runs
-  RunJobs(
+  unwatched.start_thread = start_thread;
+  const JobsEnd end = RunJobs(
       static_cast<int>(tables.size()) * series.periods, workers,
       [&](int worker, int job) {
         const auto& [values, table] = tables[static_cast<std::size_t>(job / series.periods)];
@@ -145,10 +165,13 @@ void FillPercentiles(const RunSeries& series, int workers, AnalysisResult& resul
                              *table);
       },
       unwatched);
+  if (!end.thread_problem.empty()) result.error = ThreadProblemText(end.thread_problem);
+  return end.all_ran;
 }
 
-void Summarise(const RunSeries& series, int workers, AnalysisResult& result) {
-  FillPercentiles(series, workers, result);
+void Summarise(const RunSeries& series, int workers, const ThreadStarter& start_thread,
+               AnalysisResult& result) {
+  if (!FillPercentiles(series, workers, start_thread, result)) return;
   const auto successes = std::count_if(series.outcomes.begin(), series.outcomes.end(),
                                        [](const RunOutcome& o) { return o.success; });
   result.success_probability = static_cast<double>(successes) / series.runs;
@@ -160,16 +183,17 @@ void Summarise(const RunSeries& series, int workers, AnalysisResult& result) {
 
 }  // namespace
 
-AnalysisResult RunMonteCarlo(const AnalysisInputs& inputs, const AnalysisOptions& options,
+AnalysisResult RunMonteCarlo(const AnalysisInputs& given, const AnalysisOptions& options,
                              JobControl& control) {
   AnalysisResult result;
   result.options = options;
   result.error = OptionsProblem(options);
   if (!result.error.empty()) return result;
-  if (!inputs.scenario) {
+  if (!given.scenario) {
     result.error = "There is no scenario to analyse.";
     return result;
   }
+  const AnalysisInputs inputs = WithLifeTables(given);
   if (!ProbeAges(inputs, result)) return result;
   result.warning = DescribeRateVariation(*inputs.scenario, options).warning;
   const int years = static_cast<int>(result.ages.size()) - 1;
@@ -180,15 +204,19 @@ AnalysisResult RunMonteCarlo(const AnalysisInputs& inputs, const AnalysisOptions
   const int workers = WorkerCount(options.threads, result.runs);
   std::vector<std::unique_ptr<engine::Run>> runs(static_cast<std::size_t>(workers));
   for (auto& run : runs) run = MakeAnalysisRun(inputs);
-  const bool finished = RunJobs(
+  const JobsEnd end = RunJobs(
       result.runs, workers,
       [&](int worker, int index) { RunOne(inputs, options, index, *runs[worker], series); },
       control);
-  if (!finished) {
+  if (!end.thread_problem.empty()) {
+    result.error = ThreadProblemText(end.thread_problem);
+    return result;
+  }
+  if (!end.all_ran) {
     result.cancelled = true;
     return result;
   }
-  Summarise(series, workers, result);
+  Summarise(series, workers, control.start_thread, result);
   return result;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "analysis/percentiles.h"
 #include "analysis/run_outcome.h"
 #include "analysis/thread_pool.h"
+#include "engine/life_tables.h"
 #include "model/records.h"
 #include "platform/clock.h"
 
@@ -25,6 +27,9 @@ struct AnalysisInputs {
   const platform::Clock* clock = nullptr;
   std::vector<std::filesystem::path> data_folders;  // life tables of RMD and Rule 72T runs
   const HistoricalReturns* returns = nullptr;       // needed by the historical sources
+  // The life tables read once and shared by every run; the analysis reads them once from
+  // data_folders when null.
+  std::shared_ptr<const engine::LifeTablesRead> life_tables;
 };
 
 struct AnalysisResult {
@@ -45,9 +50,10 @@ struct AnalysisResult {
   bool ok() const { return error.empty() && !cancelled; }
 };
 
-// Runs the analysis on options.threads threads (every core for 0). The results do not depend
-// on the number of threads. control.done counts finished runs; setting control.cancel stops
-// the analysis after the runs under way.
+// Runs the analysis on options.threads threads (every hardware thread for 0, never more). The
+// results do not depend on the number of threads; a worker thread that cannot start is an error.
+// control.done counts finished runs; setting control.cancel stops the analysis after the runs under
+// way.
 AnalysisResult RunMonteCarlo(const AnalysisInputs& inputs, const AnalysisOptions& options,
                              JobControl& control);
 

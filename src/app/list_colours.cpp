@@ -15,10 +15,13 @@ QColor QColorOf(std::uint32_t colour) {
   return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
+ui::ListPalette ListPaletteOf(const QPalette& palette) {
+  return {ColourRefOf(palette.color(QPalette::Base)), ColourRefOf(palette.color(QPalette::Text))};
+}
+
 ShownRow RowInPalette(const QColor& background, const QColor& text, const QPalette& palette) {
-  const ui::ListPalette list{ColourRefOf(palette.color(QPalette::Base)),
-                             ColourRefOf(palette.color(QPalette::Text))};
-  const ui::RowColours shown = ui::InPalette({ColourRefOf(background), ColourRefOf(text)}, list);
+  const ui::RowColours shown =
+      ui::InPalette({ColourRefOf(background), ColourRefOf(text)}, ListPaletteOf(palette));
   return {QColorOf(shown.background), QColorOf(shown.text)};
 }
 

@@ -6,11 +6,15 @@
 #include <QPalette>
 #include <cstdint>
 
+#include "ui/shell/band_colours.h"
+
 namespace tarvel::app {
 
 QColor QColorOf(std::uint32_t colour);
 // The planner's 0x00BBGGRR colour of a Qt colour.
 std::uint32_t ColourRefOf(const QColor& colour);
+// The base and text of the palette's lists.
+ui::ListPalette ListPaletteOf(const QPalette& palette);
 
 struct ShownRow {
   QColor background;

@@ -4,7 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,7 +14,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
@@ -22,6 +25,8 @@
 
 #include "analysis/assumed_allocation.h"
 #include "analysis/rate_variation.h"
+#include "app/list_colours.h"
+#include "app/palette_canvas.h"
 #include "engine/data_folders.h"
 #include "graphs/fan_chart.h"
 #include "graphs/paint_graph_page.h"
@@ -30,31 +35,38 @@
 
 namespace tarvel::app {
 
-// Draws the fan chart of the folder's analysis with the graph engine.
+// Draws the fan chart of the folder's analysis with the graph engine, in the desktop's palette
+// (the bands keep their hue); printed and saved charts stay on white.
 class FanChartView : public QWidget {
  public:
   FanChartView(const ui::MonteCarloFolder& folder, const QAbstractButton& todays_money,
                QWidget* parent)
       : QWidget(parent), folder_(folder), todays_money_(todays_money) {
-    setMinimumSize(360, 240);
+    setObjectName("monte_carlo_fan");
+    setMinimumSize(240, 160);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   }
 
  protected:
   void paintEvent(QPaintEvent*) override {
+    const ui::ListPalette colours = ListPaletteOf(palette());
+    const platform::Colour background = colours.Dark() ? colours.base : platform::kWhite;
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), QColorOf(background));
     if (!folder_.ShowsFigures()) return;
     painter.setRenderHint(QPainter::Antialiasing, true);
     painting::QtCanvas canvas(painter);
+    PaletteCanvas shown(canvas, colours);
     graphs::ChartContext context;
     context.area = {0, 0, width(), height()};
     context.font = graphs::ScreenChartFont();
+    context.background = background;
     const bool todays_money = todays_money_.isChecked();
     const graphs::FanSeries series = folder_.Fan(todays_money);
     context.view.period_count = static_cast<float>(series.ages.size());
     graphs::FanChartRequest request;
     request.title = graphs::FanChartTitle(todays_money);
-    graphs::DrawFanChart(canvas, context, series, request);
+    graphs::DrawFanChart(shown, context, series, request);
   }
 
  private:
@@ -65,7 +77,34 @@ class FanChartView : public QWidget {
 namespace {
 
 constexpr int kProgressMilliseconds = 100;
-constexpr int kSuccessPointSize = 28;
+// The success figure's size against the page's font.
+constexpr double kSuccessFontScale = 2.0;
+// The chart's share of the height it shares with the tables, at first.
+constexpr int kChartStretch = 2;
+constexpr int kTablesStretch = 1;
+// The number fields are wide enough for this many digits, and no wider.
+constexpr int kDigitsShown = 10;
+
+// The settings in a side panel that scrolls down but is never narrower than its widest row,
+// so no caption is cut, whatever the font.
+class SettingsPanel : public QScrollArea {
+ public:
+  explicit SettingsPanel(QWidget* parent) : QScrollArea(parent) {
+    setObjectName("monte_carlo_settings");
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+  QSize minimumSizeHint() const override {
+    const QSize content = widget() ? widget()->minimumSizeHint() : QSize();
+    return {content.width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth(),
+            QScrollArea::minimumSizeHint().height()};
+  }
+  // As narrow as it can be without cutting a caption: the rest of the page is the chart's.
+  QSize sizeHint() const override {
+    return {minimumSizeHint().width(), QScrollArea::sizeHint().height()};
+  }
+};
 
 QString Html(const std::string& text) {
   return painting::FromWindows1252(text).toHtmlEscaped().replace('\n', "<br>");
@@ -78,6 +117,13 @@ QString VariationHtml(const analysis::RateVariation& variation) {
   return html + Html(analysis::RateVariationText(variation));
 }
 
+QLabel* WrappedLabel(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setWordWrap(true);
+  return label;
+}
+
+// Columns as wide as their headers and cells; a table narrower than that scrolls.
 QTreeWidget* MakeTable(const QStringList& headers, QWidget* parent) {
   auto* table = new QTreeWidget(parent);
   table->setHeaderLabels(headers);
@@ -85,19 +131,41 @@ QTreeWidget* MakeTable(const QStringList& headers, QWidget* parent) {
   table->setUniformRowHeights(true);
   table->header()->setStretchLastSection(false);
   table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   return table;
 }
 
 template <std::size_t N>
-void FillTable(QTreeWidget& table, const std::vector<std::array<std::string, N>>& rows) {
-  table.clear();
+QList<QTreeWidgetItem*> Items(const std::vector<std::array<std::string, N>>& rows) {
   QList<QTreeWidgetItem*> items;
   for (const auto& row : rows) {
     QStringList cells;
     for (const std::string& cell : row) cells << painting::FromWindows1252(cell);
     items << new QTreeWidgetItem(cells);
   }
-  table.addTopLevelItems(items);
+  return items;
+}
+
+template <std::size_t N>
+void FillTable(QTreeWidget& table, const std::vector<std::array<std::string, N>>& rows) {
+  table.clear();
+  table.addTopLevelItems(Items(rows));
+}
+
+// The failures, then the warnings, each under its title; nothing while no figures show.
+void FillCauses(QTreeWidget& table, const ui::MonteCarloFolder& folder) {
+  table.clear();
+  if (!folder.ShowsFigures()) return;
+  for (const bool failures : {true, false}) {
+    auto* section =
+        new QTreeWidgetItem(QStringList{failures ? ui::kFailuresTitle : ui::kWarningsTitle});
+    QFont bold = table.font();
+    bold.setBold(true);
+    section->setFont(0, bold);
+    section->addChildren(Items(folder.CauseRows(failures)));
+    table.addTopLevelItem(section);
+    section->setExpanded(true);
+  }
 }
 
 }  // namespace
@@ -105,10 +173,22 @@ void FillTable(QTreeWidget& table, const std::vector<std::array<std::string, N>>
 MonteCarloPage::MonteCarloPage(MonteCarloPageHost host, QWidget* parent)
     : QWidget(parent), host_(std::move(host)) {
   setObjectName("monte_carlo_page");
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(FormRow());
-  layout->addLayout(VariationRow());
-  layout->addWidget(ResultsArea(), 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->setObjectName("monte_carlo_splitter");
+  auto* panel = new SettingsPanel(splitter);
+  auto* settings = new QWidget(panel);
+  auto* column = new QVBoxLayout(settings);
+  column->addLayout(FormRows(settings));
+  column->addLayout(VariationRows(settings));
+  column->addStretch(1);
+  panel->setWidget(settings);
+  splitter->addWidget(panel);
+  splitter->addWidget(ResultsArea(splitter));
+  splitter->setStretchFactor(0, 0);
+  splitter->setStretchFactor(1, 1);
+  layout->addWidget(splitter);
   progress_timer_ = new QTimer(this);
   progress_timer_->setInterval(kProgressMilliseconds);
   connect(progress_timer_, &QTimer::timeout, this, [this] { ShowProgress(); });
@@ -121,37 +201,43 @@ MonteCarloPage::~MonteCarloPage() {
   WaitForAnalysis();
 }
 
-QLayout* MonteCarloPage::FormRow() {
-  auto* grid = new QGridLayout;
-  source_ = new QComboBox(this);
+QLayout* MonteCarloPage::FormRows(QWidget* parent) {
+  auto* column = new QVBoxLayout;
+  auto* form = new QFormLayout;
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  source_ = new QComboBox(parent);
   for (const char* choice : ui::kSourceChoices) source_->addItem(choice);
   const ui::MonteCarloForm defaults;
-  runs_ = new QLineEdit(QString::fromStdString(defaults.runs), this);
-  seed_ = new QLineEdit(QString::fromStdString(defaults.seed), this);
-  block_years_ = new QLineEdit(QString::fromStdString(defaults.block_years), this);
-  for (QLineEdit* edit : {runs_, seed_, block_years_}) edit->setMaximumWidth(110);
-  auto* new_seed = new QPushButton(tr("New Seed"), this);
-  wrap_ = new QCheckBox(tr("Wrap to the first year when the data ends"), this);
-  historical_inflation_ = new QCheckBox(tr("Historical inflation"), this);
+  runs_ = new QLineEdit(QString::fromStdString(defaults.runs), parent);
+  seed_ = new QLineEdit(QString::fromStdString(defaults.seed), parent);
+  block_years_ = new QLineEdit(QString::fromStdString(defaults.block_years), parent);
+  for (QLineEdit* edit : {runs_, seed_, block_years_}) {
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QString(kDigitsShown, '0')));
+  }
+  auto* new_seed = new QPushButton(tr("New Seed"), parent);
+  auto* seed_row = new QHBoxLayout;
+  seed_row->addWidget(seed_);
+  seed_row->addWidget(new_seed);
+  seed_row->addStretch(1);
+  form->addRow(tr("Source:"), source_);
+  form->addRow(tr("Runs:"), runs_);
+  form->addRow(tr("Seed:"), seed_row);
+  form->addRow(tr("Block years:"), block_years_);
+  wrap_ = new QCheckBox(tr("Wrap when the data ends"), parent);
+  historical_inflation_ = new QCheckBox(tr("Historical inflation"), parent);
   historical_inflation_->setChecked(defaults.historical_inflation);
-  run_ = new QPushButton(tr("Run"), this);
-  cancel_ = new QPushButton(tr("Cancel"), this);
-  progress_ = new QProgressBar(this);
-  grid->addWidget(new QLabel(tr("Source:"), this), 0, 0);
-  grid->addWidget(source_, 0, 1);
-  grid->addWidget(new QLabel(tr("Runs:"), this), 0, 2);
-  grid->addWidget(runs_, 0, 3);
-  grid->addWidget(new QLabel(tr("Seed:"), this), 0, 4);
-  grid->addWidget(seed_, 0, 5);
-  grid->addWidget(new_seed, 0, 6);
-  grid->addWidget(new QLabel(tr("Block years:"), this), 0, 7);
-  grid->addWidget(block_years_, 0, 8);
-  grid->addWidget(wrap_, 1, 0, 1, 3);
-  grid->addWidget(historical_inflation_, 1, 3, 1, 2);
-  grid->addWidget(run_, 1, 7);
-  grid->addWidget(cancel_, 1, 8);
-  grid->addWidget(progress_, 2, 0, 1, 9);
-  grid->setColumnStretch(9, 1);
+  run_ = new QPushButton(tr("Run"), parent);
+  cancel_ = new QPushButton(tr("Cancel"), parent);
+  progress_ = new QProgressBar(parent);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(run_);
+  buttons->addWidget(cancel_);
+  buttons->addStretch(1);
+  column->addLayout(form);
+  column->addWidget(wrap_);
+  column->addWidget(historical_inflation_);
+  column->addLayout(buttons);
+  column->addWidget(progress_);
   connect(new_seed, &QPushButton::clicked, this, [this] {
     seed_->setText(QString::number(QRandomGenerator::global()->bounded(1000000)));
   });
@@ -173,22 +259,19 @@ QLayout* MonteCarloPage::FormRow() {
   for (QCheckBox* box : {wrap_, historical_inflation_}) {
     connect(box, &QCheckBox::toggled, this, [this] { FormChanged(); });
   }
-  return grid;
+  return column;
 }
 
-QLayout* MonteCarloPage::VariationRow() {
+QLayout* MonteCarloPage::VariationRows(QWidget* parent) {
   auto* column = new QVBoxLayout;
-  variation_ = new QLabel(this);
+  variation_ = WrappedLabel({}, parent);
   variation_->setObjectName("monte_carlo_variation");
-  variation_->setWordWrap(true);
   variation_->setTextFormat(Qt::RichText);
-  assumed_allocation_ = new QCheckBox(
-      tr("Assume an allocation for the accounts without one (this analysis only)"), this);
-  assumption_note_ = new QLabel(
+  assumed_allocation_ = new QCheckBox(tr("Assume an allocation"), parent);
+  assumption_note_ = WrappedLabel(
       QString(analysis::kAssumedAllocationRule) +
           tr(" This is an assumption: it applies to this analysis and does not change the plan."),
-      this);
-  assumption_note_->setWordWrap(true);
+      parent);
   column->addWidget(variation_);
   column->addWidget(assumed_allocation_);
   column->addWidget(assumption_note_);
@@ -196,61 +279,64 @@ QLayout* MonteCarloPage::VariationRow() {
   return column;
 }
 
-QWidget* MonteCarloPage::ResultsArea() {
-  auto* splitter = new QSplitter(Qt::Horizontal, this);
-  auto* left = new QWidget(splitter);
-  auto* left_layout = new QVBoxLayout(left);
-  left_layout->setContentsMargins(0, 0, 0, 0);
-  success_ = new QLabel(left);
+QWidget* MonteCarloPage::ResultsArea(QWidget* parent) {
+  auto* area = new QWidget(parent);
+  auto* layout = new QVBoxLayout(area);
+  success_ = new QLabel(area);
   QFont big = success_->font();
-  big.setPointSize(kSuccessPointSize);
+  big.setPointSizeF(big.pointSizeF() * kSuccessFontScale);
   big.setBold(true);
   success_->setFont(big);
-  auto* definition = new QLabel(ui::kSuccessDefinition, left);
-  definition->setWordWrap(true);
-  status_ = new QLabel(left);
-  status_->setWordWrap(true);
+  status_ = WrappedLabel({}, area);
   auto* money = new QHBoxLayout;
-  todays_money_ = new QRadioButton(tr("Today's money"), left);
-  nominal_ = new QRadioButton(tr("Nominal (money of each year)"), left);
+  todays_money_ = new QRadioButton(tr("Today's money"), area);
+  nominal_ = new QRadioButton(tr("Nominal (money of each year)"), area);
   todays_money_->setChecked(true);
-  auto* money_group = new QButtonGroup(left);
+  auto* money_group = new QButtonGroup(area);
   money_group->addButton(todays_money_);
   money_group->addButton(nominal_);
-  money->addWidget(new QLabel(tr("Net worth in:"), left));
   money->addWidget(todays_money_);
   money->addWidget(nominal_);
   money->addStretch(1);
-  fan_ = new FanChartView(folder_, *todays_money_, left);
+  auto* chart_and_tables = new QSplitter(Qt::Vertical, area);
+  fan_ = new FanChartView(folder_, *todays_money_, chart_and_tables);
+  chart_and_tables->addWidget(fan_);
+  chart_and_tables->addWidget(TablesArea(chart_and_tables));
+  chart_and_tables->setStretchFactor(0, kChartStretch);
+  chart_and_tables->setStretchFactor(1, kTablesStretch);
+  chart_and_tables->setChildrenCollapsible(false);
+  layout->addWidget(success_);
+  layout->addWidget(WrappedLabel(ui::kSuccessDefinition, area));
+  layout->addWidget(status_);
+  layout->addLayout(money);
+  layout->addWidget(chart_and_tables, 1);
+  connect(todays_money_, &QRadioButton::toggled, this, [this] { ShowResult(); });
+  return area;
+}
+
+QWidget* MonteCarloPage::TablesArea(QWidget* parent) {
+  auto* tabs = new QTabWidget(parent);
+  tabs->setObjectName("monte_carlo_tables");
   percentiles_ = MakeTable({tr("Age"), tr("5 %"), tr("10 %"), tr("25 %"), tr("Median"), tr("75 %"),
                             tr("90 %"), tr("95 %")},
-                           left);
-  left_layout->addWidget(success_);
-  left_layout->addWidget(definition);
-  left_layout->addWidget(status_);
-  left_layout->addLayout(money);
-  left_layout->addWidget(fan_, 3);
-  left_layout->addWidget(percentiles_, 2);
-  connect(todays_money_, &QRadioButton::toggled, this, [this] { ShowResult(); });
-  auto* right = new QWidget(splitter);
-  auto* right_layout = new QVBoxLayout(right);
-  right_layout->setContentsMargins(0, 0, 0, 0);
-  causes_ = MakeTable({tr("Red flag"), tr("Share of runs"), tr("Median first age")}, right);
+                           tabs);
+  causes_ = MakeTable({tr("Red flag"), tr("Share of runs"), tr("Median first age")}, tabs);
+  causes_->setRootIsDecorated(true);
+  auto* runs = new QWidget(tabs);
+  auto* runs_layout = new QVBoxLayout(runs);
   ranked_ =
-      MakeTable({tr("Rank"), tr("Run"), tr("Final net worth (nominal)"), tr("Success")}, right);
-  auto* open = new QPushButton(tr("Open this run in Results"), right);
-  right_layout->addWidget(new QLabel(tr("Failure causes"), right));
-  right_layout->addWidget(causes_, 1);
-  right_layout->addWidget(new QLabel(tr("Runs by final net worth, lowest first"), right));
-  right_layout->addWidget(ranked_, 2);
-  right_layout->addWidget(open);
+      MakeTable({tr("Rank"), tr("Run"), tr("Final net worth (nominal)"), tr("Success")}, runs);
+  auto* open = new QPushButton(tr("Open this run in Results"), runs);
+  runs_layout->addWidget(ranked_, 1);
+  runs_layout->addWidget(open, 0, Qt::AlignLeft);
+  tabs->addTab(percentiles_, tr("Net worth by age"));
+  tabs->addTab(causes_, tr("Failure causes"));
+  tabs->addTab(runs, tr("Runs by final net worth"));
   connect(open, &QPushButton::clicked, this,
           [this] { OpenRankedRun(ranked_->indexOfTopLevelItem(ranked_->currentItem())); });
   connect(ranked_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { OpenRankedRun(ranked_->indexOfTopLevelItem(item)); });
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
-  return splitter;
+  return tabs;
 }
 
 ui::MonteCarloForm MonteCarloPage::Form() const {
@@ -314,7 +400,8 @@ bool MonteCarloPage::StartAnalysis() {
   runs_expected_ = options->source == analysis::RateSource::Historical && returns ? returns->count()
                                                                                   : options->runs;
   const analysis::AnalysisInputs inputs{scenario_copy_.get(), host_.clock,
-                                        engine::ProgramDataFolders(host_.workdir()), returns};
+                                        engine::ProgramDataFolders(host_.workdir()), returns,
+                                        nullptr};
   worker_ = QThread::create(
       [this, inputs, options = *options] { pending_ = RunMonteCarlo(inputs, options, control_); });
   // A worker already waited for (WaitForAnalysis) may still signal: only the current one counts.
@@ -386,7 +473,7 @@ void MonteCarloPage::ShowResult() {
                           : QString());
   status_->setText(painting::FromWindows1252(folder_.StatusText()));
   FillTable(*percentiles_, folder_.PercentileRows(todays_money_->isChecked(), host_.currency()));
-  FillTable(*causes_, folder_.CauseRows());
+  FillCauses(*causes_, folder_);
   FillTable(*ranked_, folder_.RankedRows(host_.currency()));
   progress_->setValue(shown ? progress_->maximum() : 0);
   fan_->update();

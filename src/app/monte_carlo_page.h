@@ -1,8 +1,9 @@
-// The "Monte Carlo" folder page: the analysis form with what the analysis can vary in the plan
-// (and the assumed allocation on offer), Run with a progress bar and Cancel (the runs go on a
-// worker thread on a copy of the scenario), the success probability in large type, the fan
-// chart and percentile table in today's money or nominal, the failure causes and the ranked
-// runs with "Open this run in Results".
+// The "Monte Carlo" folder page: a side panel with the analysis form, what the analysis can vary
+// in the plan (and the assumed allocation on offer), Run with a progress bar and Cancel (the
+// runs go on a worker thread on a copy of the scenario); beside it the success probability in
+// large type, the fan chart over tabs of the percentile table in today's money or nominal, the
+// failure causes (failures apart from warnings) and the ranked runs with "Open this run in
+// Results".
 #pragma once
 
 #include <QWidget>
@@ -80,9 +81,9 @@ class MonteCarloPage : public QWidget {
   QTreeWidget* percentiles() const { return percentiles_; }
 
  private:
-  QLayout* FormRow();
-  QLayout* VariationRow();
-  QWidget* ResultsArea();
+  QLayout* FormRows(QWidget* parent);
+  QLayout* VariationRows(QWidget* parent);
+  QWidget* ResultsArea(QWidget* parent);
   QWidget* TablesArea(QWidget* parent);
   ui::MonteCarloForm Form() const;
   // The form was changed: what varies, and whether the figures shown still belong to it.

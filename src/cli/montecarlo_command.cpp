@@ -10,10 +10,12 @@
 #include "analysis/analysis_report.h"
 #include "analysis/historical_returns.h"
 #include "analysis/monte_carlo.h"
+#include "analysis/thread_pool.h"
 #include "cli/historical_data.h"
 #include "cli/opened_scenario.h"
 #include "cli/private_folder.h"
 #include "engine/data_folders.h"
+#include "engine/life_tables.h"
 #include "model/atomic_file.h"
 
 namespace tarvel::cli {
@@ -29,19 +31,28 @@ ordered_json TableJson(const analysis::PercentileTable& table) {
   return levels;
 }
 
-ordered_json CausesJson(const analysis::FailureCauses& causes) {
+// A flag's median first age is null when no run raised it.
+ordered_json FlagsJson(const analysis::FailureCauses& causes, bool failures) {
   ordered_json flags = ordered_json::array();
   for (const analysis::FlagCause& cause : causes.flags) {
+    if (cause.failure != failures) continue;
     flags.push_back({{"red_flag", cause.text},
                      {"share", cause.share},
                      {"runs", cause.runs},
-                     {"median_first_age", cause.median_age}});
+                     {"median_first_age",
+                      cause.median_age ? ordered_json(*cause.median_age) : ordered_json(nullptr)}});
   }
+  return flags;
+}
+
+ordered_json CausesJson(const analysis::FailureCauses& causes) {
   ordered_json bins = ordered_json::array();
   for (const analysis::AgeBin& bin : causes.depletion) {
     bins.push_back({{"first_age", bin.first_age}, {"runs", bin.runs}});
   }
-  return {{"red_flags", flags}, {"liquid_depletion_by_age", bins}};
+  return {{"failures", FlagsJson(causes, true)},
+          {"warnings", FlagsJson(causes, false)},
+          {"liquid_depletion_by_age", bins}};
 }
 
 ordered_json RankedJson(const analysis::AnalysisResult& result) {
@@ -60,16 +71,26 @@ ordered_json RankedJson(const analysis::AnalysisResult& result) {
   return runs;
 }
 
-std::string ResultJson(const analysis::AnalysisResult& result) {
+std::string DateText(const platform::Date& date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  return text;
+}
+
+// Every setting that changes the figures is recorded, whether or not its source uses it.
+std::string ResultJson(const analysis::AnalysisResult& result, const platform::Date& today) {
+  const analysis::AnalysisOptions& options = result.options;
   ordered_json json = {
       {"success_probability", result.success_probability},
       {"runs", result.runs},
-      {"seed", result.options.seed},
-      {"source", std::string(analysis::RateSourceName(result.options.source))},
+      {"seed", options.seed},
+      {"source", std::string(analysis::RateSourceName(options.source))},
+      {"block_years", options.block_years},
+      {"wrap", options.wrap},
+      {"historical_inflation", options.historical_inflation},
+      {"assumed_allocation", options.assumed_allocation},
+      {"today", DateText(today)},
   };
-  if (result.options.source == analysis::RateSource::Bootstrap) {
-    json["block_years"] = result.options.block_years;
-  }
   if (!result.note.empty()) json["note"] = result.note;
   json["ages"] = result.ages;
   json["networth"] = TableJson(result.networth);
@@ -103,16 +124,28 @@ std::optional<analysis::AnalysisOptions> AnalysisOptionsOf(
   return analysis;
 }
 
-bool WriteOutputs(const MonteCarloCommandOptions& options, const analysis::AnalysisResult& result) {
+bool WriteOutputs(const MonteCarloCommandOptions& options, const analysis::AnalysisResult& result,
+                  const platform::Date& today) {
   if (!options.csv.empty() && !model::WriteFileAtomically(options.csv, AnalysisCsv(result))) {
     Fail("Cannot write " + options.csv + ".");
     return false;
   }
-  if (!options.json.empty() && !model::WriteFileAtomically(options.json, ResultJson(result))) {
+  if (!options.json.empty() &&
+      !model::WriteFileAtomically(options.json, ResultJson(result, today))) {
     Fail("Cannot write " + options.json + ".");
     return false;
   }
   return true;
+}
+
+// More threads than the hardware has only cost memory: the analysis runs on the hardware's.
+void WarnAboutThreads(int requested) {
+  const int hardware = analysis::HardwareThreads();
+  if (requested <= hardware) return;
+  std::fprintf(stderr,
+               "warning: --threads %d is more than the %d hardware threads of this computer; "
+               "the analysis runs on %d.\n",
+               requested, hardware, hardware);
 }
 
 }  // namespace
@@ -133,12 +166,19 @@ int AnalyseScenarioFile(const std::string& input, const analysis::AnalysisOption
     returns = LoadHistoricalData(data_folders, error);
     if (!returns) return Fail(error);
   }
+  // The life tables are read once, for the opening run and every run of the analysis.
+  const auto life_tables =
+      std::make_shared<const engine::LifeTablesRead>(engine::ReadLifeTables(data_folders));
+  FileRunSetup setup{input, ".", &clock};
+  setup.add_options = [&life_tables](engine::Run& run) { run.options.life_tables = life_tables; };
   // The opening run writes no file: the current directory serves as its folder.
   PrivateFolder unused;
-  if (!RunOpenedFile(*scenario, {input, ".", &clock}, unused, nullptr)) return 1;
+  if (!RunOpenedFile(*scenario, setup, unused, nullptr)) return 1;
+  WarnAboutThreads(options.threads);
   analysis::JobControl control;
   result = analysis::RunMonteCarlo(
-      {scenario.get(), &clock, data_folders, returns ? &*returns : nullptr}, options, control);
+      {scenario.get(), &clock, data_folders, returns ? &*returns : nullptr, life_tables}, options,
+      control);
   if (!result.ok()) return Fail(result.error);
   if (!result.warning.empty()) std::fprintf(stderr, "warning: %s\n", result.warning.c_str());
   return 0;
@@ -158,7 +198,7 @@ int RunMonteCarloCommand(const MonteCarloCommandOptions& options) {
   if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
     return Fail("Cannot write the analysis to standard output.");
   }
-  return WriteOutputs(options, result) ? 0 : 1;
+  return WriteOutputs(options, result, clock->Today()) ? 0 : 1;
 }
 
 void AddMonteCarloCommand(CLI::App& app, int& status) {
@@ -173,7 +213,8 @@ void AddMonteCarloCommand(CLI::App& app, int& status) {
       ->check(CLI::NonNegativeNumber);
   command->add_option("--block-years", options->block_years,
                       "Bootstrap: years of history per block (default 5)");
-  command->add_option("--threads", options->threads, "Worker threads (default: every core)");
+  command->add_option("--threads", options->threads,
+                      "Worker threads, at most the hardware's (default: every hardware thread)");
   command->add_flag("--wrap", options->wrap,
                     "Historical: also run the start years that run past the data, wrapping");
   command->add_flag("--no-historical-inflation", options->no_historical_inflation,

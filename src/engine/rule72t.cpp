@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 #include "model/event_views.h"
@@ -48,20 +49,27 @@ void CaptureCalculatorBalance(Run& run, int age) {
   if (position >= 0) run.rule72t_captured_balance = run.state.accounts[position].balance;
 }
 
-// The tables are read once per run, and only when a series needs them; problems are kept
-// for the caller to show.
+// The tables are read once per run, and only when a series needs them, unless the caller has
+// read them for many runs; problems are kept for the caller to show.
 void ReadRunLifeTables(Run& run) {
-  std::vector<std::filesystem::path> folders = run.options.data_folders;
-  if (folders.empty()) folders.push_back(run.options.workdir);
-  LifeTablesRead read = ReadLifeTables(folders);
-  run.life_tables = std::move(read.tables);
-  for (LifeTableProblem& problem : read.problems) {
+  std::shared_ptr<const LifeTablesRead> read = run.options.life_tables;
+  if (!read) {
+    std::vector<std::filesystem::path> folders = run.options.data_folders;
+    if (folders.empty()) folders.push_back(run.options.workdir);
+    read = std::make_shared<const LifeTablesRead>(ReadLifeTables(folders));
+  }
+  run.life_tables = std::shared_ptr<const LifeTables>(read, &read->tables);
+  for (const LifeTableProblem& problem : read->problems) {
     run.problems.push_back(
         {problem.missing ? RunProblemKind::LifeTableMissing : RunProblemKind::LifeTableDamaged,
-         std::move(problem.file),
-         std::move(problem.text),
-         {}});
+         problem.file, problem.text, {}});
   }
+}
+
+// The tables of the run; before the first shown year nothing has been read and every value is 0.
+const LifeTables& RunLifeTables(const Run& run) {
+  static const LifeTables kNotRead;
+  return run.life_tables ? *run.life_tables : kNotRead;
 }
 
 // One transfer's year: the start year records the balance and the beneficiary's age; the
@@ -82,13 +90,13 @@ void UpdateTransfer(Run& run, model::FinancialEvent& event, int age) {
   if (start > age || static_cast<float>(age) > event.end_age) return;
   const auto method = static_cast<Rule72TMethod>(terms.method());
   if (method == Rule72TMethod::Minimum) {
-    terms.distribution() =
-        Rule72TDistribution(run.life_tables, run.current_age, terms.beneficiary_age_now(), balance,
-                            terms.yearly_rate_percent(), terms.life_table(), terms.method());
+    terms.distribution() = Rule72TDistribution(
+        RunLifeTables(run), run.current_age, terms.beneficiary_age_now(), balance,
+        terms.yearly_rate_percent(), terms.life_table(), terms.method());
   } else if (start == age) {
-    terms.distribution() =
-        Rule72TDistribution(run.life_tables, event.start_age, terms.beneficiary_age_now(), balance,
-                            terms.yearly_rate_percent(), terms.life_table(), terms.method());
+    terms.distribution() = Rule72TDistribution(
+        RunLifeTables(run), event.start_age, terms.beneficiary_age_now(), balance,
+        terms.yearly_rate_percent(), terms.life_table(), terms.method());
   }
   terms.beneficiary_age_now() = StoredAge(static_cast<long long>(terms.beneficiary_age_now()) + 1);
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,9 @@ struct RunOptions {
   const YearlyRateSource* yearly_rates = nullptr;
   // Rule 72T: folders searched for mort.dat and jointtab.dat (the working directory when empty)
   std::vector<std::filesystem::path> data_folders;
+  // Rule 72T: the tables already read, shared read-only by many runs; the run reads the files
+  // of data_folders itself when null.
+  std::shared_ptr<const LifeTablesRead> life_tables;
   // Rule 72T calculator: the account id and whole age whose balance the run captures (-1 none)
   int rule72t_capture_account = -1;
   int rule72t_capture_age = -1;
@@ -244,7 +248,8 @@ struct Run {
   // --- cash-flow events and funding ---
 
   // --- RMD and Rule 72T ---
-  LifeTables life_tables;              // read in the first shown year when a series runs
+  // Read (or taken from options.life_tables) in the first shown year when a series runs.
+  std::shared_ptr<const LifeTables> life_tables;
   // Tables whose missing divisor the run has explained in plain words (once per table).
   std::array<bool, model::kRmdTables> rmd_divisor_explained{};
   float rule72t_captured_balance = 0;  // the calculator's balance at its chosen age

@@ -32,6 +32,7 @@ void ResetRunState(const model::Scenario& scenario, Run& run) {
   run.deflation_deferred = false;
   run.category_series = CategorySeries{};
   run.random_source_used = false;
+  run.life_tables.reset();  // a run reused for another starts as a fresh one
   run.tax_rate = scenario.initial.tax_rate;
   run.dividend_tax_rate = scenario.initial.dividend_tax_rate;
   run.inflation_rate = scenario.initial.inflation_rate;

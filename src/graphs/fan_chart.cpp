@@ -15,11 +15,11 @@ namespace {
 
 constexpr int kOuter = 0;
 constexpr int kMedian = 3;
-// Share of the series colour in each band's fill (the rest is white): lighter outside.
+// Share of the series colour in each band's fill (the rest is the background): fainter outside.
 constexpr std::array<int, 3> kColourShare = {25, 45, 70};
 
-std::uint8_t Blend(std::uint8_t value, int share) {
-  return static_cast<std::uint8_t>((value * share + 255 * (100 - share)) / 100);
+std::uint8_t Blend(std::uint8_t value, std::uint8_t background, int share) {
+  return static_cast<std::uint8_t>((value * share + background * (100 - share)) / 100);
 }
 
 int PeriodCount(const FanSeries& series) {
@@ -32,7 +32,7 @@ int PeriodCount(const FanSeries& series) {
 ChartContext WithBandColours(const ChartContext& context) {
   ChartContext banded = context;
   for (int band = 0; band < 4; ++band) {
-    banded.palette.colours[band + 1] = FanBandColour(context.palette, band);
+    banded.palette.colours[band + 1] = FanBandColour(context.palette, band, context.background);
   }
   return banded;
 }
@@ -82,13 +82,14 @@ std::string FanChartTitle(bool todays_money) {
   return todays_money ? "NET WORTH IN TODAY'S MONEY" : "NET WORTH, NOMINAL";
 }
 
-platform::Colour FanBandColour(const Palette& palette, int band) {
+platform::Colour FanBandColour(const Palette& palette, int band, platform::Colour background) {
   // The median stands out in the second series colour over the bands of the first.
   if (band >= kMedian) return palette.Series(1);
   const platform::Colour base = palette.Series(0);
   const int share = kColourShare[std::max(band, kOuter)];
-  return platform::Rgb(Blend(platform::RedOf(base), share), Blend(platform::GreenOf(base), share),
-                       Blend(platform::BlueOf(base), share));
+  return platform::Rgb(Blend(platform::RedOf(base), platform::RedOf(background), share),
+                       Blend(platform::GreenOf(base), platform::GreenOf(background), share),
+                       Blend(platform::BlueOf(base), platform::BlueOf(background), share));
 }
 
 ChartGeometry DrawFanChart(platform::Canvas& canvas, const ChartContext& context,
@@ -112,7 +113,8 @@ ChartGeometry DrawFanChart(platform::Canvas& canvas, const ChartContext& context
   if (periods == 0) return geometry;
   canvas.SetClip(geometry.PlotRect());
   for (int band = kOuter; band < kMedian; ++band) {
-    DrawBand(canvas, geometry, series, band, periods, FanBandColour(context.palette, band));
+    DrawBand(canvas, geometry, series, band, periods,
+             FanBandColour(context.palette, band, context.background));
   }
   canvas.ClearClip();
   DrawAxesAndGrid(canvas, plot, scale, periods);

@@ -33,9 +33,11 @@ inline const std::array<std::string, 4> kFanLegendNames = {"5 - 95 %", "10 - 90 
 // "NET WORTH IN TODAY'S MONEY" or "NET WORTH, NOMINAL".
 std::string FanChartTitle(bool todays_money);
 
-// The fill of band k (0 the outer band, lightest) from the first series colour; band 3 is the
-// median line, in the second series colour.
-platform::Colour FanBandColour(const Palette& palette, int band);
+// The fill of band k (0 the outer band, nearest the background) from the first series colour
+// blended with the chart's background (white on paper, the base of a dark screen palette);
+// band 3 is the median line, in the second series colour.
+platform::Colour FanBandColour(const Palette& palette, int band,
+                               platform::Colour background = platform::kWhite);
 
 // Draws the chart over all the periods of the series and returns its geometry.
 ChartGeometry DrawFanChart(platform::Canvas& canvas, const ChartContext& context,

@@ -8,11 +8,13 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "analysis/analysis_report.h"
 #include "analysis/historical_returns.h"
 #include "analysis/run_choice.h"
 #include "engine/engine_test_support.h"
+#include "engine/life_tables.h"
 #include "engine/period_column.h"
 #include "engine/run_scenario.h"
 #include "model/scenario_codec.h"
@@ -74,7 +76,7 @@ class MonteCarloTest : public ::testing::Test {
   AnalysisResult Analyse(const model::Scenario& scenario, const AnalysisOptions& options,
                          const HistoricalReturns* returns = nullptr) {
     JobControl control;
-    return RunMonteCarlo({&scenario, &clock_, {}, returns}, options, control);
+    return RunMonteCarlo({&scenario, &clock_, {}, returns, nullptr}, options, control);
   }
   // The net worth of each period of a run of the scenario with these rate options.
   std::vector<float> NetWorthOfRun(const model::Scenario& scenario, const RunChoice* choice,
@@ -266,6 +268,32 @@ TEST_F(MonteCarloTest, TheSummaryShowsNetWorthInTodaysMoneyUnlessAskedForNominal
   EXPECT_NE(nominal.find(median_at_end(MoneyBasis::Nominal)), std::string::npos) << nominal;
 }
 
+// A plan that succeeds in every run although its withdrawal account runs dry in every run:
+// the depletion is a warning, listed apart from the failures.
+TEST_F(MonteCarloTest, TheSummaryListsWarningsApartFromFailures) {
+  AnalysisResult result;
+  result.runs = 10;
+  result.success_probability = 1;
+  result.ages = {60, 61};
+  result.networth = result.networth_today = EmptyPercentileTable(2);
+  result.causes = CountFailureCauses({}, 60, 61);
+  for (FlagCause& cause : result.causes.flags) {
+    if (cause.text != "A withdrawal account was depleted.") continue;
+    cause.share = 1;
+    cause.runs = 10;
+    cause.median_age = 61;
+  }
+  const std::string text = AnalysisSummaryText(result, MoneyBasis::Today);
+  const auto failures = text.find("Failures, which break a run's success");
+  const auto warnings = text.find("Warnings, which a successful run can have");
+  const auto depleted = text.find("  100.0 %   61.0  A withdrawal account was depleted.");
+  ASSERT_NE(failures, std::string::npos) << text;
+  ASSERT_NE(warnings, std::string::npos) << text;
+  EXPECT_GT(depleted, warnings) << text;
+  EXPECT_LT(text.find("Liquid accounts were depleted."), warnings) << text;
+  EXPECT_NE(text.find("    0.0 %         Your net worth went negative."), std::string::npos);
+}
+
 TEST_F(MonteCarloTest, HistoricalCyclesRunEveryStartYearThatFitsOrWrap) {
   const HistoricalReturns returns = ShippedReturns();
   auto scenario = SavingsPlan(1000, 5, 90);  // 30 years
@@ -328,11 +356,45 @@ TEST_F(MonteCarloTest, CancelStopsWithinTheRunsUnderWay) {
     done_at_cancel = control.done.load();
   });
   const AnalysisResult result =
-      RunMonteCarlo({scenario.get(), &clock_, {}, nullptr}, options, control);
+      RunMonteCarlo({scenario.get(), &clock_, {}, nullptr, nullptr}, options, control);
   watcher.join();
   EXPECT_TRUE(result.cancelled);
   EXPECT_FALSE(result.ok());
   EXPECT_LE(control.done.load(), done_at_cancel.load() + options.threads);
+}
+
+// The life tables are read once and shared by every run: runs given tables find no file
+// and still make the Rule 72T series the tables give.
+TEST_F(MonteCarloTest, EveryRunUsesTheLifeTablesReadOnceForTheAnalysis) {
+  auto scenario = SavingsPlan(0, 0, 66);
+  scenario->initial.tax_rate = 20;
+  const int ira = engine_test::AddAccount(*scenario, AccountType::Retirement, 400000, 0, "IRA");
+  model::FinancialEvent& series =
+      test_support::AddEvent(*scenario, model::EventKind::Transfer, 60, 65);
+  series.marker = model::kRule72TMarker;
+  series.word_22 = scenario->accounts.records[ira].id;
+  series.account_24 = scenario->accounts.records[0].id;
+  series.word_26 = 2;  // minimum distribution
+  series.flag_14 = 0;  // single life
+  series.rate_40 = 4;
+  model::RecomputeInitialTotals(*scenario);
+  auto tables = std::make_shared<engine::LifeTablesRead>();
+  std::vector<double> mortality(engine::kMortalityLines, 0.0);
+  for (int age = 60; age <= 66; ++age) mortality[engine::kLastMortalityAge + 1 + age] = 25.0;
+  tables->tables = engine::LifeTables(mortality, std::vector<double>(engine::kJointLines, 0.0));
+
+  AnalysisOptions options;
+  options.runs = 20;
+  JobControl control;
+  const AnalysisResult result =
+      RunMonteCarlo({scenario.get(), &clock_, {}, nullptr, tables}, options, control);
+  ASSERT_TRUE(result.ok()) << result.error;
+  auto run = engine_test::MakeRun(clock_);
+  run->options.life_tables = tables;
+  ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+  const float expected = run->periods.back()[IndexOf(PeriodColumn::NetWorth)];
+  EXPECT_LT(expected, 400000);  // the series paid taxes: the tables were used
+  for (const RunOutcome& outcome : result.ranked) EXPECT_EQ(outcome.final_net_worth, expected);
 }
 
 TEST_F(MonteCarloTest, ARankedRunRunAgainReproducesItsNetWorth) {

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "app/desktop_look.h"
 #include "app/event_list_page.h"
 #include "app/help_window.h"
 #include "app/main_window_fixture.h"
@@ -24,30 +25,6 @@
 namespace tarvel::app {
 namespace {
 
-ui::RgbColour RgbOf(const QColor& colour) {
-  return static_cast<ui::RgbColour>(colour.red() | (colour.green() << 8) | (colour.blue() << 16));
-}
-
-double Contrast(const QColor& first, const QColor& second) {
-  return ui::ContrastRatio(RgbOf(first), RgbOf(second));
-}
-
-// A dark colour scheme as desktops ship them: light text on dark lists and windows.
-QPalette DarkPalette() {
-  QPalette palette;
-  palette.setColor(QPalette::Window, QColor(49, 54, 59));
-  palette.setColor(QPalette::WindowText, QColor(239, 240, 241));
-  palette.setColor(QPalette::Base, QColor(35, 38, 41));
-  palette.setColor(QPalette::AlternateBase, QColor(49, 54, 59));
-  palette.setColor(QPalette::Text, QColor(239, 240, 241));
-  palette.setColor(QPalette::Button, QColor(49, 54, 59));
-  palette.setColor(QPalette::ButtonText, QColor(239, 240, 241));
-  palette.setColor(QPalette::Highlight, QColor(61, 174, 233));
-  palette.setColor(QPalette::HighlightedText, QColor(239, 240, 241));
-  palette.setColor(QPalette::Mid, QColor(70, 76, 82));
-  return palette;
-}
-
 class DesktopThemeTest : public MainWindowFixture {
  protected:
   void TearDown() override {
@@ -55,11 +32,7 @@ class DesktopThemeTest : public MainWindowFixture {
     QApplication::setPalette(palette_);
     QApplication::setFont(font_);
   }
-  static void ScaleFont(double factor) {
-    QFont font = QApplication::font();
-    font.setPointSizeF(font.pointSizeF() * factor);
-    QApplication::setFont(font);
-  }
+  static void ScaleFont(double factor) { ScaleApplicationFont(factor); }
   ResultsFolderPage& ShowResults() {
     window_->show();
     window_->SwitchFolder(ui::kResultsFolder);

@@ -5,15 +5,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <functional>
 
 #include "analysis/analysis_report.h"
+#include "app/desktop_look.h"
 #include "app/graph_folders.h"
 #include "app/main_window_fixture.h"
 #include "engine/period_column.h"
@@ -39,9 +43,9 @@ class MonteCarloPageTest : public MainWindowFixture {
   QStringList Shown() {
     QStringList shown{Page().success_label()->text()};
     for (QTreeWidget* table : {Page().percentiles(), Page().causes(), Page().ranked()}) {
-      for (int row = 0; row < table->topLevelItemCount(); ++row) {
+      for (QTreeWidgetItemIterator item(table); *item; ++item) {
         for (int column = 0; column < table->columnCount(); ++column) {
-          shown << table->topLevelItem(row)->text(column);
+          shown << (*item)->text(column);
         }
       }
     }
@@ -83,7 +87,14 @@ TEST_F(MonteCarloPageTest, AnAnalysisIsShownAndARankedRunOpensInResults) {
   EXPECT_TRUE(Page().run_button()->isEnabled());
   EXPECT_EQ(Page().success_label()->text(),
             "Success: " + QString::fromStdString(Page().folder().SuccessFigure()));
-  EXPECT_EQ(Page().causes()->topLevelItemCount(), 6);
+  // The red flags that break success apart from the warnings a successful run can have.
+  QTreeWidget* causes = Page().causes();
+  ASSERT_EQ(causes->topLevelItemCount(), 2);
+  EXPECT_EQ(causes->topLevelItem(0)->text(0), ui::kFailuresTitle);
+  EXPECT_EQ(causes->topLevelItem(0)->childCount(), 2);
+  EXPECT_EQ(causes->topLevelItem(0)->child(0)->text(0), "Liquid accounts were depleted.");
+  EXPECT_EQ(causes->topLevelItem(1)->text(0), ui::kWarningsTitle);
+  EXPECT_EQ(causes->topLevelItem(1)->childCount(), 4);
   ASSERT_EQ(Page().ranked()->topLevelItemCount(), 120);
 
   const float worst = result->ranked.front().final_net_worth;
@@ -246,6 +257,117 @@ TEST_F(MonteCarloPageTest, NetWorthShowsInTodaysMoneyWithNominalOneClickAway) {
   EXPECT_EQ(shown_median(), median_at_end(analysis::MoneyBasis::Nominal));
   EXPECT_NE(median_at_end(analysis::MoneyBasis::Nominal),
             median_at_end(analysis::MoneyBasis::Today));
+}
+
+// The page under the desktop's look: a larger font or a dark palette.
+class MonteCarloLookTest : public MonteCarloPageTest {
+ protected:
+  void TearDown() override {
+    window_.reset();
+    QApplication::setPalette(palette_);
+    QApplication::setFont(font_);
+  }
+  // The window at its default size on the Monte Carlo folder, with an analysis shown.
+  void ShowAnalysis() {
+    Start();
+    window_->resize(1000, 700);
+    window_->show();
+    window_->SwitchFolder(ui::kMonteCarloFolder);
+    Analyse(/*historical bootstrap*/ 3, "60");
+    Page().assumed_allocation_box()->setVisible(true);  // offered for plans without allocations
+    QCoreApplication::processEvents();
+  }
+  void ExpectNothingCut();
+
+  const QPalette palette_ = QApplication::palette();
+  const QFont font_ = QApplication::font();
+};
+
+// Every caption shows whole: buttons, check boxes and plain labels at least as wide as their
+// text asks, every column at least as wide as its header and cells.
+void MonteCarloLookTest::ExpectNothingCut() {
+  ShowAnalysis();
+  for (QWidget* widget : Page().findChildren<QWidget*>()) {
+    const auto* label = qobject_cast<QLabel*>(widget);
+    const bool captioned =
+        (qobject_cast<QAbstractButton*>(widget) || (label && !label->wordWrap())) &&
+        !widget->property("text").toString().isEmpty();
+    if (!captioned || !widget->isVisible()) continue;
+    EXPECT_GE(widget->width(), widget->sizeHint().width())
+        << widget->metaObject()->className() << " "
+        << widget->property("text").toString().toStdString();
+  }
+  for (QTreeWidget* table : {Page().percentiles(), Page().causes(), Page().ranked()}) {
+    const QHeaderView* header = table->header();
+    const QFontMetrics metrics = table->fontMetrics();
+    for (int column = 0; column < table->columnCount(); ++column) {
+      const QString title = table->headerItem()->text(column);
+      EXPECT_GT(header->sectionSize(column), header->fontMetrics().horizontalAdvance(title))
+          << title.toStdString();
+      for (QTreeWidgetItemIterator item(table); *item; ++item) {
+        const int indent = (*item)->parent() && column == 0 ? table->indentation() : 0;
+        const QString cell = (*item)->text(column);
+        EXPECT_GT(header->sectionSize(column), metrics.horizontalAdvance(cell) + indent)
+            << cell.toStdString();
+      }
+    }
+  }
+  // The chart has room beside the form: at least half the page's width and a third of its
+  // height.
+  const QWidget* fan = Page().findChild<QWidget*>("monte_carlo_fan");
+  ASSERT_NE(fan, nullptr);
+  EXPECT_GE(fan->width(), Page().width() / 2);
+  EXPECT_GE(fan->height(), Page().height() / 3);
+}
+
+TEST_F(MonteCarloLookTest, AtTheDefaultSizeNothingIsCutAndTheChartHasRoom) { ExpectNothingCut(); }
+
+TEST_F(MonteCarloLookTest, WithAFontAQuarterLargerNothingIsCut) {
+  ScaleApplicationFont(1.25);
+  ExpectNothingCut();
+}
+
+TEST_F(MonteCarloLookTest, WithAFontHalfAgainAsLargeNothingIsCut) {
+  ScaleApplicationFont(1.5);
+  ExpectNothingCut();
+}
+
+// The strongest contrast of any pixel in the rows against the background.
+double StrongestContrast(const QImage& image, int first_row, int last_row,
+                         const QColor& background) {
+  double strongest = 1;
+  for (int y = first_row; y < last_row; ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      strongest = std::max(strongest, Contrast(image.pixelColor(x, y), background));
+    }
+  }
+  return strongest;
+}
+
+// On screen the chart follows a dark palette: a dark background, title and axis texts that
+// read on it, and the fan's blue bands still blue.
+TEST_F(MonteCarloLookTest, InADarkPaletteTheFanIsDarkWithReadableTextAndItsHues) {
+  QApplication::setPalette(DarkPalette());
+  ShowAnalysis();
+  QWidget* fan = Page().findChild<QWidget*>("monte_carlo_fan");
+  ASSERT_NE(fan, nullptr);
+  const QImage image = fan->grab().toImage();
+  const QColor background = image.pixelColor(1, 1);
+  EXPECT_EQ(background, DarkPalette().color(QPalette::Base));
+  const int rows = image.height();
+  EXPECT_GE(StrongestContrast(image, 0, rows / 8, background), ui::kReadableContrast);     // title
+  EXPECT_GE(StrongestContrast(image, rows / 2, rows, background), ui::kReadableContrast);  // ages
+  int blue = 0;
+  int white = 0;
+  for (int y = 0; y < rows; ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      blue += pixel.blue() > pixel.red() + 40 && pixel.blue() > pixel.green() + 40;
+      white += pixel == QColor(Qt::white);
+    }
+  }
+  EXPECT_GT(blue, image.width() * rows / 50);
+  EXPECT_EQ(white, 0);
 }
 
 }  // namespace

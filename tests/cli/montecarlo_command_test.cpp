@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/process_runner.h"
 #include "support/temp_folder.h"
@@ -134,6 +135,74 @@ TEST(MonteCarloCommand, TheSummaryIsInTodaysMoneyAndNominalOnRequest) {
   EXPECT_NE(nominal.out.find("(nominal):"), std::string::npos) << nominal.out;
   EXPECT_NE(nominal.out.find(median_at_end("networth")), std::string::npos) << nominal.out;
   EXPECT_EQ(nominal.out.find("today's money"), std::string::npos) << nominal.out;
+}
+
+TEST(MonteCarloCommand, MoreThreadsThanTheHardwareHasRunOnTheHardwaresAndSaySo) {
+  const auto asked =
+      RunTarvel("montecarlo " + Sample("couple-saving") + " --runs 50 --threads 5000");
+  const auto one = RunTarvel("montecarlo " + Sample("couple-saving") + " --runs 50 --threads 1");
+  ASSERT_EQ(asked.status, 0) << asked.errors;
+  EXPECT_NE(asked.errors.find("warning: --threads 5000 is more than the "), std::string::npos)
+      << asked.errors;
+  EXPECT_NE(asked.errors.find("hardware threads of this computer"), std::string::npos);
+  EXPECT_EQ(asked.out, one.out);
+  EXPECT_EQ(one.errors, "");
+}
+
+TEST(MonteCarloCommand, TheJsonRecordsEveryOptionThatChangesTheFigures) {
+  const tarvel::test_support::TempFolder folder;
+  const std::string plain = folder.File("plain.json");
+  const std::string chosen = folder.File("chosen.json");
+  const std::string command = "montecarlo " + Sample("single-drawdown") + " --source historical";
+  ASSERT_EQ(RunTarvel(command + " --today 2030-06-01 --json " + Quoted(plain)).status, 0);
+  ASSERT_EQ(RunTarvel(command + " --today 2031-02-03 --wrap --no-historical-inflation " +
+                      "--block-years 7 --json " + Quoted(chosen))
+                .status,
+            0);
+  const auto first = nlohmann::json::parse(ReadText(plain));
+  const auto second = nlohmann::json::parse(ReadText(chosen));
+  const struct {
+    const char* key;
+    nlohmann::json plain;
+    nlohmann::json chosen;
+  } cases[] = {
+      {"wrap", false, true},
+      {"historical_inflation", true, false},
+      {"block_years", 5, 7},
+      {"assumed_allocation", false, false},
+      {"today", "2030-06-01", "2031-02-03"},
+      {"source", "historical", "historical"},
+      {"seed", 1, 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(first[c.key], c.plain) << c.key;
+    EXPECT_EQ(second[c.key], c.chosen) << c.key;
+  }
+}
+
+// Only the red flags that break success are failures; a flag no run raised has no age.
+TEST(MonteCarloCommand, FailureCausesSeparateFailuresFromWarnings) {
+  const tarvel::test_support::TempFolder folder;
+  const std::string json_path = folder.File("causes.json");
+  ASSERT_EQ(
+      RunTarvel("montecarlo " + Sample("couple-saving") + " --runs 40 --json " + Quoted(json_path))
+          .status,
+      0);
+  const auto json = nlohmann::json::parse(ReadText(json_path));
+  const auto& causes = json["failure_causes"];
+  std::vector<std::string> failures;
+  for (const auto& cause : causes["failures"]) failures.push_back(cause["red_flag"]);
+  EXPECT_EQ(failures, (std::vector<std::string>{"Liquid accounts were depleted.",
+                                                "Your net worth went negative."}));
+  EXPECT_EQ(causes["warnings"].size(), 4u);
+  int never_raised = 0;
+  for (const char* part : {"failures", "warnings"}) {
+    for (const auto& cause : causes[part]) {
+      EXPECT_EQ(cause["median_first_age"].is_null(), cause["runs"] == 0) << cause.dump();
+      never_raised += cause["runs"] == 0;
+    }
+  }
+  EXPECT_GT(never_raised, 0);
 }
 
 TEST(MonteCarloCommand, BadOptionsAreRefusedWithAMessage) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "engine/life_tables.h"
@@ -192,6 +193,23 @@ TEST_F(Rule72TYears, MissingTablesAreReportedOncePerRun) {
   EXPECT_EQ(shown.caption, "FILE ERROR");
   EXPECT_FLOAT_EQ(event.amount, 0);
   EXPECT_FLOAT_EQ(AccountAt(ira_).balance, 400000);
+}
+
+// Many runs share tables read once: a run given them reads no file, and a problem found in
+// reading them is still reported by every run that uses them.
+TEST_F(Rule72TYears, TablesReadBeforehandAreUsedWithoutReadingTheFiles) {
+  test_support::TempFolder empty;
+  run_.options.data_folders = {empty.path()};
+  auto shared = std::make_shared<engine::LifeTablesRead>();
+  shared->tables = TablesWith(50, 25.0);
+  shared->problems.push_back({"jointtab.dat", "damaged", "FILE WARNING", false});
+  run_.options.life_tables = shared;
+  auto& event = AddSeries(Rule72TMethod::Minimum, LifeExpectancySource::SingleLife, 50);
+  SeriesYear(50);
+  EXPECT_FLOAT_EQ(event.amount, 400000 / 25.0);
+  ASSERT_EQ(run_.problems.size(), 1u);
+  EXPECT_EQ(run_.problems[0].kind, engine::RunProblemKind::LifeTableDamaged);
+  EXPECT_EQ(run_.life_tables.get(), &shared->tables);  // shared, not copied
 }
 
 }  // namespace

@@ -117,12 +117,13 @@ std::string MonteCarloFolder::StatusText() const {
   return text;
 }
 
-std::vector<CauseRow> MonteCarloFolder::CauseRows() const {
+std::vector<CauseRow> MonteCarloFolder::CauseRows(bool failures) const {
   std::vector<CauseRow> rows;
   if (!ShowsFigures()) return rows;
   for (const analysis::FlagCause& cause : result_->causes.flags) {
+    if (cause.failure != failures) continue;
     rows.push_back({cause.text, Percent(cause.share),
-                    cause.runs > 0 ? analysis::AgeText(cause.median_age) : std::string("-")});
+                    cause.median_age ? analysis::AgeText(*cause.median_age) : std::string("-")});
   }
   return rows;
 }

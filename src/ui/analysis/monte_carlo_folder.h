@@ -39,6 +39,9 @@ struct MonteCarloForm {
 
 // One row of the failure-cause table: red flag, share of runs, median first age.
 using CauseRow = std::array<std::string, 3>;
+// The two parts of the failure-cause table.
+inline constexpr char kFailuresTitle[] = "Failures: a run with one does not succeed";
+inline constexpr char kWarningsTitle[] = "Warnings: a run can succeed with these";
 // One ranked run: rank, how to run it again, final net worth, "yes"/"no" success.
 using RankedRow = std::array<std::string, 4>;
 // One age of the percentile table: the age and net worth at 5, 10, 25, 50, 75, 90 and 95 %.
@@ -69,7 +72,8 @@ class MonteCarloFolder {
   // What was run and, when stale, that the scenario changed since; or that the settings
   // changed since the figures were made.
   std::string StatusText() const;
-  std::vector<CauseRow> CauseRows() const;
+  // The red flags that break a run's success (failures), or the others (warnings).
+  std::vector<CauseRow> CauseRows(bool failures) const;
   std::vector<RankedRow> RankedRows(const model::Currency& currency) const;
   // Every fifth age and the last, in today's money or nominal.
   std::vector<PercentileRow> PercentileRows(bool todays_money,

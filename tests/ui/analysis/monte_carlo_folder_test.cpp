@@ -1,9 +1,10 @@
 // The Monte Carlo folder's presenter: the form's checks, the texts of an analysis, staleness
 // after an edit, and the ranked run it opens.
+#include "ui/analysis/monte_carlo_folder.h"
+
 #include <gtest/gtest.h>
 
 #include "analysis/analysis_report.h"
-#include "ui/analysis/monte_carlo_folder.h"
 
 namespace tarvel::ui {
 namespace {
@@ -60,16 +61,19 @@ TEST(MonteCarloFolderTexts, ShowTheAnalysisAndGoStaleAfterAnEdit) {
   result.runs = 3;
   result.success_probability = 2.0 / 3.0;
   result.ages = {60, 61};
-  result.causes.flags = {{"Liquid accounts were depleted.", 1.0 / 3.0, 75, 1},
-                         {"A penalty was paid.", 0, 0, 0}};
+  result.causes.flags = {{"A penalty was paid.", 0, std::nullopt, 0, false},
+                         {"Liquid accounts were depleted.", 1.0 / 3.0, 75, 1, true},
+                         {"A withdrawal account was depleted.", 1, 61, 3, false}};
   result.ranked = {{2, 111, 0, false, -1500.5f, {}}, {0, 222, 0, true, 2500000, {}}};
   folder.SetResult(result);
 
   EXPECT_EQ(folder.SuccessFigure(), "66.7 %");
   EXPECT_EQ(folder.StatusText(), "3 runs, Random account rates, seed 5.");
-  EXPECT_EQ(folder.CauseRows(),
-            (std::vector<CauseRow>{{"Liquid accounts were depleted.", "33.3 %", "75"},
-                                   {"A penalty was paid.", "0.0 %", "-"}}));
+  EXPECT_EQ(folder.CauseRows(/*failures=*/true),
+            (std::vector<CauseRow>{{"Liquid accounts were depleted.", "33.3 %", "75"}}));
+  EXPECT_EQ(folder.CauseRows(/*failures=*/false),
+            (std::vector<CauseRow>{{"A penalty was paid.", "0.0 %", "-"},
+                                   {"A withdrawal account was depleted.", "100.0 %", "61"}}));
   EXPECT_EQ(folder.RankedRows({}),
             (std::vector<RankedRow>{{"1", "seed 111", "$-1,500.50", "no"},
                                     {"2", "seed 222", "$2,500,000.00", "yes"}}));
