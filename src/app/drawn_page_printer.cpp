@@ -53,14 +53,21 @@ void TellPrintError(QWidget* parent, const std::string& text) {
 }  // namespace
 
 bool PrintDrawnDocument(QWidget* parent, const std::string& document,
-                        const platform::PageSetup& setup, const results::DrawPages& draw) {
+                        const platform::PageSetup& setup, const results::DrawPages& draw,
+                        const ui::PrintToFile& to_file) {
   ScratchPage scratch(setup);
   const int count = results::CountDrawnPages(scratch.canvas(), draw);
   if (count == 0) return false;
   QtPrinter printer(parent);
-  const std::optional<platform::PrintChoice> choice =
-      printer.ChoosePrinter(platform::PrintChoice{}, count);
+  platform::PrintChoice initial;
+  initial.output_file = to_file.proposed_path;
+  std::optional<platform::PrintChoice> choice = printer.ChoosePrinter(initial, count);
   if (!choice) return false;
+  if (!choice->output_file.empty() && to_file.ask) {
+    const std::optional<std::string> path = to_file.ask(choice->output_file);
+    if (!path) return false;
+    choice->output_file = *path;
+  }
   std::unique_ptr<platform::PrintDocument> printed =
       printer.StartDocument(document, *choice, setup);
   if (!printed) {

@@ -5,6 +5,7 @@
 #include "app/drawn_page_printer.h"
 #include "app/folder_area.h"
 #include "graphs/chart_frame.h"
+#include "results/print_title_page.h"
 #include "ui/shell/folders.h"
 
 namespace tarvel::app {
@@ -163,17 +164,24 @@ bool GraphFolders::PrintAllGraphsOn(QPrinter& printer, int folder, graphs::Chart
 
 bool GraphFolders::PrintCurrentGraph(int folder) {
   if (page(folder) == nullptr || !has_run_) return false;
-  return PrintDrawnDocument(
-      area_.window(), graphs::kPrintDocumentName, Setup(),
-      [this, folder](platform::PageSink& sink) { return PrintCurrentGraphTo(sink, folder); });
+  return PrintDocument("Graph", [this, folder](platform::PageSink& sink) {
+    return PrintCurrentGraphTo(sink, folder);
+  });
 }
 
 bool GraphFolders::PrintAllGraphs(int folder, graphs::ChartStyle style) {
   if (!has_run_) return false;
-  return PrintDrawnDocument(area_.window(), graphs::kPrintDocumentName, Setup(),
-                            [this, folder, style](platform::PageSink& sink) {
-                              return PrintAllGraphsTo(sink, folder, style);
-                            });
+  return PrintDocument("Graphs", [this, folder, style](platform::PageSink& sink) {
+    return PrintAllGraphsTo(sink, folder, style);
+  });
+}
+
+bool GraphFolders::PrintDocument(const std::string& title, const results::DrawPages& draw) {
+  if (!plan_file_ || !print_to_file_) {
+    return PrintDrawnDocument(area_.window(), graphs::kPrintDocumentName, Setup(), draw);
+  }
+  return PrintDrawnDocument(area_.window(), results::PrintedDocumentName(plan_file_(), title),
+                            Setup(), draw, print_to_file_(title));
 }
 
 }  // namespace tarvel::app

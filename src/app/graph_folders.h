@@ -18,6 +18,7 @@
 #include "model/records.h"
 #include "platform/printer.h"
 #include "ui/commands/graph_commands.h"
+#include "ui/printing/page_printer.h"
 
 class QPrinter;
 
@@ -43,6 +44,13 @@ class GraphFolders : public ui::GraphPrinter {
   void SetCurrency(const model::Currency& currency);
   // The page-setup margins printed graphs keep; they must outlive the folders.
   void UsePageMargins(const model::PageMargins& margins) { margins_ = &margins; }
+  // Printed graphs are named after the plan file plan_file() gives, and a print to a PDF file
+  // proposes and asks as to_file(title) says.
+  void UsePlanForPrinting(std::function<std::string()> plan_file,
+                          std::function<ui::PrintToFile(const std::string& title)> to_file) {
+    plan_file_ = std::move(plan_file);
+    print_to_file_ = std::move(to_file);
+  }
   // The age chosen in the results folder; 0 for none.
   void SetMarkedAge(int age);
   // No zoom anywhere, and whole runs in the plot file.
@@ -64,6 +72,8 @@ class GraphFolders : public ui::GraphPrinter {
   bool PrintAllGraphs(int folder, graphs::ChartStyle style) override;
 
  private:
+  // Prints the pages draw makes under the title, through the print dialog.
+  bool PrintDocument(const std::string& title, const results::DrawPages& draw);
   GraphPage* AddPage(graphs::GraphKind kind, graphs::PageLayout layout);
   graphs::PrintJob Job() const;
   // The page-setup margins as printing takes them (the defaults before any page setup).
@@ -81,6 +91,8 @@ class GraphFolders : public ui::GraphPrinter {
   bool has_run_ = false;
   engine::AgeRange graph_range_;
   const model::PageMargins* margins_ = nullptr;
+  std::function<std::string()> plan_file_;
+  std::function<ui::PrintToFile(const std::string& title)> print_to_file_;
 };
 
 }  // namespace tarvel::app

@@ -42,6 +42,7 @@
 #include "ui/commands/scenario_file_steps.h"
 #include "ui/editors/add_event_chooser.h"
 #include "ui/options/rmd_table_fill.h"
+#include "ui/printing/print_file_chooser.h"
 #include "ui/scenario/event_editor_command.h"
 #include "ui/shell/budget_menu.h"
 #include "ui/shell/command_ids.h"
@@ -168,6 +169,11 @@ void MainWindow::BuildFolderPages() {
       [this](const QString& hint) { statusBar()->showMessage(hint); });
   graph_folders_->SetCurrency(session_.program().currency);
   graph_folders_->UsePageMargins(session_.program().margins);
+  graph_folders_->UsePlanForPrinting(
+      [this] { return session_.program().open_name; },
+      [this](const std::string& title) {
+        return ui::PrintToFileFor(session_.prompter(), session_.program(), title);
+      });
   BuildMonteCarloPage();
 }
 

@@ -60,7 +60,7 @@ class FanChartView : public QWidget {
     graphs::ChartContext context;
     context.area = {0, 0, width(), height()};
     context.font = graphs::ScreenChartFont();
-    context.background = background;
+    context.scheme.background = background;
     const bool todays_money = todays_money_.isChecked();
     const graphs::FanSeries series = folder_.Fan(todays_money);
     context.view.period_count = static_cast<float>(series.ages.size());

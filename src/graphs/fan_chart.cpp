@@ -32,7 +32,7 @@ int PeriodCount(const FanSeries& series) {
 ChartContext WithBandColours(const ChartContext& context) {
   ChartContext banded = context;
   for (int band = 0; band < 4; ++band) {
-    banded.palette.colours[band + 1] = FanBandColour(context.palette, band, context.background);
+    banded.palette.colours[band + 1] = FanBandColour(context.palette, band, context.scheme.background);
   }
   return banded;
 }
@@ -114,7 +114,7 @@ ChartGeometry DrawFanChart(platform::Canvas& canvas, const ChartContext& context
   canvas.SetClip(geometry.PlotRect());
   for (int band = kOuter; band < kMedian; ++band) {
     DrawBand(canvas, geometry, series, band, periods,
-             FanBandColour(context.palette, band, context.background));
+             FanBandColour(context.palette, band, context.scheme.background));
   }
   canvas.ClearClip();
   DrawAxesAndGrid(canvas, plot, scale, periods);

@@ -115,9 +115,7 @@ void PrintCommands::PrintSchedule(results::ScheduleKind kind, bool preview) {
 }
 
 void PrintCommands::PrintPages(const results::PageFileJob& job, const results::PrintLook& look) {
-  PrintFileChooser chooser(context_.prompter, context_.program);
-  const PrintToFile to_file{chooser.SuggestedPath(job.title),
-                            [&chooser](const std::string& path) { return chooser.Ask(path); }};
+  const PrintToFile to_file = PrintToFileFor(context_.prompter, context_.program, job.title);
   PrintingFlag printing(context_.state);
   const results::PrintResult result = services_.printer.Print(
       results::PrintedDocumentName(look.file_name, job.title), job, look, to_file);

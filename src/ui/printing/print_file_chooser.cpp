@@ -73,4 +73,11 @@ void PrintFileChooser::Remember(const std::string& folder) {
   model::WritePlannerOption(program_.working_directory, model::kPrintFolderKey, folder);
 }
 
+PrintToFile PrintToFileFor(platform::Prompter& prompter, model::Program& program,
+                           const std::string& title) {
+  PrintFileChooser chooser(prompter, program);
+  return {chooser.SuggestedPath(title),
+          [chooser](const std::string& path) mutable { return chooser.Ask(path); }};
+}
+
 }  // namespace tarvel::ui

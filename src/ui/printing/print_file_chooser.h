@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/program.h"
+#include "ui/printing/page_printer.h"
 #include "platform/prompter.h"
 
 namespace tarvel::ui {
@@ -30,5 +31,10 @@ class PrintFileChooser {
   platform::Prompter& prompter_;
   model::Program& program_;
 };
+
+// What printing a document to a PDF file proposes ("plan - title.pdf" in the start folder)
+// and how it asks where the file goes.
+PrintToFile PrintToFileFor(platform::Prompter& prompter, model::Program& program,
+                           const std::string& title);
 
 }  // namespace tarvel::ui
