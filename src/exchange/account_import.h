@@ -34,6 +34,9 @@ std::vector<PreviewLine> BuildImportPreview(const ParsedReport& report,
 std::vector<std::string> PreviewRows(const std::vector<PreviewLine>& preview,
                                      const model::Currency& currency);
 int CountMarked(const std::vector<PreviewLine>& preview, PreviewMark mark);
+// The row that stands for the skipped lines a report did not keep:
+// "... and 2,999,900 more lines skipped".
+std::string SkippedLinesRow(std::size_t count);
 
 // An account as a file makes it: effective yearly rate 10, type Investment Savings, random
 // rates 0 to 20, no penalty, access order its position, no allocation and no RMD table.
