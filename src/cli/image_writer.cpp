@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "painting/output_file.h"
 #include "painting/qt_canvas.h"
 
 namespace tarvel::cli {
@@ -77,19 +78,24 @@ bool ImageFormatOf(const std::string& path, ImageFormat& format) {
 bool WriteImage(const std::string& path, ImageFormat format, platform::Size size,
                 const std::function<void(platform::Canvas&)>& paint, std::string& error) {
   GuiScope gui;
-  const QString file = QString::fromLocal8Bit(path.c_str());
+  std::string reason;
+  const std::unique_ptr<QFile> file = painting::OpenOutputFile(path, reason);
+  if (!file) {
+    error = "Cannot write " + path + ": " + reason + ".";
+    return false;
+  }
   const QSize pixels(size.width, size.height);
   bool painted = false;
   switch (format) {
     case ImageFormat::Png: {
       QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
       image.fill(Qt::white);
-      painted = Paint(image, paint) && image.save(file, "PNG");
+      painted = Paint(image, paint) && image.save(file.get(), "PNG");
       break;
     }
     case ImageFormat::Svg: {
       QSvgGenerator svg;
-      svg.setFileName(file);
+      svg.setOutputDevice(file.get());
       svg.setSize(pixels);
       svg.setViewBox(QRect(QPoint(0, 0), pixels));
       svg.setResolution(kScreenDpi);
@@ -98,7 +104,7 @@ bool WriteImage(const std::string& path, ImageFormat format, platform::Size size
       break;
     }
     case ImageFormat::Pdf: {
-      QPdfWriter pdf(file);
+      QPdfWriter pdf(file.get());
       pdf.setResolution(kScreenDpi);
       const QSizeF points(size.width * 72.0 / kScreenDpi, size.height * 72.0 / kScreenDpi);
       pdf.setPageSize(QPageSize(points, QPageSize::Point));
@@ -108,9 +114,8 @@ bool WriteImage(const std::string& path, ImageFormat format, platform::Size size
       break;
     }
   }
-  std::error_code size_error;
-  if (painted && std::filesystem::file_size(path, size_error) == 0) painted = false;
-  if (!painted) error = "Cannot write " + path + ".";
+  painted = painted && file->flush() && file->error() == QFileDevice::NoError && file->size() > 0;
+  if (!painted) error = "Cannot write " + path + ": " + painting::WriteFailureReason(*file) + ".";
   return painted;
 }
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <system_error>
 #include <iterator>
+#include <system_error>
 
 #include "model/windows_1252.h"
 

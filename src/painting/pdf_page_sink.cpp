@@ -4,6 +4,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 
+#include "painting/output_file.h"
+
 namespace tarvel::painting {
 namespace {
 
@@ -13,27 +15,32 @@ constexpr int kPdfDpi = 300;
 
 PdfPageSink::PdfPageSink(const std::string& path, const std::string& title,
                          platform::Orientation orientation)
-    : writer_(QString::fromStdString(path)) {
-  writer_.setResolution(kPdfDpi);
-  writer_.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
-                                    orientation == platform::Orientation::Landscape
-                                        ? QPageLayout::Landscape
-                                        : QPageLayout::Portrait,
-                                    QMarginsF(0, 0, 0, 0)));
-  writer_.setTitle(QString::fromStdString(title));
-  writer_.setCreator("Tarvel Financial Planner");
+    : file_(OpenOutputFile(path, open_problem_)) {
+  if (!file_) {
+    failed_ = true;
+    return;
+  }
+  writer_.emplace(file_.get());
+  writer_->setResolution(kPdfDpi);
+  writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
+                                     orientation == platform::Orientation::Landscape
+                                         ? QPageLayout::Landscape
+                                         : QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0)));
+  writer_->setTitle(QString::fromStdString(title));
+  writer_->setCreator("Tarvel Financial Planner");
 }
 
 platform::Canvas* PdfPageSink::BeginPage() {
   if (failed_ || finished_) return nullptr;
   if (pages_ == 0) {
-    if (!painter_.begin(&writer_)) {
+    if (!painter_.begin(&*writer_)) {
       failed_ = true;
       return nullptr;
     }
     painter_.setRenderHint(QPainter::Antialiasing, true);
     canvas_.emplace(painter_);
-  } else if (!writer_.newPage()) {
+  } else if (!writer_->newPage()) {
     failed_ = true;
     return nullptr;
   }
@@ -50,8 +57,14 @@ bool PdfPageSink::Finish() {
   if (!finished_) {
     finished_ = true;
     if (painter_.isActive() && !painter_.end()) failed_ = true;
+    if (file_ && (!file_->flush() || file_->error() != QFileDevice::NoError)) failed_ = true;
   }
   return !failed_ && pages_ > 0;
+}
+
+std::string PdfPageSink::Problem() const {
+  if (!file_) return open_problem_;
+  return failed_ ? WriteFailureReason(*file_) : std::string();
 }
 
 }  // namespace tarvel::painting

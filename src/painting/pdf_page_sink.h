@@ -2,6 +2,7 @@
 // paper drawable so the page-setup margins are the only margins.
 #pragma once
 
+#include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <memory>
@@ -26,9 +27,13 @@ class PdfPageSink : public platform::PageSink {
   void EndPage() override;
   // Ends the file. True when it was written with at least one page.
   bool Finish();
+  // Why the file could not be written ("Permission denied"); empty while it could.
+  std::string Problem() const;
 
  private:
-  QPdfWriter writer_;
+  std::string open_problem_;
+  std::unique_ptr<QFile> file_;
+  std::optional<QPdfWriter> writer_;  // none when the file could not be opened
   QPainter painter_;
   std::optional<QtCanvas> canvas_;
   int pages_ = 0;

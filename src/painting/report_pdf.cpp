@@ -19,12 +19,14 @@ bool WritePageFilesPdf(const results::PageFileJob& job, bool title_page,
   const results::PrintResult printed = results::PrintPageFiles(
       sink, job, results::PagesInPrintOrder({}, job.page_count, title_page), saved, nullptr);
   const bool written = sink.Finish();
+  // The printer's own words, then the file and the system's reason.
+  const std::string where = " (" + pdf_path + ": " + sink.Problem() + ")";
   if (printed.outcome == results::PrintOutcome::Failed) {
-    error = printed.caption + ": " + printed.message;
+    error = printed.caption + ": " + printed.message + where;
     return false;
   }
   if (!written) {
-    error = "Cannot write " + pdf_path + ".";
+    error = "Cannot write " + pdf_path + ": " + sink.Problem() + ".";
     return false;
   }
   return true;
