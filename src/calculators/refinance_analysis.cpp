@@ -164,6 +164,14 @@ std::optional<InputProblem> CheckRefinance(const RefinanceValues& values) {
         "The age at refinancing must be greater the the age of the orginal mortgage.",
         "Age Error!"};
   }
+  const double payoff_age = read[kExistingStartAge] + read[kExistingYears];
+  if (read[kRefinanceAge] >= payoff_age) {
+    return InputProblem{kRefinanceAge,
+                        model::Format("The age at refinancing must be less than %.0f, the age the "
+                                      "original mortgage is paid off.",
+                                      payoff_age),
+                        "Age Error!"};
+  }
   return FirstRefused(kRefinancedBounds, read);
 }
 

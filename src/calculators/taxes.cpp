@@ -24,11 +24,20 @@ std::optional<InputProblem> CheckTaxes(const model::TaxesInputs& inputs) {
   if (inputs.years > kMostTaxYears) {
     return {{kTaxesYears, "The number of years must be between 1 and 100.", kYearsError}};
   }
+  if (auto problem = CheckTaxRate(kTaxesTaxRate, inputs.tax_rate)) return problem;
   if (!(inputs.inflation_rate > -100)) {
     return {
         {kTaxesInflationRate, "The inflation rate must be greater than -100.00%.", "Rate Error!"}};
   }
   return std::nullopt;
+}
+
+std::optional<InputProblem> CheckTaxRate(int input, double tax_rate) {
+  const InputBound bound{
+      input,        0.0, 100.0, false, "The Tax Rate must be between 0.00   % and 100.00 %.",
+      "Rate Error!"};
+  if (WithinBound(bound, tax_rate)) return std::nullopt;
+  return InputProblem{input, bound.message, bound.caption};
 }
 
 TaxesResults AnalyzeTaxes(const model::TaxesInputs& inputs) {

@@ -9,13 +9,16 @@
 
 namespace tarvel::calculators {
 
-enum TaxesInput { kTaxesAmount, kTaxesYears, kTaxesInflationRate };
+enum TaxesInput { kTaxesAmount, kTaxesYears, kTaxesInflationRate, kTaxesTaxRate };
 
 inline constexpr int kMostTaxYears = 100;
 
-// The checks in order: an amount above 0, 1 to 100 whole years, an inflation rate above -100 %
-// (today's value divides by 1 + inflation).
+// The checks in order: an amount above 0, 1 to 100 whole years, a tax rate of 0 to 100 %, an
+// inflation rate above -100 % (today's value divides by 1 + inflation).
 std::optional<InputProblem> CheckTaxes(const model::TaxesInputs& inputs);
+
+// A tax rate taken off a return or a value: 0 to 100 percent. The problem names the input.
+std::optional<InputProblem> CheckTaxRate(int input, double tax_rate);
 
 struct TaxesResults {
   float worth = 0;         // after taxes, in the money of the last year

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli/calc_growth_commands.h"
+#include "cli/option_checks.h"
 #include "model/money_format.h"
 
 namespace tarvel::cli {
@@ -29,6 +30,9 @@ void AddCalcCommand(CLI::App& app, int& status) {
     subcommand.add(*calc, subcommand.name, status);
   }
   AddCalcGrowthCommands(*calc, status);
+  for (CLI::App* calculator : calc->get_subcommands([](const CLI::App*) { return true; })) {
+    RefuseNonFiniteNumbers(*calculator);
+  }
 }
 
 void PrintValue(const char* label, const std::string& value) {
@@ -40,7 +44,7 @@ std::string Amount(double value) { return model::Format("%.2f", value); }
 int RefusedStatus(const std::optional<calculators::InputProblem>& problem) {
   if (!problem) return 0;
   std::fprintf(stderr, "%s (%s)\n", problem->message.c_str(), problem->caption.c_str());
-  return 1;
+  return 2;
 }
 
 }  // namespace tarvel::cli

@@ -12,7 +12,7 @@
 namespace tarvel::cli {
 
 // One calculator: its name after `calc` and how it registers its options; its callback sets
-// the exit status (0 success, 1 a refused input, with the calculator's message on stderr).
+// the exit status (0 success, 2 a refused input, with the calculator's message on stderr).
 struct CalcSubcommand {
   const char* name;
   void (*add)(CLI::App& calc, const char* name, int& status);
@@ -28,7 +28,8 @@ void AddCalcCommand(CLI::App& app, int& status);
 void PrintValue(const char* label, const std::string& value);
 // "%.2f" of an amount.
 std::string Amount(double value);
-// Reports a refused input on stderr; the exit status of the subcommand.
+// Reports a refused input on stderr; the exit status of the subcommand (2 for a refused
+// input, as for any option value out of its range).
 int RefusedStatus(const std::optional<calculators::InputProblem>& problem);
 
 // The loan calculators.

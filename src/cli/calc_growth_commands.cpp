@@ -12,9 +12,10 @@
 namespace tarvel::cli {
 namespace {
 
+// A refused input is an option value out of its range: a usage error.
 int Refuse(const calculators::InputProblem& problem) {
   std::fprintf(stderr, "%s\n", problem.message.c_str());
-  return 1;
+  return 2;
 }
 
 void PrintLine(const char* label, double value) { std::printf("%s: %.2f\n", label, value); }
@@ -62,6 +63,10 @@ void AddTradeOff(CLI::App& calc, int& status) {
       ->check(CLI::Range(0, calculators::kMostTradeOffPeriods));
   command->add_option("--tax", options->tax_rate, "Tax rate, percent, taken off every value");
   command->callback([options, &status] {
+    if (const auto problem = calculators::CheckTaxRate(0, options->tax_rate)) {
+      status = Refuse(*problem);
+      return;
+    }
     const bool taxed = options->tax_rate != 0;
     const calculators::TradeOffResults results = calculators::CompareTradeOffs(
         options->inputs, calculators::TradeOffTaxFactor(taxed, options->tax_rate));

@@ -11,6 +11,7 @@
 #include "cli/fan_graph.h"
 #include "cli/image_writer.h"
 #include "cli/opened_scenario.h"
+#include "cli/option_checks.h"
 #include "cli/private_folder.h"
 #include "engine/run.h"
 #include "graphs/chart_source.h"
@@ -117,6 +118,28 @@ bool OpenPie(int age, const graphs::ChartSource& source, graphs::GraphPageState&
   return false;
 }
 
+// Which options apply: the fan chart's analysis options only to --kind fan, the page's view
+// options only to the other kinds, the bootstrap's block length only to that source.
+std::vector<OptionUse> GraphOptionUses(const GraphCommandOptions& options) {
+  const bool fan = options.kind == "fan";
+  const char* kFan = "--kind fan";
+  const char* kPage = "a --kind other than fan";
+  const bool drawn = options.source != "historical";
+  const char* kDrawn = "a --source other than historical";
+  return {{"--source", fan, kFan},
+          {"--runs", fan, kFan},
+          {"--runs", drawn, kDrawn},
+          {"--seed", fan, kFan},
+          {"--seed", drawn, kDrawn},
+          {"--block-years", fan && options.source == "bootstrap", "--kind fan --source bootstrap"},
+          {"--todays-money", fan, kFan},
+          {"--nominal", fan, kFan},
+          {"--style", !fan, kPage},
+          {"--zoom", !fan, kPage},
+          {"--pie", !fan, kPage},
+          {"--workdir", !fan, kPage}};
+}
+
 }  // namespace
 
 std::optional<platform::Size> ParseImageSize(const std::string& text) {
@@ -169,12 +192,12 @@ int RunGraphCommand(const GraphCommandOptions& options) {
   state.SetRunPeriods(source.PeriodCount());
   state.SetStyle(*style);
   if (zoom && !ApplyZoom(*zoom, source, *choice, state)) {
-    return Fail("--zoom " + options.zoom +
-                " is not a range of at least 2 years within the "
-                "scenario's ages.");
+    return Usage("--zoom " + options.zoom +
+                 " is not a range of at least 2 years within the "
+                 "scenario's ages.");
   }
   if (options.pie_age >= 0 && !OpenPie(options.pie_age, source, state)) {
-    return Fail("--pie " + std::to_string(options.pie_age) + " is not an age of the run.");
+    return Usage("--pie " + std::to_string(options.pie_age) + " is not an age of the run.");
   }
   graphs::PageRequest request;
   request.layout = choice->layout;
@@ -211,14 +234,16 @@ void AddGraphCommand(CLI::App& app, int& status) {
   command->add_option("--source", options->source,
                       "Fan: yearly rates from accounts, groups, historical or bootstrap");
   command->add_option("--runs", options->runs, "Fan: number of runs (default 1000)");
-  command->add_option("--seed", options->seed, "Fan: seed of the analysis (default 1)")
-      ->check(CLI::NonNegativeNumber);
+  AddSeedOption(*command, options->seed, "Fan: seed of the analysis (default 1)");
   command->add_option("--block-years", options->block_years, "Fan: bootstrap block length");
   CLI::Option* todays_money = command->add_flag("--todays-money", options->todays_money,
                                                 "Fan: net worth in today's money (the default)");
   command->add_flag("--nominal", options->nominal, "Fan: net worth in the money of each year")
       ->excludes(todays_money);
-  command->callback([options, &status] { status = RunGraphCommand(*options); });
+  command->callback([options, command, &status] {
+    const std::string problem = InapplicableOption(*command, GraphOptionUses(*options));
+    status = problem.empty() ? RunGraphCommand(*options) : Usage(problem);
+  });
 }
 
 }  // namespace tarvel::cli

@@ -34,7 +34,8 @@ struct GraphCommandOptions {
 // "WIDTHxHEIGHT" in pixels, each 100 to 10000; nothing otherwise.
 std::optional<platform::Size> ParseImageSize(const std::string& text);
 
-// Exit status: 0 written, 1 bad input or an unwritable file, 2 a malformed option.
+// Exit status: 0 written, 1 bad input or an unwritable file, 2 a malformed option, a value
+// out of its range or an option that does not apply.
 int RunGraphCommand(const GraphCommandOptions& options);
 
 void AddGraphCommand(CLI::App& app, int& status);

@@ -33,25 +33,32 @@ exchange::ReportKind KindOf(const std::string& path, const std::string& text) {
                                               : exchange::ReportKind::Comma;
 }
 
-bool PrintPreview(const std::vector<exchange::PreviewLine>& preview) {
+// Account names left out that are named one by one; the rest are counted.
+constexpr std::size_t kNamedLeftOut = 100;
+
+bool PrintPreview(const std::vector<exchange::PreviewLine>& preview, std::size_t not_kept) {
   std::string text;
   for (const std::string& row : exchange::PreviewRows(preview, model::Currency{})) {
     text += model::Utf8From1252(row) + "\n";
   }
+  if (not_kept > 0) text += exchange::SkippedLinesRow(not_kept) + "\n";
   return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
          std::fflush(stdout) == 0;
 }
 
 void ReportLeftOut(const std::vector<std::string>& names, const model::Scenario& scenario) {
   const bool full = model::AccountCount(scenario) >= model::kMaxAccounts;
-  for (const std::string& name : names) {
-    const std::string shown = model::Utf8From1252(name);
+  for (std::size_t i = 0; i < std::min(names.size(), kNamedLeftOut); ++i) {
+    const std::string shown = model::Utf8From1252(names[i]);
     if (full) {
       std::fprintf(stderr, "Number of accounts exceed limit: %s was not added.\n", shown.c_str());
     } else {
       std::fprintf(stderr, "Account %s is not an existing account; it was not added.\n",
                    shown.c_str());
     }
+  }
+  if (names.size() > kNamedLeftOut) {
+    std::fprintf(stderr, "... and %zu more accounts not added.\n", names.size() - kNamedLeftOut);
   }
 }
 
@@ -62,9 +69,11 @@ int RunImportCommand(const ImportCommandOptions& options) {
   if (!options.dry_run && options.output.empty()) return Usage("--out is needed.");
   auto scenario = OpenScenarioFile(options.input);
   if (!scenario) return 1;
-  const auto text = exchange::ReadReportFile(options.report);
-  if (!text) return Fail("Cannot open " + options.report + ".");
+  std::string problem;
+  const auto text = exchange::ReadReportFile(options.report, problem);
+  if (!text) return Fail(problem);
   const auto report = exchange::ParseReport(*text, KindOf(options.report, *text));
+  if (report.AccountsNotKept() > 0) return Fail(exchange::TooManyAccountLinesText(options.report));
   const auto mode =
       options.fresh ? exchange::ImportMode::NewAccounts : exchange::ImportMode::Update;
   if (options.fresh) {
@@ -77,8 +86,12 @@ int RunImportCommand(const ImportCommandOptions& options) {
                                   rmd_start_age);
   }
   const auto preview = exchange::BuildImportPreview(report, *scenario, mode);
-  if (options.dry_run) return PrintPreview(preview) ? 0 : Fail("Cannot write the preview.");
-  if (options.update && exchange::CountMarked(preview, exchange::PreviewMark::Matched) == 0) {
+  if (options.dry_run) {
+    return PrintPreview(preview, report.SkippedNotKept()) ? 0 : Fail("Cannot write the preview.");
+  }
+  // An update needs an account it knows; a new scenario needs an account at all.
+  const auto useful = options.update ? exchange::PreviewMark::Matched : exchange::PreviewMark::New;
+  if (exchange::CountMarked(preview, useful) == 0) {
     return Fail("Found 0 accounts in the file " + options.report +
                 ". Please make sure this is the correct delimited file type.");
   }

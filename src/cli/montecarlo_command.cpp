@@ -13,6 +13,7 @@
 #include "analysis/thread_pool.h"
 #include "cli/historical_data.h"
 #include "cli/opened_scenario.h"
+#include "cli/option_checks.h"
 #include "cli/private_folder.h"
 #include "engine/data_folders.h"
 #include "engine/life_tables.h"
@@ -209,8 +210,7 @@ void AddMonteCarloCommand(CLI::App& app, int& status) {
   command->add_option("--runs", options->runs, "Number of runs, 1 to 100000 (default 1000)");
   command->add_option("--source", options->source,
                       "Yearly rates: accounts, groups, historical or bootstrap");
-  command->add_option("--seed", options->seed, "Seed of the analysis (default 1)")
-      ->check(CLI::NonNegativeNumber);
+  AddSeedOption(*command, options->seed, "Seed of the analysis (default 1)");
   command->add_option("--block-years", options->block_years,
                       "Bootstrap: years of history per block (default 5)");
   command->add_option("--threads", options->threads,
@@ -224,7 +224,12 @@ void AddMonteCarloCommand(CLI::App& app, int& status) {
   command->add_option("--csv", options->csv, "Write the percentiles by age as CSV");
   command->add_option("--json", options->json, "Write the whole analysis as JSON");
   command->add_option("--today", options->today, "Today's date, YYYY-MM-DD");
-  command->callback([options, &status] { status = RunMonteCarloCommand(*options); });
+  command->callback([options, command, &status] {
+    const OptionUse uses[] = {
+        {"--block-years", options->source == "bootstrap", "--source bootstrap"}};
+    const std::string problem = InapplicableOption(*command, uses);
+    status = problem.empty() ? RunMonteCarloCommand(*options) : Usage(problem);
+  });
 }
 
 }  // namespace tarvel::cli

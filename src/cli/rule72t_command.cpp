@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/option_checks.h"
 #include "engine/data_folders.h"
 #include "engine/life_tables.h"
 #include "engine/rule72t.h"
@@ -58,7 +59,7 @@ int RunRule72TCommand(const Rule72TCommandOptions& options) {
   const std::string problem = CheckValues(options, *source);
   if (!problem.empty()) {
     std::fprintf(stderr, "%s\n", problem.c_str());
-    return 1;
+    return 2;  // an option value out of its range
   }
   const engine::LifeTablesRead read = engine::ReadLifeTables(engine::ProgramDataFolders("."));
   if (!ReportTableProblems(read, *source)) return 1;
@@ -80,6 +81,7 @@ void AddRule72TCommand(CLI::App& app, int& status) {
   command->add_option("--rate", options->rate, "Interest rate, percent per year")->required();
   command->add_option("--table", options->table, "Life-expectancy table")
       ->check(CLI::IsMember({"single", "uniform", "joint"}));
+  RefuseNonFiniteNumbers(*command);
   command->callback([options, &status] { status = RunRule72TCommand(*options); });
 }
 

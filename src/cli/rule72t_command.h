@@ -16,7 +16,7 @@ struct Rule72TCommandOptions {
 };
 
 // Prints "annuitization: %.2f", "amortization: %.2f" and "minimum: %.2f". Returns the exit
-// status: 0 success, 1 a value out of range or a life-expectancy file that cannot be found.
+// status: 0 success, 1 a life-expectancy file that cannot be found, 2 a value out of range.
 int RunRule72TCommand(const Rule72TCommandOptions& options);
 
 // Registers the rule72t subcommand; its callback sets status.

@@ -14,6 +14,7 @@
 
 #include "cli/historical_data.h"
 #include "cli/opened_scenario.h"
+#include "cli/option_checks.h"
 #include "cli/private_folder.h"
 #include "cli/standard_output.h"
 #include "engine/data_folders.h"
@@ -109,20 +110,19 @@ std::string ConflictingOptions(const RunCommandOptions& options) {
 }
 
 // The yearly rates of --historical-start or --bootstrap, read from the returns they keep
-// pointing to; false after reporting a problem.
-bool MakeHistoricalRates(const RunCommandOptions& options,
-                         std::optional<analysis::HistoricalReturns>& returns,
-                         std::unique_ptr<analysis::HistoricalRateSource>& rates) {
-  if (options.historical_start == 0 && !options.bootstrap) return true;
+// pointing to; the exit status after reporting a problem, else 0.
+int MakeHistoricalRates(const RunCommandOptions& options,
+                        std::optional<analysis::HistoricalReturns>& returns,
+                        std::unique_ptr<analysis::HistoricalRateSource>& rates) {
+  if (options.historical_start == 0 && !options.bootstrap) return 0;
   std::string error;
   returns = LoadHistoricalData(engine::ProgramDataFolders("."), error);
-  if (returns) {
-    rates = HistoricalRatesForRun({options.historical_start, options.bootstrap, options.seed,
-                                   options.block_years, !options.no_historical_inflation},
-                                  *returns, error);
-  }
-  if (!rates) Fail(error);
-  return rates != nullptr;
+  if (!returns) return Fail(error);
+  rates = HistoricalRatesForRun({options.historical_start, options.bootstrap, options.seed,
+                                 options.block_years, !options.no_historical_inflation},
+                                *returns, error);
+  // The data was read: what is left is a start year outside it.
+  return rates ? 0 : Usage(error);
 }
 
 }  // namespace
@@ -137,7 +137,7 @@ int RunRunCommand(const RunCommandOptions& options) {
   if (!scenario) return 1;
   std::optional<analysis::HistoricalReturns> returns;
   std::unique_ptr<analysis::HistoricalRateSource> historical_rates;
-  if (!MakeHistoricalRates(options, returns, historical_rates)) return 1;
+  if (const int status = MakeHistoricalRates(options, returns, historical_rates)) return status;
   PrivateFolder scratch;  // removed, with the run files in it, on every way out
   const bool print = options.schedule.empty() && options.periods.empty() && !options.quiet;
   std::filesystem::path results = options.schedule;
@@ -192,8 +192,7 @@ void AddRunCommand(CLI::App& app, int& status) {
       command->add_flag("--random-groups", options->random_groups, "Run with random group rates");
   accounts->excludes(groups);
   CLI::Option* seed =
-      command->add_option("--seed", options->seed, "Seed of the random rates, for a repeatable run")
-          ->check(CLI::NonNegativeNumber);
+      AddSeedOption(*command, options->seed, "Seed of the random rates, for a repeatable run");
   command->add_option("--historical-start", options->historical_start,
                       "Run with the historical returns from this year on");
   command->add_flag("--bootstrap", options->bootstrap,
@@ -202,8 +201,17 @@ void AddRunCommand(CLI::App& app, int& status) {
                       "Years per historical block with --bootstrap (default 5)");
   command->add_flag("--no-historical-inflation", options->no_historical_inflation,
                     "Keep the scenario's inflation in a historical run");
-  command->callback([options, seed, &status] {
+  command->callback([options, seed, command, &status] {
     options->seed_given = seed->count() > 0;
+    const bool historical = options->historical_start != 0 || options->bootstrap;
+    const OptionUse uses[] = {
+        {"--block-years", options->bootstrap, "--bootstrap"},
+        {"--no-historical-inflation", historical, "--historical-start or --bootstrap"},
+    };
+    if (const std::string problem = InapplicableOption(*command, uses); !problem.empty()) {
+      status = Usage(problem);
+      return;
+    }
     status = RunRunCommand(*options);
   });
 }

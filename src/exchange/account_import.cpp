@@ -76,6 +76,12 @@ int CountMarked(const std::vector<PreviewLine>& preview, PreviewMark mark) {
                     [mark](const PreviewLine& line) { return line.mark == mark; }));
 }
 
+std::string SkippedLinesRow(std::size_t count) {
+  std::string digits = std::to_string(count);
+  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+  return "... and " + digits + (count == 1 ? " more line skipped" : " more lines skipped");
+}
+
 model::Account ImportedAccount(const model::Scenario& scenario, const std::string& name,
                                double amount) {
   model::Account account;

@@ -34,6 +34,9 @@ std::vector<PreviewLine> BuildImportPreview(const ParsedReport& report,
 std::vector<std::string> PreviewRows(const std::vector<PreviewLine>& preview,
                                      const model::Currency& currency);
 int CountMarked(const std::vector<PreviewLine>& preview, PreviewMark mark);
+// The row that stands for the skipped lines a report did not keep:
+// "... and 2,999,900 more lines skipped".
+std::string SkippedLinesRow(std::size_t count);
 
 // An account as a file makes it for this scenario: type Investment Savings at the scenario's
 // rate for that type, random rates 0 to 20, no penalty, the next free access order, no

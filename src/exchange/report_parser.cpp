@@ -181,30 +181,52 @@ bool IsExportHeader(const std::vector<std::string>& fields) {
 
 // A file this planner exported: the header names the accounts, the first row holds the
 // balances at the start age.
-std::optional<ParsedReport> ParseExportedFile(const std::vector<std::string>& lines,
-                                              ReportKind kind, char currency_symbol) {
-  if (lines.empty()) return std::nullopt;
-  const std::vector<std::string> header = SplitFields(lines.front(), kind);
+std::optional<ParsedReport> ParseExportedFile(std::string_view text, ReportKind kind,
+                                              char currency_symbol) {
+  std::string_view rest = text;
+  std::string first;
+  if (!NextReportLine(rest, first)) return std::nullopt;
+  const std::vector<std::string> header = SplitFields(first, kind);
   if (!IsExportHeader(header)) return std::nullopt;
   ParsedReport report{kind, {}};
-  report.lines.push_back(LineOf(lines.front(), LineMark::Heading));
-  for (std::size_t row = 1; row < lines.size(); ++row) {
-    if (row > 1) {
-      report.lines.push_back(LineOf(lines[row], LineMark::LaterYear));
+  report.Add(LineOf(first, LineMark::Heading));
+  std::string row;
+  for (bool first_row = true; NextReportLine(rest, row); first_row = false) {
+    if (!first_row) {
+      report.Add(LineOf(row, LineMark::LaterYear));
       continue;
     }
-    const std::vector<std::string> values = SplitFields(lines[row], kind);
+    const std::vector<std::string> values = SplitFields(row, kind);
     for (std::size_t column = 1; column + 2 < header.size(); ++column) {
       const std::string value = column < values.size() ? values[column] : std::string();
       ReportLine line = LineOf(header[column] + "\t" + value);
       FillAccount(line, header[column], value, currency_symbol);
-      report.lines.push_back(std::move(line));
+      report.Add(std::move(line));
     }
   }
   return report;
 }
 
 }  // namespace
+
+void ParsedReport::Add(ReportLine line) {
+  const bool account = line.mark == LineMark::Account;
+  const std::size_t count = account ? ++account_lines : ++skipped_lines;
+  if (count <= (account ? kMostAccountLines : kKeptSkippedLines)) lines.push_back(std::move(line));
+}
+
+std::size_t ParsedReport::SkippedNotKept() const {
+  return skipped_lines > kKeptSkippedLines ? skipped_lines - kKeptSkippedLines : 0;
+}
+
+std::size_t ParsedReport::AccountsNotKept() const {
+  return account_lines > kMostAccountLines ? account_lines - kMostAccountLines : 0;
+}
+
+std::string TooManyAccountLinesText(const std::string& path) {
+  return path + " holds more than " + std::to_string(kMostAccountLines) +
+         " account lines; it is not an account-balances report.";
+}
 
 std::vector<const ReportLine*> ParsedReport::AccountLines() const {
   std::vector<const ReportLine*> accounts;
@@ -240,12 +262,12 @@ std::vector<std::string> SplitCsvFields(std::string_view line) {
 }
 
 ParsedReport ParseReport(std::string_view text, ReportKind kind, char currency_symbol) {
-  const std::vector<std::string> lines = SplitReportLines(text);
-  if (auto exported = ParseExportedFile(lines, kind, currency_symbol)) return *exported;
+  if (auto exported = ParseExportedFile(text, kind, currency_symbol)) return *exported;
   ParsedReport report{kind, {}};
-  for (const std::string& line : lines) {
-    report.lines.push_back(kind == ReportKind::Tab ? ParseTabLine(line, currency_symbol)
-                                                   : ParseCsvLine(line, currency_symbol));
+  std::string line;
+  for (std::string_view rest = text; NextReportLine(rest, line);) {
+    report.Add(kind == ReportKind::Tab ? ParseTabLine(line, currency_symbol)
+                                       : ParseCsvLine(line, currency_symbol));
   }
   return report;
 }

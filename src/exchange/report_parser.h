@@ -31,12 +31,26 @@ struct ReportLine {
   double value = 0;
 };
 
+// A report keeps its first skipped lines and its account lines up to a limit in full; past
+// them lines are only counted, so that a huge file takes little memory.
+inline constexpr std::size_t kKeptSkippedLines = 100;
+inline constexpr std::size_t kMostAccountLines = 10000;
+
 struct ParsedReport {
   ReportKind kind = ReportKind::Tab;
-  std::vector<ReportLine> lines;
+  std::vector<ReportLine> lines;  // the lines kept, in file order
+  std::size_t account_lines = 0;  // every account line read, kept or not
+  std::size_t skipped_lines = 0;  // every skipped line read, kept or not
 
   std::vector<const ReportLine*> AccountLines() const;
+  std::size_t SkippedNotKept() const;
+  std::size_t AccountsNotKept() const;
+  // Adds a parsed line, or counts it when the report holds as many of its kind as it keeps.
+  void Add(ReportLine line);
 };
+
+// The refusal of a report with more than kMostAccountLines account lines.
+std::string TooManyAccountLinesText(const std::string& path);
 
 // Longest account name kept.
 inline constexpr std::size_t kMaxImportedNameLength = 28;

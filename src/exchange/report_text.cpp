@@ -2,9 +2,12 @@
 #include "exchange/report_text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 #include "model/windows_1252.h"
 
@@ -62,25 +65,64 @@ std::string DecodeReportText(std::string_view bytes) {
   return std::string(bytes);
 }
 
+bool NextReportLine(std::string_view& rest, std::string& line) {
+  if (rest.empty()) return false;
+  std::size_t end = rest.find_first_of("\r\n");
+  if (end == std::string_view::npos) end = rest.size();
+  line.assign(rest.substr(0, std::min(end, kMaxReportLineLength)));
+  if (end < rest.size() && rest[end] == '\r') ++end;
+  if (end < rest.size() && rest[end] == '\n') ++end;
+  rest.remove_prefix(end);
+  return true;
+}
+
 std::vector<std::string> SplitReportLines(std::string_view text) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
-    lines.emplace_back(text.substr(start, std::min(end - start, kMaxReportLineLength)));
-    start = end;
-    if (start < text.size() && text[start] == '\r') ++start;
-    if (start < text.size() && text[start] == '\n') ++start;
-  }
+  std::string line;
+  while (NextReportLine(text, line)) lines.push_back(line);
   return lines;
 }
 
+bool LooksLikeBinary(std::string_view bytes) {
+  const std::string_view start = bytes.substr(0, kTextCheckBytes);
+  return std::any_of(start.begin(), start.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\f' && byte != '\r';
+  });
+}
+
 std::optional<std::string> ReadReportFile(const std::string& path) {
+  std::string problem;
+  return ReadReportFile(path, problem);
+}
+
+std::optional<std::string> ReadReportFile(const std::string& path, std::string& problem) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    problem = "Cannot open " + path + ": " + std::generic_category().message(EISDIR) + ".";
+    return std::nullopt;
+  }
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  const std::string bytes(std::istreambuf_iterator<char>(in), {});
-  if (in.bad()) return std::nullopt;
+  if (!in) {
+    problem = "Cannot open " + path + ": " + std::generic_category().message(errno) + ".";
+    return std::nullopt;
+  }
+  std::string bytes(kTextCheckBytes, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (LooksLikeBinary(bytes)) {
+    problem = path + " is not a text report.";
+    return std::nullopt;
+  }
+  try {
+    if (in) bytes.append(std::istreambuf_iterator<char>(in), {});
+  } catch (const std::ios_base::failure&) {
+    in.setstate(std::ios::badbit);
+  }
+  if (in.bad()) {
+    problem = "Cannot read " + path + ".";
+    return std::nullopt;
+  }
   return DecodeReportText(bytes);
 }
 

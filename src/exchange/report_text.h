@@ -20,8 +20,18 @@ std::string DecodeReportText(std::string_view bytes);
 // The lines of a decoded text without their line ends (LF, CRLF or a lone CR), each cut at
 // kMaxReportLineLength characters.
 std::vector<std::string> SplitReportLines(std::string_view text);
+// The first line of rest as SplitReportLines gives it, taken off rest; false at the end.
+bool NextReportLine(std::string_view& rest, std::string& line);
+
+// The bytes of a file that cannot be a report: a zero byte or a control character other than
+// tab, line feed, form feed and carriage return within the first kTextCheckBytes bytes.
+inline constexpr std::size_t kTextCheckBytes = 4096;
+bool LooksLikeBinary(std::string_view bytes);
 
 // The decoded text of a report file, or nothing when it cannot be read.
 std::optional<std::string> ReadReportFile(const std::string& path);
+// As above; when there is no text, problem says why: "Cannot open PATH: REASON." or
+// "PATH is not a text report." (a folder, or a binary file).
+std::optional<std::string> ReadReportFile(const std::string& path, std::string& problem);
 
 }  // namespace tarvel::exchange

@@ -52,15 +52,15 @@ TEST(CalcCommand, RefusesWhatTheDialogsRefuse) {
     const char* error;
   };
   const Case cases[] = {
-      {"mortgage --amount 100 --down-payment 200 --rate 6 --years 30", 1, "DOWN PAYMENT ERROR"},
-      {"mortgage --amount 1000 --rate 0.5 --years 30", 1, "RATE ERROR"},
-      {"accelerated --amount 1000 --rate 6 --years 30 --extra 0 --years-elapsed 30", 1,
+      {"mortgage --amount 100 --down-payment 200 --rate 6 --years 30", 2, "DOWN PAYMENT ERROR"},
+      {"mortgage --amount 1000 --rate 0.5 --years 30", 2, "RATE ERROR"},
+      {"accelerated --amount 1000 --rate 6 --years 30 --extra 0 --years-elapsed 30", 2,
        "Number of Years Left Error!"},
       {"refinance --start-age 40 --amount 100000 --rate 8 --years 30 --refinance-age 39 "
        "--new-rate 6 --new-years 30",
-       1, "Age Error!"},
-      {"effective --rate 200", 1, "Rate Error!"},
-      {"effective --rate 12 --periods 366", 1, "Period Error!"},
+       2, "Age Error!"},
+      {"effective --rate 200", 2, "Rate Error!"},
+      {"effective --rate 12 --periods 366", 2, "Period Error!"},
       {"mortgage --rate 6 --years 30", 2, "--amount"},
   };
   for (const Case& c : cases) {

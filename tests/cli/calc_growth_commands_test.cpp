@@ -1,5 +1,5 @@
 // `tarvel calc inflation|tradeoff|taxes`: the worked examples as label: value lines, and the
-// calculators' refusals as one-line messages with status 1.
+// calculators' refusals as one-line messages with status 2 (a value out of its range).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -22,7 +22,7 @@ TEST(CalcGrowthCommands, PrintWhatTheDialogsShowOrRefuse) {
   const std::vector<Case> cases = {
       {"inflation --amount 1000 --rate 4 --start-age 60 --end-age 62", 0,
        "inflated amount: 1081.60\n", ""},
-      {"inflation --amount 1000 --rate 4 --start-age 60 --end-age 60", 1, "",
+      {"inflation --amount 1000 --rate 4 --start-age 60 --end-age 60", 2, "",
        "End Age must be greater the Start Age.\n"},
       {"tradeoff --fixed-amount1 1000 --fixed-cost1 200 --income1 50 --cost1 20 --periods 10 "
        "--fixed-amount2 1000 --fixed-cost2 200 --income2 50 --cost2 20 --tax 20",
@@ -32,9 +32,9 @@ TEST(CalcGrowthCommands, PrintWhatTheDialogsShowOrRefuse) {
        ""},
       {"taxes --amount 1000 --years 2 --rate 10", 0,
        "worth: 1210.00\ntoday's value: 1210.00\nyearly rate: 10.50%\n", ""},
-      {"taxes --amount 1000 --years 2 --rate 10 --inflation -100", 1, "",
+      {"taxes --amount 1000 --years 2 --rate 10 --inflation -100", 2, "",
        "The inflation rate must be greater than -100.00%.\n"},
-      {"taxes --amount 1000 --years 1000000 --rate 10", 1, "",
+      {"taxes --amount 1000 --years 1000000 --rate 10", 2, "",
        "The number of years must be between 1 and 100.\n"},
   };
   for (const Case& c : cases) {

@@ -82,7 +82,7 @@ TEST_F(GraphCommand, BadFilesAndRangesAreBadInput) {
             std::string::npos);
   std::ofstream(dir_ / "junk.ret") << "not a scenario";
   EXPECT_EQ(Run("junk.ret --out a.png"), 1);
-  EXPECT_EQ(Run(Sample() + " --zoom 60-61 --out a.png"), 1);
+  EXPECT_EQ(Run(Sample() + " --zoom 60-61 --out a.png"), 2);
   EXPECT_EQ(Run(Sample() + " --out no-such-folder/a.png"), 1);
   EXPECT_FALSE(fs::exists(dir_ / "a.png"));
 }

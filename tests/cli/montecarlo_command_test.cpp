@@ -218,7 +218,7 @@ TEST(MonteCarloCommand, BadOptionsAreRefusedWithAMessage) {
       {"montecarlo " + Sample("couple-saving") + " --source bootstrap --block-years 0", 2,
        "at least 1 year"},
       {"montecarlo /nonexistent/plan.ret", 1, "plan.ret"},
-      {"run " + Sample("couple-saving") + " --historical-start 1850", 1, "from 1928 to"},
+      {"run " + Sample("couple-saving") + " --historical-start 1850", 2, "from 1928 to"},
       {"run " + Sample("couple-saving") + " --historical-start 1990 --random-accounts", 2,
        "cannot be used with random rates"},
       {"run " + Sample("couple-saving") + " --bootstrap", 2, "--bootstrap needs --seed"},

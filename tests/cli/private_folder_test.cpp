@@ -40,7 +40,7 @@ TEST(PrivateFolder, NothingIsLeftBehindWithoutAWorkdir) {
       {"run " + Sample("couple-saving"), 0, {}},
       {"run " + Sample("couple-saving") + " --schedule no-such-folder/a.sch", 1, {}},
       {"graph " + Sample("couple-saving") + " --out a.png", 0, {"a.png"}},
-      {"graph " + Sample("couple-saving") + " --out a.png --pie 3", 1, {}},
+      {"graph " + Sample("couple-saving") + " --out a.png --pie 3", 2, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);

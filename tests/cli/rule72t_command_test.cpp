@@ -49,21 +49,21 @@ TEST_F(Rule72TCommand, TheJointTableUsesTheBeneficiarysAge) {
 
 TEST_F(Rule72TCommand, RefusesWhatTheCalculatorRefuses) {
   const Outcome young = Run("--age 9 --beneficiary-age 40 --balance 1000 --rate 4 --table uniform");
-  EXPECT_EQ(young.status, 1);
+  EXPECT_EQ(young.status, 2);
   EXPECT_EQ(young.errors, "Ages cannot be less than 10 when using the Uniform Life Table.\n");
   EXPECT_EQ(Run("--age 116 --beneficiary-age 40 --balance 1000 --rate 4").errors,
             "Ages cannot be more than 115.\n");
-  EXPECT_EQ(Run("--age 0 --beneficiary-age 40 --balance 1000 --rate 4").status, 1);
+  EXPECT_EQ(Run("--age 0 --beneficiary-age 40 --balance 1000 --rate 4").status, 2);
   EXPECT_EQ(Run("--age 50 --beneficiary-age 40 --balance 1000 --rate -1").errors,
             "Rates must be between 0.0% and 100.0%\n");
-  EXPECT_EQ(Run("--age 50 --beneficiary-age 40 --balance -5 --rate 4").status, 1);
+  EXPECT_EQ(Run("--age 50 --beneficiary-age 40 --balance -5 --rate 4").status, 2);
   EXPECT_EQ(Run("--age 50 --beneficiary-age 40 --balance 1000 --rate 4 --table both").status, 2);
   EXPECT_EQ(Run("--beneficiary-age 40 --balance 1000 --rate 4").status, 2);
 }
 
 TEST_F(Rule72TCommand, RefusesARateOfZeroAsTheCalculatorDoes) {
   const Outcome outcome = Run("--age 50 --beneficiary-age 50 --balance 400000 --rate 0");
-  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.status, 2);
   EXPECT_EQ(outcome.out, "");
   EXPECT_EQ(outcome.errors, "Rates must be between 0.0% and 100.0%\n");
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -191,6 +192,54 @@ TEST(ParseReport, TakesAnExportedFilesFirstRowAsTheBalances) {
                                                   {LineMark::Account, "Home", 300.0},
                                                   {LineMark::LaterYear, ""},
                                               });
+}
+
+TEST(ParseReport, KeepsTheFirstSkippedLinesAndCountsTheRest) {
+  std::string text;
+  for (int i = 0; i < 250; ++i) {
+    text += "TOTAL," + std::to_string(i) + ".00\n";
+    if (i == 200) text += "Checking,5.00\n";
+  }
+  const exchange::ParsedReport report = exchange::ParseCsvReport(text);
+  ASSERT_EQ(report.lines.size(), exchange::kKeptSkippedLines + 1);
+  EXPECT_EQ(report.lines.back().name, "Checking");  // an account line past them is kept
+  EXPECT_EQ(report.SkippedNotKept(), 150u);
+  EXPECT_EQ(report.AccountsNotKept(), 0u);
+  EXPECT_EQ(report.skipped_lines, 250u);
+}
+
+TEST(ParseReport, CountsAccountLinesPastTheMost) {
+  std::string text;
+  for (std::size_t i = 0; i < exchange::kMostAccountLines + 3; ++i) text += "Checking,5.00\n";
+  const exchange::ParsedReport report = exchange::ParseCsvReport(text);
+  EXPECT_EQ(report.lines.size(), exchange::kMostAccountLines);
+  EXPECT_EQ(report.AccountsNotKept(), 3u);
+}
+
+TEST(ReadReportFile, RefusesFoldersAndBinaryFilesSayingWhy) {
+  const std::string folder = std::filesystem::temp_directory_path().string();
+  std::string problem;
+  EXPECT_FALSE(exchange::ReadReportFile(folder, problem));
+  EXPECT_EQ(problem, "Cannot open " + folder + ": Is a directory.");
+  const std::string binary =
+      (std::filesystem::temp_directory_path() / "tarvel-report.bin").string();
+  {
+    std::ofstream out(binary, std::ios::binary);
+    out << "Checking,5.00\n" << std::string(1, '\0') << "\x01\x02";
+  }
+  EXPECT_FALSE(exchange::ReadReportFile(binary, problem));
+  EXPECT_EQ(problem, binary + " is not a text report.");
+  std::filesystem::remove(binary);
+  const auto text = exchange::ReadReportFile(DataFile("balances_1252_crlf.tvi"), problem);
+  EXPECT_TRUE(text.has_value()) << problem;
+}
+
+TEST(LooksLikeBinary, ControlCharactersOtherThanLineEndsAndTabsInTheFirstBlock) {
+  EXPECT_FALSE(exchange::LooksLikeBinary("Name\tAmount\r\nChecking\t1.00\f\n\xA3\x80"));
+  EXPECT_TRUE(exchange::LooksLikeBinary(std::string("PK\x03\x04", 4)));
+  EXPECT_TRUE(exchange::LooksLikeBinary(std::string("a\0b", 3)));
+  const std::string late = std::string(exchange::kTextCheckBytes, 'a') + '\x01';
+  EXPECT_FALSE(exchange::LooksLikeBinary(late));
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ constexpr int kHelpContext = 1556;
 constexpr model::FixedFormat kPercentFormat{4, 2, true};  // "%-4.2f%"
 
 // The fields of the checked inputs, by input number.
-constexpr std::array<int, 3> kInputControls = {kAmount, kYears, kInflationRate};
+constexpr std::array<int, 4> kInputControls = {kAmount, kYears, kInflationRate, kTaxRate};
 
 std::string PercentText(float value) { return FieldText(value, kPercentFormat) + "%"; }
 

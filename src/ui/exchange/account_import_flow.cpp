@@ -59,6 +59,11 @@ std::optional<ChosenReport> ChooseReport(EditorServices& services, const Keyword
   const auto report =
       exchange::ParseReport(*text, comma ? exchange::ReportKind::Comma : exchange::ReportKind::Tab,
                             services.program.currency.symbol);
+  if (report.AccountsNotKept() > 0) {
+    Tell(services.prompter, exchange::TooManyAccountLinesText(*path), "File Open Error",
+         Buttons::Ok, Icon::Error);
+    return std::nullopt;
+  }
   return ChosenReport{*path, exchange::BuildImportPreview(report, services.scenario, mode)};
 }
 

@@ -140,6 +140,22 @@ TEST_F(CalculatorDialogs, Rule72TCancelAndTheFullTableLeaveTheScenarioAlone) {
   EXPECT_FALSE(view.result.has_value());
 }
 
+TEST_F(CalculatorDialogs, TaxesRefusesATaxRateAbove100OnItsField) {
+  ui::TaxesDialog taxes(services);
+  FakeDialogView view;
+  taxes.Initialise(view);
+  view.texts[10] = "1000";
+  view.texts[11] = "2";
+  view.texts[12] = "10";
+  view.texts[13] = "150";
+  taxes.Command(view, 22);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text, "The Tax Rate must be between 0.00   % and 100.00 %.");
+  EXPECT_EQ(prompter.messages[0].caption, "Rate Error!");
+  EXPECT_EQ(view.focus, 13);
+  EXPECT_EQ(view.texts[17], "");  // nothing computed
+}
+
 TEST_F(CalculatorDialogs, TaxesRateComesFromTheEffectiveRateCalculator) {
   dialogs.scripts.push_back([](FakeDialogView& view, ui::DialogPresenter& presenter) {
     view.texts[10] = "12";
