@@ -2,49 +2,19 @@
 // scratch PDF page in memory, laid out on the same paper as the printed ones.
 #include "app/drawn_page_printer.h"
 
-#include <QBuffer>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 
 #include "app/printer_page_sink.h"
 #include "app/qt_printer.h"
+#include "painting/paper.h"
 #include "painting/qt_canvas.h"
 #include "results/print_order.h"
 
 namespace tarvel::app {
 namespace {
-
-// The printer's high resolution, so pages lay out on the scratch page as on paper.
-constexpr int kScratchDotsPerInch = 1200;
-
-class ScratchPage {
- public:
-  explicit ScratchPage(const platform::PageSetup& setup) : writer_(&buffer_) {
-    buffer_.open(QIODevice::WriteOnly);
-    writer_.setResolution(kScratchDotsPerInch);
-    writer_.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
-                                      setup.orientation == platform::Orientation::Landscape
-                                          ? QPageLayout::Landscape
-                                          : QPageLayout::Portrait,
-                                      QMarginsF(0, 0, 0, 0)));
-    painter_.begin(&writer_);
-    canvas_.emplace(painter_);
-  }
-  ~ScratchPage() { painter_.end(); }
-  ScratchPage(const ScratchPage&) = delete;
-  ScratchPage& operator=(const ScratchPage&) = delete;
-
-  platform::Canvas& canvas() { return *canvas_; }
-
- private:
-  QBuffer buffer_;
-  QPdfWriter writer_;
-  QPainter painter_;
-  std::optional<painting::QtCanvas> canvas_;
-};
 
 void TellPrintError(QWidget* parent, const std::string& text) {
   QMessageBox::warning(parent, QObject::tr("Print Error"), QString::fromStdString(text));
@@ -55,7 +25,7 @@ void TellPrintError(QWidget* parent, const std::string& text) {
 bool PrintDrawnDocument(QWidget* parent, const std::string& document,
                         const platform::PageSetup& setup, const results::DrawPages& draw,
                         const ui::PrintToFile& to_file) {
-  ScratchPage scratch(setup);
+  painting::MeasuringPage scratch(QPageSize::Letter, setup.orientation);
   const int count = results::CountDrawnPages(scratch.canvas(), draw);
   if (count == 0) return false;
   QtPrinter printer(parent);
@@ -90,7 +60,7 @@ bool PrintDrawnDocument(QWidget* parent, const std::string& document,
 
 bool PrintDrawnDocumentOn(QPrinter& printer, const platform::PageSetup& setup,
                           const results::DrawPages& draw) {
-  ScratchPage scratch(setup);
+  painting::MeasuringPage scratch(QPageSize::Letter, setup.orientation);
   const int count = results::CountDrawnPages(scratch.canvas(), draw);
   if (count == 0) return false;
   platform::PrintChoice choice;

@@ -18,6 +18,7 @@
 #include "model/records.h"
 #include "platform/printer.h"
 #include "ui/commands/graph_commands.h"
+#include "results/print_drawn_pages.h"
 #include "ui/printing/page_printer.h"
 
 class QPrinter;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/graph_folders.h"
+#include "app/desktop_look.h"
 #include "app/graph_page.h"
 #include "app/main_window_fixture.h"
 #include "model/colour_tones.h"
@@ -21,27 +22,6 @@
 
 namespace tarvel::app {
 namespace {
-
-std::uint32_t RgbOf(const QColor& colour) {
-  return static_cast<std::uint32_t>(colour.red() | (colour.green() << 8) | (colour.blue() << 16));
-}
-
-double Contrast(const QColor& first, const QColor& second) {
-  return model::ContrastRatio(RgbOf(first), RgbOf(second));
-}
-
-// A dark colour scheme as desktops ship them: light text on dark views and windows.
-QPalette DarkPalette() {
-  QPalette palette;
-  palette.setColor(QPalette::Window, QColor(49, 54, 59));
-  palette.setColor(QPalette::WindowText, QColor(239, 240, 241));
-  palette.setColor(QPalette::Base, QColor(35, 38, 41));
-  palette.setColor(QPalette::Text, QColor(239, 240, 241));
-  palette.setColor(QPalette::Button, QColor(49, 54, 59));
-  palette.setColor(QPalette::ButtonText, QColor(239, 240, 241));
-  palette.setColor(QPalette::Highlight, QColor(61, 174, 233));
-  return palette;
-}
 
 // The text a page drew and the box it took, measured as the screen measures it.
 struct TextBox {
