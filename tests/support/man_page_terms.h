@@ -48,6 +48,7 @@ inline std::map<std::string, std::set<std::string>> ManPageTerms(const std::stri
     const std::string& line = lines[i];
     if (line.rfind(".SS \"", 0) == 0 || line.rfind(".SH \"", 0) == 0) {
       title = PlainRoff(line.substr(5, line.size() - 6));  // inside the quotes
+      terms[title];
     } else if (line == ".TP" && i + 1 < lines.size()) {
       std::stringstream names(PlainRoff(lines[i + 1]));
       for (std::string name; std::getline(names, name, ',');) terms[title].insert(FirstWord(name));
