@@ -34,6 +34,16 @@ bool IsHistorical(RateSource source) {
   return source == RateSource::Historical || source == RateSource::Bootstrap;
 }
 
+bool SameAnalysis(const AnalysisOptions& a, const AnalysisOptions& b) {
+  if (a.source != b.source) return false;
+  const bool cycles = a.source == RateSource::Historical;
+  if (!cycles && (a.runs != b.runs || a.seed != b.seed)) return false;
+  if (cycles && a.wrap != b.wrap) return false;
+  if (a.source == RateSource::Bootstrap && a.block_years != b.block_years) return false;
+  return !IsHistorical(a.source) || (a.historical_inflation == b.historical_inflation &&
+                                     a.assumed_allocation == b.assumed_allocation);
+}
+
 std::string OptionsProblem(const AnalysisOptions& options) {
   if (options.runs < 1 || options.runs > kMostRuns) {
     return "The number of runs must be from 1 to 100,000.";

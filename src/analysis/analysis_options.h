@@ -28,12 +28,19 @@ struct AnalysisOptions {
   int threads = 0;                       // 0: every core
   bool wrap = false;  // historical cycles: also the start years that run past the data
   bool historical_inflation = true;  // historical sources: the year's inflation replaces the plan's
+  // Historical sources: savings accounts without an allocation earn the assumed one
+  // (assumed_allocation.h); the scenario itself is not changed.
+  bool assumed_allocation = false;
 };
 
 // "accounts", "groups", "historical" or "bootstrap".
 std::string_view RateSourceName(RateSource source);
 std::optional<RateSource> RateSourceNamed(std::string_view name);
 bool IsHistorical(RateSource source);
+
+// Whether two options ask for the same analysis: the settings a source does not use (the
+// seed of historical cycles, the block length of the random sources...) are not compared.
+bool SameAnalysis(const AnalysisOptions& a, const AnalysisOptions& b);
 
 // The problem with the options, for the user; empty when they can be run.
 std::string OptionsProblem(const AnalysisOptions& options);

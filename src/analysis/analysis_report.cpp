@@ -1,6 +1,7 @@
 // Summary text and CSV table of an analysis.
 #include "analysis/analysis_report.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 
@@ -15,20 +16,13 @@ std::string Format(const char* format, auto... values) {
   return buffer;
 }
 
-// Every fifth age from the first, and the last.
-bool ShownInSummary(const AnalysisResult& result, int period) {
-  const int last = static_cast<int>(result.ages.size()) - 1;
-  return period == last || period % kAgeStep == 0;
-}
-
 void AppendTable(std::string& text, const char* title, const PercentileTable& table,
                  const AnalysisResult& result) {
   text += title;
   text += "\n  Age";
   for (int level : kPercentileLevels) text += Format("%14s", (std::to_string(level) + "%").c_str());
   text += '\n';
-  for (int p = 0; p < table.periods(); ++p) {
-    if (!ShownInSummary(result, p)) continue;
+  for (const int p : SummaryPeriods(result)) {
     text += Format("%5s", AgeText(result.ages[p]).c_str());
     for (std::size_t level = 0; level < kPercentileLevels.size(); ++level) {
       text += Format("%14.0f", static_cast<double>(table.At(static_cast<int>(level), p)));
@@ -62,6 +56,19 @@ void AppendLevels(std::string& line, const PercentileTable& table, int period) {
 
 }  // namespace
 
+const PercentileTable& NetWorthTable(const AnalysisResult& result, MoneyBasis basis) {
+  return basis == MoneyBasis::Today ? result.networth_today : result.networth;
+}
+
+std::vector<int> SummaryPeriods(const AnalysisResult& result) {
+  std::vector<int> periods;
+  const int count = std::min(static_cast<int>(result.ages.size()), result.networth.periods());
+  for (int p = 0; p < count; ++p) {
+    if (p == count - 1 || p % kAgeStep == 0) periods.push_back(p);
+  }
+  return periods;
+}
+
 std::string AgeText(float age) {
   return Format(age == static_cast<float>(static_cast<int>(age)) ? "%.0f" : "%.1f",
                 static_cast<double>(age));
@@ -80,13 +87,15 @@ std::string RunKeyText(RateSource source, const RunOutcome& outcome) {
   }
 }
 
-std::string AnalysisSummaryText(const AnalysisResult& result) {
+std::string AnalysisSummaryText(const AnalysisResult& result, MoneyBasis basis) {
   std::string text = "success probability: " + SuccessText(result.success_probability) + "\n";
   text += Format("runs: %d, source: %s, seed: %" PRIu64 "\n", result.runs,
                  std::string(RateSourceName(result.options.source)).c_str(), result.options.seed);
   if (!result.note.empty()) text += result.note + "\n";
-  AppendTable(text, "Net worth by age:", result.networth, result);
-  AppendTable(text, "Net worth by age in today's money:", result.networth_today, result);
+  AppendTable(text,
+              basis == MoneyBasis::Today ? "Net worth by age in today's money:"
+                                         : "Net worth by age in the money of each year (nominal):",
+              NetWorthTable(result, basis), result);
   AppendCauses(text, result.causes);
   return text;
 }

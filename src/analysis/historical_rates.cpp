@@ -6,11 +6,20 @@
 #include <random>
 #include <string_view>
 
+#include "analysis/assumed_allocation.h"
+
 namespace tarvel::analysis {
 namespace {
 
 constexpr std::array<std::string_view, kAssetClasses> kDefaultCategoryNames = {
     "Large Cap", "Small Cap", "Cash", "Long Term Bond", "Inter. Term Bond"};
+
+// The year's return of a mix of the data's asset classes adding up to 100 %.
+float MixedReturn(const AssetMix& mix, const HistoricalYear& row) {
+  double mixed = 0;
+  for (int c = 0; c < kAssetClasses; ++c) mixed += mix[c] * static_cast<double>(row.returns[c]);
+  return static_cast<float>(mixed / 100.0);
+}
 
 }  // namespace
 
@@ -54,9 +63,12 @@ float HistoricalRateSource::AccountRate(const model::Scenario& scenario,
   for (int c = 0; c < model::kAllocationCategories; ++c) {
     total += std::max(0.0f, scenario.allocation.percent[c][account.slot]);
   }
-  if (!(total > 0)) return own_rate;
-  const double whole = std::max(total, 100.0);
   const HistoricalYear& row = Year(year);
+  if (!(total > 0)) {
+    const auto mix = assume_allocation_ ? AssumedAllocation(scenario, account) : std::nullopt;
+    return mix ? MixedReturn(*mix, row) : own_rate;
+  }
+  const double whole = std::max(total, 100.0);
   double mixed = 0;
   double mapped = 0;
   for (int c = 0; c < kAssetClasses; ++c) {

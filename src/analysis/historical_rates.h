@@ -28,13 +28,18 @@ std::optional<AssetClass> AssetClassOf(const model::Scenario& scenario, int cate
 
 class HistoricalRateSource : public engine::YearlyRateSource {
  public:
+  // With assume_allocation, a savings account without an allocation earns the assumed one.
   HistoricalRateSource(const HistoricalReturns& returns, std::vector<int> rows,
-                       bool historical_inflation)
-      : returns_(&returns), rows_(std::move(rows)), inflation_(historical_inflation) {}
+                       bool historical_inflation, bool assume_allocation = false)
+      : returns_(&returns),
+        rows_(std::move(rows)),
+        inflation_(historical_inflation),
+        assume_allocation_(assume_allocation) {}
 
   // The allocation-weighted return of the year; the share of the account in categories the
   // data has no column for (and any share below 100 %) earns own_rate. Percentages adding up
-  // to more than 100 are scaled down to 100. An account with no allocation keeps own_rate.
+  // to more than 100 are scaled down to 100. An account with no allocation keeps own_rate
+  // unless an allocation is assumed for it.
   float AccountRate(const model::Scenario& scenario, const model::Account& account, int year,
                     float own_rate) const override;
   std::optional<float> InflationRate(int year) const override;
@@ -48,6 +53,7 @@ class HistoricalRateSource : public engine::YearlyRateSource {
   const HistoricalReturns* returns_;
   std::vector<int> rows_;
   bool inflation_;
+  bool assume_allocation_;
 };
 
 }  // namespace tarvel::analysis

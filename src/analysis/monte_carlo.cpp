@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "analysis/ranking.h"
+#include "analysis/rate_variation.h"
 #include "analysis/run_choice.h"
 #include "engine/period_column.h"
 #include "engine/run_problems.h"
@@ -170,6 +171,7 @@ AnalysisResult RunMonteCarlo(const AnalysisInputs& inputs, const AnalysisOptions
     return result;
   }
   if (!ProbeAges(inputs, result)) return result;
+  result.warning = DescribeRateVariation(*inputs.scenario, options).warning;
   const int years = static_cast<int>(result.ages.size()) - 1;
   result.runs = RunCount(inputs, options, std::max(years, 1), result);
   if (result.runs <= 0 || !result.error.empty()) return result;

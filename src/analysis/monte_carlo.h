@@ -33,6 +33,7 @@ struct AnalysisResult {
   bool cancelled = false;          // stopped before the end: nothing below is filled in
   std::string error;               // why nothing could run
   std::string note;                // about the runs made, e.g. start years that wrap
+  std::string warning;             // when no account's rate varies (rate_variation.h)
   std::vector<float> ages;         // the age of each period
   PercentileTable networth;        // in money of the year
   PercentileTable networth_today;  // in today's money (the start age's purchasing power)

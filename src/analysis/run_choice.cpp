@@ -12,6 +12,7 @@ RunChoice ChoiceForRun(const AnalysisOptions& options, int index) {
   choice.start_row = index;
   choice.block_years = options.block_years;
   choice.historical_inflation = options.historical_inflation;
+  choice.assumed_allocation = options.assumed_allocation;
   return choice;
 }
 
@@ -23,8 +24,8 @@ std::unique_ptr<HistoricalRateSource> RatesForChoice(const RunChoice& choice,
       choice.source == RateSource::Historical
           ? CycleSequence(choice.start_row, years, returns->count())
           : BootstrapSequence(choice.seed, years, returns->count(), choice.block_years);
-  return std::make_unique<HistoricalRateSource>(*returns, std::move(rows),
-                                                choice.historical_inflation);
+  return std::make_unique<HistoricalRateSource>(
+      *returns, std::move(rows), choice.historical_inflation, choice.assumed_allocation);
 }
 
 void ApplyChoiceOptions(const RunChoice& choice, const HistoricalRateSource* rates,

@@ -19,6 +19,7 @@ struct RunChoice {
   int start_row = 0;       // historical cycles: the data row of the run's first year
   int block_years = kDefaultBlockYears;
   bool historical_inflation = true;
+  bool assumed_allocation = false;
 };
 
 // Run `index` of an analysis with these options.

@@ -10,23 +10,20 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/list_colours.h"
 #include "painting/text_1252.h"
-#include "ui/shell/keywords.h"
+#include "ui/shell/band_colours.h"
 
 namespace tarvel::app {
 namespace {
 
 constexpr int kBandColourIndex = 15;
 
-QColor FromColourRef(std::uint32_t colour) {
-  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 }  // namespace
 
 EventListPage::EventListPage(ui::EventListFolder& folder, std::function<std::uint32_t(int)> colour,
-                             QWidget* parent)
-    : QWidget(parent), folder_(folder), colour_(std::move(colour)) {
+                             const ui::Keywords& keywords, QWidget* parent)
+    : QWidget(parent), folder_(folder), colour_(std::move(colour)), keywords_(keywords) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   list_ = new QTreeWidget(this);
@@ -84,14 +81,14 @@ int EventListPage::CurrentRow() const {
 }
 
 void EventListPage::ShowRows(const std::vector<ui::EventListRow>& rows, int selection) {
+  rows_ = rows;
   const QSignalBlocker blocker(list_);
   list_->clear();
-  const QColor band = FromColourRef(colour_(kBandColourIndex) == 0 ? model::kScrollBarColour
-                                                                   : colour_(kBandColourIndex));
-  const QColor banding = band.lighter(125);
-  const QColor inactive = FromColourRef(colour_(ui::kInactiveColourIndex));
-  const int age_width = fontMetrics().horizontalAdvance("0000.0") + 12;
-  list_->setColumnWidth(0, age_width);
+  // Events in the light look: white and the band behind black text, inactive ones in their
+  // colour; the palette decides how they show.
+  const QColor band = QColorOf(ui::ScreenBandColour(colour_(kBandColourIndex), keywords_));
+  const QColor inactive = QColorOf(colour_(ui::kInactiveColourIndex));
+  list_->setColumnWidth(0, fontMetrics().horizontalAdvance("0000.0") + 12);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ui::EventListRow& row = rows[i];
     auto* item = new QTreeWidgetItem(list_);
@@ -103,15 +100,22 @@ void EventListPage::ShowRows(const std::vector<ui::EventListRow>& rows, int sele
       // Detail lines run under their description, indented a little.
       item->setText(1, painting::FromWindows1252(row.text).trimmed().prepend("    "));
     }
-    const QBrush background(i % 2 == 0 ? QColor(Qt::white) : banding);
+    const ShownRow shown = RowInPalette(i % 2 == 0 ? QColor(Qt::white) : band,
+                                        row.inactive ? inactive : QColor(Qt::black), palette());
     for (int column = 0; column < 2; ++column) {
-      item->setBackground(column, background);
-      if (row.inactive) item->setForeground(column, inactive);
+      item->setBackground(column, shown.background);
+      item->setForeground(column, shown.text);
     }
   }
   if (selection >= 0 && selection < list_->topLevelItemCount()) {
     list_->setCurrentItem(list_->topLevelItem(selection));
   }
+}
+
+// A new palette (a light or dark colour scheme chosen meanwhile) colours the rows anew.
+void EventListPage::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) ShowRows(std::vector(rows_), CurrentRow());
 }
 
 // Left double-click edits, right double-click and Space inactivate or activate; there is no

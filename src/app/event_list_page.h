@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "ui/scenario/event_list_folder.h"
+#include "ui/shell/keywords.h"
 
 class QTreeWidget;
 class QHBoxLayout;
@@ -18,9 +19,9 @@ class EventListPage : public QWidget, public ui::EventListView {
   Q_OBJECT
 
  public:
-  // colour gives a program colour (0x00BBGGRR) by index.
+  // colour gives a program colour (0x00BBGGRR) by index; the keywords shade the band.
   EventListPage(ui::EventListFolder& folder, std::function<std::uint32_t(int)> colour,
-                QWidget* parent = nullptr);
+                const ui::Keywords& keywords, QWidget* parent = nullptr);
 
   void ShowRows(const std::vector<ui::EventListRow>& rows, int selection) override;
   QTreeWidget* list() const { return list_; }
@@ -28,6 +29,7 @@ class EventListPage : public QWidget, public ui::EventListView {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void AddButton(QHBoxLayout* row, const QString& text, ui::EventListButton id);
@@ -35,6 +37,8 @@ class EventListPage : public QWidget, public ui::EventListView {
 
   ui::EventListFolder& folder_;
   std::function<std::uint32_t(int)> colour_;
+  const ui::Keywords& keywords_;
+  std::vector<ui::EventListRow> rows_;  // as last shown
   QTreeWidget* list_;
   std::vector<std::pair<ui::EventListButton, QPushButton*>> buttons_;
 };

@@ -3,6 +3,8 @@
 #include "app/help_window.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLineEdit>
@@ -16,17 +18,19 @@
 #include <QVBoxLayout>
 
 #include "app/data_paths.h"
+#include "app/list_colours.h"
 #include "app/window_placement.h"
 
 namespace tarvel::app {
 namespace {
 
-// Where the help window opens, inside the screen's available area.
+// Where the help window opens, inside the screen's available area, and its size in
+// characters of the window's font: lines of a readable length beside the contents titles.
 constexpr int kHelpLeft = 40;
 constexpr int kHelpTop = 40;
-constexpr int kHelpWidth = 740;
-constexpr int kHelpHeight = 560;
-constexpr int kNavigationWidth = 210;
+constexpr int kHelpColumns = 105;
+constexpr int kHelpLines = 32;
+constexpr int kNavigationColumns = 30;
 constexpr int kFileRole = Qt::UserRole;
 
 QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback, QWidget* widget) {
@@ -44,7 +48,10 @@ QString HelpPageName(int context) {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(tr("Tarvel Financial Planner Help"));
   setObjectName("help_window");
-  PlaceInsideScreen(*this, QRect(kHelpLeft, kHelpTop, kHelpWidth, kHelpHeight));
+  const int help_width = fontMetrics().averageCharWidth() * kHelpColumns;
+  const int navigation_width = fontMetrics().averageCharWidth() * kNavigationColumns;
+  PlaceInsideScreen(
+      *this, QRect(kHelpLeft, kHelpTop, help_width, fontMetrics().lineSpacing() * kHelpLines));
   browser_ = new QTextBrowser(this);
   browser_->setOpenExternalLinks(true);
   auto* tools = new QToolBar(this);
@@ -70,12 +77,27 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   splitter->addWidget(navigation_);
   splitter->addWidget(browser_);
   splitter->setStretchFactor(1, 1);
-  splitter->setSizes({kNavigationWidth, kHelpWidth - kNavigationWidth});
+  splitter->setSizes({navigation_width, help_width - navigation_width});
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(tools);
   layout->addWidget(splitter);
+  ShowLinksReadably();
+}
+
+// A dark palette that kept the light look's blue links gets them in a lighter blue.
+void HelpWindow::ShowLinksReadably() {
+  QPalette shown = palette();
+  for (QPalette::ColorRole role : {QPalette::Link, QPalette::LinkVisited}) {
+    shown.setColor(role, RowInPalette(Qt::white, shown.color(role), shown).text);
+  }
+  browser_->setPalette(shown);
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) ShowLinksReadably();
 }
 
 QWidget* HelpWindow::BuildContentsTab() {
@@ -176,12 +198,45 @@ void HelpWindow::ShowPage(int context) {
   browser_->setSource(QUrl::fromLocalFile(path));
 }
 
+// A modal dialog blocks every window but its own: while one is open, the help window becomes
+// a window of that dialog, so it can be read, scrolled and typed in beside it.
 void QtHelp::ShowTopic(int context) {
   if (window_ == nullptr) window_ = new HelpWindow(parent_);
   window_->ShowPage(context);
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal != nullptr && modal != window_ && !modal->isAncestorOf(window_)) HandTo(modal);
   window_->show();
   window_->raise();
   window_->activateWindow();
+}
+
+void QtHelp::HandTo(QWidget* owner) {
+  if (owner == window_->parentWidget()) return;
+  if (window_->parentWidget() != nullptr) window_->parentWidget()->removeEventFilter(&watcher_);
+  const QRect geometry = window_->geometry();
+  const bool shown = window_->isVisible();
+  window_->setParent(owner, window_->windowFlags());
+  window_->setGeometry(geometry);
+  if (shown) window_->show();
+  if (owner != parent_) owner->installEventFilter(&watcher_);
+}
+
+// The dialog that holds the help window is closing: the help window stays open and goes to
+// the next dialog still open, else back to the main window.
+void QtHelp::OwnerClosing(QWidget* owner) {
+  if (window_ == nullptr || window_->parentWidget() != owner) return;
+  QWidget* next = parent_;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget != owner && widget->isModal() && widget->isVisible()) next = widget;
+  }
+  HandTo(next);
+}
+
+bool QtHelp::OwnerWatcher::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+    help_.OwnerClosing(static_cast<QWidget*>(watched));
+  }
+  return false;
 }
 
 }  // namespace tarvel::app

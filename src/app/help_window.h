@@ -31,7 +31,11 @@ class HelpWindow : public QWidget {
   QLineEdit* search_box() const { return search_box_; }
   QListWidget* search_results() const { return search_results_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void ShowLinksReadably();
   QWidget* BuildContentsTab();
   QWidget* BuildIndexTab();
   QWidget* BuildSearchTab();
@@ -51,16 +55,32 @@ class HelpWindow : public QWidget {
   HelpCatalog catalog_;
 };
 
+// Opens the help window in front, usable while a modal dialog is open.
 class QtHelp : public platform::Help {
  public:
-  explicit QtHelp(QWidget* parent = nullptr) : parent_(parent) {}
+  explicit QtHelp(QWidget* parent = nullptr) : parent_(parent), watcher_(*this) {}
   void set_parent(QWidget* parent) { parent_ = parent; }
   void ShowTopic(int context) override;
   HelpWindow* window() const { return window_; }
 
  private:
+  // Notices the hiding of the dialog the help window belongs to.
+  class OwnerWatcher : public QObject {
+   public:
+    explicit OwnerWatcher(QtHelp& help) : help_(help) {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+   private:
+    QtHelp& help_;
+  };
+
+  // Makes the help window a window of this owner, keeping its place and whether it shows.
+  void HandTo(QWidget* owner);
+  void OwnerClosing(QWidget* owner);
+
   QWidget* parent_;
   QPointer<HelpWindow> window_;
+  OwnerWatcher watcher_;
 };
 
 }  // namespace tarvel::app

@@ -29,6 +29,7 @@
 #include "app/report_window.h"
 #include "app/results_folder_page.h"
 #include "app/start_page.h"
+#include "app/tool_window_place.h"
 #include "app/window_placement.h"
 #include "engine/data_folders.h"
 #include "engine/random_rates.h"
@@ -40,6 +41,7 @@
 #include "ui/analysis/monte_carlo_folder.h"
 #include "ui/commands/scenario_file_steps.h"
 #include "ui/editors/add_event_chooser.h"
+#include "ui/options/rmd_table_fill.h"
 #include "ui/scenario/event_editor_command.h"
 #include "ui/shell/budget_menu.h"
 #include "ui/shell/command_ids.h"
@@ -106,7 +108,8 @@ MainWindow::MainWindow(PlannerSession& session, Options options)
   handlers_ = std::make_unique<ui::CommandHandlers>(
       context_, ui::HandlerServices{session.dialogs(), session.help(), session.launcher(),
                                     *graph_folders_, PlannerAddresses(), session.clock(),
-                                    [this] { ShowEventChooser(); }, report_windows_.get()});
+                                    [this] { ShowEventChooser(); }, report_windows_.get(),
+                                    &page_printer_->printer()});
   print_commands_ = &handlers_->AddPrintCommands(
       context_,
       ui::PrintCommandServices{*page_printer_, session.dialogs(), *graph_folders_, session.clock(),
@@ -152,7 +155,8 @@ void MainWindow::BuildFolderPages() {
                             }},
       folders_);
   events_page_ = new EventListPage(
-      event_list_, [this](int index) { return Colour(index); }, folders_);
+      event_list_, [this](int index) { return Colour(index); }, session_.state().keywords,
+      folders_);
   results_page_ = new ResultsFolderPage(results_folder_, folders_);
   for (QWidget* page : std::initializer_list<QWidget*>{
            start_page_, first_start_page_, accounts_page_, events_page_, results_page_}) {
@@ -216,6 +220,8 @@ void MainWindow::StartWithoutAPlan() {
   model::Scenario& scenario = session_.scenario();
   model::FillAllocationCategoryDefaults(scenario);
   model::ApplyNewScenarioDefaults(scenario);
+  ui::FillNewPlanRmdTables(scenario, session_.program(),
+                           engine::NewPlanRmdStartAge(scenario.initial, session_.clock().Today()));
   scenario.modified = false;
   session_.program().open_name = model::kFallbackScenarioName;
   session_.program().save_name = model::kFallbackScenarioName;
@@ -519,8 +525,8 @@ void MainWindow::ShowEventChooser() {
       [this](int id) { DispatchCommand(id); });
   event_chooser_ = new TemplateDialog(ui::AddEventChooserTemplate(), *chooser_presenter_, this);
   connect(event_chooser_, &QObject::destroyed, this, [this] { event_chooser_ = nullptr; });
-  event_chooser_->ShowModeless();
-  if (event_chooser_ != nullptr) event_chooser_->move(frameGeometry().topLeft());
+  event_chooser_->ShowModeless(TemplateDialog::Kind::ToolWindow);
+  if (event_chooser_ != nullptr) PlaceToolWindowBeside(*event_chooser_, *events_page_);
 }
 
 void MainWindow::CloseEventChooser() {

@@ -127,7 +127,7 @@ class MainWindow : public QMainWindow,
   void OpenAccountDialog(int position);
   void AccountsChanged();
   int AccountCount() const;
-  // Command 10: the modeless chooser at the window's top-left, or the open one raised.
+  // Command 10: the modeless chooser beside the Scenario folder, or the open one raised.
   void ShowEventChooser();
   void CloseEventChooser();
   std::string GroupFolderName() const;

@@ -1,6 +1,7 @@
 // The Monte Carlo folder page and its fan-chart view.
 #include "app/monte_carlo_page.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSplitter>
 #include <QThread>
@@ -18,6 +20,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "analysis/assumed_allocation.h"
+#include "analysis/rate_variation.h"
 #include "engine/data_folders.h"
 #include "graphs/fan_chart.h"
 #include "graphs/paint_graph_page.h"
@@ -29,7 +33,8 @@ namespace tarvel::app {
 // Draws the fan chart of the folder's analysis with the graph engine.
 class FanChartView : public QWidget {
  public:
-  FanChartView(const ui::MonteCarloFolder& folder, const QCheckBox& todays_money, QWidget* parent)
+  FanChartView(const ui::MonteCarloFolder& folder, const QAbstractButton& todays_money,
+               QWidget* parent)
       : QWidget(parent), folder_(folder), todays_money_(todays_money) {
     setMinimumSize(360, 240);
   }
@@ -38,26 +43,40 @@ class FanChartView : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (!folder_.result()) return;
+    if (!folder_.ShowsFigures()) return;
     painter.setRenderHint(QPainter::Antialiasing, true);
     painting::QtCanvas canvas(painter);
     graphs::ChartContext context;
     context.area = {0, 0, width(), height()};
     context.font = graphs::ScreenChartFont();
-    const graphs::FanSeries series = folder_.Fan(todays_money_.isChecked());
+    const bool todays_money = todays_money_.isChecked();
+    const graphs::FanSeries series = folder_.Fan(todays_money);
     context.view.period_count = static_cast<float>(series.ages.size());
-    graphs::DrawFanChart(canvas, context, series, {});
+    graphs::FanChartRequest request;
+    request.title = graphs::FanChartTitle(todays_money);
+    graphs::DrawFanChart(canvas, context, series, request);
   }
 
  private:
   const ui::MonteCarloFolder& folder_;
-  const QCheckBox& todays_money_;
+  const QAbstractButton& todays_money_;
 };
 
 namespace {
 
 constexpr int kProgressMilliseconds = 100;
 constexpr int kSuccessPointSize = 28;
+
+QString Html(const std::string& text) {
+  return painting::FromWindows1252(text).toHtmlEscaped().replace('\n', "<br>");
+}
+
+// What varies in bold above the plain lines, the warning first when nothing does.
+QString VariationHtml(const analysis::RateVariation& variation) {
+  QString html;
+  if (!variation.warning.empty()) html += "<b>" + Html(variation.warning) + "</b><br>";
+  return html + Html(analysis::RateVariationText(variation));
+}
 
 QTreeWidget* MakeTable(const QStringList& headers, QWidget* parent) {
   auto* table = new QTreeWidget(parent);
@@ -88,11 +107,12 @@ MonteCarloPage::MonteCarloPage(MonteCarloPageHost host, QWidget* parent)
   setObjectName("monte_carlo_page");
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(FormRow());
+  layout->addLayout(VariationRow());
   layout->addWidget(ResultsArea(), 1);
   progress_timer_ = new QTimer(this);
   progress_timer_->setInterval(kProgressMilliseconds);
   connect(progress_timer_, &QTimer::timeout, this, [this] { ShowProgress(); });
-  ShowResult();
+  FormChanged();
   SetRunning(false);
 }
 
@@ -114,7 +134,6 @@ QLayout* MonteCarloPage::FormRow() {
   wrap_ = new QCheckBox(tr("Wrap to the first year when the data ends"), this);
   historical_inflation_ = new QCheckBox(tr("Historical inflation"), this);
   historical_inflation_->setChecked(defaults.historical_inflation);
-  todays_money_ = new QCheckBox(tr("Today's money"), this);
   run_ = new QPushButton(tr("Run"), this);
   cancel_ = new QPushButton(tr("Cancel"), this);
   progress_ = new QProgressBar(this);
@@ -129,7 +148,6 @@ QLayout* MonteCarloPage::FormRow() {
   grid->addWidget(block_years_, 0, 8);
   grid->addWidget(wrap_, 1, 0, 1, 3);
   grid->addWidget(historical_inflation_, 1, 3, 1, 2);
-  grid->addWidget(todays_money_, 1, 5, 1, 2);
   grid->addWidget(run_, 1, 7);
   grid->addWidget(cancel_, 1, 8);
   grid->addWidget(progress_, 2, 0, 1, 9);
@@ -139,7 +157,6 @@ QLayout* MonteCarloPage::FormRow() {
   });
   connect(run_, &QPushButton::clicked, this, [this] { StartAnalysis(); });
   connect(cancel_, &QPushButton::clicked, this, [this] { CancelAnalysis(); });
-  connect(todays_money_, &QCheckBox::toggled, this, [this] { fan_->update(); });
   const auto follow_source = [this] {
     const bool historical = source_->currentIndex() >= 2;
     wrap_->setEnabled(source_->currentIndex() == 2);
@@ -149,7 +166,34 @@ QLayout* MonteCarloPage::FormRow() {
   };
   connect(source_, &QComboBox::currentIndexChanged, this, follow_source);
   follow_source();
+  connect(source_, &QComboBox::currentIndexChanged, this, [this] { FormChanged(); });
+  for (QLineEdit* edit : {runs_, seed_, block_years_}) {
+    connect(edit, &QLineEdit::textChanged, this, [this] { FormChanged(); });
+  }
+  for (QCheckBox* box : {wrap_, historical_inflation_}) {
+    connect(box, &QCheckBox::toggled, this, [this] { FormChanged(); });
+  }
   return grid;
+}
+
+QLayout* MonteCarloPage::VariationRow() {
+  auto* column = new QVBoxLayout;
+  variation_ = new QLabel(this);
+  variation_->setObjectName("monte_carlo_variation");
+  variation_->setWordWrap(true);
+  variation_->setTextFormat(Qt::RichText);
+  assumed_allocation_ = new QCheckBox(
+      tr("Assume an allocation for the accounts without one (this analysis only)"), this);
+  assumption_note_ = new QLabel(
+      QString(analysis::kAssumedAllocationRule) +
+          tr(" This is an assumption: it applies to this analysis and does not change the plan."),
+      this);
+  assumption_note_->setWordWrap(true);
+  column->addWidget(variation_);
+  column->addWidget(assumed_allocation_);
+  column->addWidget(assumption_note_);
+  connect(assumed_allocation_, &QCheckBox::toggled, this, [this] { FormChanged(); });
+  return column;
 }
 
 QWidget* MonteCarloPage::ResultsArea() {
@@ -166,16 +210,34 @@ QWidget* MonteCarloPage::ResultsArea() {
   definition->setWordWrap(true);
   status_ = new QLabel(left);
   status_->setWordWrap(true);
+  auto* money = new QHBoxLayout;
+  todays_money_ = new QRadioButton(tr("Today's money"), left);
+  nominal_ = new QRadioButton(tr("Nominal (money of each year)"), left);
+  todays_money_->setChecked(true);
+  auto* money_group = new QButtonGroup(left);
+  money_group->addButton(todays_money_);
+  money_group->addButton(nominal_);
+  money->addWidget(new QLabel(tr("Net worth in:"), left));
+  money->addWidget(todays_money_);
+  money->addWidget(nominal_);
+  money->addStretch(1);
   fan_ = new FanChartView(folder_, *todays_money_, left);
+  percentiles_ = MakeTable({tr("Age"), tr("5 %"), tr("10 %"), tr("25 %"), tr("Median"), tr("75 %"),
+                            tr("90 %"), tr("95 %")},
+                           left);
   left_layout->addWidget(success_);
   left_layout->addWidget(definition);
   left_layout->addWidget(status_);
-  left_layout->addWidget(fan_, 1);
+  left_layout->addLayout(money);
+  left_layout->addWidget(fan_, 3);
+  left_layout->addWidget(percentiles_, 2);
+  connect(todays_money_, &QRadioButton::toggled, this, [this] { ShowResult(); });
   auto* right = new QWidget(splitter);
   auto* right_layout = new QVBoxLayout(right);
   right_layout->setContentsMargins(0, 0, 0, 0);
   causes_ = MakeTable({tr("Red flag"), tr("Share of runs"), tr("Median first age")}, right);
-  ranked_ = MakeTable({tr("Rank"), tr("Run"), tr("Final net worth"), tr("Success")}, right);
+  ranked_ =
+      MakeTable({tr("Rank"), tr("Run"), tr("Final net worth (nominal)"), tr("Success")}, right);
   auto* open = new QPushButton(tr("Open this run in Results"), right);
   right_layout->addWidget(new QLabel(tr("Failure causes"), right));
   right_layout->addWidget(causes_, 1);
@@ -199,7 +261,29 @@ ui::MonteCarloForm MonteCarloPage::Form() const {
   form.block_years = block_years_->text().trimmed().toStdString();
   form.wrap = wrap_->isChecked();
   form.historical_inflation = historical_inflation_->isChecked();
+  form.assumed_allocation = assumed_allocation_->isChecked();
   return form;
+}
+
+void MonteCarloPage::FormChanged() {
+  folder_.SetForm(Form());
+  ShowVariation();
+  ShowResult();
+}
+
+void MonteCarloPage::ShowVariation() {
+  const ui::MonteCarloForm form = Form();
+  std::string message;
+  analysis::AnalysisOptions options;
+  if (const auto read = ui::MonteCarloFolder::ReadForm(form, message)) options = *read;
+  options.source = static_cast<analysis::RateSource>(std::max(form.source, 0));
+  const analysis::RateVariation variation =
+      analysis::DescribeRateVariation(host_.scenario(), options);
+  variation_->setText(VariationHtml(variation));
+  const bool offered = analysis::IsHistorical(options.source) &&
+                       (variation.unallocated > 0 || assumed_allocation_->isChecked());
+  assumed_allocation_->setVisible(offered);
+  assumption_note_->setVisible(offered);
 }
 
 const analysis::HistoricalReturns* MonteCarloPage::Returns() {
@@ -256,6 +340,7 @@ void MonteCarloPage::WaitForAnalysis() {
 void MonteCarloPage::ScenarioChanged() {
   folder_.MarkStale();
   status_->setText(painting::FromWindows1252(folder_.StatusText()));
+  ShowVariation();
 }
 
 void MonteCarloPage::OpenRankedRun(int row) {
@@ -291,17 +376,19 @@ void MonteCarloPage::AnalysisFinished() {
   }
   folder_.SetResult(std::move(pending_));
   pending_ = {};
+  folder_.SetForm(Form());
   ShowResult();
 }
 
 void MonteCarloPage::ShowResult() {
-  success_->setText(folder_.result()
-                        ? tr("Success: %1").arg(QString::fromStdString(folder_.SuccessFigure()))
-                        : QString());
+  const bool shown = folder_.ShowsFigures();
+  success_->setText(shown ? tr("Success: %1").arg(QString::fromStdString(folder_.SuccessFigure()))
+                          : QString());
   status_->setText(painting::FromWindows1252(folder_.StatusText()));
+  FillTable(*percentiles_, folder_.PercentileRows(todays_money_->isChecked(), host_.currency()));
   FillTable(*causes_, folder_.CauseRows());
   FillTable(*ranked_, folder_.RankedRows(host_.currency()));
-  if (folder_.result()) progress_->setValue(progress_->maximum());
+  progress_->setValue(shown ? progress_->maximum() : 0);
   fan_->update();
 }
 

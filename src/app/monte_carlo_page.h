@@ -1,6 +1,8 @@
-// The "Monte Carlo" folder page: the analysis form, Run with a progress bar and Cancel (the
-// runs go on a worker thread on a copy of the scenario), the success probability in large
-// type, the fan chart, the failure causes and the ranked runs with "Open this run in Results".
+// The "Monte Carlo" folder page: the analysis form with what the analysis can vary in the plan
+// (and the assumed allocation on offer), Run with a progress bar and Cancel (the runs go on a
+// worker thread on a copy of the scenario), the success probability in large type, the fan
+// chart and percentile table in today's money or nominal, the failure causes and the ranked
+// runs with "Open this run in Results".
 #pragma once
 
 #include <QWidget>
@@ -18,12 +20,14 @@
 #include "platform/clock.h"
 #include "ui/analysis/monte_carlo_folder.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QRadioButton;
 class QThread;
 class QTimer;
 class QTreeWidget;
@@ -67,12 +71,23 @@ class MonteCarloPage : public QWidget {
   QTreeWidget* causes() const { return causes_; }
   QTreeWidget* ranked() const { return ranked_; }
   QLineEdit* runs_edit() const { return runs_; }
+  QLineEdit* seed_edit() const { return seed_; }
   QComboBox* source_box() const { return source_; }
+  QLabel* variation_label() const { return variation_; }
+  QCheckBox* assumed_allocation_box() const { return assumed_allocation_; }
+  QRadioButton* todays_money_button() const { return todays_money_; }
+  QRadioButton* nominal_button() const { return nominal_; }
+  QTreeWidget* percentiles() const { return percentiles_; }
 
  private:
   QLayout* FormRow();
+  QLayout* VariationRow();
   QWidget* ResultsArea();
+  QWidget* TablesArea(QWidget* parent);
   ui::MonteCarloForm Form() const;
+  // The form was changed: what varies, and whether the figures shown still belong to it.
+  void FormChanged();
+  void ShowVariation();
   const analysis::HistoricalReturns* Returns();
   void ShowProgress();
   void AnalysisFinished();
@@ -96,13 +111,18 @@ class MonteCarloPage : public QWidget {
   QLineEdit* block_years_ = nullptr;
   QCheckBox* wrap_ = nullptr;
   QCheckBox* historical_inflation_ = nullptr;
-  QCheckBox* todays_money_ = nullptr;
+  QLabel* variation_ = nullptr;
+  QCheckBox* assumed_allocation_ = nullptr;
+  QLabel* assumption_note_ = nullptr;
+  QRadioButton* todays_money_ = nullptr;
+  QRadioButton* nominal_ = nullptr;
   QPushButton* run_ = nullptr;
   QPushButton* cancel_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QLabel* success_ = nullptr;
   QLabel* status_ = nullptr;
   FanChartView* fan_ = nullptr;
+  QTreeWidget* percentiles_ = nullptr;
   QTreeWidget* causes_ = nullptr;
   QTreeWidget* ranked_ = nullptr;
 };

@@ -68,10 +68,14 @@ PrintPreviewWindow::PrintPreviewWindow(QWidget* parent, int first_page, int last
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(scroll_, 1);
-  // As tall as the screen allows, the paper's shape beside the buttons' width.
+  // As tall as the screen allows, the paper's shape, and wide enough for the buttons and the
+  // longest status in the window's font.
   const QRect screen = this->screen()->availableGeometry();
   const int height = std::min(900, screen.height() * 9 / 10);
-  resize(std::min(screen.width() * 9 / 10, std::max(720, height * 17 / 20)), height);
+  status_->setMinimumWidth(status_->fontMetrics().horizontalAdvance("Page 888 of 888   800%") +
+                           status_->contentsMargins().left() + status_->contentsMargins().right());
+  const int width = std::max({720, height * 17 / 20, layout->sizeHint().width()});
+  resize(std::min(screen.width() * 9 / 10, width), height);
   Show();
 }
 

@@ -1,6 +1,7 @@
 // Building, filling and reading the widgets of a template dialog.
 #include "app/qt_dialog_renderer.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,6 +61,16 @@ class Windows1252LengthValidator : public QValidator {
   int max_bytes_;
 };
 
+// The title as the window manager shows it: the desktop adds the program's name when it has
+// been given one.
+QString ShownTitle(const QString& title) {
+  const QString program = QGuiApplication::applicationDisplayName();
+  if (program.isEmpty() || program == QGuiApplication::applicationName() || program == title) {
+    return title;
+  }
+  return title + QString::fromUtf8(" \u2014 ") + program;
+}
+
 }  // namespace
 
 TemplateDialog::TemplateDialog(const ui::DialogTemplate& dialog, ui::DialogPresenter& presenter,
@@ -70,12 +81,24 @@ TemplateDialog::TemplateDialog(const ui::DialogTemplate& dialog, ui::DialogPrese
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(12);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
   layout->addLayout(grid);
   layout->addStretch(1);
-  layout->addLayout(buttons);
-  for (const ui::Control& control : dialog.controls) AddControl(control, grid, buttons);
+  // Button rows at the bottom, the row numbered highest on top, each aligned to the right.
+  int top_row = 0;
+  for (const ui::Control& control : dialog.controls) {
+    top_row = std::max(top_row, control.button_row);
+  }
+  std::vector<QHBoxLayout*> button_rows(static_cast<std::size_t>(top_row) + 1);
+  for (int row = top_row; row >= 0; --row) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    button_rows[static_cast<std::size_t>(row)] = buttons;
+  }
+  for (const ui::Control& control : dialog.controls) {
+    const int row = std::max(control.button_row, 0);
+    AddControl(control, grid, button_rows[static_cast<std::size_t>(row)]);
+  }
   // A label with a mnemonic moves the focus to the control beside it.
   for (const auto& [label, place] : labels_) {
     if (QLayoutItem* item = grid->itemAtPosition(place.first, place.second)) {
@@ -102,14 +125,17 @@ void TemplateDialog::ConnectHelpKey(const ui::DialogTemplate& dialog) {
 // A dialog keeps its laid-out size, at least wide enough for its whole title, and has no
 // minimise or maximise button.
 void TemplateDialog::FixSize() {
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setWindowFlags((kind_ == Kind::ToolWindow ? Qt::Tool : Qt::Dialog) | Qt::CustomizeWindowHint |
+                 Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setSizeGripEnabled(false);
-  // The title bar holds an icon and the close button besides the title.
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  // Window managers draw titles in bold, beside an icon and up to three buttons.
   const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-  const int title_width = fontMetrics().horizontalAdvance(windowTitle()) + 3 * title_bar;
+  QFont title_font = font();
+  title_font.setBold(true);
+  const int title_width =
+      QFontMetrics(title_font).horizontalAdvance(ShownTitle(windowTitle())) + 5 * title_bar;
   // Widgets filled before the dialog is shown do not tell the layout their new size.
   for (QLayout* inner : layout()->findChildren<QLayout*>()) inner->invalidate();
   layout()->invalidate();
@@ -232,7 +258,8 @@ int TemplateDialog::Run() {
   return exec();
 }
 
-void TemplateDialog::ShowModeless() {
+void TemplateDialog::ShowModeless(Kind kind) {
+  kind_ = kind;
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
   initialising_ = true;
@@ -361,7 +388,10 @@ void TemplateDialog::reject() {
 }
 
 int QtDialogRenderer::RunModal(const ui::DialogTemplate& dialog, ui::DialogPresenter& presenter) {
-  TemplateDialog window(dialog, presenter, parent_);
+  // A dialog opened from another dialog belongs to it, so it stays above it and is not
+  // blocked by it.
+  QWidget* opener = QApplication::activeModalWidget();
+  TemplateDialog window(dialog, presenter, opener != nullptr ? opener : parent_);
   return window.Run();
 }
 

@@ -27,8 +27,9 @@ class TemplateDialog : public QDialog, public platform::DialogView {
   // Initialises through the presenter, then runs modally; the presenter's close result.
   int Run();
   // Initialises through the presenter and shows the dialog without waiting; it deletes itself
-  // when closed.
-  void ShowModeless();
+  // when closed. A tool window has a title bar and stays above the main window.
+  enum class Kind { Dialog, ToolWindow };
+  void ShowModeless(Kind kind = Kind::Dialog);
   // The widget of a control (objectName "control_<id>"), for layouts and tests.
   QWidget* ControlWidget(int control) const;
 
@@ -63,6 +64,7 @@ class TemplateDialog : public QDialog, public platform::DialogView {
   std::map<int, QButtonGroup*> radio_groups_;
   bool closed_ = false;
   bool initialising_ = false;
+  Kind kind_ = Kind::Dialog;
 };
 
 class QtDialogRenderer : public ui::DialogRunner {

@@ -6,25 +6,26 @@
 #include <QPainter>
 
 #include "app/print_preview_window.h"
+#include "painting/paper.h"
 #include "painting/qt_canvas.h"
 #include "painting/report_pdf.h"
 #include "results/print_order.h"
 
 namespace tarvel::app {
-namespace {
-
-constexpr double kLetterWidthInches = 8.5;
-constexpr double kLetterHeightInches = 11.0;
-
-}  // namespace
-
 results::PrintResult QtPagePrinter::Print(const std::string& document,
                                           const results::PageFileJob& job,
-                                          const results::PrintLook& page_look) {
+                                          const results::PrintLook& page_look,
+                                          const ui::PrintToFile& to_file) {
   const results::PrintLook look = results::OrientedForPages(job, page_look);
-  const std::optional<platform::PrintChoice> choice =
-      printer_.ChoosePrinter(platform::PrintChoice{}, job.page_count);
+  platform::PrintChoice initial;
+  initial.output_file = to_file.proposed_path;
+  std::optional<platform::PrintChoice> choice = printer_.ChoosePrinter(initial, job.page_count);
   if (!choice) return {results::PrintOutcome::Cancelled, "", "", 0};
+  if (!choice->output_file.empty() && to_file.ask) {
+    const std::optional<std::string> path = to_file.ask(choice->output_file);
+    if (!path) return {results::PrintOutcome::Cancelled, "", "", 0};
+    choice->output_file = *path;
+  }
   std::unique_ptr<platform::PrintDocument> printed =
       printer_.StartDocument(document, *choice, look.setup);
   if (!printed) return {results::PrintOutcome::Failed, "Invalid Printer", "Print Error", 0};
@@ -38,11 +39,15 @@ results::PrintResult QtPagePrinter::Print(const std::string& document,
   return result;
 }
 
+int QtPagePrinter::SchedulePageHalfLines(const results::PrintLook& look) {
+  return painting::ScheduleLayoutOnPaper(look, PrinterPaper()).page_half_lines;
+}
+
 void QtPagePrinter::Preview(const results::PageFileJob& job, const results::PrintLook& page_look) {
   const results::PrintLook look = results::OrientedForPages(job, page_look);
-  const bool landscape = look.setup.orientation == platform::Orientation::Landscape;
-  const QSizeF paper = landscape ? QSizeF(kLetterHeightInches, kLetterWidthInches)
-                                 : QSizeF(kLetterWidthInches, kLetterHeightInches);
+  const QSizeF paper = painting::PaperLayout(PrinterPaper(), look.setup.orientation)
+                           .fullRect(QPageLayout::Inch)
+                           .size();
   PrintPreviewWindow window(
       parent_, 0, job.page_count, paper,
       [&job, &look](QImage& image, int page) {

@@ -9,6 +9,7 @@
 #include <QPrinterInfo>
 
 #include "app/printer_page_sink.h"
+#include "painting/paper.h"
 
 namespace tarvel::app {
 namespace {
@@ -52,7 +53,14 @@ class QtPrintDocument : public platform::PrintDocument {
 void PrintToPdfWithoutPrinters(QPrinter& printer) {
   if (QtPrinter::HasPrinters()) return;
   printer.setOutputFormat(QPrinter::PdfFormat);
-  if (printer.outputFileName().isEmpty()) printer.setOutputFileName("tarvel-print.pdf");
+  printer.setPageSize(QPageSize(painting::DefaultPaper()));
+}
+
+QPageSize::PageSizeId PrinterPaper() {
+  const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+  if (printer.isNull()) return painting::DefaultPaper();
+  const QPageSize::PageSizeId paper = printer.defaultPageSize().id();
+  return paper == QPageSize::Custom ? painting::DefaultPaper() : paper;
 }
 
 int TakeCopies(QPrinter& printer) {
@@ -68,6 +76,12 @@ std::optional<platform::PrintChoice> QtPrinter::ChoosePrinter(const platform::Pr
   QPrinter printer(QPrinter::HighResolution);
   if (!initial.printer.empty()) printer.setPrinterName(QString::fromStdString(initial.printer));
   PrintToPdfWithoutPrinters(printer);
+  // What a print to a PDF file proposes; the caller settles the path with a file dialog.
+  if (!initial.output_file.empty()) {
+    printer.setOutputFileName(QString::fromStdString(initial.output_file));
+  } else if (printer.outputFormat() == QPrinter::PdfFormat) {
+    printer.setOutputFileName("tarvel-print.pdf");
+  }
   printer.setCopyCount(std::max(1, initial.copies));
   printer.setCollateCopies(initial.collate);
   QPrintDialog dialog(&printer, parent_);
@@ -119,6 +133,7 @@ std::unique_ptr<platform::PrintDocument> QtPrinter::StartDocument(
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   if (!choice.output_file.empty()) {
     printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageSize(QPageSize(PrinterPaper()));
     printer->setOutputFileName(QString::fromStdString(choice.output_file));
   } else if (!choice.printer.empty()) {
     printer->setPrinterName(QString::fromStdString(choice.printer));

@@ -3,6 +3,7 @@
 // cancel box as a progress dialog.
 #pragma once
 
+#include <QPageSize>
 #include <QPointer>
 #include <QProgressDialog>
 #include <memory>
@@ -14,9 +15,12 @@ class QWidget;
 
 namespace tarvel::app {
 
-// Without a printer installed the printer writes a PDF file: never a dialog with nothing to
-// print on.
+// Without a printer installed the printer writes a PDF file on the desktop's usual paper:
+// never a dialog with nothing to print on.
 void PrintToPdfWithoutPrinters(QPrinter& printer);
+
+// The paper documents are laid out on: the default printer's, else the desktop's usual one.
+QPageSize::PageSizeId PrinterPaper();
 
 // The copy count the print dialog left in the printer; the printer itself is set to one
 // copy, as the page loops print the copies.
@@ -28,6 +32,7 @@ class QtPrinter : public platform::Printer {
 
   // Offers pages 1..page_count with copies and collation; with no printer installed the
   // dialog prints to a PDF file.
+  bool PrinterInstalled() const override { return HasPrinters(); }
   std::optional<platform::PrintChoice> ChoosePrinter(const platform::PrintChoice& initial,
                                                      int page_count) override;
   std::optional<platform::PageSetup> SetUpPage(const platform::PageSetup& current) override;

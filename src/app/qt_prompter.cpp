@@ -2,6 +2,7 @@
 #include "app/qt_prompter.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -86,6 +87,14 @@ void KeepCaptionWhole(QMessageBox& box) {
                 grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// True when the window was opened by the main window, directly or through its dialogs.
+bool BelongsTo(const QWidget* window, const QWidget* main_window) {
+  for (const QWidget* widget = window; widget != nullptr; widget = widget->parentWidget()) {
+    if (widget == main_window) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 QString NameFilters(const platform::FileDialog& dialog) {
@@ -102,9 +111,17 @@ QString NameFilters(const platform::FileDialog& dialog) {
   return filters.join(";;");
 }
 
+QWidget* QtPrompter::Owner() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  QWidget* active = QApplication::activeWindow();
+  if (active != nullptr && BelongsTo(active, parent_)) return active;
+  return parent_;
+}
+
 platform::Answer QtPrompter::Ask(const platform::Message& message) {
+  // A box over a dialog belongs to that dialog: it stays above it and takes the keyboard.
   QMessageBox box(IconOf(message.icon), painting::FromWindows1252(message.caption),
-                  painting::FromWindows1252(message.text), ButtonsOf(message.buttons), parent_);
+                  painting::FromWindows1252(message.text), ButtonsOf(message.buttons), Owner());
   box.setWindowModality(message.system_modal ? Qt::ApplicationModal : Qt::WindowModal);
   KeepCaptionWhole(box);
   // The box takes the keyboard focus, even when the planner's window is not the active one.
@@ -118,13 +135,13 @@ platform::Answer QtPrompter::Ask(const platform::Message& message) {
 
 std::optional<std::string> QtPrompter::ChooseFileToOpen(const platform::FileDialog& dialog) {
   const QString path = QFileDialog::getOpenFileName(
-      parent_, painting::FromWindows1252(dialog.title), StartPath(dialog), NameFilters(dialog));
+      Owner(), painting::FromWindows1252(dialog.title), StartPath(dialog), NameFilters(dialog));
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
 }
 
 std::optional<std::string> QtPrompter::ChooseFileToSave(const platform::FileDialog& dialog) {
-  QFileDialog chooser(parent_, painting::FromWindows1252(dialog.title), StartPath(dialog),
+  QFileDialog chooser(Owner(), painting::FromWindows1252(dialog.title), StartPath(dialog),
                       NameFilters(dialog));
   chooser.setAcceptMode(QFileDialog::AcceptSave);
   chooser.setDefaultSuffix(painting::FromWindows1252(dialog.default_extension));

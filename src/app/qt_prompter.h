@@ -12,6 +12,9 @@ class QtPrompter : public platform::Prompter {
  public:
   explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
   void set_parent(QWidget* parent) { parent_ = parent; }
+  // The window a box or file dialog belongs to: the open modal dialog, else the planner's
+  // active window (such as the event chooser), else the main window.
+  QWidget* Owner() const;
 
   platform::Answer Ask(const platform::Message& message) override;
   std::optional<std::string> ChooseFileToOpen(const platform::FileDialog& dialog) override;

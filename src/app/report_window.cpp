@@ -11,11 +11,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/list_colours.h"
 #include "app/mortgage_schedule_window.h"
 #include "app/planner_session.h"
 #include "painting/text_1252.h"
 #include "results/line_class.h"
-#include "ui/shell/keywords.h"
+#include "ui/shell/band_colours.h"
 
 namespace tarvel::app {
 namespace {
@@ -25,16 +26,11 @@ constexpr int kFillColumns = 8;  // fewer columns are widened to fill the window
 constexpr int kWindowMargin = 20;
 constexpr int kCellPadding = 16;
 
-QColor ColourOf(std::uint32_t colour) {
-  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 }  // namespace
 
 QColor ReportBandColour(PlannerSession& session) {
-  const std::uint32_t stored = session.scenario().colours.colours[kBandColourIndex];
-  return ColourOf(
-      ui::BandingColour(stored == 0 ? model::kScrollBarColour : stored, session.state().keywords));
+  return QColorOf(ui::ScreenBandColour(session.scenario().colours.colours[kBandColourIndex],
+                                       session.state().keywords));
 }
 
 void FillBandedList(QTreeWidget& list, const std::vector<std::string>& titles,
@@ -55,7 +51,8 @@ void FillBandedList(QTreeWidget& list, const std::vector<std::string>& titles,
   QList<QTreeWidgetItem*> items;
   for (std::size_t row = 0; row < rows.size(); ++row) {
     auto* item = new QTreeWidgetItem;
-    const QColor background = row % 2 == 0 ? QColor(Qt::white) : band;
+    const ShownRow shown =
+        RowInPalette(row % 2 == 0 ? QColor(Qt::white) : band, QColor(Qt::black), list.palette());
     for (int column = 0; column < list.columnCount(); ++column) {
       const auto& cells = rows[row];
       const std::string text =
@@ -63,8 +60,8 @@ void FillBandedList(QTreeWidget& list, const std::vector<std::string>& titles,
       item->setText(column, painting::FromWindows1252(text).trimmed());
       item->setTextAlignment(column,
                              (column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-      item->setBackground(column, background);
-      item->setForeground(column, QColor(Qt::black));
+      item->setBackground(column, shown.background);
+      item->setForeground(column, shown.text);
     }
     items << item;
   }

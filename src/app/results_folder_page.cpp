@@ -3,6 +3,7 @@
 #include "app/results_folder_page.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,15 +70,38 @@ QCheckBox* ResultsFolderPage::AddCheckBox(const char* caption, ui::ResultsComman
 }
 
 QLayout* ResultsFolderPage::RunRow() {
-  auto* row = new QHBoxLayout;
-  row->addWidget(AddButton("Run Again", ui::ResultsCommand::RunAgain));
-  row->addWidget(
-      AddButton("Edit inital values and run again", ui::ResultsCommand::EditInitialValues));
-  row->addWidget(
-      AddButton("Run with random account rates", ui::ResultsCommand::RandomAccountRates));
-  row->addWidget(AddButton("Run with random group rates", ui::ResultsCommand::RandomGroupRates));
-  row->addStretch(1);
-  return row;
+  run_row_ = new QGridLayout;
+  run_buttons_ = {
+      AddButton("Run Again", ui::ResultsCommand::RunAgain),
+      AddButton("Edit inital values and run again", ui::ResultsCommand::EditInitialValues),
+      AddButton("Run with random account rates", ui::ResultsCommand::RandomAccountRates),
+      AddButton("Run with random group rates", ui::ResultsCommand::RandomGroupRates)};
+  ArrangeRunButtons();
+  return run_row_;
+}
+
+void ResultsFolderPage::ArrangeRunButtons() {
+  int one_row = 0;
+  for (QPushButton* button : run_buttons_) {
+    one_row += button->sizeHint().width() + run_row_->horizontalSpacing();
+  }
+  const QMargins margins = layout() == nullptr ? QMargins() : layout()->contentsMargins();
+  const int columns = width() - margins.left() - margins.right() >= one_row
+                          ? static_cast<int>(run_buttons_.size())
+                          : 2;
+  for (QPushButton* button : run_buttons_) run_row_->removeWidget(button);
+  for (std::size_t i = 0; i < run_buttons_.size(); ++i) {
+    const int at = static_cast<int>(i);
+    run_row_->addWidget(run_buttons_[i], at / columns, at % columns);
+  }
+  for (int column = 0; column <= static_cast<int>(run_buttons_.size()); ++column) {
+    run_row_->setColumnStretch(column, column == columns ? 1 : 0);
+  }
+}
+
+void ResultsFolderPage::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  ArrangeRunButtons();
 }
 
 QLayout* ResultsFolderPage::NavigationRow() {

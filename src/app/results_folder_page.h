@@ -5,11 +5,13 @@
 #include <QWidget>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "ui/shell/results_folder.h"
 #include "ui/shell/results_folder_view.h"
 
 class QCheckBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
@@ -40,6 +42,7 @@ class ResultsFolderPage : public QWidget, public ui::ResultsFolderView {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QPushButton* AddButton(const char* caption, ui::ResultsCommand command);
@@ -48,10 +51,14 @@ class ResultsFolderPage : public QWidget, public ui::ResultsFolderView {
   QLayout* NavigationRow();
   QLayout* ButtonRow();
   QLayout* ListRow();
+  // The run buttons in one row, or in two when one row would not show their captions whole.
+  void ArrangeRunButtons();
 
   ui::ResultsFolder& folder_;
   ResultsListModel* model_;
   ResultsListView* list_;
+  QGridLayout* run_row_ = nullptr;
+  std::vector<QPushButton*> run_buttons_;
   QCheckBox* detailed_ = nullptr;
   QCheckBox* show_accounts_ = nullptr;
   QLineEdit* go_to_ = nullptr;

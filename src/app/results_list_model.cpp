@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QStringList>
 
+#include "app/list_colours.h"
 #include "painting/text_1252.h"
 
 namespace tarvel::app {
@@ -37,10 +38,6 @@ int ResultsListModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : ui::kColumnCount;
 }
 
-QColor ResultsListModel::ColourOf(std::uint32_t colour) {
-  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 QVariant ResultsListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= folder_.RowCount() || index.column() != 0) return {};
   const ui::ResultsRow row = folder_.Row(index.row());
@@ -49,9 +46,9 @@ QVariant ResultsListModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole:
       return PlainText(row);
     case Qt::ForegroundRole:
-      return ColourOf(row.text_colour);
+      return QColorOf(row.text_colour);
     case Qt::BackgroundRole:
-      return ColourOf(row.background);
+      return QColorOf(row.background);
     case RowKindRole:
       return static_cast<int>(row.kind);
     case CellsRole: {

@@ -25,9 +25,6 @@ class ResultsListModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-  // A 0x00BBGGRR colour reference as a Qt colour.
-  static QColor ColourOf(std::uint32_t colour);
-
  private:
   const ui::ResultsFolder& folder_;
 };

@@ -6,8 +6,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 
-#include "ui/shell/results_folder.h"
+#include "app/results_list_model.h"
+#include "app/results_row_delegate.h"
 
 namespace tarvel::app {
 namespace {
@@ -53,8 +57,13 @@ ResultsListView::ResultsListView(QWidget* parent)
   setLayoutMode(QListView::SinglePass);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int offset) {
+    header_->setOffset(offset);
+    caption_->update();
+  });
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setFrameShape(QFrame::StyledPanel);
   setFrameShadow(QFrame::Sunken);
@@ -64,9 +73,45 @@ void ResultsListView::setModel(QAbstractItemModel* model) {
   QListView::setModel(model);
   header_->setModel(model);
   if (model != nullptr) {
-    connect(model, &QAbstractItemModel::modelReset, this, &ResultsListView::ApplyColumnWidths);
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+      MeasureColumns();
+      ApplyColumnWidths();
+    });
   }
+  MeasureColumns();
   ApplyColumnWidths();
+}
+
+void ResultsListView::MeasureColumns() {
+  least_widths_ = {};
+  if (model() == nullptr || model()->columnCount() != ui::kColumnCount) return;
+  const QFontMetrics metrics = fontMetrics();
+  const QFontMetrics header_metrics = header_->fontMetrics();
+  const int header_margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header_);
+  for (int column = 0; column < ui::kColumnCount; ++column) {
+    const QString title = model()->headerData(column, Qt::Horizontal).toString();
+    least_widths_[column] = header_metrics.horizontalAdvance(title) + header_margin;
+  }
+  for (int row = 0; row < model()->rowCount(); ++row) {
+    const QModelIndex index = model()->index(row, 0);
+    const auto kind = static_cast<ui::RowKind>(index.data(ResultsListModel::RowKindRole).toInt());
+    if (kind == ui::RowKind::Text) continue;
+    const QStringList cells = index.data(ResultsListModel::CellsRole).toStringList();
+    // The purchasing-power label reaches over the columns to its left.
+    const int first = kind == ui::RowKind::PurchasingPower ? ui::kColumnCount - 1 : 0;
+    for (int column = first; column < cells.size() && column < ui::kColumnCount; ++column) {
+      least_widths_[column] = std::max(
+          least_widths_[column], ResultsRowDelegate::CellWidth(metrics, cells[column], column));
+    }
+  }
+}
+
+void ResultsListView::changeEvent(QEvent* event) {
+  QListView::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    MeasureColumns();
+    ApplyColumnWidths();
+  }
 }
 
 void ResultsListView::updateGeometries() {
@@ -83,7 +128,7 @@ void ResultsListView::updateGeometries() {
 
 void ResultsListView::ApplyColumnWidths() {
   if (header_->count() != ui::kColumnCount) return;
-  const auto widths = ui::ColumnWidths(viewport()->width());
+  const auto widths = ui::ColumnWidths(viewport()->width(), least_widths_);
   for (int column = 0; column < ui::kColumnCount; ++column) {
     header_->resizeSection(column, widths[column]);
   }

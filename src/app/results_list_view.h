@@ -1,8 +1,12 @@
 // The results list: a fast uniform-row list under a column header and the "Total Assets"
 // caption over the five asset columns; Enter or a double click (either button) activates a row.
+// Columns are never narrower than their text: a narrow window scrolls the list sideways.
 #pragma once
 
 #include <QListView>
+#include <array>
+
+#include "ui/shell/results_folder.h"
 
 class QHeaderView;
 
@@ -22,14 +26,19 @@ class ResultsListView : public QListView {
 
  protected:
   void updateGeometries() override;
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   void ApplyColumnWidths();
+  // What each column's widest text needs in the list's font: its title and the cells of the
+  // summary and purchasing-power rows.
+  void MeasureColumns();
 
   QHeaderView* header_;
   QWidget* caption_;
+  std::array<int, ui::kColumnCount> least_widths_{};
 };
 
 }  // namespace tarvel::app

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QPainter>
 
+#include "app/list_colours.h"
 #include "app/results_list_model.h"
 #include "ui/shell/results_folder.h"
 
@@ -26,9 +27,15 @@ QSize ResultsRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QMo
   return QSize(header_.length(), option.fontMetrics.height() + kRowPadding);
 }
 
+int ResultsRowDelegate::CellWidth(const QFontMetrics& metrics, const QString& text, int column) {
+  const int inset = column == kValueColumn ? kLastColumnInset : 0;
+  return metrics.horizontalAdvance(text) + 2 * kCellPadding + inset;
+}
+
+// The row's left edge already moves with the list's horizontal scrolling.
 QRect ResultsRowDelegate::Cell(const QRect& row, int column) const {
-  return QRect(row.left() + header_.sectionViewportPosition(column), row.top(),
-               header_.sectionSize(column), row.height());
+  return QRect(row.left() + header_.sectionPosition(column), row.top(), header_.sectionSize(column),
+               row.height());
 }
 
 void ResultsRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -36,10 +43,11 @@ void ResultsRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   const bool selected = option.state.testFlag(QStyle::State_Selected);
   const QPalette::ColorGroup group =
       option.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
-  const QColor background = selected ? option.palette.color(group, QPalette::Highlight)
-                                     : index.data(Qt::BackgroundRole).value<QColor>();
-  const QColor text = selected ? option.palette.color(group, QPalette::HighlightedText)
-                               : index.data(Qt::ForegroundRole).value<QColor>();
+  const ShownRow row = RowInPalette(index.data(Qt::BackgroundRole).value<QColor>(),
+                                    index.data(Qt::ForegroundRole).value<QColor>(), option.palette);
+  const QColor background =
+      selected ? option.palette.color(group, QPalette::Highlight) : row.background;
+  const QColor text = selected ? option.palette.color(group, QPalette::HighlightedText) : row.text;
   painter->save();
   painter->fillRect(option.rect, background);
   painter->setFont(option.font);

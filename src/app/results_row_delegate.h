@@ -4,6 +4,7 @@
 
 #include <QStyledItemDelegate>
 
+class QFontMetrics;
 class QHeaderView;
 
 namespace tarvel::app {
@@ -15,6 +16,8 @@ class ResultsRowDelegate : public QStyledItemDelegate {
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // The width a column needs to show this text of a summary row whole.
+  static int CellWidth(const QFontMetrics& metrics, const QString& text, int column);
 
  private:
   // The part of the row under this column of the header.

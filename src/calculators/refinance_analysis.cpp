@@ -210,11 +210,14 @@ RefinanceResult CompareRefinance(const RefinanceInputs& inputs) {
     for (int month = 0; month < 12; ++month) {
       existing.PayMonth(age, month, budget, monthly_savings);
       refinanced.PayMonth(age, month, budget, monthly_savings);
-      if (!result.break_even_month && existing.NetWorth() <= refinanced.NetWorth()) {
-        result.break_even_month = month_count;
-      }
       ++month_count;
-      if (month_count % 4 == 0) {
+      // Break-even: the end of the first month after which the refinanced household's net
+      // worth has caught up, its savings having covered the costs of refinancing. The graph
+      // carries that month too, so the plotter finds the same month as the dialog shows.
+      const bool breaks_even =
+          !result.break_even_month && existing.NetWorth() <= refinanced.NetWorth();
+      if (breaks_even) result.break_even_month = month_count;
+      if (month_count % 4 == 0 || breaks_even) {
         result.points.push_back({month_count, existing.NetWorth(), refinanced.NetWorth()});
       }
     }

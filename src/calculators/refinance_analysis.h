@@ -56,16 +56,19 @@ struct RefinancePoint {
 };
 
 struct RefinanceResult {
-  float existing_payment = 0;           // P1
-  float refinanced_amount = 0;          // after the closing costs and points it includes
-  bool amount_computed = false;         // the amount typed was 0 or below
-  float owed_amount = 0;                // the computed amount before costs and points were added
-  float refinanced_payment = 0;         // P2
-  float costs = 0;                      // points x 0.01 x refinanced amount + closing costs
-  std::optional<int> break_even_month;  // none when the refinanced net worth never catches up
+  float existing_payment = 0;    // P1
+  float refinanced_amount = 0;   // after the closing costs and points it includes
+  bool amount_computed = false;  // the amount typed was 0 or below
+  float owed_amount = 0;         // the computed amount before costs and points were added
+  float refinanced_payment = 0;  // P2
+  float costs = 0;               // points x 0.01 x refinanced amount + closing costs
+  // Months after the refinancing until the refinanced household's net worth has caught up
+  // (1 when it has after the first month); none when it never does.
+  std::optional<int> break_even_month;
   int plotted_months = 0;
-  std::vector<RefinanceRow> rows;      // two rows at the refinancing age, then two a year
-  std::vector<RefinancePoint> points;  // the start and every fourth month
+  std::vector<RefinanceRow> rows;  // two rows at the refinancing age, then two a year
+  // The start, every fourth month and the break-even month.
+  std::vector<RefinancePoint> points;
 };
 
 // The whole comparison of checked inputs. Each mortgage pays only while the year's age is

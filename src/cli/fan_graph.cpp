@@ -15,17 +15,9 @@
 namespace tarvel::cli {
 namespace {
 
-graphs::FanSeries FanOf(const analysis::AnalysisResult& result, bool todays_money) {
-  graphs::FanSeries series;
-  series.ages = result.ages;
-  series.levels = (todays_money ? result.networth_today : result.networth).values;
-  return series;
-}
-
 std::string FanTitle(const analysis::AnalysisResult& result, bool todays_money) {
-  return std::string(todays_money ? "NET WORTH IN TODAY'S MONEY" : "NET WORTH") + " - " +
-         std::to_string(result.runs) + " RUNS, SUCCESS " +
-         analysis::SuccessText(result.success_probability);
+  return graphs::FanChartTitle(todays_money) + " - " + std::to_string(result.runs) +
+         " RUNS, SUCCESS " + analysis::SuccessText(result.success_probability);
 }
 
 }  // namespace
@@ -58,10 +50,14 @@ int RunFanGraph(const GraphCommandOptions& options) {
   context.palette = graphs::Palette{};
   context.view.period_count = static_cast<float>(result.ages.size());
   graphs::FanChartRequest request;
-  request.title = FanTitle(result, options.todays_money);
+  const bool todays_money = !options.nominal;
+  request.title = FanTitle(result, todays_money);
   request.footer_lines = graphs::DefaultFooterLines(
       std::filesystem::path(options.input).filename().string(), clock->Today(), clock->Now());
-  const graphs::FanSeries series = FanOf(result, options.todays_money);
+  const graphs::FanSeries series = graphs::FanSeries{
+      result.ages, analysis::NetWorthTable(result, todays_money ? analysis::MoneyBasis::Today
+                                                                : analysis::MoneyBasis::Nominal)
+                       .values};
   std::string error;
   const bool written = WriteImage(
       options.out, format, *size,

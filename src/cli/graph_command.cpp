@@ -214,7 +214,10 @@ void AddGraphCommand(CLI::App& app, int& status) {
   command->add_option("--seed", options->seed, "Fan: seed of the analysis (default 1)")
       ->check(CLI::NonNegativeNumber);
   command->add_option("--block-years", options->block_years, "Fan: bootstrap block length");
-  command->add_flag("--todays-money", options->todays_money, "Fan: net worth in today's money");
+  CLI::Option* todays_money = command->add_flag("--todays-money", options->todays_money,
+                                                "Fan: net worth in today's money (the default)");
+  command->add_flag("--nominal", options->nominal, "Fan: net worth in the money of each year")
+      ->excludes(todays_money);
   command->callback([options, &status] { status = RunGraphCommand(*options); });
 }
 

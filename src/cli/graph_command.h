@@ -27,7 +27,8 @@ struct GraphCommandOptions {
   int runs = 1000;
   std::uint64_t seed = 1;
   int block_years = 5;
-  bool todays_money = false;
+  bool todays_money = false;  // the default; kept for scripts that ask for it
+  bool nominal = false;       // net worth in the money of each year
 };
 
 // "WIDTHxHEIGHT" in pixels, each 100 to 10000; nothing otherwise.

@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "cli/opened_scenario.h"
+#include "engine/data_folders.h"
+#include "engine/rmd_tables.h"
 #include "exchange/account_import.h"
 #include "exchange/report_parser.h"
 #include "exchange/report_text.h"
@@ -65,7 +67,15 @@ int RunImportCommand(const ImportCommandOptions& options) {
   const auto report = exchange::ParseReport(*text, KindOf(options.report, *text));
   const auto mode =
       options.fresh ? exchange::ImportMode::NewAccounts : exchange::ImportMode::Update;
-  if (options.fresh) exchange::StartNewScenario(*scenario);
+  if (options.fresh) {
+    // As File > New: the birth year of the plan read tells when distributions start.
+    const int rmd_start_age =
+        engine::NewPlanRmdStartAge(scenario->initial, ClockForToday("")->Today());
+    exchange::StartNewScenario(*scenario);
+    engine::StartNewPlanRmdTables(scenario->settings,
+                                  engine::ReadMortalityFile(engine::ProgramDataFolders(".")).tables,
+                                  rmd_start_age);
+  }
   const auto preview = exchange::BuildImportPreview(report, *scenario, mode);
   if (options.dry_run) return PrintPreview(preview) ? 0 : Fail("Cannot write the preview.");
   if (options.update && exchange::CountMarked(preview, exchange::PreviewMark::Matched) == 0) {

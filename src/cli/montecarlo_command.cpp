@@ -139,7 +139,9 @@ int AnalyseScenarioFile(const std::string& input, const analysis::AnalysisOption
   analysis::JobControl control;
   result = analysis::RunMonteCarlo(
       {scenario.get(), &clock, data_folders, returns ? &*returns : nullptr}, options, control);
-  return result.ok() ? 0 : Fail(result.error);
+  if (!result.ok()) return Fail(result.error);
+  if (!result.warning.empty()) std::fprintf(stderr, "warning: %s\n", result.warning.c_str());
+  return 0;
 }
 
 int RunMonteCarloCommand(const MonteCarloCommandOptions& options) {
@@ -151,7 +153,8 @@ int RunMonteCarloCommand(const MonteCarloCommandOptions& options) {
   if (const int status = AnalyseScenarioFile(options.input, *analysis_options, *clock, result)) {
     return status;
   }
-  const std::string text = AnalysisSummaryText(result);
+  const std::string text = AnalysisSummaryText(
+      result, options.nominal ? analysis::MoneyBasis::Nominal : analysis::MoneyBasis::Today);
   if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
     return Fail("Cannot write the analysis to standard output.");
   }
@@ -175,6 +178,8 @@ void AddMonteCarloCommand(CLI::App& app, int& status) {
                     "Historical: also run the start years that run past the data, wrapping");
   command->add_flag("--no-historical-inflation", options->no_historical_inflation,
                     "Historical: keep the scenario's inflation rates");
+  command->add_flag("--nominal", options->nominal,
+                    "Summary: net worth in the money of each year instead of today's money");
   command->add_option("--csv", options->csv, "Write the percentiles by age as CSV");
   command->add_option("--json", options->json, "Write the whole analysis as JSON");
   command->add_option("--today", options->today, "Today's date, YYYY-MM-DD");

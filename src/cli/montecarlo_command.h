@@ -22,6 +22,7 @@ struct MonteCarloCommandOptions {
   int threads = 0;  // every core
   bool wrap = false;
   bool no_historical_inflation = false;
+  bool nominal = false;  // the summary in the money of each year instead of today's
   std::string csv;
   std::string json;
   std::string today;  // YYYY-MM-DD; the system date when empty
@@ -32,7 +33,7 @@ std::optional<analysis::AnalysisOptions> ParseAnalysisOptions(
     const MonteCarloCommandOptions& options);
 
 // Opens the scenario file as the planner does and analyses it; returns the exit status (0, or
-// 1 after printing the problem).
+// 1 after printing the problem). When no account's rate can vary, says so on stderr.
 int AnalyseScenarioFile(const std::string& input, const analysis::AnalysisOptions& options,
                         const platform::Clock& clock, analysis::AnalysisResult& result);
 

@@ -12,6 +12,7 @@
 #include "cli/private_folder.h"
 #include "engine/data_folders.h"
 #include "engine/run.h"
+#include "painting/paper.h"
 #include "painting/report_pdf.h"
 #include "results/print_look.h"
 #include "results/print_schedule_pages.h"
@@ -33,6 +34,9 @@ int RunPrintCommand(const PrintCommandOptions& options) {
   if (!EndsWithPdf(options.out)) {
     return Usage("--out must name a .pdf file, not \"" + options.out + "\".");
   }
+  std::optional<QPageSize::PageSizeId> paper = painting::DefaultPaper();
+  if (!options.paper.empty()) paper = painting::PaperNamed(options.paper);
+  if (!paper) return Usage("--paper must be letter or a4, not \"" + options.paper + "\".");
   const auto clock = ClockForToday(options.today);
   if (!clock) return 2;
   auto scenario = OpenScenarioFile(options.input);
@@ -49,21 +53,24 @@ int RunPrintCommand(const PrintCommandOptions& options) {
   auto run = std::make_unique<results::ScheduleRun>();
   if (!RunOpenedFile(*scenario, setup, scratch, run.get())) return 1;
   const std::filesystem::path& workdir = run->options.workdir;
-  std::string failed_name;
-  const std::optional<int> pages = results::MakeSchedulePageFiles(workdir, kind, failed_name);
-  if (!pages) return Fail("FILE OPEN ERROR: " + failed_name);
-  if (*pages == 0) return Fail("Cannot print file!");
-
   const std::string file_name = std::filesystem::path(options.input).filename().string();
   results::PrintLook look =
       results::PrintLookOf(*scenario, file_name, *clock, engine::ProgramDataFolders(workdir));
   look.options.banding = look.options.banding || options.banding;
   look.options.boxing = look.options.boxing || options.boxing;
+  GuiScope gui;
+  // The pages are cut to the lines the paper holds in the printer font.
+  const int page_half_lines = painting::ScheduleLayoutOnPaper(look, *paper).page_half_lines;
+  std::string failed_name;
+  const std::optional<int> pages =
+      results::MakeSchedulePageFiles(workdir, kind, failed_name, page_half_lines);
+  if (!pages) return Fail("FILE OPEN ERROR: " + failed_name);
+  if (*pages == 0) return Fail("Cannot print file!");
+
   const results::PageFileJob job{workdir, "page", *pages, results::ScheduleTitle(kind),
                                  results::PageBody::Schedule};
   std::string error;
-  GuiScope gui;
-  if (!painting::WritePageFilesPdf(job, options.title_page, look, options.out, error)) {
+  if (!painting::WritePageFilesPdf(job, options.title_page, look, options.out, error, *paper)) {
     return Fail(error);
   }
   return 0;
@@ -81,6 +88,8 @@ void AddPrintCommand(CLI::App& app, int& status) {
   command->add_flag("--banding", options->banding, "Band alternate rows");
   command->add_flag("--boxing", options->boxing, "Draw a box around each row");
   command->add_flag("--detailed", options->detailed, "Detailed results");
+  command->add_option("--paper", options->paper,
+                      "Paper: letter or a4 (the locale's usual paper when not given)");
   command->add_option("--workdir", options->workdir, "Folder for the print and page files");
   command->add_option("--today", options->today, "Today's date for the header, YYYY-MM-DD");
   command->callback([options, &status] { status = RunPrintCommand(*options); });

@@ -16,6 +16,7 @@ struct PrintCommandOptions {
   bool banding = false;
   bool boxing = false;
   bool detailed = false;
+  std::string paper;    // "letter" or "a4"; the locale's usual paper when empty
   std::string workdir;  // the print and page files; a private temporary folder when empty
   std::string today;    // YYYY-MM-DD for the header; the system date when empty
 };

@@ -155,4 +155,13 @@ LifeTablesRead ReadLifeTables(const std::vector<fs::path>& folders) {
   return result;
 }
 
+LifeTablesRead ReadMortalityFile(const std::vector<fs::path>& folders) {
+  LifeTablesRead result;
+  std::vector<double> mortality;
+  result.mortality_found =
+      ReadTableFile(folders, kMortalityFileName, kMortalityLines, mortality, result.problems);
+  result.tables = LifeTables(std::move(mortality), std::vector<double>(kJointLines, 0.0));
+  return result;
+}
+
 }  // namespace tarvel::engine

@@ -63,5 +63,7 @@ struct LifeTablesRead {
 
 // Reads both files, each from the first folder that holds it.
 LifeTablesRead ReadLifeTables(const std::vector<std::filesystem::path>& folders);
+// Reads "mort.dat" only, for its uniform-lifetime divisors; the joint values stay 0.
+LifeTablesRead ReadMortalityFile(const std::vector<std::filesystem::path>& folders);
 
 }  // namespace tarvel::engine

@@ -115,6 +115,27 @@ void WriteDivisorProblem(Run& run, int slot, int table, int index, float divisor
   run.sink.Emit(line, slot);
 }
 
+// Says once a run, for each table, which age of the table lacks its divisor and how to fill
+// the table.
+void ExplainMissingDivisor(const model::AccountSettings& settings, Run& run, int slot, int table,
+                           int age, float divisor) {
+  bool& explained = run.rmd_divisor_explained[table - 1];
+  if (explained) return;
+  explained = true;
+  const std::string name = settings.rmd_table_name[table - 1].str();
+  const std::string shown = name.empty() ? model::Format("Table %d", table)
+                                         : model::Format("Table %d (%s)", table, name.c_str());
+  run.sink.Emit(model::Format("  %s has no life-expectancy divisor for age %d (value %.1f): no "
+                              "distribution is taken in a year without one.",
+                              shown.c_str(), age, double{divisor}),
+                slot);
+  run.sink.Emit(model::Format("  To fill the table, choose Edit > Required Minimum Distribution > "
+                              "Edit Table %d Life Expectancy Values > Fill from the IRS Uniform "
+                              "Lifetime Table.",
+                              table),
+                slot);
+}
+
 // The divisor index of the age, or -1 when the age is before the table's start. An age
 // beyond the 30 divisors uses the last one; both cases write their problem line.
 int DivisorIndex(Run& run, int slot, int age, std::int32_t start_age) {
@@ -195,6 +216,8 @@ void RequiredDistributionStep(const model::Scenario& scenario, Run& run, int slo
   // No amount is defined without a divisor: the year distributes nothing.
   if (!(divisor > 0)) {
     WriteDivisorProblem(run, slot, table, index, divisor);
+    ExplainMissingDivisor(settings, run, slot, table, settings.rmd_start_age[table - 1] + index,
+                          divisor);
     return;
   }
   const RmdShares shares = RmdBase(scenario, run.state, table);

@@ -245,6 +245,8 @@ struct Run {
 
   // --- RMD and Rule 72T ---
   LifeTables life_tables;              // read in the first shown year when a series runs
+  // Tables whose missing divisor the run has explained in plain words (once per table).
+  std::array<bool, model::kRmdTables> rmd_divisor_explained{};
   float rule72t_captured_balance = 0;  // the calculator's balance at its chosen age
 };
 

@@ -23,6 +23,7 @@ using model::EventKind;
 void ResetRunState(const model::Scenario& scenario, Run& run) {
   run.problems.clear();
   run.red_flags = RedFlags{};
+  run.rmd_divisor_explained = {};
   for (int i = 0; i < 5; ++i) run.trackers[i] = MinMax{1000000.0f, -1000000.0f};
   run.trackers[5] = MinMax{10000000.0f, -10000000.0f};
   run.periods.clear();

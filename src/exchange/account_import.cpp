@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/account_defaults.h"
 #include "model/name_order.h"
 #include "model/record_counts.h"
 #include "model/scenario_ops.h"
@@ -11,7 +12,6 @@
 namespace tarvel::exchange {
 namespace {
 
-constexpr float kImportedRate = 10.0f;
 constexpr float kImportedRandomMax = 20.0f;
 
 bool HasAccountNamed(const model::Scenario& scenario, const std::string& name) {
@@ -76,16 +76,17 @@ int CountMarked(const std::vector<PreviewLine>& preview, PreviewMark mark) {
                     [mark](const PreviewLine& line) { return line.mark == mark; }));
 }
 
-model::Account ImportedAccount(const std::string& name, double amount, int position) {
+model::Account ImportedAccount(const model::Scenario& scenario, const std::string& name,
+                               double amount) {
   model::Account account;
   account.name.assign(name);
   account.initial_amount = account.balance = static_cast<float>(amount);
-  account.yearly_rate = account.rate = kImportedRate;
   account.type = model::AccountType::Investment;
+  account.yearly_rate = account.rate = model::DefaultRateForType(scenario, account.type);
   account.random_min_rate = 0;
   account.random_max_rate = kImportedRandomMax;
   account.penalty_flag = 0;
-  account.access_order.assign(std::to_string(position));
+  account.access_order.assign(model::NextFreeAccessOrder(scenario));
   return account;
 }
 
@@ -94,7 +95,7 @@ int AppendImportedAccount(model::Scenario& scenario, const std::string& name, do
   const int position = model::AccountCount(scenario);
   const int slot = model::FreeSettingsSlot(scenario);
   model::ResetSettingsSlot(scenario, slot);
-  model::Account account = ImportedAccount(name, amount, position);
+  model::Account account = ImportedAccount(scenario, name, amount);
   account.slot = static_cast<std::uint16_t>(slot);
   scenario.accounts.records[position] = account;
   model::AssignAccountId(scenario);

@@ -35,9 +35,11 @@ std::vector<std::string> PreviewRows(const std::vector<PreviewLine>& preview,
                                      const model::Currency& currency);
 int CountMarked(const std::vector<PreviewLine>& preview, PreviewMark mark);
 
-// An account as a file makes it: effective yearly rate 10, type Investment Savings, random
-// rates 0 to 20, no penalty, access order its position, no allocation and no RMD table.
-model::Account ImportedAccount(const std::string& name, double amount, int position);
+// An account as a file makes it for this scenario: type Investment Savings at the scenario's
+// rate for that type, random rates 0 to 20, no penalty, the next free access order, no
+// allocation and no RMD table.
+model::Account ImportedAccount(const model::Scenario& scenario, const std::string& name,
+                               double amount);
 // Appends the imported account with a fresh settings slot and id; its position, or -1 when
 // the scenario holds 50 accounts already.
 int AppendImportedAccount(model::Scenario& scenario, const std::string& name, double amount);

@@ -78,6 +78,10 @@ void DrawMedian(platform::Canvas& canvas, const ChartContext& context,
 
 }  // namespace
 
+std::string FanChartTitle(bool todays_money) {
+  return todays_money ? "NET WORTH IN TODAY'S MONEY" : "NET WORTH, NOMINAL";
+}
+
 platform::Colour FanBandColour(const Palette& palette, int band) {
   // The median stands out in the second series colour over the bands of the first.
   if (band >= kMedian) return palette.Series(1);

@@ -30,6 +30,9 @@ struct FanChartRequest {
 inline const std::array<std::string, 4> kFanLegendNames = {"5 - 95 %", "10 - 90 %", "25 - 75 %",
                                                            "Median"};
 
+// "NET WORTH IN TODAY'S MONEY" or "NET WORTH, NOMINAL".
+std::string FanChartTitle(bool todays_money);
+
 // The fill of band k (0 the outer band, lightest) from the first series colour; band 3 is the
 // median line, in the second series colour.
 platform::Colour FanBandColour(const Palette& palette, int band);

@@ -111,30 +111,77 @@ std::vector<SummaryRow> SummaryRows(const ChartSource& source, int period, bool 
   return rows;
 }
 
-void DrawSummaryPanel(platform::Canvas& canvas, const ChartContext& context,
-                      const std::vector<SummaryRow>& rows) {
-  const platform::TextMetrics metrics = canvas.Measure(context.font);
-  const int l = std::max(1, metrics.LineHeight());
-  const int c = metrics.average_char_width;
-  const platform::Rect& area = context.area;
+namespace {
+
+constexpr int kSmallestFontHeight = 7;  // pixels
+
+// Where each row goes: the line and the headings keep half a line apart; the second column
+// starts with the "Outgoing" heading when one column is too short.
+struct PanelLayout {
+  int line_height = 1;
+  int columns = 1;
+  std::size_t split = 0;
+  int bottom = 0;  // below the last row
+};
+
+PanelLayout LayOut(const std::vector<SummaryRow>& rows, const platform::Rect& area,
+                   int line_height) {
+  PanelLayout layout;
+  const int l = line_height;
+  layout.line_height = l;
   // The net worth line and a gap before each heading.
   const int needed = static_cast<int>(rows.size()) + 3;
-  const bool two_columns = needed * l > area.Height() - l;
-  const int columns = two_columns ? 2 : 1;
-  const int column_width = (area.Width() - 2 * c) / columns;
-  // The second column starts with the "Outgoing" heading.
-  std::size_t split = rows.size();
-  if (two_columns) {
+  layout.columns = needed * l > area.Height() - l ? 2 : 1;
+  layout.split = rows.size();
+  if (layout.columns == 2) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
-      if (rows[i].type == SummaryRow::Type::Heading && rows[i].label == "Outgoing") split = i;
+      if (rows[i].type == SummaryRow::Type::Heading && rows[i].label == "Outgoing")
+        layout.split = i;
     }
   }
+  int y = area.top + l;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (i == layout.split) {
+      y = area.top + 3 * l;
+    } else if (rows[i].type == SummaryRow::Type::Heading) {
+      y += l / 2;
+    }
+    if (rows[i].type == SummaryRow::Type::Line) y += l / 2;
+    y += l;
+    layout.bottom = std::max(layout.bottom, y);
+  }
+  return layout;
+}
+
+// The chart font, made smaller while the rows do not fit the panel's area.
+platform::Font FittingFont(const platform::Canvas& canvas, const ChartContext& context,
+                           const std::vector<SummaryRow>& rows) {
+  platform::Font font = context.font;
+  while (std::abs(font.height) > kSmallestFontHeight) {
+    const int l = std::max(1, canvas.Measure(font).LineHeight());
+    if (LayOut(rows, context.area, l).bottom <= context.area.bottom) break;
+    font.height += font.height < 0 ? 1 : -1;
+  }
+  return font;
+}
+
+}  // namespace
+
+void DrawSummaryPanel(platform::Canvas& canvas, const ChartContext& context,
+                      const std::vector<SummaryRow>& rows) {
+  const platform::Font font = FittingFont(canvas, context, rows);
+  const platform::TextMetrics metrics = canvas.Measure(font);
+  const int c = metrics.average_char_width;
+  const platform::Rect& area = context.area;
+  const PanelLayout layout = LayOut(rows, area, std::max(1, metrics.LineHeight()));
+  const int l = layout.line_height;
+  const int column_width = (area.Width() - 2 * c) / layout.columns;
   const platform::Pen outline = platform::Pen::Solid(platform::kBlack, 1);
   int left = area.left + c;
   int y = area.top + l;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const SummaryRow& row = rows[i];
-    if (i == split) {
+    if (i == layout.split) {
       left += column_width;
       y = area.top + 3 * l;
     } else if (row.type == SummaryRow::Type::Heading) {
@@ -146,12 +193,12 @@ void DrawSummaryPanel(platform::Canvas& canvas, const ChartContext& context,
     value_style.colour = row.negative ? context.palette.RedFlag() : platform::kBlack;
     switch (row.type) {
       case SummaryRow::Type::Line:
-        canvas.DrawText({left, y}, row.label, context.font, {});
-        canvas.DrawText({right, y}, row.value, context.font, value_style);
+        canvas.DrawText({left, y}, row.label, font, {});
+        canvas.DrawText({right, y}, row.value, font, value_style);
         y += l / 2;
         break;
       case SummaryRow::Type::Heading: {
-        platform::Font bold = context.font;
+        platform::Font bold = font;
         bold.weight = platform::kBoldWeight;
         canvas.DrawText({left, y}, row.label, bold, {});
         canvas.DrawLine({left, y + l}, {right, y + l},
@@ -163,8 +210,8 @@ void DrawSummaryPanel(platform::Canvas& canvas, const ChartContext& context,
           canvas.DrawRectangle({left, y + 3, left + c + c / 2, y + l - 2}, outline,
                                platform::Brush::Solid(context.palette.Series(row.series_position)));
         }
-        canvas.DrawText({left + 2 * c, y}, row.label, context.font, {});
-        canvas.DrawText({right, y}, row.value, context.font, value_style);
+        canvas.DrawText({left + 2 * c, y}, row.label, font, {});
+        canvas.DrawText({right, y}, row.value, font, value_style);
         break;
     }
     y += l;

@@ -13,6 +13,7 @@ struct InflationInputs {
   float start_amount = 0;
   float rate = 0;  // inflation, percent per year
   float inflated_amount = 0;
+  bool kept = false;  // calculated once; until then the calculator opens on the plan's values
 };
 
 struct TaxesInputs {

@@ -174,6 +174,10 @@ void DescribeTransfer(ListingBuilder& builder, const FinancialEvent& event) {
     builder.Description(Format("%s Rule 72T - %s - Transfer distribution from %s to %s%s",
                                StartAge(event).c_str(), Description(event).c_str(), from.c_str(),
                                to.c_str(), (builder.UntilAge(event.end_age) + ".").c_str()));
+    if (builder.for_screen()) {
+      builder.Detail("        The distribution is " +
+                     builder.Amount(Rule72TTerms(event).distribution()) + " a year.");
+    }
     return;
   }
   if (transfer.all_funds_at_start() != 0) {
@@ -289,9 +293,10 @@ void DescribeEvent(ListingBuilder& builder, const FinancialEvent& event, int slo
 }  // namespace
 }  // namespace listing
 
-std::vector<ListingLine> DescribeEvents(const Scenario& scenario, const Currency& currency) {
+std::vector<ListingLine> DescribeEvents(const Scenario& scenario, const Currency& currency,
+                                        ListingFor target) {
   std::vector<ListingLine> lines;
-  listing::ListingBuilder builder(scenario, currency, lines);
+  listing::ListingBuilder builder(scenario, currency, lines, target);
   listing::AddFirstLine(builder);
   const int count = EventCount(scenario);
   for (int slot = 0; slot < count; ++slot) {

@@ -20,8 +20,13 @@ struct ListingLine {
   bool is_description = false;
 };
 
+// Where a listing goes: the Scenario folder adds facts the results and print files leave out,
+// so those files keep their layout (a Rule 72T transfer's yearly distribution).
+enum class ListingFor { File, Screen };
+
 // Every listing line of the scenario, first line included. Amounts are shown in the given
 // currency; today's-dollars lines name its word. Nothing in the scenario changes.
-std::vector<ListingLine> DescribeEvents(const Scenario& scenario, const Currency& currency);
+std::vector<ListingLine> DescribeEvents(const Scenario& scenario, const Currency& currency,
+                                        ListingFor target = ListingFor::File);
 
 }  // namespace tarvel::model

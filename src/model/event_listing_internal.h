@@ -17,11 +17,12 @@ namespace tarvel::model::listing {
 class ListingBuilder {
  public:
   ListingBuilder(const Scenario& scenario, const Currency& currency,
-                 std::vector<ListingLine>& lines)
-      : scenario_(scenario), currency_(currency), lines_(lines) {}
+                 std::vector<ListingLine>& lines, ListingFor target = ListingFor::File)
+      : scenario_(scenario), currency_(currency), lines_(lines), target_(target) {}
 
   const Scenario& scenario() const { return scenario_; }
   const Currency& currency() const { return currency_; }
+  bool for_screen() const { return target_ == ListingFor::Screen; }
   void set_slot(int slot) { slot_ = slot; }
 
   void Description(std::string text);
@@ -45,6 +46,7 @@ class ListingBuilder {
   const Scenario& scenario_;
   const Currency& currency_;
   std::vector<ListingLine>& lines_;
+  ListingFor target_;
   int slot_ = -1;
 };
 

@@ -47,6 +47,7 @@ void TakeOption(std::string_view key, std::string_view value, Program& program) 
     if (value == "off" || value == "0" || value == "no") program.keep_backups = false;
     if (value == "on" || value == "1" || value == "yes") program.keep_backups = true;
   }
+  if (key == kPrintFolderKey) program.print_folder = std::string(value);
 }
 
 std::string OptionsPath(const std::string& folder) {

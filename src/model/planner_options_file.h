@@ -1,7 +1,8 @@
 // The planner options file "planner.ini" in the working directory: settings of this Linux
 // planner that no older file has room for, one "key=value" a line. "backups=off" stops a save
 // from keeping the previous version of the scenario as "NAME.ret.bak"; "keys=classic" or
-// "keys=standard" chooses the keyboard scheme. The File and Edit menus write them.
+// "keys=standard" chooses the keyboard scheme; "print_folder=" is where the last printed PDF
+// file went. The File and Edit menus and printing write them.
 #pragma once
 
 #include <optional>
@@ -14,6 +15,8 @@
 namespace tarvel::model {
 
 inline constexpr char kPlannerOptionsFileName[] = "planner.ini";
+// The folder the last printed PDF file went to.
+inline constexpr char kPrintFolderKey[] = "print_folder";
 
 // Takes the settings the text names; unknown keys, blank lines and lines starting with "#"
 // are passed over.

@@ -89,6 +89,8 @@ struct Program {
   // Whether a save keeps the previous version as "NAME.ret.bak"; the planner options file
   // can turn it off.
   bool keep_backups = true;
+  // The folder the last printed PDF file went to (planner options file); empty before one.
+  std::string print_folder;
 
   // The calculators' last inputs, kept while the program runs.
   CalculatorInputs calculators;

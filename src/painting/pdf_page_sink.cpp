@@ -12,14 +12,10 @@ constexpr int kPdfDpi = 300;
 }  // namespace
 
 PdfPageSink::PdfPageSink(const std::string& path, const std::string& title,
-                         platform::Orientation orientation)
+                         platform::Orientation orientation, QPageSize::PageSizeId paper)
     : writer_(QString::fromStdString(path)) {
   writer_.setResolution(kPdfDpi);
-  writer_.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
-                                    orientation == platform::Orientation::Landscape
-                                        ? QPageLayout::Landscape
-                                        : QPageLayout::Portrait,
-                                    QMarginsF(0, 0, 0, 0)));
+  writer_.setPageLayout(PaperLayout(paper, orientation));
   writer_.setTitle(QString::fromStdString(title));
   writer_.setCreator("Tarvel Financial Planner");
 }

@@ -1,5 +1,6 @@
-// Printed pages straight into a PDF file: US Letter pages at 300 dots per inch, the whole
-// paper drawable so the page-setup margins are the only margins.
+// Printed pages straight into a PDF file: pages of the desktop's paper (or the one asked for)
+// at 300 dots per inch, the whole paper drawable so the page-setup margins are the only
+// margins.
 #pragma once
 
 #include <QPainter>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "painting/paper.h"
 #include "painting/qt_canvas.h"
 #include "platform/page_sink.h"
 #include "platform/printer.h"
@@ -16,8 +18,10 @@ namespace tarvel::painting {
 
 class PdfPageSink : public platform::PageSink {
  public:
+  // The title (UTF-8) is the PDF file's document title.
   PdfPageSink(const std::string& path, const std::string& title,
-              platform::Orientation orientation = platform::Orientation::Portrait);
+              platform::Orientation orientation = platform::Orientation::Portrait,
+              QPageSize::PageSizeId paper = DefaultPaper());
   ~PdfPageSink() override { Finish(); }
   PdfPageSink(const PdfPageSink&) = delete;
   PdfPageSink& operator=(const PdfPageSink&) = delete;

@@ -3,19 +3,21 @@
 
 #include "painting/pdf_page_sink.h"
 #include "results/print_order.h"
+#include "results/print_title_page.h"
 
 namespace tarvel::painting {
 
 bool WritePageFilesPdf(const results::PageFileJob& job, bool title_page,
                        const results::PrintLook& look, const std::string& pdf_path,
-                       std::string& error) {
+                       std::string& error, QPageSize::PageSizeId paper) {
   if (job.page_count <= 0 && !title_page) {
     error = "There are no pages to write.";
     return false;
   }
   results::PrintLook saved = results::OrientedForPages(job, look);
   saved.page_of_total = true;
-  PdfPageSink sink(pdf_path, job.title, saved.setup.orientation);
+  PdfPageSink sink(pdf_path, results::PrintedDocumentName(look.file_name, job.title),
+                   saved.setup.orientation, paper);
   const results::PrintResult printed = results::PrintPageFiles(
       sink, job, results::PagesInPrintOrder({}, job.page_count, title_page), saved, nullptr);
   const bool written = sink.Finish();

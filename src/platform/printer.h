@@ -54,6 +54,8 @@ class PrintProgress {
 class Printer {
  public:
   virtual ~Printer() = default;
+  // True when a printer is installed; without one, printing writes a PDF file.
+  virtual bool PrinterInstalled() const = 0;
   // The print dialog, opened with these choices for a document of this many pages (0: not
   // known); the user's choices, or nothing when the dialog was cancelled.
   virtual std::optional<PrintChoice> ChoosePrinter(const PrintChoice& initial, int page_count) = 0;

@@ -28,7 +28,37 @@ std::vector<std::string> BlockLines(const PrintLook& look) {
   return lines;
 }
 
+struct HeaderGeometry {
+  platform::Rect block;
+  int line = 0;
+  int title_line = 0;
+  int body_top = 0;
+};
+
+// Where the block sits: below the banner on numbered pages, as high as the title and three
+// lines; the schedule's body starts half a line below it, a report's right under it.
+HeaderGeometry MeasureHeader(const platform::Canvas& canvas, const platform::Rect& area,
+                             const PrintLook& look, const HeaderRequest& request) {
+  const platform::Font body = BodyFont(canvas, look.font);
+  HeaderGeometry geometry;
+  geometry.line = canvas.Measure(body).LineHeight();
+  geometry.title_line = canvas.Measure(HeaderTitleFont(body, request.page)).LineHeight();
+  int top = area.top;
+  if (look.options.banner && request.page >= 1) top += 2 * geometry.line + geometry.line / 2;
+  geometry.block = {
+      area.left, top, area.right,
+      top + geometry.title_line + (kBlockLines - 1) * geometry.line + geometry.line / 2};
+  geometry.body_top = geometry.block.bottom;
+  if (request.body == PageBody::Schedule) geometry.body_top += geometry.line / 2;
+  return geometry;
+}
+
 }  // namespace
+
+int PageBodyTop(const platform::Canvas& canvas, const platform::Rect& area, const PrintLook& look,
+                const HeaderRequest& request) {
+  return MeasureHeader(canvas, area, look, request).body_top;
+}
 
 platform::Font HeaderTitleFont(const platform::Font& body, int page) {
   platform::Font font = body;
@@ -42,21 +72,16 @@ int DrawPageHeader(platform::Canvas& canvas, const platform::Rect& area, const P
   const model::ReportOptions& options = look.options;
   const platform::Font body = BodyFont(canvas, look.font);
   const platform::TextMetrics metrics = canvas.Measure(body);
-  const int line = metrics.LineHeight();
+  const HeaderGeometry geometry = MeasureHeader(canvas, area, look, request);
+  const int line = geometry.line;
+  const platform::Rect& block = geometry.block;
   if (options.watermark) {
     const platform::Size size = canvas.DeviceSize();
     canvas.DrawImage({0, 0, size.width, size.height}, look.pictures.watermark);
   }
-  int top = area.top;
   if (options.banner && request.page >= 1) {
-    const int banner_height = 2 * line;
-    canvas.DrawImage({area.left, top, area.right, top + banner_height}, look.pictures.banner);
-    top += banner_height + line / 2;
+    canvas.DrawImage({area.left, area.top, area.right, area.top + 2 * line}, look.pictures.banner);
   }
-  const platform::Font title_font = HeaderTitleFont(body, request.page);
-  const int title_line = canvas.Measure(title_font).LineHeight();
-  const platform::Rect block{area.left, top, area.right,
-                             top + title_line + (kBlockLines - 1) * line + line / 2};
   if (options.banding) {
     canvas.DrawRectangle(block, platform::Pen::None(), platform::Brush::Solid(look.band_colour));
   }
@@ -74,8 +99,9 @@ int DrawPageHeader(platform::Canvas& canvas, const platform::Rect& area, const P
   const int text_top = block.top + line / 4;
   platform::TextStyle centred;
   centred.horizontal = platform::HorizontalAlign::Centre;
-  canvas.DrawText({(area.left + area.right) / 2, text_top}, request.title, title_font, centred);
-  int y = text_top + title_line;
+  canvas.DrawText({(area.left + area.right) / 2, text_top}, request.title,
+                  HeaderTitleFont(body, request.page), centred);
+  int y = text_top + geometry.title_line;
   for (const std::string& text : BlockLines(look)) {
     canvas.DrawText({text_left, y}, text, body, {});
     y += line;
@@ -86,8 +112,7 @@ int DrawPageHeader(platform::Canvas& canvas, const platform::Rect& area, const P
     canvas.DrawText({area.right - kPageNumberChars * metrics.average_char_width, text_top},
                     page_text, body, {});
   }
-  const int body_lines = request.body == PageBody::Schedule ? 7 : kBlockLines;
-  return block.top + title_line + (body_lines - 1) * line + line / 2;
+  return geometry.body_top;
 }
 
 }  // namespace tarvel::results

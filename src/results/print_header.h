@@ -18,10 +18,13 @@ struct HeaderRequest {
   PageBody body = PageBody::Report;
 };
 
-// Draws the block inside area and returns the y where the page's body starts: 4 lines below
-// the block's top for reports, 7 for the schedule.
+// Draws the block inside area and returns the y where the page's body starts: right under
+// the block for reports, half a line lower for the schedule.
 int DrawPageHeader(platform::Canvas& canvas, const platform::Rect& area, const PrintLook& look,
                    const HeaderRequest& request);
+// The y DrawPageHeader returns, without drawing.
+int PageBodyTop(const platform::Canvas& canvas, const platform::Rect& area, const PrintLook& look,
+                const HeaderRequest& request);
 
 // The header title's font: the body font, 1.5 times as high on pages after the title page.
 platform::Font HeaderTitleFont(const platform::Font& body, int page);

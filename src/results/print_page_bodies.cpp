@@ -5,8 +5,11 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
 #include <optional>
 
+#include "results/print_schedule_layout.h"
+#include "results/print_schedule_pages.h"
 #include "results/print_table.h"
 
 namespace tarvel::results {
@@ -85,19 +88,26 @@ platform::Font FittingLine(const platform::Canvas& canvas, const platform::Font&
   return smaller;
 }
 
-// One font for the page: small enough for its widest plain line, but never below three
-// quarters of the table's font (a longer line is made smaller on its own).
-platform::Font PageFont(const platform::Canvas& canvas, const platform::Rect& area,
-                        const std::vector<std::string>& lines, const platform::Font& table) {
-  platform::Font page = table;
-  for (const std::string& line : lines) {
-    if (line.find('\t') != std::string::npos || line.starts_with("?")) continue;
-    const platform::Font fitting =
-        FittingLine(canvas, table, WithoutPageIndent(line), area.Width());
-    if (std::abs(fitting.height) < std::abs(page.height)) page = fitting;
+// The plain numbers of a report row ("1234567.89", "-12.50", "45.25%"), after its first
+// cell, with a comma before every third digit of the whole part, as money is shown.
+void GroupAmounts(std::vector<std::string>& cells, const model::Currency& currency) {
+  for (std::size_t column = 1; column < cells.size(); ++column) {
+    std::string& cell = cells[column];
+    if (cell.find('.') == std::string::npos ||
+        cell.find_first_not_of("-0123456789.%") != std::string::npos) {
+      continue;
+    }
+    cell = model::FormatMoney(cell, currency).substr(1);  // without the currency symbol
   }
-  if (std::abs(page.height) * 4 < std::abs(table.height) * 3) page.height = table.height * 3 / 4;
-  return page;
+}
+
+std::string JoinedCells(const std::vector<std::string>& cells) {
+  std::string line;
+  for (std::size_t column = 0; column < cells.size(); ++column) {
+    if (column > 0) line += '\t';
+    line += cells[column];
+  }
+  return line;
 }
 
 platform::Font HeadingFont(const platform::Font& body) {
@@ -106,7 +116,14 @@ platform::Font HeadingFont(const platform::Font& body) {
   return font;
 }
 
-// Draws the schedule's lines one after the other; stops at the area's bottom.
+int PageHalfLines(const std::vector<std::string>& lines) {
+  int half_lines = 0;
+  for (const std::string& line : lines) half_lines += HalfLinesOf(line);
+  return half_lines;
+}
+
+// Draws the schedule's lines one after the other in the layout's font. A page cut for
+// longer paper than it is printed on gets a smaller font, so no line is lost.
 class ScheduleBody {
  public:
   ScheduleBody(platform::Canvas& canvas, const platform::Rect& area, int top,
@@ -115,54 +132,63 @@ class ScheduleBody {
         area_(area),
         look_(look),
         edges_(ColumnEdges(area, WidestRow(lines))),
-        font_(PageFont(canvas, area, lines,
-                       FitFontToColumns(canvas, BodyFont(canvas, look.font), lines, edges_))),
-        metrics_(canvas.Measure(font_)),
-        y_(top) {}
+        top_(top) {
+    const ScheduleLayout layout = ScheduleLayoutFor(canvas, look);
+    font_ = layout.font;
+    line_height_ = layout.line_height;
+    const int needed = PageHalfLines(lines);
+    const int room = ScheduleBodyRoom(canvas, area, top, look);
+    if (needed > 0 && needed * line_height_ > 2 * room) {
+      const int fitted = std::max(1, 2 * room / needed);
+      font_.height = static_cast<int>(static_cast<long long>(font_.height) * fitted / line_height_);
+      if (font_.height == 0) font_.height = -1;
+      line_height_ = fitted;
+    }
+    average_char_width_ = canvas.Measure(font_).average_char_width;
+  }
 
   void Draw(const std::string& line) {
-    const int line_height = metrics_.LineHeight();
-    if (y_ + line_height > area_.bottom) return;
-    if (line.starts_with("?BO") || Contains(line, "-----")) return;
-    if (line.starts_with("?Bo")) {
-      y_ += line_height / 2;
-      return;
-    }
+    const int y = top_ + half_lines_ * line_height_ / 2;
+    half_lines_ += HalfLinesOf(line);
+    if (line.starts_with("?") || Contains(line, "-----")) return;
     if (IsScheduleHeading(line)) {
-      canvas_.DrawText({area_.left + 2 * metrics_.average_char_width, y_},
-                       std::string(TrimLeft(line)), HeadingFont(font_), {});
+      canvas_.DrawText({area_.left + 2 * average_char_width_, y}, std::string(TrimLeft(line)),
+                       HeadingFont(font_), {});
     } else if (const std::optional<std::string> inactive = InactiveListingLine(line)) {
       platform::TextStyle red;
       red.colour = look_.red_flag_colour;
-      DrawPlain(WithoutPageIndent(*inactive), red);
+      DrawPlain(WithoutPageIndent(*inactive), y, red);
     } else if (IsColumnHeading(line)) {
-      if (Contains(line, "Purchasing Power")) y_ -= line_height / 2;
-      TableRow row{SplitCells(line), y_, line_height, false, CellAlign::Amounts};
+      const int shifted = Contains(line, "Purchasing Power") ? y - line_height_ / 2 : y;
+      TableRow row{SplitCells(line), shifted, line_height_, false, CellAlign::Amounts};
       PrintLook plain = look_;
       plain.options.banding = plain.options.boxing = plain.options.columns = false;
-      DrawTableRow(canvas_, area_, edges_, row, font_, plain);
+      DrawTableRow(canvas_, area_, edges_, row, HeadingFont(font_), plain);
     } else if (line.find('\t') != std::string::npos) {
-      TableRow row{SplitCells(line), y_, line_height, (rows_++ % 2) == 1, CellAlign::Amounts};
-      DrawTableRow(canvas_, area_, edges_, row, font_, look_);
+      TableRow row{SplitCells(line), y, line_height_, (rows_++ % 2) == 1, CellAlign::Amounts};
+      // An amount too wide for its column makes its own row smaller.
+      DrawTableRow(canvas_, area_, edges_, row, FitFontToColumns(canvas_, font_, {line}, edges_),
+                   look_);
     } else {
-      DrawPlain(WithoutPageIndent(line), {});
+      DrawPlain(WithoutPageIndent(line), y, {});
     }
-    y_ += line_height;
-  }
-
-  void DrawPlain(const std::string& text, const platform::TextStyle& style) {
-    canvas_.DrawText({area_.left, y_}, text, FittingLine(canvas_, font_, text, area_.Width()),
-                     style);
   }
 
  private:
+  void DrawPlain(const std::string& text, int y, const platform::TextStyle& style) {
+    canvas_.DrawText({area_.left, y}, text, FittingLine(canvas_, font_, text, area_.Width()),
+                     style);
+  }
+
   platform::Canvas& canvas_;
   const platform::Rect& area_;
   const PrintLook& look_;
   std::vector<int> edges_;
   platform::Font font_;
-  platform::TextMetrics metrics_;
-  int y_;
+  int line_height_ = 1;
+  int average_char_width_ = 0;
+  int top_;
+  int half_lines_ = 0;
   int rows_ = 0;
 };
 
@@ -202,33 +228,45 @@ void DrawReportPageBody(platform::Canvas& canvas, const platform::Rect& area, in
                         const std::vector<std::string>& lines, const PrintLook& look) {
   const platform::Font body = BodyFont(canvas, look.font);
   // The font fits the amounts; titles too wide for their column are wrapped.
+  std::vector<std::vector<std::string>> rows;
   std::vector<std::string> amount_lines;
   int labels = 0;
   for (const std::string& line : lines) {
-    std::vector<std::string> cells = SplitCells(line);
+    rows.push_back(SplitCells(line));
+    std::vector<std::string>& cells = rows.back();
     if (cells.size() < 2 || !HasAmount(cells)) continue;
-    amount_lines.push_back(line);
+    GroupAmounts(cells, look.currency);
+    amount_lines.push_back(JoinedCells(cells));
     labels = std::max(labels, canvas.TextWidth(body, cells.front()));
   }
   const int padding = 2 * canvas.Measure(body).average_char_width;
   const std::vector<int> edges =
       ColumnEdges(area, WidestRow(lines), labels == 0 ? 0 : labels + padding);
   platform::Font font = FitFontToColumns(canvas, body, amount_lines, edges);
+  // Column titles too wide for their column take two lines of the font.
+  std::vector<int> heights(lines.size(), 1);
+  for (std::size_t index = 0; index < lines.size(); ++index) {
+    if (rows[index].size() > 1 && !HasAmount(rows[index]) &&
+        TitlesNeedTwoLines(canvas, edges, rows[index], font)) {
+      heights[index] = 2;
+    }
+  }
   int line_height = canvas.Measure(font).LineHeight() * 5 / 4;
-  FitRowsToHeight(area.bottom - top, static_cast<int>(lines.size()), font, line_height);
+  const int row_lines = std::accumulate(heights.begin(), heights.end(), 0);
+  FitRowsToHeight(area.bottom - top, row_lines, font, line_height);
   int y = top;
-  int rows = 0;
-  for (const std::string& line : lines) {
-    if (y + line_height > area.bottom) break;
-    if (Contains(line, "---------")) {
-      DrawRule(canvas, area, y + line_height / 2, look);
+  int banded = 0;
+  for (std::size_t index = 0; index < lines.size(); ++index) {
+    const int height = heights[index] * line_height;
+    if (y + height > area.bottom) break;
+    if (Contains(lines[index], "---------")) {
+      DrawRule(canvas, area, y + height / 2, look);
     } else {
-      std::vector<std::string> cells = SplitCells(line);
-      const CellAlign align = HasAmount(cells) ? CellAlign::Amounts : CellAlign::Centred;
-      TableRow row{std::move(cells), y, line_height, (rows++ % 2) == 1, align};
+      const CellAlign align = HasAmount(rows[index]) ? CellAlign::Amounts : CellAlign::Centred;
+      TableRow row{std::move(rows[index]), y, height, (banded++ % 2) == 1, align};
       DrawTableRow(canvas, area, edges, row, font, look);
     }
-    y += line_height;
+    y += height;
   }
 }
 

@@ -8,6 +8,7 @@
 #include "results/print_page_bodies.h"
 #include "results/print_schedule_pages.h"
 #include "results/print_thumbnails.h"
+#include "results/print_title_page.h"
 #include "results/report_graphs.h"
 
 namespace tarvel::results {
@@ -44,8 +45,11 @@ PrintResult DrawPageFile(platform::Canvas& canvas, const PageFileJob& job, int p
     if (!read) return {PrintOutcome::Failed, name, "FILE OPEN ERROR"};
     lines = std::move(*read);
   }
+  if (page == 0) {
+    DrawTitlePage(canvas, area, look, job.title, job.body, job.page_count);
+    return {};
+  }
   int top = DrawPageHeader(canvas, area, look, {job.title, page, job.body});
-  if (page == 0) return {};
   if (page == 1 && look.options.report_graphs && HasReportGraphs(job.report_kind)) {
     top = DrawReportGraphs(canvas, area, top, lines, job.title, look);
   }

@@ -14,8 +14,6 @@
 
 namespace tarvel::results {
 
-inline constexpr char kPrintScheduleDocument[] = "Printing Schedule";
-
 // Report kinds whose pages are not "rpage%d": the account asset allocation table (15) prints
 // its screen pages, the accounts folder's list (112) its own.
 inline constexpr int kAllocationTableReport = 15;
@@ -51,7 +49,7 @@ struct PrintResult {
   int pages = 0;  // pages that reached the sink
 };
 
-// Draws one page (0: the title page, header block only) onto a fresh canvas.
+// Draws one page (0: the title page) onto a fresh canvas.
 PrintResult DrawPageFile(platform::Canvas& canvas, const PageFileJob& job, int page,
                          const PrintLook& look);
 

@@ -1,7 +1,9 @@
 // Schedule page cutting: page 1 runs to the first rule; later pages start with the table
-// heading and take rules and "??" markers as the two print commands want them.
+// heading and take rules and "??" markers as the two print commands want them. Pages are
+// filled to the drawn height the layout measured, counted in half lines.
 #include "results/print_schedule_pages.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "model/working_file_names.h"
@@ -15,9 +17,14 @@ constexpr char kPageEnd[] = "Dooooone";
 bool IsRule(const std::string& line) { return line.find("-----") != std::string::npos; }
 bool IsHeadingMarker(const std::string& line) { return line.starts_with("??"); }
 
+constexpr char kHalfLineSpace[] = "?Bo";
+
 class PageCutter {
  public:
-  explicit PageCutter(ScheduleKind kind) : kind_(kind) { pages_.emplace_back(); }
+  PageCutter(ScheduleKind kind, int page_half_lines)
+      : kind_(kind), capacity_(std::max(page_half_lines, 2 * kHeadingLines + 2)) {
+    pages_.emplace_back();
+  }
 
   // Page 1: up to the first rule. Afterwards one line of the schedule at a time.
   void Take(const std::string& line) {
@@ -44,11 +51,11 @@ class PageCutter {
   }
 
   void Write(const std::string& line) {
-    if (!line.starts_with("?")) {
-      if (count_ >= kScheduleLinesPerPage) StartPage();
-      ++count_;
-    }
-    pages_.back().push_back(kIndent + line);
+    std::string indented = kIndent + line;
+    const int needed = HalfLinesOf(indented);
+    if (used_ + needed > capacity_) StartPage();
+    used_ += needed;
+    pages_.back().push_back(std::move(indented));
   }
 
   std::vector<PageLines> Pages() && {
@@ -57,51 +64,77 @@ class PageCutter {
   }
 
  private:
-  int Remaining() const { return kScheduleLinesPerPage - count_; }
+  // The heading's two lines and the half line below them.
+  static constexpr int kHeadingLines = 2;
+
+  int RemainingLines() const { return (capacity_ - used_) / 2; }
 
   void TakeForResults(const std::string& line) {
     if (IsRule(line)) {
-      if (Remaining() < 2) {
+      if (RemainingLines() < 2) {
         StartPage();
       } else {
-        ++count_;  // a rule becomes space
+        WriteSpace();
       }
     } else if (IsHeadingMarker(line)) {
-      if (Remaining() >= 4 && count_ > kHeadingCount) AddHeading();
+      if (RemainingLines() >= 4 && used_ > heading_half_lines_) AddHeading();
     } else {
       Write(line);
     }
   }
 
   void TakeForScenario(const std::string& line) {
-    if (IsRule(line) && Remaining() < 4) {
+    if (IsRule(line) && RemainingLines() < 4) {
       StartPage();
+    } else if (IsRule(line)) {
+      WriteSpace();
     } else {
       Write(line);
     }
   }
 
+  // A rule between the years is printed as half a line of space.
+  void WriteSpace() {
+    if (used_ + 1 > capacity_) return;
+    ++used_;
+    pages_.back().push_back(kHalfLineSpace);
+  }
+
   void StartPage() {
     pages_.emplace_back();
-    count_ = 2;
+    used_ = 0;
     AddHeading();
   }
 
   void AddHeading() {
-    for (const std::string& line : ScheduleHeading()) pages_.back().push_back(line);
-    count_ += 4;
+    for (const std::string& line : ScheduleHeading()) {
+      pages_.back().push_back(line);
+      used_ += HalfLinesOf(line);
+    }
   }
 
   static bool IsOnlyHeading(const PageLines& page) { return page == ScheduleHeading(); }
 
   ScheduleKind kind_;
+  int capacity_;
+  int heading_half_lines_ = [] {
+    int half_lines = 0;
+    for (const std::string& line : ScheduleHeading()) half_lines += HalfLinesOf(line);
+    return half_lines;
+  }();
   std::vector<PageLines> pages_;
-  int count_ = 0;
+  int used_ = 0;
   bool on_first_page_ = true;
   bool done_ = false;
 };
 
 }  // namespace
+
+int HalfLinesOf(const std::string& line) {
+  if (line.starts_with(kHalfLineSpace)) return 1;
+  if (line.starts_with("?") || IsRule(line)) return 0;
+  return 2;
+}
 
 const char* ScheduleTitle(ScheduleKind kind) {
   return kind == ScheduleKind::ResultsReport ? "Financial Schedule" : "Financial Scenario";
@@ -120,8 +153,8 @@ PageLines ScheduleHeading() {
 }
 
 std::vector<PageLines> CutSchedulePages(const std::vector<std::string>& print_lines,
-                                        ScheduleKind kind) {
-  PageCutter cutter(kind);
+                                        ScheduleKind kind, int page_half_lines) {
+  PageCutter cutter(kind, page_half_lines);
   if (kind == ScheduleKind::ResultsReport) cutter.Write("Financial Scenario:");
   for (const std::string& line : print_lines) cutter.Take(line);
   return std::move(cutter).Pages();
@@ -166,7 +199,7 @@ engine::RunOptions SchedulePrintRunOptions(engine::RunOptions options, ScheduleK
 }
 
 std::optional<int> MakeSchedulePageFiles(const std::filesystem::path& folder, ScheduleKind kind,
-                                         std::string& failed_name) {
+                                         std::string& failed_name, int page_half_lines) {
   const std::optional<std::vector<std::string>> print_lines =
       ReadPageFile(folder / model::kPrintFileName);
   if (!print_lines) {
@@ -174,7 +207,7 @@ std::optional<int> MakeSchedulePageFiles(const std::filesystem::path& folder, Sc
     return std::nullopt;
   }
   if (print_lines->empty()) return 0;
-  const std::vector<PageLines> pages = CutSchedulePages(*print_lines, kind);
+  const std::vector<PageLines> pages = CutSchedulePages(*print_lines, kind, page_half_lines);
   if (!WriteSchedulePageFiles(folder, pages, failed_name)) return std::nullopt;
   return static_cast<int>(pages.size());
 }

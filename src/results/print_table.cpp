@@ -40,7 +40,12 @@ void DrawWrappedTitle(platform::Canvas& canvas, const platform::Rect& cell, cons
                       const platform::Font& font, const platform::TextStyle& style) {
   const auto [first, second] = TwoLines(canvas, font, text);
   platform::Font small = font;
-  small.height = font.height * 3 / 5;
+  // Two lines of the row's font when the row is two lines high, else smaller.
+  const int two_lines = 2 * canvas.Measure(font).height;
+  if (two_lines > cell.Height() && two_lines > 0) {
+    small.height =
+        static_cast<int>(static_cast<long long>(font.height) * cell.Height() / two_lines);
+  }
   const int widest = std::max(canvas.TextWidth(small, first), canvas.TextWidth(small, second));
   if (widest > cell.Width() && widest > 0) {
     small.height = static_cast<int>(static_cast<long long>(small.height) * cell.Width() / widest);
@@ -148,6 +153,16 @@ void DrawTableRow(platform::Canvas& canvas, const platform::Rect& area,
     }
     canvas.DrawText({x, text_top}, cell, font, style);
   }
+}
+
+bool TitlesNeedTwoLines(const platform::Canvas& canvas, const std::vector<int>& edges,
+                        const std::vector<std::string>& cells, const platform::Font& font) {
+  const std::size_t columns = edges.size() - 1;
+  for (std::size_t column = 1; column < std::min(cells.size(), columns); ++column) {
+    const int room = edges[column + 1] - edges[column] - 2 * kCellPadding;
+    if (canvas.TextWidth(font, cells[column]) > room) return true;
+  }
+  return false;
 }
 
 void DrawRule(platform::Canvas& canvas, const platform::Rect& area, int y, const PrintLook& look) {

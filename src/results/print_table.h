@@ -42,6 +42,10 @@ void DrawTableRow(platform::Canvas& canvas, const platform::Rect& area,
                   const std::vector<int>& edges, const TableRow& row, const platform::Font& font,
                   const PrintLook& look);
 
+// True when a centred title of the row is too wide for its column in the font.
+bool TitlesNeedTwoLines(const platform::Canvas& canvas, const std::vector<int>& edges,
+                        const std::vector<std::string>& cells, const platform::Font& font);
+
 // A horizontal rule across the area at y (with boxing a thin box).
 void DrawRule(platform::Canvas& canvas, const platform::Rect& area, int y, const PrintLook& look);
 

@@ -13,7 +13,6 @@
 namespace tarvel::results {
 
 inline constexpr char kThumbnailsTitle[] = "Thumbnails";
-inline constexpr char kThumbnailsDocument[] = "Printing Graph";
 inline constexpr char kThumbnailPagePrefix[] = "tpage";
 inline constexpr int kThumbnailPairsPerPage = 3;
 inline constexpr int kThumbnailAccountPages = 5;

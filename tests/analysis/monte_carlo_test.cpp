@@ -9,11 +9,13 @@
 #include <memory>
 #include <thread>
 
+#include "analysis/analysis_report.h"
 #include "analysis/historical_returns.h"
 #include "analysis/run_choice.h"
 #include "engine/engine_test_support.h"
 #include "engine/period_column.h"
 #include "engine/run_scenario.h"
+#include "model/scenario_codec.h"
 #include "model/scenario_ops.h"
 #include "support/fixed_clock.h"
 
@@ -194,6 +196,74 @@ TEST_F(MonteCarloTest, HistoricalRunGivesTheHandComputedBalance) {
     EXPECT_NEAR(result.ranked.front().final_net_worth, c.expected_after_three_years, 0.01);
     EXPECT_NEAR(result.networth_today.At(kMedianLevel, 3), c.expected_today, 0.01);
   }
+}
+
+struct AssumedCase {
+  const char* name;
+  const char* account;
+  float rate;
+  bool assumed;
+  double expected;
+};
+
+TEST_F(MonteCarloTest, TheAssumedAllocationFollowsHistoryWithoutChangingThePlan) {
+  const HistoricalReturns returns = ThreeYears();
+  const AssumedCase cases[] = {
+      // 60 % large cap and 40 % long bonds: 6.8 %, -11.2 %, 18.8 %.
+      {"savings assumed 60/40", "Savings", 5, true, 1000 * 1.068 * 0.888 * 1.188},
+      // Cash at 1 % a year.
+      {"checking assumed cash", "Checking", 5, true, 1000 * 1.01 * 1.01 * 1.01},
+      {"a low rate taken for cash", "Savings", 1.5f, true, 1000 * 1.01 * 1.01 * 1.01},
+      {"no assumption keeps the own rate", "Savings", 5, false, 1000 * 1.05 * 1.05 * 1.05},
+  };
+  for (const AssumedCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto scenario = SavingsPlan(1000, c.rate, 63);
+    scenario->accounts.records[0].name.assign(c.account);
+    const std::vector<std::uint8_t> before = model::EncodeScenario(*scenario);
+    AnalysisOptions options;
+    options.source = RateSource::Historical;
+    options.historical_inflation = false;
+    options.assumed_allocation = c.assumed;
+    const AnalysisResult result = Analyse(*scenario, options, &returns);
+    ASSERT_TRUE(result.ok()) << result.error;
+    EXPECT_NEAR(result.ranked.front().final_net_worth, c.expected, 0.01);
+    EXPECT_EQ(result.warning.empty(), c.assumed) << result.warning;
+    EXPECT_EQ(model::EncodeScenario(*scenario), before);
+  }
+}
+
+TEST_F(MonteCarloTest, TheResultWarnsWhenNoRateCanVary) {
+  auto scenario = SavingsPlan(100000, 5, 80);
+  AnalysisOptions options;
+  options.runs = 10;
+  EXPECT_EQ(Analyse(*scenario, options).warning,
+            "No account has a random range; set one in the account dialog or use Historical");
+  scenario->accounts.records[0].random_max_rate = 10;
+  EXPECT_EQ(Analyse(*scenario, options).warning, "");
+}
+
+TEST_F(MonteCarloTest, TheSummaryShowsNetWorthInTodaysMoneyUnlessAskedForNominal) {
+  auto scenario = SavingsPlan(100000, 5, 80, 0, 10);
+  scenario->initial.inflation_rate = 3;
+  AnalysisOptions options;
+  options.runs = 20;
+  const AnalysisResult result = Analyse(*scenario, options);
+  ASSERT_TRUE(result.ok()) << result.error;
+  const auto median_at_end = [&](MoneyBasis basis) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%14.0f",
+                  NetWorthTable(result, basis).At(kMedianLevel, result.networth.periods() - 1));
+    return std::string(text);
+  };
+  ASSERT_NE(median_at_end(MoneyBasis::Today), median_at_end(MoneyBasis::Nominal));
+  const std::string today = AnalysisSummaryText(result, MoneyBasis::Today);
+  EXPECT_NE(today.find("Net worth by age in today's money:"), std::string::npos) << today;
+  EXPECT_NE(today.find(median_at_end(MoneyBasis::Today)), std::string::npos) << today;
+  EXPECT_EQ(today.find(median_at_end(MoneyBasis::Nominal)), std::string::npos) << today;
+  const std::string nominal = AnalysisSummaryText(result, MoneyBasis::Nominal);
+  EXPECT_NE(nominal.find("(nominal):"), std::string::npos) << nominal;
+  EXPECT_NE(nominal.find(median_at_end(MoneyBasis::Nominal)), std::string::npos) << nominal;
 }
 
 TEST_F(MonteCarloTest, HistoricalCyclesRunEveryStartYearThatFitsOrWrap) {

@@ -13,10 +13,14 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "app/dialog_driving_fixture.h"
 #include "app/help_catalog.h"
 #include "app/help_window.h"
+#include "ui/accounts/account_info_dialog.h"
+#include "ui/analysis/monte_carlo_folder.h"
 #include "ui/shell/command_table.h"
 
 namespace tarvel::app {
@@ -156,6 +160,78 @@ TEST_F(DesktopHelpKeyTest, F1InADialogOpensItsPage) {
     ASSERT_NE(help, nullptr) << c.command;
     EXPECT_EQ(help->browser()->source().fileName(), c.page) << c.command;
   }
+}
+
+// Help asked for in a modal dialog is in front of it and takes the keyboard while the dialog
+// stays open; closing the dialog leaves the help window open.
+TEST_F(DesktopHelpKeyTest, HelpFromAModalDialogIsInFrontAndTakesTheKeyboard) {
+  Start();
+  window_->show();
+  bool played = false;
+  OnNextDialog([this, &played](TemplateDialog& dialog) {
+    played = true;
+    QApplication::setActiveWindow(&dialog);
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    HelpWindow* help = session_->help().window();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->browser()->source().fileName(), "517.html");
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(help));
+    EXPECT_EQ(QApplication::activeWindow(), help);
+    EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+    // Keys typed at the help window reach its search box, as a person's would.
+    help->navigation()->setCurrentIndex(2);
+    help->search_box()->setFocus();
+    for (char key : std::string("refinanc")) QTest::keyClick(help->windowHandle(), key);
+    EXPECT_EQ(help->search_box()->text(), "refinanc");
+    EXPECT_GT(help->search_results()->count(), 0);
+    QTest::keyClick(help->windowHandle(), Qt::Key_PageDown);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+  });
+  Action(7)->trigger();
+  timer_.stop();
+  ASSERT_TRUE(played);
+  HelpWindow* help = session_->help().window();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->search_box()->text(), "refinanc");
+}
+
+// The help page of the Monte Carlo folder, which has no Help button, is one key away.
+TEST_F(DesktopHelpKeyTest, F1OnTheMonteCarloFolderOpensItsPage) {
+  Start();
+  window_->show();
+  window_->SwitchFolder(ui::kMonteCarloFolder);
+  QApplication::setActiveWindow(window_.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  QTest::keyClick(window_.get(), Qt::Key_F1);
+  HelpWindow* help = session_->help().window();
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->browser()->source().fileName(), "1610.html");
+  EXPECT_EQ(help->browser()->documentTitle(), "Monte Carlo Analysis");
+}
+
+TEST_F(DesktopHelpKeyTest, AccountInformationHasHelpThatOpensItsPage) {
+  Start();
+  std::vector<QString> pages;
+  for (bool by_key : {false, true}) {
+    OnNextDialog([this, by_key, &pages](TemplateDialog& dialog) {
+      if (by_key) {
+        QApplication::setActiveWindow(&dialog);
+        QTest::keyClick(&dialog, Qt::Key_F1);
+      } else {
+        Press(dialog, ui::kAccountHelpButton);
+      }
+      if (HelpWindow* help = session_->help().window()) {
+        pages.push_back(help->browser()->source().fileName());
+      }
+      QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Action(200)->trigger();
+    timer_.stop();
+  }
+  EXPECT_EQ(shown_, (std::vector<std::string>{"accountinfo", "accountinfo"}));
+  EXPECT_EQ(pages, (std::vector<QString>{"1611.html", "1611.html"}));
 }
 
 TEST_F(DesktopHelpKeyTest, HelpWindowOffersContentsIndexAndSearch) {

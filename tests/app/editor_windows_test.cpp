@@ -27,6 +27,14 @@ namespace {
 class EditorWindowsTest : public DialogDrivingFixture {
  protected:
   QTreeWidget* EventList() { return window_->event_list_page()->list(); }
+  // The planner shown on the Scenario folder, and its Add button pressed.
+  TemplateDialog* OpenChooser() {
+    Start(true, "", &prompter_);
+    window_->show();
+    window_->SwitchFolder(ui::kScenarioFolder);
+    QTest::mouseClick(window_->event_list_page()->button(ui::EventListButton::Add), Qt::LeftButton);
+    return window_->event_chooser();
+  }
 };
 
 TEST_F(EditorWindowsTest, InitialValuesFromTheMenuChangesTheEventListAndTheResults) {
@@ -105,19 +113,42 @@ TEST_F(EditorWindowsTest, SpaceInactivatesTheSelectedEventInTheInactiveColour) {
   EXPECT_NE(normal, QColor(255, 0, 0));
 }
 
-TEST_F(EditorWindowsTest, AddShowsTheChooserAtTheTopLeftWithoutCountingAsAnEditor) {
-  Start(true, "", &prompter_);
-  window_->show();
-  window_->SwitchFolder(ui::kScenarioFolder);
-  QTest::mouseClick(window_->event_list_page()->button(ui::EventListButton::Add), Qt::LeftButton);
-  TemplateDialog* chooser = window_->event_chooser();
+TEST_F(EditorWindowsTest, AddShowsTheChooserBesideTheScenarioFolderWithoutCountingAsAnEditor) {
+  TemplateDialog* chooser = OpenChooser();
   ASSERT_NE(chooser, nullptr);
   EXPECT_EQ(chooser->objectName(), "events");
   EXPECT_TRUE(chooser->isVisible());
   EXPECT_FALSE(chooser->isModal());
-  EXPECT_EQ(chooser->pos(), window_->frameGeometry().topLeft());
+  // A tool window with a title bar, beside the folder: never over the menus.
+  EXPECT_EQ(chooser->windowType(), Qt::Tool);
+  EXPECT_TRUE(chooser->windowFlags().testFlag(Qt::WindowTitleHint));
+  const QWidget* page = window_->event_list_page();
+  const QRect folder(page->mapToGlobal(QPoint(0, 0)), page->size());
+  EXPECT_GE(chooser->frameGeometry().top(), folder.top());
+  EXPECT_TRUE(chooser->frameGeometry().left() > window_->frameGeometry().right() ||
+              chooser->frameGeometry().right() < window_->frameGeometry().left() ||
+              folder.contains(chooser->frameGeometry()))
+      << "chooser at " << chooser->frameGeometry().x() << "," << chooser->frameGeometry().y();
   EXPECT_FALSE(session_->editors().EditorIsOpen(false));
   window_->SwitchFolder(ui::kResultsFolder);  // leaving the folder closes it
+  EXPECT_EQ(window_->event_chooser(), nullptr);
+}
+
+TEST_F(EditorWindowsTest, TheChooserClosesWhenItOpensAnEditor) {
+  TemplateDialog* chooser = OpenChooser();
+  ASSERT_NE(chooser, nullptr);
+  bool chooser_shown_over_editor = true;
+  OnNextDialog([&](TemplateDialog& dialog) {
+    chooser_shown_over_editor =
+        window_->event_chooser() != nullptr && window_->event_chooser()->isVisible();
+    Press(dialog, ui::kIdCancel);
+  });
+  auto* deposit = qobject_cast<QPushButton*>(chooser->ControlWidget(110));
+  ASSERT_NE(deposit, nullptr);
+  QTest::mouseClick(deposit, Qt::LeftButton);
+  EXPECT_EQ(shown_, std::vector<std::string>{"income"});
+  EXPECT_FALSE(chooser_shown_over_editor);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(window_->event_chooser(), nullptr);
 }
 

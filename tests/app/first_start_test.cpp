@@ -100,6 +100,8 @@ TEST_F(FirstStartTest, ASamplePlanOpensAsAnUntitledCopyThatRuns) {
 TEST_F(FirstStartTest, AnAccountTypedBeforeAnyPlanIsSavedBySaveUnderTheChosenName) {
   StartFresh();
   TypeAnAccount("Savings");
+  // The plan typed on the start page has a new plan's filled minimum-distribution tables.
+  EXPECT_FLOAT_EQ(session_->scenario().settings.rmd_life_expectancy[0][0], 26.5f);
   EXPECT_TRUE(Action(ui::kSaveCommand)->isEnabled());
   EXPECT_TRUE(Action(ui::kSaveAsCommand)->isEnabled());
   const std::string chosen = folder_.File("first.ret");

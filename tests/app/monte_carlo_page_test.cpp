@@ -3,14 +3,17 @@
 // with the same net worth.
 #include "app/monte_carlo_page.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <functional>
 
+#include "analysis/analysis_report.h"
 #include "app/graph_folders.h"
 #include "app/main_window_fixture.h"
 #include "engine/period_column.h"
@@ -31,6 +34,30 @@ class MonteCarloPageTest : public MainWindowFixture {
     EXPECT_FALSE(Page().run_button()->isEnabled());
     EXPECT_TRUE(Page().cancel_button()->isEnabled());
     Page().WaitForAnalysis();
+  }
+  // What the page shows of an analysis: the success figure, every table cell, the status.
+  QStringList Shown() {
+    QStringList shown{Page().success_label()->text()};
+    for (QTreeWidget* table : {Page().percentiles(), Page().causes(), Page().ranked()}) {
+      for (int row = 0; row < table->topLevelItemCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+          shown << table->topLevelItem(row)->text(column);
+        }
+      }
+    }
+    return shown;
+  }
+  // The plan as built by hand: no random range of an account or group, no allocation.
+  void ClearRandomRangesAndAllocations() {
+    model::Scenario& scenario = session_->scenario();
+    for (int i = 0; i < scenario.accounts.count; ++i) {
+      scenario.accounts.records[i].random_min_rate = 0;
+      scenario.accounts.records[i].random_max_rate = 0;
+    }
+    scenario.groups.random_min_rate.fill(0);
+    scenario.groups.random_max_rate.fill(0);
+    for (auto& category : scenario.allocation.percent) category.fill(0);
+    window_->RunScenario();  // as after an edit
   }
 };
 
@@ -123,6 +150,102 @@ TEST_F(MonteCarloPageTest, OnlyAnEditOfTheScenarioMakesTheAnalysisStale) {
     one.act();
     EXPECT_EQ(Page().folder().stale(), one.stale) << one.what;
   }
+}
+
+TEST_F(MonteCarloPageTest, TheFiguresShownAlwaysBelongToTheSettingsOnTheForm) {
+  Start();
+  window_->SwitchFolder(ui::kMonteCarloFolder);
+  Analyse(/*historical bootstrap*/ 3, "300");
+  const QStringList bootstrap = Shown();
+  ASSERT_FALSE(Page().success_label()->text().isEmpty());
+
+  // Another source on the form: the bootstrap's figures no longer show beside it.
+  Page().source_box()->setCurrentIndex(/*random account rates*/ 0);
+  EXPECT_TRUE(Page().success_label()->text().isEmpty());
+  EXPECT_EQ(Page().causes()->topLevelItemCount(), 0);
+  EXPECT_EQ(Page().percentiles()->topLevelItemCount(), 0);
+  Page().source_box()->setCurrentIndex(3);
+  EXPECT_EQ(Shown(), bootstrap);  // the settings that made them are back
+
+  // The same settings give the same figures, whatever ran before.
+  Analyse(0, "300");
+  const QStringList first = Shown();
+  Analyse(3, "300");
+  Analyse(0, "300");
+  EXPECT_EQ(Shown(), first);
+  Page().seed_edit()->setText("2");
+  EXPECT_TRUE(Page().success_label()->text().isEmpty());
+  EXPECT_NE(Page().folder().StatusText().find("press Run"), std::string::npos);
+}
+
+TEST_F(MonteCarloPageTest, BeforeRunningThePageSaysWhatVariesAndWhatDoesNot) {
+  Start();
+  window_->SwitchFolder(ui::kMonteCarloFolder);
+  EXPECT_TRUE(Page().variation_label()->text().contains("Rates that vary: "));
+  ClearRandomRangesAndAllocations();
+  const struct {
+    int source;
+    const char* text;
+  } cases[] = {
+      {0, "No account has a random range; set one in the account dialog or use Historical"},
+      {1, "No group of an account has a random range"},
+      {2, "No account has an asset allocation, so only inflation varies"},
+      {3, "No account has an asset allocation, so only inflation varies"},
+  };
+  for (const auto& c : cases) {
+    Page().source_box()->setCurrentIndex(c.source);
+    EXPECT_TRUE(Page().variation_label()->text().contains(c.text))
+        << Page().variation_label()->text().toStdString();
+    EXPECT_EQ(Page().assumed_allocation_box()->isVisibleTo(&Page()), c.source >= 2) << c.source;
+  }
+}
+
+TEST_F(MonteCarloPageTest, TheAssumedAllocationAppliesToTheAnalysisAndLeavesThePlanAlone) {
+  Start();
+  window_->SwitchFolder(ui::kMonteCarloFolder);
+  ClearRandomRangesAndAllocations();
+  ASSERT_FALSE(session_->scenario().modified);
+  Page().source_box()->setCurrentIndex(/*historical bootstrap*/ 3);
+  Page().assumed_allocation_box()->click();
+  EXPECT_TRUE(
+      Page().variation_label()->text().contains("Assumed allocation: Checking (100 % cash)"))
+      << Page().variation_label()->text().toStdString();
+  EXPECT_FALSE(Page().variation_label()->text().contains("only inflation varies"));
+  Analyse(3, "100");
+  const analysis::AnalysisResult* result = Page().folder().result();
+  ASSERT_NE(result, nullptr);
+  EXPECT_TRUE(result->options.assumed_allocation);
+  EXPECT_TRUE(result->warning.empty()) << result->warning;
+  const int last = result->networth.periods() - 1;
+  EXPECT_LT(result->networth.At(0, last), result->networth.At(6, last));  // the runs differ
+  EXPECT_FALSE(session_->scenario().modified);
+  for (const auto& category : session_->scenario().allocation.percent) {
+    for (float percent : category) EXPECT_EQ(percent, 0.0f);
+  }
+}
+
+TEST_F(MonteCarloPageTest, NetWorthShowsInTodaysMoneyWithNominalOneClickAway) {
+  Start();
+  window_->SwitchFolder(ui::kMonteCarloFolder);
+  Analyse(0, "50");
+  const analysis::AnalysisResult* result = Page().folder().result();
+  ASSERT_NE(result, nullptr);
+  const auto median_at_end = [&](analysis::MoneyBasis basis) {
+    const int last = result->networth.periods() - 1;
+    const std::string amount = std::to_string(static_cast<long long>(
+        std::llround(analysis::NetWorthTable(*result, basis).At(analysis::kMedianLevel, last))));
+    return QString::fromStdString(model::FormatMoneyWhole(amount, model::Currency{}));
+  };
+  QTreeWidget* table = Page().percentiles();
+  const auto shown_median = [table] {
+    return table->topLevelItem(table->topLevelItemCount() - 1)->text(4);
+  };
+  EXPECT_TRUE(Page().todays_money_button()->isChecked());
+  EXPECT_EQ(shown_median(), median_at_end(analysis::MoneyBasis::Today));
+  Page().nominal_button()->click();
+  EXPECT_EQ(shown_median(), median_at_end(analysis::MoneyBasis::Nominal));
+  EXPECT_NE(median_at_end(analysis::MoneyBasis::Nominal),
+            median_at_end(analysis::MoneyBasis::Today));
 }
 
 }  // namespace

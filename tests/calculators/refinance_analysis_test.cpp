@@ -71,6 +71,31 @@ TEST(CompareRefinance, EachMortgagePaysOnlyBeforeItsEndAge) {
   EXPECT_GT(*result.break_even_month, 0);
 }
 
+TEST(CompareRefinance, BreakEvenIsTheFirstMonthAfterWhichTheRefinancedNetWorthHasCaughtUp) {
+  // Costs of 0 and a cheaper mortgage: the first month already pays off.
+  RefinanceInputs cheap = Sample();
+  cheap.values[kClosingCosts] = 0;
+  EXPECT_EQ(CompareRefinance(cheap).break_even_month, 1);
+  for (const double costs : {500.0, 2000.0, 2345.0, 8000.0}) {
+    RefinanceInputs inputs = Sample();
+    inputs.values[kClosingCosts] = costs;
+    const RefinanceResult result = CompareRefinance(inputs);
+    ASSERT_TRUE(result.break_even_month) << costs;
+    const int month = *result.break_even_month;
+    // The graph holds that month's point: caught up there, and behind at every earlier point.
+    bool plotted = false;
+    for (const RefinancePoint& point : result.points) {
+      if (point.month == month) {
+        plotted = true;
+        EXPECT_LE(point.existing, point.refinanced) << costs;
+      } else if (point.month > 0 && point.month < month) {
+        EXPECT_GT(point.existing, point.refinanced) << costs << " month " << point.month;
+      }
+    }
+    EXPECT_TRUE(plotted) << costs;
+  }
+}
+
 TEST(CompareRefinance, BreakEvenNeverReachedAndCashOutKeptOutOfTheComparison) {
   RefinanceInputs inputs = Sample();
   inputs.values[kRefinancedRate] = 9;  // a dearer mortgage never catches up
@@ -104,9 +129,10 @@ TEST(CompareRefinance, WritesTheDetailsAndGraphFiles) {
   const std::string graph = RefinanceGraphText(result);
   const std::string start =
       "1\nDummy\nDummy\nDummy\n12.000000\n2\nExisting Mortgage\nRefinanced Mortgage\n0.0\n0.0\n"
-      "0.000000 0.000000 0.000000\n0.0\n0.0\n4.000000 ";
+      "0.000000 0.000000 0.000000\n0.0\n0.0\n1.000000 ";
   EXPECT_EQ(graph.substr(0, start.size()), start);
-  EXPECT_EQ(result.points.size(), 4u);  // the start and months 4, 8 and 12
+  // The start, the break-even after the first month, and months 4, 8 and 12.
+  EXPECT_EQ(result.points.size(), 5u);
   EXPECT_EQ(result.points.back().month, 12);
 }
 

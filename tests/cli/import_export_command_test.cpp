@@ -5,8 +5,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "model/scenario_codec.h"
 #include "support/process_runner.h"
 #include "support/temp_folder.h"
 
@@ -59,6 +63,16 @@ TEST_F(ImportExportCommand, ExportedBalancesComeBackAsTheAccountsOfANewScenario)
            text.substr(row_start, text.find('\n', row_start) - row_start);
   };
   EXPECT_EQ(names_and_balances(again, '\t'), names_and_balances(exported, ','));
+
+  // The new scenario's minimum-distribution tables start filled.
+  std::ifstream in(folder_ / "new.ret", std::ios::binary);
+  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+  auto made = std::make_unique<tarvel::model::Scenario>();
+  ASSERT_TRUE(tarvel::model::DecodeScenario(bytes, *made).valid);
+  for (int table = 0; table < tarvel::model::kRmdTables; ++table) {
+    EXPECT_GE(made->settings.rmd_start_age[table], 73);
+    EXPECT_GT(made->settings.rmd_life_expectancy[table][29], 0.0f);
+  }
 }
 
 TEST_F(ImportExportCommand, AnUpdateReportsUnknownAccountsAndAddsThemOnlyWhenAsked) {

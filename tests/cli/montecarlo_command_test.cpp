@@ -3,6 +3,7 @@
 // net worth, and bad options are refused.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -100,6 +101,41 @@ TEST(MonteCarloCommand, GraphDrawsTheFanChart) {
   EXPECT_EQ(ReadText(png).substr(1, 3), "PNG");
 }
 
+TEST(MonteCarloCommand, APlanWithoutRandomRangesIsWarnedAboutOnStderr) {
+  // The sample has no random range on any account.
+  const auto outcome = RunTarvel("montecarlo " + Sample("single-drawdown") + " --runs 20");
+  EXPECT_EQ(outcome.status, 0) << outcome.errors;
+  EXPECT_EQ(outcome.errors,
+            "warning: No account has a random range; set one in the account dialog or use "
+            "Historical\n");
+  EXPECT_EQ(outcome.out.rfind("success probability: ", 0), 0u) << outcome.out;
+  const auto varied = RunTarvel("montecarlo " + Sample("couple-saving") + " --runs 20");
+  EXPECT_EQ(varied.status, 0);
+  EXPECT_EQ(varied.errors, "");
+}
+
+TEST(MonteCarloCommand, TheSummaryIsInTodaysMoneyAndNominalOnRequest) {
+  const tarvel::test_support::TempFolder folder;
+  const std::string json_path = folder.File("analysis.json");
+  const auto today =
+      RunTarvel("montecarlo " + Sample("couple-saving") + " --runs 40 --json " + Quoted(json_path));
+  const auto nominal = RunTarvel("montecarlo " + Sample("couple-saving") + " --runs 40 --nominal");
+  ASSERT_EQ(today.status, 0) << today.errors;
+  ASSERT_EQ(nominal.status, 0) << nominal.errors;
+  const auto json = nlohmann::json::parse(ReadText(json_path));
+  const auto median_at_end = [&](const char* table) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%14.0f", json[table]["p50"].back().get<double>());
+    return std::string(text);
+  };
+  EXPECT_NE(today.out.find("Net worth by age in today's money:"), std::string::npos) << today.out;
+  EXPECT_NE(today.out.find(median_at_end("networth_today")), std::string::npos) << today.out;
+  EXPECT_EQ(today.out.find(median_at_end("networth")), std::string::npos) << today.out;
+  EXPECT_NE(nominal.out.find("(nominal):"), std::string::npos) << nominal.out;
+  EXPECT_NE(nominal.out.find(median_at_end("networth")), std::string::npos) << nominal.out;
+  EXPECT_EQ(nominal.out.find("today's money"), std::string::npos) << nominal.out;
+}
+
 TEST(MonteCarloCommand, BadOptionsAreRefusedWithAMessage) {
   struct Case {
     std::string arguments;
@@ -119,6 +155,8 @@ TEST(MonteCarloCommand, BadOptionsAreRefusedWithAMessage) {
       {"run " + Sample("couple-saving") + " --bootstrap", 2, "--bootstrap needs --seed"},
       {"graph " + Sample("couple-saving") + " --kind fan --source weather --out f.png", 2,
        "--source must be"},
+      {"graph " + Sample("couple-saving") + " --kind fan --nominal --todays-money --out f.png", 2,
+       "excludes"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);

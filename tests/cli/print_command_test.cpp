@@ -44,6 +44,13 @@ class PrintCommandCli : public ::testing::Test {
                                           std::sregex_iterator()));
   }
 
+  std::string Bytes(const std::string& name) const {
+    std::ifstream in(dir_ / name, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+
   fs::path dir_;
   tarvel::test_support::ProcessOutcome last_;
 };
@@ -62,6 +69,31 @@ TEST_F(PrintCommandCli, WritesTheResultsReportAndTheScenarioPages) {
   ASSERT_EQ(Run(Sample() + " --scenario --title-page --banding --boxing --out scenario.pdf"), 0)
       << last_.errors;
   EXPECT_GE(Pages("scenario.pdf"), 2);  // the title page and the listing
+}
+
+// The PDF's title as its writer stores it: UTF-16 with a byte-order mark.
+std::string Utf16Title(const std::string& ascii_plan, const std::string& ascii_title) {
+  std::string text = "\xFE\xFF";
+  for (char c : ascii_plan) text += std::string{'\0', c};
+  text += std::string("\0 \x20\x14\0 ", 6);  // " — "
+  for (char c : ascii_title) text += std::string{'\0', c};
+  return text;
+}
+
+TEST_F(PrintCommandCli, TheFileIsTitledAfterThePlanAndPrintedOnThePaperAskedFor) {
+  ASSERT_EQ(Run(Sample() + " --schedule --paper a4 --out a4.pdf --today 2026-12-07"), 0)
+      << last_.errors;
+  ASSERT_EQ(Run(Sample() + " --schedule --paper Letter --out letter.pdf --today 2026-12-07"), 0)
+      << last_.errors;
+  EXPECT_NE(Bytes("a4.pdf").find(Utf16Title("couple-saving", "Financial Schedule")),
+            std::string::npos);
+  EXPECT_NE(Bytes("a4.pdf").find("/MediaBox [0 0 595"), std::string::npos);
+  EXPECT_NE(Bytes("letter.pdf").find("/MediaBox [0 0 612.000000 792.000000]"), std::string::npos);
+  // Each page is filled: the longer A4 page needs fewer pages than Letter, and far fewer
+  // than the 50 a page of 40 short lines took.
+  EXPECT_LE(Pages("a4.pdf"), Pages("letter.pdf"));
+  EXPECT_LT(Pages("letter.pdf"), 40);
+  EXPECT_EQ(Run(Sample() + " --schedule --paper legal --out legal.pdf"), 2);
 }
 
 TEST_F(PrintCommandCli, RefusesBadOptionsAndFiles) {

@@ -225,5 +225,50 @@ TEST(RequiredDistributions, BeginAtTheTableStartAgeOfARun) {
   EXPECT_EQ(scenario->initial.event_count, 1);
 }
 
+TEST(RequiredDistributions, AMissingDivisorIsExplainedOnceNamingTheTableAndAge) {
+  const struct {
+    const char* label;
+    int first_zero;  // position of the first divisor that is 0
+    const char* name;
+    const char* explanation;
+  } cases[] = {
+      {"an empty table", 0, "IRA 1",
+       "  Table 1 (IRA 1) has no life-expectancy divisor for age 70 (value 0.0): no distribution "
+       "is taken in a year without one."},
+      {"a table filled up to age 72", 3, "",
+       "  Table 1 has no life-expectancy divisor for age 73 (value 0.0): no distribution is taken "
+       "in a year without one."},
+  };
+  const std::string problem =
+      "  Required Minimum Distribution - Detected a possible problem with the Life Expectancy "
+      "Values in Table 1.";
+  const std::string how =
+      "  To fill the table, choose Edit > Required Minimum Distribution > Edit Table 1 Life "
+      "Expectancy Values > Fill from the IRS Uniform Lifetime Table.";
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.label);
+    engine_test::TestClock clock;
+    auto scenario = engine_test::MakeScenario(68, 78);
+    model::ApplyNewScenarioDefaults(*scenario);
+    scenario->settings.rmd_table_name[0].assign(test.name);
+    const int checking =
+        engine_test::AddAccount(*scenario, AccountType::Investment, 0, 0, "Checking");
+    const int ira = engine_test::AddAccount(*scenario, AccountType::Retirement, 274000, 0, "IRA");
+    scenario->settings.rmd_table[ira] = 10;
+    scenario->settings.rmd_transfer_account =
+        static_cast<std::int16_t>(scenario->accounts.records[checking].id);
+    for (int k = 0; k < test.first_zero; ++k) scenario->settings.rmd_life_expectancy[0][k] = 27.4f;
+    model::AddRmdLine(*scenario, 1);
+    model::RecomputeInitialTotals(*scenario);
+    auto run = engine_test::MakeRun(clock);
+    ASSERT_TRUE(engine::RunScenario(*scenario, *run));
+    // The problem line stays in every year without a divisor (of the years at 70 .. 77); the
+    // explanation comes once.
+    EXPECT_EQ(engine_test::CountLines(*run, problem), 8 - test.first_zero);
+    EXPECT_EQ(engine_test::CountLines(*run, test.explanation), 1);
+    EXPECT_EQ(engine_test::CountLines(*run, how), 1);
+  }
+}
+
 }  // namespace
 }  // namespace tarvel

@@ -64,7 +64,7 @@ TEST(ApplyImport, UpdatesEveryNamedAccountWithTheLaterAmountAndAddsOnlyWhenAsked
       ASSERT_EQ(Names(*scenario), (std::vector<std::string>{"Checking", "College Fund"}));
       const model::Account& added = scenario->accounts.records[1];
       EXPECT_FLOAT_EQ(added.initial_amount, -75.0f);
-      EXPECT_FLOAT_EQ(added.yearly_rate, 10.0f);
+      EXPECT_FLOAT_EQ(added.yearly_rate, 9.0f);  // no Investment account: the usual 9 %
       EXPECT_EQ(added.type, AccountType::Investment);
       EXPECT_FLOAT_EQ(added.random_max_rate, 20.0f);
       EXPECT_EQ(added.access_order.str(), "1");
@@ -72,6 +72,46 @@ TEST(ApplyImport, UpdatesEveryNamedAccountWithTheLaterAmountAndAddsOnlyWhenAsked
       EXPECT_EQ(left_out, std::vector<std::string>{"College Fund"});
       EXPECT_EQ(Names(*scenario), std::vector<std::string>{"Checking"});
     }
+  }
+}
+
+TEST(ImportedAccount, TakesTheScenariosRateForItsTypeAndTheNextFreeAccessOrder) {
+  struct Held {
+    AccountType type;
+    float rate;
+    const char* order;
+  };
+  const struct {
+    const char* label;
+    std::vector<Held> held;
+    float rate;
+    const char* order;
+  } cases[] = {
+      {"an empty scenario", {}, 9.0f, "1"},
+      {"the average of the Investment accounts",
+       {{AccountType::Investment, 6, "1"}, {AccountType::Investment, 8, "2"}},
+       7.0f,
+       "3"},
+      {"other types leave the usual rate; orders that are not numbers are passed over",
+       {{AccountType::TaxFree, 4, "3"}, {AccountType::Retirement, 5, "A"}},
+       9.0f,
+       "4"},
+      {"past 999 the smallest free order", {{AccountType::Asset, 0, "999"}}, 9.0f, "1"},
+  };
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.label);
+    auto scenario = test_support::MakeClearedScenario();
+    for (const Held& held : test.held) {
+      const int position = test_support::AddAccount(*scenario, held.type, 1, held.rate, "Held");
+      scenario->accounts.records[position].access_order.assign(held.order);
+    }
+    const int position = exchange::AppendImportedAccount(*scenario, "Imported", 250);
+    ASSERT_GE(position, 0);
+    const model::Account& account = scenario->accounts.records[position];
+    EXPECT_EQ(account.type, AccountType::Investment);
+    EXPECT_FLOAT_EQ(account.yearly_rate, test.rate);
+    EXPECT_FLOAT_EQ(account.rate, test.rate);
+    EXPECT_EQ(account.access_order.str(), test.order);
   }
 }
 

@@ -36,9 +36,10 @@ class EventListing : public ::testing::Test {
   }
 
   // The texts of one event's lines, description first.
-  Lines LinesOf(int slot, const Currency& currency = Currency::Dollars()) const {
+  Lines LinesOf(int slot, const Currency& currency = Currency::Dollars(),
+                ListingFor target = ListingFor::File) const {
     Lines texts;
-    for (const ListingLine& line : DescribeEvents(*scenario_, currency)) {
+    for (const ListingLine& line : DescribeEvents(*scenario_, currency, target)) {
       if (line.event_slot == slot) texts.push_back(line.text);
     }
     return texts;
@@ -192,6 +193,19 @@ TEST_F(EventListing, TransferFormsShowAmountsAccountsAndEnd) {
   EXPECT_EQ(LinesOf(3),
             Lines{" 50.0 Rule 72T - SEPP - Transfer distribution from IRA to Savings until age "
                   "59.00."});
+}
+
+TEST_F(EventListing, TheScenarioFolderShowsTheRule72TDistributionTheFilesLeaveOut) {
+  FinancialEvent& sepp = Add(EventKind::Transfer, 50, 59, "SEPP");
+  sepp.word_22 = ira_;
+  sepp.account_24 = savings_;
+  sepp.marker = kRule72TMarker;
+  sepp.amount = 12345.5f;
+  const std::string description =
+      " 50.0 Rule 72T - SEPP - Transfer distribution from IRA to Savings until age 59.00.";
+  EXPECT_EQ(LinesOf(0, Currency::Dollars(), ListingFor::Screen),
+            (Lines{description, "        The distribution is $12,345.50 a year."}));
+  EXPECT_EQ(LinesOf(0), Lines{description});
 }
 
 TEST_F(EventListing, FundamentalsShowOnlyRatesThatChange) {

@@ -2,6 +2,8 @@
 // their plotters with the same figures; damaged copies give their messages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calculators/refinance_analysis.h"
 #include "calculators/tradeoff.h"
 #include "siblings/plotter_file.h"
@@ -58,18 +60,20 @@ TEST(RefinanceFile, ReadsBothNetWorthsAndFindsTheBreakEven) {
     EXPECT_NEAR(load.data->rows[i][1], result.points[i].existing, 0.01);
     EXPECT_NEAR(load.data->rows[i][2], result.points[i].refinanced, 0.01);
   }
-  // Points are four months apart: the plotted break-even is the first point at or after it.
+  // The plotter finds the same break-even month as the dialog shows.
   const auto month = BreakEvenMonth(*load.data);
   ASSERT_TRUE(month);
-  EXPECT_GT(*month, *result.break_even_month);
-  EXPECT_LE(*month, *result.break_even_month + 4);
+  EXPECT_EQ(*month, *result.break_even_month);
   // The chart shows a point a year, the axis in years, from the refinancing to the end.
   const LineChart chart = RefinanceChart(*load.data);
   EXPECT_NE(chart.footer[0].find("Break-even by month"), std::string::npos);
   ASSERT_EQ(chart.points.size(), 31u);
   for (std::size_t year = 0; year < chart.points.size(); ++year) {
     EXPECT_EQ(chart.points[year][0], static_cast<float>(year));
-    EXPECT_NEAR(chart.points[year][2], load.data->rows[year * 3][2], 0.01);
+    const auto row = std::find_if(load.data->rows.begin(), load.data->rows.end(),
+                                  [year](const auto& r) { return r[0] == year * 12.0; });
+    ASSERT_NE(row, load.data->rows.end()) << year;
+    EXPECT_NEAR(chart.points[year][2], (*row)[2], 0.01);
   }
 }
 

@@ -14,6 +14,7 @@
 #include "support/fake_launcher.h"
 #include "support/fake_prompter.h"
 #include "support/fake_shell_view.h"
+#include "support/fixed_clock.h"
 #include "support/temp_folder.h"
 #include "ui/commands/file_commands.h"
 #include "ui/commands/help_commands.h"
@@ -47,8 +48,8 @@ class ShellFixture : public ::testing::Test {
     context = std::make_unique<ui::CommandContext>(
         ui::CommandContext{program, *scenario, state, view, editors, prompter});
     dispatcher = std::make_unique<ui::Dispatcher>(*context);
-    files = std::make_unique<ui::FileCommands>(*context, dialogs, help);
-    help_commands = std::make_unique<ui::HelpCommands>(view, help);
+    files = std::make_unique<ui::FileCommands>(*context, dialogs, help, clock);
+    help_commands = std::make_unique<ui::HelpCommands>(view, state, help);
     links = std::make_unique<ui::LinkCommands>(
         *context, launcher, ui::LinkAddresses{"mailto:someone@example.org", "file:///manual"});
     keywords = std::make_unique<ui::KeywordCommands>(*context);
@@ -78,6 +79,7 @@ class ShellFixture : public ::testing::Test {
   FakeDialogRunner dialogs;
   FakeHelp help;
   FakeLauncher launcher;
+  FixedClock clock;
   std::unique_ptr<ui::CommandContext> context;
   std::unique_ptr<ui::Dispatcher> dispatcher;
   std::unique_ptr<ui::FileCommands> files;

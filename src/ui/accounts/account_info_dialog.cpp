@@ -14,6 +14,7 @@
 #include "ui/calculators/effective_rate_dialog.h"
 #include "ui/editors/field_check.h"
 #include "ui/editors/field_text.h"
+#include "ui/options/rmd_table_fill.h"
 
 namespace tarvel::ui {
 namespace {
@@ -121,6 +122,7 @@ DialogTemplate AccountInfoTemplate() {
       MakeControl(kIdOk, ControlKind::DefaultButton, "OK"),
       MakeControl(kIdCancel, ControlKind::PushButton, "Cancel"),
       MakeControl(kDividendButton, ControlKind::PushButton, "&Dividend..."),
+      MakeControl(kAccountHelpButton, ControlKind::PushButton, "&Help"),
       effective,
   };
   // The effective-rate calculator is not part of the program yet.
@@ -282,6 +284,7 @@ void AccountInfoDialog::Command(platform::DialogView& view, int control) {
       if (!ReadNumbers(view) || !ReadAllocation(view)) return;
       ReadTable(view);
       Commit();
+      if (draft_.rmd_table != 0) OfferToFillEmptyTable(services_, draft_.rmd_table / 10 - 1);
       view.Close(kIdOk);
       break;
     case kIdCancel:
@@ -305,6 +308,9 @@ void AccountInfoDialog::Command(platform::DialogView& view, int control) {
       services_.dialogs.RunModal(DividendTemplate(), dividend);
       break;
     }
+    case kAccountHelpButton:
+      services_.help.ShowTopic(kAccountInfoHelpContext);
+      break;
     default:
       break;
   }

@@ -29,6 +29,8 @@ inline constexpr int kRmdTable2Check = 118;
 inline constexpr int kRmdTable3Check = 119;
 inline constexpr int kDeviationField = 120;
 inline constexpr int kDividendButton = 121;
+inline constexpr int kAccountHelpButton = 122;
+inline constexpr int kAccountInfoHelpContext = 1611;
 
 DialogTemplate AccountInfoTemplate();
 

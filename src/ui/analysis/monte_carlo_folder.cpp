@@ -28,6 +28,26 @@ std::string SourceText(analysis::RateSource source) {
   return kSourceChoices[static_cast<int>(source)];
 }
 
+// "1000 runs, Historical bootstrap, seed 1, blocks of 5 years".
+std::string AnalysisText(const analysis::AnalysisResult& result) {
+  const analysis::AnalysisOptions& options = result.options;
+  std::string text = std::to_string(result.runs) + " runs, " + SourceText(options.source);
+  if (options.source != analysis::RateSource::Historical) {
+    text += ", seed " + std::to_string(options.seed);
+  }
+  if (options.source == analysis::RateSource::Bootstrap) {
+    text += ", blocks of " + std::to_string(options.block_years) + " years";
+  }
+  if (analysis::IsHistorical(options.source) && options.assumed_allocation) {
+    text += ", with the assumed allocation";
+  }
+  return text;
+}
+
+analysis::MoneyBasis Basis(bool todays_money) {
+  return todays_money ? analysis::MoneyBasis::Today : analysis::MoneyBasis::Nominal;
+}
+
 }  // namespace
 
 std::optional<analysis::AnalysisOptions> MonteCarloFolder::ReadForm(const MonteCarloForm& form,
@@ -58,6 +78,7 @@ std::optional<analysis::AnalysisOptions> MonteCarloFolder::ReadForm(const MonteC
   options.block_years = *block;
   options.wrap = form.wrap;
   options.historical_inflation = form.historical_inflation;
+  options.assumed_allocation = form.assumed_allocation;
   message = analysis::OptionsProblem(options);
   if (!message.empty()) return std::nullopt;
   return options;
@@ -68,21 +89,29 @@ void MonteCarloFolder::SetResult(analysis::AnalysisResult result) {
   stale_ = false;
 }
 
+void MonteCarloFolder::SetForm(const MonteCarloForm& form) {
+  std::string message;
+  form_given_ = true;
+  form_options_ = ReadForm(form, message);
+}
+
+bool MonteCarloFolder::ShowsFigures() const {
+  if (!result_) return false;
+  if (!form_given_) return true;
+  return form_options_ && analysis::SameAnalysis(*form_options_, result_->options);
+}
+
 std::string MonteCarloFolder::SuccessFigure() const {
-  return result_ ? Percent(result_->success_probability) : std::string();
+  return ShowsFigures() ? Percent(result_->success_probability) : std::string();
 }
 
 std::string MonteCarloFolder::StatusText() const {
   if (!result_) return "No analysis yet: choose the source and press Run.";
-  const analysis::AnalysisOptions& options = result_->options;
-  std::string text = std::to_string(result_->runs) + " runs, " + SourceText(options.source);
-  if (options.source != analysis::RateSource::Historical) {
-    text += ", seed " + std::to_string(options.seed);
+  if (!ShowsFigures()) {
+    return "The settings have changed since the last analysis (" + AnalysisText(*result_) +
+           "): press Run to analyse with these settings.";
   }
-  if (options.source == analysis::RateSource::Bootstrap) {
-    text += ", blocks of " + std::to_string(options.block_years) + " years";
-  }
-  text += ".";
+  std::string text = AnalysisText(*result_) + ".";
   if (!result_->note.empty()) text += " " + result_->note;
   if (stale_) text += " The scenario has changed since: press Run to analyse it again.";
   return text;
@@ -90,7 +119,7 @@ std::string MonteCarloFolder::StatusText() const {
 
 std::vector<CauseRow> MonteCarloFolder::CauseRows() const {
   std::vector<CauseRow> rows;
-  if (!result_) return rows;
+  if (!ShowsFigures()) return rows;
   for (const analysis::FlagCause& cause : result_->causes.flags) {
     rows.push_back({cause.text, Percent(cause.share),
                     cause.runs > 0 ? analysis::AgeText(cause.median_age) : std::string("-")});
@@ -100,7 +129,7 @@ std::vector<CauseRow> MonteCarloFolder::CauseRows() const {
 
 std::vector<RankedRow> MonteCarloFolder::RankedRows(const model::Currency& currency) const {
   std::vector<RankedRow> rows;
-  if (!result_) return rows;
+  if (!ShowsFigures()) return rows;
   int rank = 0;
   for (const analysis::RunOutcome& outcome : result_->ranked) {
     char amount[64];
@@ -111,16 +140,36 @@ std::vector<RankedRow> MonteCarloFolder::RankedRows(const model::Currency& curre
   return rows;
 }
 
+std::vector<PercentileRow> MonteCarloFolder::PercentileRows(bool todays_money,
+                                                            const model::Currency& currency) const {
+  std::vector<PercentileRow> rows;
+  if (!ShowsFigures()) return rows;
+  const analysis::PercentileTable& table = analysis::NetWorthTable(*result_, Basis(todays_money));
+  for (const int period : analysis::SummaryPeriods(*result_)) {
+    PercentileRow row;
+    row[0] = analysis::AgeText(result_->ages[period]);
+    for (std::size_t level = 0; level < analysis::kPercentileLevels.size(); ++level) {
+      char amount[64];
+      std::snprintf(amount, sizeof amount, "%.0f",
+                    static_cast<double>(table.At(static_cast<int>(level), period)));
+      row[level + 1] = model::FormatMoneyWhole(amount, currency);
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
 graphs::FanSeries MonteCarloFolder::Fan(bool todays_money) const {
   graphs::FanSeries series;
-  if (!result_) return series;
+  if (!ShowsFigures()) return series;
   series.ages = result_->ages;
-  series.levels = (todays_money ? result_->networth_today : result_->networth).values;
+  series.levels = analysis::NetWorthTable(*result_, Basis(todays_money)).values;
   return series;
 }
 
 std::optional<analysis::RunChoice> MonteCarloFolder::ChoiceOfRanked(int row) const {
-  if (!result_ || row < 0 || row >= static_cast<int>(result_->ranked.size())) return std::nullopt;
+  if (!ShowsFigures() || row < 0 || row >= static_cast<int>(result_->ranked.size()))
+    return std::nullopt;
   return analysis::ChoiceForRun(result_->options, result_->ranked[row].index);
 }
 

@@ -148,7 +148,8 @@ void AcceleratedPaymentDialog::Calculate(platform::DialogView& view) {
   for (std::size_t input = 0; input < inputs.size(); ++input) {
     inputs[input] = FieldNumber(view, kInputControls[input], currency.symbol);
   }
-  if (!AcceptInputs(view, services_.prompter, calc::CheckAccelerated(inputs), kInputControls)) {
+  if (!AcceptInputs(view, services_.prompter, calc::CheckAccelerated(inputs), kInputControls,
+                    services_.program.currency.symbol)) {
     return;
   }
   KeepInputs(inputs);

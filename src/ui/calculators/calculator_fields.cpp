@@ -20,12 +20,17 @@ float TypedNumber(const platform::DialogView& view, int control, char currency_s
 
 bool AcceptInputs(platform::DialogView& view, platform::Prompter& prompter,
                   const std::optional<calculators::InputProblem>& problem,
-                  std::span<const int> controls) {
+                  std::span<const int> controls, char currency_symbol) {
   if (!problem) return true;
-  ShowStop(prompter, problem->message, problem->caption);
-  if (problem->input >= 0 && problem->input < static_cast<int>(controls.size())) {
-    view.SetFocus(controls[static_cast<std::size_t>(problem->input)]);
+  if (problem->input < 0 || problem->input >= static_cast<int>(controls.size())) {
+    ShowStop(prompter, problem->message, problem->caption);
+    return false;
   }
+  const int control = controls[static_cast<std::size_t>(problem->input)];
+  ShowStop(prompter,
+           RefusalText(view, control, problem->caption, problem->message, currency_symbol),
+           problem->caption);
+  view.SetFocus(control);
   return false;
 }
 
@@ -33,6 +38,12 @@ void RefuseInput(platform::DialogView& view, platform::Prompter& prompter, int c
                  const std::string& message, const std::string& caption) {
   ShowWarning(prompter, message, caption);
   view.SetFocus(control);
+}
+
+void RefuseNumber(platform::DialogView& view, platform::Prompter& prompter, int control,
+                  const std::string& message, const std::string& caption, char currency_symbol) {
+  RefuseInput(view, prompter, control,
+              RefusalText(view, control, caption, message, currency_symbol), caption);
 }
 
 std::string MoneyText(double amount, const model::Currency& currency) {

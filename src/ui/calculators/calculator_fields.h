@@ -21,13 +21,17 @@ float TypedNumber(const platform::DialogView& view, int control, char currency_s
                   float otherwise = 0);
 
 // Shows the problem's message with its caption and gives its field the focus; the fields are
-// the controls of the calculator's inputs, by input number. False when there is a problem.
+// the controls of the calculator's inputs, by input number. A field whose text is no number
+// says so instead of naming its range. False when there is a problem.
 bool AcceptInputs(platform::DialogView& view, platform::Prompter& prompter,
                   const std::optional<calculators::InputProblem>& problem,
-                  std::span<const int> controls);
+                  std::span<const int> controls, char currency_symbol);
 // A refused input: the message as a warning box with its caption; the field gets the focus.
 void RefuseInput(platform::DialogView& view, platform::Prompter& prompter, int control,
                  const std::string& message, const std::string& caption);
+// A refused number field: as RefuseInput, but a text that is no number says so.
+void RefuseNumber(platform::DialogView& view, platform::Prompter& prompter, int control,
+                  const std::string& message, const std::string& caption, char currency_symbol);
 
 // "%13.2f" as money text, the way the calculators show amounts.
 std::string MoneyText(double amount, const model::Currency& currency);

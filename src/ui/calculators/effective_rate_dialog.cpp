@@ -93,17 +93,17 @@ bool EffectiveRateDialog::Calculate(platform::DialogView& view) {
   const float rate = TypedNumber(view, kNominalRate, services_.program.currency.symbol,
                                  std::numeric_limits<float>::quiet_NaN());
   if (!(rate > -200 && rate < 200)) {
-    RefuseInput(view, services_.prompter, kNominalRate,
-                "The Nominal Rate must be a value greater than -200 and less than 200.00",
-                "Rate Error!");
+    RefuseNumber(view, services_.prompter, kNominalRate,
+                 "The Nominal Rate must be a value greater than -200 and less than 200.00",
+                 "Rate Error!", services_.program.currency.symbol);
     return false;
   }
   const int periods = ChosenCompoundings(view);
   if (periods < 1) {
-    RefuseInput(view, services_.prompter, kOtherPeriods,
-                "The number of compounding periods per year must be greater than or equal to 1 "
-                "and less than 365",
-                "Period Error!");
+    RefuseNumber(view, services_.prompter, kOtherPeriods,
+                 "The number of compounding periods per year must be greater than or equal to 1 "
+                 "and less than 365",
+                 "Period Error!", services_.program.currency.symbol);
     return false;
   }
   view.SetText(

@@ -6,6 +6,7 @@
 
 #include "calculators/inflation.h"
 #include "ui/calculators/calculator_fields.h"
+#include "ui/editors/editor_fields.h"
 #include "ui/editors/field_text.h"
 #include "ui/editors/loan_fields.h"
 
@@ -44,7 +45,14 @@ DialogTemplate InflationTemplate() {
 InflationDialog::InflationDialog(EditorServices& services) : services_(services) {}
 
 void InflationDialog::Initialise(platform::DialogView& view) {
-  const model::InflationInputs& kept = services_.program.calculators.inflation;
+  model::InflationInputs kept = services_.program.calculators.inflation;
+  if (!kept.kept) {
+    // Until it has been used, the calculator opens on the plan's ages and inflation rate.
+    const model::InitialValues& initial = services_.scenario.initial;
+    kept.start_age = WholeYears(initial.start_age);
+    kept.end_age = WholeYears(initial.end_age);
+    kept.rate = initial.inflation_rate;
+  }
   view.SetText(kStartAge, FieldText(kept.start_age, kAgeField));
   view.SetText(kEndAge, FieldText(kept.end_age, kAgeField));
   view.SetText(kRate, FieldText(kept.rate, kAgeField));
@@ -70,11 +78,12 @@ void InflationDialog::Calculate(platform::DialogView& view) {
   inputs.rate = TypedNumber(view, kRate, symbol, refused);
   inputs.start_amount = TypedNumber(view, kStartAmount, symbol, refused);
   if (const auto problem = calculators::CheckInflation(inputs)) {
-    RefuseInput(view, services_.prompter, kInputControls[static_cast<std::size_t>(problem->input)],
-                problem->message, problem->caption);
+    RefuseNumber(view, services_.prompter, kInputControls[static_cast<std::size_t>(problem->input)],
+                 problem->message, problem->caption, services_.program.currency.symbol);
     return;
   }
   inputs.inflated_amount = calculators::InflatedAmount(inputs);
+  inputs.kept = true;
   view.SetText(kInflatedAmount, FieldText(inputs.inflated_amount, model::kMoneyLeft));
   services_.program.calculators.inflation = inputs;
 }

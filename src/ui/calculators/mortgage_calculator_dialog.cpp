@@ -11,6 +11,7 @@
 #include "ui/editors/field_check.h"
 #include "ui/editors/loan_fields.h"
 #include "ui/editors/mortgage_editor.h"
+#include "ui/printing/print_file_chooser.h"
 
 namespace tarvel::ui {
 namespace {
@@ -33,6 +34,7 @@ enum MortgageCalculatorControl {
 constexpr std::array<int, 4> kInputControls = {kAmount, kDownPayment, kRate, kYears};
 constexpr int kHelpContext = 259;
 constexpr int kFieldChars = 10;  // each text holds at most 9 characters
+constexpr char kSchedulePdfName[] = "Mortgage Schedule.pdf";
 
 PlotterLoan MortgageSchedulePlot(const calculators::MortgageInputs& inputs, float payment,
                                  const model::Currency& currency) {
@@ -119,7 +121,8 @@ std::optional<calculators::MortgageInputs> MortgageCalculatorDialog::Calculate(
   for (std::size_t input = 0; input < inputs.size(); ++input) {
     inputs[input] = FieldNumber(view, kInputControls[input], symbol);
   }
-  if (!AcceptInputs(view, services_.prompter, calculators::CheckMortgage(inputs), kInputControls)) {
+  if (!AcceptInputs(view, services_.prompter, calculators::CheckMortgage(inputs), kInputControls,
+                    symbol)) {
     return std::nullopt;
   }
   const float payment = calculators::MortgagePayment(inputs);
@@ -137,6 +140,15 @@ std::optional<calculators::MortgageInputs> MortgageCalculatorDialog::Calculate(
 void MortgageCalculatorDialog::PrintSchedule(platform::DialogView& view) {
   const std::optional<calculators::MortgageInputs> inputs = Calculate(view);
   if (!inputs) return;
+  ProgramStart plotter = SchedulePlotterStart();
+  // Without a printer the plotter writes a PDF file, which goes where the user says.
+  if (services_.printer != nullptr && !services_.printer->PrinterInstalled()) {
+    PrintFileChooser chooser(services_.prompter, services_.program);
+    const std::optional<std::string> pdf =
+        chooser.Ask((std::filesystem::path(chooser.StartFolder()) / kSchedulePdfName).string());
+    if (!pdf) return;
+    plotter.arguments.insert(plotter.arguments.end(), {"--pdf", *pdf});
+  }
   PlotterSettings settings;
   settings.colours = services_.program.colours;
   const std::string path =
@@ -149,7 +161,7 @@ void MortgageCalculatorDialog::PrintSchedule(platform::DialogView& view) {
              "FILE ERROR");
     return;
   }
-  StartSibling(services_.launcher, SchedulePlotterStart());
+  StartSibling(services_.launcher, plotter);
 }
 
 bool RunMortgageCalculator(EditorServices& services, const EditRequest&) {

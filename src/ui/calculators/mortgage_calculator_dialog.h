@@ -1,5 +1,6 @@
 // The "Mortgage Calculator" dialog: the monthly payment of a mortgage, its schedule printed
-// through the schedule plotter, and the mortgage handed to the Mortgage editor as a new event.
+// through the schedule plotter (into a PDF file the user places when no printer is installed),
+// and the mortgage handed to the Mortgage editor as a new event.
 #pragma once
 
 #include <optional>

@@ -6,6 +6,7 @@
 
 #include "model/atomic_file.h"
 #include "model/event_views.h"
+#include "model/record_counts.h"
 #include "model/scenario_ops.h"
 #include "model/working_file_names.h"
 #include "ui/calculators/calculator_fields.h"
@@ -61,6 +62,19 @@ constexpr std::array<int, model::kRefinanceFields> kInputControls = {
     kNewRate,  kNewYears, kClosingCosts, kPoints, kTaxRate,      kSavingsRate};
 constexpr int kHelpContext = 259;
 constexpr char kRefinancePrefix[] = "RF-";
+
+// The plan's first active mortgage, else its first mortgage; -1 when it has none.
+int PlanMortgage(const model::Scenario& scenario) {
+  int first = -1;
+  const int count = model::EventCount(scenario);
+  for (int slot = 0; slot < count; ++slot) {
+    const model::FinancialEvent& event = scenario.events[slot];
+    if (event.kind != model::EventKind::Mortgage) continue;
+    if (!model::IsInactive(event)) return slot;
+    if (first < 0) first = slot;
+  }
+  return first;
+}
 
 void WriteWorkingFile(const std::string& path, const std::string& text, bool& written) {
   written = model::WriteFileAtomically(path, text);
@@ -170,10 +184,12 @@ void RefinanceDialog::Initialise(platform::DialogView& view) {
   float amount = 0;
   float rate = 0;
   int years = 30;
-  if (mortgage_slot_ >= 0) {
-    const model::FinancialEvent& event = scenario.events[mortgage_slot_];
+  // From the menu the analysis starts from the plan's mortgage, when it has one.
+  const int source = mortgage_slot_ >= 0 ? mortgage_slot_ : PlanMortgage(scenario);
+  if (source >= 0) {
+    const model::FinancialEvent& event = scenario.events[source];
     const model::MortgageTerms mortgage(event);
-    start_age = event.start_age;
+    start_age = model::RealStartAge(event);
     amount = static_cast<float>(mortgage.principal());
     rate = mortgage.yearly_rate_percent();
     years = mortgage.term_years();
@@ -234,8 +250,8 @@ std::optional<calc::RefinanceInputs> RefinanceDialog::ReadInputs(platform::Dialo
   inputs.cash_out_as_savings = view.Checked(kCashOutSavings);
   inputs.include_closing_costs = view.Checked(kIncludeClosing);
   inputs.include_points = view.Checked(kIncludePoints);
-  if (!AcceptInputs(view, services_.prompter, calc::CheckRefinance(inputs.values),
-                    kInputControls)) {
+  if (!AcceptInputs(view, services_.prompter, calc::CheckRefinance(inputs.values), kInputControls,
+                    services_.program.currency.symbol)) {
     return std::nullopt;
   }
   KeepFields(view, inputs);

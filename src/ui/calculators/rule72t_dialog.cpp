@@ -94,6 +94,16 @@ void AddRadios(std::vector<Control>& controls, const std::array<int, 3>& ids,
   }
 }
 
+// Distributions come from retirement accounts; an event read from a file keeps the account it
+// names even when that is of another type.
+AccountChoices::Admits DistributionSources(const EventEditing& editing) {
+  const std::uint16_t kept =
+      editing.adding() ? model::kNoAccount : model::Rule72TTerms(editing.event()).from_account();
+  return [kept](const model::Account& account) {
+    return account.type == model::AccountType::Retirement || account.id == kept;
+  };
+}
+
 void WarnOfPenalty(platform::Prompter& prompter) {
   ShowWarning(
       prompter,
@@ -141,7 +151,7 @@ DialogTemplate Rule72TTemplate() {
 Rule72TDialog::Rule72TDialog(EditorServices& services, const EditRequest& request)
     : services_(services),
       editing_(services.scenario, request),
-      from_choices_(services.scenario, false),
+      from_choices_(services.scenario, false, DistributionSources(editing_)),
       to_choices_(services.scenario, true) {}
 
 void Rule72TDialog::Initialise(platform::DialogView& view) {
@@ -214,8 +224,8 @@ std::optional<float> Rule72TDialog::Compute(platform::DialogView& view) {
   values.rate = TypedNumber(view, kRate, symbol, refused);
   values.table = static_cast<LifeExpectancySource>(ChosenIndex(view, kTables));
   if (const auto problem = calculators::CheckRule72TValues(values)) {
-    RefuseInput(view, services_.prompter, kInputControls[static_cast<std::size_t>(problem->input)],
-                problem->message, problem->caption);
+    RefuseNumber(view, services_.prompter, kInputControls[static_cast<std::size_t>(problem->input)],
+                 problem->message, problem->caption, services_.program.currency.symbol);
     return std::nullopt;
   }
   const engine::LifeTablesRead& read = Tables();
@@ -270,7 +280,11 @@ void Rule72TDialog::Confirm(platform::DialogView& view) {
   const model::Rule72TTerms terms(editing_.event());
   if (terms.from_account() == model::kNoAccount) {
     RefuseInput(view, services_.prompter, kFromAccount,
-                "Please choose the account the distributions are taken from.", kAccountWarning);
+                from_choices_.items().empty()
+                    ? "Distributions are taken from a retirement account, and this scenario has "
+                      "none. Add one in the Accounts folder first."
+                    : "Please choose the account the distributions are taken from.",
+                kAccountWarning);
     return;
   }
   const std::optional<float> annual = CaptureAndCompute(view);

@@ -125,8 +125,8 @@ void TaxesDialog::Calculate(platform::DialogView& view) {
   inputs.tax_rate = TypedNumber(view, kTaxRate, symbol);
   inputs.inflation_rate = TypedNumber(view, kInflationRate, symbol);
   if (const auto problem = calculators::CheckTaxes(inputs)) {
-    RefuseInput(view, services_.prompter, kInputControls[static_cast<std::size_t>(problem->input)],
-                problem->message, problem->caption);
+    RefuseNumber(view, services_.prompter, kInputControls[static_cast<std::size_t>(problem->input)],
+                 problem->message, problem->caption, services_.program.currency.symbol);
     return;
   }
   const calculators::TaxesResults results = calculators::AnalyzeTaxes(inputs);

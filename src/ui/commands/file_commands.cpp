@@ -13,6 +13,7 @@
 #include "ui/commands/new_accounts_chooser.h"
 #include "ui/commands/scenario_claim_check.h"
 #include "ui/commands/scenario_file_steps.h"
+#include "ui/options/rmd_table_fill.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
 #include "ui/shell/recent_menu.h"
@@ -90,11 +91,14 @@ CommandOutcome FileCommands::New() {
   return outcome;
 }
 
-CommandOutcome FileCommands::NewByHand() { return StartNewScenario(context_); }
+CommandOutcome FileCommands::NewByHand() { return StartNewScenario(context_, clock_); }
 
-CommandOutcome StartNewScenario(CommandContext& context) {
+CommandOutcome StartNewScenario(CommandContext& context, const platform::Clock& clock) {
   model::Program& program = context.program;
   model::Scenario& scenario = context.scenario;
+  // New keeps the planner's birth date but not the start age, so the birth year comes from
+  // the plan that was open.
+  const int rmd_start_age = engine::NewPlanRmdStartAge(scenario.initial, clock.Today());
   model::FillAllocationCategoryDefaults(scenario);
   scenario.initial.event_count = 0;
   scenario.modified = false;
@@ -107,6 +111,7 @@ CommandOutcome StartNewScenario(CommandContext& context) {
   }
   program.scenario_claim.reset();
   model::ApplyNewScenarioDefaults(scenario);
+  FillNewPlanRmdTables(scenario, program, rmd_start_age);
   context.view.SetTitle(WindowTitle(program.open_name));
   context.view.RebuildBudgetMenu();
   MarkScenarioLoaded(context);

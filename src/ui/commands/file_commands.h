@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/clock.h"
 #include "platform/help.h"
 #include "ui/shell/dialog_template.h"
 #include "ui/shell/dispatcher.h"
@@ -11,8 +12,9 @@
 namespace tarvel::ui {
 
 // The new-scenario reset: clears the scenario, makes its working file (the scenario stays
-// unnamed when it cannot be made) and shows the Accounts folder.
-CommandOutcome StartNewScenario(CommandContext& context);
+// unnamed when it cannot be made) and shows the Accounts folder. The RMD tables start filled,
+// at the age US rules give for the birth year of the plan that was open.
+CommandOutcome StartNewScenario(CommandContext& context, const platform::Clock& clock);
 
 // Opens a sample plan shipped with the program as a new, unnamed scenario (Save asks for a
 // name); a file that cannot be read is told and changes nothing.
@@ -20,8 +22,9 @@ CommandOutcome OpenSamplePlan(CommandContext& context, const std::string& path);
 
 class FileCommands : public CommandHandler {
  public:
-  FileCommands(CommandContext& context, DialogRunner& dialogs, platform::Help& help)
-      : context_(context), dialogs_(dialogs), help_(help) {}
+  FileCommands(CommandContext& context, DialogRunner& dialogs, platform::Help& help,
+               const platform::Clock& clock)
+      : context_(context), dialogs_(dialogs), help_(help), clock_(clock) {}
 
   bool Handles(int id) const override;
   CommandOutcome Execute(int id) override;
@@ -45,6 +48,7 @@ class FileCommands : public CommandHandler {
   CommandContext& context_;
   DialogRunner& dialogs_;
   platform::Help& help_;
+  const platform::Clock& clock_;
 };
 
 }  // namespace tarvel::ui

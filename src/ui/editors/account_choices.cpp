@@ -12,7 +12,8 @@
 
 namespace tarvel::ui {
 
-AccountChoices::AccountChoices(const model::Scenario& scenario, bool with_no_selection)
+AccountChoices::AccountChoices(const model::Scenario& scenario, bool with_no_selection,
+                               const Admits& admits)
     : with_no_selection_(with_no_selection) {
   const int count = model::AccountCount(scenario);
   std::vector<int> order(static_cast<std::size_t>(count));
@@ -23,6 +24,7 @@ AccountChoices::AccountChoices(const model::Scenario& scenario, bool with_no_sel
   });
   if (with_no_selection_) items_.emplace_back(kNoSelection);
   for (int position : order) {
+    if (admits && !admits(records[position])) continue;
     items_.push_back(records[position].name.str());
     ids_.push_back(records[position].id);
   }

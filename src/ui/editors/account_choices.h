@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,11 @@ inline constexpr char kAccountWarning[] = "Account Warning";
 
 class AccountChoices {
  public:
-  AccountChoices(const model::Scenario& scenario, bool with_no_selection);
+  // Which accounts a list offers.
+  using Admits = std::function<bool(const model::Account&)>;
+
+  AccountChoices(const model::Scenario& scenario, bool with_no_selection,
+                 const Admits& admits = nullptr);
 
   const std::vector<std::string>& items() const { return items_; }
   // The account id at a list position; kNoAccount for "No Selection" or no position.

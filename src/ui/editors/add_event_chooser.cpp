@@ -54,6 +54,8 @@ void AddEventChooser::Initialise(platform::DialogView& /*view*/) {}
 void AddEventChooser::Command(platform::DialogView& view, int control) {
   if (const ChooserButton* button = ButtonOf(control)) {
     if (!RoomForEvent(scenario_, prompter_)) return;
+    // The chooser has done its work once an editor opens: it closes rather than stay over it.
+    view.Close(kIdOk);
     state_.edit_target = -1;
     dispatch_(button->command);
     return;

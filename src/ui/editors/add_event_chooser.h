@@ -1,5 +1,6 @@
-// The "Add Event" chooser: a modeless window at the main window's top-left whose buttons open
-// the event editors in add mode. It is not an editor: the open-editor guard does not count it.
+// The "Add Event" chooser: a modeless tool window beside the Scenario folder whose buttons open
+// the event editors in add mode, closing the chooser. It is not an editor: the open-editor
+// guard does not count it.
 #pragma once
 
 #include <functional>

@@ -32,7 +32,7 @@ FieldRule ApplyRateRule(int control) {
 bool CheckEndAfterStart(platform::DialogView& view, platform::Prompter& prompter, int control,
                         float start_age, float end_age) {
   if (end_age > start_age) return true;
-  ShowStop(prompter, std::string(StringTableText(7)), kEndAgeCaption);
+  ShowStop(prompter, EndAgeOrderText(start_age, end_age), kEndAgeCaption);
   view.SetFocus(control);
   return false;
 }

@@ -26,8 +26,8 @@ FieldRule EndAgeRule(int control);
 FieldRule AmountRule(int control);
 FieldRule ApplyRateRule(int control);
 
-// An end age must lie after the start age; otherwise "END AGE ERROR" and the field gets the
-// focus.
+// An end age must lie after the start age; otherwise EndAgeOrderText with "END AGE ERROR", and
+// the field gets the focus.
 bool CheckEndAfterStart(platform::DialogView& view, platform::Prompter& prompter, int control,
                         float start_age, float end_age);
 

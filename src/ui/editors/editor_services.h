@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/help.h"
 #include "platform/launcher.h"
+#include "platform/printer.h"
 #include "platform/prompter.h"
 #include "ui/reports/report_window_host.h"
 #include "ui/shell/dialog_template.h"
@@ -24,6 +25,8 @@ struct EditorServices {
   const platform::Clock& clock;
   // The Mortgage editor's schedule window; none where the desktop shows no windows.
   ReportWindowHost* report_windows = nullptr;
+  // The desktop's printers (the calculators' printed schedules); none where nothing prints.
+  const platform::Printer* printer = nullptr;
 };
 
 // Which event an editor opens on.

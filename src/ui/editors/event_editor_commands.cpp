@@ -30,7 +30,7 @@ CommandOutcome EventEditorCommands::Execute(int id) {
   if (entry == nullptr) return {};
   const EditRequest request = TakeRequest(*entry);
   EditorServices services{context_.scenario, context_.program, context_.prompter, dialogs_, help_,
-                          launcher_,         clock_,           report_windows_};
+                          launcher_,         clock_,           report_windows_,   printer_};
   const std::string guard = GuardName(id);
   context_.editors.Open(guard);
   const bool changed = entry->edit(services, request);

@@ -17,13 +17,15 @@ class EventEditorCommands : public CommandHandler {
  public:
   EventEditorCommands(CommandContext& context, DialogRunner& dialogs, platform::Help& help,
                       platform::Launcher& launcher, const platform::Clock& clock,
-                      ReportWindowHost* report_windows = nullptr)
+                      ReportWindowHost* report_windows = nullptr,
+                      const platform::Printer* printer = nullptr)
       : context_(context),
         dialogs_(dialogs),
         help_(help),
         launcher_(launcher),
         clock_(clock),
-        report_windows_(report_windows) {}
+        report_windows_(report_windows),
+        printer_(printer) {}
 
   // Every command of the editor table.
   bool Handles(int id) const override;
@@ -40,6 +42,7 @@ class EventEditorCommands : public CommandHandler {
   platform::Launcher& launcher_;
   const platform::Clock& clock_;
   ReportWindowHost* report_windows_;
+  const platform::Printer* printer_;
 };
 
 }  // namespace tarvel::ui

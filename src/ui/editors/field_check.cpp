@@ -1,11 +1,14 @@
 // Field checks: the string table, C-locale number parsing and the refusal message.
 #include "ui/editors/field_check.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
 #include "model/fixed_format.h"
+#include "model/money_format.h"
 
 namespace tarvel::ui {
 namespace {
@@ -72,6 +75,47 @@ std::string FieldMessageText(const FieldRule& rule) {
   return text;
 }
 
+std::string FieldNameOfCaption(std::string_view caption) {
+  std::string name(caption);
+  while (!name.empty() && (name.back() == '!' || name.back() == ' ')) name.pop_back();
+  for (std::string_view ending : {" ERROR", " Error", " error"}) {
+    if (name.size() > ending.size() && name.ends_with(ending)) {
+      name.resize(name.size() - ending.size());
+      break;
+    }
+  }
+  // An all-capitals caption names its field in sentence case.
+  const bool capitals =
+      std::none_of(name.begin(), name.end(), [](unsigned char c) { return std::islower(c) != 0; });
+  if (capitals) {
+    for (std::size_t i = 1; i < name.size(); ++i) {
+      name[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+    }
+  }
+  return name;
+}
+
+std::string NotANumberText(std::string_view caption, std::string_view text) {
+  constexpr std::size_t kLongestQuoted = 24;
+  std::string quoted(text.substr(0, kLongestQuoted));
+  if (text.size() > kLongestQuoted) quoted += "...";
+  const std::string name = FieldNameOfCaption(caption);
+  return (name.empty() ? std::string() : name + ": ") + "\"" + quoted + "\" is not a number.";
+}
+
+std::string RefusalText(const platform::DialogView& view, int control, std::string_view caption,
+                        std::string range_message, char currency_symbol) {
+  const std::string text = view.Text(control);
+  if (ParseFieldNumber(text, currency_symbol)) return range_message;
+  return NotANumberText(caption, text);
+}
+
+std::string EndAgeOrderText(double start_age, double end_age) {
+  const std::string first = end_age < start_age ? "The end age comes before the start age."
+                                                : "The end age is the same as the start age.";
+  return first + model::Format(" Type an end age after %.0f.", std::trunc(start_age));
+}
+
 std::string ReadFieldText(const platform::DialogView& view, int control, int max_chars) {
   std::string text = view.Text(control);
   if (max_chars > 0 && static_cast<int>(text.size()) > max_chars - 1) text.resize(max_chars - 1);
@@ -105,7 +149,8 @@ std::optional<double> ValidateField(platform::DialogView& view, platform::Prompt
   std::optional<double> value = ParseFieldNumber(text, currency_symbol);
   if (value && !rule.is_float) value = std::trunc(*value);
   if (value && InBounds(*value, rule)) return value;
-  ShowStop(prompter, FieldMessageText(rule), rule.caption);
+  ShowStop(prompter, value ? FieldMessageText(rule) : NotANumberText(rule.caption, text),
+           rule.caption);
   view.SetFocus(rule.control);
   return std::nullopt;
 }

@@ -35,8 +35,20 @@ std::optional<double> ParseFieldNumber(std::string_view text, char currency_symb
 // The text of the message a refused field shows.
 std::string FieldMessageText(const FieldRule& rule);
 
+// The field an error caption names, for messages about that field: "START AGE ERROR" gives
+// "Start age", "Number of Years Error!" gives "Number of Years".
+std::string FieldNameOfCaption(std::string_view caption);
+// The message of a field whose text is no number: `Amount: "twenty" is not a number.`
+std::string NotANumberText(std::string_view caption, std::string_view text);
+// What a refused field says: NotANumberText when its text is no number, else the range message.
+std::string RefusalText(const platform::DialogView& view, int control, std::string_view caption,
+                        std::string range_message, char currency_symbol = '$');
+// The message of an end age that does not come after the start age (whole years).
+std::string EndAgeOrderText(double start_age, double end_age);
+
 // ValidateField: the value when it lies inside the rule's bounds; otherwise the rule's message
-// is shown as a stop box, the field gets the focus, and the result is none.
+// (or, for a text that is no number, NotANumberText) is shown as a stop box, the field gets the
+// focus, and the result is none.
 std::optional<double> ValidateField(platform::DialogView& view, platform::Prompter& prompter,
                                     const FieldRule& rule, char currency_symbol = '$');
 

@@ -192,8 +192,7 @@ bool InitialValuesEditor::CheckAgeRange(platform::DialogView& view, double start
   const int whole_start = static_cast<int>(start_age);
   const int whole_end = static_cast<int>(end_age);
   if (whole_end <= whole_start) {
-    ShowStop(services_.prompter, "The end age must be greater than the start age.",
-             "END AGE ERROR");
+    ShowStop(services_.prompter, EndAgeOrderText(whole_start, whole_end), "END AGE ERROR");
   } else if (whole_end - whole_start >= kAllowableAgeRange) {
     ShowStop(services_.prompter, "The age range must be less than 100 years!", "Age Range Error!");
   } else {

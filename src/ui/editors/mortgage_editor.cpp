@@ -1,7 +1,9 @@
 // The Mortgage editor.
 #include "ui/editors/mortgage_editor.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 #include "model/event_views.h"
 #include "model/money_format.h"
@@ -73,10 +75,46 @@ std::optional<double> CheckExtraAmount(platform::DialogView& view, platform::Pro
                                        char currency_symbol) {
   const std::optional<double> amount = ParseFieldNumber(view.Text(kExtraAmount), currency_symbol);
   if (amount && *amount >= 0 && *amount < kExtraAmountLimit) return amount;
-  ShowStop(prompter, "This amount must be greater than or equal to  0.00 and less than 99999.99",
-           "Additional Monthly Amount Error");
+  constexpr char kCaption[] = "Additional Monthly Amount Error";
+  ShowStop(prompter,
+           RefusalText(view, kExtraAmount, kCaption,
+                       "This amount must be greater than or equal to  0.00 and less than 99999.99",
+                       currency_symbol),
+           kCaption);
   view.SetFocus(kExtraAmount);
   return std::nullopt;
+}
+
+// The payoff age and the number of years each follow from the other and the start age, so
+// either is enough: an empty (or zero) one is filled in. False, after a message, when both are
+// missing. Texts that are no number are left to the field checks.
+bool CompletePayoffOrYears(platform::DialogView& view, platform::Prompter& prompter,
+                           char currency_symbol) {
+  constexpr float kOldestAge = 120;
+  constexpr int kLongestTerm = 100;
+  const std::optional<double> start = ParseFieldNumber(view.Text(kStartAge), currency_symbol);
+  const std::optional<double> payoff = ParseFieldNumber(view.Text(kPayoffAge), currency_symbol);
+  const std::optional<double> years = ParseFieldNumber(view.Text(kYears), currency_symbol);
+  if (!start || *start < 1 || !payoff || !years) return true;
+  const float start_age = WholeYears(*start);
+  const int whole_years = static_cast<int>(*years);
+  const bool no_payoff = *payoff <= 0;
+  const bool no_years = whole_years <= 0;
+  if (no_payoff && no_years) {
+    ShowStop(prompter,
+             "Type the Payoff Age or the No. of Years: either is enough, the other follows "
+             "from the Start Age.",
+             "PAYOFF AGE ERROR");
+    view.SetFocus(kPayoffAge);
+    return false;
+  }
+  if (no_payoff && whole_years <= kLongestTerm) {
+    const float payoff_age = std::min(start_age + static_cast<float>(whole_years), kOldestAge);
+    view.SetText(kPayoffAge, FieldText(payoff_age, kAgeField));
+  } else if (no_years && WholeYears(*payoff) > start_age && *payoff <= kOldestAge) {
+    view.SetText(kYears, model::Format("%d", static_cast<int>(WholeYears(*payoff) - start_age)));
+  }
+  return true;
 }
 
 std::uint16_t AcceleratedOption(const platform::DialogView& view) {
@@ -132,17 +170,20 @@ DialogTemplate MortgageTemplate() {
       .column_span = 3;
   AddLabelledField(controls, ControlKind::ComboBox, kEquityAccount, "Assign equity account:", 13)
       .column_span = 3;
-  controls.push_back(MakeControl(kOk, ControlKind::DefaultButton, "OK"));
-  controls.push_back(MakeControl(kCancel, ControlKind::PushButton, "Cancel"));
+  // The analyses of the property sit in a row above the dialog's own buttons, so the dialog
+  // stays narrower than the main window.
+  for (auto [id, label] : {std::pair{kEquityLoan, "Take Out A &Loan On This Property"},
+                           std::pair{kRefinance, "Do &Refinancing Analysis"},
+                           std::pair{kAccelerated, "Do &Accelerated Payment Analysis"}}) {
+    controls.push_back(MakeControl(id, ControlKind::PushButton, label));
+    controls.back().button_row = 1;
+  }
   controls.push_back(MakeControl(kCalculate, ControlKind::PushButton, "&Calculate"));
   Control schedule = MakeControl(kSchedule, ControlKind::PushButton, "&Schedule");
   schedule.enabled = false;
   controls.push_back(schedule);
-  controls.push_back(
-      MakeControl(kEquityLoan, ControlKind::PushButton, "Take Out A &Loan On This Property"));
-  controls.push_back(MakeControl(kRefinance, ControlKind::PushButton, "Do &Refinancing Analysis"));
-  controls.push_back(
-      MakeControl(kAccelerated, ControlKind::PushButton, "Do &Accelerated Payment Analysis"));
+  controls.push_back(MakeControl(kOk, ControlKind::DefaultButton, "OK"));
+  controls.push_back(MakeControl(kCancel, ControlKind::PushButton, "Cancel"));
   controls.push_back(MakeControl(kHelp, ControlKind::PushButton, "&Help"));
   return dialog;
 }
@@ -230,6 +271,7 @@ bool MortgageEditor::CheckFields(platform::DialogView& view) {
   model::FinancialEvent& event = editing_.event();
   ReadDescription(view, kDescription, event);
   const char symbol = services_.program.currency.symbol;
+  if (!CompletePayoffOrYears(view, services_.prompter, symbol)) return false;
   FieldValues values;
   if (!ReadFields(view, services_.prompter, kPriceRules, symbol, values) ||
       !CheckDownPayment(view, services_.prompter, values[kPrice], values[kDownPayment],

@@ -68,7 +68,7 @@ CommandOutcome ExchangeCommands::NewFromFile(bool comma) {
   EditorServices services = Services();
   CommandOutcome outcome;
   const auto start = [this, &outcome] {
-    outcome = StartNewScenario(context_);
+    outcome = StartNewScenario(context_, clock_);
     return outcome.replaced_scenario;
   };
   if (!LoadNewAccounts(services, context_.state.keywords, comma, start)) return outcome;

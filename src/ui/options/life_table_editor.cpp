@@ -6,6 +6,7 @@
 #include "model/money_format.h"
 #include "model/scenario_ops.h"
 #include "ui/editors/field_check.h"
+#include "ui/options/rmd_table_fill.h"
 
 namespace tarvel::ui {
 namespace {
@@ -29,6 +30,19 @@ std::string OutOfRangeText(const std::string& value, int age) {
 
 std::string ValueText(double value) { return model::Format("%4.1f", value); }
 
+void ShowAges(platform::DialogView& view, int start_age) {
+  for (int k = 0; k < model::kRmdTableLength; ++k) {
+    view.SetText(kFirstAgeLabel + k, model::Format("Age %3d", start_age + k));
+  }
+}
+
+void ShowValues(platform::DialogView& view,
+                const std::array<float, model::kRmdTableLength>& values) {
+  for (int k = 0; k < model::kRmdTableLength; ++k) {
+    view.SetText(kFirstValue + k, model::Format("%-4.1f", double{values[k]}));
+  }
+}
+
 }  // namespace
 
 DialogTemplate LifeTableTemplate() {
@@ -42,13 +56,18 @@ DialogTemplate LifeTableTemplate() {
   Control start = MakeControl(kStartAge, ControlKind::Edit, "", 1, 1);
   start.max_chars = 4;
   dialog.controls.push_back(start);
+  Control fill =
+      MakeControl(kFillUniform, ControlKind::PushButton,
+                  "&Fill from the IRS Uniform Lifetime Table", 1, 2, 2 * kValueColumns - 2);
+  fill.on_grid = true;
+  dialog.controls.push_back(fill);
   const int rows = model::kRmdTableLength / kValueColumns;
   for (int k = 0; k < model::kRmdTableLength; ++k) {
     const int row = 2 + k % rows;
     const int column = 2 * (k / rows);
     // The age labels show the position; the presenter writes the real ages.
-    dialog.controls.push_back(
-        MakeControl(700 + k, ControlKind::Label, model::Format("Age %3d", 70 + k), row, column));
+    dialog.controls.push_back(MakeControl(kFirstAgeLabel + k, ControlKind::Label,
+                                          model::Format("Age %3d", 70 + k), row, column));
     Control value = MakeControl(kFirstValue + k, ControlKind::Edit, "", row, column + 1);
     value.max_chars = kValueChars;
     dialog.controls.push_back(value);
@@ -75,11 +94,22 @@ void LifeTableEditor::Initialise(platform::DialogView& view) {
   view.SetText(kTitle, model::Format("Table %2d", table_ + 1));
   view.SetText(kName, settings.rmd_table_name[table_].str());
   view.SetText(kStartAge, model::Format("%-3d", start));
-  for (int k = 0; k < model::kRmdTableLength; ++k) {
-    view.SetText(700 + k, model::Format("Age %3d", start + k));
-    view.SetText(kFirstValue + k,
-                 model::Format("%-4.1f", double{settings.rmd_life_expectancy[table_][k]}));
+  ShowAges(view, start);
+  ShowValues(view, settings.rmd_life_expectancy[table_]);
+}
+
+void LifeTableEditor::FillFromUniformTable(platform::DialogView& view) {
+  const std::optional<double> start = ValidateField(view, services_.prompter, kStartAgeRule);
+  if (!start) return;
+  const int start_age = static_cast<int>(*start);
+  const UniformFill fill = ReadUniformFill(services_.program, start_age);
+  if (!fill.divisors) {
+    services_.prompter.Ask(fill.problem);
+    view.SetFocus(kStartAge);
+    return;
   }
+  ShowAges(view, start_age);
+  ShowValues(view, *fill.divisors);
 }
 
 void LifeTableEditor::Confirm(platform::DialogView& view) {
@@ -133,6 +163,9 @@ void LifeTableEditor::Command(platform::DialogView& view, int control) {
       break;
     case kHelp:
       services_.help.ShowTopic(kHelpContext);
+      break;
+    case kFillUniform:
+      FillFromUniformTable(view);
       break;
     default:
       break;

@@ -1,5 +1,6 @@
 // The life-expectancy table editor ("mrdtable"): one of the three tables of divisors the
 // minimum distributions use, with its name, its start age and 30 values, one per year of age.
+// The values can be filled from the IRS Uniform Lifetime Table for the start age typed.
 // Values outside 0..50 are reported and stored even so; after storing, the first value (in age
 // order) that is 0 or does not decrease from the age before is reported as probably wrong.
 #pragma once
@@ -18,6 +19,8 @@ inline constexpr int kTitle = 3;
 inline constexpr int kStartAge = 4;
 inline constexpr int kFirstValue = 70;  // 70..99, one per age from the start age on
 inline constexpr int kHelp = 5;
+inline constexpr int kFillUniform = 6;      // "Fill from the IRS Uniform Lifetime Table"
+inline constexpr int kFirstAgeLabel = 700;  // 700..729
 inline constexpr int kName = 130;
 }  // namespace life_table_controls
 
@@ -37,6 +40,8 @@ class LifeTableEditor : public DialogPresenter {
 
  private:
   void Confirm(platform::DialogView& view);
+  // Shows the uniform-lifetime divisors of the typed start age; nothing is stored until OK.
+  void FillFromUniformTable(platform::DialogView& view);
 
   EditorServices& services_;
   int table_;

@@ -7,6 +7,7 @@
 #include "ui/editors/field_check.h"
 #include "ui/editors/field_text.h"
 #include "ui/options/life_table_editor.h"
+#include "ui/options/rmd_table_fill.h"
 
 namespace tarvel::ui {
 namespace {
@@ -99,6 +100,7 @@ void RmdOptionsDialog::Confirm(platform::DialogView& view) {
   model::MatchRmdListingEntries(scenario);
   scenario.modified = true;
   changed_ = true;
+  OfferToFillAssignedEmptyTables(services_);
   WarnOfShelteredTarget(scenario, services_.prompter, target);
   view.Close(kIdOk);
 }

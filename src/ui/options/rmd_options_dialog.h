@@ -1,7 +1,8 @@
 // The required minimum distribution options ("mrw"): how distributions are taken from the
 // assigned accounts (proportionally, equally or in account order), the penalty rate, the
 // account the distributions go to, and the three life-expectancy tables (each through its
-// own editor).
+// own editor). A table an account is assigned to that holds no values is offered to be filled
+// from the IRS Uniform Lifetime Table.
 #pragma once
 
 #include "ui/editors/account_choices.h"

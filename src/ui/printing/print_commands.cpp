@@ -1,4 +1,5 @@
-// Print commands over the page loop: schedule pages cut from the print file, the report
+// Print commands over the page loop: schedule pages cut from the print file to the paper's
+// room, documents named after the plan, printed files placed with a file dialog, the report
 // options, page setup and printer font stored with the scenario.
 #include "ui/printing/print_commands.h"
 
@@ -7,8 +8,10 @@
 #include "engine/data_folders.h"
 #include "model/report_options.h"
 #include "results/print_thumbnails.h"
+#include "results/print_title_page.h"
 #include "results/report_pages.h"
 #include "ui/printing/accounts_list_print.h"
+#include "ui/printing/print_file_chooser.h"
 #include "ui/printing/report_options_dialog.h"
 #include "ui/shell/command_ids.h"
 #include "ui/shell/folders.h"
@@ -88,8 +91,10 @@ void PrintCommands::PrintSchedule(results::ScheduleKind kind, bool preview) {
   engine::RunOptions options;
   options.workdir = folder;
   services_.run(results::SchedulePrintRunOptions(options, kind));
+  const results::PrintLook look = Look();
   std::string failed_name;
-  const std::optional<int> pages = results::MakeSchedulePageFiles(folder, kind, failed_name);
+  const std::optional<int> pages = results::MakeSchedulePageFiles(
+      folder, kind, failed_name, services_.printer.SchedulePageHalfLines(look));
   // The results list shows the scenario again after the print-file run.
   context_.view.RunScenario();
   if (!pages) {
@@ -103,12 +108,19 @@ void PrintCommands::PrintSchedule(results::ScheduleKind kind, bool preview) {
   const results::PageFileJob job{folder, "page", *pages, results::ScheduleTitle(kind),
                                  results::PageBody::Schedule};
   if (preview) {
-    services_.printer.Preview(job, Look());
+    services_.printer.Preview(job, look);
     return;
   }
+  PrintPages(job, look);
+}
+
+void PrintCommands::PrintPages(const results::PageFileJob& job, const results::PrintLook& look) {
+  PrintFileChooser chooser(context_.prompter, context_.program);
+  const PrintToFile to_file{chooser.SuggestedPath(job.title),
+                            [&chooser](const std::string& path) { return chooser.Ask(path); }};
   PrintingFlag printing(context_.state);
-  const results::PrintResult result =
-      services_.printer.Print(results::kPrintScheduleDocument, job, Look());
+  const results::PrintResult result = services_.printer.Print(
+      results::PrintedDocumentName(look.file_name, job.title), job, look, to_file);
   if (result.outcome == results::PrintOutcome::Failed) Tell(result.message, result.caption);
 }
 
@@ -124,10 +136,7 @@ void PrintCommands::PrintReport(const results::ReportPrintRequest& request) {
     if (!services_.printer.SavePdf(job, Look(), request.pdf_path, error)) Tell(error, "Save As");
     return;
   }
-  PrintingFlag printing(context_.state);
-  const results::PrintResult result =
-      services_.printer.Print(results::kPrintScheduleDocument, job, Look());
-  if (result.outcome == results::PrintOutcome::Failed) Tell(result.message, result.caption);
+  PrintPages(job, Look());
 }
 
 void PrintCommands::PrintAccountsList(const std::vector<int>& shown_order) {
@@ -160,10 +169,7 @@ void PrintCommands::PrintThumbnails() {
   }
   const results::PageFileJob job{folder, results::kThumbnailPagePrefix, pages,
                                  results::kThumbnailsTitle, results::PageBody::Thumbnails};
-  PrintingFlag printing(context_.state);
-  const results::PrintResult result =
-      services_.printer.Print(results::kThumbnailsDocument, job, Look());
-  if (result.outcome == results::PrintOutcome::Failed) Tell(result.message, result.caption);
+  PrintPages(job, Look());
 }
 
 void PrintCommands::EditReportOptions() {

@@ -52,6 +52,8 @@ class PrintCommands : public CommandHandler {
   // Runs to the print file, cuts it into pages, rebuilds the results list, then prints or
   // previews the pages.
   void PrintSchedule(results::ScheduleKind kind, bool preview);
+  // Through the print dialog, a file dialog when printed to a file, under the plan's name.
+  void PrintPages(const results::PageFileJob& job, const results::PrintLook& look);
   void EditReportOptions();
   void SetUpPage();
   void ChoosePrinterFont();

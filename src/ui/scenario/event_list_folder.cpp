@@ -52,7 +52,8 @@ void EventListFolder::Attach(EventListView* view) {
 
 void EventListFolder::Refresh() {
   rows_.clear();
-  for (const model::ListingLine& line : model::DescribeEvents(scenario_, program_.currency)) {
+  for (const model::ListingLine& line :
+       model::DescribeEvents(scenario_, program_.currency, model::ListingFor::Screen)) {
     rows_.push_back(RowOf(line, scenario_));
   }
   if (selection_ >= static_cast<int>(rows_.size())) selection_ = static_cast<int>(rows_.size()) - 1;

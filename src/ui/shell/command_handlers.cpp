@@ -13,8 +13,9 @@
 namespace tarvel::ui {
 
 CommandHandlers::CommandHandlers(CommandContext& context, HandlerServices services) {
-  handlers_.push_back(std::make_unique<FileCommands>(context, services.dialogs, services.help));
-  handlers_.push_back(std::make_unique<HelpCommands>(context.view, services.help));
+  handlers_.push_back(
+      std::make_unique<FileCommands>(context, services.dialogs, services.help, services.clock));
+  handlers_.push_back(std::make_unique<HelpCommands>(context.view, context.state, services.help));
   handlers_.push_back(
       std::make_unique<LinkCommands>(context, services.launcher, std::move(services.addresses)));
   handlers_.push_back(std::make_unique<KeywordCommands>(context));
@@ -24,7 +25,7 @@ CommandHandlers::CommandHandlers(CommandContext& context, HandlerServices servic
       std::make_unique<GraphCommands>(context, services.launcher, services.graph_printer));
   handlers_.push_back(std::make_unique<EventEditorCommands>(
       context, services.dialogs, services.help, services.launcher, services.clock,
-      services.report_windows));
+      services.report_windows, services.printer));
   handlers_.push_back(
       std::make_unique<AddEventChooserCommand>(std::move(services.show_event_chooser)));
   if (services.report_windows != nullptr) {

@@ -31,6 +31,8 @@ struct HandlerServices {
   std::function<void()> show_event_chooser;
   // The report and mortgage schedule windows; without them the report commands are missing.
   ReportWindowHost* report_windows = nullptr;
+  // The desktop's printers, for the calculators' printed schedules.
+  const platform::Printer* printer = nullptr;
 };
 
 class CommandHandlers {

@@ -42,6 +42,7 @@ struct Control {
   int maximum = 100;
   std::vector<std::string> columns;  // list views
   bool on_grid = false;              // push buttons: at their row and column, not in the button row
+  int button_row = 0;  // push buttons off the grid: 0 for the bottom row, 1 for a row above it
 };
 
 inline Control MakeControl(int id, ControlKind kind, std::string label, int row = 0, int column = 0,

@@ -1,7 +1,7 @@
 // Reads the start-up keywords out of the command line.
 #include "ui/shell/keywords.h"
 
-#include <algorithm>
+#include "results/line_class.h"
 
 namespace tarvel::ui {
 namespace {
@@ -28,13 +28,7 @@ Keywords ParseKeywords(std::string_view command_line) {
 
 std::uint32_t BandingColour(std::uint32_t colour, const Keywords& keywords) {
   if (keywords.keep_dark_shade && keywords.banding_shade == 0) return colour;
-  const int red = colour & 0xFF;
-  const int green = (colour >> 8) & 0xFF;
-  const int blue = (colour >> 16) & 0xFF;
-  const int headroom = std::min({256 - red, 256 - green, 256 - blue});
-  const int raise = (headroom - 1) / 3;
-  return static_cast<std::uint32_t>((red + raise) | ((green + raise) << 8) |
-                                    ((blue + raise) << 16));
+  return results::LightenBandColour(colour);
 }
 
 }  // namespace tarvel::ui

@@ -12,6 +12,7 @@
 #include "graphs/graph_program.h"
 #include "model/money_format.h"
 #include "model/records.h"
+#include "ui/shell/band_colours.h"
 #include "ui/shell/run_problem_boxes.h"
 
 namespace tarvel::ui {
@@ -75,16 +76,39 @@ std::optional<int> RowAge(std::string_view text) {
 
 }  // namespace
 
-std::array<int, kColumnCount> ColumnWidths(int width) {
-  const int total_shares = std::accumulate(kColumnShares.begin(), kColumnShares.end(), 0);
-  std::array<int, kColumnCount> widths{};
-  if (width <= 0) return widths;
-  int used = 0;
-  for (int column = 0; column < kColumnCount; ++column) {
-    widths[column] = kColumnShares[column] * width / total_shares;
-    used += widths[column];
+std::array<int, kColumnCount> ColumnWidths(int width) { return ColumnWidths(width, {}); }
+
+std::array<int, kColumnCount> ColumnWidths(int width, const std::array<int, kColumnCount>& least) {
+  std::array<int, kColumnCount> widths = least;
+  std::array<bool, kColumnCount> at_least{};
+  // A column whose share is too narrow keeps its least width; the others share the rest.
+  for (bool settled = false; !settled;) {
+    settled = true;
+    int rest = width;
+    int shares = 0;
+    for (int column = 0; column < kColumnCount; ++column) {
+      if (at_least[column]) {
+        rest -= least[column];
+      } else {
+        shares += kColumnShares[column];
+      }
+    }
+    if (shares == 0 || rest <= 0) return least;
+    int used = 0;
+    int last_free = 0;
+    for (int column = 0; column < kColumnCount; ++column) {
+      if (at_least[column]) continue;
+      widths[column] = kColumnShares[column] * rest / shares;
+      used += widths[column];
+      last_free = column;
+      if (widths[column] < least[column]) {
+        widths[column] = least[column];
+        at_least[column] = true;
+        settled = false;
+      }
+    }
+    if (settled) widths[last_free] += rest - used;
   }
-  widths[kColumnCount - 1] += width - used;
   return widths;
 }
 
@@ -343,11 +367,9 @@ void ResultsFolder::SetScrollMode(ScrollMode mode) {
   Reposition();
 }
 
-// The banding colour of the odd rows. A band colour of 0 is the stored default that start-up
-// replaces by the scroll-bar colour; a scenario that kept it never chose a band colour.
+// The banding colour of the odd rows.
 std::uint32_t ResultsFolder::BandColour() const {
-  const std::uint32_t stored = host_.Colour(kBandColourIndex);
-  return BandingColour(stored == 0 ? model::kScrollBarColour : stored, keywords_);
+  return ScreenBandColour(host_.Colour(kBandColourIndex), keywords_);
 }
 
 void ResultsFolder::Close() {

@@ -50,6 +50,9 @@ inline constexpr std::array<const char*, kColumnCount> kColumnTitles = {
 
 // Column widths in pixels that fill this width in proportion to the column shares.
 std::array<int, kColumnCount> ColumnWidths(int width);
+// The same, with no column narrower than its least width (what its widest text needs); when
+// the least widths do not fit in the width, every column has its least width.
+std::array<int, kColumnCount> ColumnWidths(int width, const std::array<int, kColumnCount>& least);
 
 class ResultsFolder {
  public:

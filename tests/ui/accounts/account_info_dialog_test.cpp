@@ -116,6 +116,7 @@ TEST(AccountInfoDialog, RmdTableBoxesAllowOneOrNoneAndWarnWithoutATransferAccoun
   AccountFixture f;
   AddAccount(*f.scenario, model::AccountType::Retirement, 1000, 5, "IRA");
   f.scenario->settings.rmd_transfer_account = -1;
+  f.scenario->settings.rmd_life_expectancy[1].fill(20.0f);  // a filled table asks nothing
   f.dialogs.scripts.push_back([&](FakeDialogView& view, DialogPresenter& dialog) {
     view.checks[kRmdTable1Check] = true;
     dialog.Command(view, kRmdTable1Check);
@@ -142,6 +143,29 @@ TEST(AccountInfoDialog, RmdTableBoxesAllowOneOrNoneAndWarnWithoutATransferAccoun
   EXPECT_TRUE(EditAccountInfo(f.services, EditRequest{0}));
   EXPECT_EQ(f.scenario->settings.rmd_table[f.scenario->accounts.records[0].slot], 0);
   EXPECT_EQ(f.scenario->initial.event_count, 0);
+}
+
+TEST(AccountInfoDialog, AssigningATableThatHoldsNoValuesOffersToFillIt) {
+  AccountFixture f;
+  AddAccount(*f.scenario, model::AccountType::Retirement, 1000, 5, "IRA");
+  const int broker = AddAccount(*f.scenario, model::AccountType::Investment, 0, 0, "Broker");
+  f.scenario->settings.rmd_transfer_account =
+      static_cast<std::int16_t>(f.scenario->accounts.records[broker].id);
+  f.scenario->settings.rmd_start_age[2] = 75;
+  f.scenario->settings.rmd_table_name[2].assign("IRA 3");
+  f.prompter.answers = {platform::Answer::Yes};
+  f.dialogs.scripts.push_back([&](FakeDialogView& view, DialogPresenter& dialog) {
+    view.checks[kRmdTable3Check] = true;
+    dialog.Command(view, kRmdTable3Check);
+    dialog.Command(view, kIdOk);
+  });
+  EXPECT_TRUE(EditAccountInfo(f.services, EditRequest{0}));
+  EXPECT_EQ(f.Messages(), std::vector<std::string>{
+                              "Table 3 (IRA 3) holds no life-expectancy values, so no minimum "
+                              "distribution can be computed from it.\nFill it from the IRS "
+                              "Uniform Lifetime Table for the ages 75 to 104? | Empty RMD Table"});
+  EXPECT_FLOAT_EQ(f.scenario->settings.rmd_life_expectancy[2][0], 24.6f);
+  EXPECT_FLOAT_EQ(f.scenario->settings.rmd_life_expectancy[2][29], 4.9f);
 }
 
 TEST(AccountInfoDialog, CancelAfterTypeGroupPenaltyAndDividendChangesRestoresEverything) {

@@ -86,7 +86,7 @@ TEST(BudgetDialog, RefusesBadAgesAndAssetAccountsAndStaysOpen) {
       {"", "80", 0, "START AGE ERROR: This age must be between 1 and 120.0."},
       {"0", "80", 0, "START AGE ERROR: This age must be between 1 and 120.0."},
       {"65", "121", 0, "END AGE ERROR: This age must be between 1 and 120.0."},
-      {"65", "x", 0, "END AGE ERROR: This age must be between 1 and 120.0."},
+      {"65", "x", 0, "END AGE ERROR: End age: \"x\" is not a number."},
       {"65", "80", 1, "Account Warning: You cannot select an account that is an Asset Type!"},
   };
   const auto before = test_support::BudgetAndEventBytes(*h.scenario);

@@ -42,7 +42,7 @@ class CalculatorDialogs : public DebtEditorTest {
     view.texts[112] = "60";
     view.texts[104] = "50";
     view.texts[116] = "4";
-    view.selections[113] = Position(ira, false);
+    view.selections[113] = 0;  // the IRA, the only retirement account
     view.selections[124] = Position(savings, true);
   }
   std::uint16_t ira = 0;
@@ -54,13 +54,15 @@ TEST_F(CalculatorDialogs, Rule72TRefusesEachFieldThenStoresTheTransfer) {
   dialog.Initialise(view);
   EXPECT_TRUE(view.checks[109]);  // Single Life
   EXPECT_TRUE(view.checks[118]);  // Annuity
+  // Distributions come from retirement accounts only.
+  EXPECT_EQ(view.items[113], std::vector<std::string>{"IRA"});
   FillRule72T(view);
   const std::string age_text = "This age must be between 1.0 and 120.0.";
   WalkChecks(
       dialog, view, 105,
       {{103, "0", "50", "AGE ERROR", age_text},
        {112, "121", "60", "END AGE ERROR", age_text},
-       {104, "abc", "50", "BENEFICIARY AGE ERROR", age_text},
+       {104, "abc", "50", "BENEFICIARY AGE ERROR", "Beneficiary age: \"abc\" is not a number."},
        {116, "21", "4", "APPLY RATE ERROR", "The Applied Rate must be between -20.0% and 20.0%"},
        // The distribution's own check follows the field checks.
        {116, "-1", "4", "Rate Error", "Rates must be between 0.0% and 100.0%"}});
@@ -227,10 +229,14 @@ TEST_F(CalculatorDialogs, TradeOffGraphsAndKeepsItsInputs) {
 }
 
 TEST_F(CalculatorDialogs, InflationShowsItsResultAndKeepsItsValues) {
+  scenario->initial.inflation_rate = 2.5f;
   ui::InflationDialog dialog(services);
   FakeDialogView view;
   dialog.Initialise(view);
-  EXPECT_EQ(view.texts[104], "4.00");
+  // Until it is used, the calculator opens on the plan's ages and inflation rate.
+  EXPECT_EQ(view.texts[101], "50.00");
+  EXPECT_EQ(view.texts[104], "70.00");
+  EXPECT_EQ(view.texts[103], "2.50");
   view.texts[101] = "60";
   view.texts[104] = "62";
   view.texts[103] = "4";

@@ -54,7 +54,8 @@ TEST_F(LoanCalculatorDialogs, MortgageCalculatorChecksShowsAndPrintsItsSchedule)
   EXPECT_EQ(view.texts[107], "30");
   WalkChecks(dialog, view, 112,
              {{106, "0.5", "6", "RATE ERROR", std::string(StringTableText(6))},
-              {104, "abc", "200000", "AMOUNT ERROR", std::string(StringTableText(2))},
+              {104, "abc", "200000", "AMOUNT ERROR", "Amount: \"abc\" is not a number."},
+              {104, "0", "200000", "AMOUNT ERROR", std::string(StringTableText(2))},
               {107, "101", "30", "NO OF YEARS ERROR", std::string(StringTableText(5))},
               {105, "250000", "$40,000.00", "DOWN PAYMENT ERROR",
                "The down payment cannot be larger than the amount of the mortgage."}});
@@ -189,6 +190,19 @@ TEST_F(RefinanceDialogs, AnalysisShowsItsFiguresDetailsAndGraph) {
   ASSERT_EQ(prompter.messages.size(), messages + 1);
   EXPECT_EQ(prompter.messages.back().text, "Cannot open ref.tmp for writing!");
   EXPECT_EQ(launcher.programs.size(), 1u);
+}
+
+TEST_F(RefinanceDialogs, FromTheMenuItStartsFromThePlansMortgage) {
+  FakeDialogView without;
+  RefinanceDialog(services, -1).Initialise(without);
+  EXPECT_EQ(without.texts[105], "$0.00");
+  AddStoredMortgage();
+  FakeDialogView view;
+  RefinanceDialog(services, -1).Initialise(view);
+  EXPECT_EQ(view.texts[104], "35");
+  EXPECT_EQ(view.texts[105], "$160,000.00");
+  EXPECT_EQ(view.texts[106], "6.000%");
+  EXPECT_EQ(view.texts[107], "30");
 }
 
 TEST_F(RefinanceDialogs, CreatingTheRefinanceEventClosesTheMortgageEditorAndKeepsTheEvent) {

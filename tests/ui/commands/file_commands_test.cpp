@@ -172,6 +172,38 @@ TEST_F(FileCommandsTest, NewByHandMakesAWorkingFileAndShowsTheAccounts) {
   EXPECT_TRUE(view.Called("run"));
 }
 
+TEST_F(FileCommandsTest, NewByHandStartsFilledRmdTablesAtTheAgeForThePlannersBirthYear) {
+  // The plan that was open tells the birth year when it uses the birthday (today is
+  // 2024-06-15); New keeps the birth date and resets the start age.
+  const struct {
+    const char* label;
+    float start_age;
+    std::uint16_t use_birthday;
+    int rmd_start_age;
+    float first_divisor;
+  } cases[] = {
+      {"no birthday in use", 64.5f, 0, 73, 26.5f},
+      {"born 1960", 64.5f, 1, 75, 24.6f},
+      {"born 1955", 69.5f, 1, 73, 26.5f},
+  };
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.label);
+    scenario->initial.start_age = test.start_age;
+    scenario->initial.use_birthday = test.use_birthday;
+    scenario->initial.birth_month = 2;
+    scenario->initial.birth_day = 1;
+    dispatcher->DispatchCommand(kNewAccountsByHand);
+    const model::AccountSettings& settings = scenario->settings;
+    for (int table = 0; table < model::kRmdTables; ++table) {
+      EXPECT_EQ(settings.rmd_start_age[table], test.rmd_start_age);
+      EXPECT_FLOAT_EQ(settings.rmd_life_expectancy[table][0], test.first_divisor);
+      EXPECT_GT(settings.rmd_life_expectancy[table][29], 0.0f);
+    }
+    EXPECT_EQ(scenario->settings.rmd_table_name[1].str(), "IRA 2");
+    EXPECT_FALSE(scenario->modified);
+  }
+}
+
 TEST_F(FileCommandsTest, AWorkingFileThatCannotBeMadeLeavesANewUntitledPlan) {
   program.working_directory = folder.File("gone");
   program.open_name = program.save_name = "/plans/old.ret";

@@ -61,7 +61,7 @@ TEST_F(CreditCardEditorTest, ChecksEachFieldInOrderThenStoresTheCard) {
       {105, "0", "18", "RATE ERROR", table(6)},
       {104, "0", "1000", "AMOUNT ERROR", table(2)},
       {110, "-5", "600", "AMOUNT ERROR", table(2)},
-      {113, "abc", "0", "AMOUNT ERROR", table(2)},
+      {113, "abc", "0", "AMOUNT ERROR", "Amount: \"abc\" is not a number."},
       {112, Position(house, true), Position(car, true), "Account Warning",
        test_support::kMortgageAccountText},
       {112, Position(car, true), Position(savings, true), "Account Warning",

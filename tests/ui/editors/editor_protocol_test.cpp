@@ -63,6 +63,53 @@ TEST(FieldCheck, AcceptsInsideTheBoundsAndOtherwiseShowsTheMessageOnce) {
   EXPECT_EQ(FieldMessageText(rate), "This rate must be greater than 0.00 and less than 5.00");
 }
 
+TEST(FieldCheck, TextThatIsNoNumberIsCalledSoAndNumbersOutOfRangeGetTheRangeMessage) {
+  const FieldRule amount{104, true, 0, 1.0, 1e8, 2, "AMOUNT ERROR"};
+  const FieldRule rate{106, true, 0, 1.0, 1000.0, 6, "RATE ERROR"};
+  const FieldRule age{103, true, 0, 1.0, 120.0, 7, "START AGE ERROR"};
+  struct Case {
+    const FieldRule* rule;
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {&amount, "twenty", "Amount: \"twenty\" is not a number."},
+      {&rate, "abc", "Rate: \"abc\" is not a number."},
+      {&age, "6O", "Start age: \"6O\" is not a number."},
+      {&amount, "0", "This amount must be greater than 0.00 and less than 99999999.00."},
+      {&rate, "0.5", "Loan/Mortgage rates must be greater than 0.0 and less than 1000.0."},
+      {&age, "121", "This age must be between 1.0 and 120.0."},
+  };
+  for (const Case& c : cases) {
+    FakeDialogView view;
+    FakePrompter prompter;
+    view.texts[c.rule->control] = c.text;
+    EXPECT_FALSE(ValidateField(view, prompter, *c.rule)) << c.text;
+    ASSERT_EQ(prompter.messages.size(), 1u) << c.text;
+    EXPECT_EQ(prompter.messages[0].text, c.message);
+    EXPECT_EQ(prompter.messages[0].caption, c.rule->caption);
+  }
+}
+
+TEST(FieldCheck, NamesTheFieldFromItsErrorCaption) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"START AGE ERROR", "Start age"},
+      {"NO OF YEARS ERROR", "No of years"},
+      {"Number of Years Error!", "Number of Years"},
+      {"Rate Error!", "Rate"},
+      {"Additional Monthly Amount Error", "Additional Monthly Amount"},
+      {"", ""},
+  };
+  for (const auto& [caption, name] : cases) EXPECT_EQ(FieldNameOfCaption(caption), name);
+  EXPECT_EQ(NotANumberText("", "x"), "\"x\" is not a number.");
+}
+
+TEST(FieldCheck, AnEndAgeBeforeOrAtTheStartSaysWhichAndWhatToType) {
+  EXPECT_EQ(EndAgeOrderText(62, 55),
+            "The end age comes before the start age. Type an end age after 62.");
+  EXPECT_EQ(EndAgeOrderText(62, 62),
+            "The end age is the same as the start age. Type an end age after 62.");
+}
+
 TEST(AccountChecks, RefuseEachKindOfAccountOnlyInTheModesThatExcludeIt) {
   auto scenario = test_support::MakeClearedScenario();
   const int asset = test_support::AddAccount(*scenario, model::AccountType::Asset, 1, 0, "Car");

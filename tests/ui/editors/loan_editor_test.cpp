@@ -40,7 +40,7 @@ TEST_F(LoanEditorTest, ChecksEachFieldInOrderThenStoresTheLoan) {
       {102, "0", "50.7", "START AGE ERROR", table(7)},
       {103, "121", "60.9", "PAYOFF AGE ERROR", table(7)},
       {105, "0.5", "6", "RATE ERROR", table(6)},
-      {104, "x", "$20,000.00", "AMOUNT ERROR", table(2)},
+      {104, "x", "$20,000.00", "AMOUNT ERROR", "Amount: \"x\" is not a number."},
       {119, "-1", "", "AMOUNT ERROR", table(2)},
       {119, "20000.01", "1000", "AMOUNT ERROR", test_support::kDownPaymentText},
       {118, "121", "0", "SELL AGE ERROR", table(3)},

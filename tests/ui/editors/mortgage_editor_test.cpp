@@ -25,6 +25,45 @@ class MortgageEditorTest : public test_support::DebtEditorTest {
   }
 };
 
+TEST_F(MortgageEditorTest, EitherThePayoffAgeOrTheNumberOfYearsIsEnough) {
+  struct Case {
+    const char* payoff;
+    const char* years;
+    const char* shown_payoff;
+    const char* shown_years;
+  } cases[] = {
+      {"", "30", "75.00", "30"},      // the payoff age follows from the term
+      {"0.00", "30", "75.00", "30"},  // as a new mortgage shows it
+      {"60", "", "60", "15"},         // the term follows from the payoff age
+      {"60", "30", "60", "30"},       // both given: an early payoff is kept
+  };
+  for (const Case& c : cases) {
+    MortgageEditor editor(services, EditRequest{});
+    FakeDialogView view;
+    editor.Initialise(view);
+    EnterValidMortgage(view);
+    view.texts[103] = c.payoff;
+    view.texts[107] = c.years;
+    prompter.messages.clear();
+    editor.Command(view, 112);  // Calculate
+    EXPECT_TRUE(prompter.messages.empty()) << c.payoff << "/" << c.years;
+    EXPECT_EQ(view.texts[103], c.shown_payoff);
+    EXPECT_EQ(view.texts[107], c.shown_years);
+  }
+  // With neither, the payoff age asks for one of them.
+  MortgageEditor editor(services, EditRequest{});
+  FakeDialogView view;
+  editor.Initialise(view);
+  EnterValidMortgage(view);
+  view.texts[103] = "";
+  view.texts[107] = "0";
+  editor.Command(view, 112);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].caption, "PAYOFF AGE ERROR");
+  EXPECT_NE(prompter.messages[0].text.find("either is enough"), std::string::npos);
+  EXPECT_EQ(view.focus, 103);
+}
+
 TEST_F(MortgageEditorTest, ChecksEachFieldInOrderThenStoresTheMortgage) {
   AddHouseMortgage();
   MortgageEditor editor(services, EditRequest{});
@@ -41,7 +80,7 @@ TEST_F(MortgageEditorTest, ChecksEachFieldInOrderThenStoresTheMortgage) {
       {117, "-1", "2000", "CLOSING ERROR", table(2)},
       {105, "-1", "", "DOWN PAYMENT ERROR", table(2)},
       {105, "300001", "60000", "DOWN PAYMENT ERROR", test_support::kDownPaymentText},
-      {107, "0", "30", "NO OF YEARS ERROR", table(5)},
+      {107, "101", "30", "NO OF YEARS ERROR", table(5)},
       {113, "-1001", "3", "RATE ERROR", table(6)},
       {114, "121", "0", "AGE ERROR", table(3)},
       {125, "1001", "6", "RATE ERROR", table(6)},

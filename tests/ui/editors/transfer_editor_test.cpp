@@ -22,18 +22,20 @@ TEST_F(TransferEditorTest, ChecksBothAccountsThenTheFieldsInOrder) {
   EXPECT_EQ(view.selections[kToAccount], -1);
   const std::string mortgage = "You cannot select an account that is assigned to a Mortgage Event!";
   const std::string age(StringTableText(7));
-  WalkChecks(view, editor,
-             {
-                 {kFromAccount, "2", "-1", mortgage, "Account Warning"},
-                 {kToAccount, "2", "-1", mortgage, "Account Warning"},
-                 {kFromAccount, "-1", "3", kNoTransferAccount, "Account Warning"},
-                 {kToAccount, "-1", "0", kNoTransferAccount, "Account Warning"},
-                 {kStartAge, "", "55", age, "START AGE ERROR"},
-                 {kEndAge, "54", "59.9", age, "END AGE ERROR"},
-                 {kAmount, "0.5", "750", std::string(StringTableText(2)), "AMOUNT ERROR"},
-                 {kApplyRate, "20.5", "1", std::string(StringTableText(8)), "APPLY RATE ERROR"},
-             },
-             {kFromAccount, kToAccount});
+  WalkChecks(
+      view, editor,
+      {
+          {kFromAccount, "2", "-1", mortgage, "Account Warning"},
+          {kToAccount, "2", "-1", mortgage, "Account Warning"},
+          {kFromAccount, "-1", "3", kNoTransferAccount, "Account Warning"},
+          {kToAccount, "-1", "0", kNoTransferAccount, "Account Warning"},
+          {kStartAge, "", "55", age, "START AGE ERROR"},
+          {kEndAge, "54", "59.9",
+           "The end age comes before the start age. Type an end age after 55.", "END AGE ERROR"},
+          {kAmount, "0.5", "750", std::string(StringTableText(2)), "AMOUNT ERROR"},
+          {kApplyRate, "20.5", "1", std::string(StringTableText(8)), "APPLY RATE ERROR"},
+      },
+      {kFromAccount, kToAccount});
   const model::CashFlowTerms terms(scenario->events[1]);
   EXPECT_EQ(scenario->events[1].kind, model::EventKind::Transfer);
   EXPECT_EQ(terms.from_account(), Id(savings));

@@ -30,7 +30,8 @@ TEST_F(WithdrawalEditorTest, ChecksEachFieldInOrderThenStoresWholeAgesAndTheChos
       {
           {kStartAge, "0.5", "65.7", age, "START AGE ERROR"},
           {kEndAge, "121", "65.9", age, "END AGE ERROR"},
-          {kEndAge, "65.9", "80.2", age, "END AGE ERROR"},  // not after the start
+          {kEndAge, "65.9", "80.2",  // not after the start
+           "The end age is the same as the start age. Type an end age after 65.", "END AGE ERROR"},
           {kAmount, "0", "$1,234.50", std::string(StringTableText(2)), "AMOUNT ERROR"},
           {kApplyRate, "25", "-2.5", std::string(StringTableText(8)), "APPLY RATE ERROR"},
           {kAccount, "2", "3", "You cannot select an account that is an Asset Type!",

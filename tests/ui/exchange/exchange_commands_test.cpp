@@ -43,7 +43,7 @@ Script Press(int control) {
 class ExchangeCommandsTest : public test_support::ShellFixture {
  protected:
   ExchangeCommandsTest() {
-    scripted_files = std::make_unique<FileCommands>(*context, scripted, help);
+    scripted_files = std::make_unique<FileCommands>(*context, scripted, help, clock);
     exchange = std::make_unique<ExchangeCommands>(
         *context, HandlerServices{scripted, help, launcher, printer, {}, clock, {}});
     flows = std::make_unique<Dispatcher>(*context);
@@ -74,7 +74,6 @@ class ExchangeCommandsTest : public test_support::ShellFixture {
   }
 
   test_support::ScriptedDialogs scripted;
-  test_support::FixedClock clock;
   ExchangeNoPrinter printer;
   std::unique_ptr<FileCommands> scripted_files;
   std::unique_ptr<ExchangeCommands> exchange;

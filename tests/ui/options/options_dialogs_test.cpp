@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 
+#include "engine/rmd_tables.h"
 #include "model/scenario_ops.h"
 #include "ui/budgets/dialog_harness.h"
 #include "ui/options/allocation_options_dialog.h"
@@ -37,8 +39,7 @@ TEST(AllocationOptions, KeepsOneOptionEventWhileAMethodIsChosen) {
   } steps[] = {
       {c::kProportional, "0.5", "100", "START AGE ERROR: This age must be between 1.0 and 120.0.",
        0, 0},
-      {c::kProportional, "65.8", "x",
-       "AMOUNT ERROR: This amount must be greater than 0.00 and less than 99999999.00.", 0, 0},
+      {c::kProportional, "65.8", "x", "AMOUNT ERROR: Amount: \"x\" is not a number.", 0, 0},
       {c::kProportional, "65.8", "$2,500.00", nullptr, 1, 2500},
       {c::kEqual, "70", "3000", nullptr, 1, 3000},  // the same event, edited
       {0, "70", "3000", nullptr, 0, 0},             // no method: the event goes
@@ -187,6 +188,91 @@ TEST(LifeTableEditor, KeepsTheListingEntryOfAnAssignedTableInStep) {
   options.Initialise(options_view);
   options.Command(options_view, kIdOk);
   EXPECT_EQ(CountOfKind(*h.scenario, model::EventKind::RmdLine), 0);
+}
+
+TEST(LifeTableEditor, FillShowsTheUniformLifetimeDivisorsOfTheTypedStartAgeUntilOk) {
+  namespace c = life_table_controls;
+  const struct {
+    const char* label;
+    const char* start_age;
+    bool damaged_file;  // an empty mort.dat in the working directory
+    const char* first_age_label;
+    const char* first;
+    const char* last;
+    const char* message;  // "caption: text" of a refusal, or nullptr
+  } cases[] = {
+      {"at 73", "73", false, "Age  73", "26.5", "5.6 ", nullptr},
+      {"at 75", "75", false, "Age  75", "24.6", "4.9 ", nullptr},
+      {"beyond the table", "90", false, "Age  70", "0.0 ", "0.0 ",
+       "AGE ERROR: The IRS Uniform Lifetime Table in mort.dat covers the ages 10 to 115, so it "
+       "can fill a table that starts at an age from 10 to 86; this table starts at 90."},
+      {"not an age", "0", false, "Age  70", "0.0 ", "0.0 ",
+       "AGE ERROR: This age must be between 1 and 120.0."},
+      {"damaged file", "73", true, "Age  70", "0.0 ", "0.0 ",
+       "FILE WARNING: The file mort.dat lacks some of the IRS Uniform Lifetime divisors for the "
+       "ages 73 to 102. The table was left as it is."},
+  };
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.label);
+    DialogHarness h;
+    h.scenario->settings.rmd_start_age[0] = 70;
+    if (test.damaged_file) std::ofstream(h.folder.File("mort.dat")) << "\n";
+    LifeTableEditor editor(h.services, 0);
+    FakeDialogView view;
+    editor.Initialise(view);
+    view.texts[c::kStartAge] = test.start_age;
+    editor.Command(view, c::kFillUniform);
+    EXPECT_EQ(h.Messages(),
+              test.message ? std::vector<std::string>{test.message} : std::vector<std::string>{});
+    EXPECT_EQ(view.texts[c::kFirstAgeLabel], test.first_age_label);
+    EXPECT_EQ(view.texts[c::kFirstValue], test.first);
+    EXPECT_EQ(view.texts[c::kFirstValue + 29], test.last);
+    // Nothing is stored before OK.
+    EXPECT_TRUE(engine::RmdTableIsEmpty(h.scenario->settings, 0));
+    if (test.message != nullptr) continue;
+    editor.Command(view, kIdOk);
+    EXPECT_EQ(view.result, kIdOk);
+    EXPECT_EQ(h.scenario->settings.rmd_start_age[0], std::stoi(test.start_age));
+    EXPECT_EQ(h.scenario->settings.rmd_life_expectancy[0][0], std::stof(test.first));
+  }
+}
+
+TEST(RmdOptions, OffersToFillAnAssignedTableThatHoldsNoValues) {
+  const struct {
+    const char* label;
+    platform::Answer answer;
+    bool filled;
+  } cases[] = {{"yes fills", platform::Answer::Yes, true},
+               {"no leaves it", platform::Answer::No, false}};
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.label);
+    DialogHarness h;
+    model::AccountSettings& settings = h.scenario->settings;
+    settings.rmd_start_age = {73, 70, 70};
+    settings.rmd_table_name[0].assign("IRA 1");
+    settings.rmd_life_expectancy[1].fill(20.0f);  // filled by hand: no question
+    const int ira = test_support::AddAccount(*h.scenario, model::AccountType::Retirement, 1, 0);
+    const int old = test_support::AddAccount(*h.scenario, model::AccountType::Retirement, 1, 0);
+    settings.rmd_table[h.scenario->accounts.records[ira].slot] = 10;
+    settings.rmd_table[h.scenario->accounts.records[old].slot] = 20;
+    h.prompter.answers = {test.answer};
+    RmdOptionsDialog dialog(h.services);
+    FakeDialogView view;
+    dialog.Initialise(view);
+    view.selections[rmd_controls::kTransferAccount] = 0;  // "No Selection"
+    dialog.Command(view, kIdOk);
+    EXPECT_EQ(h.Messages(),
+              std::vector<std::string>{
+                  "Empty RMD Table: Table 1 (IRA 1) holds no life-expectancy values, so no "
+                  "minimum distribution can be computed from it.\nFill it from the IRS Uniform "
+                  "Lifetime Table for the ages 73 to 102?"});
+    EXPECT_EQ(view.result, kIdOk);
+    EXPECT_EQ(settings.rmd_life_expectancy[0][0], test.filled ? 26.5f : 0.0f);
+    EXPECT_EQ(settings.rmd_life_expectancy[0][29], test.filled ? 5.6f : 0.0f);
+    EXPECT_EQ(settings.rmd_life_expectancy[1][0], 20.0f);
+    // A table no account uses is not offered.
+    EXPECT_TRUE(engine::RmdTableIsEmpty(settings, 2));
+  }
 }
 
 }  // namespace

@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/run_scenario.h"
+#include "model/planner_options_file.h"
 #include "model/scenario_ops.h"
 #include "results/schedule_run.h"
 #include "support/fixed_clock.h"
@@ -27,10 +30,18 @@ class RecordingPagePrinter : public PagePrinter {
   explicit RecordingPagePrinter(const ShellState& state) : state_(state) {}
 
   results::PrintResult Print(const std::string& document, const results::PageFileJob& job,
-                             const results::PrintLook&) override {
+                             const results::PrintLook&, const PrintToFile& to_file) override {
     printed.push_back({document, job.prefix, job.title, job.page_count, state_.printing});
+    proposed_paths.push_back(to_file.proposed_path);
+    // "Print to File" chosen in the print dialog, with the path it proposed.
+    if (to_file_chosen) {
+      const std::optional<std::string> path = to_file.ask(to_file.proposed_path);
+      if (!path) return {results::PrintOutcome::Cancelled, "", "", 0};
+      files.push_back(*path);
+    }
     return answer;
   }
+  int SchedulePageHalfLines(const results::PrintLook&) override { return page_half_lines; }
   bool SavePdf(const results::PageFileJob& job, const results::PrintLook&, const std::string& path,
                std::string& error) override {
     printed.push_back({path, job.prefix, job.title, job.page_count, state_.printing});
@@ -55,6 +66,10 @@ class RecordingPagePrinter : public PagePrinter {
     bool shell_printing = false;  // the shell's printing flag while the pages went out
   };
   std::vector<Job> printed;
+  std::vector<std::string> proposed_paths;
+  std::vector<std::string> files;  // the PDF files printed to
+  bool to_file_chosen = false;
+  int page_half_lines = results::kDefaultPageHalfLines;
   results::PrintResult answer;
   std::optional<platform::PageSetup> setup;
 
@@ -172,6 +187,71 @@ TEST_F(PrintCommandsTest, PageSetupKeepsTheMarginsAndOrientationUntilCancelled) 
   print->Execute(kPageSetupCommand);
   EXPECT_EQ(program.print_option, 2);
   EXPECT_EQ(program.margins.top, 12);
+}
+
+TEST_F(PrintCommandsTest, DocumentsAreNamedAfterThePlanAndTheirTitle) {
+  program.open_name = "plans/couple-saving.ret";
+  print->Execute(kPrintResultsCommand);
+  print->PrintReport({1, 1, "Net Worth", ""});
+  ASSERT_EQ(printer.printed.size(), 2u);
+  EXPECT_EQ(printer.printed[0].document, "couple-saving \xE2\x80\x94 Financial Schedule");
+  EXPECT_EQ(printer.printed[1].document, "couple-saving \xE2\x80\x94 Net Worth");
+}
+
+TEST_F(PrintCommandsTest, SchedulePagesAreCutToTheRoomThePrinterMeasured) {
+  // A run of 15 years cut for a short page and for a long one.
+  printer.page_half_lines = 30;
+  print->Execute(kPrintResultsCommand);
+  printer.page_half_lines = 300;
+  print->Execute(kPrintResultsCommand);
+  ASSERT_EQ(printer.printed.size(), 2u);
+  EXPECT_GT(printer.printed[0].pages, 2 * printer.printed[1].pages);
+}
+
+TEST_F(PrintCommandsTest, PrintToFileAsksWhereStartingInThePlansFolderAndRemembersTheFolder) {
+  const std::filesystem::path plans = std::filesystem::path(folder.path()) / "plans";
+  const std::filesystem::path elsewhere = std::filesystem::path(folder.path()) / "elsewhere";
+  std::filesystem::create_directories(plans);
+  std::filesystem::create_directories(elsewhere);
+  program.open_name = (plans / "couple-saving.ret").string();
+  printer.to_file_chosen = true;
+  prompter.save_choices = {(elsewhere / "first.pdf").string(), (elsewhere / "second.pdf").string()};
+
+  print->Execute(kPrintResultsCommand);
+  ASSERT_EQ(prompter.save_dialogs.size(), 1u);
+  const platform::FileDialog& first = prompter.save_dialogs[0];
+  EXPECT_EQ(first.start_folder, plans.string());
+  EXPECT_EQ(first.initial_name, "couple-saving - Financial Schedule.pdf");
+  EXPECT_EQ(first.default_extension, "pdf");
+  EXPECT_EQ(printer.proposed_paths[0], (plans / "couple-saving - Financial Schedule.pdf").string());
+  EXPECT_EQ(printer.files, std::vector<std::string>{(elsewhere / "first.pdf").string()});
+
+  // The next print to a file starts where the last one went, in this session and the next.
+  print->Execute(kPrintScenarioCommand);
+  ASSERT_EQ(prompter.save_dialogs.size(), 2u);
+  EXPECT_EQ(prompter.save_dialogs[1].start_folder, elsewhere.string());
+  model::Program next_session;
+  model::ReadPlannerOptions(folder.path(), next_session);
+  EXPECT_EQ(next_session.print_folder, elsewhere.string());
+
+  // Cancelling the file dialog prints nothing.
+  print->Execute(kPrintResultsCommand);
+  EXPECT_EQ(printer.files.size(), 2u);
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(PrintCommandsTest, PrintToFileAsksBeforeReplacingAFile) {
+  const std::string existing = folder.File("report.pdf");
+  std::ofstream(existing) << "old";
+  printer.to_file_chosen = true;
+  prompter.save_choices = {existing, existing};
+  prompter.answers = {platform::Answer::No, platform::Answer::Yes};
+  print->Execute(kPrintResultsCommand);
+  EXPECT_TRUE(printer.files.empty());
+  print->Execute(kPrintResultsCommand);
+  EXPECT_EQ(printer.files, std::vector<std::string>{existing});
+  ASSERT_EQ(prompter.messages.size(), 2u);
+  EXPECT_EQ(prompter.messages[0].text, existing + " already exists. Do you want to replace it?");
 }
 
 }  // namespace

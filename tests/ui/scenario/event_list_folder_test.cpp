@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <functional>
+#include <optional>
 
 #include "model/event_views.h"
 #include "model/record_counts.h"
@@ -194,6 +195,19 @@ TEST_F(EventListFolderTest, CopyLeavesBudgetRule72TAndOptionEventsAlone) {
   EXPECT_TRUE(host.commands.empty());
 }
 
+TEST_F(EventListFolderTest, TheChooserClosesBeforeTheEditorItOpens) {
+  test_support::FakeHelp help;
+  test_support::FakeDialogView view;
+  std::optional<int> closed_when_dispatched;
+  AddEventChooser chooser(*scenario, state, prompter, help, [&](int id) {
+    closed_when_dispatched = view.result;
+    host.PostCommand(id);
+  });
+  chooser.Command(view, 110);  // Deposit
+  EXPECT_EQ(host.commands, std::vector<int>{kDepositCommand});
+  EXPECT_EQ(closed_when_dispatched, kIdOk);
+}
+
 TEST_F(EventListFolderTest, TheHundredAndFiftyFirstEventIsRefusedFromCopyAndTheChooser) {
   for (int i = 0; i < model::kMaxEvents; ++i) Add(EventKind::Deposit, 50, "Deposit");
   Press(EventListButton::Copy, 1);
@@ -202,6 +216,7 @@ TEST_F(EventListFolderTest, TheHundredAndFiftyFirstEventIsRefusedFromCopyAndTheC
   test_support::FakeDialogView view;
   chooser.Command(view, 110);  // Deposit
   EXPECT_TRUE(host.commands.empty());
+  EXPECT_FALSE(view.result);  // the chooser stays open for another choice
   ASSERT_EQ(prompter.messages.size(), 2u);
   for (const auto& message : prompter.messages) {
     EXPECT_EQ(message.text, "You have reached the maximum of 150 events for a scenario.");

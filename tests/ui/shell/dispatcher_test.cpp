@@ -2,6 +2,10 @@
 // refresh after an editor.
 #include "ui/shell/dispatcher.h"
 
+#include "ui/analysis/monte_carlo_folder.h"
+#include "ui/commands/help_commands.h"
+#include "ui/shell/command_ids.h"
+#include "ui/shell/folders.h"
 #include "ui/shell_fixture.h"
 
 namespace tarvel::ui {
@@ -65,6 +69,17 @@ TEST_F(DispatcherTest, ShowsHelpTopicsByContext) {
   dispatcher->DispatchCommand(6);
   EXPECT_EQ(help.topics, (std::vector<int>{platform::kHelpContents, platform::kHelpOnHelp, 1544}));
   EXPECT_TRUE(view.Called("about"));
+}
+
+// The Monte Carlo folder has no Help button: F1 over it opens its page, over the others the
+// contents.
+TEST_F(DispatcherTest, HelpContentsOverTheMonteCarloFolderOpensItsPage) {
+  for (int folder : {kMonteCarloFolder, kSummaryFolder, kResultsFolder, kNetWorthFolder}) {
+    state.current_folder = folder;
+    dispatcher->DispatchCommand(kHelpContentsCommand);
+  }
+  EXPECT_EQ(help.topics, (std::vector<int>{kMonteCarloHelpContext, platform::kHelpContents,
+                                           platform::kHelpContents, platform::kHelpContents}));
 }
 
 TEST(PlanRefreshAfterEditor, RefreshesTheFolderThatIsShowing) {

@@ -515,5 +515,33 @@ TEST(ColumnWidths, FillTheWidthInProportionToTheShares) {
   EXPECT_EQ(ColumnWidths(-5), (std::array<int, kColumnCount>{}));
 }
 
+TEST(ColumnWidths, NoColumnIsNarrowerThanItsTextAndTheOthersShareTheRest) {
+  using Widths = std::array<int, kColumnCount>;
+  const struct {
+    int width;
+    Widths least;
+  } cases[] = {
+      {1060, {40, 100, 100, 100, 100, 100, 100, 100}},  // room enough: the shares alone
+      {1060, {0, 0, 0, 0, 0, 0, 0, 400}},               // one wide column
+      {1060, {20, 150, 150, 150, 150, 150, 150, 150}},  // the money columns need more
+      {500, {50, 140, 140, 140, 140, 140, 140, 140}},   // too narrow: the list scrolls
+  };
+  for (const auto& c : cases) {
+    const Widths widths = ColumnWidths(c.width, c.least);
+    int total = 0;
+    int least_total = 0;
+    for (int column = 0; column < kColumnCount; ++column) {
+      EXPECT_GE(widths[column], c.least[column]) << c.width << " column " << column;
+      total += widths[column];
+      least_total += c.least[column];
+    }
+    EXPECT_EQ(total, std::max(c.width, least_total)) << c.width;
+  }
+  EXPECT_EQ(ColumnWidths(1060, {40, 100, 100, 100, 100, 100, 100, 100}), ColumnWidths(1060));
+  // 400 for the net worth; 660 shared by the rest in proportion, the odd pixels to the last.
+  EXPECT_EQ(ColumnWidths(1060, {0, 0, 0, 0, 0, 0, 0, 400}),
+            (Widths{43, 103, 103, 103, 100, 100, 108, 400}));
+}
+
 }  // namespace
 }  // namespace tarvel::ui
