@@ -3,12 +3,16 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench golden-update clean install package fuzz test-sanitize
+.PHONY: all deps deps-fuzz configure build run test bench golden-update clean install package fuzz test-sanitize
 
 all: build
 
 deps:
 	@bash scripts/setup-deps
+
+# The clang toolchain of the fuzzers comes on top of the usual packages.
+deps-fuzz:
+	@bash scripts/setup-deps --fuzz
 
 $(BUILD_DIR)/build.ninja: | deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
@@ -57,7 +61,7 @@ SANITIZE_TESTS = model_tests engine_tests results_tests graphs_tests exchange_te
                  calculators_tests save_kill_trials
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 
-fuzz: deps
+fuzz: deps-fuzz
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEL_FUZZ=ON \
 	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,$(FUZZ_SANITIZERS) -fno-sanitize-recover=undefined"
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))

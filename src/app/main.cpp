@@ -15,24 +15,11 @@
 #include "app/main_window.h"
 #include "app/planner_arguments.h"
 #include "app/planner_session.h"
+#include "app/planner_usage.h"
 #include "model/working_directory_lock.h"
 #include "ui/shell/keywords.h"
 
 namespace {
-
-constexpr char kUsage[] =
-    "Usage: tarvel-planner [--workdir DIR] [SCENARIO.ret] [KEYWORD...]\n"
-    "\n"
-    "The desktop retirement planner.\n"
-    "\n"
-    "  SCENARIO.ret   open this scenario instead of the last one\n"
-    "  --workdir DIR  keep the planner's files in DIR (default: $TARVEL_HOME, else\n"
-    "                 $XDG_DATA_HOME/tarvel-planner, usually ~/.local/share/tarvel-planner)\n"
-    "  --help         show this text\n"
-    "  --version      show the version\n"
-    "\n"
-    "Keywords, anywhere on the command line: NORET (no runs), Pound, Euro, Yen (currency),\n"
-    "VOSK, LIGHTER, SUMMARY, DARKYELLOW, RPREVIEW.\n";
 
 // A message box; without a screen to show it on (the offscreen platform of headless runs)
 // the text goes to standard error only.
@@ -48,8 +35,13 @@ int main(int argc, char** argv) {
   const tarvel::app::PlannerArguments arguments = tarvel::app::ParsePlannerArguments(
       std::vector<std::string>(argv + 1, argv + argc), std::filesystem::current_path().string());
   if (arguments.help) {
-    std::fputs(kUsage, stdout);
+    std::fputs(tarvel::app::PlannerUsage().c_str(), stdout);
     return 0;
+  }
+  // Prints the manual page; the build installs it as tarvel-planner(1).
+  if (arguments.man) {
+    std::fputs(tarvel::app::PlannerManPage().c_str(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
   }
   if (arguments.version) {
     std::printf("tarvel-planner %s\n", TARVEL_VERSION);
@@ -61,7 +53,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (!arguments.problem.empty()) {
-    std::fprintf(stderr, "%s\n%s", arguments.problem.c_str(), kUsage);
+    std::fprintf(stderr, "%s\n%s", arguments.problem.c_str(), tarvel::app::PlannerUsage().c_str());
     return 2;
   }
   QApplication application(argc, argv);

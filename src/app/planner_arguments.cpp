@@ -33,6 +33,8 @@ PlannerArguments ParsePlannerArguments(const std::vector<std::string>& arguments
       parsed.help = true;
     } else if (argument == "--version") {
       parsed.version = true;
+    } else if (argument == "--man") {
+      parsed.man = true;
     } else if (argument == "--workdir") {
       if (i + 1 >= arguments.size())
         parsed.problem = "--workdir needs a folder.";

@@ -13,6 +13,7 @@ struct PlannerArguments {
   std::string command_line;   // every other argument, for the keywords
   bool help = false;
   bool version = false;
+  bool man = false;     // print the manual page
   std::string problem;  // a usage error to report
 };
 

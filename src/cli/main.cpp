@@ -12,6 +12,7 @@
 #include "cli/graph_command.h"
 #include "cli/import_command.h"
 #include "cli/interrupt_signals.h"
+#include "cli/man_page.h"
 #include "cli/montecarlo_command.h"
 #include "cli/print_command.h"
 #include "cli/report_command.h"
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
   tarvel::cli::AddExportCommand(app, status);
   tarvel::cli::AddImportCommand(app, status);
   tarvel::cli::AddMonteCarloCommand(app, status);
+  tarvel::cli::AddManPageFlag(app);
   if (RefuseUnknownCommand(app, argc, argv)) return 2;
   try {
     app.parse(argc, argv);

@@ -157,7 +157,7 @@ void AddReportCommand(CLI::App& app, int& status) {
   CLI::App* command = app.add_subcommand("report", "Write a report of a scenario's run");
   command->add_option("file", options->input, "Scenario file (.ret)")->required();
   command->add_option("--kind", options->kind, kKindList);
-  command->add_option("--out", options->out, "Report file: .txt (printed pages) or .csv")
+  command->add_option("--out", options->out, "Report file: .txt (printed pages), .csv or .pdf")
       ->required();
   command->add_option("--workdir", options->workdir, "Folder for the run and page files");
   command->add_option("--today", options->today, "Today's date, YYYY-MM-DD");
