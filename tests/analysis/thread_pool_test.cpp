@@ -48,7 +48,8 @@ TEST(RunJobs, AThreadThatCannotStartStopsTheJobsWithTheSystemsReason) {
     EXPECT_FALSE(end.all_ran) << allowed;
     EXPECT_NE(end.thread_problem.find("Resource temporarily unavailable"), std::string::npos)
         << end.thread_problem;
-    EXPECT_LT(ran.load(), 1000) << allowed;
+    // Threads that did start may finish every job before the failed start is seen.
+    if (allowed == 0) EXPECT_EQ(ran.load(), 0);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "app/main_window_fixture.h"
+#include "model/plan_checks.h"
 
 namespace tarvel::app {
 namespace {

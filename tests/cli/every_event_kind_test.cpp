@@ -184,9 +184,9 @@ TEST(EveryEventKind, RunsAlikeWithinTheShownYearsAndMatchesHandFigures) {
   // Before the start age only the deposit and withdrawal begun at 58 write their event records
   // and the deposit its incoming lines; nothing is paid out of an account.
   const std::vector<std::string> early_lines[] = {
-      {" 58.0\tPay\t2\t       1000.00", " 58.0\tSpend\t6\t        500.00",
-       " 59.0\tPay\t2\t       1000.00", " 59.0\tSpend\t6\t        500.00"},
-      {" 58.0\tChecking\t       1000.00", " 59.0\tChecking\t       1000.00"},
+      {" 58.0\tPay\t2\t      1000.00", " 58.0\tSpend\t6\t       500.00",
+       " 59.0\tPay\t2\t      1000.00", " 59.0\tSpend\t6\t       500.00"},
+      {" 58.0\tChecking\t      1000.00", " 59.0\tChecking\t      1000.00"},
       {}};
   const char* run_files[] = {"bigfile.tmp", "infile.tmp", "outfile.tmp"};
   for (int i = 0; i < 3; ++i) {
