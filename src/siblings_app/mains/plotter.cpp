@@ -54,12 +54,14 @@ int main(int argc, char** argv) {
   if (!load.ok()) return Fail(QString::fromStdString(load.message));
 
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName("Printing Schedule");
   QString pdf_path = parser.value(pdf);
   const bool no_printer = QPrinterInfo::defaultPrinter().isNull();
   if (pdf_path.isEmpty() && no_printer) {
     pdf_path = QFileInfo(data_path).absoluteDir().filePath(kScheduleDocument);
   }
+  // The document is named as its file is, which the planner proposes after the plan.
+  printer.setDocName(pdf_path.isEmpty() ? QString("Mortgage Schedule")
+                                        : QFileInfo(pdf_path).completeBaseName());
   if (!pdf_path.isEmpty()) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf_path);
