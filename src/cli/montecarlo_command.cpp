@@ -225,8 +225,11 @@ void AddMonteCarloCommand(CLI::App& app, int& status) {
   command->add_option("--json", options->json, "Write the whole analysis as JSON");
   command->add_option("--today", options->today, "Today's date, YYYY-MM-DD");
   command->callback([options, command, &status] {
+    const bool historical = options->source == "historical" || options->source == "bootstrap";
     const OptionUse uses[] = {
-        {"--block-years", options->source == "bootstrap", "--source bootstrap"}};
+        {"--block-years", options->source == "bootstrap", "--source bootstrap"},
+        {"--wrap", options->source == "historical", "--source historical"},
+        {"--no-historical-inflation", historical, "--source historical or bootstrap"}};
     const std::string problem = InapplicableOption(*command, uses);
     status = problem.empty() ? RunMonteCarloCommand(*options) : Usage(problem);
   });

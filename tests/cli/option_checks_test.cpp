@@ -96,6 +96,9 @@ TEST_F(CommandLine, OptionsThatDoNotApplyAreRefused) {
       {"graph " + s + " --kind fan --pie 60 --out a.png", 2,
        "--pie needs a --kind other than fan."},
       {"montecarlo " + s + " --block-years 3", 2, "--block-years needs --source bootstrap."},
+      {"montecarlo " + s + " --source bootstrap --wrap", 2, "--wrap needs --source historical."},
+      {"montecarlo " + s + " --no-historical-inflation", 2,
+       "--no-historical-inflation needs --source historical or bootstrap."},
   });
 }
 
