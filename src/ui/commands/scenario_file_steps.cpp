@@ -1,6 +1,7 @@
 // Messages and questions around the scenario and accounts files.
 #include "ui/commands/scenario_file_steps.h"
 
+#include <filesystem>
 #include <utility>
 
 #include "model/accounts_file.h"
@@ -44,14 +45,18 @@ void Tell(platform::Prompter& prompter, const std::optional<Message>& message) {
   if (message) prompter.Ask(*message);
 }
 
-// A file dialog of one file type that starts in the working directory.
+// A file dialog of one file type that starts in the open plan's folder, or in the working
+// directory while the plan has no name of the user's.
 platform::FileDialog WorkingFolderDialog(const model::Program& program, const char* title,
                                          platform::FileFilter filter, const char* extension) {
   platform::FileDialog dialog;
   dialog.title = title;
   dialog.filters = {std::move(filter)};
   dialog.default_extension = extension;
-  dialog.start_folder = program.working_directory;
+  const std::filesystem::path plan(program.save_name);
+  dialog.start_folder = !IsWorkingScenarioName(program.save_name) && plan.has_parent_path()
+                            ? plan.parent_path().string()
+                            : program.working_directory;
   return dialog;
 }
 

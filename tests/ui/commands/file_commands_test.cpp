@@ -273,10 +273,16 @@ TEST_F(FileCommandsTest, SaveOnAnUnnamedPlanAsksForANameAndWritesThere) {
     EXPECT_EQ(dispatcher->DispatchCommand(kSaveCommand), DispatchResult::Done);
     ASSERT_EQ(prompter.save_dialogs.size(), 1u) << working;
     EXPECT_EQ(prompter.save_dialogs[0].title, "Save Scenario With a New Name");
+    EXPECT_EQ(prompter.save_dialogs[0].start_folder, program.working_directory);
     EXPECT_EQ(test_support::ReadAll(folder.File("ours.ret")), model::EncodeScenario(*scenario));
     EXPECT_FALSE(std::filesystem::exists(folder.File(working))) << working;
     EXPECT_EQ(view.title, "Retirement Planner - " + folder.File("ours.ret"));
     EXPECT_FALSE(scenario->modified);
+    // Once the plan has a name, Save As starts in its folder.
+    prompter.save_choices = {};
+    dispatcher->DispatchCommand(kSaveAsCommand);
+    ASSERT_EQ(prompter.save_dialogs.size(), 2u) << working;
+    EXPECT_EQ(prompter.save_dialogs[1].start_folder, folder.path());
   }
   // Cancelling the dialog writes nothing and keeps the edits.
   program.open_name = program.save_name = "tmp01.ret";
