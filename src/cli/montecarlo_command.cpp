@@ -125,18 +125,18 @@ std::optional<analysis::AnalysisOptions> AnalysisOptionsOf(
   return analysis;
 }
 
+// Writes the text whole, or tells why not ("Cannot write x.csv: Is a directory").
+bool WriteOutput(const std::string& path, const std::string& text) {
+  std::error_code error;
+  if (model::WriteFileAtomically(path, text, error)) return true;
+  Fail(model::CannotWriteMessage(path, error));
+  return false;
+}
+
 bool WriteOutputs(const MonteCarloCommandOptions& options, const analysis::AnalysisResult& result,
                   const platform::Date& today) {
-  if (!options.csv.empty() && !model::WriteFileAtomically(options.csv, AnalysisCsv(result))) {
-    Fail("Cannot write " + options.csv + ".");
-    return false;
-  }
-  if (!options.json.empty() &&
-      !model::WriteFileAtomically(options.json, ResultJson(result, today))) {
-    Fail("Cannot write " + options.json + ".");
-    return false;
-  }
-  return true;
+  if (!options.csv.empty() && !WriteOutput(options.csv, AnalysisCsv(result))) return false;
+  return options.json.empty() || WriteOutput(options.json, ResultJson(result, today));
 }
 
 // More threads than the hardware has only cost memory: the analysis runs on the hardware's.

@@ -53,6 +53,8 @@ const Writer kWriters[] = {
     {"export", "d.csv", "export {in} --csv {}"},
     {"import", "d.ret", "import {in} {report} --update --out {}"},
     {"convert", "d.json", "convert {in} {}"},
+    {"montecarlo_csv", "d.csv", "montecarlo {in} --runs 20 --csv {}"},
+    {"montecarlo_json", "d.json", "montecarlo {in} --runs 20 --json {}"},
 };
 
 std::string Replace(std::string text, const std::string& mark, const std::string& with) {
