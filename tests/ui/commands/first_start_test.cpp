@@ -63,11 +63,6 @@ TEST_F(FirstStartTest, SamplePlansComeFromTheFirstFolderThatHoldsAny) {
   EXPECT_TRUE(FindSamplePlans({folder.File("missing")}).empty());
 }
 
-TEST_F(FirstStartTest, TheBuildsSamplePlansAreFound) {
-  const std::vector<std::string> plans = FindSamplePlans({TARVEL_EXAMPLES_BUILD_DIR});
-  EXPECT_EQ(plans.size(), 3u);
-}
-
 TEST_F(FirstStartTest, ChoosingASampleOpensItUnnamedAndRunsIt) {
   const std::string sample = folder.File(WriteScenarioFile("sample.ret", 3));
   StartPagePresenter presenter(*context, *dispatcher);
