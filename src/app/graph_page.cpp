@@ -124,11 +124,12 @@ graphs::PageRequest GraphPage::ScreenRequest() const {
   return request;
 }
 
-graphs::ChartScheme GraphPage::Scheme() const {
-  const QPalette& colours = palette();
-  return graphs::ScreenScheme(ColourRefOf(colours.color(QPalette::Base)),
-                              ColourRefOf(colours.color(QPalette::Text)));
+graphs::ChartScheme ScreenSchemeOf(const QPalette& palette) {
+  return graphs::ScreenScheme(ColourRefOf(palette.color(QPalette::Base)),
+                              ColourRefOf(palette.color(QPalette::Text)));
 }
+
+graphs::ChartScheme GraphPage::Scheme() const { return ScreenSchemeOf(palette()); }
 
 graphs::PagePaint GraphPage::PaintOnto(QPaintDevice& device,
                                        const graphs::PageRequest& request) const {

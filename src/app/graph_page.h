@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPalette>
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
@@ -28,6 +29,10 @@ class QMenu;
 class QPaintDevice;
 
 namespace tarvel::app {
+
+// The colours a chart takes on screen in the widget palette: black on white in a light one,
+// its text on its views' background in a dark one.
+graphs::ChartScheme ScreenSchemeOf(const QPalette& palette);
 
 class GraphPage : public QWidget {
   Q_OBJECT

@@ -25,8 +25,8 @@
 
 #include "analysis/assumed_allocation.h"
 #include "analysis/rate_variation.h"
+#include "app/graph_page.h"
 #include "app/list_colours.h"
-#include "app/palette_canvas.h"
 #include "engine/data_folders.h"
 #include "graphs/fan_chart.h"
 #include "graphs/paint_graph_page.h"
@@ -49,24 +49,24 @@ class FanChartView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    const ui::ListPalette colours = ListPaletteOf(palette());
-    const platform::Colour background = colours.Dark() ? colours.base : platform::kWhite;
+    // On screen the fan follows the desktop palette, as the graph pages do.
+    const graphs::ChartScheme scheme = ScreenSchemeOf(palette());
     QPainter painter(this);
-    painter.fillRect(rect(), QColorOf(background));
+    painter.fillRect(rect(), QColorOf(scheme.background));
     if (!folder_.ShowsFigures()) return;
     painter.setRenderHint(QPainter::Antialiasing, true);
     painting::QtCanvas canvas(painter);
-    PaletteCanvas shown(canvas, colours);
     graphs::ChartContext context;
     context.area = {0, 0, width(), height()};
     context.font = graphs::ScreenChartFont();
-    context.scheme.background = background;
+    context.scheme = scheme;
+    context.palette = graphs::InScheme(context.palette, scheme);
     const bool todays_money = todays_money_.isChecked();
     const graphs::FanSeries series = folder_.Fan(todays_money);
     context.view.period_count = static_cast<float>(series.ages.size());
     graphs::FanChartRequest request;
     request.title = graphs::FanChartTitle(todays_money);
-    graphs::DrawFanChart(shown, context, series, request);
+    graphs::DrawFanChart(canvas, context, series, request);
   }
 
  private:
